@@ -301,35 +301,6 @@ TEST_F(TranslationKeys, EveryTranslatedLiteralInTheSourcesHasAnEntryInEveryLangu
     }
 }
 
-TEST_F(TranslationKeys, TheProgramsKnownTextsAreTranslated)
-{
-    // Texts the windows pass to translate; keys with leading blanks keep them.
-    const std::vector<std::wstring> keys = {
-        L"ProductName", L"ProductVer", L"CopyrightString", L"WebSite", L"User's Guide.pdf", L"About", L"Close",
-        L"Min", L"Max", L"Setting", L"Change", L"Language", L"chinese", L"english", L"Portuguese", L"Spanish",
-        L"switch unit", L"switch to fisheye calculator tool", L"switch to ipc calculator tool",
-        L"IPC Calculator Tool", L"FishEye Calculator Tool", L"PixelAmount", L"LimpidValue", L"PPM", L"252", L"29",
-        L"explainPPM >", L"explainPPF >", L"OK", L"Cancel", L"Attention", L"Please select a device model.",
-        L"ModelSelect", L"Search", L"the", L"page",
-        L"Base real monitor 25PPM", L"Base real monitor 8PPF", L"Object sense 63PPM", L"Object sense 19PPF",
-        L"Object discriminate 125PPM", L"Object discriminate 38PPF", L"Distinguish details 250PPM",
-        L"Distinguish details 76PPF",
-        L"Distinguish  shape,color,size,sex and so on,but invisibility features.",
-        L"Intelligent detection, plate number detection.", L"Face detection, plate number detection.",
-        L"Discriminate features or characters and so on.", L"Frame limpid,detail analyse and so on.",
-        L"  UserDefined", L"  ModelSelect", L"Camera Information", L"CameraMode:", L"Target:", L"Resolution:",
-        L"1280*720", L"InstallH:", L"InstallA:", L"\u00B0", L"(The angle of the vertical direction)",
-        L"HDistance:", L"VDistance:", L"FDistance:", L"0.5mm", L"100mm", L"m", L"ft",
-        L"TopInstall", L"SideInstall", L"FishDevice:", L"ObjectHeight:", L"ObjectDis:", L"Area", L"distance",
-        L"3D View", L"Side View", L"Top View", L"Height", L"Length", L"Y-axis Length:", L"X-axis Length:", L"Unit: m",
-    };
-    for (const std::wstring& key : keys) {
-        for (int i = 0; i < kLanguageCount; ++i) {
-            EXPECT_EQ(s_tables[i].entries.count(key), 1u) << Printable(key) << " is missing from Lang_" << i << ".xml";
-        }
-    }
-}
-
 TEST_F(TranslationKeys, UserGuideNamesMatchTheShippedGuides)
 {
     const std::wstring expected[kLanguageCount] = {
