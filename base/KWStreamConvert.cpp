@@ -9,24 +9,29 @@ namespace KW_SOFT_BASE {
 
 namespace {
 
-template <typename Char>
-std::unique_ptr<Char[]> Terminated(const Char* text, size_t n)
-{
-    std::unique_ptr<Char[]> buffer(new Char[n + 1]);
-    if (n > 0) {
-        std::memcpy(buffer.get(), text, n * sizeof(Char));
+    template <typename Char> std::unique_ptr<Char[]> Terminated(const Char* text, size_t n)
+    {
+        std::unique_ptr<Char[]> buffer(new Char[n + 1]);
+        if (n > 0) {
+            std::memcpy(buffer.get(), text, n * sizeof(Char));
+        }
+        buffer[n] = Char(0);
+        return buffer;
     }
-    buffer[n] = Char(0);
-    return buffer;
-}
 
 } // namespace
 
 CKWStreamConvert::CKWStreamConvert() = default;
 
-CKWStreamConvert::CKWStreamConvert(const wchar_t* text, UINT codePage) { SetW(text, codePage); }
+CKWStreamConvert::CKWStreamConvert(const wchar_t* text, UINT codePage)
+{
+    SetW(text, codePage);
+}
 
-CKWStreamConvert::CKWStreamConvert(const char* text, UINT codePage) { SetA(text, codePage); }
+CKWStreamConvert::CKWStreamConvert(const char* text, UINT codePage)
+{
+    SetA(text, codePage);
+}
 
 CKWStreamConvert::~CKWStreamConvert() = default;
 

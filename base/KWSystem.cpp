@@ -22,43 +22,43 @@ namespace KW_SOFT_BASE {
 
 namespace {
 
-std::string ExecutablePath()
-{
-    std::vector<char> buffer(PATH_MAX);
-    for (;;) {
-        const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-        if (n < 0) {
+    std::string ExecutablePath()
+    {
+        std::vector<char> buffer(PATH_MAX);
+        for (;;) {
+            const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+            if (n < 0) {
+                return std::string();
+            }
+            if (static_cast<size_t>(n) < buffer.size()) {
+                return std::string(buffer.data(), static_cast<size_t>(n));
+            }
+            buffer.resize(buffer.size() * 2);
+        }
+    }
+
+    std::string ModulePath(HMODULE module)
+    {
+        if (module == nullptr) {
+            return ExecutablePath();
+        }
+        link_map* map = nullptr;
+        if (::dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr) {
             return std::string();
         }
-        if (static_cast<size_t>(n) < buffer.size()) {
-            return std::string(buffer.data(), static_cast<size_t>(n));
+        // The program's own entry has no name.
+        if (map->l_name == nullptr || map->l_name[0] == '\0') {
+            return ExecutablePath();
         }
-        buffer.resize(buffer.size() * 2);
+        // A library opened by a relative name keeps that name; make it absolute
+        // so that the directory does not depend on the working directory.
+        if (char* resolved = ::realpath(map->l_name, nullptr)) {
+            std::string path(resolved);
+            std::free(resolved);
+            return path;
+        }
+        return map->l_name;
     }
-}
-
-std::string ModulePath(HMODULE module)
-{
-    if (module == nullptr) {
-        return ExecutablePath();
-    }
-    link_map* map = nullptr;
-    if (::dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr) {
-        return std::string();
-    }
-    // The program's own entry has no name.
-    if (map->l_name == nullptr || map->l_name[0] == '\0') {
-        return ExecutablePath();
-    }
-    // A library opened by a relative name keeps that name; make it absolute
-    // so that the directory does not depend on the working directory.
-    if (char* resolved = ::realpath(map->l_name, nullptr)) {
-        std::string path(resolved);
-        std::free(resolved);
-        return path;
-    }
-    return map->l_name;
-}
 
 } // namespace
 
@@ -112,7 +112,10 @@ void CKWSystem::GetModuleDir(HMODULE module, char* buffer, unsigned size)
     std::memcpy(buffer, path.data(), separator + 1);
 }
 
-void* CKWSystem::MemSet(void* destination, int value, size_t count) { return std::memset(destination, value, count); }
+void* CKWSystem::MemSet(void* destination, int value, size_t count)
+{
+    return std::memset(destination, value, count);
+}
 
 void* CKWSystem::MemCpy(void* destination, const void* source, size_t count)
 {
@@ -136,7 +139,10 @@ char* CKWSystem::StrCpy(char* destination, const char* source)
     return std::strcpy(destination, source);
 }
 
-size_t CKWSystem::StrLen(const char* text) { return text != nullptr ? std::strlen(text) : 0; }
+size_t CKWSystem::StrLen(const char* text)
+{
+    return text != nullptr ? std::strlen(text) : 0;
+}
 
 int CKWSystem::StrCmp(const char* a, const char* b)
 {
@@ -152,7 +158,10 @@ int CKWSystem::StrCmp(const char* a, const char* b)
     return *p < *q ? -1 : 1;
 }
 
-void CKWSystem::SleepMs(DWORD milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+void CKWSystem::SleepMs(DWORD milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
 BOOL CKWSystem::OpenWithShell(const char* path)
 {
@@ -170,8 +179,7 @@ BOOL CKWSystem::OpenWithShell(const char* path)
     // (its generic fallback does), so it is reaped off the caller's thread.
     auto reap = [pid] {
         int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     };
     try {
         std::thread(reap).detach();

@@ -13,7 +13,10 @@ namespace {
 constexpr uint32_t kReplacement = 0xFFFD;
 const char* const kUtf8 = "UTF-8";
 
-bool IsUtf8Name(const std::string& charset) { return charset == kUtf8; }
+bool IsUtf8Name(const std::string& charset)
+{
+    return charset == kUtf8;
+}
 
 // Appends the code point to out as UTF-8; what no UTF-8 text may carry
 // (surrogates, values past U+10FFFF, a negative wchar_t) becomes U+FFFD.
@@ -137,7 +140,8 @@ bool IconvConvert(const std::string& to, const std::string& from, const char* sr
 
 std::string Upper(std::string s)
 {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(
+        s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
 }
 
@@ -189,7 +193,8 @@ bool IconvKnows(const std::string& charset)
 
 std::string KwLocaleCharset(const char* localeName)
 {
-    locale_t loc = ::newlocale(LC_CTYPE_MASK, localeName != nullptr ? localeName : "", static_cast<locale_t>(nullptr));
+    locale_t loc
+        = ::newlocale(LC_CTYPE_MASK, localeName != nullptr ? localeName : "", static_cast<locale_t>(nullptr));
     if (loc == static_cast<locale_t>(nullptr)) {
         return kUtf8;
     }
@@ -203,7 +208,11 @@ std::string KwLocaleCharset(const char* localeName)
     return name;
 }
 
-std::string KwCodePageCharset(UINT codePage)
+namespace {
+
+// The name iconv would know the code page by; whether it does is found out
+// when the conversion is opened.
+std::string CharsetName(UINT codePage)
 {
     if (codePage == CP_UTF8) {
         return kUtf8;
@@ -217,19 +226,23 @@ std::string KwCodePageCharset(UINT codePage)
     if (const char* alias = AliasOf(codePage)) {
         return alias;
     }
-    const std::string name = "CP" + std::to_string(codePage);
-    return IconvKnows(name) ? name : std::string();
+    return "CP" + std::to_string(codePage);
+}
+
+} // namespace
+
+std::string KwCodePageCharset(UINT codePage)
+{
+    const std::string name = CharsetName(codePage);
+    return IsUtf8Name(name) || IconvKnows(name) ? name : std::string();
 }
 
 bool KwMultiByteToWideChar(UINT codePage, const char* src, size_t n, std::wstring& out)
 {
     out.clear();
-    const std::string charset = KwCodePageCharset(codePage);
-    if (charset.empty()) {
-        return false;
-    }
+    const std::string charset = CharsetName(codePage);
     if (src == nullptr || n == 0) {
-        return true;
+        return IsUtf8Name(charset) || IconvKnows(charset);
     }
     if (IsUtf8Name(charset)) {
         DecodeUtf8(reinterpret_cast<const unsigned char*>(src), n, out);
@@ -249,12 +262,9 @@ bool KwMultiByteToWideChar(UINT codePage, const char* src, size_t n, std::wstrin
 bool KwWideCharToMultiByte(UINT codePage, const wchar_t* src, size_t n, std::string& out)
 {
     out.clear();
-    const std::string charset = KwCodePageCharset(codePage);
-    if (charset.empty()) {
-        return false;
-    }
+    const std::string charset = CharsetName(codePage);
     if (src == nullptr || n == 0) {
-        return true;
+        return IsUtf8Name(charset) || IconvKnows(charset);
     }
     if (IsUtf8Name(charset)) {
         out.reserve(n);
@@ -263,6 +273,6 @@ bool KwWideCharToMultiByte(UINT codePage, const wchar_t* src, size_t n, std::str
         }
         return true;
     }
-    return IconvConvert(charset, "WCHAR_T", reinterpret_cast<const char*>(src), n * sizeof(wchar_t), sizeof(wchar_t),
-        "?", out);
+    return IconvConvert(charset, "WCHAR_T", reinterpret_cast<const char*>(src), n * sizeof(wchar_t),
+        sizeof(wchar_t), "?", out);
 }

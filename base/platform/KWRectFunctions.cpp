@@ -6,9 +6,15 @@
 
 namespace {
 
-bool Empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool Empty(const RECT& r)
+{
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
-void Zero(RECT* r) { *r = RECT { 0, 0, 0, 0 }; }
+void Zero(RECT* r)
+{
+    *r = RECT { 0, 0, 0, 0 };
+}
 
 } // namespace
 
@@ -88,7 +94,8 @@ BOOL KWPtInRect(const RECT* rect, POINT pt)
     if (rect == nullptr) {
         return FALSE;
     }
-    return pt.x >= rect->left && pt.x < rect->right && pt.y >= rect->top && pt.y < rect->bottom ? TRUE : FALSE;
+    return pt.x >= rect->left && pt.x < rect->right && pt.y >= rect->top && pt.y < rect->bottom ? TRUE
+                                                                                                : FALSE;
 }
 
 BOOL KWInflateRect(RECT* rect, int dx, int dy)
@@ -115,14 +122,18 @@ BOOL KWOffsetRect(RECT* rect, int dx, int dy)
     return TRUE;
 }
 
-BOOL KWIsRectEmpty(const RECT* rect) { return rect == nullptr || Empty(*rect) ? TRUE : FALSE; }
+BOOL KWIsRectEmpty(const RECT* rect)
+{
+    return rect == nullptr || Empty(*rect) ? TRUE : FALSE;
+}
 
 BOOL KWEqualRect(const RECT* a, const RECT* b)
 {
     if (a == nullptr || b == nullptr) {
         return FALSE;
     }
-    return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom ? TRUE : FALSE;
+    return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom ? TRUE
+                                                                                                    : FALSE;
 }
 
 BOOL KWSetRect(RECT* rect, int left, int top, int right, int bottom)

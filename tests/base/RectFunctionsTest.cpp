@@ -10,7 +10,10 @@ static std::ostream& operator<<(std::ostream& os, const RECT& r)
     return os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
 }
 
-static bool operator==(const RECT& a, const RECT& b) { return KWEqualRect(&a, &b) != FALSE; }
+static bool operator==(const RECT& a, const RECT& b)
+{
+    return KWEqualRect(&a, &b) != FALSE;
+}
 
 namespace {
 
@@ -53,15 +56,19 @@ TEST(RectFunctions, SetOperationsMatchTheWindowSystem)
     const Row rows[] = {
         { "overlap", Intersect, { 0, 0, 10, 10 }, { 5, 5, 15, 15 }, { 5, 5, 10, 10 }, TRUE },
         { "disjoint", Intersect, { 0, 0, 10, 10 }, { 20, 20, 30, 30 }, { 0, 0, 0, 0 }, FALSE },
-        { "touching edges share nothing", Intersect, { 0, 0, 10, 10 }, { 10, 0, 20, 10 }, { 0, 0, 0, 0 }, FALSE },
+        { "touching edges share nothing", Intersect, { 0, 0, 10, 10 }, { 10, 0, 20, 10 }, { 0, 0, 0, 0 },
+            FALSE },
         { "inverted input", Intersect, { 10, 10, 0, 0 }, { 0, 0, 10, 10 }, { 0, 0, 0, 0 }, FALSE },
-        { "negative coordinates", Intersect, { -10, -10, 0, 0 }, { -5, -20, 5, -5 }, { -5, -10, 0, -5 }, TRUE },
+        { "negative coordinates", Intersect, { -10, -10, 0, 0 }, { -5, -20, 5, -5 }, { -5, -10, 0, -5 },
+            TRUE },
         { "union", Union, { 0, 0, 5, 5 }, { 10, 10, 20, 20 }, { 0, 0, 20, 20 }, TRUE },
         { "union ignores empty", Union, { 0, 0, 0, 50 }, { 10, 10, 20, 20 }, { 10, 10, 20, 20 }, TRUE },
-        { "union ignores inverted", Union, { 10, 10, 20, 20 }, { 50, 50, -50, -50 }, { 10, 10, 20, 20 }, TRUE },
+        { "union ignores inverted", Union, { 10, 10, 20, 20 }, { 50, 50, -50, -50 }, { 10, 10, 20, 20 },
+            TRUE },
         { "union of empties", Union, { 0, 0, 0, 0 }, { 5, 5, 5, 9 }, { 0, 0, 0, 0 }, FALSE },
         { "top strip", Subtract, { 0, 0, 10, 10 }, { 0, 0, 10, 5 }, { 0, 5, 10, 10 }, TRUE },
-        { "bottom strip reaching past", Subtract, { 0, 0, 10, 10 }, { -5, 6, 15, 20 }, { 0, 0, 10, 6 }, TRUE },
+        { "bottom strip reaching past", Subtract, { 0, 0, 10, 10 }, { -5, 6, 15, 20 }, { 0, 0, 10, 6 },
+            TRUE },
         { "left strip", Subtract, { 0, 0, 10, 10 }, { -1, -1, 3, 11 }, { 3, 0, 10, 10 }, TRUE },
         { "right strip", Subtract, { 0, 0, 10, 10 }, { 7, 0, 10, 10 }, { 0, 0, 7, 10 }, TRUE },
         { "hole", Subtract, { 0, 0, 10, 10 }, { 2, 2, 5, 5 }, { 0, 0, 10, 10 }, TRUE },

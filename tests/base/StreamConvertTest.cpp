@@ -20,7 +20,10 @@ struct RoundTrip {
     std::string narrow;
 };
 
-void PrintTo(const RoundTrip& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const RoundTrip& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class StreamConvertRoundTrip : public ::testing::TestWithParam<RoundTrip> { };
 
@@ -37,14 +40,17 @@ TEST_P(StreamConvertRoundTrip, WideAndNarrowConvertIntoEachOtherExactly)
 }
 
 INSTANTIATE_TEST_SUITE_P(CodePages, StreamConvertRoundTrip,
-    ::testing::Values(RoundTrip { "utf8_umlaut_and_sharp_s_take_two_bytes", CP_UTF8, L"Gr\u00f6\u00dfe", "Gr\xc3\xb6\xc3\x9f" "e" },
-        RoundTrip { "utf8_two_cjk_characters_are_six_bytes", CP_UTF8, L"\u4e2d\u6587", "\xe4\xb8\xad\xe6\x96\x87" },
+    ::testing::Values(RoundTrip { "utf8_umlaut_and_sharp_s_take_two_bytes", CP_UTF8, L"Gr\u00f6\u00dfe",
+                          u8"Gr\u00f6\u00dfe" },
+        RoundTrip {
+            "utf8_two_cjk_characters_are_six_bytes", CP_UTF8, L"\u4e2d\u6587", "\xe4\xb8\xad\xe6\x96\x87" },
         RoundTrip { "utf8_non_bmp_is_one_wchar_and_four_bytes", CP_UTF8, L"\U0001F600", "\xf0\x9f\x98\x80" },
         RoundTrip { "utf8_largest_code_point", CP_UTF8, L"\U0010FFFF", "\xf4\x8f\xbf\xbf" },
         // Without a locale of its own the program would see ASCII; code page 0 must still carry UTF-8.
-        RoundTrip { "local_code_page_carries_non_ascii_paths", CP_ACP, L"/tmp/Gr\u00f6\u00dfe", "/tmp/Gr\xc3\xb6\xc3\x9f" "e" },
+        RoundTrip { "local_code_page_carries_non_ascii_paths", CP_ACP, L"/tmp/Gr\u00f6\u00dfe",
+            u8"/tmp/Gr\u00f6\u00dfe" },
         RoundTrip { "gbk_chinese", 936, L"\u4e2d\u6587", "\xd6\xd0\xce\xc4" },
-        RoundTrip { "windows_western_euro_sign", 1252, L"\u20ac5", "\x80" "5" },
+        RoundTrip { "windows_western_euro_sign", 1252, L"\u20ac5", std::string("\x80") + "5" },
         RoundTrip { "ascii_alias", 20127, L"plain", "plain" }),
     [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
 
@@ -55,7 +61,10 @@ struct BadInput {
     std::wstring wide;
 };
 
-void PrintTo(const BadInput& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const BadInput& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class StreamConvertBadNarrow : public ::testing::TestWithParam<BadInput> { };
 
@@ -68,15 +77,14 @@ TEST_P(StreamConvertBadNarrow, UndecodableBytesBecomeReplacementCharacters)
 
 INSTANTIATE_TEST_SUITE_P(Decoding, StreamConvertBadNarrow,
     ::testing::Values(BadInput { "lone_lead_byte_at_end", CP_UTF8, "a\xc3", L"a\ufffd" },
-        BadInput { "lead_byte_does_not_swallow_next_character", CP_UTF8, "\xc3" "b",
-            L"\ufffd" "b" },
+        BadInput {
+            "lead_byte_does_not_swallow_next_character", CP_UTF8, std::string("\xc3") + "b", L"\ufffdb" },
         BadInput { "overlong_two_byte_form", CP_UTF8, "\xc0\xaf", L"\ufffd\ufffd" },
         BadInput { "overlong_three_byte_form", CP_UTF8, "\xe0\x80\xaf", L"\ufffd\ufffd\ufffd" },
         BadInput { "encoded_surrogate", CP_UTF8, "\xed\xa0\x80", L"\ufffd\ufffd\ufffd" },
         BadInput { "beyond_last_code_point", CP_UTF8, "\xf4\x90\x80\x80", L"\ufffd\ufffd\ufffd\ufffd" },
         BadInput { "byte_ff", CP_UTF8, "x\xff", L"x\ufffd" },
-        BadInput { "truncated_four_byte_sequence", CP_UTF8, "\xf0\x9f\x98" "z",
-            L"\ufffd" "z" },
+        BadInput { "truncated_four_byte_sequence", CP_UTF8, std::string("\xf0\x9f\x98") + "z", L"\ufffdz" },
         BadInput { "gbk_text_cut_inside_a_character", 936, "\xd6\xd0\xd6", L"\u4e2d\ufffd" }),
     [](const ::testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
 
@@ -84,7 +92,7 @@ TEST(StreamConvert, WideTextNoUtf8CanCarryBecomesReplacementCharacter)
 {
     const wchar_t text[] = { L'a', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x110000), L'b', 0 };
     CKWStreamConvert convert(text, CP_UTF8);
-    EXPECT_EQ(convert.GetString(), "a\xef\xbf\xbd\xef\xbf\xbd" "b");
+    EXPECT_EQ(convert.GetString(), u8"a\ufffd\ufffdb");
 }
 
 TEST(StreamConvert, CharacterMissingFromTargetCodePageBecomesQuestionMarkAndConversionGoesOn)

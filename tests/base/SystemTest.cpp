@@ -115,20 +115,6 @@ TEST(System, StrCmpComparesBytesAsUnsigned)
     }
 }
 
-TEST(System, StringAndMemoryPrimitives)
-{
-    char buffer[32];
-    EXPECT_EQ(CKWSystem::StrCpy(buffer, "copy"), buffer);
-    EXPECT_STREQ(buffer, "copy");
-    EXPECT_EQ(CKWSystem::StrLen(buffer), 4u);
-    EXPECT_EQ(CKWSystem::StrLen(nullptr), 0u);
-    EXPECT_EQ(CKWSystem::SPrintf(buffer, "%d-%s", 7, "x"), 3);
-    EXPECT_STREQ(buffer, "7-x");
-    CKWSystem::MemSet(buffer, 'z', 3);
-    CKWSystem::MemCpy(buffer + 3, "\0", 1);
-    EXPECT_STREQ(buffer, "zzz");
-}
-
 // Replaces the desktop opener by a script that records its arguments, so the
 // test sees exactly what the opener would have been given.
 class OpenWithShellTest : public ::testing::Test {

@@ -16,39 +16,27 @@ TEST(KWPointSize, PackedValuesCarrySignedSixteenBitHalves)
         uint32_t packed;
         int x, y;
     };
-    const Row rows[] = { { 0xFFFF0001u, 1, -1 }, { 0x00020003u, 3, 2 }, { 0x8000FFFFu, -1, -32768 }, { 0, 0, 0 } };
+    const Row rows[]
+        = { { 0xFFFF0001u, 1, -1 }, { 0x00020003u, 3, 2 }, { 0x8000FFFFu, -1, -32768 }, { 0, 0, 0 } };
     for (const Row& row : rows) {
         EXPECT_EQ(CKWSize(static_cast<DWORD>(row.packed)), CKWSize(row.x, row.y)) << std::hex << row.packed;
-        EXPECT_EQ(CKWPoint(static_cast<LPARAM>(row.packed)), CKWPoint(row.x, row.y)) << std::hex << row.packed;
+        EXPECT_EQ(CKWPoint(static_cast<LPARAM>(row.packed)), CKWPoint(row.x, row.y))
+            << std::hex << row.packed;
     }
     // Bits above the low 32 of a 64-bit parameter carry nothing.
     EXPECT_EQ(CKWPoint(static_cast<LPARAM>(0x7FFF12340000FFFELL)), CKWPoint(-2, 0));
 }
 
-TEST(KWPointSize, ArithmeticKeepsPointsAndSizesApart)
+TEST(KWPointSize, DifferenceOfTwoPointsIsASize)
 {
     const CKWPoint p(10, 20);
-    const CKWSize s(1, 2);
-    EXPECT_EQ(p - CKWPoint(4, 5), CKWSize(6, 15)) << "point minus point is a size";
-    EXPECT_EQ(p + s, CKWPoint(11, 22));
-    EXPECT_EQ(p - s, CKWPoint(9, 18));
-    EXPECT_EQ(p + CKWPoint(1, 1), CKWPoint(11, 21));
-    EXPECT_EQ(-p, CKWPoint(-10, -20));
-    EXPECT_EQ(s + CKWPoint(1, 1), CKWPoint(2, 3));
-    EXPECT_EQ(s - CKWPoint(1, 1), CKWPoint(0, 1));
-    EXPECT_EQ(s + CKWSize(1, 1), CKWSize(2, 3));
-    EXPECT_EQ(-s, CKWSize(-1, -2));
-
+    EXPECT_EQ(p - CKWPoint(4, 5), CKWSize(6, 15));
+    EXPECT_EQ(p - CKWSize(4, 5), CKWPoint(6, 15));
+    EXPECT_EQ(CKWSize(1, 2) - CKWPoint(1, 1), CKWPoint(0, 1));
     CKWPoint q(p);
-    q += s;
-    q -= CKWPoint(1, 2);
-    q.Offset(CKWSize(-10, -20));
-    EXPECT_EQ(q, CKWPoint(0, 0));
-    CKWSize t(s);
-    t -= CKWSize(1, 2);
-    EXPECT_EQ(t, CKWSize(0, 0));
-    EXPECT_EQ(CKWPoint(s), CKWPoint(1, 2));
-    EXPECT_EQ(CKWSize(p), CKWSize(10, 20));
+    q -= CKWPoint(10, 20);
+    q += CKWSize(-1, 1);
+    EXPECT_EQ(q, CKWPoint(-1, 1));
 }
 
 TEST(KWPointSize, AddingToARectangleMovesIt)

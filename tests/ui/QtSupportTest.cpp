@@ -98,7 +98,8 @@ TEST(QtSupport, IntegerPairsNeedExactlyTwoParts)
         { L"1.5,2", { 0, 2 } },
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(WStringToIntPair(row.text), row.expected) << QString::fromWCharArray(row.text).toStdString();
+        EXPECT_EQ(WStringToIntPair(row.text), row.expected)
+            << QString::fromWCharArray(row.text).toStdString();
         EXPECT_EQ(QStringToIntPair(QString::fromWCharArray(row.text)), row.expected);
     }
 }
@@ -110,9 +111,9 @@ TEST(QtSupport, Local8BitCopyIsBoundedCutAtACharacterAndTerminated)
         const char* expected;
     };
     // "Größe": the o-umlaut occupies bytes 2-3, the sharp s bytes 4-5.
-    const char* text = "Gr\xc3\xb6\xc3\x9f" "e";
-    const Row rows[] = { { 15, "Gr\xc3\xb6\xc3\x9f" "e" }, { 8, "Gr\xc3\xb6\xc3\x9f" "e" }, { 7, "Gr\xc3\xb6\xc3\x9f" },
-        { 6, "Gr\xc3\xb6" }, { 4, "Gr" }, { 3, "Gr" }, { 1, "" } };
+    const char* text = u8"Gr\u00f6\u00dfe";
+    const Row rows[] = { { 15, u8"Gr\u00f6\u00dfe" }, { 8, u8"Gr\u00f6\u00dfe" }, { 7, u8"Gr\u00f6\u00df" },
+        { 6, u8"Gr\u00f6" }, { 4, "Gr" }, { 3, "Gr" }, { 1, "" } };
     for (const Row& row : rows) {
         char buffer[16];
         std::memset(buffer, '#', sizeof buffer);

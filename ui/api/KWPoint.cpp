@@ -10,8 +10,17 @@ CKWPoint::CKWPoint(LPARAM packed)
     y = static_cast<int16_t>(bits >> 16);
 }
 
-CKWSize CKWPoint::operator-(POINT pt) const { return CKWSize(x - pt.x, y - pt.y); }
+CKWSize CKWPoint::operator-(POINT pt) const
+{
+    return CKWSize(x - pt.x, y - pt.y);
+}
 
-CKWRect CKWPoint::operator+(const RECT* rect) const { return CKWRect(rect) + *this; }
+CKWRect CKWPoint::operator+(const RECT* rect) const
+{
+    return CKWRect(rect) + *this;
+}
 
-CKWRect CKWPoint::operator-(const RECT* rect) const { return CKWRect(rect) - *this; }
+CKWRect CKWPoint::operator-(const RECT* rect) const
+{
+    return CKWRect(rect) - *this;
+}

@@ -8,7 +8,8 @@
 // TopLeft and BottomRight alias the fields as points, which holds only while
 // both layouts stay two 32-bit fields in a row.
 static_assert(offsetof(RECT, top) == offsetof(RECT, left) + sizeof(LONG), "RECT fields must be contiguous");
-static_assert(offsetof(RECT, bottom) == offsetof(RECT, right) + sizeof(LONG), "RECT fields must be contiguous");
+static_assert(
+    offsetof(RECT, bottom) == offsetof(RECT, right) + sizeof(LONG), "RECT fields must be contiguous");
 static_assert(offsetof(POINT, y) == offsetof(POINT, x) + sizeof(LONG), "POINT fields must be contiguous");
 static_assert(sizeof(CKWPoint) == 2 * sizeof(LONG), "CKWPoint must be two LONGs");
 
@@ -37,17 +38,35 @@ CKWRect::CKWRect(POINT topLeft, POINT bottomRight)
     bottom = bottomRight.y;
 }
 
-CKWSize CKWRect::Size() const { return CKWSize(right - left, bottom - top); }
+CKWSize CKWRect::Size() const
+{
+    return CKWSize(right - left, bottom - top);
+}
 
-CKWPoint& CKWRect::TopLeft() { return *reinterpret_cast<CKWPoint*>(&left); }
+CKWPoint& CKWRect::TopLeft()
+{
+    return *reinterpret_cast<CKWPoint*>(&left);
+}
 
-CKWPoint& CKWRect::BottomRight() { return *reinterpret_cast<CKWPoint*>(&right); }
+CKWPoint& CKWRect::BottomRight()
+{
+    return *reinterpret_cast<CKWPoint*>(&right);
+}
 
-const CKWPoint& CKWRect::TopLeft() const { return *reinterpret_cast<const CKWPoint*>(&left); }
+const CKWPoint& CKWRect::TopLeft() const
+{
+    return *reinterpret_cast<const CKWPoint*>(&left);
+}
 
-const CKWPoint& CKWRect::BottomRight() const { return *reinterpret_cast<const CKWPoint*>(&right); }
+const CKWPoint& CKWRect::BottomRight() const
+{
+    return *reinterpret_cast<const CKWPoint*>(&right);
+}
 
-CKWPoint CKWRect::CenterPoint() const { return CKWPoint((left + right) / 2, (top + bottom) / 2); }
+CKWPoint CKWRect::CenterPoint() const
+{
+    return CKWPoint((left + right) / 2, (top + bottom) / 2);
+}
 
 void CKWRect::SwapLeftRight(RECT* rect)
 {
@@ -56,25 +75,55 @@ void CKWRect::SwapLeftRight(RECT* rect)
     }
 }
 
-BOOL CKWRect::IsRectEmpty() const { return KWIsRectEmpty(this); }
+BOOL CKWRect::IsRectEmpty() const
+{
+    return KWIsRectEmpty(this);
+}
 
-BOOL CKWRect::IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0 ? TRUE : FALSE; }
+BOOL CKWRect::IsRectNull() const
+{
+    return left == 0 && top == 0 && right == 0 && bottom == 0 ? TRUE : FALSE;
+}
 
-BOOL CKWRect::PtInRect(POINT point) const { return KWPtInRect(this, point); }
+BOOL CKWRect::PtInRect(POINT point) const
+{
+    return KWPtInRect(this, point);
+}
 
-void CKWRect::SetRect(int x1, int y1, int x2, int y2) { KWSetRect(this, x1, y1, x2, y2); }
+void CKWRect::SetRect(int x1, int y1, int x2, int y2)
+{
+    KWSetRect(this, x1, y1, x2, y2);
+}
 
-void CKWRect::SetRect(POINT topLeft, POINT bottomRight) { KWSetRect(this, topLeft.x, topLeft.y, bottomRight.x, bottomRight.y); }
+void CKWRect::SetRect(POINT topLeft, POINT bottomRight)
+{
+    KWSetRect(this, topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
+}
 
-void CKWRect::SetRectEmpty() { KWSetRectEmpty(this); }
+void CKWRect::SetRectEmpty()
+{
+    KWSetRectEmpty(this);
+}
 
-void CKWRect::CopyRect(const RECT* src) { KWCopyRect(this, src); }
+void CKWRect::CopyRect(const RECT* src)
+{
+    KWCopyRect(this, src);
+}
 
-BOOL CKWRect::EqualRect(const RECT* rect) const { return KWEqualRect(this, rect); }
+BOOL CKWRect::EqualRect(const RECT* rect) const
+{
+    return KWEqualRect(this, rect);
+}
 
-void CKWRect::InflateRect(int x, int y) { KWInflateRect(this, x, y); }
+void CKWRect::InflateRect(int x, int y)
+{
+    KWInflateRect(this, x, y);
+}
 
-void CKWRect::InflateRect(SIZE size) { KWInflateRect(this, size.cx, size.cy); }
+void CKWRect::InflateRect(SIZE size)
+{
+    KWInflateRect(this, size.cx, size.cy);
+}
 
 void CKWRect::InflateRect(const RECT* rect)
 {
@@ -91,9 +140,15 @@ void CKWRect::InflateRect(int l, int t, int r, int b)
     bottom += b;
 }
 
-void CKWRect::DeflateRect(int x, int y) { KWInflateRect(this, -x, -y); }
+void CKWRect::DeflateRect(int x, int y)
+{
+    KWInflateRect(this, -x, -y);
+}
 
-void CKWRect::DeflateRect(SIZE size) { KWInflateRect(this, -size.cx, -size.cy); }
+void CKWRect::DeflateRect(SIZE size)
+{
+    KWInflateRect(this, -size.cx, -size.cy);
+}
 
 void CKWRect::DeflateRect(const RECT* rect)
 {
@@ -110,11 +165,20 @@ void CKWRect::DeflateRect(int l, int t, int r, int b)
     bottom -= b;
 }
 
-void CKWRect::OffsetRect(int x, int y) { KWOffsetRect(this, x, y); }
+void CKWRect::OffsetRect(int x, int y)
+{
+    KWOffsetRect(this, x, y);
+}
 
-void CKWRect::OffsetRect(POINT point) { KWOffsetRect(this, point.x, point.y); }
+void CKWRect::OffsetRect(POINT point)
+{
+    KWOffsetRect(this, point.x, point.y);
+}
 
-void CKWRect::OffsetRect(SIZE size) { KWOffsetRect(this, size.cx, size.cy); }
+void CKWRect::OffsetRect(SIZE size)
+{
+    KWOffsetRect(this, size.cx, size.cy);
+}
 
 void CKWRect::MoveToY(int y)
 {
@@ -134,7 +198,10 @@ void CKWRect::MoveToXY(int x, int y)
     MoveToY(y);
 }
 
-void CKWRect::MoveToXY(POINT point) { MoveToXY(point.x, point.y); }
+void CKWRect::MoveToXY(POINT point)
+{
+    MoveToXY(point.x, point.y);
+}
 
 void CKWRect::NormalizeRect()
 {
@@ -146,11 +213,20 @@ void CKWRect::NormalizeRect()
     }
 }
 
-BOOL CKWRect::IntersectRect(const RECT* a, const RECT* b) { return KWIntersectRect(this, a, b); }
+BOOL CKWRect::IntersectRect(const RECT* a, const RECT* b)
+{
+    return KWIntersectRect(this, a, b);
+}
 
-BOOL CKWRect::UnionRect(const RECT* a, const RECT* b) { return KWUnionRect(this, a, b); }
+BOOL CKWRect::UnionRect(const RECT* a, const RECT* b)
+{
+    return KWUnionRect(this, a, b);
+}
 
-BOOL CKWRect::SubtractRect(const RECT* a, const RECT* b) { return KWSubtractRect(this, a, b); }
+BOOL CKWRect::SubtractRect(const RECT* a, const RECT* b)
+{
+    return KWSubtractRect(this, a, b);
+}
 
 CKWRect CKWRect::MulDiv(int num, int den) const
 {
@@ -164,9 +240,15 @@ CKWRect& CKWRect::operator=(const RECT& src)
     return *this;
 }
 
-bool CKWRect::operator==(const RECT& rect) const { return KWEqualRect(this, &rect) != FALSE; }
+bool CKWRect::operator==(const RECT& rect) const
+{
+    return KWEqualRect(this, &rect) != FALSE;
+}
 
-bool CKWRect::operator!=(const RECT& rect) const { return !(*this == rect); }
+bool CKWRect::operator!=(const RECT& rect) const
+{
+    return !(*this == rect);
+}
 
 CKWRect& CKWRect::operator+=(POINT point)
 {

@@ -8,10 +8,22 @@ CKWSize::CKWSize(DWORD packed)
     cy = static_cast<int16_t>(packed >> 16);
 }
 
-CKWPoint CKWSize::operator+(POINT pt) const { return CKWPoint(cx + pt.x, cy + pt.y); }
+CKWPoint CKWSize::operator+(POINT pt) const
+{
+    return CKWPoint(cx + pt.x, cy + pt.y);
+}
 
-CKWPoint CKWSize::operator-(POINT pt) const { return CKWPoint(cx - pt.x, cy - pt.y); }
+CKWPoint CKWSize::operator-(POINT pt) const
+{
+    return CKWPoint(cx - pt.x, cy - pt.y);
+}
 
-CKWRect CKWSize::operator+(const RECT* rect) const { return CKWRect(rect) + *this; }
+CKWRect CKWSize::operator+(const RECT* rect) const
+{
+    return CKWRect(rect) + *this;
+}
 
-CKWRect CKWSize::operator-(const RECT* rect) const { return CKWRect(rect) - *this; }
+CKWRect CKWSize::operator-(const RECT* rect) const
+{
+    return CKWRect(rect) - *this;
+}

@@ -44,12 +44,12 @@ QString& SkinDir()
 // Reads up to four "%d" fields separated by single commas, the way the C
 // scan would, stopping at the first field that does not read. Missing fields
 // stay 0. Values beyond int saturate instead of overflowing.
-template <typename Char>
-void ScanFourInts(const std::basic_string<Char>& text, long long (&out)[4])
+template <typename Char> void ScanFourInts(const std::basic_string<Char>& text, long long (&out)[4])
 {
     size_t i = 0;
     const size_t n = text.size();
-    auto isSpace = [](Char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; };
+    auto isSpace
+        = [](Char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; };
     for (int field = 0; field < 4; ++field) {
         if (field > 0) {
             if (i >= n || text[i] != Char(',')) {
@@ -80,10 +80,12 @@ void ScanFourInts(const std::basic_string<Char>& text, long long (&out)[4])
     }
 }
 
-LONG Clamp(long long v) { return static_cast<LONG>(v < INT_MIN ? INT_MIN : (v > INT_MAX ? INT_MAX : v)); }
+LONG Clamp(long long v)
+{
+    return static_cast<LONG>(v < INT_MIN ? INT_MIN : (v > INT_MAX ? INT_MAX : v));
+}
 
-template <typename Char>
-RECT ParseRect(const std::basic_string<Char>& text, int inclusive)
+template <typename Char> RECT ParseRect(const std::basic_string<Char>& text, int inclusive)
 {
     long long v[4] = { 0, 0, 0, 0 };
     ScanFourInts(text, v);
@@ -118,7 +120,10 @@ int HexPair(const std::wstring& pair)
     return value;
 }
 
-RECT FromQRect(const QRect& r) { return RECT { r.left(), r.top(), r.right(), r.bottom() }; }
+RECT FromQRect(const QRect& r)
+{
+    return RECT { r.left(), r.top(), r.right(), r.bottom() };
+}
 
 QScreen* PrimaryScreen()
 {
@@ -130,13 +135,25 @@ QScreen* PrimaryScreen()
 
 } // namespace
 
-RECT StringToRect(const std::string& text) { return ParseRect(text, 0); }
+RECT StringToRect(const std::string& text)
+{
+    return ParseRect(text, 0);
+}
 
-RECT WStringToRect(const std::wstring& text) { return ParseRect(text, 0); }
+RECT WStringToRect(const std::wstring& text)
+{
+    return ParseRect(text, 0);
+}
 
-RECT StringToRectInclusive(const std::string& text) { return ParseRect(text, 1); }
+RECT StringToRectInclusive(const std::string& text)
+{
+    return ParseRect(text, 1);
+}
 
-RECT WStringToRectInclusive(const std::wstring& text) { return ParseRect(text, 1); }
+RECT WStringToRectInclusive(const std::wstring& text)
+{
+    return ParseRect(text, 1);
+}
 
 void AssignRect(RECT* dst, const RECT* src)
 {
@@ -168,11 +185,20 @@ std::pair<int, int> QStringToIntPair(const QString& text)
     return { parts[0].toInt(nullptr, 10), parts[1].toInt(nullptr, 10) };
 }
 
-std::pair<int, int> WStringToIntPair(const std::wstring& text) { return QStringToIntPair(KWToQString(text)); }
+std::pair<int, int> WStringToIntPair(const std::wstring& text)
+{
+    return QStringToIntPair(KWToQString(text));
+}
 
-void SetQtApplication(QApplication* app) { Application() = app; }
+void SetQtApplication(QApplication* app)
+{
+    Application() = app;
+}
 
-QApplication* GetQtApplication() { return Application().data(); }
+QApplication* GetQtApplication()
+{
+    return Application().data();
+}
 
 std::wstring GetAppDirPath()
 {
@@ -182,15 +208,30 @@ std::wstring GetAppDirPath()
     return KWFromQString(AppDir());
 }
 
-void SetSkinPath(std::wstring path) { SkinDir() = KWToQString(path); }
+void SetSkinPath(std::wstring path)
+{
+    SkinDir() = KWToQString(path);
+}
 
-QString GetSkinPath() { return SkinDir(); }
+QString GetSkinPath()
+{
+    return SkinDir();
+}
 
-QString KWSkinImagePath(const QString& name) { return SkinDir() + name; }
+QString KWSkinImagePath(const QString& name)
+{
+    return SkinDir() + name;
+}
 
-QString KWSkinImagePath(const wchar_t* name) { return SkinDir() + KWToQString(name); }
+QString KWSkinImagePath(const wchar_t* name)
+{
+    return SkinDir() + KWToQString(name);
+}
 
-QString KWSkinImagePath(const std::wstring& name) { return SkinDir() + KWToQString(name); }
+QString KWSkinImagePath(const std::wstring& name)
+{
+    return SkinDir() + KWToQString(name);
+}
 
 void LoadStyleSheet(std::wstring path)
 {
@@ -206,7 +247,10 @@ void LoadStyleSheet(std::wstring path)
     app->setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
-QString GetStyleSheetPath() { return StyleSheetPath(); }
+QString GetStyleSheetPath()
+{
+    return StyleSheetPath();
+}
 
 RECT GetScreenRect()
 {
@@ -220,7 +264,10 @@ RECT GetWorkAreaRect()
     return screen != nullptr ? FromQRect(screen->availableGeometry()) : RECT { 0, 0, 0, 0 };
 }
 
-QString QStringFromUtf8(const char* utf8) { return utf8 != nullptr ? QString::fromUtf8(utf8, -1) : QString(); }
+QString QStringFromUtf8(const char* utf8)
+{
+    return utf8 != nullptr ? QString::fromUtf8(utf8, -1) : QString();
+}
 
 void Utf8ToLocal8Bit(const char* utf8, char* dst, size_t capacity)
 {
@@ -233,7 +280,8 @@ void Utf8ToLocal8Bit(const char* utf8, char* dst, size_t capacity)
         length = capacity - 1;
         // Qt's local 8-bit encoding is UTF-8 on this platform: step back over
         // continuation bytes so that no character is cut in half.
-        while (length > 0 && (static_cast<unsigned char>(local[static_cast<qsizetype>(length)]) & 0xC0) == 0x80) {
+        while (length > 0
+            && (static_cast<unsigned char>(local[static_cast<qsizetype>(length)]) & 0xC0) == 0x80) {
             --length;
         }
     }
@@ -241,15 +289,30 @@ void Utf8ToLocal8Bit(const char* utf8, char* dst, size_t capacity)
     dst[length] = '\0';
 }
 
-void InitKWApplication(QApplication* app) { SetQtApplication(app); }
+void InitKWApplication(QApplication* app)
+{
+    SetQtApplication(app);
+}
 
-void SetKWSkinPath(LPCWSTR path) { SetSkinPath(path != nullptr ? std::wstring(path) : std::wstring()); }
+void SetKWSkinPath(LPCWSTR path)
+{
+    SetSkinPath(path != nullptr ? std::wstring(path) : std::wstring());
+}
 
-void LoadKWStyleSheet(LPCWSTR path) { LoadStyleSheet(path != nullptr ? std::wstring(path) : std::wstring()); }
+void LoadKWStyleSheet(LPCWSTR path)
+{
+    LoadStyleSheet(path != nullptr ? std::wstring(path) : std::wstring());
+}
 
-std::wstring GetKWAppDirPath() { return GetAppDirPath(); }
+std::wstring GetKWAppDirPath()
+{
+    return GetAppDirPath();
+}
 
-void KWUtf8ToLocal8Bit(const char* utf8, char* dst, size_t capacity) { Utf8ToLocal8Bit(utf8, dst, capacity); }
+void KWUtf8ToLocal8Bit(const char* utf8, char* dst, size_t capacity)
+{
+    Utf8ToLocal8Bit(utf8, dst, capacity);
+}
 
 void AddAppDirLibraryPath()
 {
