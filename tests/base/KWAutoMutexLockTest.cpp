@@ -90,17 +90,3 @@ TYPED_TEST(KWAutoMutexLockTest, PointerConstructorLocksAndNullLocksNothing)
     none.Lock();
     EXPECT_FALSE(none.IsLocked());
 }
-
-TYPED_TEST(KWAutoMutexLockTest, NestedScopesOnOneThreadBalance)
-{
-    typename TypeParam::MutexType mutex;
-    {
-        typename TypeParam::LockType outer(mutex);
-        {
-            typename TypeParam::LockType inner(mutex);
-            inner.Unlock();
-        }
-        EXPECT_FALSE(FreeForOtherThread(mutex)) << "the outer scope still holds it";
-    }
-    EXPECT_TRUE(FreeForOtherThread(mutex));
-}

@@ -74,7 +74,7 @@ TEST(KWEvent, AutoResetReleasesOneWaiterPerSignal)
     std::vector<std::thread> waiters;
     for (int i = 0; i < 2; ++i) {
         waiters.emplace_back([&] {
-            if (event.Wait(300) == WAIT_OBJECT_0) {
+            if (event.Wait(1000) == WAIT_OBJECT_0) {
                 ++released;
             }
         });

@@ -111,20 +111,3 @@ TEST(KWThread, CopiedHandleMayBeClosedBeforeOrAfterTheThreadObject)
         EXPECT_TRUE(job.finished.load());
     }
 }
-
-TEST(KWThread, DestroyingObjectOfRunningThreadLeavesThreadRunning)
-{
-    Job job;
-    CKWEvent ended;
-    ASSERT_EQ(ended.Create(0, 1), 1);
-    {
-        CKWThread thread;
-        ASSERT_EQ(thread.Create(0, &RunJob, &job, 0, nullptr), 1);
-    }
-    EXPECT_FALSE(job.finished.load());
-    job.release.SetEvent();
-    for (int i = 0; i < 1000 && !job.finished.load(); ++i) {
-        ended.Wait(5);
-    }
-    EXPECT_TRUE(job.finished.load());
-}
