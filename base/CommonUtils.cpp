@@ -87,11 +87,7 @@ std::wstring GetExtensionOfPath(const std::wstring& path)
 int FileExists(const std::wstring& path)
 {
     const std::string name = ToLocal8Bit(path);
-    // Opening a directory read-only succeeds on POSIX; it is not a file here.
-    struct stat info {};
-    if (stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        return 0;
-    }
+    // CKWFile refuses directories, so a directory counts as missing.
     CKWFile file;
     if (!file.Open(name.c_str(), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL)) {
         return 0;
