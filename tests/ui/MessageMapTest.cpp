@@ -88,7 +88,7 @@ public:
         lastResult = result;
         *result = 42; // a handler may always write its result
     }
-    void OnRowDblClick() { Record("rowdblclick"); }
+    void OnRowDblClick() noexcept { Record("rowdblclick"); }
     void OnTick(WPARAM wParam, LPARAM lParam)
     {
         Record("tick");

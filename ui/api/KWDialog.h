@@ -5,6 +5,7 @@
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWEventBase.h"
 #include "ui/api/KWSkinRecords.h"
+
 #include <QtCore/qnamespace.h>
 
 // Listener of a dialog or main window; its message map receives the commands of

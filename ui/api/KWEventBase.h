@@ -66,6 +66,9 @@ struct MemberFn<R (C::*)(A...)> {
     using Args = std::tuple<A...>;
 };
 
+template <class C, class R, class... A>
+struct MemberFn<R (C::*)(A...) noexcept> : MemberFn<R (C::*)(A...)> {};
+
 template <class T, auto Pmf, class... Expected>
 constexpr bool CheckHandler()
 {

@@ -3,6 +3,7 @@
 
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWSkinRecords.h"
+
 #include <string>
 
 // One entry of the graphic list, passed in and out by value.

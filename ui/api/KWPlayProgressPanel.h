@@ -5,6 +5,7 @@
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWSkinRecords.h"
 #include "ui/api/KWVideoTypes.h"
+
 #include <cstdint>
 #include <map>
 #include <string>

@@ -2,6 +2,7 @@
 // The fisheye calculator's top view: rings of equal pixel density around the camera.
 
 #include "base/platform/KWWinTypes.h"
+
 #include <map>
 #include <string>
 
