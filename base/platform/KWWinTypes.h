@@ -84,6 +84,8 @@ struct _SYSTEMTIME {
 };
 using SYSTEMTIME = _SYSTEMTIME;
 using LPSYSTEMTIME = SYSTEMTIME*;
+// The framework's own name for the same record (date-time and calendar controls).
+using _KW_SYSTEMTIME = _SYSTEMTIME;
 
 struct tagNMHDR {
     HWND hwndFrom;
