@@ -29,10 +29,10 @@ const std::vector<SkinEntry> kManifest = {
      MainInterior, 0},
     {"bg_calendar.png", {64, 64}, {128, 128}, "dialog interior, flat white, stretched", DialogInterior, 0},
     // About and message boxes: a 35-pixel title band (70 in Skin/4K), side
-    // pieces at x 0 and 85 from y 37 (y 71 in Skin/4K), bottom row y 84, and
-    // title-button pieces 23 x 14 at x 11, 41, 71, y 41 in Skin/.
+    // pieces at x 0 and 85 from y 37 (y 71 in Skin/4K), bottom row y 84;
+    // the title-button rectangles 23 x 14 at x 11, 41, 71, y 41 reach x 94.
     {"bg_toolbar.png", {94, 85}, {94, 85},
-     "small dialog frame: green title band 35 (70) high, 1-pixel border, three 23x14 close sprites in Skin/",
+     "small dialog frame: green title band 35 (70) high over a white body, 1-pixel border at x 0, x 85, y 84",
      SmallDialogFrame, 0},
     // Density explanation and model selection: corners 20 x 20 at 0,0 /
     // 734,0 / 0,474 / 734,474, top edge 30,0,1,8, sides 0,37,8,1 and
