@@ -22,9 +22,10 @@ namespace
 // unit of `axis` runs from the pole foot to the watched area (the direction
 // of the view), one unit of `across` is the watched area's width. The
 // watched area stands 65 pixels high at the end of `axis`, so its top edge
-// runs from 151,65 to 231,105 and its right edge from 231,105 down to
-// 231,170, where the view draws its width and height markers.
-const QPointF kPoleFoot(92, 204);
+// runs from 153,65 to 233,105 and its right edge from 233,105 down to
+// 233,170, where the view draws its width and height markers; the height
+// marker runs at x 87, just left of the pole.
+const QPointF kPoleFoot(94, 204);
 const QPointF kAxis(99, -54);
 const QPointF kAcross(80, 40);
 constexpr double kPoleTop = 160;
