@@ -46,12 +46,14 @@ void KWEventSinkWidget::customEvent(QEvent* event)
     QWidget::customEvent(event);
 }
 
-KWTempSkinDir::KWTempSkinDir() : m_previous(KWFromQString(GetSkinPath()))
+KWTempSkinDir::KWTempSkinDir()
+    : m_previous(KWFromQString(GetSkinPath()))
 {
     SetSkinPath(KWFromQString(Path()));
 }
 
-KWTempSkinDir::KWTempSkinDir(std::initializer_list<Picture> pictures) : KWTempSkinDir()
+KWTempSkinDir::KWTempSkinDir(std::initializer_list<Picture> pictures)
+    : KWTempSkinDir()
 {
     for (const Picture& picture : pictures) {
         Add(picture.name, picture.colour, picture.size);

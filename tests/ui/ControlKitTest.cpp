@@ -60,7 +60,7 @@ struct AbstractPart {
     virtual ~AbstractPart() = default;
     int field = 0;
 };
-struct TwoBases : QLabel, AbstractPart {};
+struct TwoBases : QLabel, AbstractPart { };
 
 TEST(ControlKit, HandlesAreTheWidgetAddressWhateverTheMultipleInheritance)
 {
@@ -88,7 +88,8 @@ TEST(ControlKit, WideTextCopyHonoursTheCapacityWithItsTerminator)
         { "cut to leave room for the NUL", QStringLiteral("abcdef"), 4, L"abc", 3 },
         { "capacity one holds only the NUL", QStringLiteral("abc"), 1, L"", 0 },
         { "empty text", QString(), 5, L"", 0 },
-        { "a character outside the BMP is one unit", QString::fromUtf8("x\xF0\x9F\x93\xB7y"), 3, L"x\U0001F4F7", 2 },
+        { "a character outside the BMP is one unit", QString::fromUtf8("x\xF0\x9F\x93\xB7y"), 3,
+            L"x\U0001F4F7", 2 },
     };
     for (const Row& row : rows) {
         wchar_t buffer[10];

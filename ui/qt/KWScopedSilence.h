@@ -21,7 +21,12 @@
 
 class CKWScopedSilence {
 public:
-    explicit CKWScopedSilence(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
+    explicit CKWScopedSilence(bool& flag)
+        : m_flag(flag)
+        , m_previous(flag)
+    {
+        m_flag = true;
+    }
     ~CKWScopedSilence() { m_flag = m_previous; }
     CKWScopedSilence(const CKWScopedSilence&) = delete;
     CKWScopedSilence& operator=(const CKWScopedSilence&) = delete;
