@@ -159,4 +159,22 @@ TEST(ControlKit, SilenceGuardsNestAndRestoreTheFlag)
     EXPECT_FALSE(silent);
 }
 
+// Later controls react to these in their overrides; the kit's events must
+// reach Qt 6's handlers.
+struct Hoverable : QLabel {
+    int enters = 0;
+    int leaves = 0;
+    void enterEvent(QEnterEvent*) override { ++enters; }
+    void leaveEvent(QEvent*) override { ++leaves; }
+};
+
+TEST(ControlKit, EnterAndLeaveHelpersReachTheWidgetsHandlers)
+{
+    Hoverable widget;
+    KWSendEnter(&widget);
+    KWSendLeave(&widget);
+    EXPECT_EQ(widget.enters, 1);
+    EXPECT_EQ(widget.leaves, 1);
+}
+
 } // namespace
