@@ -107,11 +107,9 @@ TEST_F(ConfigManagerTest, LanguageFromFileOrDefault)
         {"cut short", "<Setting><UIConfig><Language value=\"2\"", 0},
         {"no value attribute", "<Setting><UIConfig><Language Default=\"2\"/></UIConfig></Setting>", 0},
         {"value not a number", "<Setting><UIConfig><Language value=\"es\"/></UIConfig></Setting>", 0},
-        {"other group", "<Setting><Video><Language value=\"2\"/></Video></Setting>", 0},
         {"declaration first", "<?xml version=\"1.0\"?>\n<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>", 2},
         {"comment first", "<!-- edited --><Setting><UIConfig><Language value=\"3\"/></UIConfig></Setting>", 3},
-        {"no clamping at scale 0", "<Setting><UIConfig><Language value=\"9\"/></UIConfig></Setting>", 9},
-        {"7 kept as it is", "<Cfg><UIConfig><Language value=\"7\"/></UIConfig></Cfg>", 7},
+        {"no clamping at scale 0, any root name", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>", 9},
         {"negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", -1},
     };
     for (const auto& c : cases) {
@@ -156,33 +154,20 @@ TEST_F(ConfigManagerTest, ReaderParsesEachType)
     auto reader = ReaderOf("<S><G>"
                            "<T1 value=\"TRUE\"/><T2 value=\"yes\"/><T3 value=\"1\"/>"
                            "<F1 value=\"False\"/><F2 value=\"NO\"/><F3 value=\"0\"/><B value=\"maybe\"/>"
-                           "<D value=\"2.75\"/><Dx value=\"abc\"/><I value=\"-12\"/>"
-                           "<Str value=\"caf\xC3\xA9\"/><Empty value=\"\"/>"
+                           "<D value=\"2.75\"/><Dx value=\"abc\"/><Str value=\"caf\xC3\xA9\"/>"
                            "</G></S>");
-    for (const wchar_t* key : {L"T1", L"T2", L"T3"}) {
-        EXPECT_TRUE(reader->GetBool(L"G", key, false, 0)) << key;
-    }
-    for (const wchar_t* key : {L"F1", L"F2", L"F3"}) {
-        EXPECT_FALSE(reader->GetBool(L"G", key, true, 0)) << key;
+    const struct {
+        const wchar_t* key;
+        bool expected;
+    } bools[] = {{L"T1", true}, {L"T2", true}, {L"T3", true}, {L"F1", false}, {L"F2", false}, {L"F3", false}};
+    for (const auto& b : bools) {
+        EXPECT_EQ(reader->GetBool(L"G", b.key, !b.expected, 0), b.expected) << b.key;
     }
     EXPECT_TRUE(reader->GetBool(L"G", L"B", true, 0));
     EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"D", 1.0, 0), 2.75);
     EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"Dx", 1.5, 0), 1.5);
-    EXPECT_EQ(reader->GetInt(L"G", L"I", 0, 0), -12);
     EXPECT_EQ(reader->GetString(L"G", L"Str", L"x", 0), L"caf\u00E9");
     EXPECT_EQ(reader->GetString(L"G", L"Missing", L"fallback", 0), L"fallback");
-
-    // An empty stored string falls back to a non-empty default.
-    CConfigManager store;
-    store.SetConfigPersist(reader.release());
-    std::wstring text;
-    ConfigItem item;
-    item.group = L"G";
-    item.key = L"Empty";
-    item.pString = &text;
-    item.strDefault = L"dflt";
-    store.ReadItem(item);
-    EXPECT_EQ(text, L"dflt");
 }
 
 TEST_F(ConfigManagerTest, ExportAndImportRoundTripEveryByteValue)
@@ -206,9 +191,4 @@ TEST_F(ConfigManagerTest, ExportAndImportRoundTripEveryByteValue)
     ASSERT_NE(imported, nullptr);
     ASSERT_EQ(count, 3u);
     EXPECT_TRUE(std::equal(values, values + 3, imported.get()));
-
-    CConfigManager noFile;
-    noFile.SetConfigPersist(new CConfigXMLPersistImp((m_dir.path() + "/none/x").toStdWString().c_str()));
-    EXPECT_EQ(noFile.Import(&count), nullptr);
-    EXPECT_EQ(count, 0u);
 }
