@@ -84,6 +84,8 @@ struct _SYSTEMTIME {
 };
 using SYSTEMTIME = _SYSTEMTIME;
 using LPSYSTEMTIME = SYSTEMTIME*;
+// The framework's own name for the same record (date-time and calendar controls).
+using _KW_SYSTEMTIME = _SYSTEMTIME;
 
 struct tagNMHDR {
     HWND hwndFrom;
@@ -206,6 +208,17 @@ constexpr DWORD FILE_CURRENT = 1;
 constexpr DWORD FILE_END = 2;
 constexpr DWORD INVALID_FILE_SIZE = 0xFFFFFFFF;
 constexpr DWORD INVALID_SET_FILE_POINTER = 0xFFFFFFFF;
+
+// 64-bit unsigned value with its two 32-bit halves (disk sizes).
+union _ULARGE_INTEGER {
+    struct {
+        DWORD LowPart;
+        DWORD HighPart;
+    } u;
+    uint64_t QuadPart;
+};
+using ULARGE_INTEGER = _ULARGE_INTEGER;
+using PULARGE_INTEGER = ULARGE_INTEGER*;
 
 // Structured-exception codes the crash handler speaks of.
 constexpr DWORD EXCEPTION_ACCESS_VIOLATION = 0xC0000005;

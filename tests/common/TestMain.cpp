@@ -1,6 +1,8 @@
 // One main for every test executable: an offscreen QApplication exists for the
 // whole run, so widget tests and plain tests can share a binary.
 
+#include "ui/qt/KWQtSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,5 +17,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     QApplication app(argc, argv);
+    InitKWApplication(&app);
     return RUN_ALL_TESTS();
 }

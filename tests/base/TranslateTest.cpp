@@ -1,0 +1,174 @@
+#include "base/Globals.h"
+#include "base/Translate.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Writes "<application directory>/Lang_<n>.xml" for one test and removes it
+// again. Every test uses its own unusual language numbers, so tests that run
+// in parallel processes never share a file and never touch the real ones.
+class LanguageFile {
+public:
+    LanguageFile(int index, const std::string& content)
+        : m_path(QCoreApplication::applicationDirPath() + QStringLiteral("/Lang_%1.xml").arg(index))
+    {
+        QFile file(m_path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content.data(), static_cast<qint64>(content.size()));
+    }
+    ~LanguageFile() { QFile::remove(m_path); }
+    LanguageFile(const LanguageFile&) = delete;
+    LanguageFile& operator=(const LanguageFile&) = delete;
+
+private:
+    QString m_path;
+};
+
+std::string Document(const std::string& entries)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Language>\n" + entries + "</Language>\n";
+}
+
+class TranslateTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_savedIndex = g_languageIndex; }
+    void TearDown() override { g_languageIndex = m_savedIndex; }
+
+private:
+    int m_savedIndex = 0;
+};
+
+} // namespace
+
+TEST_F(TranslateTest, LooksUpKeysExactlyAsWrittenInTheFile)
+{
+    const LanguageFile file(90, Document(
+        "  <Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />\n"           // 关闭
+        "  <Text name=\"ModelSelect\" value=\"plain\" />\n"
+        "  <Text name=\"  ModelSelect\" value=\"  indented\" />\n"
+        "  <Text name=\"a  b\" value=\"two blanks\" />\n"
+        "  <Text name=\"a b\" value=\"one blank\" />\n"
+        "  <Text name=\"explainPPM &gt;\" value=\"O que &#233; PPM? &gt;\" />\n"
+        "  <Text name=\"say &quot;hi&quot; &amp; &lt;go&gt;\" value=\"escaped\" />\n"
+        "  <Text name=\"\xC2\xB0\" value=\"deg\" />\n"                               // °
+        "  <Text name=\"page\" value=\"\" />\n"));
+    g_languageIndex = 90;
+
+    struct Row {
+        const wchar_t* key;
+        std::wstring expected;
+    };
+    const std::vector<Row> rows = {
+        {L"Close", L"\u5173\u95ED"},
+        {L"ModelSelect", L"plain"},
+        {L"  ModelSelect", L"  indented"},
+        {L"a  b", L"two blanks"},
+        {L"a b", L"one blank"},
+        {L"explainPPM >", L"O que \u00E9 PPM? >"},
+        {L"say \"hi\" & <go>", L"escaped"},
+        {L"\u00B0", L"deg"},
+        {L"page", L""},                       // an empty translation is a translation
+        {L"NotInTheFile", L"NotInTheFile"},
+        {L" Close", L" Close"},               // blanks are part of the key
+        {L"", L""},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(std::wstring(translate(row.key)), row.expected) << "key [" << testing::PrintToString(std::wstring(row.key)) << "]";
+    }
+    EXPECT_STREQ(translate(nullptr), L"");
+}
+
+TEST_F(TranslateTest, MissingOrMalformedFileGivesTheKeyBack)
+{
+    const LanguageFile broken(92, "<Language><Text name=\"Close\" value=\"Fechar\"></Language>");
+    const LanguageFile empty(93, "");
+    for (const int index : {91, 92, 93}) {
+        g_languageIndex = index;
+        EXPECT_STREQ(translate(L"Close"), L"Close") << "language " << index;
+    }
+}
+
+TEST_F(TranslateTest, LaterDuplicateWinsAndIncompleteEntriesAreSkipped)
+{
+    const LanguageFile file(94, Document(
+        "  <!-- <Text name=\"Commented\" value=\"no\" /> -->\n"
+        "  <Text name=\"Twice\" value=\"first\" />\n"
+        "  <Text name=\"NoValue\" />\n"
+        "  <Text value=\"orphan\" />\n"
+        "  loose text\n"
+        "  <Other name=\"AnyElement\" value=\"counts\"><Nested name=\"Nested\" value=\"no\" /></Other>\n"
+        "  <Text name=\"Twice\" value=\"second\" />\n"));
+    g_languageIndex = 94;
+    EXPECT_STREQ(translate(L"Twice"), L"second");
+    EXPECT_STREQ(translate(L"NoValue"), L"NoValue");
+    EXPECT_STREQ(translate(L"orphan"), L"orphan");
+    EXPECT_STREQ(translate(L"Commented"), L"Commented");
+    EXPECT_STREQ(translate(L"AnyElement"), L"counts");
+    EXPECT_STREQ(translate(L"Nested"), L"Nested");
+}
+
+TEST_F(TranslateTest, RootIsTheFirstElementWhateverItsNameAndNoDeclarationIsNeeded)
+{
+    const LanguageFile file(95,
+        "<!-- leading comment -->\n<Whatever>"
+        "<Text name=\"Spanish\" value=\"Espa\xC3\xB1ol\" /></Whatever>\n"
+        "<Second><Text name=\"Close\" value=\"ignored\" /></Second>\n");
+    g_languageIndex = 95;
+    EXPECT_STREQ(translate(L"Spanish"), L"Espa\u00F1ol");
+    EXPECT_STREQ(translate(L"Close"), L"Close");
+}
+
+TEST_F(TranslateTest, SwitchingLanguageLeavesNoTextOfThePreviousOne)
+{
+    const LanguageFile chinese(96, Document(
+        "<Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />"
+        "<Text name=\"Search\" value=\"\xE6\x90\x9C\xE7\xB4\xA2\" />"));
+    const LanguageFile portuguese(97, Document("<Text name=\"Close\" value=\"Fechar\" />"));
+
+    g_languageIndex = 96;
+    EXPECT_STREQ(translate(L"Search"), L"\u641C\u7D22");
+    g_languageIndex = 97;
+    EXPECT_STREQ(translate(L"Close"), L"Fechar");
+    EXPECT_STREQ(translate(L"Search"), L"Search");
+    g_languageIndex = 98; // no such file
+    EXPECT_STREQ(translate(L"Close"), L"Close");
+    g_languageIndex = 96;
+    EXPECT_STREQ(translate(L"Close"), L"\u5173\u95ED");
+}
+
+TEST_F(TranslateTest, ResultsRotateThroughFiveBuffers)
+{
+    g_languageIndex = 99;
+    const wchar_t* results[6];
+    const wchar_t* keys[6] = {L"k0", L"k1", L"k2", L"k3", L"k4", L"k5"};
+    for (int i = 0; i < 6; ++i) {
+        results[i] = translate(keys[i]);
+    }
+    for (int i = 0; i < 5; ++i) {
+        for (int j = i + 1; j < 5; ++j) {
+            EXPECT_NE(results[i], results[j]);
+        }
+        if (i > 0) {
+            EXPECT_STREQ(results[i], keys[i]) << "result " << i << " must survive four further calls";
+        }
+    }
+    EXPECT_EQ(results[5], results[0]);
+    EXPECT_STREQ(results[0], L"k5");
+}
+
+TEST_F(TranslateTest, LongTextsAreCutTo1023Characters)
+{
+    const LanguageFile file(89, Document("<Text name=\"Long\" value=\"" + std::string(1500, 'v') + "\" />"));
+    g_languageIndex = 89;
+    EXPECT_EQ(std::wstring(translate(L"Long")), std::wstring(1023, L'v'));
+    const std::wstring longKey(1500, L'k');
+    EXPECT_EQ(std::wstring(translate(longKey.c_str())), std::wstring(1023, L'k'));
+}

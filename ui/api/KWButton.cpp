@@ -1,0 +1,6 @@
+#include "ui/api/KWButton.h"
+
+void DestroyKWButton(CKWButton* button)
+{
+    delete button;
+}
