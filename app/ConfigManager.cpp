@@ -44,8 +44,8 @@ void CConfigManager::Init()
     AddUIntItem(L"UIConfig", L"Language", &m_language, 0, 0, 0, 0, 0, false);
 }
 
-void CConfigManager::AddUIntItem(const wchar_t* group, const wchar_t* key, unsigned* variable, unsigned defaultValue,
-                                 unsigned scale, unsigned min, unsigned max, unsigned extra, bool flag)
+void CConfigManager::AddUIntItem(const wchar_t* group, const wchar_t* key, unsigned* variable,
+    unsigned defaultValue, unsigned scale, unsigned min, unsigned max, unsigned extra, bool flag)
 {
     ConfigItem item;
     item.group = group;
@@ -72,9 +72,11 @@ void CConfigManager::ReadItem(ConfigItem& item)
 {
     IConfigPersistent* reader = m_reader.get();
     if (item.pBool != nullptr) {
-        *item.pBool = reader != nullptr ? reader->GetBool(item.group, item.key, item.bDefault, 0) : item.bDefault;
+        *item.pBool
+            = reader != nullptr ? reader->GetBool(item.group, item.key, item.bDefault, 0) : item.bDefault;
     } else if (item.pUInt != nullptr) {
-        unsigned value = reader != nullptr ? reader->GetUInt(item.group, item.key, item.uDefault, 0) : item.uDefault;
+        unsigned value
+            = reader != nullptr ? reader->GetUInt(item.group, item.key, item.uDefault, 0) : item.uDefault;
         if (item.scale != 0 && item.min < item.max) {
             const unsigned low = item.min * item.scale;
             const unsigned high = item.max * item.scale;
@@ -86,9 +88,11 @@ void CConfigManager::ReadItem(ConfigItem& item)
         }
         *item.pUInt = value;
     } else if (item.pDouble != nullptr) {
-        *item.pDouble = reader != nullptr ? reader->GetDouble(item.group, item.key, item.dDefault, 0) : item.dDefault;
+        *item.pDouble
+            = reader != nullptr ? reader->GetDouble(item.group, item.key, item.dDefault, 0) : item.dDefault;
     } else if (item.pString != nullptr) {
-        *item.pString = reader != nullptr ? reader->GetString(item.group, item.key, item.strDefault, 0) : item.strDefault;
+        *item.pString = reader != nullptr ? reader->GetString(item.group, item.key, item.strDefault, 0)
+                                          : item.strDefault;
         if (item.pString->empty() && !item.strDefault.empty()) {
             *item.pString = item.strDefault;
         }

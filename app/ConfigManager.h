@@ -15,10 +15,9 @@ class TiXmlElement;
 // One registered setting. Exactly one of the four variable pointers is set;
 // it decides the setting's type (checked in the order bool, unsigned, double,
 // string).
-struct ConfigItem
-{
+struct ConfigItem {
     const wchar_t* group = nullptr; // a literal, not owned
-    const wchar_t* key = nullptr;   // a literal, not owned
+    const wchar_t* key = nullptr; // a literal, not owned
     bool* pBool = nullptr;
     unsigned* pUInt = nullptr;
     double* pDouble = nullptr;
@@ -33,11 +32,10 @@ struct ConfigItem
     unsigned min = 0;
     unsigned max = 0;
     unsigned extra = 0; // kept with the record, not used
-    bool flag = false;  // kept with the record, not used
+    bool flag = false; // kept with the record, not used
 };
 
-class CConfigManager
-{
+class CConfigManager {
 public:
     CConfigManager();
     ~CConfigManager();
@@ -52,7 +50,7 @@ public:
     // default 0, no clamping. Registering again replaces the list.
     void Init();
     void AddUIntItem(const wchar_t* group, const wchar_t* key, unsigned* variable, unsigned defaultValue,
-                     unsigned scale, unsigned min, unsigned max, unsigned extra, bool flag);
+        unsigned scale, unsigned min, unsigned max, unsigned extra, bool flag);
 
     // Init, then every setting read through the reader. Without a reader every
     // setting takes its default.

@@ -16,7 +16,8 @@ const UINT kLocalCodePage = 0;
 bool EqualsNoCase(const char* text, const char* word)
 {
     for (; *text != '\0' && *word != '\0'; ++text, ++word) {
-        if (std::tolower(static_cast<unsigned char>(*text)) != std::tolower(static_cast<unsigned char>(*word))) {
+        if (std::tolower(static_cast<unsigned char>(*text))
+            != std::tolower(static_cast<unsigned char>(*word))) {
             return false;
         }
     }
@@ -96,7 +97,8 @@ unsigned CConfigXMLPersistImp::GetUInt(const wchar_t* group, const wchar_t* key,
     return ParseLeadingInt(FindValue(group, key), &value) ? static_cast<unsigned>(value) : defaultValue;
 }
 
-std::wstring CConfigXMLPersistImp::GetString(const wchar_t* group, const wchar_t* key, std::wstring defaultValue, int)
+std::wstring CConfigXMLPersistImp::GetString(
+    const wchar_t* group, const wchar_t* key, std::wstring defaultValue, int)
 {
     const char* text = FindValue(group, key);
     if (text == nullptr) {

@@ -8,8 +8,7 @@
 
 #include <string>
 
-class CConfigXMLPersistImp : public IConfigPersistent
-{
+class CConfigXMLPersistImp : public IConfigPersistent {
 public:
     // Loads the file when it exists and parses; otherwise the reader stays
     // empty and every getter returns its default. A null path gives an empty
@@ -26,7 +25,8 @@ public:
     bool GetBool(const wchar_t* group, const wchar_t* key, bool defaultValue, int reserved) override;
     // The value is read as a signed int and reinterpreted, so "-1" gives 4294967295.
     unsigned GetUInt(const wchar_t* group, const wchar_t* key, unsigned defaultValue, int reserved) override;
-    std::wstring GetString(const wchar_t* group, const wchar_t* key, std::wstring defaultValue, int reserved) override;
+    std::wstring GetString(
+        const wchar_t* group, const wchar_t* key, std::wstring defaultValue, int reserved) override;
 
     void ParseText(const char* text) override;
 

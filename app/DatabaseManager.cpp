@@ -83,7 +83,8 @@ int CDatabaseManager::Open(const std::wstring& path)
     // install folder).
     const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        qDebug() << "Product database not opened:" << QString::fromUtf8(utf8Path.GetA()) << sqlite3_errstr(rc);
+        qDebug() << "Product database not opened:" << QString::fromUtf8(utf8Path.GetA())
+                 << sqlite3_errstr(rc);
         // SQLite may hand out a handle even when opening fails.
         sqlite3_close(m_db);
         m_db = nullptr;
@@ -109,8 +110,8 @@ std::string CDatabaseManager::CellToString(const char* cell)
     return cell != nullptr ? std::string(cell) : std::string();
 }
 
-bool CDatabaseManager::Query(const char* sql, const std::vector<std::string>& params, size_t columns,
-                             std::vector<Row>* rows)
+bool CDatabaseManager::Query(
+    const char* sql, const std::vector<std::string>& params, size_t columns, std::vector<Row>* rows)
 {
     rows->clear();
     std::vector<Row> result;
@@ -130,14 +131,15 @@ bool CDatabaseManager::Query(const char* sql, const std::vector<std::string>& pa
         // apostrophe is found, and no text can change the statement.
         for (size_t i = 0; i < params.size() && rc == SQLITE_OK; ++i) {
             rc = sqlite3_bind_text(statement, static_cast<int>(i + 1), params[i].data(),
-                                   static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
+                static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
         }
         if (rc == SQLITE_OK) {
             const size_t available = static_cast<size_t>(sqlite3_column_count(statement));
             while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
                 Row row(columns);
                 for (size_t c = 0; c < columns && c < available; ++c) {
-                    row[c] = CellToString(reinterpret_cast<const char*>(sqlite3_column_text(statement, static_cast<int>(c))));
+                    row[c] = CellToString(
+                        reinterpret_cast<const char*>(sqlite3_column_text(statement, static_cast<int>(c))));
                 }
                 result.push_back(std::move(row));
             }
@@ -164,7 +166,8 @@ void CDatabaseManager::GetModelInfo(std::wstring name, ModelRecord* record)
     const std::string localName = CKWStreamConvert(name.c_str(), kLocalCodePage).GetString();
 
     std::vector<Row> rows;
-    Query("select id, strBM, strFBx, strFBy, FLtype, FLnum from newdata1 where name = ?", {localName}, 6, &rows);
+    Query("select id, strBM, strFBx, strFBy, FLtype, FLnum from newdata1 where name = ?", { localName }, 6,
+        &rows);
     // With several rows of one name, the last one stands.
     for (const Row& row : rows) {
         record->id = TextToInt(row[0].c_str());
@@ -174,7 +177,7 @@ void CDatabaseManager::GetModelInfo(std::wstring name, ModelRecord* record)
         record->FLtype = row[4];
     }
 
-    Query("select serial, value, ViewH, ViewV from newdata2 where name = ?", {localName}, 4, &rows);
+    Query("select serial, value, ViewH, ViewV from newdata2 where name = ?", { localName }, 4, &rows);
     for (const Row& row : rows) {
         const int serial = TextToInt(row[0].c_str());
         record->value[serial] = row[1];
@@ -183,7 +186,7 @@ void CDatabaseManager::GetModelInfo(std::wstring name, ModelRecord* record)
     }
 
     Query("select Pixel, PixelSize  from newdata3 where Target = ? and Horizontal = ? and Vertical = ?",
-          {record->strBM, record->strFBx, record->strFBy}, 2, &rows);
+        { record->strBM, record->strFBx, record->strFBy }, 2, &rows);
     for (const Row& row : rows) {
         record->Pixel = row[0];
         record->PixelSize = row[1];
@@ -202,9 +205,9 @@ void CDatabaseManager::GetSensorTable(std::vector<SensorRow>* rows)
     std::vector<Row> cells;
     Query("select * from newdata3 ", {}, 6, &cells);
     for (const Row& cell : cells) {
-        SensorRow row{};
+        SensorRow row {};
         CopyWideBounded(CKWStreamConvert(cell[1].c_str(), kLocalCodePage).GetWString(), row.mode,
-                        sizeof(row.mode) / sizeof(row.mode[0]));
+            sizeof(row.mode) / sizeof(row.mode[0]));
         CopyUtf8Bounded(cell[2], row.target, sizeof(row.target));
         row.horizontal = TextToInt(cell[3].c_str());
         row.vertical = TextToInt(cell[4].c_str());

@@ -14,8 +14,7 @@
 
 struct sqlite3;
 
-class CDatabaseManager : public boost::enable_shared_from_this<CDatabaseManager>
-{
+class CDatabaseManager : public boost::enable_shared_from_this<CDatabaseManager> {
 public:
     // Lens types with a distortion table: 0 to kLensTypeCount - 1.
     static const int kLensTypeCount = 4;
@@ -64,7 +63,8 @@ private:
     // Runs one statement with its text parameters bound in order and returns
     // every row as `columns` texts. False, with *rows empty, when the
     // statement fails at any point.
-    bool Query(const char* sql, const std::vector<std::string>& params, size_t columns, std::vector<Row>* rows);
+    bool Query(
+        const char* sql, const std::vector<std::string>& params, size_t columns, std::vector<Row>* rows);
 
     std::map<float, float> m_distortion[kLensTypeCount];
     sqlite3* m_db = nullptr;

@@ -6,11 +6,10 @@
 
 // One camera model. Texts are as stored (UTF-8); the maps are keyed by the
 // focal length's serial number.
-struct ModelRecord
-{
+struct ModelRecord {
     int id = 0;
     std::string name; // the caller's; the database manager never writes it
-    std::string strBM;  // sensor format, e.g. "1/2.8"
+    std::string strBM; // sensor format, e.g. "1/2.8"
     std::string strFBx; // horizontal resolution in pixels
     std::string strFBy; // vertical resolution in pixels
     std::string FLtype; // focal type as stored
@@ -22,10 +21,9 @@ struct ModelRecord
 };
 
 // One row of the sensor table.
-struct SensorRow
-{
-    wchar_t mode[256];  // camera mode, at most 255 characters, terminated
-    char target[50];    // sensor format (UTF-8), at most 49 bytes, terminated
+struct SensorRow {
+    wchar_t mode[256]; // camera mode, at most 255 characters, terminated
+    char target[50]; // sensor format (UTF-8), at most 49 bytes, terminated
     int horizontal;
     int vertical;
     double pixelSize;

@@ -4,8 +4,7 @@
 
 #include <string>
 
-class IConfigPersistent
-{
+class IConfigPersistent {
 public:
     virtual ~IConfigPersistent() = default;
 
@@ -15,8 +14,11 @@ public:
     virtual double GetDouble(const wchar_t* group, const wchar_t* key, double defaultValue, int reserved) = 0;
     virtual int GetInt(const wchar_t* group, const wchar_t* key, int defaultValue, int reserved) = 0;
     virtual bool GetBool(const wchar_t* group, const wchar_t* key, bool defaultValue, int reserved) = 0;
-    virtual unsigned GetUInt(const wchar_t* group, const wchar_t* key, unsigned defaultValue, int reserved) = 0;
-    virtual std::wstring GetString(const wchar_t* group, const wchar_t* key, std::wstring defaultValue, int reserved) = 0;
+    virtual unsigned GetUInt(const wchar_t* group, const wchar_t* key, unsigned defaultValue, int reserved)
+        = 0;
+    virtual std::wstring GetString(
+        const wchar_t* group, const wchar_t* key, std::wstring defaultValue, int reserved)
+        = 0;
 
     // Replaces what the reader holds with the settings in the given text.
     virtual void ParseText(const char* text) = 0;

@@ -6,8 +6,7 @@
 // of 1020 x 720, exactly 1.0 up to twice that size, exactly 2.0 from there.
 extern float g_screenScale;
 
-struct StartupScale
-{
+struct StartupScale {
     float screenScale = 1.0f;
     // Factor for every size, margin and font: never below 1.0, so fonts stay
     // readable while the window shrinks.

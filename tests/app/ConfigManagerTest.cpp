@@ -14,12 +14,12 @@
 
 namespace {
 
-const char kSavedLanguage3[] =
-    "<Setting>\n"
-    "    <UIConfig>\n"
-    "        <Language value=\"3\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
-    "    </UIConfig>\n"
-    "</Setting>\n";
+const char kSavedLanguage3[]
+    = "<Setting>\n"
+      "    <UIConfig>\n"
+      "        <Language value=\"3\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+      "    </UIConfig>\n"
+      "</Setting>\n";
 
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
@@ -43,8 +43,7 @@ std::unique_ptr<CConfigXMLPersistImp> ReaderOf(const char* xml)
 }
 
 // Restores the working directory and the current language a test changes.
-class ConfigManagerTest : public ::testing::Test
-{
+class ConfigManagerTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
@@ -102,15 +101,18 @@ TEST_F(ConfigManagerTest, LanguageFromFileOrDefault)
         const char* content; // null: no file
         int language;
     } cases[] = {
-        {"no file", nullptr, 0},
-        {"not XML", "just some text", 0},
-        {"cut short", "<Setting><UIConfig><Language value=\"2\"", 0},
-        {"no value attribute", "<Setting><UIConfig><Language Default=\"2\"/></UIConfig></Setting>", 0},
-        {"value not a number", "<Setting><UIConfig><Language value=\"es\"/></UIConfig></Setting>", 0},
-        {"declaration first", "<?xml version=\"1.0\"?>\n<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>", 2},
-        {"comment first", "<!-- edited --><Setting><UIConfig><Language value=\"3\"/></UIConfig></Setting>", 3},
-        {"no clamping at scale 0, any root name", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>", 9},
-        {"negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", -1},
+        { "no file", nullptr, 0 },
+        { "not XML", "just some text", 0 },
+        { "cut short", "<Setting><UIConfig><Language value=\"2\"", 0 },
+        { "no value attribute", "<Setting><UIConfig><Language Default=\"2\"/></UIConfig></Setting>", 0 },
+        { "value not a number", "<Setting><UIConfig><Language value=\"es\"/></UIConfig></Setting>", 0 },
+        { "declaration first",
+            "<?xml version=\"1.0\"?>\n<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>", 2 },
+        { "comment first", "<!-- edited --><Setting><UIConfig><Language value=\"3\"/></UIConfig></Setting>",
+            3 },
+        { "no clamping at scale 0, any root name", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>",
+            9 },
+        { "negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", -1 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -129,7 +131,8 @@ TEST_F(ConfigManagerTest, ScaledUnsignedSettingIsClampedToItsRange)
     const struct {
         const char* stored;
         unsigned expected;
-    } cases[] = {{"11", 10}, {"10", 10}, {"7", 7}, {"3", 3}, {"2", 2}, {"1", 2}, {"0", 2}, {"x", 2}};
+    } cases[] = { { "11", 10 }, { "10", 10 }, { "7", 7 }, { "3", 3 }, { "2", 2 }, { "1", 2 }, { "0", 2 },
+        { "x", 2 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         const std::string xml = std::string("<S><G><K value=\"") + c.stored + "\"/></G></S>";
@@ -159,7 +162,8 @@ TEST_F(ConfigManagerTest, ReaderParsesEachType)
     const struct {
         const wchar_t* key;
         bool expected;
-    } bools[] = {{L"T1", true}, {L"T2", true}, {L"T3", true}, {L"F1", false}, {L"F2", false}, {L"F3", false}};
+    } bools[] = { { L"T1", true }, { L"T2", true }, { L"T3", true }, { L"F1", false }, { L"F2", false },
+        { L"F3", false } };
     for (const auto& b : bools) {
         EXPECT_EQ(reader->GetBool(L"G", b.key, !b.expected, 0), b.expected) << b.key;
     }
@@ -175,11 +179,15 @@ TEST_F(ConfigManagerTest, ExportAndImportRoundTripEveryByteValue)
     const QString path = m_dir.path() + "/config.xml";
     CConfigManager store;
     store.SetConfigPersist(new CConfigXMLPersistImp(path.toStdWString().c_str()));
-    const unsigned char values[] = {0, 255, 7};
+    const unsigned char values[] = { 0, 255, 7 };
     auto bytes = std::make_unique<unsigned char[]>(3);
     std::copy(values, values + 3, bytes.get());
     ASSERT_TRUE(store.Export(std::move(bytes), 3));
-    EXPECT_EQ(ReadFile(path), QByteArray("0\0\0\0" "1020" "28\0\0", 12));
+    EXPECT_EQ(ReadFile(path),
+        QByteArray("0\0\0\0"
+                   "1020"
+                   "28\0\0",
+            12));
 
     // A trailing partial field is not a byte.
     QFile file(path);
