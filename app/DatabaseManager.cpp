@@ -1,5 +1,6 @@
 #include "app/DatabaseManager.h"
 
+#include "app/LensTableNames.h"
 #include "app/NumberText.h"
 #include "base/KWAutoMutexLock.h"
 #include "base/KWQtText.h"
@@ -26,14 +27,6 @@ namespace {
 
 const UINT kLocalCodePage = 0;
 const UINT kUtf8CodePage = 65001;
-
-// File-name suffix of each lens type's distortion table, after "disdate".
-const char* const kLensTableSuffixes[CDatabaseManager::kLensTypeCount] = {
-    "-FL13-B.csv",
-    "-FL13.csv",
-    "-FL12.csv",
-    "-FL09.csv",
-};
 
 // Copies at most capacity - 1 bytes of UTF-8 text and terminates, never
 // splitting a multi-byte character.
@@ -251,7 +244,7 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
         return;
     }
     const QString dir = KWToQString(m_dataDir.empty() ? GetKWAppDirPath() : m_dataDir);
-    QFile file(dir + QStringLiteral("/disdate") + QString::fromLatin1(kLensTableSuffixes[lensType]));
+    QFile file(dir + QLatin1Char('/') + QString::fromStdString(KWLensTables::LensTableFileName(lensType)));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return;
     }

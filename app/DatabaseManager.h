@@ -3,6 +3,7 @@
 // fisheye lens-distortion tables.
 
 #include "app/DatabaseRecords.h"
+#include "app/LensTableNames.h"
 #include "base/KWMutex.h"
 
 #include <boost/enable_shared_from_this.hpp>
@@ -17,7 +18,7 @@ struct sqlite3;
 class CDatabaseManager : public boost::enable_shared_from_this<CDatabaseManager> {
 public:
     // Lens types with a distortion table: 0 to kLensTypeCount - 1.
-    static const int kLensTypeCount = 4;
+    static const int kLensTypeCount = KWLensTables::kLensTypeCount;
 
     CDatabaseManager();
     ~CDatabaseManager();
