@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -189,4 +190,23 @@ TEST_F(DatabaseManagerTest, WrongKeyOrMissingFileGivesNothingAndWritesNothing)
     QFile f(wrongKeyPath);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
+}
+
+TEST(ShippedProductDatabase, EveryModelReadsWithItsSensorRow)
+{
+    CDatabaseManager db;
+    ASSERT_EQ(db.Open((QCoreApplication::applicationDirPath() + "/Product.db").toStdWString()), 1);
+    std::vector<std::wstring> names;
+    db.GetModelNames(&names);
+    ASSERT_GE(names.size(), 132u);
+    ModelRecord record;
+    for (const std::wstring& name : names) {
+        record = ModelRecord();
+        db.GetModelInfo(name, &record);
+        EXPECT_FALSE(record.value.empty() || record.Pixel.empty() || record.PixelSize.empty())
+            << testing::PrintToString(name);
+    }
+    std::vector<SensorRow> rows;
+    db.GetSensorTable(&rows);
+    EXPECT_FALSE(rows.empty());
 }

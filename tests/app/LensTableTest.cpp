@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -86,4 +87,16 @@ TEST_F(LensTableTest, MissingOrEmptyFileIsRetriedUntilItHasLines)
     EXPECT_TRUE(Get(0).empty());
     Write("-FL13-B", "30,3\n");
     EXPECT_EQ(Get(0), (Table { { 30.0f, 3.0f } }));
+}
+
+TEST(ShippedLensTables, EveryLensTypeReachesNinetyDegrees)
+{
+    CDatabaseManager db;
+    db.SetDataDir(QCoreApplication::applicationDirPath().toStdWString());
+    for (int type = 0; type < CDatabaseManager::kLensTypeCount; ++type) {
+        Table table;
+        db.GetDistortionTable(type, &table);
+        ASSERT_FALSE(table.empty()) << type;
+        EXPECT_GE(table.rbegin()->first, 90.0f) << type;
+    }
 }
