@@ -368,7 +368,8 @@ void CKWQTVerticalSceneC::OnTargetHeightSlider(double y)
     }
     const double pixels = m_model.originY - y;
     const SideViewLayout layout = SideViewComputeLayout(m_model);
-    PlaceTarget(SideViewPlaceTarget(m_model, layout.targetPixels, layout.verticalAngleLabel, pixels), targetHeight);
+    PlaceTarget(
+        SideViewPlaceTarget(m_model, layout.targetPixels, layout.verticalAngleLabel, pixels), targetHeight);
     m_model.targetHeight = targetHeight;
     m_model.targetHeightPixels = pixels;
 }
@@ -510,8 +511,10 @@ void CKWQTVerticalSceneC::Redraw()
     const double k = m_model.scale;
     const SideViewWidgetPlaces places = SideViewPlaceWidgets(width(), height(), k);
     if (m_heightBox != nullptr) {
-        m_heightBox->MoveWindow(places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
-        m_lengthBox->MoveWindow(places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
+        m_heightBox->MoveWindow(
+            places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
+        m_lengthBox->MoveWindow(
+            places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
     }
     m_heightUnitLabel->setPos(ToQt(places.heightUnitLabel));
     m_heightTitle->setTextWidth(places.titleWidth);

@@ -26,14 +26,22 @@ class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
 
-class CKWQTVerticalSceneC : public QWidget, public CKWVerticalSceneC, public IKWSliderEvent, public IKWDoubleSpinerEvent {
+class CKWQTVerticalSceneC : public QWidget,
+                            public CKWVerticalSceneC,
+                            public IKWSliderEvent,
+                            public IKWDoubleSpinerEvent {
     Q_OBJECT
 
 public:
     // Ids of the two axis boxes.
     enum { LengthAxisBoxId = 1100, HeightAxisBoxId = 1101 };
     // Ids of the handles.
-    enum { HeightHandleId = 1, BlindDistanceHandleId = 2, TargetDistanceHandleId = 3, TargetHeightHandleId = 4 };
+    enum {
+        HeightHandleId = 1,
+        BlindDistanceHandleId = 2,
+        TargetDistanceHandleId = 3,
+        TargetHeightHandleId = 4
+    };
 
     explicit CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener = nullptr);
     ~CKWQTVerticalSceneC() override;

@@ -119,8 +119,8 @@ void SideViewBlindFromAngle(SideViewModel& model)
     model.blindDistance = blind;
 }
 
-void SideViewSetParam(
-    SideViewModel& model, double verticalAngle, double targetDistance, double installHeight, double installAngle)
+void SideViewSetParam(SideViewModel& model, double verticalAngle, double targetDistance, double installHeight,
+    double installAngle)
 {
     model.installHeight = installHeight;
     model.targetDistance = targetDistance;
@@ -192,8 +192,8 @@ bool SideViewApplyHeightMaximum(SideViewModel& model, double value)
 void SideViewChangeUnit(SideViewModel& model, bool metric)
 {
     model.metric = metric;
-    for (double* length : { &model.heightMaximum, &model.lengthMaximum, &model.blindMinimum, &model.targetDistance,
-             &model.installHeight, &model.blindDistance, &model.handleMinimumHeight,
+    for (double* length : { &model.heightMaximum, &model.lengthMaximum, &model.blindMinimum,
+             &model.targetDistance, &model.installHeight, &model.blindDistance, &model.handleMinimumHeight,
              &model.handleMinimumTargetHeight }) {
         // Divided, not multiplied by the inverse, so that there and back
         // returns the stored values as closely as the division allows.
@@ -204,7 +204,8 @@ void SideViewChangeUnit(SideViewModel& model, bool metric)
 double SideViewRoundToHundredths(double value)
 {
     char text[64];
-    const std::to_chars_result printed = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+    const std::to_chars_result printed
+        = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
     if (printed.ec != std::errc()) {
         return value;
     }

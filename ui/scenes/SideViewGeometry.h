@@ -21,19 +21,22 @@ struct SideViewPoint {
     double y = 0.0;
 };
 
-inline bool operator==(const SideViewPoint& a, const SideViewPoint& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator==(const SideViewPoint& a, const SideViewPoint& b)
+{
+    return a.x == b.x && a.y == b.y;
+}
 
 // What the view keeps between calls.
 struct SideViewModel {
     double lengthMaximum = 22.9133858; // value at the right end of the length axis
-    double heightMaximum = 10.0;       // value at the top of the height axis
-    double installAngle = 0.0;         // optical axis from the downward vertical
+    double heightMaximum = 10.0; // value at the top of the height axis
+    double installAngle = 0.0; // optical axis from the downward vertical
     double installHeight = 7.0;
     double targetDistance = 10.0;
     double verticalAngle = 17.46; // the camera's vertical angle of view
-    double blindDistance = 0.52;  // where the lower edge of the view meets the ground
-    double blindMinimum = 0.52;   // ten scaled pixels of length, from the last redraw
-    double targetHeight = 1.7;    // follows the person's pixel height on every redraw
+    double blindDistance = 0.52; // where the lower edge of the view meets the ground
+    double blindMinimum = 0.52; // ten scaled pixels of length, from the last redraw
+    double targetHeight = 1.7; // follows the person's pixel height on every redraw
     double targetHeightPixels = 86.36;
     double handleMinimumHeight = 0.5;
     double handleMinimumTargetHeight = 0.1;
@@ -105,11 +108,11 @@ double SideViewRoundToHundredths(double value);
 // ---- Drawing -----------------------------------------------------------------------
 // Where the upper edge of the field of view leaves the drawing.
 enum class SideViewFovCase {
-    Ground,      // meets the ground inside the length axis
-    RightBelow,  // leaves through the right side, at or below the horizontal
-    RightAbove,  // through the right side, above the horizontal
+    Ground, // meets the ground inside the length axis
+    RightBelow, // leaves through the right side, at or below the horizontal
+    RightAbove, // through the right side, above the horizontal
     TopBackward, // through the top, pointing backwards
-    Top,         // through the top
+    Top, // through the top
 };
 
 struct SideViewSegment {
@@ -140,7 +143,7 @@ struct SideViewLayout {
     double heightHandleMin = 0.0;
     double heightHandleMax = 0.0;
     SideViewPoint cameraPos;
-    SideViewPoint cameraPivot;       // item point that sits on the camera point
+    SideViewPoint cameraPivot; // item point that sits on the camera point
     SideViewPoint verticalAngleLabel; // P
     double blindPixels = 0.0;
     SideViewPoint blindPoint;
