@@ -244,25 +244,24 @@ void CKWQTVerticalSceneC::SetRealXY(int x, int y)
 void CKWQTVerticalSceneC::SetVirtualHeight(double height)
 {
     SideViewSetInstallHeight(m_model, height);
-    Redraw();
-    if (m_pListener != nullptr) {
-        m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
-    }
+    RedrawAndReportInstall();
 }
 
 void CKWQTVerticalSceneC::SetParam(
     double verticalAngle, double targetDistance, double installHeight, double installAngle, double /*unused*/)
 {
     SideViewSetParam(m_model, verticalAngle, targetDistance, installHeight, installAngle);
-    Redraw();
-    if (m_pListener != nullptr) {
-        m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
-    }
+    RedrawAndReportInstall();
 }
 
 void CKWQTVerticalSceneC::SetInstAngle(double angle)
 {
     SideViewSetInstAngle(m_model, angle);
+    RedrawAndReportInstall();
+}
+
+void CKWQTVerticalSceneC::RedrawAndReportInstall()
+{
     Redraw();
     if (m_pListener != nullptr) {
         m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
@@ -334,19 +333,13 @@ void CKWQTVerticalSceneC::OnSliderPos(int sliderId, double pos)
 void CKWQTVerticalSceneC::OnHeightSlider(double y)
 {
     SideViewDragHeight(m_model, y);
-    Redraw();
-    if (m_pListener != nullptr) {
-        m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
-    }
+    RedrawAndReportInstall();
 }
 
 void CKWQTVerticalSceneC::OnBlindDistanceSlider(double x)
 {
     SideViewDragBlindDistance(m_model, x);
-    Redraw();
-    if (m_pListener != nullptr) {
-        m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
-    }
+    RedrawAndReportInstall();
 }
 
 void CKWQTVerticalSceneC::OnTargetDistanceSlider(double x)

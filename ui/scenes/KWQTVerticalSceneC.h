@@ -95,6 +95,8 @@ protected:
 
 private:
     void Redraw();
+    // What every change of the tilt or the height ends with.
+    void RedrawAndReportInstall();
     bool IsLaidOut() const;
     void OnHeightSlider(double y);
     void OnBlindDistanceSlider(double x);
