@@ -37,8 +37,8 @@ public:
     {
         std::vector<std::string> out;
         for (const KWRecordedCall& call : calls) {
-            if (call.name == "BTN_OnLButtonDown" || call.name == "BTN_OnLButtonUp" || call.name == "BTN_OnClicked"
-                || call.name == "command") {
+            if (call.name == "BTN_OnLButtonDown" || call.name == "BTN_OnLButtonUp"
+                || call.name == "BTN_OnClicked" || call.name == "command") {
                 out.push_back(call.name);
             }
         }
@@ -46,7 +46,7 @@ public:
     }
 
     KW_BEGIN_MSGMAP(Handler)
-        KW_COMMAND(kId, OnCommand)
+    KW_COMMAND(kId, OnCommand)
     KW_END_MSGMAP()
 };
 
@@ -133,14 +133,16 @@ TEST(Button, DragReportsTheDistanceFromThePressPoint)
     QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
     for (const int x : { 25, 4 }) {
         const QPointF at(x, 5);
-        QMouseEvent move(QEvent::MouseMove, at, button.mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-            Qt::NoModifier);
+        QMouseEvent move(
+            QEvent::MouseMove, at, button.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&button, &move);
     }
     const QPointF at(50, 5);
-    QMouseEvent hover(QEvent::MouseMove, at, button.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent hover(
+        QEvent::MouseMove, at, button.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&button, &hover);
-    EXPECT_EQ(handler.ArgsOf("BTN_OnMouseMoveX"), (std::vector<std::vector<double>> { { kId, 15 }, { kId, -6 } }));
+    EXPECT_EQ(
+        handler.ArgsOf("BTN_OnMouseMoveX"), (std::vector<std::vector<double>> { { kId, 15 }, { kId, -6 } }));
 }
 
 TEST(Button, CreateIsExclusiveMoveWindowInclusiveAndTheWindowRectIsOnScreen)
@@ -169,21 +171,26 @@ TEST(Button, CreateIsExclusiveMoveWindowInclusiveAndTheWindowRectIsOnScreen)
     EXPECT_EQ(onScreen.bottom, origin.y() + 30);
 }
 
-ImageButtonStyle SolidSkin()
-{
-    ImageButtonStyle skin;
-    skin.strNormal = L"nor.png";
-    skin.strHover = L"hov.png";
-    skin.strPressed = L"pre.png";
-    skin.strDisabled = L"dis.png";
-    return skin;
-}
+// One solid colour per state picture, so that a pixel tells which is shown.
+class ButtonSkin : public ::testing::Test {
+protected:
+    static ImageButtonStyle SolidSkin()
+    {
+        ImageButtonStyle skin;
+        skin.strNormal = L"nor.png";
+        skin.strHover = L"hov.png";
+        skin.strPressed = L"pre.png";
+        skin.strDisabled = L"dis.png";
+        return skin;
+    }
 
-TEST(Button, EachStateShowsItsPictureAndDisabledWinsOverEveryState)
-{
     KWTempSkinDir skins { { "nor.png", Qt::red, QSize(8, 8) }, { "hov.png", Qt::green, QSize(8, 8) },
         { "pre.png", Qt::blue, QSize(8, 8) }, { "dis.png", Qt::gray, QSize(8, 8) },
-        { "hand_pointing.png", Qt::black, QSize(16, 16) } };
+        { "other.png", Qt::yellow, QSize(8, 8) }, { "hand_pointing.png", Qt::black, QSize(16, 16) } };
+};
+
+TEST_F(ButtonSkin, EachStateShowsItsPictureAndDisabledWinsOverEveryState)
+{
     KWEventSinkWidget parent;
     CKWQTButton button;
     ImageButtonStyle skin = SolidSkin();
@@ -207,8 +214,8 @@ TEST(Button, EachStateShowsItsPictureAndDisabledWinsOverEveryState)
             CKWQTButton::StateNormal, Qt::red },
         { "checked borrows the hover picture", [](CKWQTButton& b) { b.SetChecked(true); },
             CKWQTButton::StateChecked, Qt::green },
-        { "entering keeps the checked look", [](CKWQTButton& b) { KWSendEnter(&b); }, CKWQTButton::StateChecked,
-            Qt::green },
+        { "entering keeps the checked look", [](CKWQTButton& b) { KWSendEnter(&b); },
+            CKWQTButton::StateChecked, Qt::green },
         { "leaving returns to checked", [](CKWQTButton& b) { KWSendLeave(&b); }, CKWQTButton::StateChecked,
             Qt::green },
         { "unchecked", [](CKWQTButton& b) { b.SetChecked(false); }, CKWQTButton::StateNormal, Qt::red },
@@ -216,8 +223,12 @@ TEST(Button, EachStateShowsItsPictureAndDisabledWinsOverEveryState)
         { "disabled and checked", [](CKWQTButton& b) { b.SetChecked(true); }, CKWQTButton::StateChecked,
             Qt::gray },
         { "enabled again", [](CKWQTButton& b) { b.EnableWindow(1); }, CKWQTButton::StateChecked, Qt::green },
-        { "leave", [](CKWQTButton& b) { b.SetChecked(false); KWSendLeave(&b); }, CKWQTButton::StateNormal,
-            Qt::red },
+        { "leave",
+            [](CKWQTButton& b) {
+                b.SetChecked(false);
+                KWSendLeave(&b);
+            },
+            CKWQTButton::StateNormal, Qt::red },
     };
     for (const Row& row : rows) {
         row.act(button);
@@ -227,11 +238,8 @@ TEST(Button, EachStateShowsItsPictureAndDisabledWinsOverEveryState)
     EXPECT_EQ(button.cursor().shape(), Qt::BitmapCursor) << "the hand from the skin";
 }
 
-TEST(Button, SkinWithoutAHoverNameKeepsHoverAndCheckedPictures)
+TEST_F(ButtonSkin, SkinWithoutAHoverNameKeepsHoverAndCheckedPictures)
 {
-    KWTempSkinDir skins { { "nor.png", Qt::red, QSize(8, 8) }, { "hov.png", Qt::green, QSize(8, 8) },
-        { "pre.png", Qt::blue, QSize(8, 8) }, { "dis.png", Qt::gray, QSize(8, 8) },
-        { "other.png", Qt::yellow, QSize(8, 8) } };
     KWEventSinkWidget parent;
     CKWQTButton button;
     button.Create(L"", WS_VISIBLE, RECT { 0, 0, 60, 20 }, parent.Handle(), 1);
@@ -250,19 +258,6 @@ TEST(Button, SkinWithoutAHoverNameKeepsHoverAndCheckedPictures)
     EXPECT_EQ(KWPixelAt(&button, 30, 10), QColor(Qt::green));
 }
 
-// Whether any pixel of the image has exactly this colour.
-bool HasPixel(const QImage& image, const QColor& colour)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == colour) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 TEST(Button, DisabledTextIsGreyEvenWhilePressed)
 {
     KWTempSkinDir skins { { "white.png", Qt::white, QSize(8, 8) } };
@@ -276,12 +271,12 @@ TEST(Button, DisabledTextIsGreyEvenWhilePressed)
     parent.show();
     const QColor grey = QColor::fromRgba(0xFF6B6B6B);
 
-    EXPECT_TRUE(HasPixel(KWGrabImage(&button), Qt::red));
+    EXPECT_TRUE(KWHasPixel(KWGrabImage(&button), Qt::red));
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(3, 3));
     button.EnableWindow(0);
     const QImage disabled = KWGrabImage(&button);
-    EXPECT_TRUE(HasPixel(disabled, grey));
-    EXPECT_FALSE(HasPixel(disabled, Qt::red));
+    EXPECT_TRUE(KWHasPixel(disabled, grey));
+    EXPECT_FALSE(KWHasPixel(disabled, Qt::red));
 }
 
 TEST(Button, EndEllipsisElidesALongTextWhileCentringOnlyClipsIt)

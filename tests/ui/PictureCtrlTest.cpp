@@ -26,20 +26,6 @@ TEST(PictureCtrl, CreateIsExclusiveMoveWindowInclusiveAndVisibilityFollowsThePar
     EXPECT_FALSE(widget->isVisible());
 }
 
-// Bounding box of the pixels that differ from the colour.
-QRect InkBox(const QImage& image, const QColor& background)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != background) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
 TEST(PictureCtrl, PictureIsStretchedUnderACentredCaptionAndAMissingOneLeavesTheCaption)
 {
     KWTempSkinDir skins { { "ppmpic_nor.png", Qt::red, QSize(4, 4) } };
@@ -51,10 +37,10 @@ TEST(PictureCtrl, PictureIsStretchedUnderACentredCaptionAndAMissingOneLeavesTheC
     picture.SetImage(L"ppmpic_nor.png");
     EXPECT_EQ(KWPixelAt(&picture, 0, 0), QColor(Qt::red));
     EXPECT_EQ(KWPixelAt(&picture, 119, 59), QColor(Qt::red));
-    EXPECT_TRUE(InkBox(KWGrabImage(&picture), Qt::red).isNull()) << "no caption yet";
+    EXPECT_TRUE(KWInkBox(KWGrabImage(&picture), Qt::red).isNull()) << "no caption yet";
 
     picture.SetPictureCtrlText(L"HH");
-    QRect caption = InkBox(KWGrabImage(&picture), Qt::red);
+    QRect caption = KWInkBox(KWGrabImage(&picture), Qt::red);
     EXPECT_NEAR(caption.center().x(), 60, 3);
     EXPECT_NEAR(caption.center().y(), 30, 3);
 
@@ -62,7 +48,7 @@ TEST(PictureCtrl, PictureIsStretchedUnderACentredCaptionAndAMissingOneLeavesTheC
     picture.SetImage(L"missing.png");
     EXPECT_TRUE(picture.Picture().isNull());
     EXPECT_EQ(KWPixelAt(&picture, 0, 0), window);
-    caption = InkBox(KWGrabImage(&picture), window);
+    caption = KWInkBox(KWGrabImage(&picture), window);
     EXPECT_NEAR(caption.center().x(), 60, 3);
 }
 

@@ -22,34 +22,6 @@ QFont DefaultTextFont(const QWidget& label)
     return font;
 }
 
-// Bounding box of the pixels that differ from the background colour.
-QRect InkBox(QWidget* widget, const QColor& background)
-{
-    const QImage image = KWGrabImage(widget);
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != background) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
-bool HasPixel(QWidget* widget, const QColor& colour)
-{
-    const QImage image = KWGrabImage(widget);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == colour) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 TEST(Static, CreateGrowsToItsTextButNeverBelowTheRequestedSize)
 {
     struct Row {
@@ -59,7 +31,8 @@ TEST(Static, CreateGrowsToItsTextButNeverBelowTheRequestedSize)
         RECT rect;
     };
     const Row rows[] = {
-        { "two wrapped lines in a 20-pixel row", L"Installation height of the camera", 1, { 10, 20, 110, 40 } },
+        { "two wrapped lines in a 20-pixel row", L"Installation height of the camera", 1,
+            { 10, 20, 110, 40 } },
         { "one long line in a narrow box", L"Horizontal distance", 0, { 10, 20, 40, 40 } },
         { "short text in a large box", L"m", 0, { 10, 20, 210, 80 } },
     };
@@ -68,14 +41,16 @@ TEST(Static, CreateGrowsToItsTextButNeverBelowTheRequestedSize)
         CKWQTStatic label;
         label.SetWordWrap(row.wrap);
         label.Create(row.text.c_str(), WS_VISIBLE, row.rect, parent.Handle(), 3);
-        const QRect requested(row.rect.left, row.rect.top, row.rect.right - row.rect.left,
-            row.rect.bottom - row.rect.top);
-        const int flags = Qt::AlignLeft | Qt::AlignVCenter | (row.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+        const QRect requested(
+            row.rect.left, row.rect.top, row.rect.right - row.rect.left, row.rect.bottom - row.rect.top);
+        const int flags
+            = Qt::AlignLeft | Qt::AlignVCenter | (row.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
         const QRect text = QFontMetrics(DefaultTextFont(label))
                                .boundingRect(requested, flags, QString::fromStdWString(row.text));
         EXPECT_EQ(label.geometry(),
             QRect(requested.topLeft(),
-                QSize(std::max(requested.width(), text.width()), std::max(requested.height(), text.height()))))
+                QSize(
+                    std::max(requested.width(), text.width()), std::max(requested.height(), text.height()))))
             << row.what;
         EXPECT_TRUE(label.isVisibleTo(&parent)) << row.what;
     }
@@ -120,23 +95,23 @@ TEST(Static, TextIsPaintedWhereItsAlignmentAndOffsetPutIt)
     const int slack = 3; // side bearings and antialiasing
 
     label.SetTextAlignFlag(0x0);
-    QRect ink = InkBox(&label, Qt::white);
+    QRect ink = KWInkBox(KWGrabImage(&label), Qt::white);
     EXPECT_LE(ink.left(), slack);
     EXPECT_LT(ink.bottom(), metrics.height());
 
     label.SetTextAlignFlag(0x2 | 0x4);
-    ink = InkBox(&label, Qt::white);
+    ink = KWInkBox(KWGrabImage(&label), Qt::white);
     EXPECT_GE(ink.right(), 199 - slack);
     EXPECT_NEAR(ink.center().y(), 20, slack);
 
     label.SetTextAlignFlag(0x1 | 0x4);
-    ink = InkBox(&label, Qt::white);
+    ink = KWInkBox(KWGrabImage(&label), Qt::white);
     EXPECT_NEAR(ink.center().x(), 100, slack);
     EXPECT_NEAR(ink.width(), textWidth, 2 * slack);
 
     label.SetTextAlignFlag(0x4);
     label.SetTextOffset(30);
-    ink = InkBox(&label, Qt::white);
+    ink = KWInkBox(KWGrabImage(&label), Qt::white);
     EXPECT_GE(ink.left(), 30);
     EXPECT_LE(ink.left(), 30 + slack);
 }
@@ -169,10 +144,10 @@ TEST(Static, WordWrapBreaksBetweenWordsAndWrapAnywhereInsideThem)
         label.SetBgColor(RGB(255, 255, 255), 1);
 
         const QFontMetrics metrics(DefaultTextFont(label));
-        const QRect laidOut = metrics.boundingRect(QRect(0, 0, 60, 100), static_cast<int>(label.GetTextAlignFlag()),
-            row.text);
+        const QRect laidOut = metrics.boundingRect(
+            QRect(0, 0, 60, 100), static_cast<int>(label.GetTextAlignFlag()), row.text);
         const int lines = laidOut.height() / metrics.lineSpacing();
-        const QRect ink = InkBox(&label, Qt::white);
+        const QRect ink = KWInkBox(KWGrabImage(&label), Qt::white);
         EXPECT_GT(ink.height(), (lines - 1) * metrics.lineSpacing()) << row.what;
         EXPECT_LE(ink.bottom(), lines * metrics.lineSpacing()) << row.what;
         EXPECT_EQ(lines > 1, row.wordWrap == 1 && (row.anywhere == 1 || row.text.contains(' '))) << row.what;
@@ -231,12 +206,12 @@ TEST(Static, EnablingPaintsBlackWhateverColourCameBefore)
     label.SetTextSize(30); // stems wide enough for pixels of the pure colour
     parent.show();
     label.SetTextColor(RGB(255, 0, 0));
-    EXPECT_TRUE(HasPixel(&label, Qt::red));
+    EXPECT_TRUE(KWHasPixel(KWGrabImage(&label), Qt::red));
     label.EnableWindow(0);
-    EXPECT_TRUE(HasPixel(&label, QColor(188, 188, 188)));
+    EXPECT_TRUE(KWHasPixel(KWGrabImage(&label), QColor(188, 188, 188)));
     label.EnableWindow(1);
-    EXPECT_TRUE(HasPixel(&label, Qt::black));
-    EXPECT_FALSE(HasPixel(&label, Qt::red));
+    EXPECT_TRUE(KWHasPixel(KWGrabImage(&label), Qt::black));
+    EXPECT_FALSE(KWHasPixel(KWGrabImage(&label), Qt::red));
 }
 
 TEST(Static, BackgroundIsFilledOnlyWhenTheFlagIsExactlyOne)
@@ -254,7 +229,8 @@ TEST(Static, BackgroundIsFilledOnlyWhenTheFlagIsExactlyOne)
 TEST(Static, ShortcutKeyLabelFramesItselfByFocusOnlyWhenItCanTakeFocus)
 {
     const QString idle = QStringLiteral("QLabel{border: 1px solid rgb(239,83,49);background: rgb(17,17,17)}");
-    const QString focused = QStringLiteral("QLabel{border: 1px solid rgb(255,255,255);background: rgb(17,17,17)}");
+    const QString focused
+        = QStringLiteral("QLabel{border: 1px solid rgb(255,255,255);background: rgb(17,17,17)}");
     KWEventSinkWidget parent;
     CKWQTStatic key;
     key.Create(L"F1", WS_VISIBLE | 0x10000, RECT { 0, 0, 40, 20 }, parent.Handle(), 1);

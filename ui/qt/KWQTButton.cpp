@@ -16,8 +16,8 @@ namespace {
 
 // Text of a disabled button, whatever colour was set.
 constexpr QRgb kDisabledTextColour = 0xFF6B6B6B;
-constexpr UINT kCenter = 0x1;         // DT_CENTER
-constexpr UINT kRight = 0x2;          // DT_RIGHT
+constexpr UINT kCenter = 0x1; // DT_CENTER
+constexpr UINT kRight = 0x2; // DT_RIGHT
 constexpr UINT kEndEllipsis = 0x8000; // DT_END_ELLIPSIS
 
 } // namespace
@@ -45,9 +45,7 @@ int CKWQTButton::Create(LPCWSTR text, DWORD style, const RECT& rect, void* paren
     return 1;
 }
 
-void CKWQTButton::SetCursor()
-{
-}
+void CKWQTButton::SetCursor() { }
 
 int CKWQTButton::SetSkin(ImageButtonStyle* style)
 {
@@ -205,14 +203,14 @@ void CKWQTButton::paintEvent(QPaintEvent* /*event*/)
     if (label.isEmpty()) {
         return;
     }
-    // One line, centred on the button's height whatever the flags say, so
-    // that the text sits alike in buttons of one row.
+    // The text band: one line tall across the middle, clear of the
+    // picture's 2-pixel edges; the eliding width is the band's.
     const int lineHeight = fontMetrics().height() + 1;
     const int margin = (height() - lineHeight) / 2;
     const QRect textRect = rect().adjusted(2, margin, -2, -margin);
-    const QString shown
-        = m_elideMode == Qt::ElideRight ? painter.fontMetrics().elidedText(label, Qt::ElideRight, textRect.width())
-                                        : label;
+    const QString shown = m_elideMode == Qt::ElideRight
+        ? painter.fontMetrics().elidedText(label, Qt::ElideRight, textRect.width())
+        : label;
     painter.setPen(isEnabled() ? m_textColor : QColor::fromRgba(kDisabledTextColour));
     painter.drawText(textRect, m_textFlags, shown);
 }

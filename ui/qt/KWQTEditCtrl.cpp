@@ -48,9 +48,7 @@ int CKWQTEditCtrl::Create(DWORD style, const RECT& rect, void* parent, UINT id)
     return 1;
 }
 
-void CKWQTEditCtrl::SetCursor()
-{
-}
+void CKWQTEditCtrl::SetCursor() { }
 
 int CKWQTEditCtrl::SetSkin(LPCWSTR name)
 {

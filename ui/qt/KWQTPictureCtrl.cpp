@@ -30,9 +30,7 @@ int CKWQTPictureCtrl::Create(LPCWSTR text, DWORD /*style*/, const RECT& rect, vo
     return 1;
 }
 
-void CKWQTPictureCtrl::SetCursor()
-{
-}
+void CKWQTPictureCtrl::SetCursor() { }
 
 int CKWQTPictureCtrl::SetSkin()
 {
@@ -62,9 +60,7 @@ void CKWQTPictureCtrl::SetImage(LPCWSTR name)
     update();
 }
 
-void CKWQTPictureCtrl::SetDrawPicture(int /*draw*/)
-{
-}
+void CKWQTPictureCtrl::SetDrawPicture(int /*draw*/) { }
 
 void* CKWQTPictureCtrl::GetHWnd()
 {

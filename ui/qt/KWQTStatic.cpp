@@ -15,20 +15,30 @@ namespace {
 constexpr DWORD kTabStopStyle = 0x00010000; // WS_TABSTOP
 
 // DrawText format bits this label understands.
-constexpr UINT kCenter = 0x1;      // DT_CENTER
-constexpr UINT kRight = 0x2;       // DT_RIGHT
-constexpr UINT kVCenter = 0x4;     // DT_VCENTER
-constexpr UINT kWordBreak = 0x10;  // DT_WORDBREAK
+constexpr UINT kCenter = 0x1; // DT_CENTER
+constexpr UINT kRight = 0x2; // DT_RIGHT
+constexpr UINT kVCenter = 0x4; // DT_VCENTER
+constexpr UINT kWordBreak = 0x10; // DT_WORDBREAK
 constexpr UINT kSingleLine = 0x20; // DT_SINGLELINE
 
 // A shortcut-key label: an orange-red frame, white while it has the focus.
 constexpr QLatin1String kShortcutKeyName("ShortcutKey");
-constexpr QLatin1String kShortcutKeySheet("QLabel{border: 1px solid rgb(239,83,49);background: rgb(17,17,17)}");
+constexpr QLatin1String kShortcutKeySheet(
+    "QLabel{border: 1px solid rgb(239,83,49);background: rgb(17,17,17)}");
 constexpr QLatin1String kShortcutKeyFocusSheet(
     "QLabel{border: 1px solid rgb(255,255,255);background: rgb(17,17,17)}");
 
 constexpr COLORREF kEnabledTextColour = 0x000000;
 constexpr COLORREF kDisabledTextColour = 0xBCBCBC;
+
+void SetTextFlag(int& flags, int flag, bool on)
+{
+    if (on) {
+        flags |= flag;
+    } else {
+        flags &= ~flag;
+    }
+}
 
 RECT RectInclusive(const QRect& geometry)
 {
@@ -59,28 +69,28 @@ QFont CKWQTStatic::TextFont() const
     return textFont;
 }
 
-QRect CKWQTStatic::MeasureText(const QRect& area) const
+QRect CKWQTStatic::FitToText(const QRect& area) const
 {
-    return QFontMetrics(TextFont()).boundingRect(area, m_textFlags, text());
+    // Only the size follows the text. Taking the measured rectangle's corner
+    // as well would push a centred label further down (or sideways) on
+    // every update with a shorter text.
+    const QRect needed = QFontMetrics(TextFont()).boundingRect(area, m_textFlags, text());
+    return QRect(area.topLeft(),
+        QSize(std::max(area.width(), needed.width()), std::max(area.height(), needed.height())));
 }
 
 int CKWQTStatic::Create(LPCWSTR text, DWORD style, const RECT& rect, void* parent, UINT id)
 {
     setParent(KWWidgetFromHandle(parent));
     setText(KWToQString(text));
-    const QRect requested = KWExclusiveRect(rect);
-    const QRect needed = MeasureText(requested);
-    setGeometry(QRect(requested.topLeft(),
-        QSize(std::max(requested.width(), needed.width()), std::max(requested.height(), needed.height()))));
+    setGeometry(FitToText(KWExclusiveRect(rect)));
     KWShowByStyle(this, style);
     setFocusPolicy((style & kTabStopStyle) != 0 ? Qt::StrongFocus : Qt::NoFocus);
     m_id = id;
     return 1;
 }
 
-void CKWQTStatic::SetCursor()
-{
-}
+void CKWQTStatic::SetCursor() { }
 
 int CKWQTStatic::SetSkin()
 {
@@ -111,16 +121,9 @@ int CKWQTStatic::GetStaticText(WCHAR* buffer, int size) const
 void CKWQTStatic::SetStaticText(LPCWSTR text, bool fit)
 {
     setText(KWToQString(text));
-    if (!fit) {
-        return;
+    if (fit) {
+        setGeometry(FitToText(geometry()));
     }
-    // Only the size follows the text. Taking the measured rectangle's corner
-    // as well would push a centred label further down (or sideways) on
-    // every update with a shorter text.
-    const QRect current = geometry();
-    const QRect needed = MeasureText(current);
-    setGeometry(QRect(current.topLeft(),
-        QSize(std::max(current.width(), needed.width()), std::max(current.height(), needed.height()))));
 }
 
 void CKWQTStatic::SetTextAlignFlag(UINT format)
@@ -210,11 +213,7 @@ void CKWQTStatic::SetTextOffset(int offset)
 void CKWQTStatic::SetWordWrap(int wrap)
 {
     m_wordWrap = wrap;
-    if (wrap != 0) {
-        m_textFlags |= Qt::TextWordWrap;
-    } else {
-        m_textFlags &= ~Qt::TextWordWrap;
-    }
+    SetTextFlag(m_textFlags, Qt::TextWordWrap, wrap != 0);
     setWordWrap(wrap != 0);
 }
 
@@ -226,11 +225,7 @@ int CKWQTStatic::GetWordWrap()
 void CKWQTStatic::SetWrapAnywhere(int wrap)
 {
     m_wrapAnywhere = wrap;
-    if (wrap != 0) {
-        m_textFlags |= Qt::TextWrapAnywhere;
-    } else {
-        m_textFlags &= ~Qt::TextWrapAnywhere;
-    }
+    SetTextFlag(m_textFlags, Qt::TextWrapAnywhere, wrap != 0);
 }
 
 int CKWQTStatic::GetWrapAnywher()

@@ -71,8 +71,9 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The text's bounding rectangle when laid out in area.
-    QRect MeasureText(const QRect& area) const;
+    // area at its own top-left, grown (never shrunk) to hold the text as
+    // laid out in it.
+    QRect FitToText(const QRect& area) const;
 
     UINT m_id = static_cast<UINT>(-1);
     int m_bold = 0;
