@@ -128,7 +128,8 @@ void CKWQTTopView::UpdateVisibleWidth(double distance)
         m_widthLabel->setPos(frame.width - 70.0 * m_rectTimes, line.y - 10.0 * m_rectTimes);
         KWSetLabelScale(m_widthLabel, m_rectTimes);
         const double seen = KWTopViewVisibleWidth(m_angle, distance);
-        m_widthLabel->setPlainText(QString::asprintf(m_metric ? "%0.2fm" : "%0.2fft", seen).left(kLabelLength));
+        m_widthLabel->setPlainText(
+            QString::asprintf(m_metric ? "%0.2fm" : "%0.2fft", seen).left(kLabelLength));
         if (m_targetIcon != nullptr) {
             m_targetIcon->setPos((width() - m_targetWidth) / 2, line.y - m_targetHeight / 2);
         }

@@ -55,7 +55,7 @@ private:
     // Loads the picture into icon, creating and adding it the first time.
     QGraphicsPixmapItem* LoadIcon(QGraphicsPixmapItem* icon, LPCWSTR name, int& width, int& height);
 
-    QGraphicsScene* m_scene;                     // child of the view
+    QGraphicsScene* m_scene; // child of the view
     QGraphicsPixmapItem* m_cameraIcon = nullptr; // items: owned by the scene
     QGraphicsPixmapItem* m_targetIcon = nullptr;
     QGraphicsPixmapItem* m_angleIcon = nullptr;

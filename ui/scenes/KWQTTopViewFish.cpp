@@ -26,8 +26,8 @@ const QColor kRingColours[KW_FISH_RING_COUNT] = { QColor(222, 233, 239, 63), QCo
 
 // What the legend says before the calculator has said anything; the fifth
 // label repeats the fourth.
-const char* const kDefaultLabels[KW_FISH_LABEL_COUNT] = { "Area #1: 0.5m, PPM: 225", "Area #2: 1.5m, PPM: 125",
-    "Area #3: 2.0m, PPM: 63", "Area #4: 2.5m, PPM: 25", "Area #4: 2.5m, PPM: 25" };
+const char* const kDefaultLabels[KW_FISH_LABEL_COUNT] = { "Area #1: 0.5m, PPM: 225",
+    "Area #2: 1.5m, PPM: 125", "Area #3: 2.0m, PPM: 63", "Area #4: 2.5m, PPM: 25", "Area #4: 2.5m, PPM: 25" };
 
 QPointF ToQt(const KWScenePoint& point)
 {
@@ -47,8 +47,8 @@ void Paint(QGraphicsPathItem* item, const QColor& colour)
     item->setBrush(QBrush(colour));
 }
 
-QBrush RadialFill(const QPointF& centre, double radius, const QColor& inner, const QColor& middle,
-    const QColor& outer)
+QBrush RadialFill(
+    const QPointF& centre, double radius, const QColor& inner, const QColor& middle, const QColor& outer)
 {
     QRadialGradient gradient(centre, radius);
     gradient.setColorAt(0.0, inner);
@@ -119,9 +119,7 @@ int CKWQTTopViewFish::SetImage(LPCWSTR /*camera*/, LPCWSTR /*target*/, LPCWSTR /
     return 1;
 }
 
-void CKWQTTopViewFish::SetParam(double /*angle*/, double /*width*/)
-{
-}
+void CKWQTTopViewFish::SetParam(double /*angle*/, double /*width*/) { }
 
 void CKWQTTopViewFish::SetRadiusPPM(std::map<double, std::wstring> rings, bool gradient)
 {
@@ -249,15 +247,15 @@ void CKWQTTopViewFish::RebuildShapes()
         QGraphicsPathItem* inner = m_rings[3];
         inner->setPath(Circle(centre, m_radius[3]));
         inner->setPen(QPen(kRingColours[3]));
-        inner->setBrush(m_gradient ? RadialFill(centre, m_radius[3], QColor(164, 191, 255), QColor(121, 162, 255),
-                                         QColor(79, 130, 255))
+        inner->setBrush(m_gradient ? RadialFill(centre, m_radius[3], QColor(164, 191, 255),
+                            QColor(121, 162, 255), QColor(79, 130, 255))
                                    : QBrush(kRingColours[3]));
     } else if (m_count == 3) {
         QGraphicsPathItem* inner = m_rings[2];
         inner->setPath(Circle(centre, m_radius[2]));
         inner->setPen(QPen(kRingColours[2]));
         inner->setBrush(m_gradient ? RadialFill(centre, m_radius[2], QColor(79, 130, 255, 5),
-                                         QColor(79, 130, 255, 97), QColor(79, 130, 255, 190))
+                            QColor(79, 130, 255, 97), QColor(79, 130, 255, 190))
                                    : QBrush(kRingColours[2]));
     }
 }

@@ -59,7 +59,7 @@ private:
     void LayOutCeiling();
     void RebuildShapes();
 
-    QGraphicsScene* m_scene;                    // child of the view
+    QGraphicsScene* m_scene; // child of the view
     QGraphicsLineItem* m_horizontalAxis = nullptr; // items: owned by the scene
     QGraphicsLineItem* m_verticalAxis = nullptr;
     std::array<QGraphicsTextItem*, KW_FISH_LABEL_COUNT> m_labels {};
@@ -73,8 +73,8 @@ private:
     bool m_ceiling = true;
     bool m_gradient = false;
     int m_count = 0;
-    std::vector<double> m_keys;         // ascending
-    std::vector<std::wstring> m_texts;  // in the order of m_keys
+    std::vector<double> m_keys; // ascending
+    std::vector<std::wstring> m_texts; // in the order of m_keys
     bool m_metric = true;
     double m_rectTimes = 1.0;
 };

@@ -36,8 +36,8 @@ KWScenePoint KWFishWallLabelPos(int label, double t);
 // the next ones inwards, each scaled against the largest. A ring without a
 // key has radius 0 and is not shown, nor are its dot and label.
 struct KWFishCeilingRings {
-    std::array<double, KW_FISH_RING_COUNT> radius;  // rings 1 to 4
-    std::array<int, KW_FISH_RING_COUNT> labelKey;    // labels 1 to 4: index of their key, -1 when hidden
+    std::array<double, KW_FISH_RING_COUNT> radius; // rings 1 to 4
+    std::array<int, KW_FISH_RING_COUNT> labelKey; // labels 1 to 4: index of their key, -1 when hidden
 };
 
 KWFishCeilingRings KWFishCeilingLayout(const std::vector<double>& ascendingKeys, double t);

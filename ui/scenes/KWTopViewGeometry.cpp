@@ -27,8 +27,8 @@ double KWTopViewVisibleWidth(double angle, double distance)
     return 2.0 * distance * std::tan(KWTopViewRadians(angle / 2.0));
 }
 
-KWTopViewWidthLine KWTopViewWidthLineAt(const KWTopViewFrame& frame, double angle, double distance,
-    double axisMaximum)
+KWTopViewWidthLine KWTopViewWidthLineAt(
+    const KWTopViewFrame& frame, double angle, double distance, double axisMaximum)
 {
     // The axis maximum is what the full sector height stands for; without a
     // positive one a distance has no pixel position at all.

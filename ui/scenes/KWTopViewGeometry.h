@@ -21,7 +21,7 @@ struct KWTopViewFrame {
     double width;
     double height;
     double margin; // 10 x RectTimes
-    double apexY;  // height - camera picture height
+    double apexY; // height - camera picture height
 
     double ApexX() const { return width / 2.0; }
 };
@@ -45,15 +45,15 @@ struct KWTopViewWidthLine {
     double x2;
 };
 
-KWTopViewWidthLine KWTopViewWidthLineAt(const KWTopViewFrame& frame, double angle, double distance,
-    double axisMaximum);
+KWTopViewWidthLine KWTopViewWidthLineAt(
+    const KWTopViewFrame& frame, double angle, double distance, double axisMaximum);
 
 // The sector of the angle of view. Wide angles leave the margin box through
 // its sides (five corners: apex, both side exits and the two top corners);
 // narrower ones end on the top margin (a triangle).
 struct KWTopViewSector {
     bool throughSides;
-    KWScenePoint leftEnd;  // the left edge runs from here to the apex
+    KWScenePoint leftEnd; // the left edge runs from here to the apex
     KWScenePoint rightEnd; // the right edge runs from here to the apex
     std::vector<KWScenePoint> outline; // from the apex round to the last corner; closing returns to the apex
 };
