@@ -291,11 +291,12 @@ TEST_F(ComboBoxTest, SkinSetsTheExactListStyleSheetAndNativeLookRefuses)
     EXPECT_TRUE(box->styleSheet().isEmpty());
     ASSERT_EQ(box->SetSkin(&style), 1);
     EXPECT_EQ(box->styleSheet(),
-        QStringLiteral("QComboBox {subcontrol-position: bottom;color: black;font:12px;}"
-                       "QComboBox QAbstractItemView {border: 1px solid rgb(228,235,245);border-top-width: 0px;"
-                       "outline:0px;border-radius:0px;border-style: outset;"
-                       "background-color: white;color: black;selection-background-color: rgb(228,235,245);"
-                       "selection-color:black;subcontrol-origin: content;position: absolute;}"));
+        QStringLiteral(
+            "QComboBox {subcontrol-position: bottom;color: black;font:12px;}"
+            "QComboBox QAbstractItemView {border: 1px solid rgb(228,235,245);border-top-width: 0px;"
+            "outline:0px;border-radius:0px;border-style: outset;"
+            "background-color: white;color: black;selection-background-color: rgb(228,235,245);"
+            "selection-color:black;subcontrol-origin: content;position: absolute;}"));
 
     CKWQTComboBox native(&listener);
     native.SetOriginStyle(1);

@@ -55,16 +55,16 @@ ImageSliderStyle StripSkin(const QString& folder)
 
     ImageSliderStyle style;
     style.strImage = L"slidingblock.png";
-    const wchar_t* rects[] = { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16",
-        L"215,0,16,16" };
+    const wchar_t* rects[]
+        = { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16", L"215,0,16,16" };
     for (int i = 0; i < 6; ++i) {
         style.strRect[i] = rects[i];
     }
     return style;
 }
 
-void SendMouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons,
-    int y = 9)
+void SendMouse(
+    QWidget* widget, QEvent::Type type, int x, Qt::MouseButton button, Qt::MouseButtons buttons, int y = 9)
 {
     const QPointF local(x, y);
     QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, Qt::NoModifier);
@@ -90,7 +90,8 @@ protected:
         style = StripSkin(skin.Path());
         slider.reset(static_cast<CKWQTSliderCtrl*>(CreateKWSliderCtrl(&listener)));
         ASSERT_NE(slider, nullptr);
-        ASSERT_EQ(slider->Create(WS_VISIBLE, RECT { 0, 0, 100, 18 }, parent.Handle(), kId, SLIDER_RESPONSE_MODE {}),
+        ASSERT_EQ(
+            slider->Create(WS_VISIBLE, RECT { 0, 0, 100, 18 }, parent.Handle(), kId, SLIDER_RESPONSE_MODE {}),
             1);
         ASSERT_EQ(slider->SetSkin(&style), 1);
         slider->SetTooltipEnable(0, 0, 0);
@@ -195,7 +196,8 @@ TEST_F(SliderCtrlTest, SetPosIsSilentTheWheelReportsArrowKeysDoNothing)
 
     KWSendWheel(slider.get(), 120);
     EXPECT_GT(slider->GetPos(), 40);
-    EXPECT_EQ(listener.ArgsOf("KW_OnSliderPos"), (std::vector<std::vector<double>> { { kId, 1.0 * slider->GetPos() } }));
+    EXPECT_EQ(listener.ArgsOf("KW_OnSliderPos"),
+        (std::vector<std::vector<double>> { { kId, 1.0 * slider->GetPos() } }));
 
     listener.Clear();
     const int before = slider->GetPos();

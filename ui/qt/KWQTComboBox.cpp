@@ -287,9 +287,7 @@ void CKWQTComboBox::focusInEvent(QFocusEvent* event)
     QComboBox::focusInEvent(event);
 }
 
-void CKWQTComboBox::wheelEvent(QWheelEvent* /*event*/)
-{
-}
+void CKWQTComboBox::wheelEvent(QWheelEvent* /*event*/) { }
 
 void CKWQTComboBox::showPopup()
 {

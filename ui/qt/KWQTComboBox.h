@@ -60,7 +60,8 @@ public:
     // expected to run 25 pixels a row under the box (at most maxVisible
     // rows); when it would pass the screen's bottom it opens upward, which
     // has its own face.
-    static int FaceSubImage(int state, int globalTop, int boxHeight, int count, int maxVisible, int screenBottom);
+    static int FaceSubImage(
+        int state, int globalTop, int boxHeight, int count, int maxVisible, int screenBottom);
     // The fixed style sheet SetSkin gives the box and its list.
     static QString DropDownStyleSheet();
 

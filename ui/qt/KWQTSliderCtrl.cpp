@@ -54,7 +54,8 @@ int CKWQTSliderCtrl::SetSkin(ImageSliderStyle* style)
         const QRect part = KWExclusiveRect(WStringToRect(style->strRect[i]));
         // QPixmap::copy takes an empty rectangle for "everything": an empty
         // part means no picture instead.
-        m_images[static_cast<size_t>(i)] = picture.isNull() || part.isEmpty() ? QPixmap() : picture.copy(part);
+        m_images[static_cast<size_t>(i)]
+            = picture.isNull() || part.isEmpty() ? QPixmap() : picture.copy(part);
     }
     updateGeometry();
     update();
@@ -134,7 +135,8 @@ int CKWQTSliderCtrl::GetSliderMode()
     return m_sliderMode;
 }
 
-void CKWQTSliderCtrl::SetCutPosByTime(int keepInside, float start, float startLimit, float end, float endLimit)
+void CKWQTSliderCtrl::SetCutPosByTime(
+    int keepInside, float start, float startLimit, float end, float endLimit)
 {
     if (keepInside == 0) {
         m_cutStart = start;

@@ -43,8 +43,8 @@ int KWSliderHandleCentre(int value, int minimum, int maximum, int length, int ha
         return length - handleLength;
     }
     const double span = static_cast<double>(maximum) - static_cast<double>(minimum);
-    const double centre = (static_cast<double>(value) - minimum) * (static_cast<double>(length) - handleLength)
-            / span
+    const double centre
+        = (static_cast<double>(value) - minimum) * (static_cast<double>(length) - handleLength) / span
         + handleLength / 2;
     return static_cast<int>(std::trunc(centre));
 }

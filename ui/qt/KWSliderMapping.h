@@ -37,5 +37,5 @@ enum { KW_SLIDER_TIP_PERCENT = 0, KW_SLIDER_TIP_HUNDREDTHS = 1, KW_SLIDER_TIP_TI
 //   2: the time of day at fraction f between the start and end times in
 //      seconds, "hh:mm:ss".
 // Any other mode: no tooltip.
-QString KWSliderTooltipText(int mode, bool reversed, int value, int minimum, int maximum, int startTime,
-    int endTime, float fraction);
+QString KWSliderTooltipText(
+    int mode, bool reversed, int value, int minimum, int maximum, int startTime, int endTime, float fraction);
