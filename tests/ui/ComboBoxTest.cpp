@@ -204,19 +204,6 @@ TEST_F(ComboBoxTest, ResetContentDeletesFromTheLastItemDown)
     EXPECT_EQ(listener.calls.size(), 0u);
 }
 
-TEST_F(ComboBoxTest, CreateIsExclusiveMoveWindowInclusive)
-{
-    EXPECT_EQ(box->geometry(), QRect(10, 20, 134, 17));
-    EXPECT_EQ(box->parentWidget(), &parent);
-    RECT rect { 5, 6, 105, 23 };
-    box->MoveWindow(&rect);
-    EXPECT_EQ(box->geometry(), QRect(5, 6, 101, 18));
-
-    CKWQTComboBox hidden;
-    hidden.Create(0, RECT { 0, 0, 10, 10 }, parent.Handle(), 1);
-    EXPECT_FALSE(hidden.isVisible());
-}
-
 TEST(ComboBoxFace, SubImageFollowsTheStateAndWhereTheListOpens)
 {
     struct Row {
