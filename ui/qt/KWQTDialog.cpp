@@ -1,22 +1,9 @@
 #include "ui/qt/KWQTDialog.h"
 
 #include "base/KWQtText.h"
-#include "ui/qt/KWDialogRelay.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFocusEvent>
 #include <QIcon>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QResizeEvent>
-#include <QShowEvent>
-#include <QTimerEvent>
-
-#include <QtDebug>
 
 #include <new>
 
@@ -29,14 +16,8 @@ constexpr int kDialogFlags = 0x2803;
 } // namespace
 
 CKWQTDialog::CKWQTDialog(IKWDialogEvent* listener, QWidget* parent, Qt::WindowFlags flags)
-    : QDialog(parent, flags)
-    , CKWDialog(listener)
-    , m_frame(CKWSkinFrame::Variant::Dialog, this)
-    , m_timers(this)
+    : CKWQTFramedWindow<QDialog>(listener, parent, flags, CKWSkinFrame::Variant::Dialog)
 {
-    if (m_pListener != nullptr) {
-        m_pListener->SetUIWnd(static_cast<QWidget*>(this));
-    }
     setAcceptDrops(true);
     setAttribute(Qt::WA_MouseTracking);
     setFocusPolicy(Qt::StrongFocus);
@@ -59,11 +40,6 @@ CKWQTDialog::~CKWQTDialog()
     }
 }
 
-int CKWQTDialog::CreateDlg(void*)
-{
-    return 1;
-}
-
 int CKWQTDialog::DoModalDlg()
 {
     setWindowModality(Qt::ApplicationModal);
@@ -76,47 +52,6 @@ int CKWQTDialog::DoModalDlg()
     SetFocus();
     const int result = exec();
     return result == 0 ? 2 : result;
-}
-
-int CKWQTDialog::Create(LPCWSTR text, void* parent)
-{
-    if (parent != nullptr) {
-        // The one-argument form: the dialog becomes a child widget of parent.
-        setParent(static_cast<QWidget*>(parent));
-    }
-    m_frame.SetTitle(KWToQString(text));
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgCreate(true);
-    }
-    return 1;
-}
-
-void CKWQTDialog::ShowWindow(int show)
-{
-    // Qt applies a modality change only to a hidden window; a modal dialog
-    // that is hidden first leaves Qt's list of modal windows properly.
-    if (show != 0) {
-        if (!isVisible()) {
-            setWindowModality(Qt::NonModal);
-        }
-        QDialog::show();
-        SetFocus();
-    } else {
-        hide();
-        setWindowModality(Qt::NonModal);
-    }
-}
-
-void CKWQTDialog::MoveWindow(RECT* rect)
-{
-    if (rect != nullptr) {
-        m_frame.MoveWindow(*rect);
-    }
-}
-
-void CKWQTDialog::MoveWindow(int x, int y, int width, int height)
-{
-    m_frame.MoveWindow(x, y, width, height);
 }
 
 void CKWQTDialog::MFCOK()
@@ -145,58 +80,9 @@ void CKWQTDialog::reject()
     QDialog::reject();
 }
 
-void CKWQTDialog::CenterWindow(void**)
-{
-    m_frame.CenterWindow();
-}
-
-void CKWQTDialog::SetSkin(DialogStyle* style)
-{
-    m_frame.SetSkin(style);
-}
-
-void CKWQTDialog::Screen2Client(POINT* point)
-{
-    m_frame.Screen2Client(point);
-}
-
-void CKWQTDialog::Screen2Client(RECT* rect)
-{
-    m_frame.Screen2Client(rect);
-}
-
-void CKWQTDialog::GetDlgClientRect(RECT* rect)
-{
-    m_frame.GetClientRect(rect);
-}
-
-void CKWQTDialog::GetDlgWindowRect(RECT* rect)
-{
-    m_frame.GetWindowRect(rect);
-}
-
-void CKWQTDialog::SendDlgMessage(UINT message, UINT, LONG)
-{
-    if (message == WM_CLOSE) {
-        MFCCancel();
-    }
-}
-
 int CKWQTDialog::IsDlgZoomed()
 {
     return 1;
-}
-
-void CKWQTDialog::SetDrawBackGround(int) { }
-
-int CKWQTDialog::DlgIsWindow()
-{
-    return isWindow() ? 1 : 0;
-}
-
-int CKWQTDialog::SetDlgWindowPos(void*, int x, int y, int cx, int cy, UINT flags)
-{
-    return m_frame.SetWindowPos(x, y, cx, cy, flags);
 }
 
 int CKWQTDialog::ModifyDlgStyleEx(DWORD remove, DWORD add, UINT)
@@ -222,8 +108,6 @@ void CKWQTDialog::SetWindowTextW(LPCWSTR text)
     m_frame.SetTitle(KWToQString(text));
 }
 
-void CKWQTDialog::SetDlgIcon(UINT) { }
-
 void CKWQTDialog::SetDlgIcon(LPCWSTR path)
 {
     const QIcon icon(KWToQString(path));
@@ -231,44 +115,10 @@ void CKWQTDialog::SetDlgIcon(LPCWSTR path)
     QApplication::setWindowIcon(icon);
 }
 
-int CKWQTDialog::IsDlgVisible()
-{
-    return isVisible() ? 1 : 0;
-}
-
-void CKWQTDialog::EnableNcLBtnDown(int enable)
-{
-    m_frame.EnableNcButtons(enable);
-}
-
-UINT CKWQTDialog::SetDlgTimer(UINT id, UINT milliseconds)
-{
-    return m_timers.Set(id, milliseconds);
-}
-
-int CKWQTDialog::KillDlgTimer(UINT id)
-{
-    return m_timers.Kill(id);
-}
-
-void CKWQTDialog::SetSizeRoundCorner(LPCWSTR radii)
-{
-    m_frame.SetRoundCorner(radii);
-}
-
 void CKWQTDialog::MacShowFullScreen(bool on)
 {
     if (on) {
         showFullScreen();
-    } else {
-        showNormal();
-    }
-}
-
-void CKWQTDialog::MacShowMinimize(bool on)
-{
-    if (on) {
-        showMinimized();
     } else {
         showNormal();
     }
@@ -304,24 +154,14 @@ void CKWQTDialog::ActiveWindow()
     activateWindow();
 }
 
-void CKWQTDialog::VariableSize(bool resizable)
-{
-    m_frame.SetResizeBands(resizable);
-}
-
-void CKWQTDialog::SetMinimumSize(int width, int height)
-{
-    setMinimumSize(width, height);
-}
-
-void CKWQTDialog::SetFrameShadow(bool on)
-{
-    m_frame.SetFrameShadow(on);
-}
-
 void CKWQTDialog::SetTitleToTopDistance(int distance)
 {
     m_frame.SetTitleToTopDistance(distance);
+}
+
+bool CKWQTDialog::IsFrameMaximized() const
+{
+    return (windowState() & Qt::WindowMaximized) != 0;
 }
 
 bool CKWQTDialog::eventFilter(QObject*, QEvent*)
@@ -329,152 +169,6 @@ bool CKWQTDialog::eventFilter(QObject*, QEvent*)
     // Nothing installs the dialog as a filter; were it installed, it would
     // keep every event from its target.
     return true;
-}
-
-void CKWQTDialog::timerEvent(QTimerEvent* event)
-{
-    KWRelayTimer(m_pListener, m_timers, event);
-    QDialog::timerEvent(event);
-}
-
-void CKWQTDialog::customEvent(QEvent* event)
-{
-    switch (KWRelayCustomEvent(m_pListener, event)) {
-    case 1:
-        accept();
-        break;
-    case 2:
-        reject();
-        break;
-    default:
-        break;
-    }
-}
-
-void CKWQTDialog::mousePressEvent(QMouseEvent* event)
-{
-    if (m_frame.MousePress(event, (windowState() & Qt::WindowMaximized) != 0)) {
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void CKWQTDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QDialog::mouseReleaseEvent(event);
-        return;
-    }
-    m_frame.MouseRelease(event);
-}
-
-void CKWQTDialog::mouseMoveEvent(QMouseEvent* event)
-{
-    m_frame.MouseMove(event, (windowState() & Qt::WindowMaximized) != 0);
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgMouseHover();
-    }
-}
-
-void CKWQTDialog::keyPressEvent(QKeyEvent* event)
-{
-    // Qt's own handling stays out: Escape and Enter close nothing unless the
-    // listener says so.
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgKeyDown(static_cast<UINT>(event->modifiers()), static_cast<UINT>(event->key()));
-    }
-}
-
-void CKWQTDialog::focusInEvent(QFocusEvent* event)
-{
-    qDebug("focusin..");
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgNcActivate(1);
-    }
-    QDialog::focusInEvent(event);
-}
-
-void CKWQTDialog::focusOutEvent(QFocusEvent* event)
-{
-    qDebug("focusout..%llx--%d", static_cast<unsigned long long>(reinterpret_cast<quintptr>(this)),
-        static_cast<int>(event->type()));
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgNcActivate(0);
-    }
-    QDialog::focusOutEvent(event);
-}
-
-void CKWQTDialog::enterEvent(QEnterEvent* event)
-{
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgMouseHover();
-    }
-    QDialog::enterEvent(event);
-}
-
-void CKWQTDialog::leaveEvent(QEvent* event)
-{
-    m_frame.MouseLeave();
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgMouseLeave();
-    }
-    QDialog::leaveEvent(event);
-}
-
-void CKWQTDialog::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    m_frame.Paint(painter);
-}
-
-void CKWQTDialog::resizeEvent(QResizeEvent* event)
-{
-    QDialog::resizeEvent(event);
-    if (m_frame.Resize(event->size(), event->oldSize()) && m_pListener != nullptr) {
-        int width = event->size().width();
-        int height = event->size().height();
-        m_pListener->OnDlgSize(0, width, height);
-    }
-}
-
-void CKWQTDialog::closeEvent(QCloseEvent* event)
-{
-    // QDialog's own close handling would reject; a close is only asked of
-    // the listener.
-    KWRelayClose(m_pListener, event);
-}
-
-void CKWQTDialog::dragEnterEvent(QDragEnterEvent* event)
-{
-    KWRelayDragEnter(event);
-}
-
-void CKWQTDialog::dropEvent(QDropEvent* event)
-{
-    if (KWRelayDrop(m_pListener, event)) {
-        QDialog::dropEvent(event);
-    }
-}
-
-void CKWQTDialog::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (m_pListener != nullptr) {
-        m_pListener->OnDlgShowWindow(1, 0);
-    }
-}
-
-bool CKWQTDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
-{
-    MSG msg;
-    if (KWNativeWindowsMessage(eventType, message, &msg)) {
-        LRESULT answer = 0;
-        if (m_frame.NativeHitTest(msg.message, msg.lParam, &answer)) {
-            *result = answer;
-            return true;
-        }
-    }
-    return QDialog::nativeEvent(eventType, message, result);
 }
 
 CKWDialog* CreateKWDialog(IKWDialogEvent* listener, void* parent, Qt::WindowFlags flags)

@@ -82,6 +82,7 @@ public:
     bool NativeHitTest(UINT message, LPARAM lParam, LRESULT* result) const;
 
     // State, read by the windows and by tests.
+    Variant GetVariant() const { return m_variant; }
     QSize StoredSize() const { return m_storedSize; }
     QSize BaseSize() const { return m_baseSize; }
     QPoint CentrePosition() const { return m_centre; }
