@@ -1,3 +1,4 @@
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDialog.h"
 #include "ui/api/KWDialogStyle.h"
@@ -9,40 +10,46 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Log = std::vector<std::string>;
+using Names = std::vector<std::string>;
+using Args = std::vector<std::vector<double>>;
 
-class MainListener : public IKWDialogEvent {
+Names NamesOf(const KWCallRecorder& recorder)
+{
+    Names names;
+    for (const KWRecordedCall& call : recorder.calls) {
+        names.push_back(call.name);
+    }
+    return names;
+}
+
+class MainListener : public IKWDialogEvent, public KWCallRecorder {
 public:
-    Log log;
     int closeVeto = 0;
-    std::vector<UINT> keys;
-    std::vector<LPARAM> copies;
-    std::vector<int> locks;
-    std::vector<UINT> timers;
+    std::vector<LPARAM> copies; // full width: the record's address
 
-    void OnDlgCreate(bool create) override { log.push_back(create ? "create(true)" : "create(false)"); }
-    void Dlg_OnOK() override { log.push_back("ok"); }
-    void Dlg_OnCancel() override { log.push_back("cancel"); }
+    void OnDlgCreate(bool create) override { Record("OnDlgCreate", create); }
+    void Dlg_OnOK() override { Record("Dlg_OnOK"); }
+    void Dlg_OnCancel() override { Record("Dlg_OnCancel"); }
     int Dlg_Close() override
     {
-        log.push_back("close");
+        Record("Dlg_Close");
         return closeVeto;
     }
-    void OnDlgKeyDown(UINT, UINT key) override { keys.push_back(key); }
+    void OnDlgKeyDown(UINT, UINT key) override { Record("OnDlgKeyDown", key); }
     void OnDlgCopyData(LPARAM record) override { copies.push_back(record); }
-    void OnMsgScreenLock(int locked) override { locks.push_back(locked); }
-    void OnDlgTimer(UINT id) override { timers.push_back(id); }
+    void OnMsgScreenLock(int locked) override { Record("OnMsgScreenLock", locked); }
+    void OnDlgTimer(UINT id) override { Record("OnDlgTimer", id); }
 
     KW_BEGIN_MSGMAP(MainListener)
     KW_END_MSGMAP()
@@ -75,18 +82,12 @@ protected:
 
 TEST_F(QTMainWindowTest, IsNeverModalAndCarriesItsMarker)
 {
-    // Qt marks every top-level widget as a window on top of the given flags.
-    EXPECT_EQ(static_cast<int>(widget->windowFlags() & ~Qt::Window), 0xE800);
     EXPECT_EQ(window->DoModalDlg(), -1);
-    EXPECT_TRUE(listener.log.empty());
+    EXPECT_TRUE(listener.calls.empty());
     EXPECT_EQ(widget->GetWindowUserData(), 0);
     EXPECT_EQ(window->Create(L"Calculator", nullptr), 1);
     EXPECT_EQ(widget->GetWindowUserData(), 0x4D41494E);
-    EXPECT_EQ(listener.log, (Log { "create(true)" }));
-    window->SetWindowTextW(L"Renamed");
-    EXPECT_EQ(widget->windowTitle(), "Renamed");
-    EXPECT_EQ(window->ModifyDlgStyleEx(0, 8, 0), 1);
-    EXPECT_EQ(static_cast<int>(widget->windowFlags() & ~Qt::Window), 0xE800) << "no effect";
+    EXPECT_EQ(listener.ArgsOf("OnDlgCreate"), (Args { { 1 } }));
 }
 
 TEST_F(QTMainWindowTest, MaximiseFillsTheWorkAreaAndRestores)
@@ -111,29 +112,29 @@ TEST_F(QTMainWindowTest, OkStaysCancelClosesUnlessVetoed)
     window->MFCOK();
     RunEventsFor(50);
     EXPECT_TRUE(widget->isVisible());
-    EXPECT_EQ(listener.log, (Log { "ok" }));
+    EXPECT_EQ(NamesOf(listener), (Names { "Dlg_OnOK" }));
     EXPECT_NE(listener.GetUIWnd(), nullptr);
 
     listener.closeVeto = 1;
     window->SendDlgMessage(WM_CLOSE, 0, 0);
     EXPECT_EQ(listener.GetUIWnd(), nullptr) << "cleared before the close is asked";
-    RunEventsFor(2000, [this] { return listener.log.size() == 3; });
+    RunEventsFor(2000, [this] { return listener.Count("Dlg_Close") == 1; });
     EXPECT_TRUE(widget->isVisible());
 
     listener.closeVeto = 0;
     window->MFCCancel();
     RunEventsFor(2000, [this] { return !widget->isVisible(); });
     EXPECT_FALSE(widget->isVisible());
-    EXPECT_EQ(listener.log, (Log { "ok", "cancel", "close", "cancel", "close" }));
+    EXPECT_EQ(
+        NamesOf(listener), (Names { "Dlg_OnOK", "Dlg_OnCancel", "Dlg_Close", "Dlg_OnCancel", "Dlg_Close" }));
 }
 
 TEST_F(QTMainWindowTest, F1ArrivesAsItsWindowsKeyCode)
 {
-    for (const int key : { Qt::Key_F1, Qt::Key_F2, Qt::Key_Escape }) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &press);
+    for (const Qt::Key key : { Qt::Key_F1, Qt::Key_F2, Qt::Key_Escape }) {
+        QTest::keyClick(widget, key);
     }
-    EXPECT_EQ(listener.keys, (std::vector<UINT> { 0x70u, Qt::Key_F2, Qt::Key_Escape }));
+    EXPECT_EQ(listener.ArgsOf("OnDlgKeyDown"), (Args { { 0x70 }, { Qt::Key_F2 }, { Qt::Key_Escape } }));
 }
 
 TEST_F(QTMainWindowTest, CopyDataAndSessionMessagesReachTheListenerUnanswered)
@@ -156,7 +157,7 @@ TEST_F(QTMainWindowTest, CopyDataAndSessionMessagesReachTheListenerUnanswered)
             << row.message;
     }
     EXPECT_EQ(listener.copies, (std::vector<LPARAM> { address })) << "the full pointer-sized record address";
-    EXPECT_EQ(listener.locks, (std::vector<int> { 1, 0 }));
+    EXPECT_EQ(listener.ArgsOf("OnMsgScreenLock"), (Args { { 1 }, { 0 } }));
 }
 
 TEST_F(QTMainWindowTest, KilledTimerIdCanBeStartedAgain)
@@ -166,9 +167,9 @@ TEST_F(QTMainWindowTest, KilledTimerIdCanBeStartedAgain)
     EXPECT_EQ(window->KillDlgTimer(3), 1);
     EXPECT_EQ(window->KillDlgTimer(3), 0);
     EXPECT_NE(window->SetDlgTimer(3, 10), 0u);
-    RunEventsFor(5000, [this] { return !listener.timers.empty(); });
-    ASSERT_FALSE(listener.timers.empty());
-    EXPECT_EQ(listener.timers.front(), 3u);
+    RunEventsFor(5000, [this] { return listener.Count("OnDlgTimer") > 0; });
+    ASSERT_GT(listener.Count("OnDlgTimer"), 0);
+    EXPECT_EQ(listener.ArgsOf("OnDlgTimer").front(), (std::vector<double> { 3 }));
 }
 
 // End to end: a skinned main window holding a view container, a command
@@ -194,7 +195,7 @@ private:
 class TimedDialogListener : public IKWDialogEvent {
 public:
     CKWDialog* dialog = nullptr;
-    Log* log = nullptr;
+    KWCallRecorder* log = nullptr;
     void OnDlgCreate(bool create) override
     {
         if (!create) {
@@ -203,7 +204,7 @@ public:
     }
     void OnDlgTimer(UINT id) override
     {
-        log->push_back("dialog timer " + std::to_string(id));
+        log->Record("dialog timer", id);
         dialog->KillDlgTimer(id);
         dialog->MFCOK();
     }
@@ -211,16 +212,13 @@ public:
     KW_END_MSGMAP()
 };
 
-class PanelListener : public IKWViewEvent {
+class PanelListener : public IKWViewEvent, public KWCallRecorder {
 public:
-    Log log;
     CKWDialog* modal = nullptr;
-    int modalResult = 0;
     void OnOpen()
     {
-        log.push_back("command 500");
-        modalResult = modal->DoModalDlg();
-        log.push_back("modal " + std::to_string(modalResult));
+        Record("command 500");
+        Record("modal result", modal->DoModalDlg());
     }
     KW_BEGIN_MSGMAP(PanelListener)
     KW_COMMAND(500, OnOpen)
@@ -243,10 +241,8 @@ QPixmap FrameSkin()
 
 TEST(QTMainWindowEndToEnd, ViewCommandOpensAModalDialogThatATimerCloses)
 {
-    QTemporaryDir dir;
-    const QString previousSkins = GetSkinPath();
-    SetSkinPath((dir.path() + "/").toStdWString());
-    FrameSkin().save(dir.filePath("frame.png"), "png");
+    auto skins = std::make_unique<KWTempSkinDir>();
+    FrameSkin().save(skins->Path() + "frame.png", "png");
 
     MainListener mainListener;
     PanelListener panelListener;
@@ -266,7 +262,7 @@ TEST(QTMainWindowEndToEnd, ViewCommandOpensAModalDialogThatATimerCloses)
     window->SetSkin(&style);
     window->Create(L"Camera Calculator", nullptr);
     window->ShowWindow(1);
-    SetSkinPath(previousSkins.toStdWString());
+    skins.reset();
 
     CKWView* view = CreateKWView(&panelListener);
     view->Create(L"", L"panel", WS_VISIBLE, RECT { 30, 60, 449, 289 }, mainListener.GetUIWnd(), 100);
@@ -278,17 +274,17 @@ TEST(QTMainWindowEndToEnd, ViewCommandOpensAModalDialogThatATimerCloses)
 
     CKWDialog* dialog = CreateKWDialog(&dialogListener, mainListener.GetUIWnd(), Qt::WindowFlags());
     dialogListener.dialog = dialog;
-    dialogListener.log = &panelListener.log;
+    dialogListener.log = &panelListener;
     panelListener.modal = dialog;
 
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(sender->mapToGlobal(QPoint(5, 5))),
-        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(sender, &release);
-    EXPECT_EQ(panelListener.log, (Log { "command 500", "dialog timer 9", "modal 1" }));
+    QTest::mouseClick(sender, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(NamesOf(panelListener), (Names { "command 500", "dialog timer", "modal result" }));
+    EXPECT_EQ(panelListener.ArgsOf("dialog timer"), (Args { { 9 } }));
+    EXPECT_EQ(panelListener.ArgsOf("modal result"), (Args { { 1 } }));
 
     auto* main = static_cast<CKWQTMainWindow*>(window);
     EXPECT_EQ(main->Frame().HitRect(1).left(), 440);
-    const QImage shot = main->grab().toImage();
+    const QImage shot = KWGrabImage(main);
     if (const char* path = std::getenv("KW_SCREENSHOT")) {
         shot.save(QString::fromLocal8Bit(path));
     }

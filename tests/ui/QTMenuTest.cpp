@@ -1,25 +1,20 @@
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWMenu.h"
 #include "ui/qt/KWQTMenu.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QTest>
 
 #include <memory>
 #include <vector>
 
 namespace {
 
-class MenuListener : public IKWMenuEvent {
+// Records each report with the watched entry's check state at that moment.
+class MenuListener : public IKWMenuEvent, public KWCallRecorder {
 public:
-    struct Call {
-        int id;
-        bool checkedBefore;
-    };
-    std::vector<Call> calls;
     CKWMenu* menu = nullptr;
     int watchedId = 0;
 
@@ -29,28 +24,14 @@ public:
         if (menu != nullptr) {
             menu->IsActionChecked(watchedId, checked);
         }
-        calls.push_back({ id, checked });
+        Record("Menu_OnAction", id, checked);
     }
+    std::vector<std::vector<double>> Reports() const { return ArgsOf("Menu_OnAction"); }
 };
-
-void SendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::MouseButton button)
-{
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton;
-    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
 
 void ClickAction(QMenu* menu, QAction* action, Qt::MouseButton button = Qt::LeftButton)
 {
-    const QPoint centre = menu->actionGeometry(action).center();
-    SendMouse(menu, QEvent::MouseButtonPress, centre, button);
-    SendMouse(menu, QEvent::MouseButtonRelease, centre, button);
-}
-
-void PressKey(QWidget* target, int key, const QString& text = QString())
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &press);
+    QTest::mouseClick(menu, button, {}, menu->actionGeometry(action).center());
 }
 
 class QTMenuTest : public ::testing::Test {
@@ -82,9 +63,8 @@ TEST_F(QTMenuTest, LeftClickReportsTheIdBeforeTheEntryToggles)
     ASSERT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->pos(), QPoint(100, 100));
     ClickAction(menu.get(), french);
-    ASSERT_EQ(listener.calls.size(), 1u);
-    EXPECT_EQ(listener.calls[0].id, 11);
-    EXPECT_FALSE(listener.calls[0].checkedBefore) << "the listener runs before the toggle";
+    EXPECT_EQ(listener.Reports(), (std::vector<std::vector<double>> { { 11, 0 } }))
+        << "the listener runs before the toggle";
     bool checked = false;
     menu->IsActionChecked(11, checked);
     EXPECT_TRUE(checked);
@@ -104,23 +84,18 @@ TEST_F(QTMenuTest, RightButtonAndDisabledEntriesReportNothing)
 TEST_F(QTMenuTest, KeyboardActivationReportsOnceBeforeTheToggle)
 {
     menu->setActiveAction(french);
-    PressKey(menu.get(), Qt::Key_Return);
-    ASSERT_EQ(listener.calls.size(), 1u);
-    EXPECT_EQ(listener.calls[0].id, 11);
-    EXPECT_FALSE(listener.calls[0].checkedBefore);
+    QTest::keyClick(menu.get(), Qt::Key_Return);
     EXPECT_TRUE(french->isChecked());
 
     menu->Popup(100, 100);
-    PressKey(menu.get(), Qt::Key_O, "o"); // mnemonic of "&Other"
-    ASSERT_EQ(listener.calls.size(), 2u);
-    EXPECT_EQ(listener.calls[1].id, 12);
+    QTest::keyClick(menu.get(), Qt::Key_O); // mnemonic of "&Other"
 
     menu->Popup(100, 100);
     menu->SetActionEnable(10, false);
     menu->setActiveAction(english);
-    PressKey(menu.get(), Qt::Key_Enter);
-    PressKey(menu.get(), Qt::Key_Down); // moves, chooses nothing
-    EXPECT_EQ(listener.calls.size(), 2u);
+    QTest::keyClick(menu.get(), Qt::Key_Enter);
+    QTest::keyClick(menu.get(), Qt::Key_Down); // moves, chooses nothing
+    EXPECT_EQ(listener.Reports(), (std::vector<std::vector<double>> { { 11, 0 }, { 12, 1 } }));
 }
 
 TEST_F(QTMenuTest, IdsAddressTheLatestEntryAndUnknownIdsChangeNothing)
@@ -162,8 +137,7 @@ TEST_F(QTMenuTest, SubMenusReportThroughTheirOwnListener)
 
     sub->Popup(150, 150);
     ClickAction(sub.get(), spanish);
-    ASSERT_EQ(subListener.calls.size(), 1u);
-    EXPECT_EQ(subListener.calls[0].id, 21);
+    EXPECT_EQ(subListener.Reports(), (std::vector<std::vector<double>> { { 21, 0 } }));
     EXPECT_TRUE(listener.calls.empty());
 }
 

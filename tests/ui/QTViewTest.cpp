@@ -1,13 +1,13 @@
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWView.h"
 #include "ui/qt/KWQTView.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QRegion>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -15,37 +15,26 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
-
-class ViewListener : public IKWViewEvent {
+class ViewListener : public IKWViewEvent, public KWCallRecorder {
 public:
-    Log log;
-    POINT lastPress { -1, -1 };
     void* handleAtDestroy = reinterpret_cast<void*>(1);
 
     int OnCreate() override
     {
-        log.push_back("create");
+        Record("OnCreate");
         return 0;
     }
     void OnDestroy() override
     {
-        log.push_back("destroy");
+        Record("OnDestroy");
         handleAtDestroy = GetUIWnd();
     }
-    void OnSize(UINT, int width, int height) override
-    {
-        log.push_back("size " + std::to_string(width) + "x" + std::to_string(height));
-    }
-    void OnLButtonDown(UINT, POINT point) override
-    {
-        log.push_back("press");
-        lastPress = point;
-    }
-    void OnLButtonDblClk(UINT, POINT) override { log.push_back("double"); }
-    void OnEnter() override { log.push_back("enter"); }
-    void OnLeave() override { log.push_back("leave"); }
-    void OnApply() { log.push_back("command 300"); }
+    void OnSize(UINT, int width, int height) override { Record("OnSize", width, height); }
+    void OnLButtonDown(UINT, POINT point) override { Record("OnLButtonDown", point.x, point.y); }
+    void OnLButtonDblClk(UINT, POINT point) override { Record("OnLButtonDblClk", point.x, point.y); }
+    void OnEnter() override { Record("OnEnter"); }
+    void OnLeave() override { Record("OnLeave"); }
+    void OnApply() { Record("command 300"); }
 
     KW_BEGIN_MSGMAP(ViewListener)
     KW_COMMAND(300, OnApply)
@@ -60,13 +49,6 @@ public:
 protected:
     void mousePressEvent(QMouseEvent*) override { ++presses; }
 };
-
-void Press(QWidget* target, const QPoint& pos, QEvent::Type type = QEvent::MouseButtonPress)
-{
-    QMouseEvent event(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), Qt::LeftButton, Qt::LeftButton,
-        Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &event);
-}
 
 class QTViewTest : public ::testing::Test {
 protected:
@@ -90,7 +72,7 @@ TEST_F(QTViewTest, CreateTakesTheRectangleInclusiveAndKeepsVisibilityAcrossMoves
     EXPECT_EQ(listener.GetUIWnd(), static_cast<void*>(static_cast<QWidget*>(hidden)));
     EXPECT_EQ(hidden->size(), QSize(100, 50));
     EXPECT_EQ(hidden->GetID(), 7u);
-    EXPECT_EQ(listener.log.front(), "create");
+    EXPECT_EQ(listener.calls.front().name, "OnCreate");
     EXPECT_FALSE(hidden->isVisible());
     hidden->MoveWindow(10, 20, 100, 50);
     EXPECT_EQ(hidden->geometry(), QRect(10, 20, 100, 50));
@@ -104,7 +86,7 @@ TEST_F(QTViewTest, CreateTakesTheRectangleInclusiveAndKeepsVisibilityAcrossMoves
     shown->MoveWindow(&rect);
     EXPECT_EQ(shown->geometry(), QRect(5, 5, 50, 20));
     EXPECT_TRUE(shown->isVisible());
-    EXPECT_EQ(other.log.back(), "size 50x20");
+    EXPECT_EQ(other.ArgsOf("OnSize").back(), (std::vector<double> { 50, 20 }));
     delete shown;
 }
 
@@ -112,17 +94,17 @@ TEST_F(QTViewTest, BackgroundColourCarriesTransparencyInItsTopByte)
 {
     CKWQTView* view = Make(WS_VISIBLE, RECT { 0, 0, 49, 49 });
     view->SetBGClr(0x00FF0000u);
-    QImage image = view->grab().toImage();
+    QImage image = KWGrabImage(view);
     EXPECT_EQ(image.pixelColor(5, 5), QColor(0, 0, 255, 255));
     EXPECT_EQ(image.pixelColor(183 % 50, 30), QColor(0, 0, 255, 255)) << "the separator lies at x 183 only";
 
     view->SetBGClr(0xFF000000u);
-    image = view->grab().toImage();
+    image = KWGrabImage(view);
     EXPECT_EQ(qAlpha(image.pixel(5, 5)), 0);
 
     view->SetBGClr(0x00000000u);
     view->SetFrameClr(0x0000FF00u, 255, 1);
-    image = view->grab().toImage();
+    image = KWGrabImage(view);
     EXPECT_EQ(image.pixelColor(0, 10), QColor(0, 255, 0, 255)) << "frame";
     EXPECT_EQ(image.pixelColor(48, 10), QColor(0, 255, 0, 255)) << "frame's right edge at width - 2";
     EXPECT_EQ(image.pixelColor(49, 10), QColor(0, 0, 0, 255));
@@ -130,42 +112,44 @@ TEST_F(QTViewTest, BackgroundColourCarriesTransparencyInItsTopByte)
 
 TEST_F(QTViewTest, PressGoesOnToTheParentOnlyWithThePassOnFlag)
 {
+    parent.resize(300, 200);
+    parent.show();
     CKWQTView* view = Make(WS_VISIBLE, RECT { 20, 30, 119, 79 });
-    Press(view, QPoint(5, 6));
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(5, 6));
     EXPECT_EQ(parent.presses, 1);
-    EXPECT_EQ(listener.lastPress.x, 25);
-    EXPECT_EQ(listener.lastPress.y, 36) << "in the parent's coordinates";
+    EXPECT_EQ(listener.ArgsOf("OnLButtonDown").back(), (std::vector<double> { 25, 36 }))
+        << "in the parent's coordinates";
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, 6));
     view->SetBar(0);
-    Press(view, QPoint(5, 6));
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(5, 6));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(5, 6));
     EXPECT_EQ(parent.presses, 1);
-    Press(view, QPoint(5, 6), QEvent::MouseButtonDblClick);
+    EXPECT_EQ(listener.Count("OnLButtonDown"), 2);
+    QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(7, 8));
     EXPECT_EQ(parent.presses, 1);
-    EXPECT_EQ(listener.log.back(), "double");
+    EXPECT_EQ(listener.ArgsOf("OnLButtonDblClk").back(), (std::vector<double> { 7, 8 }));
 }
 
 TEST_F(QTViewTest, EnterAndLeaveAreSilentUntilEnabled)
 {
     CKWQTView* view = Make(WS_VISIBLE, RECT { 0, 0, 49, 49 });
-    listener.log.clear();
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(view, &enter);
-    QCoreApplication::sendEvent(view, &leave);
-    EXPECT_TRUE(listener.log.empty());
+    KWSendEnter(view);
+    KWSendLeave(view);
+    EXPECT_EQ(listener.Count("OnEnter") + listener.Count("OnLeave"), 0);
     view->SetFocusEnable();
-    QCoreApplication::sendEvent(view, &enter);
-    QCoreApplication::sendEvent(view, &leave);
-    EXPECT_EQ(listener.log, (Log { "enter", "leave" }));
+    KWSendEnter(view);
+    KWSendLeave(view);
+    EXPECT_EQ(listener.Count("OnEnter"), 1);
+    EXPECT_EQ(listener.Count("OnLeave"), 1);
 }
 
 TEST_F(QTViewTest, ChildCommandsRunTheListenersMap)
 {
     CKWQTView* view = Make(WS_VISIBLE, RECT { 0, 0, 49, 49 });
     auto* child = new QWidget(view);
-    listener.log.clear();
     KWSendToParent(child, WM_COMMAND, 0, 0, 300);
     KWSendToParent(child, WM_COMMAND, 0, 0, 301);
-    EXPECT_EQ(listener.log, (Log { "command 300" }));
+    EXPECT_EQ(listener.Count("command 300"), 1);
 }
 
 TEST_F(QTViewTest, RowChildrenLineUpTenPixelsApart)
@@ -195,7 +179,7 @@ TEST_F(QTViewTest, RoundedCornersAndDestruction)
     EXPECT_TRUE(view->mask().contains(QPoint(30, 20)));
 
     delete view;
-    EXPECT_EQ(listener.log.back(), "destroy");
+    EXPECT_EQ(listener.calls.back().name, "OnDestroy");
     EXPECT_EQ(listener.handleAtDestroy, static_cast<void*>(static_cast<QWidget*>(view)))
         << "the listener hears of it first";
     EXPECT_EQ(listener.GetUIWnd(), nullptr);

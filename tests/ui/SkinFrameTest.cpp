@@ -1,5 +1,5 @@
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWDialogStyle.h"
-#include "ui/qt/KWQtSupport.h"
 #include "ui/qt/KWSkinFrame.h"
 #include "ui/qt/KWSkinFrameFunctions.h"
 
@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
-#include <QTemporaryDir>
 #include <QWidget>
 
 namespace {
@@ -221,36 +220,17 @@ TEST(SkinFrameFunctions, ShadowRingsFadeOutAndTitleAligns)
     EXPECT_EQ(KWTitleLeft(2, 12, 300, 102), 198);
 }
 
-// A skin directory that lives for one test and is then given back.
-class SkinDir {
-public:
-    SkinDir()
-        : m_previous(GetSkinPath())
-    {
-        SetSkinPath((m_dir.path() + "/").toStdWString());
-    }
-    ~SkinDir() { SetSkinPath(m_previous.toStdWString()); }
-    void Save(const QString& name, const QPixmap& picture) const
-    {
-        picture.save(m_dir.filePath(name), "png");
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-};
-
 TEST(SkinFrame, MainWindowCropsASkinAtLeastAsLargeAsTheWindow)
 {
-    SkinDir skins;
+    KWTempSkinDir skins;
     QPixmap large(100, 80);
     large.fill(Qt::green);
     {
         QPainter painter(&large);
         painter.fillRect(40, 30, 10, 10, Qt::red);
     }
-    skins.Save("large.png", large);
-    skins.Save("strip.png", PieceStrip());
+    large.save(skins.Path() + "large.png", "png");
+    PieceStrip().save(skins.Path() + "strip.png", "png");
 
     QWidget window;
     CKWSkinFrame frame(CKWSkinFrame::Variant::MainWindow, &window);

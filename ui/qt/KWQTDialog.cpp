@@ -1,9 +1,7 @@
 #include "ui/qt/KWQTDialog.h"
 
 #include "base/KWQtText.h"
-
-#include <QApplication>
-#include <QIcon>
+#include "ui/qt/KWControlKit.h"
 
 #include <new>
 
@@ -16,12 +14,9 @@ constexpr int kDialogFlags = 0x2803;
 } // namespace
 
 CKWQTDialog::CKWQTDialog(IKWDialogEvent* listener, QWidget* parent, Qt::WindowFlags flags)
-    : CKWQTFramedWindow<QDialog>(listener, parent, flags, CKWSkinFrame::Variant::Dialog)
+    : CKWQTFramedWindow<QDialog>(
+        listener, parent, flags, CKWSkinFrame::Variant::Dialog, Qt::WindowFlags(kDialogFlags))
 {
-    setAcceptDrops(true);
-    setAttribute(Qt::WA_MouseTracking);
-    setFocusPolicy(Qt::StrongFocus);
-    setWindowFlags(Qt::WindowFlags(kDialogFlags));
     setAttribute(Qt::WA_TranslucentBackground);
 
     connect(this, &CKWQTDialog::sgnClose, this, &QWidget::close, Qt::QueuedConnection);
@@ -110,9 +105,7 @@ void CKWQTDialog::SetWindowTextW(LPCWSTR text)
 
 void CKWQTDialog::SetDlgIcon(LPCWSTR path)
 {
-    const QIcon icon(KWToQString(path));
-    setWindowIcon(icon);
-    QApplication::setWindowIcon(icon);
+    SetWindowAndAppIcon(KWToQString(path));
 }
 
 void CKWQTDialog::MacShowFullScreen(bool on)
@@ -173,5 +166,5 @@ bool CKWQTDialog::eventFilter(QObject*, QEvent*)
 
 CKWDialog* CreateKWDialog(IKWDialogEvent* listener, void* parent, Qt::WindowFlags flags)
 {
-    return new (std::nothrow) CKWQTDialog(listener, static_cast<QWidget*>(parent), flags);
+    return new (std::nothrow) CKWQTDialog(listener, KWWidgetFromHandle(parent), flags);
 }

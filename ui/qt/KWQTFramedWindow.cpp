@@ -2,12 +2,15 @@
 
 #include "base/KWQtText.h"
 #include "ui/api/KWCustomEvent.h"
+#include "ui/qt/KWControlKit.h"
 
 #include <QByteArray>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -22,16 +25,20 @@
 #include <string>
 
 template <class QtBase>
-CKWQTFramedWindow<QtBase>::CKWQTFramedWindow(
-    IKWDialogEvent* listener, QWidget* parent, Qt::WindowFlags flags, CKWSkinFrame::Variant variant)
+CKWQTFramedWindow<QtBase>::CKWQTFramedWindow(IKWDialogEvent* listener, QWidget* parent, Qt::WindowFlags flags,
+    CKWSkinFrame::Variant variant, Qt::WindowFlags windowFlags)
     : QtBase(parent, flags)
     , CKWDialog(listener)
     , m_frame(variant, this)
     , m_timers(this)
 {
     if (m_pListener != nullptr) {
-        m_pListener->SetUIWnd(static_cast<QWidget*>(this));
+        m_pListener->SetUIWnd(KWHandleFromWidget(this));
     }
+    this->setAcceptDrops(true);
+    this->setAttribute(Qt::WA_MouseTracking);
+    this->setFocusPolicy(Qt::StrongFocus);
+    this->setWindowFlags(windowFlags);
 }
 
 template <class QtBase> CKWQTFramedWindow<QtBase>::~CKWQTFramedWindow()
@@ -48,7 +55,7 @@ template <class QtBase> int CKWQTFramedWindow<QtBase>::Create(LPCWSTR text, void
 {
     if (parent != nullptr) {
         // The one-argument form: the window becomes a child widget of parent.
-        this->setParent(static_cast<QWidget*>(parent));
+        this->setParent(KWWidgetFromHandle(parent));
     }
     m_frame.SetTitle(KWToQString(text));
     if (m_pListener != nullptr) {
@@ -76,13 +83,13 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::ShowWindow(int show)
 template <class QtBase> void CKWQTFramedWindow<QtBase>::MoveWindow(RECT* rect)
 {
     if (rect != nullptr) {
-        m_frame.MoveWindow(*rect);
+        m_frame.MoveWindow(KWInclusiveRect(*rect));
     }
 }
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::MoveWindow(int x, int y, int width, int height)
 {
-    m_frame.MoveWindow(x, y, width, height);
+    m_frame.MoveWindow(QRect(x, y, width, height));
 }
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::CenterWindow(void**)
@@ -136,6 +143,13 @@ int CKWQTFramedWindow<QtBase>::SetDlgWindowPos(void*, int x, int y, int cx, int 
 }
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::SetDlgIcon(UINT) { }
+
+template <class QtBase> void CKWQTFramedWindow<QtBase>::SetWindowAndAppIcon(const QString& file)
+{
+    const QIcon icon(file);
+    this->setWindowIcon(icon);
+    QGuiApplication::setWindowIcon(icon);
+}
 
 template <class QtBase> int CKWQTFramedWindow<QtBase>::IsDlgVisible()
 {

@@ -17,8 +17,10 @@ class QByteArray;
 
 template <class QtBase> class CKWQTFramedWindow : public QtBase, public CKWDialog {
 public:
-    CKWQTFramedWindow(
-        IKWDialogEvent* listener, QWidget* parent, Qt::WindowFlags flags, CKWSkinFrame::Variant variant);
+    // windowFlags then replace the flags given for construction: the window
+    // is frameless whatever the caller asked for.
+    CKWQTFramedWindow(IKWDialogEvent* listener, QWidget* parent, Qt::WindowFlags flags,
+        CKWSkinFrame::Variant variant, Qt::WindowFlags windowFlags);
     ~CKWQTFramedWindow() override;
 
     int CreateDlg(void* parent) override;
@@ -61,6 +63,8 @@ public:
 protected:
     // Whether the caption drag is off because the window fills the screen.
     virtual bool IsFrameMaximized() const = 0;
+    // The picture becomes this window's icon and the application's.
+    void SetWindowAndAppIcon(const QString& file);
     // The key code the listener is given for a Qt key.
     virtual UINT ListenerKey(int key) const { return static_cast<UINT>(key); }
 

@@ -1,12 +1,11 @@
 #include "ui/qt/KWQTMainWindow.h"
 
 #include "base/KWQtText.h"
+#include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QAbstractAnimation>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QVariant>
 
 #include <QtDebug>
@@ -24,21 +23,13 @@ constexpr UINT kVirtualKeyF1 = 0x70;
 
 const char kUserDataProperty[] = "kwUserData";
 
-RECT ToRect(const QRect& r)
-{
-    return RECT { r.left(), r.top(), r.right(), r.bottom() };
-}
-
 } // namespace
 
 CKWQTMainWindow::CKWQTMainWindow(IKWDialogEvent* listener, QWidget* parent)
-    : CKWQTFramedWindow<QMainWindow>(listener, parent, Qt::WindowFlags(), CKWSkinFrame::Variant::MainWindow)
+    : CKWQTFramedWindow<QMainWindow>(listener, parent, Qt::WindowFlags(), CKWSkinFrame::Variant::MainWindow,
+        Qt::WindowFlags(kMainWindowFlags))
 {
-    setAcceptDrops(true);
-    setAttribute(Qt::WA_MouseTracking);
-    setFocusPolicy(Qt::StrongFocus);
-    setWindowFlags(Qt::WindowFlags(kMainWindowFlags));
-
+    // No translucent background until SetFrameShadow(true) asks for one.
     connect(this, &CKWQTMainWindow::sgnClose, this, &QWidget::close, Qt::QueuedConnection);
     connect(this, &CKWQTMainWindow::sgnMaximized, this, &QWidget::showMaximized, Qt::QueuedConnection);
     connect(this, &CKWQTMainWindow::sgnMinimized, this, &QWidget::showMinimized, Qt::QueuedConnection);
@@ -107,9 +98,7 @@ void CKWQTMainWindow::SetWindowTextW(LPCWSTR text)
 
 void CKWQTMainWindow::SetDlgIcon(LPCWSTR name)
 {
-    const QIcon icon(KWSkinImagePath(name));
-    setWindowIcon(icon);
-    QApplication::setWindowIcon(icon);
+    SetWindowAndAppIcon(KWSkinImagePath(name));
 }
 
 void CKWQTMainWindow::MacShowFullScreen(bool on)
@@ -120,8 +109,7 @@ void CKWQTMainWindow::MacShowFullScreen(bool on)
     }
     showNormal();
     if (m_maximized && m_availableRect.isValid()) {
-        RECT area = ToRect(m_availableRect);
-        MoveWindow(&area);
+        m_frame.MoveWindow(m_availableRect);
     }
 }
 
@@ -129,13 +117,11 @@ void CKWQTMainWindow::MacShowMaximize(bool on)
 {
     if (on && !m_maximized) {
         m_restoreRect = geometry();
-        const RECT work = GetWorkAreaRect();
-        m_availableRect = QRect(QPoint(work.left, work.top), QPoint(work.right, work.bottom));
+        m_availableRect = KWInclusiveRect(GetWorkAreaRect());
         if (m_animation) {
             m_animation->setCurrentTime(250);
         } else {
-            RECT area = work;
-            MoveWindow(&area);
+            m_frame.MoveWindow(m_availableRect);
         }
         m_maximized = true;
         return;
@@ -145,8 +131,7 @@ void CKWQTMainWindow::MacShowMaximize(bool on)
     } else if (m_restoreRect.isValid()) {
         // Without an earlier maximise there is nothing to go back to; moving
         // to the empty rectangle would shrink the window to nothing.
-        RECT restore = ToRect(m_restoreRect);
-        MoveWindow(&restore);
+        m_frame.MoveWindow(m_restoreRect);
     }
     m_maximized = false;
 }
@@ -206,5 +191,5 @@ void CKWQTMainWindow::changeEvent(QEvent* event)
 
 CKWDialog* CreateKWMainWindow(IKWDialogEvent* listener, void* parent)
 {
-    return new (std::nothrow) CKWQTMainWindow(listener, static_cast<QWidget*>(parent));
+    return new (std::nothrow) CKWQTMainWindow(listener, KWWidgetFromHandle(parent));
 }

@@ -1,6 +1,7 @@
 #include "ui/qt/KWQTMenu.h"
 
 #include "base/KWQtText.h"
+#include "ui/qt/KWControlKit.h"
 
 #include <QAction>
 #include <QIcon>
@@ -28,7 +29,7 @@ int CKWQTMenu::Create(DWORD, const RECT&, void* parent, UINT)
 {
     // Qt's one-argument setParent would drop the pop-up window type, and a
     // menu that is no longer a pop-up cannot be shown as one.
-    setParent(static_cast<QWidget*>(parent), windowFlags());
+    setParent(KWWidgetFromHandle(parent), windowFlags());
     return 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/KWQtText.h"
 #include "ui/api/KWCustomEvent.h"
+#include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QBitmap>
@@ -21,7 +22,7 @@ CKWQTView::CKWQTView(IKWViewEvent* listener)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_TranslucentBackground);
     if (m_pListener != nullptr) {
-        m_pListener->SetUIWnd(static_cast<QWidget*>(this));
+        m_pListener->SetUIWnd(KWHandleFromWidget(this));
     }
 }
 
@@ -35,14 +36,14 @@ CKWQTView::~CKWQTView()
 
 int CKWQTView::Create(LPCWSTR, LPCWSTR windowName, DWORD style, const RECT& rect, void* parent, UINT id)
 {
-    setParent(static_cast<QWidget*>(parent));
+    setParent(KWWidgetFromHandle(parent));
     setWindowTitle(KWToQString(windowName));
-    setGeometry(QRect(QPoint(rect.left, rect.top), QPoint(rect.right, rect.bottom)));
+    setGeometry(KWInclusiveRect(rect));
     m_id = id;
     if (m_pListener != nullptr) {
         m_pListener->OnCreate();
     }
-    setVisible((style & WS_VISIBLE) != 0);
+    KWShowByStyle(this, style);
     return 1;
 }
 
@@ -53,8 +54,9 @@ void CKWQTView::ShowWindow(int show)
 
 void CKWQTView::SetBackground(LPCWSTR image)
 {
+    // A picture that does not load leaves the one the view has.
     QPixmap picture;
-    if (picture.load(KWSkinImagePath(image))) {
+    if (KWLoadSkinPixmap(image, picture)) {
         m_background = picture;
     }
     update();

@@ -2,6 +2,7 @@
 
 #include "base/KWQtText.h"
 #include "ui/api/KWDialogStyle.h"
+#include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QGuiApplication>
@@ -30,11 +31,6 @@ constexpr ButtonFields kButtonFields[4] = { { 44, 37, 58 }, { 43, 34, 64 }, { 42
 // Skin strings of the frame pieces R0..R11.
 constexpr int kPieceFields[12] = { 4, 6, 8, 10, 12, 14, 26, 24, 22, 16, 18, 20 };
 
-QRect FromRect(const RECT& r)
-{
-    return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
-}
-
 } // namespace
 
 CKWSkinFrame::CKWSkinFrame(Variant variant, QWidget* window)
@@ -57,10 +53,12 @@ CKWSkinFrame::~CKWSkinFrame()
     delete m_title.data();
 }
 
-QPixmap CKWSkinFrame::LoadImage(const std::wstring& name) const
+QPixmap CKWSkinFrame::LoadImage(const std::wstring& name)
 {
+    // Every image is loaded afresh: one that the new skin does not name, or
+    // that does not load, is null rather than the earlier skin's.
     QPixmap image;
-    image.load(KWSkinImagePath(name), "png");
+    KWLoadSkinPixmap(name, image);
     return image;
 }
 
@@ -116,16 +114,10 @@ void CKWSkinFrame::SetSkin(const DialogStyle* style)
     }
 }
 
-void CKWSkinFrame::MoveWindow(const RECT& rect)
+void CKWSkinFrame::MoveWindow(const QRect& geometry)
 {
-    m_window->setGeometry(FromRect(rect));
-    m_storedSize = QSize(rect.right - rect.left + 1, rect.bottom - rect.top + 1);
-}
-
-void CKWSkinFrame::MoveWindow(int x, int y, int width, int height)
-{
-    m_window->setGeometry(x, y, width, height);
-    m_storedSize = QSize(width, height);
+    m_window->setGeometry(geometry);
+    m_storedSize = geometry.size();
 }
 
 int CKWSkinFrame::SetWindowPos(int x, int y, int cx, int cy, UINT flags)
@@ -147,7 +139,8 @@ int CKWSkinFrame::SetWindowPos(int x, int y, int cx, int cy, UINT flags)
 void CKWSkinFrame::CenterWindow()
 {
     QScreen* screen = m_window->screen();
-    const QRect available = screen != nullptr ? screen->availableGeometry() : FromRect(GetWorkAreaRect());
+    const QRect available
+        = screen != nullptr ? screen->availableGeometry() : KWInclusiveRect(GetWorkAreaRect());
     QRect area = available;
     if (QWidget* parent = m_window->parentWidget()) {
         area = parent->rect();
@@ -340,7 +333,7 @@ void CKWSkinFrame::RepaintButton(int button)
 
 QPoint CKWSkinFrame::DragTarget(const QPoint& globalPos) const
 {
-    return KWClampDragTarget(globalPos - m_dragOffset, FromRect(GetWorkAreaRect()));
+    return KWClampDragTarget(globalPos - m_dragOffset, KWInclusiveRect(GetWorkAreaRect()));
 }
 
 bool CKWSkinFrame::MousePress(QMouseEvent* event, bool maximized)
@@ -433,8 +426,8 @@ int CKWSkinFrame::MouseRelease(QMouseEvent* event)
     }
     if (m_dragging) {
         QPoint target = DragTarget(event->globalPosition().toPoint());
-        if (KWClampReleaseTarget(
-                target, m_window->width(), FromRect(GetWorkAreaRect()), FromRect(GetScreenRect()))) {
+        if (KWClampReleaseTarget(target, m_window->width(), KWInclusiveRect(GetWorkAreaRect()),
+                KWInclusiveRect(GetScreenRect()))) {
             m_window->move(target);
         }
         m_dragging = false;

@@ -47,8 +47,8 @@ public:
     void SetSkin(const DialogStyle* style);
 
     // Window geometry as the windows' operations give it.
-    void MoveWindow(const RECT& rect);
-    void MoveWindow(int x, int y, int width, int height);
+    // The geometry, whose size is also kept as the window's stored size.
+    void MoveWindow(const QRect& geometry);
     int SetWindowPos(int x, int y, int cx, int cy, UINT flags);
     void CenterWindow();
     void Screen2Client(POINT* point) const;
@@ -104,7 +104,7 @@ public:
 
 private:
     bool IsDialog() const { return m_variant == Variant::Dialog; }
-    QPixmap LoadImage(const std::wstring& name) const;
+    static QPixmap LoadImage(const std::wstring& name);
     void LayoutTitle();
     void PaintButtons();
     // The first title button containing the point, 0 for none.

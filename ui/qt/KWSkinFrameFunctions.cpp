@@ -1,5 +1,6 @@
 #include "ui/qt/KWSkinFrameFunctions.h"
 
+#include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QPainter>
@@ -249,6 +250,5 @@ int KWTitleLeft(int alignment, int captionLeft, int width, int tw)
 
 QRect KWSkinRect(const std::wstring& text)
 {
-    const RECT r = WStringToRectInclusive(text);
-    return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
+    return KWInclusiveRect(WStringToRectInclusive(text));
 }
