@@ -1,6 +1,7 @@
 #include "app/MainFrameEventImp.h"
 
 #include "app/AboutDlgEventImp.h"
+#include "app/CopyDataText.h"
 #include "app/DatabaseManager.h"
 #include "app/MainFrameLayout.h"
 #include "app/PPMExplainDlgEventImp.h"
@@ -15,7 +16,6 @@
 #include "app/calc/ParameterSettingEventImp.h"
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
-#include "base/CommonUtils.h"
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
 #include "base/KWSystem.h"
@@ -28,8 +28,6 @@
 
 #include <boost/make_shared.hpp>
 
-#include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -107,20 +105,6 @@ void ShellOpen(const std::string& localPath)
 }
 
 } // namespace
-
-std::wstring CopyDataText(const COPYDATASTRUCT* record)
-{
-    if (record == nullptr || record->lpData == nullptr || record->cbData == 0) {
-        return std::wstring();
-    }
-    // The record comes from another process: its text need not be terminated,
-    // so it is read no further than its byte count.
-    const char* bytes = static_cast<const char*>(record->lpData);
-    const size_t length = static_cast<size_t>(std::find(bytes, bytes + record->cbData, '\0') - bytes);
-    const std::string text(bytes, length);
-    const KW_SOFT_BASE::CKWStreamConvert convert(text.c_str(), 0);
-    return ReplaceAll(convert.GetWString(), L"\\", L"/");
-}
 
 CMainFrameEventImp::CMainFrameEventImp() : m_shellOpener(ShellOpen) {}
 

@@ -38,10 +38,6 @@ class CToolBarEventImp;
 class CTopViewEventImp;
 class C3DViewEventImp;
 
-// The text of a WM_COPYDATA record (local code page, '\\' made '/'), read no
-// further than the record's byte count. Empty for a null record or data.
-std::wstring CopyDataText(const COPYDATASTRUCT* record);
-
 // Tool modes.
 constexpr int kToolModeFish = 0;
 constexpr int kToolModeIPC = 1;

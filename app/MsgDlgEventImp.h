@@ -6,7 +6,7 @@
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWButton.h"
 #include "ui/api/KWDialog.h"
-#include "ui/api/KWRect.h"
+#include "app/MsgBoxLayout.h"
 
 #include <string>
 
@@ -16,27 +16,6 @@ class CKWStatic;
 constexpr UINT kIdMsgOK = 1;
 constexpr UINT kIdMsgCancel = 2;
 constexpr UINT kIdMsgClose = 202;
-
-// Layout numbers.
-constexpr int kMsgLayoutOK = 0;
-constexpr int kMsgLayoutOKCancel = 1;
-constexpr int kMsgLayoutNoButton = 5;
-
-// Where the box puts its controls, given the size the text label reports
-// once it holds the text.
-struct MsgBoxLayout {
-    CKWRect dialog;
-    CKWRect text;
-    CKWRect ok;
-    CKWRect cancel;
-    bool showOK = false;
-    bool showCancel = false;
-    bool hideClose = false;
-};
-
-// The label's first rectangle, before its text is measured.
-CKWRect MsgBoxInitialTextRect(float scale);
-MsgBoxLayout ComputeMsgBoxLayout(int layout, int textWidth, int textHeight, float scale);
 
 class CMsgDlgEventImp : public IKWDialogEvent, public IKWButtonEvent {
 public:

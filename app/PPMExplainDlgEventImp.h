@@ -16,31 +16,14 @@ class CKWPictureCtrl;
 class CKWStatic;
 class CMainFrameEventImp;
 
-#include "ui/api/KWRect.h"
+#include "app/PPMExplainLayout.h"
 
 constexpr UINT kIdPPMExplainOK = 120;
 constexpr UINT kIdPPMExplainClose = 202;
 
-// Where OnDlgSize puts the controls in a client area of cx x cy: the rows
-// form a two-by-two grid.
-struct PPMExplainLayout {
-    CKWRect close;
-    CKWRect picture[4];
-    CKWRect title[4];
-    CKWRect description[4];
-    CKWRect ok;
-};
-
-PPMExplainLayout ComputePPMExplainLayout(int cx, int cy, float scale);
-
-// The texts of row 0..3: title in pixels per metre or per foot, and the
-// description as created and as set by a retranslation.
-const wchar_t* PPMExplainTitleKey(int row, bool metric);
-const wchar_t* PPMExplainDescriptionKey(int row, bool retranslated);
-
 class CPPMExplainDlgEventImp : public IKWDialogEvent, public IKWButtonEvent {
 public:
-    static constexpr int kRowCount = 4;
+    static constexpr int kRowCount = kPPMExplainRowCount;
 
     explicit CPPMExplainDlgEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame);
     ~CPPMExplainDlgEventImp() override;
