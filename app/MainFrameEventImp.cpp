@@ -28,13 +28,12 @@
 
 #include <boost/make_shared.hpp>
 
-
 namespace {
 
 // The main window delivers F1 as the virtual-key code the handlers know.
 constexpr UINT kKeyF1 = 0x70;
 
-constexpr UINT kGreen = 0xA335;  // red 0x35, green 0xA3
+constexpr UINT kGreen = 0xA335; // red 0x35, green 0xA3
 constexpr UINT kWhite = 0xFFFFFF;
 constexpr UINT kIdNone = static_cast<UINT>(-1);
 constexpr UINT kIdContainer = static_cast<UINT>(-2);
@@ -72,16 +71,14 @@ void Show(CKWPictureCtrl* picture, bool show)
     }
 }
 
-template <class Control>
-void Move(Control* control, CKWRect rect)
+template <class Control> void Move(Control* control, CKWRect rect)
 {
     if (control != nullptr) {
         control->MoveWindow(rect);
     }
 }
 
-template <class Child>
-CKWView* ViewOf(const boost::shared_ptr<Child>& child)
+template <class Child> CKWView* ViewOf(const boost::shared_ptr<Child>& child)
 {
     return child ? child->GetView() : nullptr;
 }
@@ -106,7 +103,10 @@ void ShellOpen(const std::string& localPath)
 
 } // namespace
 
-CMainFrameEventImp::CMainFrameEventImp() : m_shellOpener(ShellOpen) {}
+CMainFrameEventImp::CMainFrameEventImp()
+    : m_shellOpener(ShellOpen)
+{
+}
 
 CMainFrameEventImp::~CMainFrameEventImp()
 {
@@ -155,9 +155,9 @@ void CMainFrameEventImp::FillSkin(DialogStyle* style)
     style->strInteriorImage = L"bg_monitor.png";
     style->strSkinImageMode = L"tile";
     style->strInteriorColor = L"000000";
-    const wchar_t* const pieces[12] = {L"0,0,10,8",   L"30,0,1,8",   L"138,0,10,8", L"0,37,1,30",
-                                       L"0,37,1,30",  L"0,37,1,30",  L"0,84,10,1",  L"10,84,30,1",
-                                       L"84,84,2,1",  L"85,37,1,30", L"85,37,1,30", L"85,37,1,30"};
+    const wchar_t* const pieces[12]
+        = { L"0,0,10,8", L"30,0,1,8", L"138,0,10,8", L"0,37,1,30", L"0,37,1,30", L"0,37,1,30", L"0,84,10,1",
+              L"10,84,30,1", L"84,84,2,1", L"85,37,1,30", L"85,37,1,30", L"85,37,1,30" };
     for (int i = 0; i < 12; ++i) {
         style->Str(4 + 2 * i) = pieces[i];
     }
@@ -208,23 +208,25 @@ void CMainFrameEventImp::CreateChooserPage()
     if (m_pChooserPage != nullptr) {
         m_pChooserPage->SetFrameClr(kWhite, 255, 1);
         m_pChooserPage->SetBGClr(kWhite);
-        m_pChooserPage->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), wnd, kIdContainer);
+        m_pChooserPage->Create(
+            nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), wnd, kIdContainer);
     }
 
-    const auto makeToolButton = [&](const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, UINT id) {
-        CKWButton* button = CreateKWButton(static_cast<IKWButtonEvent*>(this));
-        if (button == nullptr) {
-            return button;
-        }
-        ImageButtonStyle skin;
-        skin.strNormal = normal;
-        skin.strHover = hover;
-        skin.strPressed = pressed;
-        skin.strDisabled = normal;
-        button->SetSkin(&skin);
-        button->Create(translate(L""), WS_VISIBLE | kWsTabStop, CKWRect(0, 0, 100, 500), wnd, id);
-        return button;
-    };
+    const auto makeToolButton
+        = [&](const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, UINT id) {
+              CKWButton* button = CreateKWButton(static_cast<IKWButtonEvent*>(this));
+              if (button == nullptr) {
+                  return button;
+              }
+              ImageButtonStyle skin;
+              skin.strNormal = normal;
+              skin.strHover = hover;
+              skin.strPressed = pressed;
+              skin.strDisabled = normal;
+              button->SetSkin(&skin);
+              button->Create(translate(L""), WS_VISIBLE | kWsTabStop, CKWRect(0, 0, 100, 500), wnd, id);
+              return button;
+          };
     m_pIPCToolButton = makeToolButton(L"ipc_nor.png", L"ipc_hov.png", L"ipc_pre.png", kIdIPCTool);
     m_pFishToolButton = makeToolButton(L"yuyan_nor.png", L"yuyan_hov.png", L"yuyan_pre.png", kIdFishTool);
 
@@ -254,8 +256,8 @@ void CMainFrameEventImp::CreatePPMDisplay()
     }
     m_pExplainButton = CreateKWButton(static_cast<IKWButtonEvent*>(this));
     if (m_pExplainButton != nullptr) {
-        m_pExplainButton->Create(translate(L"explainPPM >"), WS_VISIBLE | kWsTabStop, CKWRect(0, 0, 60, 20), wnd,
-                                 kIdPPMExplain);
+        m_pExplainButton->Create(
+            translate(L"explainPPM >"), WS_VISIBLE | kWsTabStop, CKWRect(0, 0, 60, 20), wnd, kIdPPMExplain);
         m_pExplainButton->SetTextColor(kGreen);
     }
     m_pPixelCountCaption = CreateLabel(translate(L"PixelAmount"), wnd, 4, Scaled(14));
@@ -317,8 +319,8 @@ void CMainFrameEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
 void CMainFrameEventImp::LayoutPPMArea(bool standard)
 {
     const PPMDisplayLayout layout = standard
-                                        ? ComputeStandardPPMLayout(m_ppmAreaLeft, m_densityCaptionTop, m_pictureTop, g_uiScale)
-                                        : ComputeFixedPPMLayout(g_uiScale);
+        ? ComputeStandardPPMLayout(m_ppmAreaLeft, m_densityCaptionTop, m_pictureTop, g_uiScale)
+        : ComputeFixedPPMLayout(g_uiScale);
     Move(m_pDensityCaption, layout.densityCaption);
     Move(m_pDensityValue, layout.densityValue);
     Move(m_pUnitCaption, layout.unitCaption);
@@ -438,7 +440,7 @@ void CMainFrameEventImp::OnPPMExplainClicked()
     m_pMainDlg->GetDlgWindowRect(&mainRect);
     dialog->GetDlgWindowRect(&dialogRect);
     dialogRect.MoveToXY(mainRect.left + (mainRect.Width() - dialogRect.Width()) / 2,
-                        mainRect.top + (mainRect.Height() - dialogRect.Height()) / 2);
+        mainRect.top + (mainRect.Height() - dialogRect.Height()) / 2);
     dialog->MoveWindow(&dialogRect);
     dialog->DoModalDlg();
 }
@@ -470,7 +472,8 @@ void CMainFrameEventImp::RetranslateTexts()
         m_pDensityCaption->SetStaticText(translate(L"LimpidValue"));
     }
     if (m_pExplainButton != nullptr) {
-        m_pExplainButton->SetWindowTextW(m_metric != 0 ? translate(L"explainPPM >") : translate(L"explainPPF >"));
+        m_pExplainButton->SetWindowTextW(
+            m_metric != 0 ? translate(L"explainPPM >") : translate(L"explainPPF >"));
     }
 }
 
@@ -492,7 +495,7 @@ void CMainFrameEventImp::OnDlgCopyData(LPARAM copyData)
     OnDlgFileDrop(path.c_str());
 }
 
-void CMainFrameEventImp::OnDlgFileDrop(LPCWSTR /*path*/) {}
+void CMainFrameEventImp::OnDlgFileDrop(LPCWSTR /*path*/) { }
 
 void CMainFrameEventImp::BTN_OnMouseMove(int id, UINT /*flags*/, POINT /*point*/)
 {

@@ -46,9 +46,11 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     out.ipcSide = CKWRect(10, Trunc(panel.bottom + 5 * s), Trunc(700 * s), h + 9);
     out.fishSide = out.ipcSide;
     out.fishSide.right = Trunc(420 * s);
-    out.ipcTop = CKWRect(Trunc(out.ipcSide.right + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), Trunc(h - 113 * s));
+    out.ipcTop
+        = CKWRect(Trunc(out.ipcSide.right + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), Trunc(h - 113 * s));
     out.fishTop = CKWRect(Trunc(Trunc(420 * s) + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), h + 9);
-    out.ppmArea = CKWRect(out.ipcTop.left, Trunc(out.ipcTop.bottom + 5 * s), out.ipcTop.right, Trunc((h + 10) - s));
+    out.ppmArea
+        = CKWRect(out.ipcTop.left, Trunc(out.ipcTop.bottom + 5 * s), out.ipcTop.right, Trunc((h + 10) - s));
     return out;
 }
 
@@ -120,9 +122,11 @@ PPMDisplayLayout ComputeFixedPPMLayout(float scale)
     r.right = Trunc(r.left + 55 * s);
     out.unitCaption = r;
 
-    out.explainButton = CKWRect(Trunc(815 * s), Trunc(r.bottom + 5 * s), Trunc(825 * s + 120 * s), Trunc(r.bottom + 5 * s + 24 * s));
+    out.explainButton = CKWRect(
+        Trunc(815 * s), Trunc(r.bottom + 5 * s), Trunc(825 * s + 120 * s), Trunc(r.bottom + 5 * s + 24 * s));
     const CKWRect& b = out.explainButton;
-    out.picture = CKWRect(Trunc(835 * s), Trunc(b.bottom + 10 * s), Trunc(835 * s + 100 * s), Trunc(b.bottom + 10 * s + 100 * s));
+    out.picture = CKWRect(Trunc(835 * s), Trunc(b.bottom + 10 * s), Trunc(835 * s + 100 * s),
+        Trunc(b.bottom + 10 * s + 100 * s));
     return out;
 }
 
@@ -130,9 +134,9 @@ const wchar_t* PpmPictureFor(int value, bool metric)
 {
     // Lower bounds of the four upper levels: 251/126/64/26 pixels per metre,
     // 77/39/20/9 per foot; anything below, negative included, is the lowest.
-    const int bounds[2][4] = {{77, 39, 20, 9}, {251, 126, 64, 26}};
-    const wchar_t* const pictures[] = {L"ppmpic250_nor100.png", L"ppmpic125_nor100.png", L"ppmpic63_nor100.png",
-                                       L"ppmpic25_nor100.png"};
+    const int bounds[2][4] = { { 77, 39, 20, 9 }, { 251, 126, 64, 26 } };
+    const wchar_t* const pictures[] = { L"ppmpic250_nor100.png", L"ppmpic125_nor100.png",
+        L"ppmpic63_nor100.png", L"ppmpic25_nor100.png" };
     const int* level = bounds[metric ? 1 : 0];
     for (int i = 0; i < 4; ++i) {
         if (value >= level[i]) {

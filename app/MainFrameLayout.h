@@ -16,8 +16,8 @@ struct MainFrameLayout {
     CKWRect fishButton;
     CKWRect ipcTitle;
     CKWRect fishTitle;
-    CKWRect panel;   // both parameter panels
-    CKWRect view3D;  // both 3D views
+    CKWRect panel; // both parameter panels
+    CKWRect view3D; // both 3D views
     CKWRect ipcSide;
     CKWRect fishSide;
     CKWRect ipcTop;

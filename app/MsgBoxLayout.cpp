@@ -18,8 +18,8 @@ struct Metrics {
 Metrics MetricsFor(float scale)
 {
     const double s = scale;
-    return Metrics{Trunc(35 * s), Trunc(20 * s), Trunc(10 * s), CKWRect(0, 0, Trunc(320 * s), Trunc(100 * s)),
-                   CKWRect(0, 0, Trunc(80 * s), Trunc(24 * s))};
+    return Metrics { Trunc(35 * s), Trunc(20 * s), Trunc(10 * s),
+        CKWRect(0, 0, Trunc(320 * s), Trunc(100 * s)), CKWRect(0, 0, Trunc(80 * s), Trunc(24 * s)) };
 }
 
 } // namespace
@@ -29,7 +29,7 @@ CKWRect MsgBoxInitialTextRect(float scale)
     const double s = scale;
     const Metrics m = MetricsFor(scale);
     return CKWRect(Trunc(20 * s), m.titleBand + m.margin, Trunc(m.dialog.right - 20 * s),
-                   m.dialog.bottom - (m.button.Height() + m.margin));
+        m.dialog.bottom - (m.button.Height() + m.margin));
 }
 
 MsgBoxLayout ComputeMsgBoxLayout(int layout, int textWidth, int textHeight, float scale)

@@ -22,7 +22,10 @@ int Trunc(double value)
 } // namespace
 
 CMsgDlgEventImp::CMsgDlgEventImp(const wchar_t* text, const wchar_t* caption, int layout, int spare)
-    : m_text(text != nullptr ? text : L""), m_caption(caption != nullptr ? caption : L""), m_layout(layout), m_spare(spare)
+    : m_text(text != nullptr ? text : L"")
+    , m_caption(caption != nullptr ? caption : L"")
+    , m_layout(layout)
+    , m_spare(spare)
 {
 }
 
@@ -40,12 +43,11 @@ void CMsgDlgEventImp::FillDialogStyle(DialogStyle* style)
     // The frame pieces are cut from the toolbar picture, whose 4K version is
     // twice as tall; only the first two pieces carry a mode.
     const bool unit = g_uiScale == 1.0f;
-    const wchar_t* const pieces1x[12] = {L"0,0,10,35",  L"30,0,1,35",  L"76,0,10,35", L"0,37,1,30",
-                                         L"0,37,1,30",  L"0,37,1,30",  L"0,84,10,1",  L"10,84,30,1",
-                                         L"85,84,1,1",  L"85,37,1,30", L"85,37,1,30", L"85,37,1,30"};
-    const wchar_t* const pieces2x[12] = {L"0,0,10,70",  L"30,0,1,70",  L"76,0,10,70", L"0,71,1,1",
-                                         L"0,71,1,1",   L"0,71,1,1",   L"0,84,10,1",  L"10,84,30,1",
-                                         L"85,84,1,1",  L"85,71,1,1",  L"85,71,1,1",  L"85,71,1,1"};
+    const wchar_t* const pieces1x[12]
+        = { L"0,0,10,35", L"30,0,1,35", L"76,0,10,35", L"0,37,1,30", L"0,37,1,30", L"0,37,1,30", L"0,84,10,1",
+              L"10,84,30,1", L"85,84,1,1", L"85,37,1,30", L"85,37,1,30", L"85,37,1,30" };
+    const wchar_t* const pieces2x[12] = { L"0,0,10,70", L"30,0,1,70", L"76,0,10,70", L"0,71,1,1", L"0,71,1,1",
+        L"0,71,1,1", L"0,84,10,1", L"10,84,30,1", L"85,84,1,1", L"85,71,1,1", L"85,71,1,1", L"85,71,1,1" };
     for (int i = 0; i < 12; ++i) {
         style->Str(4 + 2 * i) = unit ? pieces1x[i] : pieces2x[i];
     }
@@ -146,11 +148,11 @@ void CMsgDlgEventImp::OnDlgCreate(bool create)
     }
 }
 
-void CMsgDlgEventImp::Dlg_OnOK() {}
+void CMsgDlgEventImp::Dlg_OnOK() { }
 
-void CMsgDlgEventImp::Dlg_OnCancel() {}
+void CMsgDlgEventImp::Dlg_OnCancel() { }
 
-void CMsgDlgEventImp::OnDlgSize(UINT /*type*/, int& /*width*/, int& /*height*/) {}
+void CMsgDlgEventImp::OnDlgSize(UINT /*type*/, int& /*width*/, int& /*height*/) { }
 
 void CMsgDlgEventImp::Dlg_Destroy()
 {
@@ -176,9 +178,9 @@ void CMsgDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
     }
 }
 
-void CMsgDlgEventImp::OnMsgReserved1(int /*value*/) {}
+void CMsgDlgEventImp::OnMsgReserved1(int /*value*/) { }
 
-void CMsgDlgEventImp::OnMsgReserved2(int /*value*/) {}
+void CMsgDlgEventImp::OnMsgReserved2(int /*value*/) { }
 
 void CMsgDlgEventImp::BTN_OnLButtonDown(int id, UINT /*flags*/, POINT /*point*/)
 {

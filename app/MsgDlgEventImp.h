@@ -3,10 +3,10 @@
 // an OK button, OK and Cancel, or no button, by a layout number. It lives for
 // one call of ShowMessageDialog.
 
+#include "app/MsgBoxLayout.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWButton.h"
 #include "ui/api/KWDialog.h"
-#include "app/MsgBoxLayout.h"
 
 #include <string>
 
@@ -57,7 +57,7 @@ public:
     CKWButton* GetCloseButton() const { return m_pClose; }
 
     KW_BEGIN_MSGMAP(CMsgDlgEventImp)
-        KW_COMMAND(kIdMsgClose, OnCloseClicked)
+    KW_COMMAND(kIdMsgClose, OnCloseClicked)
     KW_END_MSGMAP()
 
 private:

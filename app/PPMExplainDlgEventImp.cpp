@@ -36,7 +36,8 @@ CPPMExplainDlgEventImp::~CPPMExplainDlgEventImp()
     m_pDlg = nullptr;
 }
 
-boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
+boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(
+    const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
 {
     boost::shared_ptr<CPPMExplainDlgEventImp> dialog = boost::make_shared<CPPMExplainDlgEventImp>(mainFrame);
     dialog->Init();
@@ -73,9 +74,9 @@ void CPPMExplainDlgEventImp::FillDialogStyle(DialogStyle* style)
     style->strInteriorImage = L"bg_calendar.png";
     style->strSkinImageMode = L"stretch";
     style->strInteriorColor = L"000000";
-    const wchar_t* const pieces[12] = {L"0,0,20,20",    L"30,0,1,8",     L"734,0,20,20",   L"0,37,8,1",
-                                       L"0,37,8,1",     L"0,37,8,1",     L"0,474,20,20",   L"30,474,1,20",
-                                       L"734,474,20,20", L"746,27,8,30", L"746,27,8,10",   L"746,27,8,30"};
+    const wchar_t* const pieces[12]
+        = { L"0,0,20,20", L"30,0,1,8", L"734,0,20,20", L"0,37,8,1", L"0,37,8,1", L"0,37,8,1", L"0,474,20,20",
+              L"30,474,1,20", L"734,474,20,20", L"746,27,8,30", L"746,27,8,10", L"746,27,8,30" };
     for (int i = 0; i < 12; ++i) {
         style->Str(4 + 2 * i) = pieces[i];
     }
@@ -123,7 +124,8 @@ void CPPMExplainDlgEventImp::OnDlgCreate(bool create)
         }
         r.description = CreateKWStatic(nullptr);
         if (r.description != nullptr) {
-            r.description->Create(translate(PPMExplainDescriptionKey(row, false)), style, start, wnd, kIdNone);
+            r.description->Create(
+                translate(PPMExplainDescriptionKey(row, false)), style, start, wnd, kIdNone);
             r.description->SetTextAlignFlag(0);
             r.description->SetWordWrap(1);
             r.description->SetTextSize(Trunc(14 * s));
@@ -198,7 +200,7 @@ void CPPMExplainDlgEventImp::RetranslateTexts()
     }
 }
 
-void CPPMExplainDlgEventImp::Dlg_Destroy() {}
+void CPPMExplainDlgEventImp::Dlg_Destroy() { }
 
 void CPPMExplainDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
 {

@@ -63,8 +63,8 @@ public:
     CKWStatic* GetRowDescription(int row) const { return InRange(row) ? m_rows[row].description : nullptr; }
 
     KW_BEGIN_MSGMAP(CPPMExplainDlgEventImp)
-        KW_COMMAND(kIdPPMExplainClose, OnCloseClicked)
-        KW_COMMAND(kIdPPMExplainOK, OnOKClicked)
+    KW_COMMAND(kIdPPMExplainClose, OnCloseClicked)
+    KW_COMMAND(kIdPPMExplainOK, OnOKClicked)
     KW_END_MSGMAP()
 
 private:
@@ -86,4 +86,5 @@ private:
 };
 
 // Makes the handler, builds its hidden dialog and returns it.
-boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(const boost::shared_ptr<CMainFrameEventImp>& mainFrame);
+boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(
+    const boost::shared_ptr<CMainFrameEventImp>& mainFrame);

@@ -18,15 +18,16 @@ struct RowTexts {
 // Translation keys are looked up by their English text, so each key below
 // stays exactly as the language files hold it (the double blank included).
 const RowTexts kRows[kPPMExplainRowCount] = {
-    {L"25ppm_nor.png", L"Base real monitor 25PPM", L"Base real monitor 8PPF",
-     L"Distinguish  shape,color,size,sex and so on,but invisibility features.",
-     L"Distinguish  shape,color,size,sex and so on,but invisibility features."},
-    {L"63ppm_nor.png", L"Object sense 63PPM", L"Object sense 19PPF", L"Intelligent detection, plate number detection.",
-     L"Face detection, plate number detection."},
-    {L"125ppm_nor.png", L"Object discriminate 125PPM", L"Object discriminate 38PPF",
-     L"Discriminate features or characters and so on.", L"Discriminate features or characters and so on."},
-    {L"250ppm_nor.png", L"Distinguish details 250PPM", L"Distinguish details 76PPF",
-     L"Frame limpid,detail analyse and so on.", L"Frame limpid,detail analyse and so on."},
+    { L"25ppm_nor.png", L"Base real monitor 25PPM", L"Base real monitor 8PPF",
+        L"Distinguish  shape,color,size,sex and so on,but invisibility features.",
+        L"Distinguish  shape,color,size,sex and so on,but invisibility features." },
+    { L"63ppm_nor.png", L"Object sense 63PPM", L"Object sense 19PPF",
+        L"Intelligent detection, plate number detection.", L"Face detection, plate number detection." },
+    { L"125ppm_nor.png", L"Object discriminate 125PPM", L"Object discriminate 38PPF",
+        L"Discriminate features or characters and so on.",
+        L"Discriminate features or characters and so on." },
+    { L"250ppm_nor.png", L"Distinguish details 250PPM", L"Distinguish details 76PPF",
+        L"Frame limpid,detail analyse and so on.", L"Frame limpid,detail analyse and so on." },
 };
 
 bool ValidRow(int row)

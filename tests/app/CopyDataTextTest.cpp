@@ -11,7 +11,7 @@ namespace {
 
 COPYDATASTRUCT Record(void* data, DWORD bytes)
 {
-    COPYDATASTRUCT record{};
+    COPYDATASTRUCT record {};
     record.cbData = bytes;
     record.lpData = data;
     return record;
@@ -40,7 +40,7 @@ TEST(CopyDataText, UnterminatedTextIsReadOnlyUpToItsByteCount)
 
 TEST(CopyDataText, StopsAtAnEmbeddedTerminator)
 {
-    char text[] = {'x', '\0', 'y', 'z'};
+    char text[] = { 'x', '\0', 'y', 'z' };
     const COPYDATASTRUCT record = Record(text, sizeof(text));
     EXPECT_EQ(CopyDataText(&record), L"x");
 }

@@ -2,31 +2,20 @@
 
 #include "app/PPMExplainLayout.h"
 
+#include "tests/app/RectExpect.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
-struct R {
-    int l, t, r, b;
-};
-
-::testing::AssertionResult SameRect(const CKWRect& actual, R expected)
-{
-    if (actual.left == expected.l && actual.top == expected.t && actual.right == expected.r && actual.bottom == expected.b) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "(" << actual.left << ", " << actual.top << ", " << actual.right << ", "
-                                         << actual.bottom << ") instead of (" << expected.l << ", " << expected.t << ", "
-                                         << expected.r << ", " << expected.b << ")";
-}
-
 TEST(PPMExplainLayout, TwoByTwoGridInTheDesignSize)
 {
     const PPMExplainLayout layout = ComputePPMExplainLayout(794, 494, 1.0f);
-    EXPECT_TRUE(SameRect(layout.close, {752, 20, 771, 39}));
-    const R pictures[] = {{30, 50, 180, 210}, {431, 50, 581, 210}, {30, 244, 180, 404}, {431, 244, 581, 404}};
+    EXPECT_TRUE(SameRect(layout.close, { 752, 20, 771, 39 }));
+    const ExpectedRect pictures[]
+        = { { 30, 50, 180, 210 }, { 431, 50, 581, 210 }, { 30, 244, 180, 404 }, { 431, 244, 581, 404 } };
     for (int row = 0; row < kPPMExplainRowCount; ++row) {
         SCOPED_TRACE(row);
         EXPECT_TRUE(SameRect(layout.picture[row], pictures[row]));
@@ -38,16 +27,16 @@ TEST(PPMExplainLayout, TwoByTwoGridInTheDesignSize)
         EXPECT_EQ(layout.description[row].Width(), 155);
         EXPECT_EQ(layout.description[row].Height(), 145);
     }
-    EXPECT_TRUE(SameRect(layout.ok, {684, 439, 764, 463}));
+    EXPECT_TRUE(SameRect(layout.ok, { 684, 439, 764, 463 }));
 }
 
 TEST(PPMExplainLayout, ScaleTwoKeepsTheGridInItsDoubledWindow)
 {
     const PPMExplainLayout layout = ComputePPMExplainLayout(1588, 988, 2.0f);
-    EXPECT_TRUE(SameRect(layout.close, {1503, 40, 1542, 79}));
-    EXPECT_TRUE(SameRect(layout.picture[0], {60, 100, 360, 420}));
-    EXPECT_TRUE(SameRect(layout.picture[3], {862, 488, 1162, 808}));
-    EXPECT_TRUE(SameRect(layout.ok, {1368, 878, 1528, 926}));
+    EXPECT_TRUE(SameRect(layout.close, { 1503, 40, 1542, 79 }));
+    EXPECT_TRUE(SameRect(layout.picture[0], { 60, 100, 360, 420 }));
+    EXPECT_TRUE(SameRect(layout.picture[3], { 862, 488, 1162, 808 }));
+    EXPECT_TRUE(SameRect(layout.ok, { 1368, 878, 1528, 926 }));
 }
 
 TEST(PPMExplainTexts, TitlesInMetresOrFeetAndTheSecondDescriptionAfterRetranslation)
@@ -57,10 +46,10 @@ TEST(PPMExplainTexts, TitlesInMetresOrFeetAndTheSecondDescriptionAfterRetranslat
         const wchar_t* feet;
         const wchar_t* picture;
     } rows[] = {
-        {L"Base real monitor 25PPM", L"Base real monitor 8PPF", L"25ppm_nor.png"},
-        {L"Object sense 63PPM", L"Object sense 19PPF", L"63ppm_nor.png"},
-        {L"Object discriminate 125PPM", L"Object discriminate 38PPF", L"125ppm_nor.png"},
-        {L"Distinguish details 250PPM", L"Distinguish details 76PPF", L"250ppm_nor.png"},
+        { L"Base real monitor 25PPM", L"Base real monitor 8PPF", L"25ppm_nor.png" },
+        { L"Object sense 63PPM", L"Object sense 19PPF", L"63ppm_nor.png" },
+        { L"Object discriminate 125PPM", L"Object discriminate 38PPF", L"125ppm_nor.png" },
+        { L"Distinguish details 250PPM", L"Distinguish details 76PPF", L"250ppm_nor.png" },
     };
     for (int row = 0; row < kPPMExplainRowCount; ++row) {
         EXPECT_STREQ(PPMExplainTitleKey(row, true), rows[row].metric);

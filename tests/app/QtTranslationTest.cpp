@@ -19,7 +19,8 @@ namespace {
 // that loads on its own.
 bool WriteCatalogue(const QString& path)
 {
-    const QString source = QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).filePath(QStringLiteral("qtbase_zh_CN.qm"));
+    const QString source = QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                               .filePath(QStringLiteral("qtbase_zh_CN.qm"));
     return QFile::copy(source, path);
 }
 
@@ -40,7 +41,7 @@ TEST_F(QtTranslationTest, OnlyChineseInstallsTheChineseCatalogue)
     const struct {
         int language;
         bool installed;
-    } rows[] = {{1, true}, {0, false}, {2, false}, {3, false}, {7, false}, {1, true}};
+    } rows[] = { { 1, true }, { 0, false }, { 2, false }, { 3, false }, { 7, false }, { 1, true } };
     for (const auto& row : rows) {
         EXPECT_EQ(ApplyQtTranslation(row.language, appDir), row.installed) << "language " << row.language;
     }
