@@ -1,0 +1,157 @@
+#include "tests/common/KWTestKit.h"
+
+#include "base/KWQtText.h"
+#include "ui/api/KWCustomEvent.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <QCoreApplication>
+#include <QEnterEvent>
+#include <QGraphicsScene>
+#include <QGraphicsSceneMouseEvent>
+#include <QPixmap>
+#include <QWheelEvent>
+
+int KWCallRecorder::Count(const std::string& name) const
+{
+    int n = 0;
+    for (const KWRecordedCall& call : calls) {
+        n += call.name == name ? 1 : 0;
+    }
+    return n;
+}
+
+std::vector<std::vector<double>> KWCallRecorder::ArgsOf(const std::string& name) const
+{
+    std::vector<std::vector<double>> out;
+    for (const KWRecordedCall& call : calls) {
+        if (call.name == name) {
+            out.push_back(call.args);
+        }
+    }
+    return out;
+}
+
+KWEventSinkWidget::KWEventSinkWidget()
+{
+    resize(400, 300);
+}
+
+void KWEventSinkWidget::customEvent(QEvent* event)
+{
+    if (event->type() == static_cast<QEvent::Type>(KWCustomEventType())) {
+        const auto* custom = static_cast<CKWCustomEvent*>(event);
+        events.push_back(
+            { custom->GetMessageID(), custom->GetWParam(), custom->GetLParam(), custom->GetControlID() });
+    }
+    QWidget::customEvent(event);
+}
+
+KWTempSkinDir::KWTempSkinDir()
+    : m_previous(KWFromQString(GetSkinPath()))
+{
+    SetSkinPath(KWFromQString(Path()));
+}
+
+KWTempSkinDir::KWTempSkinDir(std::initializer_list<Picture> pictures)
+    : KWTempSkinDir()
+{
+    for (const Picture& picture : pictures) {
+        Add(picture.name, picture.colour, picture.size);
+    }
+}
+
+KWTempSkinDir::~KWTempSkinDir()
+{
+    SetSkinPath(m_previous);
+}
+
+bool KWTempSkinDir::Add(const QString& name, const QColor& colour, const QSize& size)
+{
+    QPixmap picture(size);
+    picture.fill(colour);
+    return picture.save(Path() + name, "PNG");
+}
+
+QString KWTempSkinDir::Path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QImage KWGrabImage(QWidget* widget)
+{
+    return widget->grab().toImage();
+}
+
+QColor KWPixelAt(QWidget* widget, int x, int y)
+{
+    return KWGrabImage(widget).pixelColor(x, y);
+}
+
+void KWSendEnter(QWidget* widget, const QPointF& local)
+{
+    QEnterEvent event(local, widget->mapTo(widget->window(), local), widget->mapToGlobal(local));
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void KWSendLeave(QWidget* widget)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+bool KWSendWheel(QWidget* widget, int angleDeltaY, const QPointF& local)
+{
+    const QPointF at = local.x() < 0 ? QPointF(widget->rect().center()) : local;
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, angleDeltaY), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &event);
+    return event.isAccepted();
+}
+
+namespace {
+
+void SendSceneMouse(QGraphicsScene* scene, QEvent::Type type, const QPointF& scenePos, Qt::MouseButton button,
+    Qt::MouseButtons buttons)
+{
+    QGraphicsSceneMouseEvent event(type);
+    event.setScenePos(scenePos);
+    event.setPos(scenePos);
+    event.setScreenPos(scenePos.toPoint());
+    event.setLastScenePos(scenePos);
+    event.setLastScreenPos(scenePos.toPoint());
+    event.setButton(button);
+    event.setButtons(buttons);
+    if (buttons & Qt::LeftButton) {
+        event.setButtonDownScenePos(Qt::LeftButton, scenePos);
+        event.setButtonDownScreenPos(Qt::LeftButton, scenePos.toPoint());
+    }
+    event.setAccepted(false);
+    QCoreApplication::sendEvent(scene, &event);
+}
+
+} // namespace
+
+void KWScenePress(QGraphicsScene* scene, const QPointF& scenePos)
+{
+    SendSceneMouse(scene, QEvent::GraphicsSceneMousePress, scenePos, Qt::LeftButton, Qt::LeftButton);
+}
+
+void KWSceneMove(QGraphicsScene* scene, const QPointF& scenePos, bool buttonDown)
+{
+    SendSceneMouse(scene, QEvent::GraphicsSceneMouseMove, scenePos, Qt::NoButton,
+        buttonDown ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons(Qt::NoButton));
+}
+
+void KWSceneRelease(QGraphicsScene* scene, const QPointF& scenePos)
+{
+    SendSceneMouse(scene, QEvent::GraphicsSceneMouseRelease, scenePos, Qt::LeftButton, Qt::NoButton);
+}
+
+void KWSceneDrag(QGraphicsScene* scene, const QPointF& from, const std::vector<QPointF>& path)
+{
+    KWScenePress(scene, from);
+    for (const QPointF& point : path) {
+        KWSceneMove(scene, point);
+    }
+    KWSceneRelease(scene, path.empty() ? from : path.back());
+}

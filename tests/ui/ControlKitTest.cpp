@@ -1,0 +1,180 @@
+#include "ui/qt/KWControlKit.h"
+
+#include "base/Globals.h"
+#include "tests/common/KWTestKit.h"
+
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QLabel>
+#include <QPixmap>
+
+#include <cstring>
+
+namespace {
+
+TEST(ControlKit, CreateRectanglesAreExclusiveAndContainerRectanglesInclusive)
+{
+    struct Row {
+        RECT rect;
+        QRect exclusive;
+        QRect inclusive;
+    };
+    const Row rows[] = {
+        { { 10, 20, 110, 45 }, QRect(10, 20, 100, 25), QRect(10, 20, 101, 26) },
+        { { 0, 0, 0, 0 }, QRect(0, 0, 0, 0), QRect(0, 0, 1, 1) },
+        { { -5, -5, 5, 5 }, QRect(-5, -5, 10, 10), QRect(-5, -5, 11, 11) },
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(KWExclusiveRect(row.rect), row.exclusive);
+        EXPECT_EQ(KWInclusiveRect(row.rect), row.inclusive);
+    }
+}
+
+TEST(ControlKit, PlacingInAParentUsesTheExclusiveRectangleAndStyleDecidesVisibility)
+{
+    KWEventSinkWidget parent;
+    QLabel control;
+    KWPlaceInParent(&control, parent.Handle(), RECT { 10, 20, 110, 45 });
+    EXPECT_EQ(control.parentWidget(), &parent);
+    EXPECT_EQ(control.geometry(), QRect(10, 20, 100, 25));
+
+    parent.show();
+    KWShowByStyle(&control, 0x40000000);
+    EXPECT_FALSE(control.isVisible());
+    KWShowByStyle(&control, WS_VISIBLE | 0x40000000);
+    EXPECT_TRUE(control.isVisible());
+
+    const RECT move { 1, 2, 11, 12 };
+    KWMoveInclusive(&control, &move);
+    EXPECT_EQ(control.geometry(), QRect(1, 2, 11, 11));
+    KWMoveExclusive(&control, &move);
+    EXPECT_EQ(control.geometry(), QRect(1, 2, 10, 10));
+    KWMoveInclusive(&control, nullptr);
+    EXPECT_EQ(control.geometry(), QRect(1, 2, 10, 10));
+}
+
+// The abstract part sits after the widget, as in every CKWQTxxx.
+struct AbstractPart {
+    virtual ~AbstractPart() = default;
+    int field = 0;
+};
+struct TwoBases : QLabel, AbstractPart { };
+
+TEST(ControlKit, HandlesAreTheWidgetAddressWhateverTheMultipleInheritance)
+{
+    TwoBases control;
+    AbstractPart* abstract = &control;
+    void* handle = KWHandleFromWidget(&control);
+    EXPECT_EQ(handle, static_cast<void*>(static_cast<QWidget*>(&control)));
+    EXPECT_NE(handle, static_cast<void*>(abstract));
+    EXPECT_EQ(KWWidgetFromHandle(handle), &control);
+    EXPECT_EQ(KWWidgetFromHandle(nullptr), nullptr);
+}
+
+TEST(ControlKit, WideTextCopyHonoursTheCapacityWithItsTerminator)
+{
+    struct Row {
+        const char* name;
+        QString text;
+        int capacity;
+        const wchar_t* expected;
+        int copied;
+    };
+    const Row rows[] = {
+        { "fits", QStringLiteral("abc"), 8, L"abc", 3 },
+        { "exactly fits with the NUL", QStringLiteral("abc"), 4, L"abc", 3 },
+        { "cut to leave room for the NUL", QStringLiteral("abcdef"), 4, L"abc", 3 },
+        { "capacity one holds only the NUL", QStringLiteral("abc"), 1, L"", 0 },
+        { "empty text", QString(), 5, L"", 0 },
+        { "a character outside the BMP is one unit", QString::fromUtf8("x\xF0\x9F\x93\xB7y"), 3,
+            L"x\U0001F4F7", 2 },
+    };
+    for (const Row& row : rows) {
+        wchar_t buffer[10];
+        std::wmemset(buffer, L'#', 10);
+        EXPECT_EQ(KWCopyWideText(row.text, buffer, row.capacity), row.copied) << row.name;
+        EXPECT_STREQ(buffer, row.expected) << row.name;
+        EXPECT_EQ(buffer[row.capacity], L'#') << row.name << ": wrote past the capacity";
+    }
+    wchar_t untouched[2] = { L'#', L'#' };
+    EXPECT_EQ(KWCopyWideText(QStringLiteral("abc"), untouched, 0), 0);
+    EXPECT_EQ(untouched[0], L'#');
+    EXPECT_EQ(KWCopyWideText(QStringLiteral("abc"), nullptr, 5), 0);
+}
+
+TEST(ControlKit, SkinPicturesLoadFromTheSkinDirectoryAndAnEmptyNameKeepsTheOldOne)
+{
+    KWTempSkinDir skin { { QStringLiteral("red.png"), Qt::red, QSize(5, 3) } };
+    QPixmap picture;
+    EXPECT_TRUE(KWLoadSkinPixmap(L"red.png", picture));
+    EXPECT_EQ(picture.size(), QSize(5, 3));
+    EXPECT_EQ(picture.toImage().pixelColor(0, 0), QColor(Qt::red));
+
+    EXPECT_FALSE(KWLoadSkinPixmap(std::wstring(), picture));
+    EXPECT_FALSE(KWLoadSkinPixmap(static_cast<LPCWSTR>(nullptr), picture));
+    EXPECT_EQ(picture.size(), QSize(5, 3));
+
+    EXPECT_FALSE(KWLoadSkinPixmap(QStringLiteral("missing.png"), picture));
+    EXPECT_TRUE(picture.isNull());
+}
+
+TEST(ControlKit, HandCursorHotSpotFollowsTheScaleOfTheSkin)
+{
+    KWTempSkinDir skin { { QString::fromLatin1(KW_HAND_CURSOR_NAME), Qt::blue, QSize(32, 32) } };
+    const float saved = g_uiScale;
+    struct Row {
+        float scale;
+        QPoint hotSpot;
+    };
+    for (const Row& row : { Row { 1.0f, QPoint(13, 7) }, Row { 2.0f, QPoint(26, 14) } }) {
+        g_uiScale = row.scale;
+        EXPECT_EQ(KWHandCursorHotSpot(), row.hotSpot);
+        QLabel widget;
+        ASSERT_TRUE(KWSetHandCursor(&widget));
+        EXPECT_EQ(widget.cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(widget.cursor().hotSpot(), row.hotSpot);
+    }
+    g_uiScale = saved;
+
+    KWTempSkinDir emptySkin;
+    QLabel widget;
+    widget.setCursor(Qt::IBeamCursor);
+    EXPECT_FALSE(KWSetHandCursor(&widget));
+    EXPECT_EQ(widget.cursor().shape(), Qt::IBeamCursor) << "a missing picture leaves the cursor as it was";
+}
+
+TEST(ControlKit, SilenceGuardsNestAndRestoreTheFlag)
+{
+    bool silent = false;
+    {
+        CKWScopedSilence outer(silent);
+        EXPECT_TRUE(silent);
+        {
+            CKWScopedSilence inner(silent);
+            EXPECT_TRUE(silent);
+        }
+        EXPECT_TRUE(silent) << "the inner guard must not lift the outer one's silence";
+    }
+    EXPECT_FALSE(silent);
+}
+
+// Later controls react to these in their overrides; the kit's events must
+// reach Qt 6's handlers.
+struct Hoverable : QLabel {
+    int enters = 0;
+    int leaves = 0;
+    void enterEvent(QEnterEvent*) override { ++enters; }
+    void leaveEvent(QEvent*) override { ++leaves; }
+};
+
+TEST(ControlKit, EnterAndLeaveHelpersReachTheWidgetsHandlers)
+{
+    Hoverable widget;
+    KWSendEnter(&widget);
+    KWSendLeave(&widget);
+    EXPECT_EQ(widget.enters, 1);
+    EXPECT_EQ(widget.leaves, 1);
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+#include "ui/qt/KWControlKit.h"
+
+#include "base/Globals.h"
+#include "base/KWQtText.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <QCursor>
+#include <QPixmap>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+const char* const KW_HAND_CURSOR_NAME = "hand_pointing.png";
+
+QRect KWExclusiveRect(const RECT& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+QRect KWInclusiveRect(const RECT& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left + 1, rect.bottom - rect.top + 1);
+}
+
+bool KWIsVisibleStyle(DWORD style)
+{
+    return (style & WS_VISIBLE) != 0;
+}
+
+void KWPlaceInParent(QWidget* widget, void* parent, const RECT& rect)
+{
+    if (widget == nullptr) {
+        return;
+    }
+    widget->setParent(KWWidgetFromHandle(parent));
+    widget->setGeometry(KWExclusiveRect(rect));
+}
+
+void KWShowByStyle(QWidget* widget, DWORD style)
+{
+    if (widget == nullptr) {
+        return;
+    }
+    if (KWIsVisibleStyle(style)) {
+        widget->show();
+    } else {
+        widget->hide();
+    }
+}
+
+void KWMoveInclusive(QWidget* widget, const RECT* rect)
+{
+    if (widget != nullptr && rect != nullptr) {
+        widget->setGeometry(KWInclusiveRect(*rect));
+    }
+}
+
+void KWMoveExclusive(QWidget* widget, const RECT* rect)
+{
+    if (widget != nullptr && rect != nullptr) {
+        widget->setGeometry(KWExclusiveRect(*rect));
+    }
+}
+
+void* KWHandleFromWidget(QWidget* widget)
+{
+    return static_cast<void*>(widget);
+}
+
+QWidget* KWWidgetFromHandle(void* handle)
+{
+    return static_cast<QWidget*>(handle);
+}
+
+int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity)
+{
+    if (buffer == nullptr || capacity < 1) {
+        return 0;
+    }
+    const std::wstring wide = KWFromQString(text);
+    const size_t count = std::min(wide.size(), static_cast<size_t>(capacity) - 1);
+    std::memcpy(buffer, wide.data(), count * sizeof(WCHAR));
+    buffer[count] = L'\0';
+    return static_cast<int>(count);
+}
+
+bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap)
+{
+    if (name.isEmpty()) {
+        return false;
+    }
+    return pixmap.load(KWSkinImagePath(name));
+}
+
+bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap)
+{
+    return KWLoadSkinPixmap(KWToQString(name), pixmap);
+}
+
+bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap)
+{
+    return KWLoadSkinPixmap(KWToQString(name), pixmap);
+}
+
+QPoint KWHandCursorHotSpot()
+{
+    const double scale = static_cast<double>(g_uiScale);
+    return QPoint(static_cast<int>(std::lround(13.0 * scale)), static_cast<int>(std::lround(7.0 * scale)));
+}
+
+bool KWLoadHandCursor(QCursor& cursor)
+{
+    QPixmap picture;
+    if (!KWLoadSkinPixmap(QString::fromLatin1(KW_HAND_CURSOR_NAME), picture) || picture.isNull()) {
+        return false;
+    }
+    const QPoint hotSpot = KWHandCursorHotSpot();
+    cursor = QCursor(picture, hotSpot.x(), hotSpot.y());
+    return true;
+}
+
+bool KWSetHandCursor(QWidget* widget)
+{
+    if (widget == nullptr) {
+        return false;
+    }
+    QCursor cursor;
+    if (!KWLoadHandCursor(cursor)) {
+        return false;
+    }
+    widget->setCursor(cursor);
+    return true;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// What every Qt control (CKWQTxxx) shares, so that each one-pixel rule, handle
+// cast and buffer bound is written once. GUI thread only.
+//
+// Also used from here on, and not repeated:
+//   - commands to the parent window: KWSendToParent (ui/api/KWCustomEvent.h);
+//   - wide text into Qt and back: KWToQString / KWFromQString (base/KWQtText.h);
+//   - the skin directory and skin + name: GetSkinPath / KWSkinImagePath
+//     (ui/qt/KWQtSupport.h);
+//   - silencing a control's own slot: CKWScopedSilence (ui/qt/KWScopedSilence.h).
+
+#include "base/platform/KWWinTypes.h"
+#include "ui/qt/KWScopedSilence.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+class QPixmap;
+class QCursor;
+class QWidget;
+
+// ---- Creation convention -------------------------------------------------
+// A control's Create reads right and bottom as exclusive: {10,20,110,45} is
+// 100 x 25 at (10,20).
+QRect KWExclusiveRect(const RECT& rect);
+// Containers (and most controls' MoveWindow(RECT*)) read them as inclusive:
+// {10,20,110,45} is 101 x 26 at (10,20).
+QRect KWInclusiveRect(const RECT& rect);
+// Whether a Create style asks for a shown control (WS_VISIBLE).
+bool KWIsVisibleStyle(DWORD style);
+// The first two Create steps: the widget behind the parent handle becomes the
+// parent (null makes a top-level widget) and the exclusive rectangle the
+// geometry. Visibility is left to the caller (see KWShowByStyle).
+void KWPlaceInParent(QWidget* widget, void* parent, const RECT& rect);
+// show() when the style holds WS_VISIBLE, hide() otherwise.
+void KWShowByStyle(QWidget* widget, DWORD style);
+// MoveWindow(RECT*) in its two readings; a null rectangle moves nothing.
+void KWMoveInclusive(QWidget* widget, const RECT* rect);
+void KWMoveExclusive(QWidget* widget, const RECT* rect);
+
+// ---- Window handles ------------------------------------------------------
+// A handle is always the QWidget's own address. A CKWQTxxx derives from its
+// Qt widget first and its CKWxxx second, so `this` seen as CKWxxx* is a
+// different address; always go through these two. Pass the control itself
+// (KWHandleFromWidget(this)): the conversion to QWidget* is what makes the
+// address right.
+void* KWHandleFromWidget(QWidget* widget);
+QWidget* KWWidgetFromHandle(void* handle);
+
+// ---- Wide text into caller buffers ---------------------------------------
+// Copies text into buffer, whose capacity counts wchar_t units including the
+// terminating NUL: at most capacity - 1 units are copied and the result is
+// always terminated. Returns the number of units copied, NUL excluded.
+// A null buffer or a capacity below 1 writes nothing and returns 0.
+int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity);
+
+// ---- Skin pictures -------------------------------------------------------
+// Loads skin directory + name into pixmap, the format taken from the file's
+// contents. An empty (or null) name leaves pixmap untouched and returns
+// false; a name that does not load leaves pixmap null (a missing picture
+// draws nothing) and returns false.
+bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap);
+bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap);
+bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap);
+
+// ---- Hand cursor ---------------------------------------------------------
+// The picture of the pointing hand, a skin picture.
+extern const char* const KW_HAND_CURSOR_NAME; // "hand_pointing.png"
+// The finger tip within that picture: (13, 7) at scale 1.0, scaled with
+// g_uiScale because the 4K skin's picture is drawn at twice the size.
+QPoint KWHandCursorHotSpot();
+// Reads the hand picture from the skin directory (afresh on every call, so a
+// changed skin is seen) into cursor. False, cursor untouched, when the
+// picture does not load.
+bool KWLoadHandCursor(QCursor& cursor);
+// Gives widget the hand cursor; when the picture does not load, the widget's
+// cursor stays as it was and false is returned.
+bool KWSetHandCursor(QWidget* widget);

@@ -1,0 +1,120 @@
+#include "ui/qt/KWQTNumSpiner.h"
+
+#include "ui/qt/KWControlKit.h"
+#include "ui/qt/KWQtSupport.h"
+#include "ui/qt/KWSpinBoxStyle.h"
+
+#include <new>
+
+CKWNumSpiner* CreateKWNumSpiner(IKWNumSpinerEvent* listener)
+{
+    return new (std::nothrow) CKWQTNumSpiner(listener);
+}
+
+CKWQTNumSpiner::CKWQTNumSpiner(IKWNumSpinerEvent* listener)
+    : QSpinBox(nullptr)
+    , CKWNumSpiner(listener)
+{
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    setFrame(false);
+    connect(this, &QSpinBox::valueChanged, this, &CKWQTNumSpiner::OnValueChanged);
+}
+
+CKWQTNumSpiner::~CKWQTNumSpiner() = default;
+
+int CKWQTNumSpiner::Create(LPCWSTR /*text*/, const RECT& rect, void* parent, UINT id)
+{
+    KWPlaceInParent(this, parent, rect);
+    m_id = id;
+    return 1;
+}
+
+void CKWQTNumSpiner::SetRange(int minimum, int maximum)
+{
+    CKWScopedSilence silence(m_silent);
+    setRange(minimum, maximum);
+}
+
+void CKWQTNumSpiner::GetRange(int& minimum, int& maximum)
+{
+    minimum = this->minimum();
+    maximum = this->maximum();
+}
+
+void CKWQTNumSpiner::SetStep(int step)
+{
+    setSingleStep(step);
+}
+
+int CKWQTNumSpiner::GetStep()
+{
+    return singleStep();
+}
+
+void CKWQTNumSpiner::SetCurrentNum(int value)
+{
+    // Not silenced: callers of the integer box expect to hear their own
+    // changes.
+    setValue(value);
+}
+
+int CKWQTNumSpiner::GetCurrentNum()
+{
+    return value();
+}
+
+void CKWQTNumSpiner::StepUp()
+{
+    stepUp();
+}
+
+void CKWQTNumSpiner::StepDown()
+{
+    stepDown();
+}
+
+QString CKWQTNumSpiner::BuildStyleSheet(const ImageNumSpinerStyle& style, const QString& skinFolder)
+{
+    return KWSpinBoxStyleSheet(QStringLiteral("QSpinBox"), QStringLiteral("white"), 8, 21, style, skinFolder);
+}
+
+int CKWQTNumSpiner::SetSkin(ImageNumSpinerStyle* style)
+{
+    if (style != nullptr) {
+        setStyleSheet(BuildStyleSheet(*style, GetSkinPath()));
+    }
+    return 1;
+}
+
+void CKWQTNumSpiner::ShowWindow(int show)
+{
+    setVisible(show != 0);
+}
+
+void CKWQTNumSpiner::MoveWindow(RECT* rect)
+{
+    KWMoveInclusive(this, rect);
+}
+
+void CKWQTNumSpiner::MoveWindow(int x, int y, int width, int height)
+{
+    setGeometry(x, y, width, height);
+}
+
+void CKWQTNumSpiner::EnableWindow(int enable)
+{
+    setEnabled(enable != 0);
+}
+
+void CKWQTNumSpiner::SetCircleStep(int circle)
+{
+    setWrapping(circle != 0);
+}
+
+void CKWQTNumSpiner::OnValueChanged(int value)
+{
+    if (m_silent || m_pListener == nullptr) {
+        return;
+    }
+    m_pListener->OnCurrentNumChanged(m_id, value);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The style sheet both skinned spin boxes set: the frame picture with the
+// text colour and padding, then the up and down buttons with their width and
+// their normal, hover, pressed and disabled pictures.
+
+#include "ui/api/KWSkinRecords.h"
+
+#include <QString>
+
+// boxClass is the Qt class the rules select ("QSpinBox", "QDoubleSpinBox");
+// every picture is folder + its name, folder ending with '/'.
+QString KWSpinBoxStyleSheet(const QString& boxClass, const QString& textColour, int paddingPx,
+    int buttonWidthPx, const ImageNumSpinerStyle& style, const QString& folder);
