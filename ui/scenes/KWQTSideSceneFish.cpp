@@ -1,0 +1,348 @@
+#include "ui/scenes/KWQTSideSceneFish.h"
+
+#include "base/KWQtText.h"
+#include "ui/qt/KWControlKit.h"
+#include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTVSliderItem.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QGraphicsPathItem>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QPainterPath>
+#include <QPen>
+#include <QResizeEvent>
+#include <QTransform>
+
+#include <new>
+
+CKWSideSceneFish* CreateKWSideSceneFish(IKWSideSceneFishEvent* listener)
+{
+    return new (std::nothrow) CKWQTSideSceneFish(listener);
+}
+
+namespace {
+
+QPointF ToQPoint(KWScenePoint point)
+{
+    return QPointF(point.x, point.y);
+}
+
+QFont LabelFont(double rectTimes)
+{
+    QFont font;
+    font.setPixelSize(static_cast<int>(12.0 * rectTimes));
+    return font;
+}
+
+void LoadHandleImages(CKWQTVSliderItem* handle, const std::wstring& normal, const std::wstring& hover,
+    const std::wstring& pressed)
+{
+    if (!normal.empty()) {
+        handle->LoadImage(CKWQTVSliderItem::NormalImage, KWToQString(normal));
+    }
+    if (!hover.empty()) {
+        handle->LoadImage(CKWQTVSliderItem::HoverImage, KWToQString(hover));
+    }
+    if (!pressed.empty()) {
+        handle->LoadImage(CKWQTVSliderItem::PressedImage, KWToQString(pressed));
+    }
+}
+
+void LoadPicture(QGraphicsPixmapItem* item, const std::wstring& name)
+{
+    if (name.empty()) {
+        return;
+    }
+    // A picture that does not load leaves the item empty rather than
+    // showing the previous one.
+    QPixmap picture;
+    KWLoadSkinPixmap(name, picture);
+    item->setPixmap(picture);
+}
+
+} // namespace
+
+CKWQTSideSceneFish::CKWQTSideSceneFish(IKWSideSceneFishEvent* listener)
+    : QWidget(nullptr)
+    , CKWSideSceneFish(listener)
+    , m_scene(new QGraphicsScene(this))
+    , m_view(new QGraphicsView(this))
+    , m_backdrop(new QGraphicsPathItem())
+    , m_cameraLabel(new QGraphicsTextItem())
+    , m_heightLabel(new QGraphicsTextItem())
+    , m_distanceLabel(new QGraphicsTextItem())
+    , m_cameraHandle(new CKWQTVSliderItem(CameraHandleId, true))
+    , m_distanceHandle(new CKWQTVSliderItem(DistanceHandleId, false))
+    , m_objectHandle(new CKWQTVSliderItem(ObjectHandleId, true))
+    , m_ceilingPicture(new QGraphicsPixmapItem())
+    , m_wallPicture(new QGraphicsPixmapItem())
+    , m_personPicture(new QGraphicsPixmapItem())
+{
+    m_scene->setBackgroundBrush(QBrush(QColor(255, 255, 255, 255)));
+
+    m_scene->addItem(m_backdrop);
+    const QPen linePen(QBrush(QColor(0, 0, 0, 255)), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    for (CKWQTGraphicsLineItem*& line : m_lines) {
+        line = new CKWQTGraphicsLineItem();
+        line->setPen(linePen);
+        m_scene->addItem(line);
+    }
+    for (CKWQTVSliderItem* handle : { m_cameraHandle, m_distanceHandle, m_objectHandle }) {
+        handle->setZValue(1.0);
+        handle->SetSliderEvent(this);
+        m_scene->addItem(handle);
+    }
+    m_scene->addItem(m_ceilingPicture);
+    m_scene->addItem(m_wallPicture);
+    m_scene->addItem(m_personPicture);
+    for (QGraphicsTextItem* label : { m_cameraLabel, m_heightLabel, m_distanceLabel }) {
+        label->setFont(LabelFont(1.0));
+        m_scene->addItem(label);
+    }
+
+    m_view->setRenderHint(QPainter::Antialiasing, false);
+    m_view->setDragMode(QGraphicsView::NoDrag);
+    m_view->setOptimizationFlags(QGraphicsView::DontSavePainterState);
+    m_view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    m_view->setTransformationAnchor(QGraphicsView::NoAnchor);
+    m_view->setScene(m_scene);
+}
+
+// The scene, its items and the view are the widget's children.
+CKWQTSideSceneFish::~CKWQTSideSceneFish() = default;
+
+int CKWQTSideSceneFish::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
+{
+    setParent(KWWidgetFromHandle(parent));
+    setWindowTitle(KWToQString(name));
+    KWMoveInclusive(this, &rect);
+    KWShowByStyle(this, style);
+    return 1;
+}
+
+void CKWQTSideSceneFish::ShowWindow(int /*show*/) { }
+
+void CKWQTSideSceneFish::MoveWindow(RECT* rect)
+{
+    KWMoveInclusive(this, rect);
+}
+
+void CKWQTSideSceneFish::MoveWindow(int /*x*/, int /*y*/, int /*width*/, int /*height*/) { }
+
+void CKWQTSideSceneFish::SetObjectHeight(double height)
+{
+    m_values.objectHeight = height;
+    Redraw();
+}
+
+void CKWQTSideSceneFish::SetVirtualHeight(double height)
+{
+    m_values.installHeight = height;
+    Redraw();
+}
+
+void CKWQTSideSceneFish::SetImage(ImageVericalStyle* style)
+{
+    if (style == nullptr) {
+        return;
+    }
+    LoadHandleImages(m_cameraHandle, style->strVDragNormal, style->strVDragHover, style->strVDragPressed);
+    LoadHandleImages(m_objectHandle, style->strVDragNormal, style->strVDragHover, style->strVDragPressed);
+    LoadHandleImages(m_distanceHandle, style->strHDragNormal, style->strHDragHover, style->strHDragPressed);
+    LoadPicture(m_personPicture, style->strPerson);
+    LoadPicture(m_wallPicture, style->strWallMountImage);
+    LoadPicture(m_ceilingPicture, style->strCameraImage);
+}
+
+void CKWQTSideSceneFish::SetObjectDistance(double distance)
+{
+    m_values.rightSide = KWFishSideForDistance(m_values, distance);
+    m_values.objectDistance = distance;
+    Redraw();
+}
+
+void CKWQTSideSceneFish::SetInstWay(bool ceiling)
+{
+    m_values.ceiling = ceiling;
+    m_values.rightSide = KWFishSideForMount(m_values);
+    Redraw();
+}
+
+void CKWQTSideSceneFish::OnView_ChangeUnit(int metric)
+{
+    m_metric = metric != 0;
+    const double factor = m_metric ? 1.0 / KW_FEET_PER_METRE : KW_FEET_PER_METRE;
+    for (double* length :
+        { &m_values.installHeight, &m_values.objectHeight, &m_values.objectDistance, &m_values.lengthMax,
+            &m_values.heightMax, &m_values.minInstallHeight, &m_values.minObjectHeight }) {
+        *length *= factor;
+    }
+    Redraw();
+}
+
+void CKWQTSideSceneFish::SetRectTimes(double times)
+{
+    m_values.rectTimes = times;
+    for (QGraphicsTextItem* label : { m_cameraLabel, m_heightLabel, m_distanceLabel }) {
+        label->setFont(LabelFont(times));
+    }
+}
+
+void CKWQTSideSceneFish::OnSliderPos(int sliderId, double pos)
+{
+    switch (sliderId) {
+    case CameraHandleId:
+        DragCamera(pos);
+        break;
+    case DistanceHandleId:
+        DragDistance(pos);
+        break;
+    case ObjectHandleId:
+        DragObjectHeight(pos);
+        break;
+    default:
+        break;
+    }
+}
+
+CKWQTVSliderItem* CKWQTSideSceneFish::GetHandle(int sliderId) const
+{
+    switch (sliderId) {
+    case CameraHandleId:
+        return m_cameraHandle;
+    case DistanceHandleId:
+        return m_distanceHandle;
+    case ObjectHandleId:
+        return m_objectHandle;
+    default:
+        return nullptr;
+    }
+}
+
+void CKWQTSideSceneFish::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const double t = m_values.rectTimes;
+    const double w = width();
+    const double h = height();
+    m_view->setGeometry(rect());
+    m_sceneWidth = static_cast<int>(w - 10.0 * t);
+    m_sceneHeight = static_cast<int>(h - 10.0 * t);
+    m_scene->setSceneRect(0, 0, m_sceneWidth, m_sceneHeight);
+    m_scene->update();
+    m_view->update();
+
+    // Measured on the widget, not the scene, as the frame it stands for.
+    QPainterPath backdrop;
+    backdrop.addRect(20.0 * t, 20.0 * t, w - 50.0 * t, h - 50.0 * t);
+    m_backdrop->setPath(backdrop);
+    const QColor tint(222, 233, 239, 60);
+    m_backdrop->setPen(QPen(tint));
+    m_backdrop->setBrush(QBrush(tint));
+    Redraw();
+}
+
+void CKWQTSideSceneFish::Redraw()
+{
+    m_layout = KWFishSideLayoutFor(m_values, m_sceneWidth, m_sceneHeight);
+    const KWFishSideLayout& l = m_layout;
+
+    m_ceilingPicture->setVisible(m_values.ceiling);
+    m_wallPicture->setVisible(!m_values.ceiling);
+    for (int i = 0; i < KW_FISH_LINE_COUNT; ++i) {
+        m_lines[i]->setLine(QLineF(ToQPoint(l.lines[i].from), ToQPoint(l.lines[i].to)));
+    }
+
+    m_cameraLabel->setPlainText(LengthText(m_values.installHeight));
+    m_cameraLabel->setPos(ToQPoint(l.cameraLabel));
+    m_cameraHandle->setOffset(ToQPoint(l.cameraHandle));
+    m_cameraHandle->SetMoveRange(l.cameraRange.min, l.cameraRange.max);
+    m_ceilingPicture->setPos(ToQPoint(l.cameraPicture));
+    m_wallPicture->setPos(ToQPoint(l.cameraPicture));
+
+    m_heightLabel->setPlainText(LengthText(m_values.objectHeight));
+    PlacePerson(l.person);
+    m_objectHandle->setOffset(ToQPoint(l.objectHandle));
+    m_distanceHandle->setOffset(ToQPoint(l.distanceHandle));
+    m_distanceHandle->SetMoveRange(l.distanceRange.min, l.distanceRange.max);
+    m_objectHandle->SetMoveRange(l.objectRange.min, l.objectRange.max);
+
+    m_distanceLabel->setPlainText(LengthText(m_values.objectDistance));
+    m_distanceLabel->setPos(ToQPoint(l.distanceLabel));
+    m_heightLabel->setPos(ToQPoint(l.heightLabel));
+
+    m_scene->update();
+    m_view->viewport()->update();
+}
+
+void CKWQTSideSceneFish::DragCamera(double y)
+{
+    double height = 0.0;
+    if (!KWFishHeightAtY(m_values, m_layout, y, height)) {
+        return;
+    }
+    m_values.installHeight = height;
+    Redraw();
+    if (m_pListener != nullptr) {
+        m_pListener->OnVirtualHeightChanged(height);
+    }
+}
+
+void CKWQTSideSceneFish::DragDistance(double x)
+{
+    double distance = 0.0;
+    bool rightSide = m_values.rightSide;
+    if (!KWFishDistanceAtX(m_values, m_layout, x, distance, rightSide)) {
+        return;
+    }
+    m_values.objectDistance = distance;
+    m_values.rightSide = rightSide;
+    Redraw();
+    if (m_pListener != nullptr) {
+        m_pListener->OnObjectDistanceChanged(distance);
+    }
+}
+
+void CKWQTSideSceneFish::DragObjectHeight(double y)
+{
+    double height = 0.0;
+    if (!KWFishHeightAtY(m_values, m_layout, y, height)) {
+        return;
+    }
+    // Only what depends on the person's height moves.
+    const double t = m_values.rectTimes;
+    m_values.objectHeight = height;
+    m_heightLabel->setPlainText(LengthText(height));
+
+    const double objectPx = m_layout.originY - y;
+    m_layout.person = KWFishPersonAt(m_values, m_layout, objectPx);
+    PlacePerson(m_layout.person);
+    m_layout.objectHandle = { m_layout.objectX - 13.0 * t, y - 13.0 * t };
+    m_objectHandle->setOffset(ToQPoint(m_layout.objectHandle));
+    m_layout.cameraRange = KWFishCameraRange(m_values, m_layout, objectPx);
+    m_cameraHandle->SetMoveRange(m_layout.cameraRange.min, m_layout.cameraRange.max);
+    m_layout.heightLabel = { KWFishHeightLabelX(m_values, m_layout.objectX), y - 13.0 * t };
+    m_heightLabel->setPos(ToQPoint(m_layout.heightLabel));
+    m_layout.objectPx = objectPx;
+
+    if (m_pListener != nullptr) {
+        m_pListener->OnObjectHeightChanged(height);
+    }
+}
+
+void CKWQTSideSceneFish::PlacePerson(const KWFishPerson& person)
+{
+    m_personPicture->setTransform(QTransform::fromScale(person.scaleX, person.scaleY));
+    m_personPicture->setPos(ToQPoint(person.pos));
+}
+
+QString CKWQTSideSceneFish::LengthText(double value) const
+{
+    // asprintf formats in the C locale whatever the process locale is.
+    return m_metric ? QString::asprintf("%0.2fm", value) : QString::asprintf("%0.2fft", value);
+}
