@@ -1,0 +1,214 @@
+#include "app/ConfigManager.h"
+
+#include "app/NumberText.h"
+#include "base/KWStreamConvert.h"
+
+#include <tinyxml.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+using KW_SOFT_BASE::CKWStreamConvert;
+
+CConfigManager g_configManager;
+
+namespace {
+
+const UINT kLocalCodePage = 0;
+
+// One exported byte takes this many bytes of the file.
+const size_t kExportFieldSize = 4;
+
+std::string ToLocal(const wchar_t* text)
+{
+    return CKWStreamConvert(text != nullptr ? text : L"", kLocalCodePage).GetString();
+}
+
+} // namespace
+
+CConfigManager::CConfigManager() = default;
+CConfigManager::~CConfigManager() = default;
+
+void CConfigManager::SetConfigPersist(IConfigPersistent* reader)
+{
+    m_reader.reset(reader);
+}
+
+void CConfigManager::Init()
+{
+    // A second Load must not register the settings twice, or Save would
+    // write each of them twice.
+    m_items.clear();
+    AddUIntItem(L"UIConfig", L"Language", &m_language, 0, 0, 0, 0, 0, false);
+}
+
+void CConfigManager::AddUIntItem(const wchar_t* group, const wchar_t* key, unsigned* variable,
+    unsigned defaultValue, unsigned scale, unsigned min, unsigned max, unsigned extra, bool flag)
+{
+    ConfigItem item;
+    item.group = group;
+    item.key = key;
+    item.pUInt = variable;
+    item.uDefault = defaultValue;
+    item.scale = scale;
+    item.min = min;
+    item.max = max;
+    item.extra = extra;
+    item.flag = flag;
+    m_items.push_back(std::move(item));
+}
+
+void CConfigManager::Load()
+{
+    Init();
+    for (ConfigItem& item : m_items) {
+        ReadItem(item);
+    }
+}
+
+void CConfigManager::ReadItem(ConfigItem& item)
+{
+    IConfigPersistent* reader = m_reader.get();
+    if (item.pBool != nullptr) {
+        *item.pBool
+            = reader != nullptr ? reader->GetBool(item.group, item.key, item.bDefault, 0) : item.bDefault;
+    } else if (item.pUInt != nullptr) {
+        unsigned value
+            = reader != nullptr ? reader->GetUInt(item.group, item.key, item.uDefault, 0) : item.uDefault;
+        if (item.scale != 0 && item.min < item.max) {
+            const unsigned low = item.min * item.scale;
+            const unsigned high = item.max * item.scale;
+            if (value > high) {
+                value = high;
+            } else if (value <= low) {
+                value = low;
+            }
+        }
+        *item.pUInt = value;
+    } else if (item.pDouble != nullptr) {
+        *item.pDouble
+            = reader != nullptr ? reader->GetDouble(item.group, item.key, item.dDefault, 0) : item.dDefault;
+    } else if (item.pString != nullptr) {
+        *item.pString = reader != nullptr ? reader->GetString(item.group, item.key, item.strDefault, 0)
+                                          : item.strDefault;
+        if (item.pString->empty() && !item.strDefault.empty()) {
+            *item.pString = item.strDefault;
+        }
+    }
+}
+
+void CConfigManager::WriteItem(TiXmlElement* groupElement, const ConfigItem& item) const
+{
+    TiXmlElement element(ToLocal(item.key));
+    if (item.pBool != nullptr) {
+        element.SetAttribute("value", *item.pBool ? 1 : 0);
+        element.SetAttribute("Default", item.bDefault ? 1 : 0);
+        element.SetAttribute("Min", 0);
+        element.SetAttribute("Max", 1);
+    } else if (item.pUInt != nullptr) {
+        // Written as signed ints, the way they are read back, so that every
+        // stored value survives a save and a load unchanged.
+        element.SetAttribute("value", static_cast<int>(*item.pUInt));
+        element.SetAttribute("Default", static_cast<int>(item.uDefault));
+        element.SetAttribute("Min", static_cast<int>(item.min));
+        element.SetAttribute("Max", static_cast<int>(item.max));
+        element.SetAttribute("Scale", static_cast<int>(item.scale));
+    } else if (item.pDouble != nullptr) {
+        element.SetAttribute("value", DoubleToText(*item.pDouble));
+        element.SetAttribute("Default", DoubleToText(item.dDefault));
+    } else if (item.pString != nullptr) {
+        element.SetAttribute("value", ToLocal(item.pString->c_str()));
+        element.SetAttribute("Default", ToLocal(item.strDefault.c_str()));
+    }
+    groupElement->InsertEndChild(element);
+}
+
+std::string CConfigManager::LocalFilePath() const
+{
+    if (m_reader == nullptr) {
+        return std::string();
+    }
+    return ToLocal(m_reader->GetFilePath().c_str());
+}
+
+bool CConfigManager::Save()
+{
+    TiXmlDocument doc;
+    TiXmlNode* root = doc.InsertEndChild(TiXmlElement("Setting"));
+    TiXmlElement* groupElement = nullptr;
+    std::wstring lastGroup;
+    for (const ConfigItem& item : m_items) {
+        const std::wstring group = item.group != nullptr ? item.group : L"";
+        if (groupElement == nullptr || group != lastGroup) {
+            // A group that recurs after another one gets a second element.
+            TiXmlNode* node = root->InsertEndChild(TiXmlElement(ToLocal(group.c_str())));
+            groupElement = node->ToElement();
+            lastGroup = group;
+        }
+        WriteItem(groupElement, item);
+    }
+
+    // Written back where it was read from: a path relative to the working
+    // directory would leave the choice behind whenever the program is started
+    // from elsewhere, and litter that directory.
+    const std::string path = LocalFilePath();
+    if (path.empty()) {
+        return false;
+    }
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) {
+        std::filesystem::create_directory(folder, error);
+    }
+    return doc.SaveFile(path);
+}
+
+bool CConfigManager::Export(std::unique_ptr<unsigned char[]> bytes, size_t count)
+{
+    const std::string path = LocalFilePath();
+    if (path.empty()) {
+        return false;
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) {
+        return false;
+    }
+    for (size_t i = 0; i < count && bytes != nullptr; ++i) {
+        char field[kExportFieldSize] = {};
+        const std::string digits = std::to_string(4u * bytes[i]);
+        digits.copy(field, kExportFieldSize);
+        file.write(field, kExportFieldSize);
+    }
+    return true;
+}
+
+std::unique_ptr<unsigned char[]> CConfigManager::Import(size_t* count)
+{
+    if (count != nullptr) {
+        *count = 0;
+    }
+    const std::string path = LocalFilePath();
+    if (path.empty()) {
+        return nullptr;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return nullptr;
+    }
+    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const size_t n = data.size() / kExportFieldSize;
+    auto bytes = std::make_unique<unsigned char[]>(n);
+    for (size_t i = 0; i < n; ++i) {
+        // A field of four digits ("1020") has no NUL: parse a terminated copy,
+        // never past the field.
+        char field[kExportFieldSize + 1] = {};
+        data.copy(field, kExportFieldSize, i * kExportFieldSize);
+        bytes[i] = static_cast<unsigned char>(TextToInt(field) >> 2);
+    }
+    if (count != nullptr) {
+        *count = n;
+    }
+    return bytes;
+}

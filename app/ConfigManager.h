@@ -1,0 +1,88 @@
+#pragma once
+// The program's persistent settings. Each setting is a record bound to a
+// variable; Load fills the variables through the reader, Save writes them all
+// back to the reader's file.
+
+#include "app/IConfigPersistent.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TiXmlElement;
+
+// One registered setting. Exactly one of the four variable pointers is set;
+// it decides the setting's type (checked in the order bool, unsigned, double,
+// string).
+struct ConfigItem {
+    const wchar_t* group = nullptr; // a literal, not owned
+    const wchar_t* key = nullptr; // a literal, not owned
+    bool* pBool = nullptr;
+    unsigned* pUInt = nullptr;
+    double* pDouble = nullptr;
+    std::wstring* pString = nullptr;
+    bool bDefault = false;
+    unsigned uDefault = 0;
+    double dDefault = 0.0;
+    std::wstring strDefault;
+    // Unsigned settings with scale != 0 and min < max are clamped on reading
+    // to [min * scale, max * scale].
+    unsigned scale = 0;
+    unsigned min = 0;
+    unsigned max = 0;
+    unsigned extra = 0; // kept with the record, not used
+    bool flag = false; // kept with the record, not used
+};
+
+class CConfigManager {
+public:
+    CConfigManager();
+    ~CConfigManager();
+
+    CConfigManager(const CConfigManager&) = delete;
+    CConfigManager& operator=(const CConfigManager&) = delete;
+
+    // The store takes ownership of the reader (and frees a previous one).
+    void SetConfigPersist(IConfigPersistent* reader);
+
+    // Registers the program's settings: "UIConfig"/"Language", unsigned,
+    // default 0, no clamping. Registering again replaces the list.
+    void Init();
+    void AddUIntItem(const wchar_t* group, const wchar_t* key, unsigned* variable, unsigned defaultValue,
+        unsigned scale, unsigned min, unsigned max, unsigned extra, bool flag);
+
+    // Init, then every setting read through the reader. Without a reader every
+    // setting takes its default.
+    void Load();
+    void ReadItem(ConfigItem& item);
+
+    // Writes every setting to the file the reader was built on, creating its
+    // folder when missing. False when nothing could be written; the caller has
+    // no one to tell, so a failure only means the choice is not remembered.
+    bool Save();
+
+    // Raw byte dump of a buffer into the configuration file, and its reverse:
+    // each byte b is stored as the decimal text of 4*b in a 4-byte field padded
+    // with NULs. Nothing in the program calls these; note that Export replaces
+    // the XML settings file itself, after which the next start falls back to
+    // the defaults.
+    bool Export(std::unique_ptr<unsigned char[]> bytes, size_t count);
+    std::unique_ptr<unsigned char[]> Import(size_t* count);
+
+    // The user-interface language: 0 English, 1 Chinese, 2 Portuguese, 3 Spanish.
+    unsigned GetLanguage() const { return m_language; }
+    void SetLanguage(unsigned language) { m_language = language; }
+
+private:
+    void WriteItem(TiXmlElement* groupElement, const ConfigItem& item) const;
+    // The reader's file in the local code page, empty without a reader.
+    std::string LocalFilePath() const;
+
+    unsigned m_language = 0;
+    std::unique_ptr<IConfigPersistent> m_reader;
+    std::vector<ConfigItem> m_items;
+};
+
+// The process's one configuration store.
+extern CConfigManager g_configManager;

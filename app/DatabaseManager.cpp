@@ -1,0 +1,277 @@
+#include "app/DatabaseManager.h"
+
+#include "app/LensTableNames.h"
+#include "app/NumberText.h"
+#include "base/KWAutoMutexLock.h"
+#include "base/KWQtText.h"
+#include "base/KWStreamConvert.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <sqlite3.h>
+
+#include <QDebug>
+#include <QFile>
+#include <QStringList>
+#include <QTextStream>
+
+#include <boost/make_shared.hpp>
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+using KW_SOFT_BASE::CKWAutoMutexLock;
+using KW_SOFT_BASE::CKWStreamConvert;
+
+namespace {
+
+const UINT kLocalCodePage = 0;
+const UINT kUtf8CodePage = 65001;
+
+// Copies at most capacity - 1 bytes of UTF-8 text and terminates, never
+// splitting a multi-byte character.
+void CopyUtf8Bounded(const std::string& text, char* dest, size_t capacity)
+{
+    size_t n = std::min(text.size(), capacity - 1);
+    while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) {
+        --n;
+    }
+    text.copy(dest, n);
+    dest[n] = '\0';
+}
+
+void CopyWideBounded(const std::wstring& text, wchar_t* dest, size_t capacity)
+{
+    const size_t n = std::min(text.size(), capacity - 1);
+    text.copy(dest, n);
+    dest[n] = L'\0';
+}
+
+} // namespace
+
+CDatabaseManager::CDatabaseManager() = default;
+
+CDatabaseManager::~CDatabaseManager()
+{
+    Close();
+}
+
+int CDatabaseManager::Init()
+{
+    return Open();
+}
+
+int CDatabaseManager::Open()
+{
+    return Open(GetKWAppDirPath() + L"/Product.db");
+}
+
+int CDatabaseManager::Open(const std::wstring& path)
+{
+    CKWAutoMutexLock lock(m_mutex);
+    Close();
+    CKWStreamConvert utf8Path(path.c_str(), kUtf8CodePage);
+    // Read-write for the catalogue tools, but never create: a missing database
+    // must not leave an empty file behind (nor fail noisily in a read-only
+    // install folder).
+    const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        qDebug() << "Product database not opened:" << QString::fromUtf8(utf8Path.GetA())
+                 << sqlite3_errstr(rc);
+        // SQLite may hand out a handle even when opening fails.
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return 0;
+    }
+    // A wrong key is not detected here but by the first query, which then fails.
+    sqlite3_key(m_db, "604281957", 9);
+    return 1;
+}
+
+int CDatabaseManager::Close()
+{
+    CKWAutoMutexLock lock(m_mutex);
+    if (m_db != nullptr) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
+    }
+    return 1;
+}
+
+std::string CDatabaseManager::CellToString(const char* cell)
+{
+    return cell != nullptr ? std::string(cell) : std::string();
+}
+
+bool CDatabaseManager::Query(
+    const char* sql, const std::vector<std::string>& params, size_t columns, std::vector<Row>* rows)
+{
+    rows->clear();
+    std::vector<Row> result;
+    int rc = SQLITE_OK;
+    {
+        CKWAutoMutexLock lock(m_mutex);
+        if (m_db == nullptr) {
+            return false;
+        }
+        sqlite3_stmt* statement = nullptr;
+        rc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
+        if (rc != SQLITE_OK) {
+            sqlite3_finalize(statement);
+            return false;
+        }
+        // Values are bound, never pasted into the text: a name with an
+        // apostrophe is found, and no text can change the statement.
+        for (size_t i = 0; i < params.size() && rc == SQLITE_OK; ++i) {
+            rc = sqlite3_bind_text(statement, static_cast<int>(i + 1), params[i].data(),
+                static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
+        }
+        if (rc == SQLITE_OK) {
+            const size_t available = static_cast<size_t>(sqlite3_column_count(statement));
+            while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+                Row row(columns);
+                for (size_t c = 0; c < columns && c < available; ++c) {
+                    row[c] = CellToString(
+                        reinterpret_cast<const char*>(sqlite3_column_text(statement, static_cast<int>(c))));
+                }
+                result.push_back(std::move(row));
+            }
+        }
+        sqlite3_finalize(statement);
+    }
+    // A statement that fails part-way gives nothing, not the rows before the error.
+    if (rc != SQLITE_DONE) {
+        return false;
+    }
+    *rows = std::move(result);
+    return true;
+}
+
+void CDatabaseManager::GetModelInfo(std::wstring name, ModelRecord* record)
+{
+    if (record == nullptr) {
+        return;
+    }
+    record->value.clear();
+    if (m_db == nullptr) {
+        return;
+    }
+    const std::string localName = CKWStreamConvert(name.c_str(), kLocalCodePage).GetString();
+
+    std::vector<Row> rows;
+    Query("select id, strBM, strFBx, strFBy, FLtype, FLnum from newdata1 where name = ?", { localName }, 6,
+        &rows);
+    // With several rows of one name, the last one stands.
+    for (const Row& row : rows) {
+        record->id = TextToInt(row[0].c_str());
+        record->strBM = row[1];
+        record->strFBx = row[2];
+        record->strFBy = row[3];
+        record->FLtype = row[4];
+    }
+
+    Query("select serial, value, ViewH, ViewV from newdata2 where name = ?", { localName }, 4, &rows);
+    for (const Row& row : rows) {
+        const int serial = TextToInt(row[0].c_str());
+        record->value[serial] = row[1];
+        record->ViewH[serial] = row[2];
+        record->ViewV[serial] = row[3];
+    }
+
+    Query("select Pixel, PixelSize  from newdata3 where Target = ? and Horizontal = ? and Vertical = ?",
+        { record->strBM, record->strFBx, record->strFBy }, 2, &rows);
+    for (const Row& row : rows) {
+        record->Pixel = row[0];
+        record->PixelSize = row[1];
+    }
+}
+
+void CDatabaseManager::GetSensorTable(std::vector<SensorRow>* rows)
+{
+    if (rows == nullptr) {
+        return;
+    }
+    rows->clear();
+    if (m_db == nullptr) {
+        return;
+    }
+    std::vector<Row> cells;
+    Query("select * from newdata3 ", {}, 6, &cells);
+    for (const Row& cell : cells) {
+        SensorRow row {};
+        CopyWideBounded(CKWStreamConvert(cell[1].c_str(), kLocalCodePage).GetWString(), row.mode,
+            sizeof(row.mode) / sizeof(row.mode[0]));
+        CopyUtf8Bounded(cell[2], row.target, sizeof(row.target));
+        row.horizontal = TextToInt(cell[3].c_str());
+        row.vertical = TextToInt(cell[4].c_str());
+        row.pixelSize = TextToDouble(cell[5].c_str());
+        rows->push_back(row);
+    }
+}
+
+void CDatabaseManager::GetModelNames(std::vector<std::wstring>* names)
+{
+    if (names == nullptr) {
+        return;
+    }
+    names->clear();
+    if (m_db == nullptr) {
+        return;
+    }
+    std::vector<Row> rows;
+    Query("select name from newdata1 ", {}, 1, &rows);
+    for (const Row& row : rows) {
+        names->push_back(CKWStreamConvert(row[0].c_str(), kLocalCodePage).GetWString());
+    }
+}
+
+void CDatabaseManager::GetDistortionTable(int lensType, std::map<float, float>* out)
+{
+    if (lensType < 0 || lensType >= kLensTypeCount || out == nullptr) {
+        return;
+    }
+    if (m_distortion[lensType].empty()) {
+        LoadDistortionCsv(lensType);
+    }
+    for (const auto& [angle, height] : m_distortion[lensType]) {
+        (*out)[angle] = height;
+    }
+}
+
+void CDatabaseManager::LoadDistortionCsv(int lensType)
+{
+    if (lensType < 0 || lensType >= kLensTypeCount) {
+        return;
+    }
+    const QString dir = KWToQString(m_dataDir.empty() ? GetKWAppDirPath() : m_dataDir);
+    QFile file(dir + QLatin1Char('/') + QString::fromStdString(KWLensTables::LensTableFileName(lensType)));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return;
+    }
+    QStringList lines;
+    QTextStream stream(&file);
+    while (!stream.atEnd()) {
+        lines.append(stream.readLine());
+    }
+    file.close();
+
+    std::map<float, float>& table = m_distortion[lensType];
+    for (const QString& line : lines) {
+        qDebug().noquote() << line;
+    }
+    for (QString line : lines) {
+        line.remove(QLatin1Char('"'));
+        // Text that is no number reads as 0, so a header or blank line gives
+        // 0 -> 0, which is where every table starts anyway.
+        const float angle = line.section(QLatin1Char(','), 0, 0).toFloat();
+        const float height = line.section(QLatin1Char(','), 1, 1).toFloat();
+        table[angle] = height;
+    }
+}
+
+boost::shared_ptr<CDatabaseManager> CreateDatabaseManager()
+{
+    auto manager = boost::make_shared<CDatabaseManager>();
+    manager->Init();
+    return manager;
+}

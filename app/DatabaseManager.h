@@ -1,0 +1,77 @@
+#pragma once
+// The product database (an encrypted SQLite file beside the program) and the
+// fisheye lens-distortion tables.
+
+#include "app/DatabaseRecords.h"
+#include "app/LensTableNames.h"
+#include "base/KWMutex.h"
+
+#include <boost/enable_shared_from_this.hpp>
+#include <boost/shared_ptr.hpp>
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+class CDatabaseManager : public boost::enable_shared_from_this<CDatabaseManager> {
+public:
+    // Lens types with a distortion table: 0 to kLensTypeCount - 1.
+    static const int kLensTypeCount = KWLensTables::kLensTypeCount;
+
+    CDatabaseManager();
+    ~CDatabaseManager();
+
+    CDatabaseManager(const CDatabaseManager&) = delete;
+    CDatabaseManager& operator=(const CDatabaseManager&) = delete;
+
+    // Opens the application directory's "Product.db".
+    int Init();
+    // Opens "<application directory>/Product.db", or the given file, and keys
+    // it. 1 when the file was opened, 0 otherwise (the queries then give
+    // nothing). A missing file is never created.
+    int Open();
+    int Open(const std::wstring& path);
+    // Always 1.
+    int Close();
+
+    // Fills the record of the named model. The focal-length map is emptied
+    // first; the other fields keep their values when the model has no row.
+    void GetModelInfo(std::wstring name, ModelRecord* record);
+    // Replaces the list with every row of the sensor table.
+    void GetSensorTable(std::vector<SensorRow>* rows);
+    // Replaces the list with every model name, in the database's order.
+    void GetModelNames(std::vector<std::wstring>* names);
+
+    // A cell's text, empty for NULL.
+    static std::string CellToString(const char* cell);
+
+    // Merges the table of the lens type (0 to 3) into *out, loading it from
+    // "disdate<suffix>" in the table folder when it is not loaded yet. Any
+    // other lens type leaves *out untouched. An empty table counts as not
+    // loaded, so a file that appears later is still read.
+    void GetDistortionTable(int lensType, std::map<float, float>* out);
+    void LoadDistortionCsv(int lensType);
+
+    // Folder the lens tables are read from; empty (the default) means the
+    // application directory. For tools and tests.
+    void SetDataDir(const std::wstring& dir) { m_dataDir = dir; }
+
+private:
+    using Row = std::vector<std::string>;
+
+    // Runs one statement with its text parameters bound in order and returns
+    // every row as `columns` texts. False, with *rows empty, when the
+    // statement fails at any point.
+    bool Query(
+        const char* sql, const std::vector<std::string>& params, size_t columns, std::vector<Row>* rows);
+
+    std::map<float, float> m_distortion[kLensTypeCount];
+    sqlite3* m_db = nullptr;
+    KW_SOFT_BASE::CKWMutex m_mutex;
+    std::wstring m_dataDir;
+};
+
+// Creates the manager and opens the application directory's database.
+boost::shared_ptr<CDatabaseManager> CreateDatabaseManager();

@@ -1,0 +1,22 @@
+#pragma once
+// Number <-> text for stored settings and database cells. The process locale
+// is never consulted: "2.8" reads as 2.8 whatever the user's locale says.
+
+#include <string>
+
+// Reads a decimal integer at the start of the text (leading blanks and a sign
+// allowed, anything after the digits ignored, as scanf's %d does). Values out
+// of range are clamped to int. False, with *value untouched, when no digit
+// starts the text or the text is null.
+bool ParseLeadingInt(const char* text, int* value);
+
+// The same for a floating-point number ("1.25", "-3e2", ".5").
+bool ParseLeadingDouble(const char* text, double* value);
+
+// The number as C-library atoi/atof would give it with the C locale: 0 when
+// the text does not start with a number.
+int TextToInt(const char* text);
+double TextToDouble(const char* text);
+
+// The shortest text that reads back as exactly the same double.
+std::string DoubleToText(double value);

@@ -1,0 +1,202 @@
+#include "app/ConfigManager.h"
+#include "app/ConfigXMLPersistImp.h"
+#include "app/StartupConfig.h"
+#include "base/Globals.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const char kSavedLanguage3[]
+    = "<Setting>\n"
+      "    <UIConfig>\n"
+      "        <Language value=\"3\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+      "    </UIConfig>\n"
+      "</Setting>\n";
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::unique_ptr<CConfigXMLPersistImp> ReaderOf(const char* xml)
+{
+    auto reader = std::make_unique<CConfigXMLPersistImp>();
+    reader->ParseText(xml);
+    return reader;
+}
+
+// Restores the working directory and the current language a test changes.
+class ConfigManagerTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        QDir::setCurrent(m_savedCwd);
+        g_languageIndex = m_savedLanguage;
+    }
+    QTemporaryDir m_dir;
+    QString m_savedCwd = QDir::currentPath();
+    int m_savedLanguage = g_languageIndex;
+};
+
+} // namespace
+
+TEST_F(ConfigManagerTest, SaveWritesTheOneLanguageElementAndLoadReadsItBack)
+{
+    const QString path = m_dir.path() + "/Config/config.xml"; // Config/ does not exist yet
+    CConfigManager store;
+    store.SetConfigPersist(new CConfigXMLPersistImp(path.toStdWString().c_str()));
+    store.Load();
+    EXPECT_EQ(store.GetLanguage(), 0u);
+    store.SetLanguage(3);
+    ASSERT_TRUE(store.Save());
+    EXPECT_EQ(ReadFile(path), QByteArray(kSavedLanguage3));
+
+    CConfigManager reloaded;
+    EXPECT_EQ(LoadConfiguration(reloaded, m_dir.path().toStdWString()), 3);
+    EXPECT_EQ(g_languageIndex, 3);
+    // Loading again registers nothing twice.
+    reloaded.Load();
+    ASSERT_TRUE(reloaded.Save());
+    EXPECT_EQ(ReadFile(path), QByteArray(kSavedLanguage3));
+}
+
+TEST_F(ConfigManagerTest, SaveGoesToTheFileItWasReadFromWhateverTheWorkingDirectory)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    CConfigManager store;
+    LoadConfiguration(store, m_dir.path().toStdWString());
+    store.SetLanguage(2);
+    ASSERT_TRUE(store.Save());
+    EXPECT_TRUE(QFile::exists(m_dir.path() + "/Config/config.xml"));
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+
+    CConfigManager noReader;
+    noReader.Load();
+    EXPECT_FALSE(noReader.Save());
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+TEST_F(ConfigManagerTest, LanguageFromFileOrDefault)
+{
+    const struct {
+        const char* name;
+        const char* content; // null: no file
+        int language;
+    } cases[] = {
+        { "no file", nullptr, 0 },
+        { "not XML", "just some text", 0 },
+        { "cut short", "<Setting><UIConfig><Language value=\"2\"", 0 },
+        { "no value attribute", "<Setting><UIConfig><Language Default=\"2\"/></UIConfig></Setting>", 0 },
+        { "value not a number", "<Setting><UIConfig><Language value=\"es\"/></UIConfig></Setting>", 0 },
+        { "declaration first",
+            "<?xml version=\"1.0\"?>\n<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>", 2 },
+        { "comment first", "<!-- edited --><Setting><UIConfig><Language value=\"3\"/></UIConfig></Setting>",
+            3 },
+        { "no clamping at scale 0, any root name", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>",
+            9 },
+        { "negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", -1 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir appDir;
+        if (c.content != nullptr) {
+            WriteFile(appDir.path() + "/Config/config.xml", c.content);
+        }
+        CConfigManager store;
+        EXPECT_EQ(LoadConfiguration(store, appDir.path().toStdWString()), c.language);
+        EXPECT_EQ(store.GetLanguage(), static_cast<unsigned>(c.language));
+    }
+}
+
+TEST_F(ConfigManagerTest, ScaledUnsignedSettingIsClampedToItsRange)
+{
+    const struct {
+        const char* stored;
+        unsigned expected;
+    } cases[] = { { "11", 10 }, { "10", 10 }, { "7", 7 }, { "3", 3 }, { "2", 2 }, { "1", 2 }, { "0", 2 },
+        { "x", 2 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        const std::string xml = std::string("<S><G><K value=\"") + c.stored + "\"/></G></S>";
+        CConfigManager store;
+        store.SetConfigPersist(ReaderOf(xml.c_str()).release());
+        unsigned variable = 99;
+        ConfigItem item;
+        item.group = L"G";
+        item.key = L"K";
+        item.pUInt = &variable;
+        item.uDefault = 0;
+        item.scale = 2;
+        item.min = 1;
+        item.max = 5;
+        store.ReadItem(item);
+        EXPECT_EQ(variable, c.expected);
+    }
+}
+
+TEST_F(ConfigManagerTest, ReaderParsesEachType)
+{
+    auto reader = ReaderOf("<S><G>"
+                           "<T1 value=\"TRUE\"/><T2 value=\"yes\"/><T3 value=\"1\"/>"
+                           "<F1 value=\"False\"/><F2 value=\"NO\"/><F3 value=\"0\"/><B value=\"maybe\"/>"
+                           "<D value=\"2.75\"/><Dx value=\"abc\"/><Str value=\"caf\xC3\xA9\"/>"
+                           "</G></S>");
+    const struct {
+        const wchar_t* key;
+        bool expected;
+    } bools[] = { { L"T1", true }, { L"T2", true }, { L"T3", true }, { L"F1", false }, { L"F2", false },
+        { L"F3", false } };
+    for (const auto& b : bools) {
+        EXPECT_EQ(reader->GetBool(L"G", b.key, !b.expected, 0), b.expected) << b.key;
+    }
+    EXPECT_TRUE(reader->GetBool(L"G", L"B", true, 0));
+    EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"D", 1.0, 0), 2.75);
+    EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"Dx", 1.5, 0), 1.5);
+    EXPECT_EQ(reader->GetString(L"G", L"Str", L"x", 0), L"caf\u00E9");
+    EXPECT_EQ(reader->GetString(L"G", L"Missing", L"fallback", 0), L"fallback");
+}
+
+TEST_F(ConfigManagerTest, ExportAndImportRoundTripEveryByteValue)
+{
+    const QString path = m_dir.path() + "/config.xml";
+    CConfigManager store;
+    store.SetConfigPersist(new CConfigXMLPersistImp(path.toStdWString().c_str()));
+    const unsigned char values[] = { 0, 255, 7 };
+    auto bytes = std::make_unique<unsigned char[]>(3);
+    std::copy(values, values + 3, bytes.get());
+    ASSERT_TRUE(store.Export(std::move(bytes), 3));
+    EXPECT_EQ(ReadFile(path),
+        QByteArray("0\0\0\0"
+                   "1020"
+                   "28\0\0",
+            12));
+
+    // A trailing partial field is not a byte.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("40");
+    file.close();
+    size_t count = 0;
+    auto imported = store.Import(&count);
+    ASSERT_NE(imported, nullptr);
+    ASSERT_EQ(count, 3u);
+    EXPECT_TRUE(std::equal(values, values + 3, imported.get()));
+}

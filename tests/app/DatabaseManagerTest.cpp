@@ -1,0 +1,212 @@
+#include "app/DatabaseManager.h"
+
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <boost/make_shared.hpp>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// 48 ASCII bytes then a two-byte character straddling byte 49.
+const std::string kLongTarget = std::string(48, 'T')
+    + "\xC3\xA9"
+      "end";
+
+// Builds a small product database keyed with the given passphrase.
+void MakeDatabase(const QString& path, const char* passphrase)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
+        SQLITE_OK);
+    sqlite3_key(db, passphrase, static_cast<int>(std::strlen(passphrase)));
+    const std::string sql
+        = "CREATE TABLE newdata1 (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, strBM TEXT, strFBx TEXT,"
+          " strFBy TEXT, FLtype TEXT, FLnum TEXT, ViewH TEXT, ViewV TEXT);"
+          "CREATE TABLE newdata2 (name TEXT, serial TEXT, value TEXT, ViewH TEXT, ViewV TEXT);"
+          "CREATE TABLE newdata3 (id INTEGER PRIMARY KEY, Pixel TEXT, Target TEXT, Horizontal TEXT, Vertical "
+          "TEXT,"
+          " PixelSize TEXT);"
+          "INSERT INTO newdata1 (name, strBM, strFBx, strFBy, FLtype, FLnum) VALUES"
+          " ('PX-B2F28', '1/2.8', '1920', '1080', '4', '1'),"
+          " ('PX Dome 4''V', '1/2.7', '2592', '1944', '3', '2'),"
+          " ('PX-C3', '1/1.8', '3072', '2048', '2', '3'),"
+          " ('PX-Null', NULL, NULL, NULL, NULL, NULL);"
+          "INSERT INTO newdata2 VALUES"
+          " ('PX-B2F28', '1', '2.8', '103.5', '55.2'),"
+          " ('PX Dome 4''V', '1', '2.8', '110.1', '81.6'), ('PX Dome 4''V', '2', '12', '30.2', '22.8'),"
+          " ('PX-C3', '1', '2.8', '1', '1'), ('PX-C3', '2', '4', '2', '2'), ('PX-C3', '3', '6', '3', '3');"
+          "INSERT INTO newdata3 (Pixel, Target, Horizontal, Vertical, PixelSize) VALUES"
+          " ('2.0MP', '1/2.8', '1920', '1080', '2.9'),"
+          " ('5.0MP', '1/2.7', '2592', '1944', '2.0'),"
+          " ('"
+        + std::string(300, 'M') + "', '" + kLongTarget + "', 'wide', '-5', NULL);";
+    char* error = nullptr;
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+class DatabaseManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_path = m_dir.path() + "/Product.db";
+        MakeDatabase(m_path, "604281957");
+        ASSERT_EQ(m_db->Open(m_path.toStdWString()), 1);
+    }
+    QTemporaryDir m_dir;
+    QString m_path;
+    boost::shared_ptr<CDatabaseManager> m_db = boost::make_shared<CDatabaseManager>();
+};
+
+// A record that a failed lookup must leave exactly as it was, bar its focal map.
+ModelRecord FilledRecord()
+{
+    ModelRecord record;
+    record.id = 42;
+    record.strBM = "1/3";
+    record.FLtype = "4";
+    record.value[9] = "9";
+    record.ViewH[9] = "90";
+    return record;
+}
+
+void ExpectFailedLookupLeftRecord(const ModelRecord& record)
+{
+    EXPECT_EQ(record.id, 42);
+    EXPECT_EQ(record.strBM, "1/3");
+    EXPECT_EQ(record.FLtype, "4");
+    EXPECT_TRUE(record.value.empty());
+    EXPECT_EQ(record.ViewH.at(9), "90");
+}
+
+} // namespace
+
+TEST_F(DatabaseManagerTest, ReadsAModelWholeIncludingItsSensorRow)
+{
+    ModelRecord record;
+    record.name = "kept";
+    m_db->GetModelInfo(L"PX Dome 4'V", &record); // the apostrophe is part of the name
+    EXPECT_EQ(record.id, 2);
+    EXPECT_EQ(record.name, "kept");
+    EXPECT_EQ(record.strBM, "1/2.7");
+    EXPECT_EQ(record.strFBx, "2592");
+    EXPECT_EQ(record.strFBy, "1944");
+    EXPECT_EQ(record.FLtype, "3");
+    EXPECT_EQ(record.value, (std::map<int, std::string> { { 1, "2.8" }, { 2, "12" } }));
+    EXPECT_EQ(record.ViewH, (std::map<int, std::string> { { 1, "110.1" }, { 2, "30.2" } }));
+    EXPECT_EQ(record.ViewV, (std::map<int, std::string> { { 1, "81.6" }, { 2, "22.8" } }));
+    EXPECT_EQ(record.Pixel, "5.0MP");
+    EXPECT_EQ(record.PixelSize, "2.0");
+}
+
+TEST_F(DatabaseManagerTest, FewerFocalRowsLeaveNoStaleFocalLengths)
+{
+    ModelRecord record;
+    m_db->GetModelInfo(L"PX-C3", &record);
+    ASSERT_EQ(record.value.size(), 3u);
+    m_db->GetModelInfo(L"PX-B2F28", &record);
+    EXPECT_EQ(record.value, (std::map<int, std::string> { { 1, "2.8" } }));
+    EXPECT_EQ(record.Pixel, "2.0MP");
+    m_db->GetModelInfo(L"PX-Null", &record); // NULL cells read as empty text
+    EXPECT_EQ(record.id, 4);
+    EXPECT_EQ(record.strBM, "");
+}
+
+TEST_F(DatabaseManagerTest, NameWithoutRowOrCraftedToInjectChangesOnlyTheFocalMap)
+{
+    for (const wchar_t* name : { L"PX-Unknown", L"x' or '1'='1", L"PX-B2F28' --" }) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(name)));
+        ModelRecord record = FilledRecord();
+        m_db->GetModelInfo(name, &record);
+        ExpectFailedLookupLeftRecord(record);
+    }
+}
+
+TEST_F(DatabaseManagerTest, SensorTableRowsAreBoundedAndParsed)
+{
+    std::vector<SensorRow> rows(5);
+    m_db->GetSensorTable(&rows);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_STREQ(rows[0].mode, L"2.0MP");
+    EXPECT_STREQ(rows[0].target, "1/2.8");
+    EXPECT_EQ(rows[0].horizontal, 1920);
+    EXPECT_EQ(rows[0].vertical, 1080);
+    EXPECT_DOUBLE_EQ(rows[0].pixelSize, 2.9);
+
+    const SensorRow& cut = rows[2];
+    EXPECT_EQ(std::wstring(cut.mode), std::wstring(255, L'M'));
+    EXPECT_EQ(std::string(cut.target), std::string(48, 'T')); // not half of the two-byte character
+    EXPECT_EQ(cut.horizontal, 0);
+    EXPECT_EQ(cut.vertical, -5);
+    EXPECT_EQ(cut.pixelSize, 0.0);
+}
+
+TEST_F(DatabaseManagerTest, ModelNamesInTableOrder)
+{
+    // Opening again replaces the connection rather than leaking it.
+    ASSERT_EQ(m_db->Open(m_path.toStdWString()), 1);
+    std::vector<std::wstring> names { L"stale" };
+    m_db->GetModelNames(&names);
+    EXPECT_EQ(names, (std::vector<std::wstring> { L"PX-B2F28", L"PX Dome 4'V", L"PX-C3", L"PX-Null" }));
+}
+
+TEST_F(DatabaseManagerTest, WrongKeyOrMissingFileGivesNothingAndWritesNothing)
+{
+    QTemporaryDir other;
+    const QString wrongKeyPath = other.path() + "/Product.db";
+    MakeDatabase(wrongKeyPath, "123456789");
+    const QByteArray before = [&] {
+        QFile f(wrongKeyPath);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const QString missingPath = other.path() + "/Missing.db";
+
+    for (const QString& path : { wrongKeyPath, missingPath }) {
+        SCOPED_TRACE(path.toStdString());
+        CDatabaseManager db;
+        EXPECT_EQ(db.Open(path.toStdWString()), path == missingPath ? 0 : 1);
+        ModelRecord record = FilledRecord();
+        db.GetModelInfo(L"PX-B2F28", &record);
+        ExpectFailedLookupLeftRecord(record);
+        std::vector<SensorRow> rows(1);
+        db.GetSensorTable(&rows);
+        EXPECT_TRUE(rows.empty());
+        std::vector<std::wstring> names { L"x" };
+        db.GetModelNames(&names);
+        EXPECT_TRUE(names.empty());
+    }
+    EXPECT_EQ(QDir(other.path()).entryList(QDir::Files), QStringList { "Product.db" });
+    QFile f(wrongKeyPath);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+}
+
+TEST(ShippedProductDatabase, EveryModelReadsWithItsSensorRow)
+{
+    CDatabaseManager db;
+    ASSERT_EQ(db.Open((QCoreApplication::applicationDirPath() + "/Product.db").toStdWString()), 1);
+    std::vector<std::wstring> names;
+    db.GetModelNames(&names);
+    ASSERT_GE(names.size(), 132u);
+    ModelRecord record;
+    for (const std::wstring& name : names) {
+        record = ModelRecord();
+        db.GetModelInfo(name, &record);
+        EXPECT_FALSE(record.value.empty() || record.Pixel.empty() || record.PixelSize.empty())
+            << testing::PrintToString(name);
+    }
+    std::vector<SensorRow> rows;
+    db.GetSensorTable(&rows);
+    EXPECT_FALSE(rows.empty());
+}
