@@ -38,16 +38,12 @@ TEST(CopyDataText, UnterminatedTextIsReadOnlyUpToItsByteCount)
     EXPECT_EQ(CopyDataText(&shorter), L"a/b");
 }
 
-TEST(CopyDataText, StopsAtAnEmbeddedTerminator)
+TEST(CopyDataText, StopsAtAnEmbeddedTerminatorAndReadsNothingWithoutData)
 {
     char text[] = { 'x', '\0', 'y', 'z' };
     const COPYDATASTRUCT record = Record(text, sizeof(text));
     EXPECT_EQ(CopyDataText(&record), L"x");
-}
 
-TEST(CopyDataText, NothingToReadGivesAnEmptyText)
-{
-    char text[] = "ignored";
     const COPYDATASTRUCT noData = Record(nullptr, 8);
     const COPYDATASTRUCT noBytes = Record(text, 0);
     EXPECT_EQ(CopyDataText(nullptr), L"");

@@ -45,16 +45,6 @@ TEST(MainFrameLayout, ScaleTwoDoublesAllButTheFixedMargins)
     EXPECT_TRUE(SameRect(layout.ppmArea, { 1410, 1184, 2008, 1408 }));
 }
 
-TEST(MainFrameLayout, ToolButtonsStayCentredOnASmallWindow)
-{
-    // The offscreen screen's window (800 x 600 gives screen scale 0.784);
-    // the pair is centred in the width less the two 10-pixel margins.
-    const MainFrameLayout layout = ComputeMainFrameLayout(804, 569, 1.0f);
-    EXPECT_EQ(layout.ipcButton.left, 62);
-    EXPECT_EQ((804 - 20) - layout.fishButton.right, 62);
-    EXPECT_EQ(layout.fishButton.left - layout.ipcButton.right, 100);
-}
-
 TEST(MainFrameLayout, MainWindowSizeFollowsTheScreenScale)
 {
     const struct {

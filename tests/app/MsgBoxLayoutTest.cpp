@@ -60,13 +60,4 @@ TEST(MsgBoxLayout, TextHeightFollowsTheTextAboveAThirtyPixelFloor)
     EXPECT_EQ(empty.text.Height(), 30);
 }
 
-TEST(MsgBoxLayout, ScaleTwoDoublesSizesAndGaps)
-{
-    const MsgBoxLayout layout = ComputeMsgBoxLayout(1, 300, 32, 2.0f);
-    EXPECT_TRUE(SameRect(layout.text, { 40, 90, 340, 142 }));
-    EXPECT_TRUE(SameRect(layout.ok, { 140, 162, 300, 210 }));
-    EXPECT_TRUE(SameRect(layout.cancel, { 340, 162, 500, 210 }));
-    EXPECT_TRUE(SameRect(layout.dialog, { 0, 0, 640, 250 }));
-}
-
 } // namespace

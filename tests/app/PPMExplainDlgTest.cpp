@@ -87,22 +87,6 @@ TEST_F(PPMExplainDlgTest, RetranslationChangesTheSecondDescriptionAndKeepsFeet)
     EXPECT_EQ(TextOf(explain->GetRowDescription(1)), translate(L"Face detection, plate number detection."));
 }
 
-TEST_F(PPMExplainDlgTest, GridAtTheDesignSize)
-{
-    int cx = 794;
-    int cy = 494;
-    explain->OnDlgSize(0, cx, cy);
-    const QPoint pictures[] = { { 30, 50 }, { 431, 50 }, { 30, 244 }, { 431, 244 } };
-    for (int row = 0; row < CPPMExplainDlgEventImp::kRowCount; ++row) {
-        QWidget* picture = dynamic_cast<QWidget*>(explain->GetRowPicture(row));
-        ASSERT_NE(picture, nullptr);
-        EXPECT_EQ(picture->pos(), pictures[row]) << row;
-    }
-    QWidget* ok = dynamic_cast<QWidget*>(explain->GetOKButton());
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->pos(), QPoint(684, 439));
-}
-
 TEST_F(PPMExplainDlgTest, OKAcceptsAndEscapeHides)
 {
     CKWDialog* dialog = explain->GetDlg();

@@ -30,15 +30,6 @@ TEST(PPMExplainLayout, TwoByTwoGridInTheDesignSize)
     EXPECT_TRUE(SameRect(layout.ok, { 684, 439, 764, 463 }));
 }
 
-TEST(PPMExplainLayout, ScaleTwoKeepsTheGridInItsDoubledWindow)
-{
-    const PPMExplainLayout layout = ComputePPMExplainLayout(1588, 988, 2.0f);
-    EXPECT_TRUE(SameRect(layout.close, { 1503, 40, 1542, 79 }));
-    EXPECT_TRUE(SameRect(layout.picture[0], { 60, 100, 360, 420 }));
-    EXPECT_TRUE(SameRect(layout.picture[3], { 862, 488, 1162, 808 }));
-    EXPECT_TRUE(SameRect(layout.ok, { 1368, 878, 1528, 926 }));
-}
-
 TEST(PPMExplainTexts, TitlesInMetresOrFeetAndTheSecondDescriptionAfterRetranslation)
 {
     const struct {
