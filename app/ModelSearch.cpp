@@ -52,8 +52,8 @@ std::wstring ModelSearchQuery(const std::wstring& text)
     return ModelSearchText(text, kModelQueryBytes);
 }
 
-std::vector<std::wstring> FindModels(const std::vector<std::wstring>& names, const std::vector<std::wstring>& keys,
-    const std::wstring& query)
+std::vector<std::wstring> FindModels(
+    const std::vector<std::wstring>& names, const std::vector<std::wstring>& keys, const std::wstring& query)
 {
     std::vector<std::wstring> found;
     const std::size_t count = std::min(names.size(), keys.size());

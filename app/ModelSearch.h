@@ -26,8 +26,8 @@ std::wstring ModelSearchQuery(const std::wstring& text);
 
 // Every name, in order, whose key (keys[i] belongs to names[i]) contains the
 // query. Names without a key are not found.
-std::vector<std::wstring> FindModels(const std::vector<std::wstring>& names, const std::vector<std::wstring>& keys,
-    const std::wstring& query);
+std::vector<std::wstring> FindModels(
+    const std::vector<std::wstring>& names, const std::vector<std::wstring>& keys, const std::wstring& query);
 
 // How many entries of a list of listSize entries page (from 1) shows.
 int ModelPageEntryCount(std::size_t listSize, int page);

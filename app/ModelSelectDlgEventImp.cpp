@@ -42,8 +42,8 @@ CKWRect RectAt(int x, int y, int width, int height)
     return CKWRect(x, y, x + width, y + height);
 }
 
-void FillButtonStyle(ImageButtonStyle& style, const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed,
-    const wchar_t* disabled)
+void FillButtonStyle(ImageButtonStyle& style, const wchar_t* normal, const wchar_t* hover,
+    const wchar_t* pressed, const wchar_t* disabled)
 {
     style.strNormal = normal;
     style.strHover = hover;
@@ -232,7 +232,8 @@ void CModelSelectDlgEventImp::CreateControls()
     m_pPrevPageButton = CreateKWButton(nullptr);
     if (m_pPrevPageButton != nullptr) {
         ImageButtonStyle style;
-        FillButtonStyle(style, L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
+        FillButtonStyle(
+            style, L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
         m_pPrevPageButton->SetSkin(&style);
         m_pPrevPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelPrevPage);
         m_pPrevPageButton->EnableWindow(0);
@@ -241,7 +242,8 @@ void CModelSelectDlgEventImp::CreateControls()
     m_pNextPageButton = CreateKWButton(nullptr);
     if (m_pNextPageButton != nullptr) {
         ImageButtonStyle style;
-        FillButtonStyle(style, L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
+        FillButtonStyle(
+            style, L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
         m_pNextPageButton->SetSkin(&style);
         m_pNextPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelNextPage);
     }
@@ -326,7 +328,8 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
         }
         const int column = i % kRadioColumns;
         const int row = i / kRadioColumns;
-        CKWRect rect = RectAt(Scaled(30) + column * Scaled(230), Scaled(60) + row * Scaled(32), Scaled(200), Scaled(24));
+        CKWRect rect = RectAt(
+            Scaled(30) + column * Scaled(230), Scaled(60) + row * Scaled(32), Scaled(200), Scaled(24));
         radio->MoveWindow(rect, 0);
     }
 }
@@ -544,7 +547,8 @@ int CModelSelectDlgEventImp::ChosenPosition() const
 
 void CModelSelectDlgEventImp::RADIO_OnClicked(int kind, int id, POINT /*point*/)
 {
-    if (id < static_cast<int>(kIdModelFirstRadio) || id >= static_cast<int>(kIdModelFirstRadio) + kRadioCount) {
+    if (id < static_cast<int>(kIdModelFirstRadio)
+        || id >= static_cast<int>(kIdModelFirstRadio) + kRadioCount) {
         return;
     }
     CKWRadioBox* radio = m_radios[static_cast<size_t>(id - static_cast<int>(kIdModelFirstRadio))];

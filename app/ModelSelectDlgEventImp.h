@@ -49,7 +49,8 @@ public:
 
     // Shows text with caption over parent and returns the box's result; the
     // application's message box unless replaced (tests watch it).
-    using MessageBoxFn = std::function<int(const std::wstring& text, const std::wstring& caption, void* parent)>;
+    using MessageBoxFn
+        = std::function<int(const std::wstring& text, const std::wstring& caption, void* parent)>;
 
     explicit CModelSelectDlgEventImp(const boost::shared_ptr<IModelSelectDlgOwner>& owner);
     ~CModelSelectDlgEventImp() override;
@@ -59,7 +60,8 @@ public:
 
     // make_shared, then CreateDialogWindow. Empty when the dialog cannot be
     // made, so that the caller can treat the run as cancelled.
-    static boost::shared_ptr<CModelSelectDlgEventImp> CreateInstance(const boost::shared_ptr<IModelSelectDlgOwner>& owner);
+    static boost::shared_ptr<CModelSelectDlgEventImp> CreateInstance(
+        const boost::shared_ptr<IModelSelectDlgOwner>& owner);
     // Creates the dialog, hidden, under the owner's window. Returns 1, or 0
     // when the dialog cannot be made.
     int CreateDialogWindow();
@@ -115,11 +117,11 @@ public:
     CKWStatic* GetPageNumberStatic() const { return m_pPageNumberStatic; }
 
     KW_BEGIN_MSGMAP(CModelSelectDlgEventImp)
-        KW_COMMAND(kIdModelSearch, OnSearch)
-        KW_COMMAND(kIdModelPrevPage, OnPrevPage)
-        KW_COMMAND(kIdModelNextPage, OnNextPage)
-        KW_COMMAND(kIdModelOK, OnOK)
-        KW_COMMAND(kIdModelClose, OnClose)
+    KW_COMMAND(kIdModelSearch, OnSearch)
+    KW_COMMAND(kIdModelPrevPage, OnPrevPage)
+    KW_COMMAND(kIdModelNextPage, OnNextPage)
+    KW_COMMAND(kIdModelOK, OnOK)
+    KW_COMMAND(kIdModelClose, OnClose)
     KW_END_MSGMAP()
 
 private:

@@ -37,9 +37,11 @@ TEST(ModelSearch, KeysAndQueriesAreCutAndLowerCased)
         std::wstring expected;
     } cases[] = {
         { "ASCII capitals lowered", L"IPC-B2K-Z28", 28, L"ipc-b2k-z28" },
-        { "key keeps 28 bytes", L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", 28, L"abcdefghijklmnopqrstuvwxyz01" },
+        { "key keeps 28 bytes", L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", 28,
+            L"abcdefghijklmnopqrstuvwxyz01" },
         { "non-ASCII letters keep their case", L"\u00C9TOILE", 28, L"\u00C9toile" },
-        { "cut before a Chinese character that does not fit", L"ABCDEFGHIJKLMNOPQRSTUVWXY\u6A21", 27, L"abcdefghijklmnopqrstuvwxy" },
+        { "cut before a Chinese character that does not fit", L"ABCDEFGHIJKLMNOPQRSTUVWXY\u6A21", 27,
+            L"abcdefghijklmnopqrstuvwxy" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -51,10 +51,22 @@ std::vector<std::wstring> MakeNames(int count)
     return names;
 }
 
-QWidget* WidgetOf(CKWButton* control) { return dynamic_cast<QWidget*>(control); }
-QWidget* WidgetOf(CKWRadioBox* control) { return dynamic_cast<QWidget*>(control); }
-QWidget* WidgetOf(CKWEditCtrl* control) { return dynamic_cast<QWidget*>(control); }
-QWidget* WidgetOf(CKWStatic* control) { return dynamic_cast<QWidget*>(control); }
+QWidget* WidgetOf(CKWButton* control)
+{
+    return dynamic_cast<QWidget*>(control);
+}
+QWidget* WidgetOf(CKWRadioBox* control)
+{
+    return dynamic_cast<QWidget*>(control);
+}
+QWidget* WidgetOf(CKWEditCtrl* control)
+{
+    return dynamic_cast<QWidget*>(control);
+}
+QWidget* WidgetOf(CKWStatic* control)
+{
+    return dynamic_cast<QWidget*>(control);
+}
 
 std::wstring StaticText(CKWStatic* control)
 {
@@ -146,7 +158,8 @@ protected:
 
     std::vector<std::wstring> Slice(size_t from, size_t to) const
     {
-        return std::vector<std::wstring>(names.begin() + static_cast<long>(from), names.begin() + static_cast<long>(to));
+        return std::vector<std::wstring>(
+            names.begin() + static_cast<long>(from), names.begin() + static_cast<long>(to));
     }
 
     boost::shared_ptr<FakeOwner> owner;
@@ -350,7 +363,8 @@ TEST_F(ModelSelectDlgTest, EscapeAndCloseCancel)
         std::function<void()> action;
     } cases[] = {
         { "Escape", [this] { QTest::keyClick(Window(), Qt::Key_Escape); } },
-        { "Escape in the search field", [this] { QTest::keyClick(WidgetOf(dlg->GetSearchEdit()), Qt::Key_Escape); } },
+        { "Escape in the search field",
+            [this] { QTest::keyClick(WidgetOf(dlg->GetSearchEdit()), Qt::Key_Escape); } },
         { "close button", [this] { Click(WidgetOf(dlg->GetCloseButton())); } },
     };
     for (const auto& c : cases) {
@@ -377,7 +391,8 @@ TEST_F(ModelSelectDlgTest, NamesStartRightOfTheirMark)
     QWidget* radio = WidgetOf(dlg->GetRadio(0));
     dynamic_cast<CKWQTRadioBox*>(dlg->GetRadio(0))->SetTextColor(0x0000FF, 0);
     const QImage image = KWGrabImage(radio);
-    const QRect ink = KWInkBox(image.copy(16, 0, image.width() - 16, image.height()), image.pixelColor(image.width() - 1, 0));
+    const QRect ink = KWInkBox(
+        image.copy(16, 0, image.width() - 16, image.height()), image.pixelColor(image.width() - 1, 0));
     ASSERT_FALSE(ink.isNull());
     // The whole name is drawn, just right of the 16-pixel mark.
     EXPECT_GT(ink.left(), 0);
