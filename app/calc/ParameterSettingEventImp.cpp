@@ -2,6 +2,7 @@
 
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
+#include "app/ModelSelectDlgEventImp.h"
 #include "app/NumberText.h"
 #include "app/calc/3DViewEventImp.h"
 #include "app/calc/IPCCalc.h"
@@ -974,12 +975,52 @@ void CParameterSettingEventImp::RADIO_OnClicked(int selected, int id, POINT /*po
     CalcPPM();
 }
 
-int CParameterSettingEventImp::RunModelSelectDialog(std::wstring* /*model*/)
+int CParameterSettingEventImp::RunModelSelectDialog(std::wstring* model)
 {
-    // No model selection dialog handler is made in this program yet
-    // (m_modelSelectDlg stays empty), and a dialog that is not there cannot
-    // confirm a model: the choice counts as cancelled.
-    return 0;
+    // The handler is made on first use and kept; a dialog that cannot be
+    // made counts as cancelled.
+    if (!m_modelSelectDlg) {
+        m_modelSelectDlg = CModelSelectDlgEventImp::CreateInstance(shared_from_this());
+        if (m_modelSelectDlg) {
+            std::vector<std::wstring> names;
+            names.reserve(m_modelTable.size());
+            for (const auto& entry : m_modelTable) {
+                names.push_back(entry.first);
+            }
+            m_modelSelectDlg->SetModelList(names);
+        }
+    }
+    CKWDialog* dialog = m_modelSelectDlg ? m_modelSelectDlg->GetDlg() : nullptr;
+    if (dialog == nullptr) {
+        return 0;
+    }
+    // Centred on the main window.
+    const boost::shared_ptr<CMainFrameEventImp> frame = m_mainFrame.lock();
+    CKWDialog* mainWindow = frame ? frame->GetDlg() : nullptr;
+    if (mainWindow != nullptr) {
+        CKWRect mainRect(0, 0, 0, 0);
+        CKWRect dialogRect(0, 0, 0, 0);
+        mainWindow->GetDlgWindowRect(mainRect);
+        dialog->GetDlgWindowRect(dialogRect);
+        const int width = dialogRect.Width();
+        const int height = dialogRect.Height();
+        dialogRect.left = mainRect.left + (mainRect.Width() - width) / 2;
+        dialogRect.top = mainRect.top + (mainRect.Height() - height) / 2;
+        dialogRect.right = dialogRect.left + width;
+        dialogRect.bottom = dialogRect.top + height;
+        dialog->MoveWindow(dialogRect);
+    }
+    const int result = dialog->DoModalDlg();
+    if (result == 1) {
+        *model = m_modelSelectDlg->GetSelectedModel();
+    }
+    return result;
+}
+
+void* CParameterSettingEventImp::GetModelSelectParentWnd()
+{
+    const boost::shared_ptr<CMainFrameEventImp> frame = m_mainFrame.lock();
+    return frame ? frame->GetUIWnd() : nullptr;
 }
 
 void CParameterSettingEventImp::ApplyModelName(const wchar_t* name)

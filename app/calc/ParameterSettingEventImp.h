@@ -5,6 +5,7 @@
 // the side view, and computes the angles of view and the pixel density.
 
 #include "app/DatabaseRecords.h"
+#include "app/IModelSelectDlgOwner.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KW3DView.h"
 #include "ui/api/KWButton.h"
@@ -54,6 +55,7 @@ class CParameterSettingEventImp : public IKWViewEvent,
                                   public IKWComboBoxEvent,
                                   public IKWSliderCtrlEvent,
                                   public IKW3DViewEvent,
+                                  public IModelSelectDlgOwner,
                                   public boost::enable_shared_from_this<CParameterSettingEventImp> {
 public:
     // Names every call the panel makes to a view or to the display, and every
@@ -109,8 +111,10 @@ public:
     void CalcViewAngles();
     void CalcPPM();
 
-    // The model the model selection dialog confirmed.
-    void ApplyModelName(const wchar_t* name);
+    // IModelSelectDlgOwner: the model selection dialog lives under the main
+    // window and reports the model the user confirmed.
+    void* GetModelSelectParentWnd() override;
+    void ApplyModelName(const wchar_t* name) override;
     boost::shared_ptr<CModelSelectDlgEventImp> GetModelSelectDlg() const { return m_modelSelectDlg; }
 
     // Camera set-up from m_model.
