@@ -1,0 +1,589 @@
+#include "ui/scenes/KWQTVerticalSceneC.h"
+
+#include "base/KWQtText.h"
+#include "ui/qt/KWControlKit.h"
+#include "ui/qt/KWQTDoubleSpiner.h"
+#include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTVSliderItem.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QGraphicsPathItem>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygonF>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+namespace {
+
+// Axis box ranges in metres; in feet they are the same lengths.
+constexpr double kLengthBoxMin = 2.29;
+constexpr double kLengthBoxMax = 999.0;
+constexpr double kHeightBoxMin = 1.0;
+constexpr double kHeightBoxMax = 435.99;
+
+const QColor kAxisColour(0, 0, 0);
+const QColor kEdgeColour(145, 234, 240);
+const QColor kFieldOfViewColour(222, 233, 239);
+const QColor kVerticalAngleColour(218, 75, 7);
+
+QPointF ToQt(const SideViewPoint& point)
+{
+    return QPointF(point.x, point.y);
+}
+
+void SetSegment(QGraphicsLineItem* line, const SideViewSegment& segment)
+{
+    line->setLine(QLineF(ToQt(segment.from), ToQt(segment.to)));
+}
+
+QString AngleText(double degrees)
+{
+    return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
+}
+
+void SetFontPixelSize(QGraphicsTextItem* label, int pixels)
+{
+    QFont font = label->font();
+    font.setPixelSize(std::max(1, pixels));
+    label->setFont(font);
+}
+
+} // namespace
+
+CKWVerticalSceneC* CreateKWVerticalSceneC(IKWVerticalSceneCEvent* listener)
+{
+    return new (std::nothrow) CKWQTVerticalSceneC(listener);
+}
+
+CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
+    : QWidget(nullptr)
+    , CKWVerticalSceneC(listener)
+{
+    m_view = new QGraphicsView(this);
+    m_view->setRenderHint(QPainter::Antialiasing, false);
+    m_view->setDragMode(QGraphicsView::NoDrag);
+    m_view->setOptimizationFlag(QGraphicsView::DontSavePainterState);
+    m_view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    m_view->setTransformationAnchor(QGraphicsView::NoAnchor);
+
+    m_scene = new QGraphicsScene(this);
+    m_scene->setBackgroundBrush(QBrush(QColor(255, 255, 255)));
+
+    const auto makeLine = [this](const QColor& colour) {
+        auto* line = new CKWQTGraphicsLineItem();
+        line->setPen(QPen(QBrush(colour), 1.0));
+        m_scene->addItem(line);
+        return line;
+    };
+    m_axisTop = makeLine(kAxisColour);
+    m_pole = makeLine(kAxisColour);
+    m_nearGround = makeLine(kAxisColour);
+    m_coveredGround = makeLine(kAxisColour);
+    m_farGround = makeLine(kAxisColour);
+    m_upperEdge = makeLine(kEdgeColour);
+    m_lowerEdge = makeLine(kEdgeColour);
+
+    const auto makeHandle = [this](int id, bool vertical, qreal z) {
+        auto* handle = new CKWQTVSliderItem(id, vertical);
+        handle->SetSliderEvent(this);
+        handle->setZValue(z);
+        m_scene->addItem(handle);
+        return handle;
+    };
+    m_heightHandle = makeHandle(HeightHandleId, true, 1.0);
+    m_targetHeightHandle = makeHandle(TargetHeightHandleId, true, 1.0);
+    m_camera = m_scene->addPixmap(QPixmap());
+    m_person = m_scene->addPixmap(QPixmap());
+    m_blindHandle = makeHandle(BlindDistanceHandleId, false, 1.0);
+    m_targetDistanceHandle = makeHandle(TargetDistanceHandleId, false, 0.0);
+
+    const auto makeLabel = [this](const QString& text) {
+        auto* label = new QGraphicsTextItem(text);
+        SetFontPixelSize(label, 12);
+        m_scene->addItem(label);
+        return label;
+    };
+    m_installAngleLabel = makeLabel(QString());
+    m_installHeightLabel = makeLabel(QString());
+    m_blindDistanceLabel = makeLabel(QString());
+    m_verticalAngleLabel = makeLabel(QString());
+    m_verticalAngleLabel->setDefaultTextColor(kVerticalAngleColour);
+    m_heightUnitLabel = makeLabel(QStringLiteral("m"));
+    m_lengthUnitLabel = makeLabel(QStringLiteral("m"));
+    m_heightTitle = makeLabel(QStringLiteral("Height"));
+    m_lengthTitle = makeLabel(QStringLiteral("Length"));
+    m_targetDistanceLabel = makeLabel(QString());
+
+    m_fieldOfView = new QGraphicsPathItem();
+    m_fieldOfView->setZValue(-0.2);
+    m_fieldOfView->setPen(QPen(kFieldOfViewColour));
+    m_fieldOfView->setBrush(QBrush(kFieldOfViewColour));
+    m_scene->addItem(m_fieldOfView);
+    m_view->setScene(m_scene);
+
+    m_targetHeightLabel = makeLabel(QString());
+}
+
+// The view, the scene with every item and the axis boxes are children of the
+// widget and go with it.
+CKWQTVerticalSceneC::~CKWQTVerticalSceneC() = default;
+
+int CKWQTVerticalSceneC::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
+{
+    setParent(KWWidgetFromHandle(parent));
+    setWindowTitle(KWToQString(name));
+    KWMoveInclusive(this, &rect);
+    KWShowByStyle(this, style);
+    return 1;
+}
+
+void CKWQTVerticalSceneC::SetCursor() { }
+
+CKWQTDoubleSpiner* CKWQTVerticalSceneC::MakeAxisBox(UINT id)
+{
+    auto* box = new CKWQTDoubleSpiner(this);
+    const RECT rect { 0, 0, 100, 18 };
+    box->Create(L"", rect, KWHandleFromWidget(this), id);
+    return box;
+}
+
+int CKWQTVerticalSceneC::SetSkin(ImageVericalStyle* style)
+{
+    if (style == nullptr) {
+        return 0;
+    }
+    for (CKWQTVSliderItem* handle : { m_heightHandle, m_targetHeightHandle }) {
+        handle->LoadImage(CKWQTVSliderItem::NormalImage, KWToQString(style->strVDragNormal));
+        handle->LoadImage(CKWQTVSliderItem::HoverImage, KWToQString(style->strVDragHover));
+        handle->LoadImage(CKWQTVSliderItem::PressedImage, KWToQString(style->strVDragPressed));
+    }
+    for (CKWQTVSliderItem* handle : { m_blindHandle, m_targetDistanceHandle }) {
+        handle->LoadImage(CKWQTVSliderItem::NormalImage, KWToQString(style->strHDragNormal));
+        handle->LoadImage(CKWQTVSliderItem::HoverImage, KWToQString(style->strHDragHover));
+        handle->LoadImage(CKWQTVSliderItem::PressedImage, KWToQString(style->strHDragPressed));
+    }
+    if (!style->strPerson.empty()) {
+        KWLoadSkinPixmap(style->strPerson, m_personPicture);
+        m_person->setPixmap(m_personPicture);
+    }
+    if (!style->strCameraImage.empty()) {
+        QPixmap camera;
+        KWLoadSkinPixmap(style->strCameraImage, camera);
+        m_camera->setPixmap(camera);
+    }
+
+    ImageNumSpinerStyle boxStyle;
+    boxStyle.strFrame = L"kuang2_nor.png";
+    boxStyle.strDownNormal = L"spiner_down_n.png";
+    boxStyle.strDownHover = L"spiner_down_h.png";
+    boxStyle.strDownPressed = L"spiner_down_p.png";
+    boxStyle.strDownDisabled = L"spiner_down_d.png";
+    boxStyle.strUpNormal = L"spiner_up_n.png";
+    boxStyle.strUpHover = L"spiner_up_h.png";
+    boxStyle.strUpPressed = L"spiner_up_p.png";
+    boxStyle.strUpDisabled = L"spiner_up_d.png";
+
+    // A later call gives the boxes the skin again; making new ones would
+    // leave the first pair on the drawing, still reporting.
+    const bool first = m_heightBox == nullptr;
+    if (first) {
+        m_heightBox = MakeAxisBox(HeightAxisBoxId);
+        m_lengthBox = MakeAxisBox(LengthAxisBoxId);
+    }
+    for (CKWQTDoubleSpiner* box : { m_heightBox, m_lengthBox }) {
+        box->SetRectTimes(static_cast<float>(m_model.scale));
+        box->SetSkin(&boxStyle);
+    }
+    if (first) {
+        m_heightBox->MoveWindow(70, 5, 100, 18);
+        const QRect own = geometry();
+        m_lengthBox->MoveWindow(own.right() - own.left() - 69, own.bottom() - own.top() - 24, 100, 18);
+        const double factor = m_model.metric ? 1.0 : kSideViewFeetPerMetre;
+        m_heightBox->SetRange(kHeightBoxMin * factor, kHeightBoxMax * factor);
+        m_lengthBox->SetRange(kLengthBoxMin * factor, kLengthBoxMax * factor);
+        ShowAxisMaxima();
+        // Made while the view may already be on screen, where a new child
+        // stays hidden until shown.
+        m_heightBox->show();
+        m_lengthBox->show();
+    }
+    return 1;
+}
+
+void CKWQTVerticalSceneC::ShowWindow(int /*show*/) { }
+
+void CKWQTVerticalSceneC::MoveWindow(RECT* rect)
+{
+    KWMoveInclusive(this, rect);
+}
+
+void CKWQTVerticalSceneC::MoveWindow(int /*x*/, int /*y*/, int /*width*/, int /*height*/) { }
+
+void CKWQTVerticalSceneC::SetObjectDW(int /*distance*/, int /*width*/) { }
+
+void CKWQTVerticalSceneC::SetRealXY(int x, int y)
+{
+    if (x != 0) {
+        m_model.axisWidth = x;
+    }
+    if (y != 0) {
+        m_model.axisHeight = y;
+    }
+}
+
+void CKWQTVerticalSceneC::SetVirtualHeight(double height)
+{
+    SideViewSetInstallHeight(m_model, height);
+    RedrawAndReportInstall();
+}
+
+void CKWQTVerticalSceneC::SetParam(
+    double verticalAngle, double targetDistance, double installHeight, double installAngle, double /*unused*/)
+{
+    SideViewSetParam(m_model, verticalAngle, targetDistance, installHeight, installAngle);
+    RedrawAndReportInstall();
+}
+
+void CKWQTVerticalSceneC::SetInstAngle(double angle)
+{
+    SideViewSetInstAngle(m_model, angle);
+    RedrawAndReportInstall();
+}
+
+void CKWQTVerticalSceneC::RedrawAndReportInstall()
+{
+    Redraw();
+    if (m_pListener != nullptr) {
+        m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
+    }
+}
+
+void CKWQTVerticalSceneC::SetTarHDistance(double distance)
+{
+    m_model.targetDistance = distance;
+    Redraw();
+}
+
+void CKWQTVerticalSceneC::OnView_ChangeUnit(int metric)
+{
+    SideViewChangeUnit(m_model, metric != 0);
+    const double factor = m_model.metric ? 1.0 : kSideViewFeetPerMetre;
+    if (m_lengthBox != nullptr) {
+        m_lengthBox->SetRange(kLengthBoxMin * factor, kLengthBoxMax * factor);
+        m_heightBox->SetRange(kHeightBoxMin * factor, kHeightBoxMax * factor);
+    }
+    const QString unit = m_model.metric ? QStringLiteral("m") : QStringLiteral("ft");
+    SetLabel(m_heightUnitLabel, unit);
+    SetLabel(m_lengthUnitLabel, unit);
+    ShowAxisMaxima();
+    Redraw();
+}
+
+void CKWQTVerticalSceneC::SetRectTimes(double times)
+{
+    m_model.scale = times;
+    const int pixels = static_cast<int>(std::trunc(12.0 * times));
+    for (QGraphicsTextItem* label : { m_installHeightLabel, m_blindDistanceLabel, m_verticalAngleLabel,
+             m_targetDistanceLabel, m_targetHeightLabel, m_heightUnitLabel, m_lengthUnitLabel }) {
+        SetFontPixelSize(label, pixels);
+    }
+}
+
+void CKWQTVerticalSceneC::ChangeXYLangage(LPCWSTR heightCaption, LPCWSTR lengthCaption)
+{
+    SetLabel(m_heightTitle, KWToQString(heightCaption));
+    SetLabel(m_lengthTitle, KWToQString(lengthCaption));
+    Redraw();
+}
+
+void CKWQTVerticalSceneC::OnSliderPos(int sliderId, double pos)
+{
+    // A handle has no place on a drawing that is not laid out yet.
+    if (!IsLaidOut()) {
+        return;
+    }
+    switch (sliderId) {
+    case HeightHandleId:
+        OnHeightSlider(pos);
+        break;
+    case BlindDistanceHandleId:
+        OnBlindDistanceSlider(pos);
+        break;
+    case TargetDistanceHandleId:
+        OnTargetDistanceSlider(pos);
+        break;
+    case TargetHeightHandleId:
+        OnTargetHeightSlider(pos);
+        break;
+    default:
+        break;
+    }
+}
+
+void CKWQTVerticalSceneC::OnHeightSlider(double y)
+{
+    SideViewDragHeight(m_model, y);
+    RedrawAndReportInstall();
+}
+
+void CKWQTVerticalSceneC::OnBlindDistanceSlider(double x)
+{
+    SideViewDragBlindDistance(m_model, x);
+    RedrawAndReportInstall();
+}
+
+void CKWQTVerticalSceneC::OnTargetDistanceSlider(double x)
+{
+    SideViewDragTargetDistance(m_model, x);
+    Redraw();
+    if (m_pListener != nullptr) {
+        m_pListener->OnTarHDistanceChanged(m_model.targetDistance);
+    }
+}
+
+void CKWQTVerticalSceneC::OnTargetHeightSlider(double y)
+{
+    // Only the person and what hangs on it move: the rest of the drawing and
+    // its reports do not depend on the target height.
+    const double targetHeight = SideViewTargetHeightAt(m_model, y);
+    if (m_pListener != nullptr) {
+        m_pListener->OnTargetHeightChanged(targetHeight);
+    }
+    const double pixels = m_model.originY - y;
+    const SideViewLayout layout = SideViewComputeLayout(m_model);
+    PlaceTarget(
+        SideViewPlaceTarget(m_model, layout.targetPixels, layout.verticalAngleLabel, pixels), targetHeight);
+    m_model.targetHeight = targetHeight;
+    m_model.targetHeightPixels = pixels;
+}
+
+void CKWQTVerticalSceneC::OnCurrentNumChanged(UINT id, double value)
+{
+    if (id == LengthAxisBoxId || id == HeightAxisBoxId) {
+        OnAxisBoxChanged(id, value);
+    }
+}
+
+void CKWQTVerticalSceneC::OnAxisBoxChanged(UINT id, double value)
+{
+    if (!IsLaidOut()) {
+        // Without axes there is no proportion to keep: the boxes go back to
+        // the maxima the view holds.
+        ShowAxisMaxima();
+        return;
+    }
+    const bool raised = id == LengthAxisBoxId ? SideViewApplyLengthMaximum(m_model, value)
+                                              : SideViewApplyHeightMaximum(m_model, value);
+    // The box typed into already shows its value unless it had to be raised.
+    if (m_heightBox != nullptr && (id == LengthAxisBoxId || raised)) {
+        m_heightBox->SetCurrentNum(m_model.heightMaximum);
+    }
+    if (m_lengthBox != nullptr && (id == HeightAxisBoxId || raised)) {
+        m_lengthBox->SetCurrentNum(m_model.lengthMaximum);
+    }
+    if (m_pListener != nullptr) {
+        m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
+    }
+    Redraw();
+    if (m_pListener != nullptr) {
+        m_pListener->OnLengthAxisRangeChanged(SideViewMinimumDistance(m_model), m_model.lengthMaximum);
+        m_pListener->OnHeightAxisMaxChanged(m_model.heightMaximum);
+    }
+}
+
+void CKWQTVerticalSceneC::OnClicked(int value)
+{
+    m_model.heightMaximum = value;
+    if (value < m_model.installHeight) {
+        m_model.installHeight = value;
+    }
+    Redraw();
+    if (m_pListener != nullptr) {
+        m_pListener->OnHeightAxisMaxChanged(m_model.heightMaximum);
+    }
+}
+
+void CKWQTVerticalSceneC::OnClicked1(int value)
+{
+    m_model.lengthMaximum = value;
+    if (value < m_model.blindDistance) {
+        m_model.blindDistance = value;
+    }
+    if (value < m_model.targetDistance) {
+        m_model.targetDistance = value;
+    }
+    Redraw();
+    if (m_pListener != nullptr) {
+        m_pListener->OnLengthAxisRangeChanged(0.0, m_model.lengthMaximum);
+    }
+}
+
+double CKWQTVerticalSceneC::RoundToHundredths(double value)
+{
+    return SideViewRoundToHundredths(value);
+}
+
+void CKWQTVerticalSceneC::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const double k = m_model.scale;
+    m_view->setGeometry(rect());
+    const double sceneWidth = std::trunc(width() - 10.0 * k);
+    const double sceneHeight = std::trunc(height() - 10.0 * k);
+    m_scene->setSceneRect(0.0, 0.0, sceneWidth, sceneHeight);
+    m_scene->update();
+    m_view->viewport()->update();
+    m_model.targetHeightPixels = SideViewDefaultTargetHeightPixels(sceneHeight, k);
+    m_sceneSized = true;
+    Redraw();
+}
+
+void CKWQTVerticalSceneC::mousePressEvent(QMouseEvent* /*event*/) { }
+
+void CKWQTVerticalSceneC::mouseReleaseEvent(QMouseEvent* /*event*/) { }
+
+void CKWQTVerticalSceneC::mouseMoveEvent(QMouseEvent* /*event*/) { }
+
+bool CKWQTVerticalSceneC::IsLaidOut() const
+{
+    return m_sceneSized && SideViewCanLayOut(m_model);
+}
+
+QString CKWQTVerticalSceneC::LengthText(double value) const
+{
+    return QString::asprintf(m_model.metric ? "%0.2fm" : "%0.2fft", value);
+}
+
+void CKWQTVerticalSceneC::SetLabel(QGraphicsTextItem* label, const QString& text)
+{
+    // Laying out a text again costs more than the rest of a drag step; most
+    // labels keep their text while one value is dragged.
+    const QVariant shown = label->data(0);
+    if (shown.isValid() && shown.toString() == text) {
+        return;
+    }
+    label->setPlainText(text);
+    label->setData(0, text);
+}
+
+void CKWQTVerticalSceneC::ShowAxisMaxima()
+{
+    if (m_heightBox != nullptr) {
+        m_heightBox->SetCurrentNum(m_model.heightMaximum);
+        m_lengthBox->SetCurrentNum(m_model.lengthMaximum);
+    }
+}
+
+void CKWQTVerticalSceneC::PlaceTarget(const SideViewTargetPlace& place, double targetHeight)
+{
+    SetLabel(m_targetHeightLabel, LengthText(targetHeight));
+    m_person->setScale(place.personScale);
+    m_person->setPos(ToQt(place.personPos));
+    m_targetHeightHandle->setOffset(ToQt(place.handleOffset));
+    m_targetHeightHandle->SetMoveRange(place.handleMin, place.handleMax);
+    m_targetHeightLabel->setPos(ToQt(place.labelPos));
+}
+
+void CKWQTVerticalSceneC::Redraw()
+{
+    // Hidden views get their first resize only when shown; until then the
+    // scene has no size of its own and there is nothing to draw or report.
+    if (!m_sceneSized) {
+        return;
+    }
+    const double k = m_model.scale;
+    const SideViewWidgetPlaces places = SideViewPlaceWidgets(width(), height(), k);
+    if (m_heightBox != nullptr) {
+        m_heightBox->MoveWindow(
+            places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
+        m_lengthBox->MoveWindow(
+            places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
+    }
+    m_heightUnitLabel->setPos(ToQt(places.heightUnitLabel));
+    m_heightTitle->setTextWidth(places.titleWidth);
+    m_heightTitle->setPos(ToQt(places.heightTitle));
+    m_lengthUnitLabel->setPos(ToQt(places.lengthUnitLabel));
+    m_lengthTitle->setTextWidth(places.titleWidth);
+    m_lengthTitle->setPos(ToQt(places.lengthTitle));
+
+    const QRectF sceneRect = m_scene->sceneRect();
+    SideViewSetAxes(m_model, sceneRect.width(), sceneRect.height());
+    if (!SideViewCanLayOut(m_model)) {
+        return;
+    }
+    const SideViewLayout l = SideViewComputeLayout(m_model);
+    m_model.blindMinimum = l.blindMinimum;
+    m_model.targetHeight = l.targetHeight;
+
+    SetSegment(m_axisTop, l.axisTop);
+    SetSegment(m_pole, l.pole);
+    SetLabel(m_installAngleLabel, AngleText(m_model.installAngle));
+    m_installAngleLabel->setTextWidth(80.0 * k);
+    m_installAngleLabel->setPos(ToQt(l.installAngleLabel));
+    SetLabel(m_installHeightLabel, LengthText(m_model.installHeight));
+    m_installHeightLabel->setTextWidth(80.0 * k);
+    m_installHeightLabel->setPos(ToQt(l.installHeightLabel));
+    m_heightHandle->setOffset(ToQt(l.heightHandleOffset));
+    m_heightHandle->SetMoveRange(l.heightHandleMin, l.heightHandleMax);
+    m_camera->setPos(ToQt(l.cameraPos));
+    m_camera->setTransformOriginPoint(ToQt(l.cameraPivot));
+    m_camera->setRotation(-m_model.installAngle);
+
+    SetSegment(m_nearGround, l.nearGround);
+    m_blindHandle->setOffset(ToQt(l.blindHandleOffset));
+    m_blindHandle->SetMoveRange(l.blindHandleMin, l.blindHandleMax);
+    SetLabel(m_blindDistanceLabel, LengthText(m_model.blindDistance));
+    m_blindDistanceLabel->setPos(ToQt(l.blindLabel));
+    SetLabel(m_verticalAngleLabel, AngleText(m_model.verticalAngle));
+    m_verticalAngleLabel->setPos(ToQt(l.verticalAngleLabel));
+    SetSegment(m_lowerEdge, l.lowerEdge);
+
+    SetSegment(m_upperEdge, l.upperEdge);
+    QPolygonF polygon;
+    for (int i = 0; i < l.polygonSize; ++i) {
+        polygon << ToQt(l.polygon[static_cast<size_t>(i)]);
+    }
+    QPainterPath path;
+    path.addPolygon(polygon);
+    path.closeSubpath();
+    m_fieldOfView->setPath(path);
+    SetSegment(m_coveredGround, l.coveredGround);
+    SetSegment(m_farGround, l.farGround);
+
+    PlaceTarget(l.target, l.targetHeight);
+    SetLabel(m_targetDistanceLabel, LengthText(m_model.targetDistance));
+    m_targetDistanceLabel->setPos(ToQt(l.targetDistanceLabel));
+    m_targetDistanceHandle->setOffset(ToQt(l.targetDistanceHandleOffset));
+    m_targetDistanceHandle->SetMoveRange(l.targetDistanceHandleMin, l.targetDistanceHandleMax);
+
+    m_scene->update();
+    m_view->viewport()->update();
+
+    // Reported once the drawing stands, so that a listener that calls back
+    // into the view finds it consistent. A listener may redraw from inside a
+    // report; that redraw has then reported the newer values, and reports of
+    // this one must not follow them.
+    if (m_pListener == nullptr) {
+        return;
+    }
+    const unsigned generation = ++m_redrawGeneration;
+    m_pListener->OnBlindDistanceChanged(m_model.blindDistance, m_model.lengthMaximum);
+    if (generation != m_redrawGeneration) {
+        return;
+    }
+    m_pListener->OnTargetHeightChanged(l.targetHeight);
+    if (generation != m_redrawGeneration) {
+        return;
+    }
+    m_pListener->OnTargetViewHeightsChanged(l.viewTop, l.viewBottom);
+}
