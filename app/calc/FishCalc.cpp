@@ -74,11 +74,16 @@ QString Text(const std::wstring& text)
 float FishTargetPixelPitch(int modelIndex)
 {
     switch (modelIndex) {
-    case 0: return 1.98e-6f;
-    case 1: return 1.62e-6f;
-    case 2: return 1.85e-6f;
-    case 3: return 2.0e-6f;
-    default: return 0.0f;
+    case 0:
+        return 1.98e-6f;
+    case 1:
+        return 1.62e-6f;
+    case 2:
+        return 1.85e-6f;
+    case 3:
+        return 2.0e-6f;
+    default:
+        return 0.0f;
     }
 }
 
@@ -134,8 +139,9 @@ std::optional<float> FishWallDensity(const FishLensTable& table, double H, doubl
         const float eBot = static_cast<float>(yBot - H);
         // A slice across the camera's height has its edges on both sides of
         // the image centre, so their distances from it add up.
-        const double extent = (eTop * eBot >= 0.0f) ? rBot * kMetresPerMillimetre - rTop * kMetresPerMillimetre
-                                                    : rBot * kMetresPerMillimetre + rTop * kMetresPerMillimetre;
+        const double extent = (eTop * eBot >= 0.0f)
+            ? rBot * kMetresPerMillimetre - rTop * kMetresPerMillimetre
+            : rBot * kMetresPerMillimetre + rTop * kMetresPerMillimetre;
         const float slice = static_cast<float>(extent / sliceHeight / pitch);
         sum += std::fabs(slice);
         rTop = rBot;
@@ -258,8 +264,8 @@ int FishRingLevel(int ring, bool metric)
     return kRingLevels[ring][metric ? 0 : 1];
 }
 
-FishRingMap FishRingPPM(
-    const FishInputs& inputs, const FishLensTable& table, const std::wstring& area, const std::wstring& distance)
+FishRingMap FishRingPPM(const FishInputs& inputs, const FishLensTable& table, const std::wstring& area,
+    const std::wstring& distance)
 {
     FishRingMap rings;
     if (inputs.ceiling) {
@@ -275,7 +281,8 @@ FishRingMap FishRingPPM(
             const double shown = inputs.metric ? *radius : *radius * kFishFeetPerMetre;
             const char* format = inputs.metric ? kCeilingLabelsMetric[j] : kCeilingLabelsFeet[j];
             // Keys stay in metres whatever the unit: the top view draws in metres.
-            rings[*radius] = QString::fromLatin1(format).arg(Text(area), QString::number(shown, 'f', 2)).toStdWString();
+            rings[*radius]
+                = QString::fromLatin1(format).arg(Text(area), QString::number(shown, 'f', 2)).toStdWString();
         }
         return rings;
     }
@@ -291,7 +298,9 @@ FishRingMap FishRingPPM(
         const double shown = inputs.metric ? d : d * kFishFeetPerMetre;
         const QString value = density ? QString::number(*density, 'f', 0) : QStringLiteral("N/A");
         const char* format = inputs.metric ? "%1: %2m, PPM:%3" : "%1: %2ft, PPF:%3";
-        rings[d] = QString::fromLatin1(format).arg(Text(distance), QString::number(shown, 'f', 1), value).toStdWString();
+        rings[d] = QString::fromLatin1(format)
+                       .arg(Text(distance), QString::number(shown, 'f', 1), value)
+                       .toStdWString();
     }
     return rings;
 }

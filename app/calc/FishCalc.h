@@ -57,7 +57,8 @@ std::optional<float> FishImageHeight(const FishLensTable& table, float angle);
 // slices, the pitch is not positive or the result is not finite. A ceiling
 // result may be negative (its far edge beyond the lens table).
 std::optional<float> FishWallDensity(const FishLensTable& table, double H, double T, double D, float pitch);
-std::optional<float> FishCeilingDensity(const FishLensTable& table, double H, double T, double D, float pitch);
+std::optional<float> FishCeilingDensity(
+    const FishLensTable& table, double H, double T, double D, float pitch);
 
 // The density on the target for the display: pixels per metre or per foot,
 // truncated toward zero; kFishNoDensity when it cannot be computed or would
@@ -79,5 +80,5 @@ int FishRingLevel(int ring, bool metric);
 
 // The rings for the top view, labelled with the given words for "Area" and
 // "distance".
-FishRingMap FishRingPPM(
-    const FishInputs& inputs, const FishLensTable& table, const std::wstring& area, const std::wstring& distance);
+FishRingMap FishRingPPM(const FishInputs& inputs, const FishLensTable& table, const std::wstring& area,
+    const std::wstring& distance);

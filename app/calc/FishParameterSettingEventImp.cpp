@@ -87,15 +87,15 @@ void FillComboSkin(ImageComboBoxStyle* skin)
 {
     if (g_uiScale == 1.0f) {
         skin->strImage = L"ComboBox.png";
-        const wchar_t* rects[] = { L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17", L"0,36,134,17",
-            L"0,0,134,17", L"0,28,134,17" };
+        const wchar_t* rects[] = { L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17",
+            L"0,36,134,17", L"0,0,134,17", L"0,28,134,17" };
         for (int i = 0; i < 7; ++i) {
             skin->strRect[i] = rects[i];
         }
     } else if (g_uiScale == 2.0f) {
         skin->strImage = L"ComboBox_268.png";
-        const wchar_t* rects[] = { L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34", L"0,72,268,34",
-            L"0,0,268,34", L"0,28,268,34" };
+        const wchar_t* rects[] = { L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34",
+            L"0,72,268,34", L"0,0,268,34", L"0,28,268,34" };
         for (int i = 0; i < 7; ++i) {
             skin->strRect[i] = rects[i];
         }
@@ -105,8 +105,8 @@ void FillComboSkin(ImageComboBoxStyle* skin)
 void FillSliderSkin(ImageSliderStyle* skin)
 {
     skin->strImage = L"slidingblock.png";
-    const wchar_t* rects[] = { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16",
-        L"215,0,16,16" };
+    const wchar_t* rects[]
+        = { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16", L"215,0,16,16" };
     for (int i = 0; i < 6; ++i) {
         skin->strRect[i] = rects[i];
     }
@@ -114,8 +114,8 @@ void FillSliderSkin(ImageSliderStyle* skin)
 
 // One row of the panel: label, spin box, unit and marker button, laid out
 // from the label's top-left corner. Returns the spin box's rectangle.
-CKWRect LayoutRow(CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker, int left, int top,
-    CKWRect* unitRect)
+CKWRect LayoutRow(CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker, int left,
+    int top, CKWRect* unitRect)
 {
     CKWRect labelRect = At(left, top, Scaled(150), Scaled(22));
     const int spinHeight = Scaled(18);
@@ -141,7 +141,8 @@ CKWRect LayoutRow(CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWB
 
 } // namespace
 
-CFishParameterSettingEventImp::CFishParameterSettingEventImp(const boost::weak_ptr<CMainFrameEventImp>& mainFrame)
+CFishParameterSettingEventImp::CFishParameterSettingEventImp(
+    const boost::weak_ptr<CMainFrameEventImp>& mainFrame)
     : m_mainFrame(mainFrame)
 {
 }
@@ -156,7 +157,8 @@ CFishParameterSettingEventImp::~CFishParameterSettingEventImp()
 boost::shared_ptr<CFishParameterSettingEventImp> CFishParameterSettingEventImp::CreateInstance(
     const boost::weak_ptr<CMainFrameEventImp>& mainFrame)
 {
-    boost::shared_ptr<CFishParameterSettingEventImp> panel = boost::make_shared<CFishParameterSettingEventImp>(mainFrame);
+    boost::shared_ptr<CFishParameterSettingEventImp> panel
+        = boost::make_shared<CFishParameterSettingEventImp>(mainFrame);
     const boost::shared_ptr<CMainFrameEventImp> owner = mainFrame.lock();
     if (!owner) {
         return panel;
@@ -166,7 +168,8 @@ boost::shared_ptr<CFishParameterSettingEventImp> CFishParameterSettingEventImp::
         return panel;
     }
     panel->m_view->SetBGClr(0xFFFFFFu);
-    panel->m_view->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), owner->GetUIWnd(), static_cast<UINT>(-2));
+    panel->m_view->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), owner->GetUIWnd(),
+        static_cast<UINT>(-2));
     return panel;
 }
 
@@ -287,7 +290,7 @@ int CFishParameterSettingEventImp::OnCreate()
     return 1;
 }
 
-void CFishParameterSettingEventImp::OnDestroy() {}
+void CFishParameterSettingEventImp::OnDestroy() { }
 
 // Laid out from the top-left corner whatever the view's size.
 void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
@@ -302,7 +305,8 @@ void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/
     }
     CKWRect modelLabel = At(Scaled(30), Scaled(30), Scaled(150), Scaled(22));
     const int comboHeight = Scaled(17);
-    CKWRect combo = At(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
+    CKWRect combo
+        = At(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
     CKWRect ceilingRadio = At(Scaled(30), combo.bottom + Scaled(20), Scaled(80), Scaled(22));
     const int pictureSize = Scaled(20) - 1;
     CKWRect ceilingPicture = At(ceilingRadio.right, ceilingRadio.top, pictureSize, pictureSize);
@@ -333,7 +337,8 @@ void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/
         m_pInstallHeightMarker, Scaled(30), installTop, &installUnit);
 
     CKWRect sliderMin = At(installUnit.right + Scaled(10), installTop, Scaled(150), Scaled(22));
-    CKWRect slider = At(sliderMin.left + Scaled(50) + Scaled(5), sliderMin.top + Scaled(2), Scaled(100), Scaled(18));
+    CKWRect slider
+        = At(sliderMin.left + Scaled(50) + Scaled(5), sliderMin.top + Scaled(2), Scaled(100), Scaled(18));
     CKWRect sliderMax = At(slider.right + Scaled(5), sliderMin.top, Scaled(150), Scaled(22));
     if (m_pSliderMinLabel != nullptr) {
         m_pSliderMinLabel->MoveWindow(sliderMin);

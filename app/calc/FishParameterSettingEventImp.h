@@ -51,7 +51,8 @@ public:
 
     // make_shared, then the panel's view as a visible child of the main
     // window; the view's creation runs OnCreate.
-    static boost::shared_ptr<CFishParameterSettingEventImp> CreateInstance(const boost::weak_ptr<CMainFrameEventImp>& mainFrame);
+    static boost::shared_ptr<CFishParameterSettingEventImp> CreateInstance(
+        const boost::weak_ptr<CMainFrameEventImp>& mainFrame);
     CKWView* GetView() const { return m_view; }
 
     // IKWViewEvent
@@ -113,7 +114,8 @@ private:
     // The panel's values as the calculations read them.
     FishInputs CurrentInputs() const;
     // The lens table of the chosen model, read afresh.
-    FishLensTable CurrentLensTable(const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const;
+    FishLensTable CurrentLensTable(
+        const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const;
     // The mount type to the three fisheye views and the density display.
     void ApplyMountType(bool ceiling);
     void SetUnitTexts();

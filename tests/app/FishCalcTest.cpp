@@ -221,7 +221,8 @@ TEST(FishCalcTest, CeilingRingsAreLabelledAtTheirCrossings)
 
     // Feet: keys stay in metres, the labels show feet and the PPF levels.
     const double f = kFishFeetPerMetre;
-    const FishRingMap feet = FishRingPPM(Inputs(true, 2.0 * f, 1.7 * f, 2.0 * f, false), table, L"Zona", L"d");
+    const FishRingMap feet
+        = FishRingPPM(Inputs(true, 2.0 * f, 1.7 * f, 2.0 * f, false), table, L"Zona", L"d");
     ASSERT_EQ(feet.size(), 3u);
     EXPECT_NEAR(feet.begin()->first, 3.0323, 1e-3);
     const wchar_t* feetLabels[] = {
@@ -262,7 +263,8 @@ TEST(FishCalcTest, WallRingsShowTheRoundedDensityAtFiveDistances)
     EXPECT_EQ(metric, expectedMetric);
 
     const double f = kFishFeetPerMetre;
-    const FishRingMap feet = FishRingPPM(Inputs(false, 2.0 * f, 1.7 * f, 2.0 * f, false), table, L"Area", L"dist");
+    const FishRingMap feet
+        = FishRingPPM(Inputs(false, 2.0 * f, 1.7 * f, 2.0 * f, false), table, L"Area", L"dist");
     const FishRingMap expectedFeet {
         { 2.0, L"dist: 6.6ft, PPF:177" },
         { 4.0, L"dist: 13.1ft, PPF:108" },
