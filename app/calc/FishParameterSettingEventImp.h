@@ -101,8 +101,9 @@ public:
 
     // Density on the target to the main frame's display while the fisheye
     // tool is the current one; rings of equal density to the top view.
-    void CalcTargetPPM();
-    void CalcRingPPM();
+    // Virtual so that a test can see which handler runs which.
+    virtual void CalcTargetPPM();
+    virtual void CalcRingPPM();
 
     KW_BEGIN_MSGMAP(CFishParameterSettingEventImp)
         KW_COMMAND(kFishIdInstallHeightMarker, OnInstallHeightMarker)
