@@ -319,13 +319,13 @@ void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/
         m_pModelCombo->MoveWindow(combo);
     }
     if (m_pCeilingRadio != nullptr) {
-        m_pCeilingRadio->MoveWindow(ceilingRadio, 1);
+        m_pCeilingRadio->MoveWindow(ceilingRadio, 0);
     }
     if (m_pCeilingPicture != nullptr) {
         m_pCeilingPicture->MoveWindow(ceilingPicture);
     }
     if (m_pWallRadio != nullptr) {
-        m_pWallRadio->MoveWindow(wallRadio, 1);
+        m_pWallRadio->MoveWindow(wallRadio, 0);
     }
     if (m_pWallPicture != nullptr) {
         m_pWallPicture->MoveWindow(wallPicture);

@@ -98,6 +98,7 @@ public:
     CKWDoubleSpiner* GetObjectDistanceSpin() const { return m_pObjectDistanceSpin; }
     CKWStatic* GetInstallHeightUnit() const { return m_pInstallHeightUnit; }
     CKWStatic* GetModelLabel() const { return m_pModelLabel; }
+    CKWStatic* GetObjectDistanceLabel() const { return m_pObjectDistanceLabel; }
 
     // Density on the target to the main frame's display while the fisheye
     // tool is the current one; rings of equal density to the top view.
