@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QWidget>
 
@@ -82,20 +81,6 @@ protected:
 const std::vector<std::string> kBoth { "target", "rings" };
 
 } // namespace
-
-TEST_F(FishParameterSettingTest, StartsOnTheCeilingWithTheDefaultValues)
-{
-    EXPECT_TRUE(m_panel->IsTopInstall());
-    EXPECT_EQ(m_panel->GetWallRadio()->GetCheck(), 0);
-    EXPECT_EQ(m_panel->GetModelCombo()->GetCurSel(), 0);
-    EXPECT_EQ(dynamic_cast<QComboBox*>(m_panel->GetModelCombo())->count(), 2);
-    EXPECT_DOUBLE_EQ(Shown(m_panel->GetInstallHeightSpin()), 2.0);
-    EXPECT_DOUBLE_EQ(Shown(m_panel->GetObjectHeightSpin()), 1.7);
-    EXPECT_DOUBLE_EQ(Shown(m_panel->GetObjectDistanceSpin()), 2.0);
-    EXPECT_DOUBLE_EQ(Spin(m_panel->GetObjectDistanceSpin())->minimum(), 0.0);
-    EXPECT_DOUBLE_EQ(m_panel->GetInstallHeight(), 2.0);
-    EXPECT_DOUBLE_EQ(m_panel->GetObjectHeight(), 1.7);
-}
 
 TEST_F(FishParameterSettingTest, CeilingKeepsTheCameraAboveThePersonAndTheWallDoesNot)
 {
@@ -218,13 +203,6 @@ TEST_F(FishParameterSettingTest, EveryHandlerRunsTheTargetThenTheRings)
     }
     // The slider's position is a mount height in hundredths.
     EXPECT_DOUBLE_EQ(m_panel->GetInstallHeight(), 2.5);
-}
-
-TEST_F(FishParameterSettingTest, DistanceFromTheSpinBoxIsStoredUnchanged)
-{
-    UserSets(m_panel->GetObjectDistanceSpin(), 0.0);
-    EXPECT_DOUBLE_EQ(m_panel->GetObjectDistance(), 0.0);
-    EXPECT_EQ(m_panel->calls, kBoth);
 }
 
 TEST_F(FishParameterSettingTest, LayoutFollowsTheScale)
