@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -62,30 +61,6 @@ TEST(NumberText, ReadsLeadingNumbersLikeTheCLibraryInTheCLocale)
     }
 }
 
-TEST(IPCFocalRule, PicksTheSpinBoxTheComboOrNothing)
-{
-    struct Row {
-        bool userDefined;
-        int focalType;
-        bool known;
-        double focal;
-    } rows[] = {
-        {true, 0, true, 5.0}, // user-defined: always the spin box
-        {true, 2, true, 5.0},
-        {false, 3, true, 5.0}, // varifocal: spin box
-        {false, 2, true, 8.0}, // fixed lenses: combo
-        {false, 4, true, 8.0},
-        {false, 0, false, -1.0}, // empty or unknown type
-        {false, 1, false, -1.0},
-        {false, 5, false, -1.0},
-    };
-    for (const Row& row : rows) {
-        double focal = -1.0;
-        EXPECT_EQ(PickFocalLength(row.userDefined, row.focalType, 5.0, 8.0, &focal), row.known) << row.focalType;
-        EXPECT_EQ(focal, row.focal) << row.focalType;
-    }
-}
-
 TEST(IPCViewAngles, FormulaGivesTheWorkedExample)
 {
     const IPCSensorSize sensor = SensorSizeMm(1920, 1080, 2.9);
@@ -139,24 +114,6 @@ TEST(IPCViewAngles, RecordWalk)
         EXPECT_DOUBLE_EQ(out.horizontal, row.h) << row.name;
         EXPECT_DOUBLE_EQ(out.vertical, row.v) << row.name;
     }
-}
-
-TEST(IPCViewAngles, UserDefinedCameraUsesItsSensorRowAndTheFormula)
-{
-    SensorRow user {};
-    user.horizontal = 1920;
-    user.vertical = 1080;
-    user.pixelSize = 2.9;
-    const ModelRecord unknownType = Model("", {});
-    IPCViewAngles out;
-    ASSERT_TRUE(ComputeViewAngles(true, user, unknownType, 4.0, 0.0, &out));
-    EXPECT_NEAR(out.horizontal, 69.6758, 1e-4);
-    EXPECT_NEAR(out.vertical, 42.7607, 1e-4);
-
-    // The row nothing fills: both angles 0, nothing undefined.
-    ASSERT_TRUE(ComputeViewAngles(true, SensorRow {}, unknownType, 3.0, 0.0, &out));
-    EXPECT_EQ(out.horizontal, 0.0);
-    EXPECT_EQ(out.vertical, 0.0);
 }
 
 TEST(IPCDensity, WorkedExampleInMetresAndFeet)
@@ -283,20 +240,6 @@ TEST(IPCDensity, PixelCountTooLargeForAnIntIsZero)
     const IPCDensityResult r = ComputeDensity(in);
     EXPECT_GE(r.value, 0);
     EXPECT_EQ(r.pixelCount, 0);
-}
-
-TEST(IPCNumbers, TruncationTowardZeroWithFallback)
-{
-    struct Row {
-        double value;
-        int expected;
-    } rows[] = {
-        {169.99, 169}, {-0.5, 0}, {-1.7, -1}, {2147483647.9, INT_MAX}, {-2147483648.9, INT_MIN}, {2147483648.0, -7},
-        {-2147483649.0, -7}, {kNaN, -7}, {kInf, -7}, {-kInf, -7},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(TruncToIntOr(row.value, -7), row.expected) << row.value;
-    }
 }
 
 TEST(IPCNumbers, FocalSliderPositionsRoundToNearest)

@@ -48,21 +48,6 @@ TEST(IPCCameraSetup, VarifocalRangeNeedsExactlyTwoEntries)
     EXPECT_EQ(range.lowText, L"0.0mm");
 }
 
-TEST(IPCCameraSetup, SliderRangeRoundsToNearest)
-{
-    IPCFocalRange range;
-    ASSERT_TRUE(VarifocalRangeOf({{1, "2.3"}, {2, "8.2"}}, &range));
-    EXPECT_EQ(range.sliderLow, 230);
-    EXPECT_EQ(range.sliderHigh, 820);
-}
-
-TEST(IPCCameraSetup, FixedFocalItemsAreTheStoredTextsInSerialOrder)
-{
-    const std::vector<std::wstring> expected {L"4", L"6", L"8"};
-    EXPECT_EQ(FixedFocalItems({{3, "8"}, {1, "4"}, {2, "6"}}), expected);
-    EXPECT_TRUE(FixedFocalItems({}).empty());
-}
-
 TEST(IPCCameraSetup, SensorFormatsOfAModeOnceEachInFirstSeenOrder)
 {
     const std::vector<SensorRow> rows {Row(L"2.0MP", "1/2.8"), Row(L"4.0MP", "1/3"), Row(L"2.0MP", "1/2.7"),
@@ -71,15 +56,6 @@ TEST(IPCCameraSetup, SensorFormatsOfAModeOnceEachInFirstSeenOrder)
     EXPECT_EQ(SensorFormatsOf(rows, L"2.0MP"), expected);
     EXPECT_TRUE(SensorFormatsOf(rows, L"8.0MP").empty());
     EXPECT_TRUE(SensorFormatsOf({}, L"2.0MP").empty());
-}
-
-TEST(IPCCameraSetup, ResolutionText)
-{
-    ModelRecord model;
-    model.strFBx = "1920";
-    model.strFBy = "1080";
-    EXPECT_EQ(ResolutionText(model), L"1920*1080");
-    EXPECT_EQ(ResolutionText(ModelRecord {}), L"*");
 }
 
 } // namespace
