@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr double kPi = 3.1415926535;
 // A line shorter than the space between the margins by no more than this is
 // taken as filling it.
 constexpr double kFitTolerance = 1e-06;
@@ -19,7 +18,7 @@ KWTopViewFrame KWMakeTopViewFrame(int width, int height, int cameraHeight, doubl
 
 double KWTopViewRadians(double degrees)
 {
-    return degrees * kPi / 180.0;
+    return degrees * KW_SCENE_PI / 180.0;
 }
 
 double KWTopViewVisibleWidth(double angle, double distance)
@@ -54,7 +53,7 @@ KWTopViewSector KWTopViewSectorFor(const KWTopViewFrame& frame, double angle)
     const double w = frame.width;
     const KWScenePoint apex { frame.ApexX(), frame.apexY };
     // The direction from the apex to the top corners of the margin box.
-    const double cornerAngle = std::atan((frame.ApexX() - m) / (frame.apexY - m)) * 180.0 / kPi;
+    const double cornerAngle = std::atan((frame.ApexX() - m) / (frame.apexY - m)) * 180.0 / KW_SCENE_PI;
 
     KWTopViewSector sector;
     sector.throughSides = cornerAngle <= halfAngle;

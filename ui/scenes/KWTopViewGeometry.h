@@ -4,15 +4,9 @@
 // without a window. Scene coordinates are the view's own, y growing downwards;
 // angles are in degrees.
 
+#include "ui/scenes/KWSceneGeometry.h"
+
 #include <vector>
-
-struct KWScenePoint {
-    double x;
-    double y;
-};
-
-// Metres to feet.
-constexpr double KW_FEET_PER_METRE = 3.2808399;
 
 // The frame every drawing starts from: the view's size, the margin kept free
 // on all four sides, and the apex (the top edge of the camera picture,
