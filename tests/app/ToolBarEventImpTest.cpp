@@ -1,0 +1,421 @@
+#include "app/ToolBarEventImp.h"
+
+#include "app/AboutDlgEventImp.h"
+#include "app/ConfigManager.h"
+#include "app/MainFrameEventImp.h"
+#include "app/PPMExplainDlgEventImp.h"
+#include "app/QtTranslation.h"
+#include "app/StartupConfig.h"
+#include "app/calc/3DViewEventImp.h"
+#include "app/calc/Fish3DViewEventImp.h"
+#include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/FishSideViewEventImp.h"
+#include "app/calc/FishTopViewEventImp.h"
+#include "app/calc/ParameterSettingEventImp.h"
+#include "app/calc/SideViewEventImp.h"
+#include "app/calc/TopViewEventImp.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWStatic.h"
+#include "ui/qt/KWQTButton.h"
+#include "ui/qt/KWQTView.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+QWidget* WidgetOf(CKWView* view)
+{
+    return dynamic_cast<QWidget*>(view);
+}
+
+QWidget* WidgetOf(CKWDialog* dialog)
+{
+    return dynamic_cast<QWidget*>(dialog);
+}
+
+QString Text(const wchar_t* text)
+{
+    return QString::fromStdWString(text);
+}
+
+// Every label and button text under a window, in tree order: what the user
+// reads there.
+QStringList TextsUnder(QWidget* window)
+{
+    QStringList texts;
+    if (window == nullptr) {
+        return texts;
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(window)) {
+        texts << label->text();
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        texts << button->text() << button->toolTip();
+    }
+    return texts;
+}
+
+QAction* ActionOf(QMenu* menu, int id)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->data().toInt() == id && !action->isSeparator()) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<int> CheckedEntries(QMenu* menu)
+{
+    std::vector<int> checked;
+    for (int id : {kIdMenuChinese, kIdMenuEnglish, kIdMenuPortuguese, kIdMenuSpanish}) {
+        if (QAction* action = ActionOf(menu, id); action != nullptr && action->isChecked()) {
+            checked.push_back(id);
+        }
+    }
+    return checked;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs the program's whole main frame with the shipped skin and language
+// files; the configuration lives in a folder of its own so that the one
+// beside the test programs is never rewritten.
+class ToolBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_savedSkin = GetSkinPath().toStdWString();
+        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+        ASSERT_TRUE(m_configDir.isValid());
+        LoadConfiguration(g_configManager, m_configDir.path().toStdWString());
+    }
+
+    void TearDown() override
+    {
+        if (m_mainFrame && m_mainFrame->GetDlg() != nullptr) {
+            m_mainFrame->GetDlg()->ShowWindow(0);
+        }
+        m_mainFrame.reset();
+        g_configManager.SetConfigPersist(nullptr);
+        ApplyQtTranslation(0, std::wstring());
+        SetSkinPath(m_savedSkin);
+        g_languageIndex = m_savedLanguage;
+        g_uiScale = m_savedScale;
+    }
+
+    void Start(int language)
+    {
+        g_languageIndex = language;
+        m_mainFrame = CMainFrameEventImp::CreateInstance();
+        ASSERT_TRUE(m_mainFrame);
+        ASSERT_NE(ToolBarView(), nullptr);
+    }
+
+    QString ConfigPath() const { return m_configDir.path() + "/Config/config.xml"; }
+
+    // The tool bar the main frame made, found as the user sees it.
+    QWidget* ToolBarView() const
+    {
+        for (CKWQTView* view : WidgetOf(m_mainFrame->GetDlg())->findChildren<CKWQTView*>()) {
+            if (view->windowTitle() == "ToolBar") {
+                return view;
+            }
+        }
+        return nullptr;
+    }
+    QMenu* MenuWith(int id) const
+    {
+        for (QMenu* menu : ToolBarView()->findChildren<QMenu*>()) {
+            if (ActionOf(menu, id) != nullptr) {
+                return menu;
+            }
+        }
+        return nullptr;
+    }
+    QMenu* SettingMenu() const { return MenuWith(kIdMenuAbout); }
+    QMenu* LanguageMenu() const { return MenuWith(kIdMenuEnglish); }
+    // A button of the bar by the tooltip it shows now.
+    CKWQTButton* Button(const wchar_t* key) const
+    {
+        const QString tip = Text(translate(key));
+        for (CKWQTButton* button : ToolBarView()->findChildren<CKWQTButton*>()) {
+            if (button->toolTip() == tip) {
+                return button;
+            }
+        }
+        return nullptr;
+    }
+
+    // Setting, then the entry of the language sub-menu, by mouse.
+    void ChooseLanguageByMouse(int id)
+    {
+        CKWQTButton* setting = Button(L"Setting");
+        ASSERT_NE(setting, nullptr);
+        QTest::mouseClick(setting, Qt::LeftButton, {}, setting->rect().center());
+        QCoreApplication::processEvents();
+        QMenu* settings = SettingMenu();
+        ASSERT_TRUE(settings->isVisible());
+        QAction* language = ActionOf(settings, kIdMenuLanguage);
+        QTest::mouseClick(settings, Qt::LeftButton, {}, settings->actionGeometry(language).center());
+        QMenu* languages = LanguageMenu();
+        QTRY_VERIFY_WITH_TIMEOUT(languages->isVisible(), 2000);
+        QAction* entry = ActionOf(languages, id);
+        QTest::mouseClick(languages, Qt::LeftButton, {}, languages->actionGeometry(entry).center());
+        QCoreApplication::processEvents();
+    }
+
+    boost::shared_ptr<CMainFrameEventImp> m_mainFrame;
+    QTemporaryDir m_configDir;
+    std::wstring m_savedSkin;
+    int m_savedLanguage = g_languageIndex;
+    float m_savedScale = g_uiScale;
+};
+
+} // namespace
+
+TEST_F(ToolBarTest, FirstScreenShowsNameSettingMinAndCloseOnly)
+{
+    Start(0);
+    QWidget* bar = ToolBarView();
+    bar->window()->show();
+    QStringList visibleTips;
+    for (CKWQTButton* button : bar->findChildren<CKWQTButton*>()) {
+        if (button->isVisible()) {
+            visibleTips << button->toolTip();
+        }
+    }
+    visibleTips.sort();
+    QStringList expected {Text(translate(L"Close")), Text(translate(L"Min")), Text(translate(L"Setting"))};
+    expected.sort();
+    EXPECT_EQ(visibleTips, expected);
+    const QLabel* name = nullptr;
+    for (const QLabel* label : bar->findChildren<QLabel*>()) {
+        if (label->text() == Text(translate(L"ProductName"))) {
+            name = label;
+        }
+    }
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(name->isVisible());
+}
+
+TEST_F(ToolBarTest, StartLanguageDecidesTheOneCheckedEntry)
+{
+    struct Row {
+        int language;
+        int checked;
+    };
+    // Chinese comes only from the configuration: its entry is hidden yet
+    // carries the mark. A number without a language marks Spanish.
+    for (const Row row : {Row {0, kIdMenuEnglish}, Row {1, kIdMenuChinese}, Row {2, kIdMenuPortuguese},
+             Row {3, kIdMenuSpanish}, Row {7, kIdMenuSpanish}}) {
+        Start(row.language);
+        EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {row.checked}) << row.language;
+        EXPECT_FALSE(ActionOf(LanguageMenu(), kIdMenuChinese)->isVisible());
+        m_mainFrame->GetDlg()->ShowWindow(0);
+        m_mainFrame.reset();
+    }
+}
+
+TEST_F(ToolBarTest, LanguageChosenByMouseIsStoredSavedAndReadByEveryWindow)
+{
+    Start(0);
+    const auto mf = m_mainFrame;
+    struct Window {
+        const char* name;
+        std::function<QWidget*()> widget;
+    };
+    const std::vector<Window> windows = {
+        {"tool bar", [this] { return ToolBarView(); }},
+        {"main frame", [mf] { return dynamic_cast<QWidget*>(mf->GetIPCTitle()); }},
+        {"about", [mf] { return WidgetOf(mf->GetAboutDlg()->GetDlg()); }},
+        {"IPC panel", [mf] { return WidgetOf(mf->GetParameterSetting()->GetView()); }},
+        {"fisheye panel", [mf] { return WidgetOf(mf->GetFishParameterSetting()->GetView()); }},
+        {"PPM explanation", [mf] { return WidgetOf(mf->GetPPMExplainDlg()->GetDlg()); }},
+        {"fisheye side view", [mf] { return WidgetOf(mf->GetFishSideView()->GetView()); }},
+        {"fisheye top view", [mf] { return WidgetOf(mf->GetFishTopView()->GetView()); }},
+        {"fisheye 3D view", [mf] { return WidgetOf(mf->GetFish3DView()->GetView()); }},
+        {"IPC side view", [mf] { return WidgetOf(mf->GetSideView()->GetView()); }},
+        {"IPC top view", [mf] { return WidgetOf(mf->GetTopView()->GetView()); }},
+        {"IPC 3D view", [mf] { return WidgetOf(mf->Get3DView()->GetView()); }},
+    };
+    std::map<std::string, QStringList> before;
+    for (const Window& window : windows) {
+        before[window.name] = TextsUnder(window.widget());
+    }
+
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+
+    EXPECT_EQ(g_languageIndex, 2);
+    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"2\"")) << ReadFile(ConfigPath()).constData();
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {kIdMenuPortuguese});
+    for (const Window& window : windows) {
+        if (before[window.name].isEmpty()) {
+            // A window that shows no text yet has nothing to re-read.
+            std::printf("[  note   ] %s shows no text\n", window.name);
+            continue;
+        }
+        EXPECT_NE(TextsUnder(window.widget()), before[window.name]) << window.name << " kept its English texts";
+    }
+    EXPECT_EQ(ActionOf(SettingMenu(), kIdMenuAbout)->text(), Text(translate(L"About")));
+    EXPECT_EQ(ActionOf(SettingMenu(), kIdMenuLanguage)->text(), Text(translate(L"Language")));
+
+    // Choosing the checked entry again runs the switch again and keeps it.
+    QFile::remove(ConfigPath());
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"2\""));
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {kIdMenuPortuguese});
+}
+
+TEST_F(ToolBarTest, LanguageChosenByKeyboardSwitchesToo)
+{
+    Start(0);
+    CKWQTButton* setting = Button(L"Setting");
+    QTest::mouseClick(setting, Qt::LeftButton, {}, setting->rect().center());
+    QMenu* settings = SettingMenu();
+    ASSERT_TRUE(settings->isVisible());
+    settings->setActiveAction(ActionOf(settings, kIdMenuLanguage));
+    QTest::keyClick(settings, Qt::Key_Right);
+    QMenu* languages = LanguageMenu();
+    QTRY_VERIFY_WITH_TIMEOUT(languages->isVisible(), 2000);
+    // English, Portuguese, Spanish: the hidden Chinese entry is skipped.
+    while (languages->activeAction() != ActionOf(languages, kIdMenuSpanish)) {
+        const QAction* was = languages->activeAction();
+        QTest::keyClick(languages, Qt::Key_Down);
+        ASSERT_NE(languages->activeAction(), was);
+    }
+    QTest::keyClick(languages, Qt::Key_Return);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(g_languageIndex, 3);
+    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"3\""));
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {kIdMenuSpanish});
+    EXPECT_EQ(dynamic_cast<QLabel*>(m_mainFrame->GetIPCTitle())->text(), Text(translate(L"IPC Calculator Tool")));
+}
+
+TEST_F(ToolBarTest, PortugueseAndSpanishEntriesKeepTheirOwnNames)
+{
+    Start(0);
+    const QString portuguese = ActionOf(LanguageMenu(), kIdMenuPortuguese)->text();
+    const QString spanish = ActionOf(LanguageMenu(), kIdMenuSpanish)->text();
+    ChooseLanguageByMouse(kIdMenuSpanish);
+    EXPECT_EQ(ActionOf(LanguageMenu(), kIdMenuPortuguese)->text(), portuguese);
+    EXPECT_EQ(ActionOf(LanguageMenu(), kIdMenuSpanish)->text(), spanish);
+    EXPECT_EQ(ActionOf(LanguageMenu(), kIdMenuEnglish)->text(), Text(translate(L"english")));
+}
+
+// Only a Chinese translation of Qt's own texts ships; it must not stay
+// installed for a language that is not Chinese.
+TEST_F(ToolBarTest, QtTranslationFollowsOnlyChinese)
+{
+    Start(0);
+    const QString english = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    // The entry is hidden in the program; shown here to drive the switch.
+    ActionOf(LanguageMenu(), kIdMenuChinese)->setVisible(true);
+    ChooseLanguageByMouse(kIdMenuChinese);
+    EXPECT_EQ(g_languageIndex, 1);
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), english);
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), english);
+}
+
+TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
+{
+    Start(0);
+    m_mainFrame->OnIPCToolClicked();
+    WidgetOf(m_mainFrame->GetDlg())->show();
+    CKWQTButton* change = Button(L"switch to fisheye calculator tool");
+    ASSERT_NE(change, nullptr);
+    EXPECT_TRUE(change->isVisible());
+
+    QTest::mouseClick(change, Qt::LeftButton, {}, change->rect().center());
+    EXPECT_EQ(m_mainFrame->GetToolMode(), kToolModeFish);
+    EXPECT_EQ(change->toolTip(), Text(translate(L"switch to ipc calculator tool")));
+    EXPECT_TRUE(WidgetOf(m_mainFrame->GetFishParameterSetting()->GetView())->isVisible());
+    EXPECT_FALSE(WidgetOf(m_mainFrame->GetParameterSetting()->GetView())->isVisible());
+    EXPECT_FALSE(dynamic_cast<QWidget*>(m_mainFrame->GetPixelCountValue())->isVisible());
+
+    QTest::mouseClick(change, Qt::LeftButton, {}, change->rect().center());
+    EXPECT_EQ(m_mainFrame->GetToolMode(), kToolModeIPC);
+    EXPECT_EQ(change->toolTip(), Text(translate(L"switch to fisheye calculator tool")));
+    EXPECT_TRUE(WidgetOf(m_mainFrame->GetParameterSetting()->GetView())->isVisible());
+    EXPECT_FALSE(WidgetOf(m_mainFrame->GetFishParameterSetting()->GetView())->isVisible());
+    EXPECT_TRUE(dynamic_cast<QWidget*>(m_mainFrame->GetPixelCountValue())->isVisible());
+
+    // The tooltip follows the language with the tool it names.
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+    EXPECT_EQ(change->toolTip(), Text(translate(L"switch to fisheye calculator tool")));
+}
+
+TEST_F(ToolBarTest, CloseEndsTheEventLoop)
+{
+    Start(0);
+    m_mainFrame->GetDlg()->ShowWindow(1);
+    CKWQTButton* close = Button(L"Close");
+    ASSERT_NE(close, nullptr);
+    bool timedOut = false;
+    QTimer::singleShot(0, close, [close] { QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center()); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    guard.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(WidgetOf(m_mainFrame->GetDlg())->isVisible());
+}
+
+TEST_F(ToolBarTest, AboutShowsTheVersionAndNoticeOfTheCurrentLanguage)
+{
+    Start(0);
+    ChooseLanguageByMouse(kIdMenuSpanish);
+    CKWQTButton* setting = Button(L"Setting");
+    QTest::mouseClick(setting, Qt::LeftButton, {}, setting->rect().center());
+    QMenu* settings = SettingMenu();
+    ASSERT_TRUE(settings->isVisible());
+    const auto about = m_mainFrame->GetAboutDlg();
+    QString version;
+    QString notice;
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = WidgetOf(about->GetDlg());
+        shown = dialog->isVisible();
+        version = dynamic_cast<QLabel*>(about->GetVersionLabel())->text();
+        notice = dynamic_cast<QLabel*>(about->GetNoticeLabel())->text();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::mouseClick(settings, Qt::LeftButton, {}, settings->actionGeometry(ActionOf(settings, kIdMenuAbout)).center());
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(version, Text(translate(L"ProductVer")));
+    EXPECT_EQ(notice, Text(translate(L"CopyrightString")));
+    EXPECT_TRUE(version.contains(QStringLiteral("Versi\u00F3n")));
+    EXPECT_FALSE(WidgetOf(about->GetDlg())->isVisible());
+}
