@@ -74,14 +74,14 @@ void CAboutDlgEventImp::FillDialogStyle(DialogStyle* style)
         const wchar_t* rect;
         const wchar_t* mode;
     };
-    static const Piece kNormal[12] = {
-        {L"0,0,10,35", L"tile"}, {L"30,0,1,35", L"stretch"}, {L"76,0,10,35", L""}, {L"0,37,1,30", L""},
-        {L"0,37,1,30", L""}, {L"0,37,1,30", L""}, {L"0,84,10,1", L""}, {L"10,84,30,1", L""},
-        {L"85,84,1,1", L""}, {L"85,37,1,30", L""}, {L"85,37,1,30", L""}, {L"85,37,1,30", L""}};
-    static const Piece kLarge[12] = {
-        {L"0,0,10,70", L"tile"}, {L"30,0,1,70", L"stretch"}, {L"76,0,10,70", L""}, {L"0,71,1,1", L""},
-        {L"0,71,1,1", L""}, {L"0,71,1,0", L""}, {L"0,84,10,1", L""}, {L"10,84,30,1", L""},
-        {L"85,84,1,1", L""}, {L"85,71,1,1", L""}, {L"85,71,1,1", L""}, {L"85,71,1,1", L""}};
+    static const Piece kNormal[12] = { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
+        { L"76,0,10,35", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,37,1,30", L"" },
+        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } };
+    static const Piece kLarge[12] = { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
+        { L"76,0,10,70", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,0", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,71,1,1", L"" },
+        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } };
     const Piece* pieces = g_uiScale == 1.0f ? kNormal : kLarge;
     for (int i = 0; i < 12; ++i) {
         style->Str(4 + 2 * i) = pieces[i].rect;
@@ -131,7 +131,8 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     const int m = static_cast<int>(10 * s);
     void* const parent = GetUIWnd();
 
-    const CKWRect pictureRect(0, static_cast<int>(36 * s), static_cast<int>(240 * s - 1), static_cast<int>(86 * s - 1));
+    const CKWRect pictureRect(
+        0, static_cast<int>(36 * s), static_cast<int>(240 * s - 1), static_cast<int>(86 * s - 1));
     CKWRect row(0, 0, static_cast<int>(320 * s), static_cast<int>(20 * s));
     row.MoveToXY(static_cast<int>(20 * s), pictureRect.bottom + 2 * m);
 
@@ -164,7 +165,8 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     noticeRect.OffsetRect(0, row.Height() + m);
     m_pNotice = CreateKWStatic(nullptr);
     if (m_pNotice != nullptr) {
-        m_pNotice->Create(translate(L"CopyrightString"), WS_VISIBLE | kWsTabStop, noticeRect, parent, kIdNone);
+        m_pNotice->Create(
+            translate(L"CopyrightString"), WS_VISIBLE | kWsTabStop, noticeRect, parent, kIdNone);
         m_pNotice->SetTextSize(static_cast<int>(14 * s));
         m_pNotice->SetWordWrap(1);
     }
@@ -194,7 +196,8 @@ CAboutDlgEventImp::Layout CAboutDlgEventImp::ComputeLayout(int cx, int /*cy*/, f
     close.MoveToXY(static_cast<int>(cx - 27 * s - 10), (band - close.Height()) / 2 + 10);
     layout.closeButton = close;
 
-    layout.picture = CKWRect(static_cast<int>(15 * s), band, static_cast<int>(255 * s - 1), static_cast<int>(band + 50 * s - 1));
+    layout.picture = CKWRect(
+        static_cast<int>(15 * s), band, static_cast<int>(255 * s - 1), static_cast<int>(band + 50 * s - 1));
 
     CKWRect version(0, 0, static_cast<int>(300 * s), static_cast<int>(20 * s));
     version.MoveToXY(static_cast<int>(30 * s), band + 4 * m);

@@ -79,8 +79,8 @@ public:
     CKWButton* GetWebSiteButton() const { return m_pWebSiteButton; }
 
     KW_BEGIN_MSGMAP(CAboutDlgEventImp)
-        KW_COMMAND(kIdAboutWebSite, OnWebSiteClicked)
-        KW_COMMAND(kIdAboutClose, OnCloseClicked)
+    KW_COMMAND(kIdAboutWebSite, OnWebSiteClicked)
+    KW_COMMAND(kIdAboutClose, OnCloseClicked)
     KW_END_MSGMAP()
 
 private:

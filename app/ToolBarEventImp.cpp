@@ -33,7 +33,7 @@ constexpr UINT kWhite = 0xFFFFFF;
 constexpr UINT kIdNone = static_cast<UINT>(-1);
 
 // The language entries in the order they are listed and unchecked.
-constexpr int kLanguageEntries[] = {kIdMenuChinese, kIdMenuEnglish, kIdMenuPortuguese, kIdMenuSpanish};
+constexpr int kLanguageEntries[] = { kIdMenuChinese, kIdMenuEnglish, kIdMenuPortuguese, kIdMenuSpanish };
 
 const CKWRect kPlaceholder(0, 0, 1, 1); // OnSize places every control
 
@@ -46,7 +46,10 @@ void SetTooltip(CKWButton* button, const wchar_t* text)
 
 } // namespace
 
-CToolBarEventImp::CToolBarEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame) : m_mainFrame(mainFrame) {}
+CToolBarEventImp::CToolBarEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
+    : m_mainFrame(mainFrame)
+{
+}
 
 // The controls belong to the tool bar's view and went with the main window
 // before the tool bar is released.
@@ -74,7 +77,8 @@ int CToolBarEventImp::Create()
         return 0;
     }
     m_pView->SetBGClr(kToolBarColour);
-    m_pView->Create(nullptr, L"ToolBar", WS_CHILD | WS_VISIBLE, kPlaceholder, mainFrame->GetUIWnd(), static_cast<UINT>(-2));
+    m_pView->Create(nullptr, L"ToolBar", WS_CHILD | WS_VISIBLE, kPlaceholder, mainFrame->GetUIWnd(),
+        static_cast<UINT>(-2));
     return 0;
 }
 
@@ -90,7 +94,8 @@ int CToolBarEventImp::OnCreate()
 
     m_pProductName = CreateKWStatic(nullptr);
     if (m_pProductName != nullptr) {
-        m_pProductName->Create(translate(L"ProductName"), WS_CHILD | WS_VISIBLE, kPlaceholder, parent, kIdNone);
+        m_pProductName->Create(
+            translate(L"ProductName"), WS_CHILD | WS_VISIBLE, kPlaceholder, parent, kIdNone);
         m_pProductName->SetTextColor(kWhite);
         m_pProductName->SetTextSize(static_cast<int>(18 * g_uiScale));
         m_pProductName->SetTextAlignFlag(4); // left, vertically centred
@@ -121,15 +126,16 @@ void CToolBarEventImp::CreateButtons(void* parent)
     };
     // Max and the tool switch start hidden; Max is never shown.
     const ButtonSpec specs[] = {
-        {&m_pCloseButton, kIdToolBarClose, L"closed_nor.png", L"closed_hov.png", L"closed_pre.png", L"",
-            WS_VISIBLE | kWsTabStop},
-        {&m_pMinButton, kIdToolBarMin, L"mini_nor.png", L"mini_hov.png", L"mini_pre.png", L"", WS_VISIBLE | kWsTabStop},
-        {&m_pMaxButton, kIdToolBarMax, L"btn_maximize_n.png", L"btn_maximize_h.png", L"btn_maximize_p.png", L"",
-            kWsTabStop},
-        {&m_pSettingButton, kIdToolBarSetting, L"down_nor.png", L"down_hov.png", L"down_pre.png", L"down_nor.png",
-            WS_VISIBLE | kWsTabStop},
-        {&m_pChangeButton, kIdToolBarChange, L"exchange_nor.png", L"exchange_hov.png", L"exchange_pre.png",
-            L"exchange_nor.png", kWsTabStop},
+        { &m_pCloseButton, kIdToolBarClose, L"closed_nor.png", L"closed_hov.png", L"closed_pre.png", L"",
+            WS_VISIBLE | kWsTabStop },
+        { &m_pMinButton, kIdToolBarMin, L"mini_nor.png", L"mini_hov.png", L"mini_pre.png", L"",
+            WS_VISIBLE | kWsTabStop },
+        { &m_pMaxButton, kIdToolBarMax, L"btn_maximize_n.png", L"btn_maximize_h.png", L"btn_maximize_p.png",
+            L"", kWsTabStop },
+        { &m_pSettingButton, kIdToolBarSetting, L"down_nor.png", L"down_hov.png", L"down_pre.png",
+            L"down_nor.png", WS_VISIBLE | kWsTabStop },
+        { &m_pChangeButton, kIdToolBarChange, L"exchange_nor.png", L"exchange_hov.png", L"exchange_pre.png",
+            L"exchange_nor.png", kWsTabStop },
     };
     for (const ButtonSpec& spec : specs) {
         CKWButton* button = CreateKWButton(nullptr);
@@ -212,7 +218,7 @@ void CToolBarEventImp::CreateUnitRadio(void* parent)
     m_pUnitRadio->ShowWindow(0);
 }
 
-void CToolBarEventImp::OnDestroy() {}
+void CToolBarEventImp::OnDestroy() { }
 
 void CToolBarEventImp::OnSize(UINT /*type*/, int cx, int cy)
 {
@@ -244,7 +250,7 @@ void CToolBarEventImp::OnSize(UINT /*type*/, int cx, int cy)
     }
 }
 
-void CToolBarEventImp::OnLButtonDblClk(UINT /*flags*/, POINT /*point*/) {}
+void CToolBarEventImp::OnLButtonDblClk(UINT /*flags*/, POINT /*point*/) { }
 
 void CToolBarEventImp::ShowChangeButton(bool show)
 {
@@ -259,7 +265,8 @@ void CToolBarEventImp::ShowChangeButton(bool show)
 void CToolBarEventImp::SetChangeTooltip(bool ipcMode)
 {
     SetTooltip(m_pChangeButton,
-        ipcMode ? translate(L"switch to fisheye calculator tool") : translate(L"switch to ipc calculator tool"));
+        ipcMode ? translate(L"switch to fisheye calculator tool")
+                : translate(L"switch to ipc calculator tool"));
 }
 
 void CToolBarEventImp::RetranslateTexts()

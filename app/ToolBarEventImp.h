@@ -58,11 +58,16 @@ public:
     static constexpr int LanguageOfMenuId(int id)
     {
         switch (id) {
-        case kIdMenuEnglish: return 0;
-        case kIdMenuChinese: return 1;
-        case kIdMenuPortuguese: return 2;
-        case kIdMenuSpanish: return 3;
-        default: return -1;
+        case kIdMenuEnglish:
+            return 0;
+        case kIdMenuChinese:
+            return 1;
+        case kIdMenuPortuguese:
+            return 2;
+        case kIdMenuSpanish:
+            return 3;
+        default:
+            return -1;
         }
     }
     // The entry that carries the check mark for a language; a number outside
@@ -70,10 +75,14 @@ public:
     static constexpr int MenuIdOfLanguage(int language)
     {
         switch (language) {
-        case 0: return kIdMenuEnglish;
-        case 1: return kIdMenuChinese;
-        case 2: return kIdMenuPortuguese;
-        default: return kIdMenuSpanish;
+        case 0:
+            return kIdMenuEnglish;
+        case 1:
+            return kIdMenuChinese;
+        case 2:
+            return kIdMenuPortuguese;
+        default:
+            return kIdMenuSpanish;
         }
     }
 
@@ -108,10 +117,10 @@ public:
     CKWRadioBox* GetUnitRadio() const { return m_pUnitRadio; }
 
     KW_BEGIN_MSGMAP(CToolBarEventImp)
-        KW_COMMAND(kIdToolBarSetting, OnSettingClicked)
-        KW_COMMAND(kIdToolBarChange, OnChangeClicked)
-        KW_COMMAND(kIdToolBarMin, OnMinClicked)
-        KW_COMMAND(kIdToolBarClose, OnCloseClicked)
+    KW_COMMAND(kIdToolBarSetting, OnSettingClicked)
+    KW_COMMAND(kIdToolBarChange, OnChangeClicked)
+    KW_COMMAND(kIdToolBarMin, OnMinClicked)
+    KW_COMMAND(kIdToolBarClose, OnCloseClicked)
     KW_END_MSGMAP()
 
 private:

@@ -80,14 +80,15 @@ QStringList Overflows(QWidget* window)
         qsizetype from = 0;
         for (qsizetype i = 0; i < self; ++i) {
             auto* below = qobject_cast<QWidget*>(siblings.at(i));
-            if (below != nullptr && below->isVisibleTo(window) && !below->isWindow() && below->geometry().contains(own)) {
+            if (below != nullptr && below->isVisibleTo(window) && !below->isWindow()
+                && below->geometry().contains(own)) {
                 from = i + 1;
             }
         }
         for (qsizetype i = from; i < siblings.size(); ++i) {
             auto* sibling = qobject_cast<QWidget*>(siblings.at(i));
-            if (sibling == nullptr || sibling == widget || !sibling->isVisibleTo(window) || sibling->isWindow()
-                || sibling->geometry().contains(own)) {
+            if (sibling == nullptr || sibling == widget || !sibling->isVisibleTo(window)
+                || sibling->isWindow() || sibling->geometry().contains(own)) {
                 continue;
             }
             if (ink.intersects(InkInParent(sibling))) {
@@ -122,10 +123,12 @@ protected:
     void Save(QWidget* widget, const char* state)
     {
         QCoreApplication::processEvents();
-        const QString path = m_dir + QStringLiteral("/main_%1_%2.png").arg(QLatin1String(GetParam().name), QLatin1String(state));
+        const QString path = m_dir
+            + QStringLiteral("/main_%1_%2.png").arg(QLatin1String(GetParam().name), QLatin1String(state));
         EXPECT_TRUE(widget->grab().toImage().save(path)) << path.toStdString();
         const QStringList overflows = Overflows(widget);
-        EXPECT_TRUE(overflows.isEmpty()) << state << ": " << overflows.join(QStringLiteral("; ")).toStdString();
+        EXPECT_TRUE(overflows.isEmpty())
+            << state << ": " << overflows.join(QStringLiteral("; ")).toStdString();
     }
 
     boost::shared_ptr<CMainFrameEventImp> m_frame;
@@ -151,7 +154,8 @@ TEST_P(LanguageScreenshotTest, EveryTextFitsItsControl)
     // The tool bar's menus, opened as the Setting button opens them.
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         menu->popup(QPoint(0, 0));
-        const bool isLanguageMenu = menu->actions().size() > 3 && menu->actions().at(0)->data().toInt() == kIdMenuChinese;
+        const bool isLanguageMenu
+            = menu->actions().size() > 3 && menu->actions().at(0)->data().toInt() == kIdMenuChinese;
         Save(menu, isLanguageMenu ? "language_menu" : "setting_menu");
         menu->hide();
     }
@@ -163,7 +167,7 @@ TEST_P(LanguageScreenshotTest, EveryTextFitsItsControl)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageScreenshotTest,
-    ::testing::Values(Language {0, "en"}, Language {1, "zh"}, Language {2, "pt"}, Language {3, "es"}),
+    ::testing::Values(Language { 0, "en" }, Language { 1, "zh" }, Language { 2, "pt" }, Language { 3, "es" }),
     [](const ::testing::TestParamInfo<Language>& info) { return std::string(info.param.name); });
 
 } // namespace

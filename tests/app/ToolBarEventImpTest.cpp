@@ -35,7 +35,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -62,9 +61,6 @@ QString Text(const wchar_t* text)
 QStringList TextsUnder(QWidget* window)
 {
     QStringList texts;
-    if (window == nullptr) {
-        return texts;
-    }
     if (const auto* label = qobject_cast<const QLabel*>(window)) {
         texts << label->text();
     }
@@ -90,12 +86,22 @@ QAction* ActionOf(QMenu* menu, int id)
 std::vector<int> CheckedEntries(QMenu* menu)
 {
     std::vector<int> checked;
-    for (int id : {kIdMenuChinese, kIdMenuEnglish, kIdMenuPortuguese, kIdMenuSpanish}) {
+    for (int id : { kIdMenuChinese, kIdMenuEnglish, kIdMenuPortuguese, kIdMenuSpanish }) {
         if (QAction* action = ActionOf(menu, id); action != nullptr && action->isChecked()) {
             checked.push_back(id);
         }
     }
     return checked;
+}
+
+void Click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void ClickEntry(QMenu* menu, QAction* action)
+{
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
 }
 
 QByteArray ReadFile(const QString& path)
@@ -173,22 +179,22 @@ protected:
         return nullptr;
     }
 
+    // The settings menu, opened by the Setting button.
+    QMenu* OpenSettings() const
+    {
+        Click(Button(L"Setting"));
+        QMenu* settings = SettingMenu();
+        EXPECT_TRUE(settings->isVisible());
+        return settings;
+    }
     // Setting, then the entry of the language sub-menu, by mouse.
     void ChooseLanguageByMouse(int id)
     {
-        CKWQTButton* setting = Button(L"Setting");
-        ASSERT_NE(setting, nullptr);
-        QTest::mouseClick(setting, Qt::LeftButton, {}, setting->rect().center());
-        QCoreApplication::processEvents();
-        QMenu* settings = SettingMenu();
-        ASSERT_TRUE(settings->isVisible());
-        QAction* language = ActionOf(settings, kIdMenuLanguage);
-        QTest::mouseClick(settings, Qt::LeftButton, {}, settings->actionGeometry(language).center());
+        QMenu* settings = OpenSettings();
+        ClickEntry(settings, ActionOf(settings, kIdMenuLanguage));
         QMenu* languages = LanguageMenu();
         QTRY_VERIFY_WITH_TIMEOUT(languages->isVisible(), 2000);
-        QAction* entry = ActionOf(languages, id);
-        QTest::mouseClick(languages, Qt::LeftButton, {}, languages->actionGeometry(entry).center());
-        QCoreApplication::processEvents();
+        ClickEntry(languages, ActionOf(languages, id));
     }
 
     boost::shared_ptr<CMainFrameEventImp> m_mainFrame;
@@ -200,45 +206,32 @@ protected:
 
 } // namespace
 
-TEST_F(ToolBarTest, FirstScreenShowsNameSettingMinAndCloseOnly)
+// Chinese comes only from the configuration: its entry is hidden yet carries
+// the mark. A number without a language marks Spanish.
+TEST_F(ToolBarTest, FirstScreenShowsNameSettingMinCloseAndMarksTheStartLanguage)
 {
-    Start(0);
-    QWidget* bar = ToolBarView();
-    bar->window()->show();
-    QStringList visibleTips;
-    for (CKWQTButton* button : bar->findChildren<CKWQTButton*>()) {
-        if (button->isVisible()) {
-            visibleTips << button->toolTip();
-        }
-    }
-    visibleTips.sort();
-    QStringList expected {Text(translate(L"Close")), Text(translate(L"Min")), Text(translate(L"Setting"))};
-    expected.sort();
-    EXPECT_EQ(visibleTips, expected);
-    const QLabel* name = nullptr;
-    for (const QLabel* label : bar->findChildren<QLabel*>()) {
-        if (label->text() == Text(translate(L"ProductName"))) {
-            name = label;
-        }
-    }
-    ASSERT_NE(name, nullptr);
-    EXPECT_TRUE(name->isVisible());
-}
-
-TEST_F(ToolBarTest, StartLanguageDecidesTheOneCheckedEntry)
-{
-    struct Row {
-        int language;
-        int checked;
-    };
-    // Chinese comes only from the configuration: its entry is hidden yet
-    // carries the mark. A number without a language marks Spanish.
-    for (const Row row : {Row {0, kIdMenuEnglish}, Row {1, kIdMenuChinese}, Row {2, kIdMenuPortuguese},
-             Row {3, kIdMenuSpanish}, Row {7, kIdMenuSpanish}}) {
-        Start(row.language);
-        EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {row.checked}) << row.language;
+    const std::pair<int, int> rows[] = { { 0, kIdMenuEnglish }, { 1, kIdMenuChinese },
+        { 2, kIdMenuPortuguese }, { 3, kIdMenuSpanish }, { 7, kIdMenuSpanish } };
+    for (const auto& [language, checked] : rows) {
+        Start(language);
+        EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { checked }) << language;
         EXPECT_FALSE(ActionOf(LanguageMenu(), kIdMenuChinese)->isVisible());
-        m_mainFrame->GetDlg()->ShowWindow(0);
+        QWidget* bar = ToolBarView();
+        bar->window()->show();
+        QStringList shown;
+        for (const QLabel* label : bar->findChildren<QLabel*>()) {
+            shown << label->text();
+        }
+        for (const CKWQTButton* button : bar->findChildren<CKWQTButton*>()) {
+            if (button->isVisible()) {
+                shown << button->toolTip();
+            }
+        }
+        shown.sort();
+        QStringList expected { QString(), Text(translate(L"ProductName")), Text(translate(L"Close")),
+            Text(translate(L"Min")), Text(translate(L"Setting")) };
+        expected.sort();
+        EXPECT_EQ(shown, expected) << language;
         m_mainFrame.reset();
     }
 }
@@ -246,42 +239,37 @@ TEST_F(ToolBarTest, StartLanguageDecidesTheOneCheckedEntry)
 TEST_F(ToolBarTest, LanguageChosenByMouseIsStoredSavedAndReadByEveryWindow)
 {
     Start(0);
-    const auto mf = m_mainFrame;
-    struct Window {
-        const char* name;
-        std::function<QWidget*()> widget;
-    };
-    const std::vector<Window> windows = {
-        {"tool bar", [this] { return ToolBarView(); }},
-        {"main frame", [mf] { return dynamic_cast<QWidget*>(mf->GetIPCTitle()); }},
-        {"about", [mf] { return WidgetOf(mf->GetAboutDlg()->GetDlg()); }},
-        {"IPC panel", [mf] { return WidgetOf(mf->GetParameterSetting()->GetView()); }},
-        {"fisheye panel", [mf] { return WidgetOf(mf->GetFishParameterSetting()->GetView()); }},
-        {"PPM explanation", [mf] { return WidgetOf(mf->GetPPMExplainDlg()->GetDlg()); }},
-        {"fisheye side view", [mf] { return WidgetOf(mf->GetFishSideView()->GetView()); }},
-        {"fisheye top view", [mf] { return WidgetOf(mf->GetFishTopView()->GetView()); }},
-        {"fisheye 3D view", [mf] { return WidgetOf(mf->GetFish3DView()->GetView()); }},
-        {"IPC side view", [mf] { return WidgetOf(mf->GetSideView()->GetView()); }},
-        {"IPC top view", [mf] { return WidgetOf(mf->GetTopView()->GetView()); }},
-        {"IPC 3D view", [mf] { return WidgetOf(mf->Get3DView()->GetView()); }},
-    };
+    const auto& mf = m_mainFrame;
+    const std::vector<std::pair<const char*, QWidget*>> windows
+        = { { "tool bar", ToolBarView() }, { "main frame", dynamic_cast<QWidget*>(mf->GetIPCTitle()) },
+              { "about", WidgetOf(mf->GetAboutDlg()->GetDlg()) },
+              { "IPC panel", WidgetOf(mf->GetParameterSetting()->GetView()) },
+              { "fisheye panel", WidgetOf(mf->GetFishParameterSetting()->GetView()) },
+              { "PPM explanation", WidgetOf(mf->GetPPMExplainDlg()->GetDlg()) },
+              { "fisheye side view", WidgetOf(mf->GetFishSideView()->GetView()) },
+              { "fisheye top view", WidgetOf(mf->GetFishTopView()->GetView()) },
+              { "fisheye 3D view", WidgetOf(mf->GetFish3DView()->GetView()) },
+              { "IPC side view", WidgetOf(mf->GetSideView()->GetView()) },
+              { "IPC top view", WidgetOf(mf->GetTopView()->GetView()) },
+              { "IPC 3D view", WidgetOf(mf->Get3DView()->GetView()) } };
     std::map<std::string, QStringList> before;
-    for (const Window& window : windows) {
-        before[window.name] = TextsUnder(window.widget());
+    for (const auto& [name, widget] : windows) {
+        before[name] = TextsUnder(widget);
     }
 
     ChooseLanguageByMouse(kIdMenuPortuguese);
 
     EXPECT_EQ(g_languageIndex, 2);
-    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"2\"")) << ReadFile(ConfigPath()).constData();
-    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {kIdMenuPortuguese});
-    for (const Window& window : windows) {
-        if (before[window.name].isEmpty()) {
+    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"2\""))
+        << ReadFile(ConfigPath()).constData();
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuPortuguese });
+    for (const auto& [name, widget] : windows) {
+        if (before[name].isEmpty()) {
             // A window that shows no text yet has nothing to re-read.
-            std::printf("[  note   ] %s shows no text\n", window.name);
+            std::printf("[  note   ] %s shows no text\n", name);
             continue;
         }
-        EXPECT_NE(TextsUnder(window.widget()), before[window.name]) << window.name << " kept its English texts";
+        EXPECT_NE(TextsUnder(widget), before[name]) << name << " kept its English texts";
     }
     EXPECT_EQ(ActionOf(SettingMenu(), kIdMenuAbout)->text(), Text(translate(L"About")));
     EXPECT_EQ(ActionOf(SettingMenu(), kIdMenuLanguage)->text(), Text(translate(L"Language")));
@@ -290,16 +278,13 @@ TEST_F(ToolBarTest, LanguageChosenByMouseIsStoredSavedAndReadByEveryWindow)
     QFile::remove(ConfigPath());
     ChooseLanguageByMouse(kIdMenuPortuguese);
     EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"2\""));
-    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {kIdMenuPortuguese});
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuPortuguese });
 }
 
 TEST_F(ToolBarTest, LanguageChosenByKeyboardSwitchesToo)
 {
     Start(0);
-    CKWQTButton* setting = Button(L"Setting");
-    QTest::mouseClick(setting, Qt::LeftButton, {}, setting->rect().center());
-    QMenu* settings = SettingMenu();
-    ASSERT_TRUE(settings->isVisible());
+    QMenu* settings = OpenSettings();
     settings->setActiveAction(ActionOf(settings, kIdMenuLanguage));
     QTest::keyClick(settings, Qt::Key_Right);
     QMenu* languages = LanguageMenu();
@@ -311,23 +296,12 @@ TEST_F(ToolBarTest, LanguageChosenByKeyboardSwitchesToo)
         ASSERT_NE(languages->activeAction(), was);
     }
     QTest::keyClick(languages, Qt::Key_Return);
-    QCoreApplication::processEvents();
 
     EXPECT_EQ(g_languageIndex, 3);
     EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"3\""));
-    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> {kIdMenuSpanish});
-    EXPECT_EQ(dynamic_cast<QLabel*>(m_mainFrame->GetIPCTitle())->text(), Text(translate(L"IPC Calculator Tool")));
-}
-
-TEST_F(ToolBarTest, PortugueseAndSpanishEntriesKeepTheirOwnNames)
-{
-    Start(0);
-    const QString portuguese = ActionOf(LanguageMenu(), kIdMenuPortuguese)->text();
-    const QString spanish = ActionOf(LanguageMenu(), kIdMenuSpanish)->text();
-    ChooseLanguageByMouse(kIdMenuSpanish);
-    EXPECT_EQ(ActionOf(LanguageMenu(), kIdMenuPortuguese)->text(), portuguese);
-    EXPECT_EQ(ActionOf(LanguageMenu(), kIdMenuSpanish)->text(), spanish);
-    EXPECT_EQ(ActionOf(LanguageMenu(), kIdMenuEnglish)->text(), Text(translate(L"english")));
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuSpanish });
+    EXPECT_EQ(
+        dynamic_cast<QLabel*>(m_mainFrame->GetIPCTitle())->text(), Text(translate(L"IPC Calculator Tool")));
 }
 
 // Only a Chinese translation of Qt's own texts ships; it must not stay
@@ -354,14 +328,14 @@ TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
     ASSERT_NE(change, nullptr);
     EXPECT_TRUE(change->isVisible());
 
-    QTest::mouseClick(change, Qt::LeftButton, {}, change->rect().center());
+    Click(change);
     EXPECT_EQ(m_mainFrame->GetToolMode(), kToolModeFish);
     EXPECT_EQ(change->toolTip(), Text(translate(L"switch to ipc calculator tool")));
     EXPECT_TRUE(WidgetOf(m_mainFrame->GetFishParameterSetting()->GetView())->isVisible());
     EXPECT_FALSE(WidgetOf(m_mainFrame->GetParameterSetting()->GetView())->isVisible());
     EXPECT_FALSE(dynamic_cast<QWidget*>(m_mainFrame->GetPixelCountValue())->isVisible());
 
-    QTest::mouseClick(change, Qt::LeftButton, {}, change->rect().center());
+    Click(change);
     EXPECT_EQ(m_mainFrame->GetToolMode(), kToolModeIPC);
     EXPECT_EQ(change->toolTip(), Text(translate(L"switch to fisheye calculator tool")));
     EXPECT_TRUE(WidgetOf(m_mainFrame->GetParameterSetting()->GetView())->isVisible());
@@ -373,6 +347,23 @@ TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
     EXPECT_EQ(change->toolTip(), Text(translate(L"switch to fisheye calculator tool")));
 }
 
+TEST_F(ToolBarTest, MinMinimisesAndADoubleClickOnTheBarChangesNothing)
+{
+    Start(0);
+    QWidget* window = WidgetOf(m_mainFrame->GetDlg());
+    window->show();
+    const QRect before = window->geometry();
+    QTest::mouseDClick(ToolBarView(), Qt::LeftButton, {}, QPoint(500, 5));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->geometry(), before);
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_FALSE(window->isMinimized());
+
+    Click(Button(L"Min"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isMinimized());
+}
+
 TEST_F(ToolBarTest, CloseEndsTheEventLoop)
 {
     Start(0);
@@ -380,7 +371,7 @@ TEST_F(ToolBarTest, CloseEndsTheEventLoop)
     CKWQTButton* close = Button(L"Close");
     ASSERT_NE(close, nullptr);
     bool timedOut = false;
-    QTimer::singleShot(0, close, [close] { QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center()); });
+    QTimer::singleShot(0, close, [close] { Click(close); });
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
@@ -397,10 +388,7 @@ TEST_F(ToolBarTest, AboutShowsTheVersionAndNoticeOfTheCurrentLanguage)
 {
     Start(0);
     ChooseLanguageByMouse(kIdMenuSpanish);
-    CKWQTButton* setting = Button(L"Setting");
-    QTest::mouseClick(setting, Qt::LeftButton, {}, setting->rect().center());
-    QMenu* settings = SettingMenu();
-    ASSERT_TRUE(settings->isVisible());
+    QMenu* settings = OpenSettings();
     const auto about = m_mainFrame->GetAboutDlg();
     QString version;
     QString notice;
@@ -412,7 +400,7 @@ TEST_F(ToolBarTest, AboutShowsTheVersionAndNoticeOfTheCurrentLanguage)
         notice = dynamic_cast<QLabel*>(about->GetNoticeLabel())->text();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    QTest::mouseClick(settings, Qt::LeftButton, {}, settings->actionGeometry(ActionOf(settings, kIdMenuAbout)).center());
+    ClickEntry(settings, ActionOf(settings, kIdMenuAbout));
     EXPECT_TRUE(shown);
     EXPECT_EQ(version, Text(translate(L"ProductVer")));
     EXPECT_EQ(notice, Text(translate(L"CopyrightString")));
