@@ -36,14 +36,15 @@ QWidget* WidgetOf(CKWDialog* dialog)
     return dynamic_cast<QWidget*>(dialog);
 }
 
-// What a widget paints, in its parent's coordinates: labels and buttons
-// paint nothing where they show no text or picture.
+// What a widget paints over its own background, in its parent's
+// coordinates. The background is the colour of the top-left corner: clear
+// for most labels, the band's colour for a heading that fills itself.
 QRect InkInParent(QWidget* widget)
 {
     QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    const QRect ink = KWInkBox(image, QColor(Qt::transparent));
+    const QRect ink = KWInkBox(image, image.pixelColor(0, 0));
     return ink.isNull() ? ink : ink.translated(widget->pos());
 }
 

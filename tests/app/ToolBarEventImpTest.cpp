@@ -328,7 +328,19 @@ TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
     ASSERT_NE(change, nullptr);
     EXPECT_TRUE(change->isVisible());
 
+    // A density neither tool computes, so that the switch must replace it
+    // with the newly shown tool's own.
+    const auto density = [this] {
+        WCHAR text[64] = {};
+        m_mainFrame->GetDensityValue()->GetStaticText(text, 64);
+        return std::wstring(text);
+    };
+    m_mainFrame->SetPPMValue(424242, true, 1);
     Click(change);
+    const std::wstring fishDensity = density();
+    EXPECT_EQ(fishDensity.find(L"424242"), std::wstring::npos);
+    m_mainFrame->GetFishParameterSetting()->CalcTargetPPM();
+    EXPECT_EQ(density(), fishDensity);
     EXPECT_EQ(m_mainFrame->GetToolMode(), kToolModeFish);
     EXPECT_EQ(change->toolTip(), Text(translate(L"switch to ipc calculator tool")));
     EXPECT_TRUE(WidgetOf(m_mainFrame->GetFishParameterSetting()->GetView())->isVisible());
