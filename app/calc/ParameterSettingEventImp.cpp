@@ -1,14 +1,309 @@
 #include "app/calc/ParameterSettingEventImp.h"
 
+#include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
+#include "app/ModelSelectDlgEventImp.h"
+#include "app/NumberText.h"
+#include "app/calc/3DViewEventImp.h"
+#include "app/calc/IPCCalc.h"
+#include "app/calc/IPCCameraSetup.h"
+#include "app/calc/IPCPanelLayout.h"
+#include "app/calc/SideViewEventImp.h"
+#include "app/calc/TopViewEventImp.h"
+#include "base/Globals.h"
+#include "base/KWStreamConvert.h"
+#include "base/Translate.h"
 #include "ui/api/KWRect.h"
+#include "ui/api/KWStatic.h"
 #include "ui/api/KWView.h"
 
 #include <boost/make_shared.hpp>
 
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct BuiltInModel {
+    const wchar_t* name;
+    int id;
+};
+
+// The camera models the model combo offers, generated from the product
+// catalogue. One name is listed twice; the map keeps its first id.
+const BuiltInModel kBuiltInModels[] = {
+#include "BuiltInModels.inc"
+};
+
+constexpr DWORD kVisibleChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kHiddenChild = WS_CHILD;
+constexpr UINT kStaticId = static_cast<UINT>(-1);
+constexpr UINT kHeaderColour = 0xE2D7D0;
+// Both texts the 3D view's resolution marker was designed for; the marker
+// shows its own picture and takes no number.
+constexpr double kResolutionMarkerWidth = 3687.0;
+
+// The child the main frame's getter gives, or empty when the main frame is
+// gone or has not made that child yet: the call is then skipped.
+template <class T>
+boost::shared_ptr<T> ChildOf(const boost::weak_ptr<CMainFrameEventImp>& owner,
+                             boost::shared_ptr<T> (CMainFrameEventImp::*getter)() const)
+{
+    const boost::shared_ptr<CMainFrameEventImp> frame = owner.lock();
+    return frame ? ((*frame).*getter)() : boost::shared_ptr<T>();
+}
+
+int TextSize(int design)
+{
+    return static_cast<int>(static_cast<float>(design) * g_uiScale);
+}
+
+// The skins: scale 1.0 and 2.0 have their own pictures; any other scale
+// gets an empty record.
+void FillComboStyle(ImageComboBoxStyle* style, bool wide)
+{
+    static const wchar_t* const kWide1[7] = {L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17",
+                                             L"0,36,134,17", L"0,0,134,17", L"0,28,134,17"};
+    static const wchar_t* const kWide2[7] = {L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34",
+                                             L"0,72,268,34", L"0,0,268,34", L"0,28,268,34"};
+    static const wchar_t* const kNarrow1[7] = {L"0,0,100,17", L"0,18,100,17", L"0,54,100,17", L"0,36,100,17",
+                                               L"0,36,100,17", L"0,0,100,17", L"0,28,100,17"};
+    static const wchar_t* const kNarrow2[7] = {L"0,0,200,34", L"0,36,200,34", L"0,108,200,34", L"0,72,200,34",
+                                               L"0,72,200,34", L"0,0,200,34", L"0,28,200,34"};
+    const wchar_t* const* parts = nullptr;
+    if (g_uiScale == 1.0f) {
+        style->strImage = L"ComboBox.png";
+        parts = wide ? kWide1 : kNarrow1;
+    } else if (g_uiScale == 2.0f) {
+        style->strImage = wide ? L"ComboBox_268.png" : L"ComboBox.png";
+        parts = wide ? kWide2 : kNarrow2;
+    }
+    if (parts != nullptr) {
+        std::copy(parts, parts + 7, style->strRect);
+    }
+}
+
+void FillSliderStyle(ImageSliderStyle* style)
+{
+    static const wchar_t* const kParts1[6] = {L"108,0,100,18", L"0,0,100,18", L"215,0,16,16",
+                                              L"236,0,16,16", L"256,0,16,16", L"215,0,16,16"};
+    static const wchar_t* const kParts2[6] = {L"215,0,200,36", L"0,0,200,36", L"428,0,35,35",
+                                              L"470,0,35,35", L"512,0,35,35", L"428,0,35,35"};
+    const wchar_t* const* parts = nullptr;
+    if (g_uiScale == 1.0f) {
+        parts = kParts1;
+    } else if (g_uiScale == 2.0f) {
+        parts = kParts2;
+    }
+    if (parts != nullptr) {
+        style->strImage = L"slidingblock.png";
+        std::copy(parts, parts + 6, style->strRect);
+    }
+}
+
+void FillSpinStyle(ImageNumSpinerStyle* style)
+{
+    style->strFrame = L"kuang2_nor.png";
+    style->strDownNormal = L"spiner_down_n.png";
+    style->strDownHover = L"spiner_down_h.png";
+    style->strDownPressed = L"spiner_down_p.png";
+    style->strDownDisabled = L"spiner_down_d.png";
+    style->strUpNormal = L"spiner_up_n.png";
+    style->strUpHover = L"spiner_up_h.png";
+    style->strUpPressed = L"spiner_up_p.png";
+    style->strUpDisabled = L"spiner_up_d.png";
+}
+
+void FillRadioStyle(ImageRadioBox* style)
+{
+    style->strCheckedNormal = L"check_nor.png";
+    style->strCheckedHover = L"check_nor.png";
+    style->strCheckedPressed = L"check_nor.png";
+    style->strCheckedDisabled = L"check_nor.png";
+    style->strUncheckedNormal = L"uncheck_nor.png";
+    style->strUncheckedHover = L"uncheck_nor.png";
+    style->strUncheckedPressed = L"uncheck_nor.png";
+}
+
+void FillButtonStyle(ImageButtonStyle* style)
+{
+    style->strNormal = L"help_nor.png";
+    style->strHover = L"help_nor.png";
+    style->strPressed = L"help_nor.png";
+    style->strDisabled = L"help_nor.png";
+}
+
+// The controls the panel makes, all children of its view.
+class ControlMaker {
+public:
+    ControlMaker(CParameterSettingEventImp* owner, void* parent) : m_owner(owner), m_parent(parent)
+    {
+        FillSpinStyle(&m_spinStyle);
+        FillComboStyle(&m_wideCombo, true);
+        FillComboStyle(&m_narrowCombo, false);
+        FillRadioStyle(&m_radioStyle);
+        FillButtonStyle(&m_buttonStyle);
+        FillSliderStyle(&m_sliderStyle);
+    }
+
+    CKWStatic* Static(const wchar_t* text, const RECT& rect, bool visible, int size = 14, UINT align = 4)
+    {
+        CKWStatic* label = CreateKWStatic(nullptr);
+        if (label == nullptr) {
+            return nullptr;
+        }
+        label->Create(text, visible ? kVisibleChild : kHiddenChild, rect, m_parent, kStaticId);
+        label->SetTextAlignFlag(align);
+        label->SetTextSize(TextSize(size));
+        return label;
+    }
+
+    CKWRadioBox* Radio(const wchar_t* text, const RECT& rect, UINT id)
+    {
+        CKWRadioBox* radio = CreateKWRadioBox(m_owner);
+        if (radio == nullptr) {
+            return nullptr;
+        }
+        radio->Create(text, kHiddenChild, rect, m_parent, id);
+        radio->SetSkin(&m_radioStyle);
+        radio->SetCheck(0);
+        return radio;
+    }
+
+    CKWComboBox* Combo(const RECT& rect, UINT id, bool visible, bool wide = false)
+    {
+        CKWComboBox* combo = CreateKWComboBox(m_owner);
+        if (combo == nullptr) {
+            return nullptr;
+        }
+        combo->Create(visible ? kVisibleChild : kHiddenChild, rect, m_parent, id);
+        combo->SetSkin(wide ? &m_wideCombo : &m_narrowCombo);
+        return combo;
+    }
+
+    CKWDoubleSpiner* Spin(const RECT& rect, UINT id, bool visible, double low, double high)
+    {
+        CKWDoubleSpiner* spin = CreateKWDoubleSpiner(m_owner);
+        if (spin == nullptr) {
+            return nullptr;
+        }
+        spin->Create(L"", rect, m_parent, id);
+        spin->SetRectTimes(g_uiScale);
+        spin->SetSkin(&m_spinStyle);
+        spin->SetRange(low, high);
+        // The box has no style bits: its visibility is set here.
+        spin->ShowWindow(visible ? 1 : 0);
+        return spin;
+    }
+
+    CKWButton* Marker(const RECT& rect, UINT id, DWORD style = kHiddenChild)
+    {
+        CKWButton* button = CreateKWButton(m_owner);
+        if (button == nullptr) {
+            return nullptr;
+        }
+        button->Create(L"", style, rect, m_parent, id);
+        button->SetSkin(&m_buttonStyle);
+        return button;
+    }
+
+    CKWSliderCtrl* Slider(const RECT& rect, UINT id)
+    {
+        CKWSliderCtrl* slider = CreateKWSliderCtrl(m_owner);
+        if (slider == nullptr) {
+            return nullptr;
+        }
+        slider->Create(kVisibleChild, rect, m_parent, id, SLIDER_RESPONSE_MODE {0});
+        slider->SetSkin(&m_sliderStyle);
+        return slider;
+    }
+
+private:
+    CParameterSettingEventImp* m_owner;
+    void* m_parent;
+    ImageNumSpinerStyle m_spinStyle;
+    ImageComboBoxStyle m_wideCombo;
+    ImageComboBoxStyle m_narrowCombo;
+    ImageRadioBox m_radioStyle;
+    ImageButtonStyle m_buttonStyle;
+    ImageSliderStyle m_sliderStyle;
+};
+
+void SetText(CKWStatic* label, const wchar_t* text)
+{
+    if (label != nullptr) {
+        label->SetStaticText(text, false);
+    }
+}
+
+void SetText(CKWStatic* label, const std::wstring& text)
+{
+    SetText(label, text.c_str());
+}
+
+template <class Control>
+void Show(Control* control, bool show)
+{
+    if (control != nullptr) {
+        control->ShowWindow(show ? 1 : 0);
+    }
+}
+
+template <class Control>
+void Move(Control* control, CKWRect rect)
+{
+    if (control != nullptr) {
+        control->MoveWindow(rect);
+    }
+}
+
+void Move(CKWRadioBox* radio, CKWRect rect)
+{
+    if (radio != nullptr) {
+        radio->MoveWindow(rect, 0);
+    }
+}
+
+// The combo item's text. GetLBText takes no capacity, so the buffer holds
+// the longest text the combo was given.
+std::wstring ComboItem(const CKWComboBox* combo, int index, size_t longest)
+{
+    if (combo == nullptr || index < 0) {
+        return std::wstring();
+    }
+    std::vector<WCHAR> buffer(std::max<size_t>(longest, 255) + 1, L'\0');
+    if (combo->GetLBText(index, buffer.data()) < 0) {
+        return std::wstring();
+    }
+    buffer.back() = L'\0';
+    return std::wstring(buffer.data());
+}
+
+void SetComboItems(CKWComboBox* combo, const std::vector<std::wstring>& items, size_t* longest)
+{
+    if (combo == nullptr) {
+        return;
+    }
+    combo->Clear();
+    for (const std::wstring& item : items) {
+        combo->AddString(item.c_str());
+        *longest = std::max(*longest, item.size());
+    }
+}
+
+} // namespace
+
 CParameterSettingEventImp::CParameterSettingEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
     : m_mainFrame(mainFrame)
 {
+    m_model.FLtype = "3";
+    m_model.value = {{1, "0.5"}, {2, "100"}};
+    std::memset(&m_userSensor, 0, sizeof(m_userSensor));
+    for (const BuiltInModel& model : kBuiltInModels) {
+        m_modelTable.insert({model.name, model.id});
+        m_longestModelName = std::max(m_longestModelName, std::wcslen(model.name));
+    }
 }
 
 // The controls belong to their Qt parent and went with the main window
@@ -37,52 +332,704 @@ void CParameterSettingEventImp::CreatePanelView()
         return;
     }
     m_view->SetBGClr(0xFFFFFFu);
-    m_view->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), mainFrame->GetUIWnd(), static_cast<UINT>(-2));
+    m_view->Create(nullptr, L"", kVisibleChild, CKWRect(0, 0, 100, 500), mainFrame->GetUIWnd(), static_cast<UINT>(-2));
+}
+
+void CParameterSettingEventImp::Trace(const char* call) const
+{
+    if (m_callTrace) {
+        m_callTrace(call);
+    }
+}
+
+void CParameterSettingEventImp::CreateControls()
+{
+    const IPCPanelLayout l = ComputeIPCPanelLayout(g_uiScale);
+    ControlMaker make(this, GetUIWnd());
+
+    m_pUserDefinedRadio = make.Radio(translate(L"  UserDefined"), l.radios, kIdUserDefinedRadio);
+    m_pModelSelectRadio = make.Radio(translate(L"  ModelSelect"), l.radios, kIdModelSelectRadio);
+    m_defaultModelLabel = true;
+    m_pModelLabel = make.Static(translate(L"ModelSelect"), l.modelLabel, true);
+    m_pHeader = make.Static(translate(L"Camera Information"), l.header, true);
+    if (m_pHeader != nullptr) {
+        m_pHeader->SetBgColor(kHeaderColour, 1);
+    }
+    m_pHeaderSquare = make.Static(translate(L""), l.headerSquare, true);
+    if (m_pHeaderSquare != nullptr) {
+        m_pHeaderSquare->SetBgColor(kHeaderColour, 1);
+    }
+
+    m_pModelCombo = make.Combo(l.modelCombo, kIdModelCombo, true, true);
+    if (m_pModelCombo != nullptr) {
+        for (const auto& entry : m_modelTable) {
+            m_pModelCombo->AddString(entry.first.c_str());
+        }
+        m_pModelCombo->SetCurSel(0);
+    }
+
+    m_pCameraModeLabel = make.Static(translate(L"CameraMode:"), l.cameraModeLabel, true);
+    m_pCameraModeCombo = make.Combo(l.cameraModeLabel, kIdCameraModeCombo, false);
+    if (m_pCameraModeCombo != nullptr) {
+        for (const wchar_t* mode : {L"12.0MP", L"8.0MP", L"6.0MP", L"5.0MP", L"4.0MP", L"3.0MP", L"2.0MP", L"1.3MP",
+                                    L"1.0MP", L"4.0MP", L"1.3MP"}) {
+            m_pCameraModeCombo->AddString(mode);
+        }
+        m_pCameraModeCombo->SetCurSel(8);
+        m_pCameraModeCombo->EnableWindow(0);
+    }
+    m_pMegapixel = make.Static(L"1.3MP", l.megapixel, true);
+
+    m_pTargetLabel = make.Static(translate(L"Target:"), l.targetLabel, true);
+    m_pSensorFormatCombo = make.Combo(l.sensorCombo, kIdSensorFormatCombo, true);
+    if (m_pSensorFormatCombo != nullptr) {
+        m_pSensorFormatCombo->AddString(L"1/2.8");
+        m_pSensorFormatCombo->SetCurSel(0);
+        m_pSensorFormatCombo->EnableWindow(0);
+    }
+
+    m_pResolutionLabel = make.Static(translate(L"Resolution:"), l.cameraModeLabel, false);
+    m_pResolution = make.Static(translate(L"1280*720"), l.resolution, true);
+    m_pResolutionMarker = make.Marker(l.resolutionMarker, kIdResolutionMarker);
+
+    m_pInstallHeightLabel = make.Static(translate(L"InstallH:"), l.installHeightLabel, true);
+    m_pInstallHeightSpin = make.Spin(l.installHeightSpin, kIdInstallHeightSpin, true, m_installHeightMin, m_heightAxisMax);
+    if (m_pInstallHeightSpin != nullptr) {
+        m_pInstallHeightSpin->SetCurrentNum(m_installHeight);
+    }
+    m_pInstallHeightUnit = make.Static(translate(L"m"), l.installHeightUnit, true, 12);
+    m_pInstallHeightMarker = make.Marker(l.installHeightMarker, kIdInstallHeightMarker);
+
+    m_pInstallAngleLabel = make.Static(translate(L"InstallA:"), l.installAngleLabel, true);
+    m_pInstallAngleSpin = make.Spin(l.installAngleSpin, kIdInstallAngleSpin, true, 0.0, 180.0);
+    if (m_pInstallAngleSpin != nullptr) {
+        m_pInstallAngleSpin->SetCurrentNum(m_installAngle);
+    }
+    m_pDegree = make.Static(translate(L"°"), l.degree, true, 12);
+    m_pInstallAngleMarker = make.Marker(l.installAngleMarker, kIdInstallAngleMarker);
+    m_pAngleNote = make.Static(translate(L"(The angle of the vertical direction)"), l.angleNote, true, 12);
+
+    m_pDistanceLabel = make.Static(translate(L"HDistance:"), l.distanceLabel, true);
+    m_pDistanceSpin = make.Spin(l.distanceSpin, kIdDistanceSpin, true, m_lengthAxisMin, m_lengthAxisMax);
+    if (m_pDistanceSpin != nullptr) {
+        m_pDistanceSpin->SetCurrentNum(m_targetDistance);
+    }
+    m_pDistanceUnit = make.Static(translate(L"m"), l.distanceUnit, true, 12);
+    m_pDistanceMarker = make.Marker(l.distanceMarker, kIdDistanceMarker);
+
+    // The vertical-distance row is made but never shown or placed.
+    m_pVDistanceLabel = make.Static(translate(L"VDistance:"), l.distanceLabel, false);
+    m_pVDistanceSpin = make.Spin(l.distanceSpin, kIdVDistanceSpin, false, 0.0, 100.0);
+    m_pVDistanceUnit = make.Static(translate(L"m"), l.distanceUnit, false);
+    m_pVDistanceMarker = make.Marker(l.distanceMarker, kIdVDistanceMarker);
+
+    m_pFocalLabel = make.Static(translate(L"FDistance:"), l.focalLabel, true);
+    m_pFocalCombo = make.Combo(l.focalSpin, kIdFocalCombo, false);
+    if (m_pFocalCombo != nullptr) {
+        m_pFocalCombo->AddString(L"3.0");
+        m_pFocalCombo->SetCurSel(0);
+    }
+    m_pFocalSpin = make.Spin(l.focalSpin, kIdFocalSpin, false, 0.5, 100.0);
+    if (m_pFocalSpin != nullptr) {
+        m_pFocalSpin->SetDecimals(1);
+        m_pFocalSpin->SetCurrentNum(3.0);
+    }
+    m_pFixedFocalCombo = make.Combo(l.fixedFocalCombo, kIdFixedFocalCombo, true);
+    if (m_pFixedFocalCombo != nullptr) {
+        m_pFixedFocalCombo->AddString(L"3.0");
+        m_pFixedFocalCombo->SetCurSel(0);
+        m_longestFixedFocal = 3;
+    }
+    m_pMmUnit = make.Static(L"mm", l.mmUnit, true, 12);
+    m_pMinFocal = make.Static(translate(L"0.5mm"), l.minFocal, true, 14, 6);
+    m_pMaxFocal = make.Static(translate(L"100mm"), l.maxFocal, true);
+    m_pFocalSlider = make.Slider(l.focalSlider, kIdFocalSlider);
+    if (m_pFocalSlider != nullptr) {
+        m_pFocalSlider->SetRange(50, 10000, 1);
+        m_pFocalSlider->SetPos(300);
+    }
 }
 
 int CParameterSettingEventImp::OnCreate()
 {
+    CreateControls();
+    ShowFocalControls(true);
+
+    const auto first = std::find_if(
+        m_modelTable.begin(), m_modelTable.end(), [](const auto& entry) { return entry.second == 1; });
+    if (first != m_modelTable.end()) {
+        m_modelName = first->first;
+    }
+    LoadModelRecord();
+    if (m_model.FLtype != "3") {
+        m_fixedFocal = true;
+    }
+    ShowMegapixel(m_model.Pixel);
+    ShowSensorFormat(m_model.strBM);
+    SetupFocalControls();
+
+    const auto serial0 = m_model.ViewH.find(0);
+    const double horizontal = serial0 != m_model.ViewH.end() ? TextToDouble(serial0->second.c_str()) : 0.0;
+    if (const auto top = ChildOf(m_mainFrame, &CMainFrameEventImp::GetTopView)) {
+        Trace("UpdateVisualAngle");
+        top->UpdateVisualAngle(horizontal);
+    }
     return 1;
 }
 
 void CParameterSettingEventImp::OnDestroy() {}
 
-void CParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+void CParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
+{
+    const IPCPanelLayout l = ComputeIPCPanelLayout(g_uiScale);
+    Move(m_pHeader, l.header);
+    Move(m_pHeaderSquare, l.headerSquare);
+    Move(m_pUserDefinedRadio, l.radios);
+    Move(m_pModelSelectRadio, l.radios);
+    Move(m_pModelLabel, l.modelLabel);
+    Move(m_pModelCombo, l.modelCombo);
+    Move(m_pCameraModeLabel, l.cameraModeLabel);
+    Move(m_pMegapixel, l.megapixel);
+    Move(m_pResolution, l.resolution);
+    Move(m_pResolutionMarker, l.resolutionMarker);
+    Move(m_pTargetLabel, l.targetLabel);
+    Move(m_pSensorFormatCombo, l.sensorCombo);
+    Move(m_pInstallHeightLabel, l.installHeightLabel);
+    Move(m_pInstallHeightSpin, l.installHeightSpin);
+    Move(m_pInstallHeightUnit, l.installHeightUnit);
+    Move(m_pInstallHeightMarker, l.installHeightMarker);
+    Move(m_pDistanceLabel, l.distanceLabel);
+    Move(m_pDistanceSpin, l.distanceSpin);
+    Move(m_pDistanceUnit, l.distanceUnit);
+    Move(m_pDistanceMarker, l.distanceMarker);
+    Move(m_pInstallAngleLabel, l.installAngleLabel);
+    Move(m_pInstallAngleSpin, l.installAngleSpin);
+    Move(m_pDegree, l.degree);
+    Move(m_pInstallAngleMarker, l.installAngleMarker);
+    Move(m_pAngleNote, l.angleNote);
+    Move(m_pFocalLabel, l.focalLabel);
+    Move(m_pFocalCombo, l.focalSpin);
+    Move(m_pFocalSpin, l.focalSpin);
+    Move(m_pFixedFocalCombo, l.fixedFocalCombo);
+    Move(m_pMmUnit, l.mmUnit);
+    Move(m_pMinFocal, l.minFocal);
+    Move(m_pFocalSlider, l.focalSlider);
+    Move(m_pMaxFocal, l.maxFocal);
+}
 
-void CParameterSettingEventImp::OnCurrentNumChanged(UINT /*id*/, double /*value*/) {}
+void CParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
+{
+    switch (id) {
+    case kIdInstallHeightSpin:
+        m_installHeight = value;
+        if (const auto side = ChildOf(m_mainFrame, &CMainFrameEventImp::GetSideView)) {
+            Trace("SetVirtualHeight");
+            side->SetVirtualHeight(value);
+        }
+        break;
+    case kIdInstallAngleSpin:
+        m_installAngle = value;
+        if (const auto side = ChildOf(m_mainFrame, &CMainFrameEventImp::GetSideView)) {
+            Trace("SetInstAngle");
+            side->SetInstAngle(value);
+        }
+        break;
+    case kIdDistanceSpin:
+        m_targetDistance = value;
+        if (const auto side = ChildOf(m_mainFrame, &CMainFrameEventImp::GetSideView)) {
+            Trace("SetTarHDistance");
+            side->SetTarHDistance(value);
+        }
+        if (const auto top = ChildOf(m_mainFrame, &CMainFrameEventImp::GetTopView)) {
+            Trace("UpdateVisibleWidth");
+            top->UpdateVisibleWidth(value);
+        }
+        break;
+    case kIdFocalSpin:
+        // Setting the position does not call the panel back.
+        if (m_pFocalSlider != nullptr) {
+            m_pFocalSlider->SetPos(FocalToSliderPos(value));
+        }
+        break;
+    default:
+        break;
+    }
+    CalcViewAngles();
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::RADIO_OnClicked(int /*selected*/, int /*id*/, POINT /*point*/) {}
+void CParameterSettingEventImp::KW_OnSliderPos(int /*id*/, int pos)
+{
+    // Setting the box's value does not come back through OnCurrentNumChanged.
+    if (m_pFocalSpin != nullptr) {
+        m_pFocalSpin->SetCurrentNum(SliderPosToFocal(pos));
+    }
+    CalcViewAngles();
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::SelectChanged(int /*id*/, int /*index*/) {}
+void CParameterSettingEventImp::SelectChanged(int id, int index)
+{
+    if (id == static_cast<int>(kIdCameraModeCombo)) {
+        FillSensorFormats();
+    } else if (id == static_cast<int>(kIdModelCombo)) {
+        const std::wstring name = ComboItem(m_pModelCombo, index, m_longestModelName);
+        if (const auto view3D = ChildOf(m_mainFrame, &CMainFrameEventImp::Get3DView)) {
+            Trace("SetBgImageByName");
+            view3D->SetBgImageByName(name.c_str());
+        }
+        m_modelName = name;
+        LoadModelRecord();
+        ShowMegapixel(m_model.Pixel);
+        ShowSensorFormat(m_model.strBM);
+        SetupFocalControls();
+    }
+    CalcViewAngles();
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::KW_OnSliderPos(int /*id*/, int /*pos*/) {}
+void CParameterSettingEventImp::LoadModelRecord()
+{
+    if (const auto database = ChildOf(m_mainFrame, &CMainFrameEventImp::GetDatabaseManager)) {
+        database->GetModelInfo(m_modelName, &m_model);
+    }
+    SetText(m_pResolution, ResolutionText(m_model));
+}
 
-void CParameterSettingEventImp::OnInstallHeightMarker() {}
+void CParameterSettingEventImp::OnInstallHeightMarker()
+{
+    if (const auto view3D = ChildOf(m_mainFrame, &CMainFrameEventImp::Get3DView)) {
+        view3D->AddInstallHeight();
+    }
+}
 
-void CParameterSettingEventImp::OnResolutionMarker() {}
+void CParameterSettingEventImp::OnResolutionMarker()
+{
+    if (const auto view3D = ChildOf(m_mainFrame, &CMainFrameEventImp::Get3DView)) {
+        view3D->AddResolution(kResolutionMarkerWidth);
+    }
+}
 
-void CParameterSettingEventImp::OnInstallAngleMarker() {}
+void CParameterSettingEventImp::OnInstallAngleMarker()
+{
+    if (const auto view3D = ChildOf(m_mainFrame, &CMainFrameEventImp::Get3DView)) {
+        view3D->AddInstAngle();
+    }
+}
 
-void CParameterSettingEventImp::OnHDistanceMarker() {}
+void CParameterSettingEventImp::OnHDistanceMarker()
+{
+    if (const auto view3D = ChildOf(m_mainFrame, &CMainFrameEventImp::Get3DView)) {
+        view3D->AddHDistance();
+    }
+}
 
-void CParameterSettingEventImp::SetHeightAxisMax(double /*max*/) {}
+void CParameterSettingEventImp::SetHeightAxisMax(double max)
+{
+    m_heightAxisMax = max;
+    if (m_pInstallHeightSpin != nullptr) {
+        m_pInstallHeightSpin->SetRange(m_installHeightMin, max);
+    }
+}
 
-void CParameterSettingEventImp::SetLengthAxisRange(double /*min*/, double /*max*/) {}
+void CParameterSettingEventImp::SetLengthAxisRange(double min, double max)
+{
+    m_lengthAxisMax = max;
+    m_lengthAxisMin = min;
+    if (min > m_targetDistance) {
+        m_targetDistance = min;
+    }
+    if (max < m_targetDistance) {
+        m_targetDistance = max;
+    }
+    if (m_pDistanceSpin != nullptr) {
+        m_pDistanceSpin->SetRange(min, max);
+    }
+}
 
-void CParameterSettingEventImp::SetInstallFromView(double /*angle*/, double /*height*/) {}
+void CParameterSettingEventImp::SetInstallFromView(double angle, double height)
+{
+    if (height != m_installHeight) {
+        m_installHeight = height;
+        if (m_pInstallHeightSpin != nullptr) {
+            m_pInstallHeightSpin->SetCurrentNum(height);
+        }
+    }
+    if (angle != m_installAngle) {
+        if (m_pInstallAngleSpin != nullptr) {
+            m_pInstallAngleSpin->SetCurrentNum(angle);
+        }
+        m_installAngle = angle;
+    }
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::SetTarHDistance(double /*distance*/) {}
+void CParameterSettingEventImp::SetTarHDistance(double distance)
+{
+    m_targetDistance = distance;
+    if (m_pDistanceSpin != nullptr) {
+        m_pDistanceSpin->SetCurrentNum(distance);
+    }
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::SetTargetViewHeights(double /*top*/, double /*bottom*/) {}
+void CParameterSettingEventImp::SetTargetViewHeights(double top, double bottom)
+{
+    // The target's heights are kept in metres whatever the display unit.
+    m_targetTop = m_isMetric ? top : top / kFeetPerMetre;
+    m_targetBottom = m_isMetric ? bottom : bottom / kFeetPerMetre;
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::SetTargetHeight(double /*height*/) {}
+void CParameterSettingEventImp::SetTargetHeight(double height)
+{
+    m_targetHeight = m_isMetric ? height : height / kFeetPerMetre;
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::OnView_ChangeUnit(int /*metric*/) {}
+void CParameterSettingEventImp::OnView_ChangeUnit(int metric)
+{
+    m_isMetric = metric != 0;
+    // Called only when the unit flips, so every call converts.
+    const auto convert = [metric](double value) { return metric != 0 ? value / kFeetPerMetre : value * kFeetPerMetre; };
 
-void CParameterSettingEventImp::RetranslateTexts() {}
+    m_installHeight = convert(m_installHeight);
+    m_targetDistance = convert(m_targetDistance);
+    if (m_pInstallHeightSpin != nullptr) {
+        m_pInstallHeightSpin->SetRange(convert(m_installHeightMin), convert(m_heightAxisMax));
+    }
+    m_installHeightMin = convert(m_installHeightMin);
+    m_heightAxisMax = convert(m_heightAxisMax);
+    if (m_pInstallHeightSpin != nullptr) {
+        m_pInstallHeightSpin->SetCurrentNum(m_installHeight);
+    }
+    if (m_pDistanceSpin != nullptr) {
+        m_pDistanceSpin->SetRange(convert(m_lengthAxisMin), convert(m_lengthAxisMax));
+    }
+    m_lengthAxisMin = convert(m_lengthAxisMin);
+    m_lengthAxisMax = convert(m_lengthAxisMax);
+    if (m_pDistanceSpin != nullptr) {
+        m_pDistanceSpin->SetCurrentNum(m_targetDistance);
+    }
+    const wchar_t* unit = translate(m_isMetric ? L"m" : L"ft");
+    SetText(m_pInstallHeightUnit, unit);
+    SetText(m_pDistanceUnit, unit);
+    CalcViewAngles();
+    CalcPPM();
+}
 
-void CParameterSettingEventImp::CalcViewAngles() {}
+void CParameterSettingEventImp::RetranslateTexts()
+{
+    if (m_pUserDefinedRadio != nullptr) {
+        m_pUserDefinedRadio->SetWindowTextW(translate(L"  UserDefined"));
+    }
+    // A model name confirmed in the model dialog is not a text to translate.
+    if (m_pModelSelectRadio != nullptr && m_defaultModelLabel) {
+        m_pModelSelectRadio->SetWindowTextW(translate(L"  ModelSelect"));
+    }
+    SetText(m_pCameraModeLabel, translate(L"CameraMode:"));
+    SetText(m_pTargetLabel, translate(L"Target:"));
+    SetText(m_pResolutionLabel, translate(L"Resolution:"));
+    SetText(m_pInstallHeightLabel, translate(L"InstallH:"));
+    SetText(m_pInstallAngleLabel, translate(L"InstallA:"));
+    SetText(m_pDegree, translate(L"°"));
+    SetText(m_pDistanceLabel, translate(L"HDistance:"));
+    SetText(m_pFocalLabel, translate(L"FDistance:"));
+    SetText(m_pAngleNote, translate(L"(The angle of the vertical direction)"));
+    SetText(m_pModelLabel, translate(L"ModelSelect"));
+    SetText(m_pHeader, translate(L"Camera Information"));
+}
 
-void CParameterSettingEventImp::CalcPPM() {}
+bool CParameterSettingEventImp::IsUserDefined() const
+{
+    return m_pUserDefinedRadio != nullptr && m_pUserDefinedRadio->GetCheck() != 0;
+}
 
-void CParameterSettingEventImp::ApplyModelName(const wchar_t* /*name*/) {}
+double CParameterSettingEventImp::FixedFocalValue() const
+{
+    if (m_pFixedFocalCombo == nullptr) {
+        return 0.0;
+    }
+    const std::wstring item = ComboItem(m_pFixedFocalCombo, m_pFixedFocalCombo->GetCurSel(), m_longestFixedFocal);
+    return TextToDouble(KW_SOFT_BASE::CKWStreamConvert(item.c_str(), 65001).GetString().c_str());
+}
+
+void CParameterSettingEventImp::CalcViewAngles()
+{
+    Trace("CalcViewAngles");
+    const double height = m_installHeight;
+    const double angle = m_installAngle;
+    const double distance = m_targetDistance;
+    const double spinValue = m_pFocalSpin != nullptr ? m_pFocalSpin->GetCurrentNum() : 0.0;
+    const double comboValue = FixedFocalValue();
+
+    IPCViewAngles angles;
+    if (!ComputeViewAngles(IsUserDefined(), m_userSensor, m_model, spinValue, comboValue, &angles)) {
+        return;
+    }
+    m_verticalAngle = angles.vertical;
+    if (const auto side = ChildOf(m_mainFrame, &CMainFrameEventImp::GetSideView)) {
+        Trace("SetParam");
+        side->SetParam(angles.vertical, distance, height, angle, 19.0);
+    }
+    if (const auto top = ChildOf(m_mainFrame, &CMainFrameEventImp::GetTopView)) {
+        Trace("UpdateVisualAngle");
+        top->UpdateVisualAngle(angles.horizontal);
+    }
+    if (const auto top = ChildOf(m_mainFrame, &CMainFrameEventImp::GetTopView)) {
+        Trace("UpdateVisibleWidth");
+        top->UpdateVisibleWidth(distance);
+    }
+}
+
+void CParameterSettingEventImp::CalcPPM()
+{
+    Trace("CalcPPM");
+    const bool userDefined = IsUserDefined();
+    IPCDensityInput in;
+    in.metric = m_isMetric;
+    in.installHeight = m_installHeight;
+    in.targetDistance = m_targetDistance;
+    in.installAngle = m_installAngle;
+    in.verticalAngle = m_verticalAngle;
+    in.targetTop = m_targetTop;
+    in.targetBottom = m_targetBottom;
+    in.targetHeight = m_targetHeight;
+    const double spinValue = m_pFocalSpin != nullptr ? m_pFocalSpin->GetCurrentNum() : 0.0;
+    in.focalKnown = PickFocalLength(
+        userDefined, TextToInt(m_model.FLtype.c_str()), spinValue, FixedFocalValue(), &in.focal);
+    in.pixelSize = userDefined ? m_userSensor.pixelSize : TextToDouble(m_model.PixelSize.c_str());
+
+    const IPCDensityResult result = ComputeDensity(in);
+    m_targetTop = result.targetTop;
+
+    const boost::shared_ptr<CMainFrameEventImp> frame = m_mainFrame.lock();
+    if (frame && frame->GetToolMode() != kToolModeFish) {
+        Trace("SetPPMValue");
+        frame->SetPPMValue(result.value, m_isMetric, result.pixelCount);
+    }
+}
+
+void CParameterSettingEventImp::ShowMegapixel(const std::string& text)
+{
+    SetText(m_pMegapixel, RecordText(text));
+}
+
+void CParameterSettingEventImp::ShowSensorFormat(const std::string& text)
+{
+    if (m_pSensorFormatCombo == nullptr) {
+        return;
+    }
+    m_pSensorFormatCombo->Clear();
+    m_pSensorFormatCombo->AddString(RecordText(text).c_str());
+    m_pSensorFormatCombo->SetCurSel(0);
+}
+
+void CParameterSettingEventImp::FillSensorFormats()
+{
+    if (m_pSensorFormatCombo != nullptr) {
+        m_pSensorFormatCombo->Clear();
+    }
+    // The megapixel class as shown, at most 50 characters.
+    WCHAR mode[51] = {};
+    if (m_pMegapixel != nullptr) {
+        m_pMegapixel->GetStaticText(mode, static_cast<int>(std::size(mode)));
+    }
+    std::vector<SensorRow> rows;
+    if (const auto database = ChildOf(m_mainFrame, &CMainFrameEventImp::GetDatabaseManager)) {
+        database->GetSensorTable(&rows);
+    }
+    if (m_pSensorFormatCombo != nullptr) {
+        for (const std::wstring& format : SensorFormatsOf(rows, mode)) {
+            m_pSensorFormatCombo->AddString(format.c_str());
+        }
+    }
+}
+
+void CParameterSettingEventImp::SetupFocalControls()
+{
+    const int focalType = TextToInt(m_model.FLtype.c_str());
+    if (focalType == kFocalTypeChoice || focalType == kFocalTypeFixed) {
+        m_fixedFocal = true;
+        ShowFocalControls(true);
+        SetComboItems(m_pFixedFocalCombo, FixedFocalItems(m_model.value), &m_longestFixedFocal);
+        if (m_pFixedFocalCombo != nullptr) {
+            m_pFixedFocalCombo->SetCurSel(0);
+        }
+    } else if (focalType == kFocalTypeVarifocal) {
+        m_fixedFocal = false;
+        ShowFocalControls(true);
+        IPCFocalRange range;
+        // Any other number of focal lengths keeps the previous model's range.
+        if (VarifocalRangeOf(m_model.value, &range)) {
+            if (m_pFocalSpin != nullptr) {
+                m_pFocalSpin->SetRange(range.low, range.high);
+            }
+            if (m_pFocalSlider != nullptr) {
+                m_pFocalSlider->SetRange(range.sliderLow, range.sliderHigh, 1);
+            }
+            SetText(m_pMinFocal, range.lowText);
+            SetText(m_pMaxFocal, range.highText);
+            if (m_pFocalSpin != nullptr) {
+                m_pFocalSpin->SetCurrentNum(range.low);
+            }
+            if (m_pFocalSlider != nullptr) {
+                m_pFocalSlider->SetPos(range.sliderLow);
+            }
+        }
+    }
+    SetText(m_pMmUnit, L"mm");
+}
+
+void CParameterSettingEventImp::ShowFocalControls(bool show)
+{
+    Show(m_pFixedFocalCombo, m_fixedFocal && show);
+    const bool varifocal = !m_fixedFocal && show;
+    Show(m_pFocalSpin, varifocal);
+    Show(m_pFocalSlider, varifocal);
+    Show(m_pMinFocal, varifocal);
+    Show(m_pMaxFocal, varifocal);
+}
+
+void CParameterSettingEventImp::SelectUserDefinedCamera()
+{
+    if (m_pCameraModeCombo != nullptr) {
+        m_pCameraModeCombo->EnableWindow(1);
+    }
+    if (m_pSensorFormatCombo != nullptr) {
+        m_pSensorFormatCombo->EnableWindow(1);
+    }
+    if (m_pUserDefinedRadio != nullptr) {
+        m_pUserDefinedRadio->SetCheck(1);
+    }
+    SelectChanged(static_cast<int>(kIdCameraModeCombo), 0);
+    ShowFocalControls(false);
+}
+
+void CParameterSettingEventImp::RADIO_OnClicked(int selected, int id, POINT /*point*/)
+{
+    if (m_pUserDefinedRadio != nullptr) {
+        m_pUserDefinedRadio->SetCheck(0);
+    }
+    if (m_pModelSelectRadio != nullptr) {
+        m_pModelSelectRadio->SetCheck(0);
+    }
+    const auto resetModelLabel = [this]() {
+        if (m_pModelSelectRadio != nullptr) {
+            m_pModelSelectRadio->SetWindowTextW(translate(L"  ModelSelect"));
+        }
+        // The label shows the default text again, so a language switch must
+        // translate it again.
+        m_defaultModelLabel = true;
+    };
+
+    if (id == static_cast<int>(kIdUserDefinedRadio)) {
+        SelectUserDefinedCamera();
+        if (m_pFocalSpin != nullptr) {
+            m_pFocalSpin->SetRange(0.5, 100.0);
+            m_pFocalSpin->SetCurrentNum(3.0);
+        }
+        if (m_pFocalSlider != nullptr) {
+            m_pFocalSlider->SetRange(50, 10000, 1);
+            m_pFocalSlider->SetPos(300);
+        }
+        SetText(m_pMinFocal, translate(L"0.5mm"));
+        SetText(m_pMaxFocal, translate(L"100mm"));
+        m_model.FLtype = "3";
+        m_model.value.clear();
+        m_model.value = {{1, "0.5"}, {2, "100"}};
+        resetModelLabel();
+        m_fixedFocal = true;
+    } else if (id == static_cast<int>(kIdModelSelectRadio)) {
+        if (m_pCameraModeCombo != nullptr) {
+            m_pCameraModeCombo->EnableWindow(0);
+        }
+        if (m_pSensorFormatCombo != nullptr) {
+            m_pSensorFormatCombo->EnableWindow(0);
+        }
+        if (m_pModelSelectRadio != nullptr) {
+            m_pModelSelectRadio->SetCheck(1);
+        }
+        std::wstring model;
+        if (RunModelSelectDialog(&model) == 1) {
+            m_modelName = model;
+            LoadModelRecord();
+            ShowMegapixel(m_model.Pixel);
+            ShowSensorFormat(m_model.strBM);
+            SetupFocalControls();
+        } else if (selected != 0) {
+            SelectUserDefinedCamera();
+            SetText(m_pMinFocal, translate(L"0.5mm"));
+            SetText(m_pMaxFocal, translate(L"100mm"));
+            resetModelLabel();
+            m_fixedFocal = true;
+            if (m_pUserDefinedRadio != nullptr) {
+                m_pUserDefinedRadio->SetCheck(1);
+            }
+            if (m_pModelSelectRadio != nullptr) {
+                m_pModelSelectRadio->SetCheck(0);
+            }
+        }
+    }
+    CalcViewAngles();
+    CalcPPM();
+}
+
+int CParameterSettingEventImp::RunModelSelectDialog(std::wstring* model)
+{
+    // The handler is made on first use and kept; a dialog that cannot be
+    // made counts as cancelled.
+    if (!m_modelSelectDlg) {
+        m_modelSelectDlg = CModelSelectDlgEventImp::CreateInstance(shared_from_this());
+        if (m_modelSelectDlg) {
+            std::vector<std::wstring> names;
+            names.reserve(m_modelTable.size());
+            for (const auto& entry : m_modelTable) {
+                names.push_back(entry.first);
+            }
+            m_modelSelectDlg->SetModelList(names);
+        }
+    }
+    CKWDialog* dialog = m_modelSelectDlg ? m_modelSelectDlg->GetDlg() : nullptr;
+    if (dialog == nullptr) {
+        return 0;
+    }
+    // Centred on the main window.
+    const boost::shared_ptr<CMainFrameEventImp> frame = m_mainFrame.lock();
+    CKWDialog* mainWindow = frame ? frame->GetDlg() : nullptr;
+    if (mainWindow != nullptr) {
+        CKWRect mainRect(0, 0, 0, 0);
+        CKWRect dialogRect(0, 0, 0, 0);
+        mainWindow->GetDlgWindowRect(mainRect);
+        dialog->GetDlgWindowRect(dialogRect);
+        const int width = dialogRect.Width();
+        const int height = dialogRect.Height();
+        dialogRect.left = mainRect.left + (mainRect.Width() - width) / 2;
+        dialogRect.top = mainRect.top + (mainRect.Height() - height) / 2;
+        dialogRect.right = dialogRect.left + width;
+        dialogRect.bottom = dialogRect.top + height;
+        dialog->MoveWindow(dialogRect);
+    }
+    const int result = dialog->DoModalDlg();
+    if (result == 1) {
+        *model = m_modelSelectDlg->GetSelectedModel();
+    }
+    return result;
+}
+
+void* CParameterSettingEventImp::GetModelSelectParentWnd()
+{
+    const boost::shared_ptr<CMainFrameEventImp> frame = m_mainFrame.lock();
+    return frame ? frame->GetUIWnd() : nullptr;
+}
+
+void CParameterSettingEventImp::ApplyModelName(const wchar_t* name)
+{
+    if (name == nullptr || *name == L'\0') {
+        return;
+    }
+    if (m_pModelSelectRadio != nullptr) {
+        m_pModelSelectRadio->SetWindowTextW((std::wstring(L"  ") + name).c_str());
+    }
+    m_defaultModelLabel = false;
+}
