@@ -72,6 +72,17 @@ void CFishParameterSettingEventImp::SetObjectHeight(double /*height*/) {}
 
 void CFishParameterSettingEventImp::SetObjectDistance(double /*distance*/) {}
 
+// The panel's start values until it keeps the heights itself.
+double CFishParameterSettingEventImp::GetInstallHeight() const
+{
+    return 2.0;
+}
+
+double CFishParameterSettingEventImp::GetObjectHeight() const
+{
+    return 1.7;
+}
+
 void CFishParameterSettingEventImp::OnView_ChangeUnit(int /*metric*/) {}
 
 void CFishParameterSettingEventImp::SetHeightAxisMax(double /*max*/) {}

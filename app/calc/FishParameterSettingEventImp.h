@@ -62,6 +62,9 @@ public:
     void SetInstallHeight(double height);
     void SetObjectHeight(double height);
     void SetObjectDistance(double distance);
+    // The mount and object heights the panel holds, in its unit.
+    double GetInstallHeight() const;
+    double GetObjectHeight() const;
     // Metre/foot switch: non-zero metric is metres.
     void OnView_ChangeUnit(int metric);
     void SetHeightAxisMax(double max);
