@@ -20,5 +20,5 @@ int ViewTitleTextSize(double scale);
 CKWRect ViewSceneRect(const CKWRect& title, int cx, int cy, double scale, bool keepBottomMargin);
 
 // The 3D picture of a model: every blank of the name becomes '_' and ".png"
-// is appended ("Two Words" -> "Two_Words.png"). A null name is empty.
+// is appended, so "Two Words" shows Two_Words.png. A null name is empty.
 std::wstring ModelPictureName(const wchar_t* modelName);
