@@ -87,6 +87,31 @@ QColor KWPixelAt(QWidget* widget, int x, int y)
     return KWGrabImage(widget).pixelColor(x, y);
 }
 
+bool KWHasPixel(const QImage& image, const QColor& colour)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QRect KWInkBox(const QImage& image, const QColor& background)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != background) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
 void KWSendEnter(QWidget* widget, const QPointF& local)
 {
     QEnterEvent event(local, widget->mapTo(widget->window(), local), widget->mapToGlobal(local));

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
@@ -108,6 +109,11 @@ private:
 // The widget as it paints now (grab()), and one pixel of it.
 QImage KWGrabImage(QWidget* widget);
 QColor KWPixelAt(QWidget* widget, int x, int y);
+// Whether any pixel of the image is exactly that colour.
+bool KWHasPixel(const QImage& image, const QColor& colour);
+// The smallest rectangle holding every pixel that is not the background
+// colour (what was drawn on it); null when there is none.
+QRect KWInkBox(const QImage& image, const QColor& background);
 
 // ---- Enter, leave, wheel -------------------------------------------------
 // Delivered with QCoreApplication::sendEvent; positions are local to widget.

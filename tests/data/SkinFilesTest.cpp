@@ -133,8 +133,8 @@ TEST(SkinFiles, EveryCutRectangleLiesInsideItsPicture)
         {"bg_modelslect_dlg.png", N, 734, 474, 20, 20, 0}, {"bg_modelslect_dlg.png", N, 746, 27, 8, 30, 0},
         {"bg_modelslect_dlg.png", L, 734, 474, 20, 20, 0}, {"bg_modelslect_dlg.png", L, 30, 474, 1, 20, 0},
         // Combo faces: the wide and the narrow cut, rows 0 to 54 (108).
-        {"ComboBox.png", N, 0, 54, 134, 17, 1}, {"ComboBox.png", N, 0, 36, 100, 17, 1},
-        {"ComboBox.png", L, 0, 108, 200, 34, 1}, {"ComboBox_268.png", L, 0, 108, 268, 34, 1},
+        {"ComboBox.png", N, 0, 54, 134, 17, 0}, {"ComboBox.png", N, 0, 36, 100, 17, 0},
+        {"ComboBox.png", L, 0, 108, 200, 34, 0}, {"ComboBox_268.png", L, 0, 108, 268, 34, 0},
         // Slider grooves and handles.
         {"slidingblock.png", N, 108, 0, 100, 18, 0}, {"slidingblock.png", N, 256, 0, 16, 16, 0},
         {"slidingblock.png", L, 215, 0, 200, 36, 0}, {"slidingblock.png", L, 512, 0, 35, 35, 0},

@@ -23,7 +23,7 @@ SideViewModel Standard(double v = 17.46, double d = 10.0, double h = 7.0, double
 
 double Tilt(double blind, double height, double v = 17.46)
 {
-    return std::atan(blind / height) * 180.0 / kSideViewPi + v / 2;
+    return std::atan(blind / height) * 180.0 / KW_SCENE_PI + v / 2;
 }
 
 TEST(SideViewGeometry, WorkedExamplesAtTheStandardLayout)
@@ -92,7 +92,7 @@ TEST(SideViewGeometry, FieldOfViewCaseBoundaries)
     const SideViewModel base = Standard();
     const SideViewLayout ref = SideViewComputeLayout(base);
     const double farCorner = ref.farCornerAngle;
-    const double topRight = std::atan(ref.cameraOffset / 582.0) * 180.0 / kSideViewPi + 90.0;
+    const double topRight = std::atan(ref.cameraOffset / 582.0) * 180.0 / KW_SCENE_PI + 90.0;
     struct Row {
         double upper;
         Case fovCase;

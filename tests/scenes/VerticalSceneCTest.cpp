@@ -123,7 +123,7 @@ TEST(VerticalSceneC, NothingIsReportedBeforeTheFirstResize)
     f.view->OnSliderPos(1, 100.0);
     f.view->OnCurrentNumChanged(1100, 30.0);
     EXPECT_EQ(f.listener.Calls(), (Names { "Install", "Install" })) << "only the setters' own reports";
-    EXPECT_NEAR(f.listener.Last("Install")[0], std::atan(2.72496 / 5) * 180 / kSideViewPi + 8.73, 1e-4)
+    EXPECT_NEAR(f.listener.Last("Install")[0], std::atan(2.72496 / 5) * 180 / KW_SCENE_PI + 8.73, 1e-4)
         << "the tilt from lengths, with no axes";
     EXPECT_NEAR(f.Box(false)->GetCurrentNum(), 22.91, 1e-9) << "no axes: the box keeps the maximum";
 
@@ -168,8 +168,8 @@ TEST(VerticalSceneC, SetParamRedrawsThenReportsTheTilt)
 TEST(VerticalSceneC, EachHandleDragConvertsItsPositionAndReports)
 {
     const double lmax = 22.9133858;
-    const double blind = std::tan((30.0 - 8.73) * kSideViewPi / 180.0) * 7.0;
-    const auto tilt = [](double b, double h) { return std::atan(b / h) * 180.0 / kSideViewPi + 8.73; };
+    const double blind = std::tan((30.0 - 8.73) * KW_SCENE_PI / 180.0) * 7.0;
+    const auto tilt = [](double b, double h) { return std::atan(b / h) * 180.0 / KW_SCENE_PI + 8.73; };
     struct Row {
         const char* what;
         int id;

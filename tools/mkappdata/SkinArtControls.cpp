@@ -137,11 +137,11 @@ void DragHandle(QPainter& p, const SkinArtContext& c, bool vertical)
 
 void ComboStrip(QPainter& p, const SkinArtContext& c)
 {
-    // Rows of (h + 1) pixels at pitch 18 in ComboBox.png of Skin/, pitch 36
-    // and height 35 in the double-size strips.
+    // Rows 17 high at pitch 18 in ComboBox.png of Skin/, 34 high at pitch 36
+    // in the double-size strips: the combo cuts exactly w x h.
     const bool large = c.size.height() > 100;
     const double pitch = large ? 36 : 18;
-    const double height = large ? 35 : 18;
+    const double height = large ? 34 : 17;
     const double k = large ? 2.0 : 1.0;
     for (int row = 0; row < 4; ++row) {
         ComboFace(p, QRectF(0, row * pitch, c.size.width(), height), row, k);

@@ -84,15 +84,15 @@ const std::vector<SkinEntry> kManifest = {
     {"icon_set.png", Sq(16), Sq(16), "list row button: gear", ListSettings, 0},
     {"icon_weblogin.png", Sq(16), Sq(16), "list row button: person with arrow", ListLogin, 0},
 
-    // Combo faces: sub-images x, y, w, h read as (w + 1) x (h + 1) pixels at
-    // rows 0, 18, 36, 54 (pitch 36, height 35 in Skin/4K) and cut 135 or 101
-    // wide in Skin/, 201 wide from ComboBox.png and 269 wide from
+    // Combo faces: sub-images x, y, w, h are read as w x h pixels, at rows
+    // 0, 18, 36, 54, 17 high (pitch 36, height 34 in Skin/4K), and cut 134
+    // or 100 wide in Skin/, 200 wide from ComboBox.png and 268 wide from
     // ComboBox_268.png in Skin/4K. Rows: normal, hover, open upward and
     // disabled (shared), open downward.
-    {"ComboBox.png", {135, 72}, {201, 143},
+    {"ComboBox.png", {134, 71}, {200, 142},
      "combo face strip: rows normal, hover, open-up/disabled, open; chevron at the right end",
      ComboStrip, 0},
-    {"ComboBox_268.png", {269, 143}, {269, 143}, "double-size combo face strip, 269 wide", ComboStrip, 1},
+    {"ComboBox_268.png", {268, 142}, {268, 142}, "double-size combo face strip, 268 wide", ComboStrip, 1},
     // Slider: empty groove 0,0,100,18, filled groove 108,0,100,18, handles
     // 16 x 16 at x 215, 236, 256; in Skin/4K grooves 200 x 36 at x 0 and 215,
     // handles 35 x 35 at x 428, 470, 512.

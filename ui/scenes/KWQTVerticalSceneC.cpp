@@ -208,7 +208,7 @@ int CKWQTVerticalSceneC::SetSkin(ImageVericalStyle* style)
         m_heightBox->MoveWindow(70, 5, 100, 18);
         const QRect own = geometry();
         m_lengthBox->MoveWindow(own.right() - own.left() - 69, own.bottom() - own.top() - 24, 100, 18);
-        const double factor = m_model.metric ? 1.0 : kSideViewFeetPerMetre;
+        const double factor = m_model.metric ? 1.0 : KW_FEET_PER_METRE;
         m_heightBox->SetRange(kHeightBoxMin * factor, kHeightBoxMax * factor);
         m_lengthBox->SetRange(kLengthBoxMin * factor, kLengthBoxMax * factor);
         ShowAxisMaxima();
@@ -277,7 +277,7 @@ void CKWQTVerticalSceneC::SetTarHDistance(double distance)
 void CKWQTVerticalSceneC::OnView_ChangeUnit(int metric)
 {
     SideViewChangeUnit(m_model, metric != 0);
-    const double factor = m_model.metric ? 1.0 : kSideViewFeetPerMetre;
+    const double factor = m_model.metric ? 1.0 : KW_FEET_PER_METRE;
     if (m_lengthBox != nullptr) {
         m_lengthBox->SetRange(kLengthBoxMin * factor, kLengthBoxMax * factor);
         m_heightBox->SetRange(kHeightBoxMin * factor, kHeightBoxMax * factor);

@@ -6,10 +6,19 @@
 // changes.
 constexpr double KW_FEET_PER_METRE = 3.2808399;
 
+// The value of pi the drawings have always used; reported angles depend on it
+// in their last digits.
+constexpr double KW_SCENE_PI = 3.1415926535;
+
 struct KWScenePoint {
     double x = 0.0;
     double y = 0.0;
 };
+
+inline bool operator==(const KWScenePoint& a, const KWScenePoint& b)
+{
+    return a.x == b.x && a.y == b.y;
+}
 
 struct KWSceneLine {
     KWScenePoint from;

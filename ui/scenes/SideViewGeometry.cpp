@@ -47,12 +47,12 @@ void BringOntoLengthAxis(SideViewModel& model, bool keepHeightOnAxis)
 
 double SideViewDegrees(double radians)
 {
-    return radians * 180.0 / kSideViewPi;
+    return radians * 180.0 / KW_SCENE_PI;
 }
 
 double SideViewRadians(double degrees)
 {
-    return degrees * kSideViewPi / 180.0;
+    return degrees * KW_SCENE_PI / 180.0;
 }
 
 double SideViewInstallAngle(double blindDistance, double installHeight, double verticalAngle)
@@ -197,7 +197,7 @@ void SideViewChangeUnit(SideViewModel& model, bool metric)
              &model.handleMinimumTargetHeight }) {
         // Divided, not multiplied by the inverse, so that there and back
         // returns the stored values as closely as the division allows.
-        *length = metric ? *length / kSideViewFeetPerMetre : *length * kSideViewFeetPerMetre;
+        *length = metric ? *length / KW_FEET_PER_METRE : *length * KW_FEET_PER_METRE;
     }
 }
 

@@ -9,22 +9,11 @@
 // pixels with y growing downwards. k is the UI scale: every pixel constant is
 // written for k = 1.
 
+#include "ui/scenes/KWSceneGeometry.h"
+
 #include <array>
 
-// The value of pi the view has always used; the reported angles depend on it
-// in their last digits.
-constexpr double kSideViewPi = 3.1415926535;
-constexpr double kSideViewFeetPerMetre = 3.2808399;
-
-struct SideViewPoint {
-    double x = 0.0;
-    double y = 0.0;
-};
-
-inline bool operator==(const SideViewPoint& a, const SideViewPoint& b)
-{
-    return a.x == b.x && a.y == b.y;
-}
+using SideViewPoint = KWScenePoint;
 
 // What the view keeps between calls.
 struct SideViewModel {

@@ -1,0 +1,82 @@
+#pragma once
+// The calculations of the skinned window frame, kept apart from the widgets
+// so that each can be checked without showing a window: background
+// composition, hit-rectangle relocation, the rounded mask, the drag clamps,
+// the resize-band hit test, centring, the shadow rings and the title's place.
+
+#include "base/platform/KWWinTypes.h"
+
+#include <QBitmap>
+#include <QColor>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <string>
+
+class QPainter;
+
+// The twelve frame pieces, in the order R0..R11: corners, edges and edge ends.
+using KWFramePieces = std::array<QRect, 12>;
+
+// Background of W x H: the interior image scaled over everything (or the
+// interior colour), then the twelve pieces cut from the skin image. Edges
+// tile; the last tile may overrun and is covered by the end piece drawn after
+// it. Empty pieces draw nothing.
+QPixmap KWComposeFrameBackground(const QPixmap& skin, const QPixmap& interior, const QColor& interiorColor,
+    const KWFramePieces& pieces, const QSize& size);
+
+// A title button's hit rectangle after the window went from oldWidth to
+// newWidth. A negative left counts from the right edge and is anchored there;
+// otherwise the rectangle follows the width change. Invalid rectangles stay.
+QRect KWRelocateHitRect(const QRect& hit, int newWidth, int oldWidth);
+
+// The window mask: a rectangle of `size` whose corners are cut along quarter
+// ellipses of radii a (horizontal) and b (vertical). Set bits are visible.
+QBitmap KWRoundedFrameMask(const QSize& size, int a, int b);
+
+// Where a caption drag may put the window's top-left: never above the work
+// area (it goes 10 pixels above its top instead) and never closer than 20
+// pixels to its bottom.
+QPoint KWClampDragTarget(const QPoint& target, const QRect& workArea);
+
+// The clamps applied when a drag ends, for a window `width` wide: keep a
+// margin of the work area on screens whose work area stops short of the
+// screen on that side. Returns true when any applied (the window must then
+// move to `target`).
+bool KWClampReleaseTarget(QPoint& target, int width, const QRect& workArea, const QRect& screen);
+
+// The resize-band hit test of a frameless window of W x H at window point
+// (x, y): `overChild` says whether a child widget lies there. `handled` is
+// false where the platform's own answer stands.
+struct KWFrameHit {
+    bool handled;
+    LRESULT code;
+};
+KWFrameHit KWFrameHitTest(int x, int y, int width, int height, bool overChild);
+
+// The window edges a resize-band code stands for (none for other codes).
+Qt::Edges KWFrameHitEdges(LRESULT code);
+
+// The top-left that centres a window of `stored` size in `area`. A size
+// beyond the available screen counts as the available size, or as the base
+// size when that is larger; a window that still does not fit goes to the
+// area's top-left.
+QPoint KWCenterPosition(const QRect& area, const QSize& stored, const QSize& available, const QSize& base);
+
+// Alpha of shadow ring i (0 innermost): 90 - 30 * sqrt(i), never below 0.
+int KWShadowAlpha(int ring);
+
+// The drop shadow of a W x H window with a margin of s pixels: a grey fill
+// under the frame and s fading rings around it.
+void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s);
+
+// Left edge of a title tw pixels wide in a window `width` wide: alignment 0
+// the caption's left, 1 centred, 2 flush right.
+int KWTitleLeft(int alignment, int captionLeft, int width, int tw);
+
+// A skin rectangle "x,y,w,h" as a Qt rectangle, right and bottom inclusive;
+// an empty text gives an invalid rectangle.
+QRect KWSkinRect(const std::wstring& text);

@@ -1,0 +1,24 @@
+#pragma once
+// What the graphics-view scenes share around their drawing: the view set-up,
+// the creation convention, moving (the scene always spans the whole view)
+// and their scaled label fonts. GUI thread only.
+
+#include "base/platform/KWWinTypes.h"
+
+#include <QRect>
+
+class QGraphicsScene;
+class QGraphicsTextItem;
+class QGraphicsView;
+
+// Antialiased, both scroll bars off, showing scene.
+void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
+// The creation convention (parent handle, exclusive rectangle, WS_VISIBLE)
+// with a scene rectangle of the view's size on a white background. Returns 1.
+int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent);
+// New geometry; the scene rectangle follows the size. Nothing is redrawn.
+void KWMoveSceneView(QGraphicsView* view, const QRect& geometry);
+// Labels are 12 pixels at scale 1, truncated to whole pixels; a scale too
+// small to give a pixel leaves the font as it is.
+int KWScaledLabelPixelSize(double times);
+void KWSetLabelScale(QGraphicsTextItem* label, double times);
