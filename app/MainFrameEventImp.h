@@ -107,7 +107,10 @@ public:
     boost::shared_ptr<C3DViewEventImp> Get3DView() const { return m_3DView; }
     boost::shared_ptr<CSideViewEventImp> GetSideView() const { return m_sideView; }
     boost::shared_ptr<CTopViewEventImp> GetTopView() const { return m_topView; }
-    boost::shared_ptr<CFishParameterSettingEventImp> GetFishParameterSetting() const { return m_fishParameterSetting; }
+    boost::shared_ptr<CFishParameterSettingEventImp> GetFishParameterSetting() const
+    {
+        return m_fishParameterSetting;
+    }
     boost::shared_ptr<CFish3DViewEventImp> GetFish3DView() const { return m_fish3DView; }
     boost::shared_ptr<CFishSideViewEventImp> GetFishSideView() const { return m_fishSideView; }
     boost::shared_ptr<CFishTopViewEventImp> GetFishTopView() const { return m_fishTopView; }
@@ -143,9 +146,9 @@ public:
     CKWStatic* GetFishTitle() const { return m_pFishTitle; }
 
     KW_BEGIN_MSGMAP(CMainFrameEventImp)
-        KW_COMMAND(kIdPPMExplain, OnPPMExplainClicked)
-        KW_COMMAND(kIdIPCTool, OnIPCToolClicked)
-        KW_COMMAND(kIdFishTool, OnFishToolClicked)
+    KW_COMMAND(kIdPPMExplain, OnPPMExplainClicked)
+    KW_COMMAND(kIdIPCTool, OnIPCToolClicked)
+    KW_COMMAND(kIdFishTool, OnFishToolClicked)
     KW_END_MSGMAP()
 
 private:

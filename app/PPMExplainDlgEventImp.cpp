@@ -1,20 +1,43 @@
 #include "app/PPMExplainDlgEventImp.h"
 
 #include "app/MainFrameEventImp.h"
+#include "app/WindowStyles.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWPictureCtrl.h"
+#include "ui/api/KWStatic.h"
 
 #include <boost/make_shared.hpp>
+
+namespace {
+
+constexpr UINT kKeyEscape = 0x01000000;
+constexpr UINT kOKText = 0x00A335;
+constexpr UINT kPressedText = 0xFFFFFF;
+constexpr UINT kReleasedText = 0xDF7609;
+constexpr UINT kIdNone = static_cast<UINT>(-1);
+
+int Trunc(double value)
+{
+    return static_cast<int>(value);
+}
+
+} // namespace
 
 CPPMExplainDlgEventImp::CPPMExplainDlgEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
     : m_mainFrame(mainFrame)
 {
 }
 
+// The dialog belongs to the main window and went with it before the handler
+// is released.
 CPPMExplainDlgEventImp::~CPPMExplainDlgEventImp()
 {
     m_pDlg = nullptr;
 }
 
-boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
+boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(
+    const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
 {
     boost::shared_ptr<CPPMExplainDlgEventImp> dialog = boost::make_shared<CPPMExplainDlgEventImp>(mainFrame);
     dialog->Init();
@@ -23,32 +46,193 @@ boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(const boost::share
 
 int CPPMExplainDlgEventImp::Init()
 {
+    const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock();
+    DialogStyle style;
+    FillDialogStyle(&style);
+    m_pDlg = CreateKWDialog(this, mainFrame ? mainFrame->GetUIWnd() : nullptr, Qt::WindowFlags());
+    if (m_pDlg == nullptr) {
+        return 0;
+    }
+    const double s = g_uiScale;
+    m_pDlg->SetSkin(&style);
+    m_pDlg->SetDrawBackGround(1);
+    m_pDlg->Create(L"", nullptr);
+    m_pDlg->ModifyDlgStyleEx(0, 8, 0);
+    m_pDlg->MoveWindow(0, 0, Trunc(794 * s), Trunc(494 * s));
+    m_pDlg->SetSizeRoundCorner(L"4,4");
+    m_pDlg->SetFrameShadow(true);
+    m_pDlg->ShowWindow(0);
     return 0;
 }
 
-void CPPMExplainDlgEventImp::FillDialogStyle(DialogStyle* /*style*/) {}
+void CPPMExplainDlgEventImp::FillDialogStyle(DialogStyle* style)
+{
+    if (style == nullptr) {
+        return;
+    }
+    style->strSkinImage = L"bg_modelslect_dlg.png";
+    style->strInteriorImage = L"bg_calendar.png";
+    style->strSkinImageMode = L"stretch";
+    style->strInteriorColor = L"000000";
+    const wchar_t* const pieces[12]
+        = { L"0,0,20,20", L"30,0,1,8", L"734,0,20,20", L"0,37,8,1", L"0,37,8,1", L"0,37,8,1", L"0,474,20,20",
+              L"30,474,1,20", L"734,474,20,20", L"746,27,8,30", L"746,27,8,10", L"746,27,8,30" };
+    for (int i = 0; i < 12; ++i) {
+        style->Str(4 + 2 * i) = pieces[i];
+    }
+    style->Str(5) = L"tile";
+    style->Str(7) = L"stretch";
+    style->strTitleFont = L"Tahoma";
+    style->strTitleFontSize = L"11";
+    style->strTitleColor = L"333333";
+    style->strTitleColor2 = L"999999";
+    style->strTitleAlign = L"left";
+    style->strCaptionRect = L"10,10,1000,10";
+    style->bFlag = false;
+    style->strReservedRect = L"0,0,-1,-1";
+}
+
+void CPPMExplainDlgEventImp::OnDlgCreate(bool create)
+{
+    if (!create) {
+        return;
+    }
+    const double s = g_uiScale;
+    void* const wnd = GetUIWnd();
+    const DWORD style = WS_VISIBLE | kWsTabStop;
+
+    m_pCloseButton = CreateKWButton(nullptr);
+    if (m_pCloseButton != nullptr) {
+        ImageButtonStyle closeSkin;
+        closeSkin.strNormal = L"close_nor.png";
+        closeSkin.strHover = L"close_hov.png";
+        closeSkin.strPressed = L"close_hov.png";
+        closeSkin.strDisabled = L"close_nor.png";
+        m_pCloseButton->SetSkin(&closeSkin);
+        m_pCloseButton->Create(translate(L""), style, CKWRect(0, 0, 68, 20), wnd, kIdPPMExplainClose);
+    }
+
+    const CKWRect start(0, 0, 100, 20);
+    for (int row = 0; row < kRowCount; ++row) {
+        Row& r = m_rows[row];
+        r.title = CreateKWStatic(nullptr);
+        if (r.title != nullptr) {
+            r.title->Create(translate(PPMExplainTitleKey(row, true)), style, start, wnd, kIdNone);
+            r.title->SetTextAlignFlag(0x24);
+            r.title->SetTextSize(Trunc(14 * s));
+            r.title->SetTextBold(1);
+        }
+        r.description = CreateKWStatic(nullptr);
+        if (r.description != nullptr) {
+            r.description->Create(
+                translate(PPMExplainDescriptionKey(row, false)), style, start, wnd, kIdNone);
+            r.description->SetTextAlignFlag(0);
+            r.description->SetWordWrap(1);
+            r.description->SetTextSize(Trunc(14 * s));
+        }
+        r.picture = CreateKWPictureCtrl(nullptr);
+        if (r.picture != nullptr) {
+            r.picture->Create(L"", style, start, wnd, kIdNone);
+            r.picture->SetImage(PPMExplainPicture(row));
+        }
+    }
+
+    m_pOKButton = CreateKWButton(this);
+    if (m_pOKButton != nullptr) {
+        ImageButtonStyle okSkin;
+        okSkin.strNormal = L"btn_ok_nor.png";
+        okSkin.strHover = L"btn_ok_hov.png";
+        okSkin.strPressed = L"btn_ok_pre.png";
+        okSkin.strDisabled = L"btn_ok_nor.png";
+        m_pOKButton->SetSkin(&okSkin);
+        m_pOKButton->Create(translate(L"OK"), style, CKWRect(0, 0, 68, 20), wnd, kIdPPMExplainOK);
+        m_pOKButton->SetTextColor(kOKText);
+    }
+}
+
+void CPPMExplainDlgEventImp::OnDlgSize(UINT /*type*/, int& cx, int& cy)
+{
+    PPMExplainLayout layout = ComputePPMExplainLayout(cx, cy, g_uiScale);
+    if (m_pCloseButton != nullptr) {
+        m_pCloseButton->MoveWindow(layout.close);
+    }
+    for (int row = 0; row < kRowCount; ++row) {
+        if (m_rows[row].picture != nullptr) {
+            m_rows[row].picture->MoveWindow(layout.picture[row]);
+        }
+        if (m_rows[row].title != nullptr) {
+            m_rows[row].title->MoveWindow(layout.title[row]);
+        }
+        if (m_rows[row].description != nullptr) {
+            m_rows[row].description->MoveWindow(layout.description[row]);
+        }
+    }
+    if (m_pOKButton != nullptr) {
+        m_pOKButton->MoveWindow(layout.ok);
+    }
+}
 
 void CPPMExplainDlgEventImp::OnView_ChangeUnit(bool metric)
 {
     m_metric = metric;
+    SetTitles();
 }
 
-void CPPMExplainDlgEventImp::RetranslateTexts() {}
+void CPPMExplainDlgEventImp::SetTitles()
+{
+    for (int row = 0; row < kRowCount; ++row) {
+        if (m_rows[row].title != nullptr) {
+            m_rows[row].title->SetStaticText(translate(PPMExplainTitleKey(row, m_metric)));
+        }
+    }
+}
 
-void CPPMExplainDlgEventImp::SetTitles() {}
+void CPPMExplainDlgEventImp::RetranslateTexts()
+{
+    SetTitles();
+    for (int row = 0; row < kRowCount; ++row) {
+        if (m_rows[row].description != nullptr) {
+            m_rows[row].description->SetStaticText(translate(PPMExplainDescriptionKey(row, true)));
+        }
+    }
+    if (m_pOKButton != nullptr) {
+        m_pOKButton->SetWindowTextW(translate(L"OK"));
+    }
+}
 
-void CPPMExplainDlgEventImp::OnDlgCreate(bool /*create*/) {}
+void CPPMExplainDlgEventImp::Dlg_Destroy() { }
 
-void CPPMExplainDlgEventImp::OnDlgSize(UINT /*type*/, int& /*cx*/, int& /*cy*/) {}
+void CPPMExplainDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
+{
+    if (key == kKeyEscape && m_pDlg != nullptr) {
+        m_pDlg->ShowWindow(0);
+    }
+}
 
-void CPPMExplainDlgEventImp::Dlg_Destroy() {}
+void CPPMExplainDlgEventImp::BTN_OnLButtonDown(int /*id*/, UINT /*flags*/, POINT /*point*/)
+{
+    if (m_pOKButton != nullptr) {
+        m_pOKButton->SetTextColor(kPressedText);
+    }
+}
 
-void CPPMExplainDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT /*key*/) {}
+void CPPMExplainDlgEventImp::BTN_OnLButtonUp(int /*id*/, UINT /*flags*/, POINT /*point*/)
+{
+    if (m_pOKButton != nullptr) {
+        m_pOKButton->SetTextColor(kReleasedText);
+    }
+}
 
-void CPPMExplainDlgEventImp::BTN_OnLButtonDown(int /*id*/, UINT /*flags*/, POINT /*point*/) {}
+void CPPMExplainDlgEventImp::OnCloseClicked()
+{
+    if (m_pDlg != nullptr) {
+        m_pDlg->MFCCancel();
+    }
+}
 
-void CPPMExplainDlgEventImp::BTN_OnLButtonUp(int /*id*/, UINT /*flags*/, POINT /*point*/) {}
-
-void CPPMExplainDlgEventImp::OnCloseClicked() {}
-
-void CPPMExplainDlgEventImp::OnOKClicked() {}
+void CPPMExplainDlgEventImp::OnOKClicked()
+{
+    if (m_pDlg != nullptr) {
+        m_pDlg->MFCOK();
+    }
+}

@@ -16,12 +16,14 @@ class CKWPictureCtrl;
 class CKWStatic;
 class CMainFrameEventImp;
 
+#include "app/PPMExplainLayout.h"
+
 constexpr UINT kIdPPMExplainOK = 120;
 constexpr UINT kIdPPMExplainClose = 202;
 
 class CPPMExplainDlgEventImp : public IKWDialogEvent, public IKWButtonEvent {
 public:
-    static constexpr int kRowCount = 4;
+    static constexpr int kRowCount = kPPMExplainRowCount;
 
     explicit CPPMExplainDlgEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame);
     ~CPPMExplainDlgEventImp() override;
@@ -61,8 +63,8 @@ public:
     CKWStatic* GetRowDescription(int row) const { return InRange(row) ? m_rows[row].description : nullptr; }
 
     KW_BEGIN_MSGMAP(CPPMExplainDlgEventImp)
-        KW_COMMAND(kIdPPMExplainClose, OnCloseClicked)
-        KW_COMMAND(kIdPPMExplainOK, OnOKClicked)
+    KW_COMMAND(kIdPPMExplainClose, OnCloseClicked)
+    KW_COMMAND(kIdPPMExplainOK, OnOKClicked)
     KW_END_MSGMAP()
 
 private:
@@ -84,4 +86,5 @@ private:
 };
 
 // Makes the handler, builds its hidden dialog and returns it.
-boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(const boost::shared_ptr<CMainFrameEventImp>& mainFrame);
+boost::shared_ptr<CPPMExplainDlgEventImp> CreatePPMExplainDlg(
+    const boost::shared_ptr<CMainFrameEventImp>& mainFrame);

@@ -1,0 +1,162 @@
+#include "app/MainFrameLayout.h"
+
+namespace {
+
+int Trunc(double value)
+{
+    return static_cast<int>(value);
+}
+
+// A rectangle of the given size with its top-left corner at (x, y).
+CKWRect At(int x, int y, int width, int height)
+{
+    return CKWRect(x, y, x + width, y + height);
+}
+
+} // namespace
+
+MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
+{
+    const double s = scale;
+    const int w = width - 20;
+    const int h = height - 20;
+    const int t = Trunc(62 * s);
+    MainFrameLayout out;
+
+    out.toolBar = CKWRect(10, 10, w + 10, t + 10);
+    out.chooser = At(10, Trunc(out.toolBar.bottom + 5 * s), Trunc(w - s), Trunc((h - t) - 5 * s));
+
+    CKWRect button(0, 0, Trunc(280 * s), Trunc(280 * s));
+    const int x = Trunc(((w - 2 * button.Width()) - 100 * s) / 2.0);
+    button.MoveToXY(x, Trunc(out.chooser.top + 146 * s));
+    out.ipcButton = button;
+    CKWRect title(0, 0, button.Width(), Trunc(20 * s));
+    title.MoveToXY(button.left, Trunc(button.bottom + 30 * s));
+    out.ipcTitle = title;
+    button.MoveToX(Trunc(button.right + 100 * s));
+    out.fishButton = button;
+    title.MoveToXY(button.left, Trunc(button.bottom + 30 * s));
+    out.fishTitle = title;
+
+    CKWRect panel(0, 0, Trunc(520 * s), Trunc(300 * s));
+    panel.MoveToXY(10, Trunc(out.toolBar.bottom + 5 * s));
+    out.panel = panel;
+    out.view3D = CKWRect(Trunc(panel.right + 5 * s), panel.top, Trunc((w + 10) - s), panel.bottom);
+
+    out.ipcSide = CKWRect(10, Trunc(panel.bottom + 5 * s), Trunc(700 * s), h + 9);
+    out.fishSide = out.ipcSide;
+    out.fishSide.right = Trunc(420 * s);
+    out.ipcTop
+        = CKWRect(Trunc(out.ipcSide.right + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), Trunc(h - 113 * s));
+    out.fishTop = CKWRect(Trunc(Trunc(420 * s) + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), h + 9);
+    out.ppmArea
+        = CKWRect(out.ipcTop.left, Trunc(out.ipcTop.bottom + 5 * s), out.ipcTop.right, Trunc((h + 10) - s));
+    return out;
+}
+
+namespace {
+
+// Steps shared by the layout inside the area and LayoutPPMArea(true): the
+// value, unit, picture and button below a density caption already placed.
+void LayoutBelowCaption(PPMDisplayLayout& out, int areaLeft, int pictureTop, double s)
+{
+    CKWRect r = out.densityCaption;
+    r.MoveToXY(Trunc(areaLeft + 10 * s), Trunc(r.bottom + 3 * s));
+    r.right = Trunc(r.left + 90 * s);
+    out.densityValue = r;
+
+    r.MoveToX(Trunc(r.right + s));
+    r.top = Trunc(r.top + 5 * s);
+    r.right = Trunc(r.left + 40 * s);
+    out.unitCaption = r;
+
+    out.picture = At(Trunc(r.right + 5 * s), pictureTop, Trunc(100 * s), Trunc(100 * s));
+    out.explainButton = At(Trunc(areaLeft + 30 * s), r.bottom, Trunc(120 * s), Trunc(24 * s));
+}
+
+} // namespace
+
+PPMAreaLayout ComputePPMAreaLayout(const CKWRect& area, float scale)
+{
+    const double s = scale;
+    PPMAreaLayout out;
+    CKWRect r(0, 0, Trunc(93 * s), Trunc(20 * s));
+    r.MoveToXY(Trunc(area.left + 10 * s), Trunc(area.top + 5 * s));
+    out.pixelCountCaption = r;
+    r.MoveToY(r.bottom);
+    // The pixel count is at most a few digits: its width does not grow with the scale.
+    r.right = r.left + 90;
+    out.pixelCountValue = r;
+
+    out.areaLeft = area.left;
+    out.densityCaptionTop = r.bottom + 3;
+    out.pictureTop = Trunc(area.top + (area.Height() - 100 * s) / 2.0);
+
+    out.display.densityCaption = At(Trunc(area.left + 10 * s), r.bottom + 5, Trunc(152 * s), Trunc(20 * s));
+    LayoutBelowCaption(out.display, area.left, out.pictureTop, s);
+    return out;
+}
+
+PPMDisplayLayout ComputeStandardPPMLayout(int areaLeft, int densityCaptionTop, int pictureTop, float scale)
+{
+    const double s = scale;
+    PPMDisplayLayout out;
+    out.densityCaption = At(Trunc(areaLeft + 8 * s), densityCaptionTop, Trunc(152 * s), Trunc(20 * s));
+    LayoutBelowCaption(out, areaLeft, pictureTop, s);
+    return out;
+}
+
+PPMDisplayLayout ComputeFixedPPMLayout(float scale)
+{
+    const double s = scale;
+    PPMDisplayLayout out;
+    CKWRect r(0, 0, Trunc(152 * s), Trunc(20 * s));
+    r.MoveToXY(Trunc(810 * s), Trunc(457 * s));
+    out.densityCaption = r;
+
+    r.MoveToXY(Trunc(810 * s), Trunc(r.bottom + 5 * s));
+    r.right = Trunc(r.left + 85 * s);
+    out.densityValue = r;
+
+    r.MoveToXY(Trunc(r.right + s), Trunc(r.top + 5 * s));
+    r.right = Trunc(r.left + 55 * s);
+    out.unitCaption = r;
+
+    out.explainButton = CKWRect(
+        Trunc(815 * s), Trunc(r.bottom + 5 * s), Trunc(825 * s + 120 * s), Trunc(r.bottom + 5 * s + 24 * s));
+    const CKWRect& b = out.explainButton;
+    out.picture = CKWRect(Trunc(835 * s), Trunc(b.bottom + 10 * s), Trunc(835 * s + 100 * s),
+        Trunc(b.bottom + 10 * s + 100 * s));
+    return out;
+}
+
+const wchar_t* PpmPictureFor(int value, bool metric)
+{
+    // Lower bounds of the four upper levels: 251/126/64/26 pixels per metre,
+    // 77/39/20/9 per foot; anything below, negative included, is the lowest.
+    const int bounds[2][4] = { { 77, 39, 20, 9 }, { 251, 126, 64, 26 } };
+    const wchar_t* const pictures[] = { L"ppmpic250_nor100.png", L"ppmpic125_nor100.png",
+        L"ppmpic63_nor100.png", L"ppmpic25_nor100.png" };
+    const int* level = bounds[metric ? 1 : 0];
+    for (int i = 0; i < 4; ++i) {
+        if (value >= level[i]) {
+            return pictures[i];
+        }
+    }
+    return L"ppmpic15_nor.png";
+}
+
+std::wstring PpmValueText(int value)
+{
+    return value < 0 ? std::wstring(L"N/A") : std::to_wstring(value);
+}
+
+int MainWindowWidth(float screenScale)
+{
+    return Trunc(1000 * static_cast<double>(screenScale) + 20);
+}
+
+int MainWindowHeight(float screenScale)
+{
+    return Trunc(700 * static_cast<double>(screenScale) + 20);
+}

@@ -1,0 +1,208 @@
+#include "app/MsgDlgEventImp.h"
+
+#include "app/WindowStyles.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWStatic.h"
+
+namespace {
+
+constexpr UINT kKeyEscape = 0x01000000;
+constexpr UINT kKeyReturn = 0x01000004;
+constexpr UINT kKeyEnter = 0x01000005;
+
+constexpr UINT kPressedText = 0xFFFFFF;
+constexpr UINT kButtonText = 0xDF7609;
+
+int Trunc(double value)
+{
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+CMsgDlgEventImp::CMsgDlgEventImp(const wchar_t* text, const wchar_t* caption, int layout, int spare)
+    : m_text(text != nullptr ? text : L"")
+    , m_caption(caption != nullptr ? caption : L"")
+    , m_layout(layout)
+    , m_spare(spare)
+{
+}
+
+CMsgDlgEventImp::~CMsgDlgEventImp() = default;
+
+void CMsgDlgEventImp::FillDialogStyle(DialogStyle* style)
+{
+    if (style == nullptr) {
+        return;
+    }
+    style->strSkinImage = L"bg_toolbar.png";
+    style->strInteriorImage = L"bg_calendar.png";
+    style->strSkinImageMode = L"tile";
+    style->strInteriorColor = L"000000";
+    // The frame pieces are cut from the toolbar picture, whose 4K version is
+    // twice as tall; only the first two pieces carry a mode.
+    const bool unit = g_uiScale == 1.0f;
+    const wchar_t* const pieces1x[12]
+        = { L"0,0,10,35", L"30,0,1,35", L"76,0,10,35", L"0,37,1,30", L"0,37,1,30", L"0,37,1,30", L"0,84,10,1",
+              L"10,84,30,1", L"85,84,1,1", L"85,37,1,30", L"85,37,1,30", L"85,37,1,30" };
+    const wchar_t* const pieces2x[12] = { L"0,0,10,70", L"30,0,1,70", L"76,0,10,70", L"0,71,1,1", L"0,71,1,1",
+        L"0,71,1,1", L"0,84,10,1", L"10,84,30,1", L"85,84,1,1", L"85,71,1,1", L"85,71,1,1", L"85,71,1,1" };
+    for (int i = 0; i < 12; ++i) {
+        style->Str(4 + 2 * i) = unit ? pieces1x[i] : pieces2x[i];
+    }
+    style->Str(5) = L"tile";
+    style->Str(7) = L"stretch";
+    // Title buttons 10 to 12, the last three of the twelve.
+    style->Str(37) = L"11,41,23,14";
+    style->Str(38) = L"41,41,23,14";
+    style->Str(39) = L"71,41,23,14";
+    style->strTitleFont = L"Tahoma";
+    style->strTitleFontSize = L"11";
+    style->strTitleFontWeight = L"normal";
+    style->strTitleColor = L"FFFFFF";
+    style->strTitleColor2 = L"999999";
+    style->strTitleAlign = L"left";
+    style->strCaptionRect = L"20,0,1000,27";
+    style->bFlag = true;
+    style->strReservedRect = L"0,0,-1,-1";
+}
+
+void CMsgDlgEventImp::OnDlgCreate(bool create)
+{
+    if (!create) {
+        return;
+    }
+    const float s = g_uiScale;
+    void* const wnd = GetUIWnd();
+
+    m_pText = CreateKWStatic(nullptr);
+    int textWidth = 0;
+    int textHeight = 0;
+    if (m_pText != nullptr) {
+        m_pText->SetTextAlignFlag(0x2015);
+        m_pText->Create(m_text.c_str(), WS_VISIBLE | kWsTabStop, MsgBoxInitialTextRect(s), wnd, 0);
+        m_pText->SetTextSize(Trunc(14 * static_cast<double>(s)));
+        m_pText->GetTextSize(textWidth, textHeight);
+    }
+    MsgBoxLayout layout = ComputeMsgBoxLayout(m_layout, textWidth, textHeight, s);
+    if (m_pText != nullptr) {
+        m_pText->MoveWindow(layout.text);
+    }
+
+    ImageButtonStyle okSkin;
+    okSkin.strNormal = L"btn_ok_nor.png";
+    okSkin.strHover = L"btn_ok_hov.png";
+    okSkin.strPressed = L"btn_ok_pre.png";
+    okSkin.strDisabled = L"btn_ok_nor.png";
+    CKWRect button(0, 0, Trunc(80 * static_cast<double>(s)), Trunc(24 * static_cast<double>(s)));
+    m_pOK = CreateKWButton(this);
+    if (m_pOK != nullptr) {
+        m_pOK->SetSkin(&okSkin);
+        m_pOK->Create(translate(L"OK"), kWsTabStop, button, wnd, kIdMsgOK);
+        m_pOK->SetToolTipText(translate(L"OK"));
+        m_pOK->SetTextColor(kButtonText);
+    }
+    m_pCancel = CreateKWButton(this);
+    if (m_pCancel != nullptr) {
+        m_pCancel->SetSkin(&okSkin);
+        m_pCancel->Create(translate(L"Cancel"), kWsTabStop, button, wnd, kIdMsgCancel);
+        m_pCancel->SetToolTipText(translate(L"Cancel"));
+    }
+    if (m_pOK != nullptr) {
+        m_pOK->ShowWindow(0);
+    }
+    if (m_pCancel != nullptr) {
+        m_pCancel->ShowWindow(0);
+    }
+
+    const int width = layout.dialog.Width();
+    m_pClose = CreateKWButton(nullptr);
+    if (m_pClose != nullptr) {
+        m_pClose->Create(L"", 0, CKWRect(width - 25, 2, width - 1, 26), wnd, kIdMsgClose);
+        ImageButtonStyle closeSkin;
+        closeSkin.strNormal = L"close-normal.png";
+        closeSkin.strHover = L"close-hover.png";
+        closeSkin.strPressed = L"close-pressed.png";
+        closeSkin.strDisabled = L"close-disabled.png";
+        m_pClose->SetSkin(&closeSkin);
+        m_pClose->SetToolTipText(translate(L"Close"));
+    }
+
+    if (layout.showOK && m_pOK != nullptr) {
+        m_pOK->MoveWindow(layout.ok);
+        m_pOK->ShowWindow(1);
+    }
+    if (layout.showCancel && m_pCancel != nullptr) {
+        m_pCancel->MoveWindow(layout.cancel);
+        m_pCancel->ShowWindow(1);
+    }
+    if (layout.hideClose && m_pClose != nullptr) {
+        m_pClose->ShowWindow(0);
+    }
+
+    if (m_pDlg != nullptr) {
+        m_pDlg->SetWindowTextW(m_caption.c_str());
+        m_pDlg->MoveWindow(layout.dialog);
+        m_pDlg->CenterWindow(nullptr);
+    }
+}
+
+void CMsgDlgEventImp::Dlg_OnOK() { }
+
+void CMsgDlgEventImp::Dlg_OnCancel() { }
+
+void CMsgDlgEventImp::OnDlgSize(UINT /*type*/, int& /*width*/, int& /*height*/) { }
+
+void CMsgDlgEventImp::Dlg_Destroy()
+{
+    DestroyKWButton(m_pOK);
+    DestroyKWButton(m_pCancel);
+    DestroyKWButton(m_pClose);
+    DestroyKWStatic(m_pText);
+    m_pText = nullptr;
+    m_pOK = nullptr;
+    m_pCancel = nullptr;
+    m_pClose = nullptr;
+}
+
+void CMsgDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
+{
+    if (m_pDlg == nullptr) {
+        return;
+    }
+    if (key == kKeyEscape) {
+        m_pDlg->MFCCancel();
+    } else if (key == kKeyReturn || key == kKeyEnter) {
+        m_pDlg->MFCOK();
+    }
+}
+
+void CMsgDlgEventImp::OnMsgReserved1(int /*value*/) { }
+
+void CMsgDlgEventImp::OnMsgReserved2(int /*value*/) { }
+
+void CMsgDlgEventImp::BTN_OnLButtonDown(int id, UINT /*flags*/, POINT /*point*/)
+{
+    if (id == static_cast<int>(kIdMsgOK) && m_pOK != nullptr) {
+        m_pOK->SetTextColor(kPressedText);
+    } else if (id == static_cast<int>(kIdMsgCancel) && m_pCancel != nullptr) {
+        m_pCancel->SetTextColor(kPressedText);
+    }
+}
+
+void CMsgDlgEventImp::BTN_OnLButtonUp(int id, UINT /*flags*/, POINT /*point*/)
+{
+    if (id == static_cast<int>(kIdMsgOK) && m_pOK != nullptr) {
+        m_pOK->SetTextColor(kButtonText);
+    } else if (id == static_cast<int>(kIdMsgCancel) && m_pCancel != nullptr) {
+        m_pCancel->SetTextColor(kButtonText);
+    }
+}
+
+void CMsgDlgEventImp::OnCloseClicked()
+{
+    if (m_pDlg != nullptr) {
+        m_pDlg->MFCCancel();
+    }
+}

@@ -1,0 +1,56 @@
+// The calculator's entry point: prepares Qt and the framework, sizes the user
+// interface to the screen, loads the configuration and the language, creates
+// the main frame and runs Qt's event loop until the main window closes.
+
+#include "app/ConfigManager.h"
+#include "app/MainFrameEventImp.h"
+#include "app/QtTranslation.h"
+#include "app/StartupConfig.h"
+#include "app/StartupScale.h"
+#include "base/CrashHandler.h"
+#include "base/Globals.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <boost/shared_ptr.hpp>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+
+#include <string>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    InitKWApplication(&app);
+    // Qt 6 reads every const char* as UTF-8, so the framework's texts need no codec.
+    RunWithCrashHandler(true);
+    // The task framework's traces stay off; the calculator starts no task.
+    g_taskTraceSwitch = 0;
+    AddAppDirLibraryPath();
+
+    // Logical pixels: with the desktop at 200 % a 4K screen counts as about
+    // 1920 wide and gets the normal look, drawn sharp by Qt's own scaling.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1020, 720);
+    const StartupScale scale = ComputeStartupScale(available.width(), available.height());
+    g_screenScale = scale.screenScale;
+    g_uiScale = scale.uiScale;
+
+    const std::wstring appDir = GetKWAppDirPath();
+    LoadKWStyleSheet((appDir + scale.styleSheet).c_str());
+    SetKWSkinPath((appDir + scale.skinDir).c_str());
+
+    LoadConfiguration(g_configManager, appDir);
+    ApplyQtTranslation(g_languageIndex, appDir);
+
+    boost::shared_ptr<CMainFrameEventImp> mainFrame = CMainFrameEventImp::CreateInstance();
+    if (CKWDialog* window = mainFrame->GetDlg()) {
+        window->ShowWindow(1);
+    }
+    const int result = app.exec();
+    // The main window and every child go before the application object.
+    mainFrame.reset();
+    return result;
+}

@@ -1,0 +1,99 @@
+// The first screen at the normal and at the 4K look, built as start-up
+// builds it, grabbed to "<test directory>/screenshots/" for a person to look
+// at, with the time from creating the main frame to its first shown window
+// written to the test log.
+
+#include "app/MainFrameEventImp.h"
+#include "app/MainFrameLayout.h"
+#include "app/StartupScale.h"
+#include "base/Globals.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QWidget>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct Look {
+    const char* name;
+    int screenWidth;
+    int screenHeight;
+    const wchar_t* skinDir;
+};
+
+class MainWindowScreenshotTest : public ::testing::TestWithParam<Look> {
+protected:
+    void SetUp() override
+    {
+        m_savedLanguage = g_languageIndex;
+        g_languageIndex = 0;
+    }
+
+    void TearDown() override
+    {
+        g_languageIndex = m_savedLanguage;
+        g_uiScale = 1.0f;
+        g_screenScale = 1.0f;
+        qApp->setStyleSheet(QString());
+        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+    }
+
+private:
+    int m_savedLanguage = 1;
+};
+
+TEST_P(MainWindowScreenshotTest, ChooserPageIsDrawnAtTheLooksSize)
+{
+    const Look look = GetParam();
+    const StartupScale scale = ComputeStartupScale(look.screenWidth, look.screenHeight);
+    ASSERT_STREQ(scale.skinDir, look.skinDir);
+    g_screenScale = scale.screenScale;
+    g_uiScale = scale.uiScale;
+    const std::wstring appDir = GetKWAppDirPath();
+    LoadKWStyleSheet((appDir + scale.styleSheet).c_str());
+    SetKWSkinPath((appDir + scale.skinDir).c_str());
+
+    QElapsedTimer timer;
+    timer.start();
+    boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
+    QWidget* window = dynamic_cast<QWidget*>(frame->GetDlg());
+    ASSERT_NE(window, nullptr);
+    QCoreApplication::processEvents();
+    const qint64 elapsed = timer.elapsed();
+    std::printf("[ timing ] %s: main frame created and shown in %lld ms\n", look.name,
+        static_cast<long long>(elapsed));
+    RecordProperty("startup_ms", static_cast<int>(elapsed));
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->width(), MainWindowWidth(g_screenScale));
+    EXPECT_EQ(window->height(), MainWindowHeight(g_screenScale));
+
+    const QImage image = window->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    QDir().mkpath(QString::fromStdWString(appDir) + QStringLiteral("/screenshots"));
+    const QString path = QString::fromStdWString(appDir)
+        + QStringLiteral("/screenshots/chooser_%1.png").arg(QLatin1String(look.name));
+    EXPECT_TRUE(image.save(path));
+
+    // The chooser page is white between the two tool buttons' titles.
+    const MainFrameLayout layout = ComputeMainFrameLayout(window->width(), window->height(), g_uiScale);
+    const QPoint blank((layout.ipcButton.right + layout.fishButton.left) / 2, layout.chooser.top + 20);
+    EXPECT_EQ(image.pixelColor(blank * image.devicePixelRatio()), QColor(Qt::white));
+    frame.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, MainWindowScreenshotTest,
+    ::testing::Values(Look { "normal", 1920, 1040, L"/Skin/" }, Look { "4K", 3840, 2160, L"/Skin/4K/" }),
+    [](const ::testing::TestParamInfo<Look>& info) {
+        return std::string(info.param.name) == "4K" ? std::string("Large") : std::string("Normal");
+    });
+
+} // namespace

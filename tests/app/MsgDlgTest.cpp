@@ -1,0 +1,146 @@
+// The message box, run modally the way the application runs it, answered
+// from inside its modal loop.
+
+#include "app/MsgDlgEventImp.h"
+#include "app/ShowMessageDialog.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWStatic.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+class MsgDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_uiScale = 1.0f;
+        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+    }
+
+    // Shows the box and lets answer act on it once its modal loop runs. A
+    // box nobody answers is rejected after two seconds, so a fault here
+    // fails the test instead of hanging the suite.
+    int Run(int layout, const std::function<void(QWidget*)>& answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            answer(box);
+        });
+        QObject guard; // ends the fallback with this call
+        QTimer::singleShot(2000, &guard, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+        return ShowMessageDialog(L"Please select a device model.", L"Attention", nullptr, layout, 0);
+    }
+};
+
+QAbstractButton* ButtonWithText(QWidget* box, const std::wstring& text)
+{
+    for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+        if (button->text() == QString::fromStdWString(text)) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(MsgDlgTest, AcceptedByTheOKButtonReturnOrEnter)
+{
+    EXPECT_EQ(Run(kMsgLayoutOK,
+                  [](QWidget* box) {
+                      QAbstractButton* ok = ButtonWithText(box, translate(L"OK"));
+                      ASSERT_NE(ok, nullptr);
+                      EXPECT_TRUE(ok->isVisible());
+                      QTest::mouseClick(ok, Qt::LeftButton);
+                  }),
+        1);
+    EXPECT_EQ(Run(kMsgLayoutOK, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }), 1);
+    EXPECT_EQ(Run(kMsgLayoutNoButton, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Enter); }), 1);
+}
+
+TEST_F(MsgDlgTest, DismissedByCancelOrEscapeIsNotAccepted)
+{
+    EXPECT_NE(Run(kMsgLayoutOKCancel,
+                  [](QWidget* box) {
+                      QAbstractButton* cancel = ButtonWithText(box, translate(L"Cancel"));
+                      ASSERT_NE(cancel, nullptr);
+                      EXPECT_TRUE(cancel->isVisible());
+                      QTest::mouseClick(cancel, Qt::LeftButton);
+                  }),
+        1);
+    EXPECT_NE(Run(kMsgLayoutOK, [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }), 1);
+}
+
+TEST_F(MsgDlgTest, CaptionAndTextReachTheBox)
+{
+    QStringList texts;
+    Run(kMsgLayoutOK, [&](QWidget* box) {
+        for (QWidget* child : box->findChildren<QWidget*>()) {
+            const QVariant value = child->property("text");
+            if (value.isValid()) {
+                texts << value.toString();
+            }
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_TRUE(texts.contains(QStringLiteral("Attention"))) << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Please select a device model.")));
+}
+
+TEST(MsgDlgHandler, NullTextsAreEmpty)
+{
+    const CMsgDlgEventImp handler(nullptr, nullptr, 1, 7);
+    EXPECT_EQ(handler.GetText(), L"");
+    EXPECT_EQ(handler.GetCaption(), L"");
+    EXPECT_EQ(handler.GetLayout(), 1);
+}
+
+TEST_F(MsgDlgTest, ButtonsOfEachLayoutAreShownOrHidden)
+{
+    const struct {
+        int layout;
+        bool ok;
+        bool cancel;
+    } rows[] = { { kMsgLayoutOK, true, false }, { kMsgLayoutOKCancel, true, true },
+        { kMsgLayoutNoButton, false, false }, { 9, false, false } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.layout);
+        bool okShown = false;
+        bool cancelShown = false;
+        int okLeft = -1;
+        Run(row.layout, [&](QWidget* box) {
+            QAbstractButton* ok = ButtonWithText(box, translate(L"OK"));
+            QAbstractButton* cancel = ButtonWithText(box, translate(L"Cancel"));
+            okShown = ok != nullptr && !ok->isHidden();
+            cancelShown = cancel != nullptr && !cancel->isHidden();
+            okLeft = ok != nullptr ? ok->x() : -1;
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(okShown, row.ok);
+        EXPECT_EQ(cancelShown, row.cancel);
+        if (row.layout == kMsgLayoutOK) {
+            EXPECT_EQ(okLeft, 120);
+        } else if (row.layout == kMsgLayoutOKCancel) {
+            EXPECT_EQ(okLeft, 70);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+// The pixel-density explanation dialog on real controls: its texts in metres
+// and feet across a language switch, its grid, and how it ends.
+
+#include "app/MainFrameEventImp.h"
+#include "app/PPMExplainDlgEventImp.h"
+#include "app/StartupScale.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWPictureCtrl.h"
+#include "ui/api/KWStatic.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <string>
+
+namespace {
+
+std::wstring TextOf(CKWStatic* label)
+{
+    wchar_t buffer[256] = {};
+    if (label != nullptr) {
+        label->GetStaticText(buffer, 256);
+    }
+    return buffer;
+}
+
+class PPMExplainDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_savedLanguage = g_languageIndex;
+        g_languageIndex = 0;
+        g_uiScale = 1.0f;
+        g_screenScale = 1.0f;
+        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+        frame = CMainFrameEventImp::CreateInstance();
+        explain = frame->GetPPMExplainDlg();
+        ASSERT_TRUE(explain);
+        ASSERT_NE(explain->GetDlg(), nullptr);
+    }
+
+    void TearDown() override
+    {
+        explain.reset();
+        frame.reset();
+        g_languageIndex = m_savedLanguage;
+    }
+
+    boost::shared_ptr<CMainFrameEventImp> frame;
+    boost::shared_ptr<CPPMExplainDlgEventImp> explain;
+
+private:
+    int m_savedLanguage = 1;
+};
+
+TEST_F(PPMExplainDlgTest, TitlesInMetresOrFeet)
+{
+    for (int row = 0; row < CPPMExplainDlgEventImp::kRowCount; ++row) {
+        EXPECT_EQ(TextOf(explain->GetRowTitle(row)), translate(PPMExplainTitleKey(row, true))) << row;
+    }
+    explain->OnView_ChangeUnit(false);
+    EXPECT_FALSE(explain->IsMetric());
+    EXPECT_EQ(TextOf(explain->GetRowTitle(0)), translate(L"Base real monitor 8PPF"));
+    EXPECT_EQ(TextOf(explain->GetRowTitle(3)), translate(L"Distinguish details 76PPF"));
+    explain->OnView_ChangeUnit(true);
+    EXPECT_EQ(TextOf(explain->GetRowTitle(1)), translate(L"Object sense 63PPM"));
+}
+
+TEST_F(PPMExplainDlgTest, RetranslationChangesTheSecondDescriptionAndKeepsFeet)
+{
+    EXPECT_EQ(
+        TextOf(explain->GetRowDescription(1)), translate(L"Intelligent detection, plate number detection."));
+    explain->OnView_ChangeUnit(false);
+    g_languageIndex = 3;
+    explain->RetranslateTexts();
+    EXPECT_EQ(TextOf(explain->GetRowDescription(1)), translate(L"Face detection, plate number detection."));
+    EXPECT_EQ(TextOf(explain->GetRowTitle(2)), translate(L"Object discriminate 38PPF"));
+    EXPECT_NE(TextOf(explain->GetRowTitle(2)), L"Object discriminate 38PPF"); // Spanish, not the key
+    // Switching to the same language again still gives the new description.
+    explain->RetranslateTexts();
+    EXPECT_EQ(TextOf(explain->GetRowDescription(1)), translate(L"Face detection, plate number detection."));
+}
+
+TEST_F(PPMExplainDlgTest, OKAcceptsAndEscapeHides)
+{
+    CKWDialog* dialog = explain->GetDlg();
+    QWidget* widget = dynamic_cast<QWidget*>(dialog);
+    ASSERT_NE(widget, nullptr);
+    QTimer::singleShot(2000, widget, [widget] { widget->hide(); }); // never hang the suite
+
+    QTimer::singleShot(0, [this] { explain->OnOKClicked(); });
+    EXPECT_EQ(dialog->DoModalDlg(), 1);
+
+    QTimer::singleShot(0, [widget] { QTest::keyClick(widget, Qt::Key_Escape); });
+    EXPECT_NE(dialog->DoModalDlg(), 1);
+    EXPECT_TRUE(widget->isHidden());
+
+    QTimer::singleShot(0, [this] { explain->OnCloseClicked(); });
+    EXPECT_NE(dialog->DoModalDlg(), 1);
+}
+
+} // namespace
