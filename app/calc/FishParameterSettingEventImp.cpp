@@ -1,12 +1,148 @@
 #include "app/calc/FishParameterSettingEventImp.h"
 
+#include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
+#include "app/WindowStyles.h"
+#include "app/calc/Fish3DViewEventImp.h"
+#include "app/calc/FishSideViewEventImp.h"
+#include "app/calc/FishTopViewEventImp.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWRect.h"
+#include "ui/api/KWStatic.h"
 #include "ui/api/KWView.h"
 
 #include <boost/make_shared.hpp>
 
-CFishParameterSettingEventImp::CFishParameterSettingEventImp(const boost::weak_ptr<CMainFrameEventImp>& mainFrame)
+namespace {
+
+// The two models of the combo box, in lens-type order.
+const wchar_t* const kFishModelNames[] = {
+    L"VX Fisheye 12F13B",
+    L"VX Fisheye 5F13",
+};
+
+constexpr UINT kTitleColour = 0xE2D7D0u;
+constexpr UINT kLabelId = static_cast<UINT>(-1);
+// Label alignment: vertically centred, left; the hidden slider's minimum
+// label is right-aligned.
+constexpr UINT kAlignLabel = 4;
+constexpr UINT kAlignSliderMin = 6;
+// Below this an object or a camera height means nothing.
+constexpr double kMinHeight = 0.1;
+
+int Scaled(double value)
+{
+    return static_cast<int>(value * g_uiScale);
+}
+
+// A rectangle of the given size whose top centres it on the reference's
+// height, in integer arithmetic.
+int CentredTop(const CKWRect& reference, int height)
+{
+    return reference.top + (reference.Height() - height) / 2;
+}
+
+// Spin boxes do not report what code sets, so a clamp shown here does not
+// come back as a change.
+void Show(CKWDoubleSpiner* spin, double value)
+{
+    if (spin != nullptr) {
+        spin->SetCurrentNum(value);
+    }
+}
+
+CKWRect At(int x, int y, int width, int height)
+{
+    return CKWRect(x, y, x + width, y + height);
+}
+
+void FillSpinSkin(ImageNumSpinerStyle* skin)
+{
+    skin->strFrame = L"kuang2_nor.png";
+    skin->strDownNormal = L"spiner_down_n.png";
+    skin->strDownHover = L"spiner_down_h.png";
+    skin->strDownPressed = L"spiner_down_p.png";
+    skin->strDownDisabled = L"spiner_down_d.png";
+    skin->strUpNormal = L"spiner_up_n.png";
+    skin->strUpHover = L"spiner_up_h.png";
+    skin->strUpPressed = L"spiner_up_p.png";
+    skin->strUpDisabled = L"spiner_up_d.png";
+}
+
+void FillRadioSkin(ImageRadioBox* skin)
+{
+    skin->strCheckedNormal = L"check_nor.png";
+    skin->strCheckedHover = L"check_nor.png";
+    skin->strCheckedPressed = L"check_nor.png";
+    skin->strUncheckedNormal = L"uncheck_nor.png";
+    skin->strUncheckedHover = L"uncheck_nor.png";
+    skin->strUncheckedPressed = L"uncheck_nor.png";
+    skin->strCheckedDisabled = L"check_nor.png";
+}
+
+// The combo box has pictures for the two design scales only.
+void FillComboSkin(ImageComboBoxStyle* skin)
+{
+    if (g_uiScale == 1.0f) {
+        skin->strImage = L"ComboBox.png";
+        const wchar_t* rects[] = { L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17",
+            L"0,36,134,17", L"0,0,134,17", L"0,28,134,17" };
+        for (int i = 0; i < 7; ++i) {
+            skin->strRect[i] = rects[i];
+        }
+    } else if (g_uiScale == 2.0f) {
+        skin->strImage = L"ComboBox_268.png";
+        const wchar_t* rects[] = { L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34",
+            L"0,72,268,34", L"0,0,268,34", L"0,28,268,34" };
+        for (int i = 0; i < 7; ++i) {
+            skin->strRect[i] = rects[i];
+        }
+    }
+}
+
+void FillSliderSkin(ImageSliderStyle* skin)
+{
+    skin->strImage = L"slidingblock.png";
+    const wchar_t* rects[]
+        = { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16", L"215,0,16,16" };
+    for (int i = 0; i < 6; ++i) {
+        skin->strRect[i] = rects[i];
+    }
+}
+
+// One row of the panel: label, spin box, unit and marker button, laid out
+// from the label's top-left corner. Returns the spin box's rectangle.
+CKWRect LayoutRow(CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker, int left,
+    int top, CKWRect* unitRect)
+{
+    CKWRect labelRect = At(left, top, Scaled(150), Scaled(22));
+    const int spinHeight = Scaled(18);
+    CKWRect spinRect
+        = At(labelRect.right + Scaled(5), CentredTop(labelRect, spinHeight), Scaled(100), spinHeight);
+    *unitRect = At(spinRect.right + Scaled(5), labelRect.top, Scaled(25), Scaled(22));
+    const int markerSize = Scaled(17) - 1;
+    CKWRect markerRect = At(unitRect->right, CentredTop(*unitRect, markerSize), markerSize, markerSize);
+    if (label != nullptr) {
+        label->MoveWindow(labelRect);
+    }
+    if (spin != nullptr) {
+        spin->MoveWindow(spinRect);
+    }
+    if (unit != nullptr) {
+        unit->MoveWindow(*unitRect);
+    }
+    if (marker != nullptr) {
+        marker->MoveWindow(markerRect);
+    }
+    return spinRect;
+}
+
+} // namespace
+
+CFishParameterSettingEventImp::CFishParameterSettingEventImp(
+    const boost::weak_ptr<CMainFrameEventImp>& mainFrame)
     : m_mainFrame(mainFrame)
 {
 }
@@ -21,7 +157,8 @@ CFishParameterSettingEventImp::~CFishParameterSettingEventImp()
 boost::shared_ptr<CFishParameterSettingEventImp> CFishParameterSettingEventImp::CreateInstance(
     const boost::weak_ptr<CMainFrameEventImp>& mainFrame)
 {
-    boost::shared_ptr<CFishParameterSettingEventImp> panel = boost::make_shared<CFishParameterSettingEventImp>(mainFrame);
+    boost::shared_ptr<CFishParameterSettingEventImp> panel
+        = boost::make_shared<CFishParameterSettingEventImp>(mainFrame);
     const boost::shared_ptr<CMainFrameEventImp> owner = mainFrame.lock();
     if (!owner) {
         return panel;
@@ -31,62 +168,505 @@ boost::shared_ptr<CFishParameterSettingEventImp> CFishParameterSettingEventImp::
         return panel;
     }
     panel->m_view->SetBGClr(0xFFFFFFu);
-    panel->m_view->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), owner->GetUIWnd(), static_cast<UINT>(-2));
+    panel->m_view->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), owner->GetUIWnd(),
+        static_cast<UINT>(-2));
     return panel;
 }
 
 int CFishParameterSettingEventImp::OnCreate()
 {
+    void* parent = GetUIWnd();
+    const CKWRect none(0, 0, 0, 0);
+    const int labelSize = Scaled(14);
+    const int unitSize = Scaled(12);
+
+    const auto makeLabel = [&](const wchar_t* text, DWORD style, UINT align, int size) {
+        CKWStatic* label = CreateKWStatic(nullptr);
+        if (label != nullptr) {
+            label->Create(text, style, none, parent, kLabelId);
+            label->SetTextSize(size);
+            label->SetTextAlignFlag(align);
+        }
+        return label;
+    };
+    const auto makeSpin = [&](UINT id, double minimum, double maximum, double value) {
+        CKWDoubleSpiner* spin = CreateKWDoubleSpiner(this);
+        if (spin != nullptr) {
+            spin->SetRectTimes(g_uiScale);
+            ImageNumSpinerStyle skin;
+            FillSpinSkin(&skin);
+            spin->SetSkin(&skin);
+            spin->Create(L"", none, parent, id);
+            spin->SetRange(minimum, maximum);
+            spin->SetCurrentNum(value);
+        }
+        return spin;
+    };
+    const auto makeMarker = [&](UINT id) {
+        CKWButton* button = CreateKWButton(this);
+        if (button != nullptr) {
+            ImageButtonStyle skin;
+            skin.strNormal = skin.strHover = skin.strPressed = skin.strDisabled = L"help_nor.png";
+            button->SetSkin(&skin);
+            button->Create(L"", WS_VISIBLE | kWsTabStop, none, parent, id);
+        }
+        return button;
+    };
+    const auto makeRadio = [&](const wchar_t* key, UINT id, int check) {
+        CKWRadioBox* radio = CreateKWRadioBox(this);
+        if (radio != nullptr) {
+            radio->Create(translate(key), WS_VISIBLE, none, parent, id);
+            ImageRadioBox skin;
+            FillRadioSkin(&skin);
+            radio->SetSkin(&skin);
+            radio->SetCheck(check);
+            radio->SetTextSize(labelSize);
+        }
+        return radio;
+    };
+    const auto makePicture = [&](const wchar_t* image) {
+        CKWPictureCtrl* picture = CreateKWPictureCtrl(nullptr);
+        if (picture != nullptr) {
+            picture->Create(L"", WS_VISIBLE, none, parent, kLabelId);
+            picture->SetImage(image);
+        }
+        return picture;
+    };
+
+    m_pCeilingRadio = makeRadio(L"TopInstall", kFishIdCeilingRadio, 1);
+    m_pWallRadio = makeRadio(L"SideInstall", kFishIdWallRadio, 0);
+    m_pCeilingPicture = makePicture(L"dingzhuang_nor.png");
+    m_pWallPicture = makePicture(L"bizhuang_nor.png");
+    m_pModelLabel = makeLabel(translate(L"FishDevice:"), WS_VISIBLE, kAlignLabel, labelSize);
+    m_pTitleBar = makeLabel(translate(L"Camera Information"), WS_VISIBLE, kAlignLabel, labelSize);
+    if (m_pTitleBar != nullptr) {
+        m_pTitleBar->SetBgColor(kTitleColour, 1);
+    }
+    m_pTitleCap = makeLabel(L"", WS_VISIBLE, kAlignLabel, labelSize);
+    if (m_pTitleCap != nullptr) {
+        m_pTitleCap->SetBgColor(kTitleColour, 1);
+    }
+
+    m_pModelCombo = CreateKWComboBox(this);
+    if (m_pModelCombo != nullptr) {
+        ImageComboBoxStyle skin;
+        FillComboSkin(&skin);
+        m_pModelCombo->SetSkin(&skin);
+        m_pModelCombo->Create(WS_CHILD | WS_VISIBLE | kWsTabStop, none, parent, kFishIdModelCombo);
+        for (const wchar_t* name : kFishModelNames) {
+            m_pModelCombo->AddString(name);
+        }
+        m_pModelCombo->SetCurSel(0);
+    }
+
+    m_pInstallHeightLabel = makeLabel(translate(L"InstallH:"), WS_VISIBLE, kAlignLabel, labelSize);
+    m_pInstallHeightSpin = makeSpin(kFishIdInstallHeight, 0.3, 5.0, 2.0);
+    m_pInstallHeightUnit = makeLabel(translate(L"m"), WS_VISIBLE, kAlignLabel, unitSize);
+    m_pInstallHeightMarker = makeMarker(kFishIdInstallHeightMarker);
+
+    m_pObjectHeightLabel = makeLabel(translate(L"ObjectHeight:"), WS_VISIBLE, kAlignLabel, labelSize);
+    m_pObjectHeightSpin = makeSpin(kFishIdObjectHeight, 0.1, 5.0, 1.7);
+    m_pObjectHeightUnit = makeLabel(translate(L"m"), WS_VISIBLE, kAlignLabel, unitSize);
+    m_pObjectHeightMarker = makeMarker(kFishIdObjectHeightMarker);
+
+    // A focal-length slider the fisheye models have no use for: it stays
+    // hidden with its two labels.
+    m_pSliderMinLabel = makeLabel(translate(L"0.5mm"), 0, kAlignSliderMin, labelSize);
+    m_pSliderMaxLabel = makeLabel(translate(L"100mm"), 0, kAlignLabel, labelSize);
+    m_pSlider = CreateKWSliderCtrl(this);
+    if (m_pSlider != nullptr) {
+        m_pSlider->Create(0, none, parent, kFishIdSlider, SLIDER_RESPONSE_MODE { 0 });
+        ImageSliderStyle skin;
+        FillSliderSkin(&skin);
+        m_pSlider->SetSkin(&skin);
+        m_pSlider->SetTooltipEnable(0, 1, 0);
+        m_pSlider->SetRange(50, 10000, 0);
+    }
+
+    m_pObjectDistanceLabel = makeLabel(translate(L"ObjectDis:"), WS_VISIBLE, kAlignLabel, labelSize);
+    m_pObjectDistanceSpin = makeSpin(kFishIdObjectDistance, 0.0, 10.0, 2.0);
+    m_pObjectDistanceUnit = makeLabel(translate(L"m"), WS_VISIBLE, kAlignLabel, unitSize);
+    m_pObjectDistanceMarker = makeMarker(kFishIdObjectDistanceMarker);
     return 1;
 }
 
-void CFishParameterSettingEventImp::OnDestroy() {}
+void CFishParameterSettingEventImp::OnDestroy() { }
 
-void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+// Laid out from the top-left corner whatever the view's size.
+void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
+{
+    if (m_pTitleCap != nullptr) {
+        CKWRect cap(0, 0, 15, 24);
+        m_pTitleCap->MoveWindow(cap);
+    }
+    if (m_pTitleBar != nullptr) {
+        CKWRect bar = At(Scaled(15), 0, Scaled(506), Scaled(24));
+        m_pTitleBar->MoveWindow(bar);
+    }
+    CKWRect modelLabel = At(Scaled(30), Scaled(30), Scaled(150), Scaled(22));
+    const int comboHeight = Scaled(17);
+    CKWRect combo
+        = At(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
+    CKWRect ceilingRadio = At(Scaled(30), combo.bottom + Scaled(20), Scaled(80), Scaled(22));
+    const int pictureSize = Scaled(20) - 1;
+    CKWRect ceilingPicture = At(ceilingRadio.right, ceilingRadio.top, pictureSize, pictureSize);
+    CKWRect wallRadio = At(ceilingPicture.right + Scaled(40), ceilingRadio.top, Scaled(80), Scaled(22));
+    CKWRect wallPicture = At(wallRadio.right, ceilingRadio.top, pictureSize, pictureSize);
+    if (m_pModelLabel != nullptr) {
+        m_pModelLabel->MoveWindow(modelLabel);
+    }
+    if (m_pModelCombo != nullptr) {
+        m_pModelCombo->MoveWindow(combo);
+    }
+    if (m_pCeilingRadio != nullptr) {
+        m_pCeilingRadio->MoveWindow(ceilingRadio, 0);
+    }
+    if (m_pCeilingPicture != nullptr) {
+        m_pCeilingPicture->MoveWindow(ceilingPicture);
+    }
+    if (m_pWallRadio != nullptr) {
+        m_pWallRadio->MoveWindow(wallRadio, 0);
+    }
+    if (m_pWallPicture != nullptr) {
+        m_pWallPicture->MoveWindow(wallPicture);
+    }
 
-void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT /*id*/, double /*value*/) {}
+    const int installTop = wallPicture.bottom + Scaled(30);
+    CKWRect installUnit;
+    const CKWRect installSpin = LayoutRow(m_pInstallHeightLabel, m_pInstallHeightSpin, m_pInstallHeightUnit,
+        m_pInstallHeightMarker, Scaled(30), installTop, &installUnit);
 
-void CFishParameterSettingEventImp::RADIO_OnClicked(int /*checked*/, int /*id*/, POINT /*point*/) {}
+    CKWRect sliderMin = At(installUnit.right + Scaled(10), installTop, Scaled(150), Scaled(22));
+    CKWRect slider
+        = At(sliderMin.left + Scaled(50) + Scaled(5), sliderMin.top + Scaled(2), Scaled(100), Scaled(18));
+    CKWRect sliderMax = At(slider.right + Scaled(5), sliderMin.top, Scaled(150), Scaled(22));
+    if (m_pSliderMinLabel != nullptr) {
+        m_pSliderMinLabel->MoveWindow(sliderMin);
+    }
+    if (m_pSlider != nullptr) {
+        m_pSlider->MoveWindow(slider);
+    }
+    if (m_pSliderMaxLabel != nullptr) {
+        m_pSliderMaxLabel->MoveWindow(sliderMax);
+    }
 
-void CFishParameterSettingEventImp::SelectChanged(int /*id*/, int /*sel*/) {}
+    CKWRect objectUnit;
+    const CKWRect objectSpin = LayoutRow(m_pObjectHeightLabel, m_pObjectHeightSpin, m_pObjectHeightUnit,
+        m_pObjectHeightMarker, Scaled(30), installSpin.bottom + Scaled(20), &objectUnit);
+    CKWRect distanceUnit;
+    LayoutRow(m_pObjectDistanceLabel, m_pObjectDistanceSpin, m_pObjectDistanceUnit, m_pObjectDistanceMarker,
+        Scaled(30), objectSpin.bottom + Scaled(20), &distanceUnit);
+}
 
-void CFishParameterSettingEventImp::KW_OnSliderPos(int /*id*/, int /*pos*/) {}
+void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
+{
+    const bool ceiling = IsTopInstall();
+    double H = m_pInstallHeightSpin != nullptr ? m_pInstallHeightSpin->GetCurrentNum() : m_installHeight;
+    double T = m_pObjectHeightSpin != nullptr ? m_pObjectHeightSpin->GetCurrentNum() : m_objectHeight;
+    const boost::shared_ptr<CFishSideViewEventImp> sideView = FishSideView();
 
-void CFishParameterSettingEventImp::OnInstallHeightMarker() {}
+    if (id == kFishIdInstallHeight) {
+        // On the ceiling the camera cannot hang below the top of the person.
+        if (ceiling && T > H) {
+            H = T;
+            Show(m_pInstallHeightSpin, H);
+        }
+        if (H < kMinHeight) {
+            H = kMinHeight;
+            Show(m_pInstallHeightSpin, H);
+        }
+        m_installHeight = H;
+        if (sideView) {
+            sideView->SetVirtualHeight(H);
+        }
+    } else if (id == kFishIdObjectHeight) {
+        if (ceiling && T > H) {
+            T = H;
+            Show(m_pObjectHeightSpin, T);
+        }
+        if (T < kMinHeight) {
+            T = kMinHeight;
+            Show(m_pObjectHeightSpin, T);
+        }
+        m_objectHeight = T;
+        if (sideView) {
+            sideView->SetObjectHeight(T);
+        }
+    } else if (id == kFishIdObjectDistance) {
+        m_objectDistance = value;
+        if (sideView) {
+            sideView->SetObjectDistance(value);
+        }
+    }
+    CalcAll();
+}
 
-void CFishParameterSettingEventImp::OnObjectHeightMarker() {}
+void CFishParameterSettingEventImp::RADIO_OnClicked(int checked, int id, POINT /*point*/)
+{
+    const auto check = [](CKWRadioBox* radio, int state) {
+        if (radio != nullptr) {
+            radio->SetCheck(state);
+        }
+    };
+    if (checked != 0) {
+        check(m_pCeilingRadio, 0);
+        check(m_pWallRadio, 0);
+    }
+    // A click on the radio already checked unchecks it; it is checked again,
+    // since one mount is always chosen.
+    if (id == static_cast<int>(kFishIdCeilingRadio)) {
+        check(m_pCeilingRadio, 1);
+        ApplyMountType(true);
+        if (checked != 0 && IsTopInstall()) {
+            ClampObjectHeightToCeiling();
+        }
+    } else if (id == static_cast<int>(kFishIdWallRadio)) {
+        check(m_pWallRadio, 1);
+        ApplyMountType(false);
+    }
+    CalcAll();
+}
 
-void CFishParameterSettingEventImp::OnObjectDistanceMarker() {}
+void CFishParameterSettingEventImp::SelectChanged(int id, int /*sel*/)
+{
+    if (id == static_cast<int>(kFishIdModelCombo)) {
+        CalcAll();
+    }
+}
 
-void CFishParameterSettingEventImp::RetranslateTexts() {}
+// The slider is never shown; its value would be a mount height in
+// hundredths. Nothing is recalculated for it.
+void CFishParameterSettingEventImp::KW_OnSliderPos(int /*id*/, int pos)
+{
+    m_installHeight = static_cast<float>(pos / 100.0);
+    Show(m_pInstallHeightSpin, m_installHeight);
+}
+
+void CFishParameterSettingEventImp::OnInstallHeightMarker()
+{
+    const boost::shared_ptr<CFish3DViewEventImp> view = Fish3DView();
+    if (view) {
+        view->AddInstallHeight();
+    }
+}
+
+void CFishParameterSettingEventImp::OnObjectHeightMarker()
+{
+    const boost::shared_ptr<CFish3DViewEventImp> view = Fish3DView();
+    if (view) {
+        view->AddObjHeight();
+    }
+}
+
+void CFishParameterSettingEventImp::OnObjectDistanceMarker()
+{
+    const boost::shared_ptr<CFish3DViewEventImp> view = Fish3DView();
+    if (view) {
+        view->AddObjDistance();
+    }
+}
+
+void CFishParameterSettingEventImp::RetranslateTexts()
+{
+    if (m_pCeilingRadio != nullptr) {
+        m_pCeilingRadio->SetWindowTextW(translate(L"TopInstall"));
+    }
+    if (m_pWallRadio != nullptr) {
+        m_pWallRadio->SetWindowTextW(translate(L"SideInstall"));
+    }
+    const std::pair<CKWStatic*, const wchar_t*> labels[] = {
+        { m_pModelLabel, L"FishDevice:" },
+        { m_pInstallHeightLabel, L"InstallH:" },
+        { m_pObjectHeightLabel, L"ObjectHeight:" },
+        { m_pObjectDistanceLabel, L"ObjectDis:" },
+        { m_pTitleBar, L"Camera Information" },
+    };
+    for (const auto& [label, key] : labels) {
+        if (label != nullptr) {
+            label->SetStaticText(translate(key));
+        }
+    }
+    SetUnitTexts();
+    // The ring labels carry words of the language too.
+    CalcRingPPM();
+}
 
 bool CFishParameterSettingEventImp::IsTopInstall() const
 {
     // The panel starts on the ceiling mount.
-    return true;
+    return m_pCeilingRadio == nullptr || m_pCeilingRadio->GetCheck() != 0;
 }
 
-void CFishParameterSettingEventImp::SetInstallHeight(double /*height*/) {}
-
-void CFishParameterSettingEventImp::SetObjectHeight(double /*height*/) {}
-
-void CFishParameterSettingEventImp::SetObjectDistance(double /*distance*/) {}
-
-// The panel's start values until it keeps the heights itself.
-double CFishParameterSettingEventImp::GetInstallHeight() const
+void CFishParameterSettingEventImp::SetInstallHeight(double height)
 {
-    return 2.0;
+    Show(m_pInstallHeightSpin, height);
+    m_installHeight = height;
+    CalcAll();
 }
 
-double CFishParameterSettingEventImp::GetObjectHeight() const
+void CFishParameterSettingEventImp::SetObjectHeight(double height)
 {
-    return 1.7;
+    Show(m_pObjectHeightSpin, height);
+    m_objectHeight = height;
+    CalcAll();
 }
 
-void CFishParameterSettingEventImp::OnView_ChangeUnit(int /*metric*/) {}
+void CFishParameterSettingEventImp::SetObjectDistance(double distance)
+{
+    Show(m_pObjectDistanceSpin, distance);
+    m_objectDistance = distance;
+    CalcAll();
+}
 
-void CFishParameterSettingEventImp::SetHeightAxisMax(double /*max*/) {}
+// Converts on every call: the caller switches only when the unit changes.
+void CFishParameterSettingEventImp::OnView_ChangeUnit(int metric)
+{
+    m_metric = metric != 0;
+    const double factor = m_metric ? 1.0 / kFishFeetPerMetre : kFishFeetPerMetre;
+    const std::pair<CKWDoubleSpiner*, double*> rows[] = {
+        { m_pInstallHeightSpin, &m_installHeight },
+        { m_pObjectHeightSpin, &m_objectHeight },
+        { m_pObjectDistanceSpin, &m_objectDistance },
+    };
+    for (const auto& [spin, stored] : rows) {
+        *stored *= factor;
+        if (spin == nullptr) {
+            continue;
+        }
+        double minimum = 0.0;
+        double maximum = 0.0;
+        spin->GetRange(minimum, maximum);
+        // The range first, so that the converted value is not clamped by the
+        // old one.
+        spin->SetRange(minimum * factor, maximum * factor);
+        spin->SetCurrentNum(*stored);
+    }
+    SetUnitTexts();
+    CalcAll();
+}
 
-void CFishParameterSettingEventImp::CalcTargetPPM() {}
+void CFishParameterSettingEventImp::SetHeightAxisMax(double max)
+{
+    if (m_pInstallHeightSpin != nullptr) {
+        m_pInstallHeightSpin->SetRange(0.5, max);
+    }
+}
 
-void CFishParameterSettingEventImp::CalcRingPPM() {}
+void CFishParameterSettingEventImp::CalcTargetPPM()
+{
+    const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock();
+    if (!mainFrame) {
+        return;
+    }
+    const FishInputs inputs = CurrentInputs();
+    const int value = FishTargetPPM(inputs, CurrentLensTable(mainFrame, inputs.modelIndex));
+    // The display belongs to whichever tool is shown.
+    if (mainFrame->GetToolMode() == kToolModeFish) {
+        mainFrame->SetPPMValue(value, m_metric, 0);
+    }
+}
+
+void CFishParameterSettingEventImp::CalcRingPPM()
+{
+    const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock();
+    if (!mainFrame) {
+        return;
+    }
+    const FishInputs inputs = CurrentInputs();
+    // Copied at once: translate's buffers are reused.
+    const std::wstring area = translate(L"Area");
+    const std::wstring distance = translate(L"distance");
+    FishRingMap rings = FishRingPPM(inputs, CurrentLensTable(mainFrame, inputs.modelIndex), area, distance);
+    const boost::shared_ptr<CFishTopViewEventImp> topView = mainFrame->GetFishTopView();
+    if (topView) {
+        topView->SetRadiusPPM(std::move(rings));
+    }
+}
+
+FishInputs CFishParameterSettingEventImp::CurrentInputs() const
+{
+    FishInputs inputs;
+    inputs.ceiling = IsTopInstall();
+    inputs.installHeight = m_installHeight;
+    inputs.objectHeight = m_objectHeight;
+    inputs.objectDistance = m_objectDistance;
+    inputs.metric = m_metric;
+    inputs.modelIndex = m_pModelCombo != nullptr ? m_pModelCombo->GetCurSel() : 0;
+    return inputs;
+}
+
+FishLensTable CFishParameterSettingEventImp::CurrentLensTable(
+    const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const
+{
+    FishLensTable table;
+    const boost::shared_ptr<CDatabaseManager> database = mainFrame->GetDatabaseManager();
+    if (database) {
+        database->GetDistortionTable(modelIndex, &table);
+    }
+    return table;
+}
+
+void CFishParameterSettingEventImp::ApplyMountType(bool ceiling)
+{
+    const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock();
+    if (!mainFrame) {
+        return;
+    }
+    if (const boost::shared_ptr<CFish3DViewEventImp> view = mainFrame->GetFish3DView()) {
+        view->SetInstWay(ceiling);
+    }
+    if (const boost::shared_ptr<CFishTopViewEventImp> view = mainFrame->GetFishTopView()) {
+        view->SetInstWay(ceiling);
+    }
+    if (const boost::shared_ptr<CFishSideViewEventImp> view = mainFrame->GetFishSideView()) {
+        view->SetInstWay(ceiling);
+    }
+    mainFrame->LayoutPPMArea(ceiling);
+}
+
+void CFishParameterSettingEventImp::SetUnitTexts()
+{
+    const wchar_t* unit = m_metric ? translate(L"m") : translate(L"ft");
+    for (CKWStatic* label : { m_pInstallHeightUnit, m_pObjectHeightUnit, m_pObjectDistanceUnit }) {
+        if (label != nullptr) {
+            label->SetStaticText(unit);
+        }
+    }
+}
+
+void CFishParameterSettingEventImp::ClampObjectHeightToCeiling()
+{
+    double T = m_objectHeight;
+    if (T > m_installHeight) {
+        T = m_installHeight;
+        Show(m_pObjectHeightSpin, T);
+    }
+    if (T < kMinHeight) {
+        T = kMinHeight;
+        Show(m_pObjectHeightSpin, T);
+    }
+    m_objectHeight = T;
+    const boost::shared_ptr<CFishSideViewEventImp> sideView = FishSideView();
+    if (sideView) {
+        sideView->SetObjectHeight(T);
+    }
+}
+
+// A view controller not made yet (during start-up) is passed over.
+boost::shared_ptr<CFish3DViewEventImp> CFishParameterSettingEventImp::Fish3DView() const
+{
+    const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock();
+    return mainFrame ? mainFrame->GetFish3DView() : boost::shared_ptr<CFish3DViewEventImp>();
+}
+
+boost::shared_ptr<CFishSideViewEventImp> CFishParameterSettingEventImp::FishSideView() const
+{
+    const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock();
+    return mainFrame ? mainFrame->GetFishSideView() : boost::shared_ptr<CFishSideViewEventImp>();
+}
+
+void CFishParameterSettingEventImp::CalcAll()
+{
+    CalcTargetPPM();
+    CalcRingPPM();
+}

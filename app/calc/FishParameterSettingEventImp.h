@@ -4,6 +4,7 @@
 // passes them to the fisheye views and computes the pixel density on the
 // target and the rings of equal density.
 
+#include "app/calc/FishCalc.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWButton.h"
 #include "ui/api/KWComboBox.h"
@@ -16,7 +17,23 @@
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
 
+class CKWPictureCtrl;
+class CKWStatic;
+class CFish3DViewEventImp;
+class CFishSideViewEventImp;
 class CMainFrameEventImp;
+
+// Control ids; the marker buttons' commands reach the message map.
+constexpr UINT kFishIdModelCombo = 100;
+constexpr UINT kFishIdInstallHeight = 103;
+constexpr UINT kFishIdInstallHeightMarker = 104;
+constexpr UINT kFishIdObjectHeight = 107;
+constexpr UINT kFishIdObjectHeightMarker = 108;
+constexpr UINT kFishIdSlider = 112;
+constexpr UINT kFishIdCeilingRadio = 114;
+constexpr UINT kFishIdWallRadio = 115;
+constexpr UINT kFishIdObjectDistance = 124;
+constexpr UINT kFishIdObjectDistanceMarker = 125;
 
 class CFishParameterSettingEventImp : public IKWViewEvent,
                                       public IKWDoubleSpinerEvent,
@@ -34,7 +51,8 @@ public:
 
     // make_shared, then the panel's view as a visible child of the main
     // window; the view's creation runs OnCreate.
-    static boost::shared_ptr<CFishParameterSettingEventImp> CreateInstance(const boost::weak_ptr<CMainFrameEventImp>& mainFrame);
+    static boost::shared_ptr<CFishParameterSettingEventImp> CreateInstance(
+        const boost::weak_ptr<CMainFrameEventImp>& mainFrame);
     CKWView* GetView() const { return m_view; }
 
     // IKWViewEvent
@@ -62,25 +80,80 @@ public:
     void SetInstallHeight(double height);
     void SetObjectHeight(double height);
     void SetObjectDistance(double distance);
-    // The mount and object heights the panel holds, in its unit.
-    double GetInstallHeight() const;
-    double GetObjectHeight() const;
     // Metre/foot switch: non-zero metric is metres.
     void OnView_ChangeUnit(int metric);
     void SetHeightAxisMax(double max);
+    // The stored lengths, in the panel's unit (metres or feet).
+    double GetInstallHeight() const { return m_installHeight; }
+    double GetObjectHeight() const { return m_objectHeight; }
+    double GetObjectDistance() const { return m_objectDistance; }
+    bool IsMetric() const { return m_metric; }
+
+    // The panel's controls, for tests (null before OnCreate).
+    CKWRadioBox* GetCeilingRadio() const { return m_pCeilingRadio; }
+    CKWRadioBox* GetWallRadio() const { return m_pWallRadio; }
+    CKWComboBox* GetModelCombo() const { return m_pModelCombo; }
+    CKWDoubleSpiner* GetInstallHeightSpin() const { return m_pInstallHeightSpin; }
+    CKWDoubleSpiner* GetObjectHeightSpin() const { return m_pObjectHeightSpin; }
+    CKWDoubleSpiner* GetObjectDistanceSpin() const { return m_pObjectDistanceSpin; }
+    CKWStatic* GetInstallHeightUnit() const { return m_pInstallHeightUnit; }
+    CKWStatic* GetModelLabel() const { return m_pModelLabel; }
+    CKWStatic* GetObjectDistanceLabel() const { return m_pObjectDistanceLabel; }
 
     // Density on the target to the main frame's display while the fisheye
     // tool is the current one; rings of equal density to the top view.
-    void CalcTargetPPM();
-    void CalcRingPPM();
+    // Virtual so that a test can see which handler runs which.
+    virtual void CalcTargetPPM();
+    virtual void CalcRingPPM();
 
     KW_BEGIN_MSGMAP(CFishParameterSettingEventImp)
-        KW_COMMAND(104, OnInstallHeightMarker)
-        KW_COMMAND(108, OnObjectHeightMarker)
-        KW_COMMAND(125, OnObjectDistanceMarker)
+        KW_COMMAND(kFishIdInstallHeightMarker, OnInstallHeightMarker)
+        KW_COMMAND(kFishIdObjectHeightMarker, OnObjectHeightMarker)
+        KW_COMMAND(kFishIdObjectDistanceMarker, OnObjectDistanceMarker)
     KW_END_MSGMAP()
 
 private:
+    // The panel's values as the calculations read them.
+    FishInputs CurrentInputs() const;
+    // The lens table of the chosen model, read afresh.
+    FishLensTable CurrentLensTable(
+        const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const;
+    // The mount type to the three fisheye views and the density display.
+    void ApplyMountType(bool ceiling);
+    void SetUnitTexts();
+    // Ceiling mount: the person can be no taller than the camera is high.
+    void ClampObjectHeightToCeiling();
+    void CalcAll();
+    boost::shared_ptr<CFish3DViewEventImp> Fish3DView() const;
+    boost::shared_ptr<CFishSideViewEventImp> FishSideView() const;
+
+    bool m_metric = true;
+    CKWStatic* m_pTitleBar = nullptr;
+    CKWStatic* m_pTitleCap = nullptr;
     CKWView* m_view = nullptr;
+    CKWRadioBox* m_pCeilingRadio = nullptr;
+    CKWRadioBox* m_pWallRadio = nullptr;
+    CKWPictureCtrl* m_pCeilingPicture = nullptr;
+    CKWPictureCtrl* m_pWallPicture = nullptr;
+    CKWStatic* m_pModelLabel = nullptr;
+    CKWComboBox* m_pModelCombo = nullptr;
+    CKWStatic* m_pInstallHeightLabel = nullptr;
+    CKWDoubleSpiner* m_pInstallHeightSpin = nullptr;
+    CKWStatic* m_pInstallHeightUnit = nullptr;
+    CKWButton* m_pInstallHeightMarker = nullptr;
+    CKWStatic* m_pObjectHeightLabel = nullptr;
+    CKWDoubleSpiner* m_pObjectHeightSpin = nullptr;
+    CKWStatic* m_pObjectHeightUnit = nullptr;
+    CKWButton* m_pObjectHeightMarker = nullptr;
+    CKWStatic* m_pSliderMinLabel = nullptr;
+    CKWStatic* m_pSliderMaxLabel = nullptr;
+    CKWSliderCtrl* m_pSlider = nullptr;
+    CKWStatic* m_pObjectDistanceLabel = nullptr;
+    CKWDoubleSpiner* m_pObjectDistanceSpin = nullptr;
+    CKWStatic* m_pObjectDistanceUnit = nullptr;
+    CKWButton* m_pObjectDistanceMarker = nullptr;
     boost::weak_ptr<CMainFrameEventImp> m_mainFrame;
+    double m_installHeight = 2.0;
+    double m_objectHeight = 1.7;
+    double m_objectDistance = 2.0;
 };
