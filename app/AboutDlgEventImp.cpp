@@ -1,10 +1,48 @@
 #include "app/AboutDlgEventImp.h"
 
 #include "app/MainFrameEventImp.h"
+#include "app/WindowStyles.h"
+#include "base/Globals.h"
+#include "base/KWStreamConvert.h"
+#include "base/KWSystem.h"
+#include "base/Translate.h"
+#include "ui/api/KWPictureCtrl.h"
+#include "ui/api/KWStatic.h"
+
+#include <QString>
+#include <QUrl>
 
 #include <boost/make_shared.hpp>
 
-CAboutDlgEventImp::CAboutDlgEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame) : m_mainFrame(mainFrame) {}
+namespace {
+
+constexpr UINT kIdNone = static_cast<UINT>(-1);
+constexpr UINT kKeyEscape = 0x01000000; // Qt::Key_Escape
+constexpr DWORD kLinkColour = 0x0000FF; // red, 0x00BBGGRR
+constexpr DWORD kLinkPressedColour = 0x000096; // darker red
+// The link text is read into a buffer of this many wide characters,
+// terminator included; a longer text is cut.
+constexpr int kWebSiteTextSize = 128;
+
+// The shell needs a scheme to know what to open; a bare host name such as
+// "www.example.org" would otherwise be taken for a file name.
+void OpenWithDesktop(const std::string& utf8Text)
+{
+    const QUrl url = QUrl::fromUserInput(QString::fromUtf8(utf8Text.c_str()));
+    if (!url.isValid()) {
+        return;
+    }
+    const QByteArray address = url.toString(QUrl::FullyEncoded).toUtf8();
+    KW_SOFT_BASE::CKWSystem::OpenWithShell(address.constData());
+}
+
+} // namespace
+
+CAboutDlgEventImp::CAboutDlgEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
+    : m_mainFrame(mainFrame)
+    , m_shellOpener(OpenWithDesktop)
+{
+}
 
 // The dialog belongs to the main window and went with it before the handler
 // is released.
@@ -20,38 +58,248 @@ boost::shared_ptr<CAboutDlgEventImp> CreateAboutDlg(const boost::shared_ptr<CMai
     return about;
 }
 
+void CAboutDlgEventImp::FillDialogStyle(DialogStyle* style)
+{
+    if (style == nullptr) {
+        return;
+    }
+    style->strSkinImage = L"bg_toolbar.png";
+    style->strInteriorImage = L"bg_calendar.png";
+    style->strSkinImageMode = L"tile";
+    style->strInteriorColor = L"000000";
+
+    // The frame pieces cut from the skin image, as {rectangle, mode}; the
+    // 4K skin's title band is twice as tall.
+    struct Piece {
+        const wchar_t* rect;
+        const wchar_t* mode;
+    };
+    static const Piece kNormal[12] = { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
+        { L"76,0,10,35", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,37,1,30", L"" },
+        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } };
+    static const Piece kLarge[12] = { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
+        { L"76,0,10,70", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,0", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,71,1,1", L"" },
+        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } };
+    const Piece* pieces = g_uiScale == 1.0f ? kNormal : kLarge;
+    for (int i = 0; i < 12; ++i) {
+        style->Str(4 + 2 * i) = pieces[i].rect;
+        style->Str(5 + 2 * i) = pieces[i].mode;
+    }
+
+    style->strTitleFont = L"Tahoma";
+    style->strTitleColor = L"333333";
+    style->strTitleColor2 = L"999999";
+    style->strTitleAlign = L"left";
+    style->strCaptionRect = L"20,0,1000,27";
+    style->bFlag = true;
+    style->strReservedRect = L"0,0,-1,-1";
+}
+
 int CAboutDlgEventImp::Init()
 {
+    DialogStyle style;
+    FillDialogStyle(&style);
+
+    // The box needs nothing of the main frame but its window as parent.
     const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock();
-    if (!mainFrame) {
-        return 0;
-    }
-    m_pDlg = CreateKWDialog(this, mainFrame->GetUIWnd(), Qt::WindowFlags());
+    m_pDlg = CreateKWDialog(this, mainFrame ? mainFrame->GetUIWnd() : nullptr, Qt::WindowFlags());
     if (m_pDlg == nullptr) {
         return 0;
     }
+    const float s = g_uiScale;
+    m_pDlg->SetSkin(&style);
+    m_pDlg->SetTitleToTopDistance(static_cast<int>(8 * s));
     m_pDlg->Create(L"AboutDlg", nullptr);
+    m_pDlg->SetWindowTextW(translate(L"About"));
+    m_pDlg->MoveWindow(0, 0, static_cast<int>(320 * s), static_cast<int>(200 * s));
+    m_pDlg->CenterWindow(nullptr);
+    m_pDlg->SetDrawBackGround(1);
+    m_pDlg->SetFrameShadow(true);
     m_pDlg->ShowWindow(0);
     return 0;
 }
 
-void CAboutDlgEventImp::RetranslateTexts() {}
+void CAboutDlgEventImp::OnDlgCreate(bool create)
+{
+    // DoModalDlg calls this again with false: the controls already exist.
+    if (!create) {
+        return;
+    }
+    const float s = g_uiScale;
+    const int m = static_cast<int>(10 * s);
+    void* const parent = GetUIWnd();
 
-void CAboutDlgEventImp::OnDlgCreate(bool /*create*/) {}
+    const CKWRect pictureRect(
+        0, static_cast<int>(36 * s), static_cast<int>(240 * s - 1), static_cast<int>(86 * s - 1));
+    CKWRect row(0, 0, static_cast<int>(320 * s), static_cast<int>(20 * s));
+    row.MoveToXY(static_cast<int>(20 * s), pictureRect.bottom + 2 * m);
 
-void CAboutDlgEventImp::OnDlgSize(UINT /*type*/, int& /*cx*/, int& /*cy*/) {}
+    m_pPicture = CreateKWPictureCtrl(nullptr);
+    if (m_pPicture != nullptr) {
+        m_pPicture->SetImage(L"AboutPic.png");
+        m_pPicture->Create(L"", WS_CHILD, pictureRect, parent, kIdNone);
+        // The picture control shows itself whatever the style says.
+        m_pPicture->ShowWindow(0);
+    }
 
-void CAboutDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT /*key*/) {}
+    m_pCloseButton = CreateKWButton(this);
+    if (m_pCloseButton != nullptr) {
+        m_pCloseButton->Create(L"", WS_VISIBLE, row, parent, kIdAboutClose);
+        ImageButtonStyle skin;
+        skin.strNormal = L"closed_nor.png";
+        skin.strHover = L"closed_hov.png";
+        skin.strPressed = L"closed_pre.png";
+        m_pCloseButton->SetSkin(&skin);
+        m_pCloseButton->SetToolTipText(translate(L"Close"));
+    }
 
-void CAboutDlgEventImp::BTN_OnLButtonDown(int /*id*/, UINT /*flags*/, POINT /*point*/) {}
+    m_pVersion = CreateKWStatic(nullptr);
+    if (m_pVersion != nullptr) {
+        m_pVersion->Create(translate(L"ProductVer"), WS_VISIBLE | kWsTabStop, row, parent, kIdNone);
+        m_pVersion->SetTextSize(static_cast<int>(14 * s));
+    }
 
-void CAboutDlgEventImp::BTN_OnLButtonUp(int /*id*/, UINT /*flags*/, POINT /*point*/) {}
+    CKWRect noticeRect(0, 0, static_cast<int>(320 * s), static_cast<int>(40 * s));
+    noticeRect.OffsetRect(0, row.Height() + m);
+    m_pNotice = CreateKWStatic(nullptr);
+    if (m_pNotice != nullptr) {
+        m_pNotice->Create(
+            translate(L"CopyrightString"), WS_VISIBLE | kWsTabStop, noticeRect, parent, kIdNone);
+        m_pNotice->SetTextSize(static_cast<int>(14 * s));
+        m_pNotice->SetWordWrap(1);
+    }
 
-void CAboutDlgEventImp::BTN_OnMouseMove(int /*id*/, UINT /*flags*/, POINT /*point*/) {}
+    row.OffsetRect(0, row.Height() + m);
+    m_pWebSiteButton = CreateKWButton(this);
+    if (m_pWebSiteButton != nullptr) {
+        m_pWebSiteButton->SetTextAlign(0x24);
+        ImageButtonStyle skin;
+        skin.strNormal = L"bg_monitor.png";
+        skin.strHover = L"bg_monitor.png";
+        skin.strPressed = L"bg_monitor.png";
+        m_pWebSiteButton->SetSkin(&skin);
+        m_pWebSiteButton->Create(translate(L"WebSite"), kWsTabStop, row, parent, kIdAboutWebSite);
+        m_pWebSiteButton->SetTextColor(kLinkColour);
+    }
+}
 
-void CAboutDlgEventImp::BTN_OnMouseLeave(int /*id*/, UINT /*flags*/, LONG /*value*/) {}
+CAboutDlgEventImp::Layout CAboutDlgEventImp::ComputeLayout(int cx, int /*cy*/, float scale)
+{
+    const float s = scale;
+    const int band = static_cast<int>(35 * s); // the title band
+    const int m = static_cast<int>(10 * s);
+    Layout layout;
 
-void CAboutDlgEventImp::OnWebSiteClicked() {}
+    CKWRect close(0, 0, static_cast<int>(16 * s - 1), static_cast<int>(16 * s - 1));
+    close.MoveToXY(static_cast<int>(cx - 27 * s - 10), (band - close.Height()) / 2 + 10);
+    layout.closeButton = close;
+
+    layout.picture = CKWRect(
+        static_cast<int>(15 * s), band, static_cast<int>(255 * s - 1), static_cast<int>(band + 50 * s - 1));
+
+    CKWRect version(0, 0, static_cast<int>(300 * s), static_cast<int>(20 * s));
+    version.MoveToXY(static_cast<int>(30 * s), band + 4 * m);
+    layout.version = version;
+
+    CKWRect notice(static_cast<int>(30 * s), 0, static_cast<int>(300 * s), static_cast<int>(40 * s));
+    notice.MoveToY(version.bottom + m);
+    layout.notice = notice;
+
+    CKWRect webSite = version;
+    webSite.MoveToY(version.bottom + m);
+    layout.webSite = webSite;
+    return layout;
+}
+
+void CAboutDlgEventImp::OnDlgSize(UINT /*type*/, int& cx, int& cy)
+{
+    if (m_pCloseButton == nullptr) {
+        return; // the skin's size arrives before the controls exist
+    }
+    Layout layout = ComputeLayout(cx, cy, g_uiScale);
+    m_pCloseButton->MoveWindow(&layout.closeButton);
+    if (m_pPicture != nullptr) {
+        m_pPicture->MoveWindow(&layout.picture);
+    }
+    if (m_pVersion != nullptr) {
+        m_pVersion->MoveWindow(&layout.version);
+    }
+    if (m_pNotice != nullptr) {
+        m_pNotice->MoveWindow(&layout.notice);
+    }
+    if (m_pWebSiteButton != nullptr) {
+        m_pWebSiteButton->MoveWindow(&layout.webSite);
+    }
+}
+
+void CAboutDlgEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
+{
+    if (key == kKeyEscape && m_pDlg != nullptr) {
+        m_pDlg->MFCCancel();
+    }
+}
+
+void CAboutDlgEventImp::RetranslateTexts()
+{
+    if (m_pDlg != nullptr) {
+        m_pDlg->SetWindowTextW(translate(L"About"));
+    }
+    if (m_pVersion != nullptr) {
+        m_pVersion->SetStaticText(translate(L"ProductVer"));
+    }
+    if (m_pNotice != nullptr) {
+        m_pNotice->SetStaticText(translate(L"CopyrightString"));
+    }
+    if (m_pWebSiteButton != nullptr) {
+        m_pWebSiteButton->SetWindowTextW(translate(L"WebSite"));
+    }
+}
+
+void CAboutDlgEventImp::SetWebSiteColour(int id, DWORD colour)
+{
+    if (id == static_cast<int>(kIdAboutWebSite) && m_pWebSiteButton != nullptr) {
+        m_pWebSiteButton->SetTextColor(colour);
+    }
+}
+
+void CAboutDlgEventImp::BTN_OnLButtonDown(int id, UINT /*flags*/, POINT /*point*/)
+{
+    SetWebSiteColour(id, kLinkPressedColour);
+}
+
+void CAboutDlgEventImp::BTN_OnLButtonUp(int id, UINT /*flags*/, POINT /*point*/)
+{
+    SetWebSiteColour(id, kLinkColour);
+}
+
+void CAboutDlgEventImp::BTN_OnMouseMove(int id, UINT /*flags*/, POINT /*point*/)
+{
+    SetWebSiteColour(id, kLinkColour);
+}
+
+void CAboutDlgEventImp::BTN_OnMouseLeave(int id, UINT /*flags*/, LONG /*value*/)
+{
+    SetWebSiteColour(id, kLinkColour);
+}
+
+void CAboutDlgEventImp::OnWebSiteClicked()
+{
+    if (m_pWebSiteButton == nullptr || !m_shellOpener) {
+        return;
+    }
+    WCHAR text[kWebSiteTextSize] = {};
+    m_pWebSiteButton->GetWindowTextW(text, kWebSiteTextSize);
+    text[kWebSiteTextSize - 1] = L'\0';
+    if (text[0] == L'\0') {
+        return;
+    }
+    const KW_SOFT_BASE::CKWStreamConvert utf8(text, 65001);
+    if (utf8.GetA() != nullptr) {
+        m_shellOpener(utf8.GetA());
+    }
+}
 
 void CAboutDlgEventImp::OnCloseClicked()
 {

@@ -19,6 +19,21 @@ class CKWRadioBox;
 class CKWStatic;
 class CMainFrameEventImp;
 
+// Control ids of the tool bar. 202 is Close in every window of the program.
+constexpr UINT kIdToolBarClose = 202;
+constexpr UINT kIdToolBarMin = 203;
+constexpr UINT kIdToolBarMax = 204;
+constexpr UINT kIdToolBarSetting = 205;
+constexpr UINT kIdToolBarChange = 209;
+constexpr UINT kIdToolBarUnit = 210;
+// Menu ids.
+constexpr int kIdMenuAbout = 208;
+constexpr int kIdMenuLanguage = 211;
+constexpr int kIdMenuChinese = 212;
+constexpr int kIdMenuEnglish = 213;
+constexpr int kIdMenuPortuguese = 215;
+constexpr int kIdMenuSpanish = 216;
+
 class CToolBarEventImp : public IKWViewEvent, public IKWRadioBoxEvent, public IKWMenuEvent {
 public:
     explicit CToolBarEventImp(const boost::shared_ptr<CMainFrameEventImp>& mainFrame);
@@ -38,10 +53,44 @@ public:
     void SetChangeTooltip(bool ipcMode);
     void RetranslateTexts();
 
+    // The language a menu entry stands for (0 English, 1 Chinese,
+    // 2 Portuguese, 3 Spanish), or -1 for an entry that is not a language.
+    static constexpr int LanguageOfMenuId(int id)
+    {
+        switch (id) {
+        case kIdMenuEnglish:
+            return 0;
+        case kIdMenuChinese:
+            return 1;
+        case kIdMenuPortuguese:
+            return 2;
+        case kIdMenuSpanish:
+            return 3;
+        default:
+            return -1;
+        }
+    }
+    // The entry that carries the check mark for a language; a number outside
+    // 0..3 (a configuration written by hand) marks Spanish.
+    static constexpr int MenuIdOfLanguage(int language)
+    {
+        switch (language) {
+        case 0:
+            return kIdMenuEnglish;
+        case 1:
+            return kIdMenuChinese;
+        case 2:
+            return kIdMenuPortuguese;
+        default:
+            return kIdMenuSpanish;
+        }
+    }
+
     // IKWViewEvent
     int OnCreate() override;
     void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
+    // A double click on the bar neither maximises nor restores the window.
     void OnLButtonDblClk(UINT flags, POINT point) override;
     // IKWRadioBoxEvent
     void RADIO_OnClicked(int checked, int id, POINT point) override;
@@ -54,14 +103,33 @@ public:
     void OnMinClicked();
     void OnCloseClicked();
 
+    // The controls, for tests (null before OnCreate).
+    CKWPictureCtrl* GetLogo() const { return m_pLogo; }
+    CKWStatic* GetProductName() const { return m_pProductName; }
+    CKWButton* GetSettingButton() const { return m_pSettingButton; }
+    CKWButton* GetMinButton() const { return m_pMinButton; }
+    CKWButton* GetMaxButton() const { return m_pMaxButton; }
+    CKWButton* GetCloseButton() const { return m_pCloseButton; }
+    CKWButton* GetChangeButton() const { return m_pChangeButton; }
+    CKWView* GetBottomLine() const { return m_pBottomLine; }
+    CKWMenu* GetSettingMenu() const { return m_pSettingMenu; }
+    CKWMenu* GetLanguageMenu() const { return m_pLanguageMenu; }
+    CKWRadioBox* GetUnitRadio() const { return m_pUnitRadio; }
+
     KW_BEGIN_MSGMAP(CToolBarEventImp)
-        KW_COMMAND(205, OnSettingClicked)
-        KW_COMMAND(209, OnChangeClicked)
-        KW_COMMAND(203, OnMinClicked)
-        KW_COMMAND(202, OnCloseClicked)
+    KW_COMMAND(kIdToolBarSetting, OnSettingClicked)
+    KW_COMMAND(kIdToolBarChange, OnChangeClicked)
+    KW_COMMAND(kIdToolBarMin, OnMinClicked)
+    KW_COMMAND(kIdToolBarClose, OnCloseClicked)
     KW_END_MSGMAP()
 
 private:
+    void CreateButtons(void* parent);
+    void CreateMenus(void* parent);
+    void CreateUnitRadio(void* parent);
+    void SwitchLanguage(int id, int language);
+    void ChangeUnit(bool metric);
+
     boost::weak_ptr<CMainFrameEventImp> m_mainFrame;
     CKWView* m_pView = nullptr;
     CKWPictureCtrl* m_pLogo = nullptr;

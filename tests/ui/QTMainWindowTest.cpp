@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <functional>
@@ -127,6 +128,41 @@ TEST_F(QTMainWindowTest, OkStaysCancelClosesUnlessVetoed)
     EXPECT_FALSE(widget->isVisible());
     EXPECT_EQ(
         NamesOf(listener), (Names { "Dlg_OnOK", "Dlg_OnCancel", "Dlg_Close", "Dlg_OnCancel", "Dlg_Close" }));
+}
+
+// Qt 6 quits on the last *visible* window only; the program hides its main
+// window before it sends the close message, and must still end.
+TEST_F(QTMainWindowTest, CloseMessageEndsTheEventLoopAlsoWhenTheWindowWasHiddenFirst)
+{
+    for (const bool hideFirst : { true, false }) {
+        SCOPED_TRACE(hideFirst ? "hidden first" : "visible");
+        window->ShowWindow(1);
+        bool timedOut = false;
+        QTimer::singleShot(0, widget, [this, hideFirst] {
+            if (hideFirst) {
+                window->ShowWindow(0);
+            }
+            window->SendDlgMessage(WM_CLOSE, 0, 0);
+        });
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        guard.start(5000);
+        EXPECT_EQ(QCoreApplication::exec(), 0);
+        EXPECT_FALSE(timedOut);
+    }
+    // A close that the listener refuses ends nothing.
+    listener.closeVeto = 1;
+    window->ShowWindow(1);
+    QTimer::singleShot(0, widget, [this] {
+        window->ShowWindow(0);
+        window->SendDlgMessage(WM_CLOSE, 0, 0);
+    });
+    QTimer::singleShot(300, widget, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 7);
 }
 
 TEST_F(QTMainWindowTest, F1ArrivesAsItsWindowsKeyCode)

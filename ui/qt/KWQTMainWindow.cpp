@@ -5,6 +5,7 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <QAbstractAnimation>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QVariant>
 
@@ -22,6 +23,21 @@ constexpr int kMainWindowFlags = 0xE800;
 constexpr UINT kVirtualKeyF1 = 0x70;
 
 const char kUserDataProperty[] = "kwUserData";
+
+// Whether a visible window other than self would keep the program running by
+// Qt's own rule: a window without a parent that quits on close (pop-ups and
+// tooltips do not).
+bool HasOtherPrimaryWindow(const QWidget* self)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows) {
+        if (window != self && window->isVisible() && window->parentWidget() == nullptr
+            && window->testAttribute(Qt::WA_QuitOnClose)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -178,6 +194,13 @@ void CKWQTMainWindow::closeEvent(QCloseEvent* event)
 {
     qDebug("CKWQTMainWindow::closeEvent!");
     CKWQTFramedWindow<QMainWindow>::closeEvent(event);
+    // Qt 6 ends the event loop only when the last *visible* window closes; a
+    // main window hidden just before its close (as the tool bar's Close does)
+    // would leave the program running without a window.
+    if (event->isAccepted() && !isVisible() && QGuiApplication::quitOnLastWindowClosed()
+        && !HasOtherPrimaryWindow(this)) {
+        QCoreApplication::quit();
+    }
 }
 
 void CKWQTMainWindow::changeEvent(QEvent* event)

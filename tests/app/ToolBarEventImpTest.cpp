@@ -1,0 +1,421 @@
+#include "app/ToolBarEventImp.h"
+
+#include "app/AboutDlgEventImp.h"
+#include "app/ConfigManager.h"
+#include "app/MainFrameEventImp.h"
+#include "app/PPMExplainDlgEventImp.h"
+#include "app/QtTranslation.h"
+#include "app/StartupConfig.h"
+#include "app/calc/3DViewEventImp.h"
+#include "app/calc/Fish3DViewEventImp.h"
+#include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/FishSideViewEventImp.h"
+#include "app/calc/FishTopViewEventImp.h"
+#include "app/calc/ParameterSettingEventImp.h"
+#include "app/calc/SideViewEventImp.h"
+#include "app/calc/TopViewEventImp.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWStatic.h"
+#include "ui/qt/KWQTButton.h"
+#include "ui/qt/KWQTView.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+QWidget* WidgetOf(CKWView* view)
+{
+    return dynamic_cast<QWidget*>(view);
+}
+
+QWidget* WidgetOf(CKWDialog* dialog)
+{
+    return dynamic_cast<QWidget*>(dialog);
+}
+
+QString Text(const wchar_t* text)
+{
+    return QString::fromStdWString(text);
+}
+
+// Every label and button text under a window, in tree order: what the user
+// reads there.
+QStringList TextsUnder(QWidget* window)
+{
+    QStringList texts;
+    if (const auto* label = qobject_cast<const QLabel*>(window)) {
+        texts << label->text();
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        texts << button->text() << button->toolTip();
+    }
+    return texts;
+}
+
+QAction* ActionOf(QMenu* menu, int id)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->data().toInt() == id && !action->isSeparator()) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<int> CheckedEntries(QMenu* menu)
+{
+    std::vector<int> checked;
+    for (int id : { kIdMenuChinese, kIdMenuEnglish, kIdMenuPortuguese, kIdMenuSpanish }) {
+        if (QAction* action = ActionOf(menu, id); action != nullptr && action->isChecked()) {
+            checked.push_back(id);
+        }
+    }
+    return checked;
+}
+
+void Click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void ClickEntry(QMenu* menu, QAction* action)
+{
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs the program's whole main frame with the shipped skin and language
+// files; the configuration lives in a folder of its own so that the one
+// beside the test programs is never rewritten.
+class ToolBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_savedSkin = GetSkinPath().toStdWString();
+        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+        ASSERT_TRUE(m_configDir.isValid());
+        LoadConfiguration(g_configManager, m_configDir.path().toStdWString());
+    }
+
+    void TearDown() override
+    {
+        if (m_mainFrame && m_mainFrame->GetDlg() != nullptr) {
+            m_mainFrame->GetDlg()->ShowWindow(0);
+        }
+        m_mainFrame.reset();
+        g_configManager.SetConfigPersist(nullptr);
+        ApplyQtTranslation(0, std::wstring());
+        SetSkinPath(m_savedSkin);
+        g_languageIndex = m_savedLanguage;
+        g_uiScale = m_savedScale;
+    }
+
+    void Start(int language)
+    {
+        g_languageIndex = language;
+        m_mainFrame = CMainFrameEventImp::CreateInstance();
+        ASSERT_TRUE(m_mainFrame);
+        ASSERT_NE(ToolBarView(), nullptr);
+    }
+
+    QString ConfigPath() const { return m_configDir.path() + "/Config/config.xml"; }
+
+    // The tool bar the main frame made, found as the user sees it.
+    QWidget* ToolBarView() const
+    {
+        for (CKWQTView* view : WidgetOf(m_mainFrame->GetDlg())->findChildren<CKWQTView*>()) {
+            if (view->windowTitle() == "ToolBar") {
+                return view;
+            }
+        }
+        return nullptr;
+    }
+    QMenu* MenuWith(int id) const
+    {
+        for (QMenu* menu : ToolBarView()->findChildren<QMenu*>()) {
+            if (ActionOf(menu, id) != nullptr) {
+                return menu;
+            }
+        }
+        return nullptr;
+    }
+    QMenu* SettingMenu() const { return MenuWith(kIdMenuAbout); }
+    QMenu* LanguageMenu() const { return MenuWith(kIdMenuEnglish); }
+    // A button of the bar by the tooltip it shows now.
+    CKWQTButton* Button(const wchar_t* key) const
+    {
+        const QString tip = Text(translate(key));
+        for (CKWQTButton* button : ToolBarView()->findChildren<CKWQTButton*>()) {
+            if (button->toolTip() == tip) {
+                return button;
+            }
+        }
+        return nullptr;
+    }
+
+    // The settings menu, opened by the Setting button.
+    QMenu* OpenSettings() const
+    {
+        Click(Button(L"Setting"));
+        QMenu* settings = SettingMenu();
+        EXPECT_TRUE(settings->isVisible());
+        return settings;
+    }
+    // Setting, then the entry of the language sub-menu, by mouse.
+    void ChooseLanguageByMouse(int id)
+    {
+        QMenu* settings = OpenSettings();
+        ClickEntry(settings, ActionOf(settings, kIdMenuLanguage));
+        QMenu* languages = LanguageMenu();
+        QTRY_VERIFY_WITH_TIMEOUT(languages->isVisible(), 2000);
+        ClickEntry(languages, ActionOf(languages, id));
+    }
+
+    boost::shared_ptr<CMainFrameEventImp> m_mainFrame;
+    QTemporaryDir m_configDir;
+    std::wstring m_savedSkin;
+    int m_savedLanguage = g_languageIndex;
+    float m_savedScale = g_uiScale;
+};
+
+} // namespace
+
+// Chinese comes only from the configuration: its entry is hidden yet carries
+// the mark. A number without a language marks Spanish.
+TEST_F(ToolBarTest, FirstScreenShowsNameSettingMinCloseAndMarksTheStartLanguage)
+{
+    const std::pair<int, int> rows[] = { { 0, kIdMenuEnglish }, { 1, kIdMenuChinese },
+        { 2, kIdMenuPortuguese }, { 3, kIdMenuSpanish }, { 7, kIdMenuSpanish } };
+    for (const auto& [language, checked] : rows) {
+        Start(language);
+        EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { checked }) << language;
+        EXPECT_FALSE(ActionOf(LanguageMenu(), kIdMenuChinese)->isVisible());
+        QWidget* bar = ToolBarView();
+        bar->window()->show();
+        QStringList shown;
+        for (const QLabel* label : bar->findChildren<QLabel*>()) {
+            shown << label->text();
+        }
+        for (const CKWQTButton* button : bar->findChildren<CKWQTButton*>()) {
+            if (button->isVisible()) {
+                shown << button->toolTip();
+            }
+        }
+        shown.sort();
+        QStringList expected { QString(), Text(translate(L"ProductName")), Text(translate(L"Close")),
+            Text(translate(L"Min")), Text(translate(L"Setting")) };
+        expected.sort();
+        EXPECT_EQ(shown, expected) << language;
+        m_mainFrame.reset();
+    }
+}
+
+TEST_F(ToolBarTest, LanguageChosenByMouseIsStoredSavedAndReadByEveryWindow)
+{
+    Start(0);
+    const auto& mf = m_mainFrame;
+    const std::vector<std::pair<const char*, QWidget*>> windows
+        = { { "tool bar", ToolBarView() }, { "main frame", dynamic_cast<QWidget*>(mf->GetIPCTitle()) },
+              { "about", WidgetOf(mf->GetAboutDlg()->GetDlg()) },
+              { "IPC panel", WidgetOf(mf->GetParameterSetting()->GetView()) },
+              { "fisheye panel", WidgetOf(mf->GetFishParameterSetting()->GetView()) },
+              { "PPM explanation", WidgetOf(mf->GetPPMExplainDlg()->GetDlg()) },
+              { "fisheye side view", WidgetOf(mf->GetFishSideView()->GetView()) },
+              { "fisheye top view", WidgetOf(mf->GetFishTopView()->GetView()) },
+              { "fisheye 3D view", WidgetOf(mf->GetFish3DView()->GetView()) },
+              { "IPC side view", WidgetOf(mf->GetSideView()->GetView()) },
+              { "IPC top view", WidgetOf(mf->GetTopView()->GetView()) },
+              { "IPC 3D view", WidgetOf(mf->Get3DView()->GetView()) } };
+    std::map<std::string, QStringList> before;
+    for (const auto& [name, widget] : windows) {
+        before[name] = TextsUnder(widget);
+    }
+
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+
+    EXPECT_EQ(g_languageIndex, 2);
+    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"2\""))
+        << ReadFile(ConfigPath()).constData();
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuPortuguese });
+    for (const auto& [name, widget] : windows) {
+        if (before[name].isEmpty()) {
+            // A window that shows no text yet has nothing to re-read.
+            std::printf("[  note   ] %s shows no text\n", name);
+            continue;
+        }
+        EXPECT_NE(TextsUnder(widget), before[name]) << name << " kept its English texts";
+    }
+    EXPECT_EQ(ActionOf(SettingMenu(), kIdMenuAbout)->text(), Text(translate(L"About")));
+    EXPECT_EQ(ActionOf(SettingMenu(), kIdMenuLanguage)->text(), Text(translate(L"Language")));
+
+    // Choosing the checked entry again runs the switch again and keeps it.
+    QFile::remove(ConfigPath());
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"2\""));
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuPortuguese });
+}
+
+TEST_F(ToolBarTest, LanguageChosenByKeyboardSwitchesToo)
+{
+    Start(0);
+    QMenu* settings = OpenSettings();
+    settings->setActiveAction(ActionOf(settings, kIdMenuLanguage));
+    QTest::keyClick(settings, Qt::Key_Right);
+    QMenu* languages = LanguageMenu();
+    QTRY_VERIFY_WITH_TIMEOUT(languages->isVisible(), 2000);
+    // English, Portuguese, Spanish: the hidden Chinese entry is skipped.
+    while (languages->activeAction() != ActionOf(languages, kIdMenuSpanish)) {
+        const QAction* was = languages->activeAction();
+        QTest::keyClick(languages, Qt::Key_Down);
+        ASSERT_NE(languages->activeAction(), was);
+    }
+    QTest::keyClick(languages, Qt::Key_Return);
+
+    EXPECT_EQ(g_languageIndex, 3);
+    EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"3\""));
+    EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuSpanish });
+    EXPECT_EQ(
+        dynamic_cast<QLabel*>(m_mainFrame->GetIPCTitle())->text(), Text(translate(L"IPC Calculator Tool")));
+}
+
+// Only a Chinese translation of Qt's own texts ships; it must not stay
+// installed for a language that is not Chinese.
+TEST_F(ToolBarTest, QtTranslationFollowsOnlyChinese)
+{
+    Start(0);
+    const QString english = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    // The entry is hidden in the program; shown here to drive the switch.
+    ActionOf(LanguageMenu(), kIdMenuChinese)->setVisible(true);
+    ChooseLanguageByMouse(kIdMenuChinese);
+    EXPECT_EQ(g_languageIndex, 1);
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), english);
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), english);
+}
+
+TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
+{
+    Start(0);
+    m_mainFrame->OnIPCToolClicked();
+    WidgetOf(m_mainFrame->GetDlg())->show();
+    CKWQTButton* change = Button(L"switch to fisheye calculator tool");
+    ASSERT_NE(change, nullptr);
+    EXPECT_TRUE(change->isVisible());
+
+    // A density neither tool computes, so that the switch must replace it
+    // with the newly shown tool's own.
+    const auto density = [this] {
+        WCHAR text[64] = {};
+        m_mainFrame->GetDensityValue()->GetStaticText(text, 64);
+        return std::wstring(text);
+    };
+    m_mainFrame->SetPPMValue(424242, true, 1);
+    Click(change);
+    const std::wstring fishDensity = density();
+    EXPECT_EQ(fishDensity.find(L"424242"), std::wstring::npos);
+    m_mainFrame->GetFishParameterSetting()->CalcTargetPPM();
+    EXPECT_EQ(density(), fishDensity);
+    EXPECT_EQ(m_mainFrame->GetToolMode(), kToolModeFish);
+    EXPECT_EQ(change->toolTip(), Text(translate(L"switch to ipc calculator tool")));
+    EXPECT_TRUE(WidgetOf(m_mainFrame->GetFishParameterSetting()->GetView())->isVisible());
+    EXPECT_FALSE(WidgetOf(m_mainFrame->GetParameterSetting()->GetView())->isVisible());
+    EXPECT_FALSE(dynamic_cast<QWidget*>(m_mainFrame->GetPixelCountValue())->isVisible());
+
+    Click(change);
+    EXPECT_EQ(m_mainFrame->GetToolMode(), kToolModeIPC);
+    EXPECT_EQ(change->toolTip(), Text(translate(L"switch to fisheye calculator tool")));
+    EXPECT_TRUE(WidgetOf(m_mainFrame->GetParameterSetting()->GetView())->isVisible());
+    EXPECT_FALSE(WidgetOf(m_mainFrame->GetFishParameterSetting()->GetView())->isVisible());
+    EXPECT_TRUE(dynamic_cast<QWidget*>(m_mainFrame->GetPixelCountValue())->isVisible());
+
+    // The tooltip follows the language with the tool it names.
+    ChooseLanguageByMouse(kIdMenuPortuguese);
+    EXPECT_EQ(change->toolTip(), Text(translate(L"switch to fisheye calculator tool")));
+}
+
+TEST_F(ToolBarTest, MinMinimisesAndADoubleClickOnTheBarChangesNothing)
+{
+    Start(0);
+    QWidget* window = WidgetOf(m_mainFrame->GetDlg());
+    window->show();
+    const QRect before = window->geometry();
+    QTest::mouseDClick(ToolBarView(), Qt::LeftButton, {}, QPoint(500, 5));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->geometry(), before);
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_FALSE(window->isMinimized());
+
+    Click(Button(L"Min"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isMinimized());
+}
+
+TEST_F(ToolBarTest, CloseEndsTheEventLoop)
+{
+    Start(0);
+    m_mainFrame->GetDlg()->ShowWindow(1);
+    CKWQTButton* close = Button(L"Close");
+    ASSERT_NE(close, nullptr);
+    bool timedOut = false;
+    QTimer::singleShot(0, close, [close] { Click(close); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    guard.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(WidgetOf(m_mainFrame->GetDlg())->isVisible());
+}
+
+TEST_F(ToolBarTest, AboutShowsTheVersionAndNoticeOfTheCurrentLanguage)
+{
+    Start(0);
+    ChooseLanguageByMouse(kIdMenuSpanish);
+    QMenu* settings = OpenSettings();
+    const auto about = m_mainFrame->GetAboutDlg();
+    QString version;
+    QString notice;
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = WidgetOf(about->GetDlg());
+        shown = dialog->isVisible();
+        version = dynamic_cast<QLabel*>(about->GetVersionLabel())->text();
+        notice = dynamic_cast<QLabel*>(about->GetNoticeLabel())->text();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    ClickEntry(settings, ActionOf(settings, kIdMenuAbout));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(version, Text(translate(L"ProductVer")));
+    EXPECT_EQ(notice, Text(translate(L"CopyrightString")));
+    EXPECT_TRUE(version.contains(QStringLiteral("Versi\u00F3n")));
+    EXPECT_FALSE(WidgetOf(about->GetDlg())->isVisible());
+}
