@@ -1,19 +1,28 @@
 #include "app/calc/Fish3DViewEventImp.h"
 
 #include "app/MainFrameEventImp.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
 #include "ui/api/KWRect.h"
-#include "ui/api/KWView.h"
 
 #include <boost/make_shared.hpp>
 
-CFish3DViewEventImp::CFish3DViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner) : m_owner(owner) {}
+namespace {
 
-// The container, title and scene belong to their Qt parent and went with the
-// main window before this handler is released.
+const wchar_t* const kCeilingPicture = L"3d_dingzhuang_nor.png";
+const wchar_t* const kWallPicture = L"3d_bizhuang_nor.png";
+const wchar_t* const kPersonPicture = L"3dpicpeople_nor.png";
+
+} // namespace
+
+CFish3DViewEventImp::CFish3DViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner)
+    : CViewControllerBase(owner)
+{
+}
+
 CFish3DViewEventImp::~CFish3DViewEventImp()
 {
-    DestroyKWView(m_pContainer);
-    m_pContainer = nullptr;
+    m_pScene = nullptr;
 }
 
 boost::shared_ptr<CFish3DViewEventImp> CFish3DViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
@@ -23,43 +32,100 @@ boost::shared_ptr<CFish3DViewEventImp> CFish3DViewEventImp::CreateInstance(const
     return controller;
 }
 
-void CFish3DViewEventImp::CreateContainerView()
+const wchar_t* CFish3DViewEventImp::TitleText() const
 {
-    const boost::shared_ptr<CMainFrameEventImp> owner = m_owner.lock();
-    if (!owner) {
-        return;
-    }
-    m_pContainer = CreateKWView(this);
-    if (m_pContainer == nullptr) {
-        return;
-    }
-    m_pContainer->SetBGClr(0xE2D7D0u);
-    m_pContainer->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), owner->GetUIWnd(), static_cast<UINT>(-2));
+    return translate(L"3D View");
 }
 
 int CFish3DViewEventImp::OnCreate()
 {
+    CreateTitle();
+    m_pScene = CreateKW3DView(this);
+    if (m_pScene == nullptr) {
+        return 1;
+    }
+    m_pScene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
+    m_pScene->SetRectTimes(g_uiScale);
+    m_pScene->SetFishEyeEnable(true);
+    Image3DViewBtnStyle style;
+    style.strHeight = L"h_nor.png";
+    style.strDistance = L"d_nor.png";
+    style.strAngle = L"a_nor.png";
+    style.strWidth = L"w_nor.png";
+    style.strHeight2 = L"h2_nor.png";
+    m_pScene->SetSkin(&style);
+    // The panel starts on the ceiling mount.
+    m_pScene->SetBgImage(kCeilingPicture, kPersonPicture);
     return 1;
 }
 
 void CFish3DViewEventImp::OnDestroy() {}
 
-void CFish3DViewEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+void CFish3DViewEventImp::OnSize(UINT /*type*/, int cx, int cy)
+{
+    CKWRect scene = LayoutTitle(cx, cy, false);
+    if (m_pScene == nullptr) {
+        return;
+    }
+    m_pScene->MoveWindow(scene);
+    m_pScene->SetVirtulXaxisMax(22.9133858);
+    m_pScene->SetObjectPos(10.0);
+}
 
-void CFish3DViewEventImp::RetranslateTitle() {}
+void CFish3DViewEventImp::OnView_ChangeUnit(int metric)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->OnView_ChangeUnit(metric != 0);
+    }
+}
 
-void CFish3DViewEventImp::OnView_ChangeUnit(int /*metric*/) {}
+void CFish3DViewEventImp::AddInstallHeight()
+{
+    if (m_pScene != nullptr) {
+        m_pScene->AddInstallHeight();
+    }
+}
 
-void CFish3DViewEventImp::AddInstallHeight() {}
+void CFish3DViewEventImp::AddObjHeight()
+{
+    if (m_pScene != nullptr) {
+        m_pScene->AddObjHeight();
+    }
+}
 
-void CFish3DViewEventImp::AddObjHeight() {}
+void CFish3DViewEventImp::AddObjDistance()
+{
+    if (m_pScene != nullptr) {
+        m_pScene->AddObjDistance();
+    }
+}
 
-void CFish3DViewEventImp::AddObjDistance() {}
+void CFish3DViewEventImp::AddHDistance()
+{
+    if (m_pScene != nullptr) {
+        m_pScene->AddHDistance();
+    }
+}
 
-void CFish3DViewEventImp::AddHDistance() {}
+void CFish3DViewEventImp::SetObjectPos(double pos)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetObjectPos(pos);
+    }
+}
 
-void CFish3DViewEventImp::SetObjectPos(double /*pos*/) {}
+void CFish3DViewEventImp::SetVirtulXaxisMax(double max)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetVirtulXaxisMax(max);
+    }
+}
 
-void CFish3DViewEventImp::SetVirtulXaxisMax(double /*max*/) {}
-
-void CFish3DViewEventImp::SetInstWay(bool /*ceiling*/) {}
+void CFish3DViewEventImp::SetInstWay(bool ceiling)
+{
+    if (m_pScene == nullptr) {
+        return;
+    }
+    m_pScene->SetInstWay(ceiling);
+    m_pScene->SetBgImage(ceiling ? kCeilingPicture : kWallPicture, kPersonPicture);
+}

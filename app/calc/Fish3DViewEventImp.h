@@ -2,18 +2,15 @@
 // Holds the fisheye tool's 3D picture in a container view with a title line
 // and forwards the panel's marker commands and mount type to it.
 
+#include "app/calc/ViewControllerBase.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KW3DView.h"
-#include "ui/api/KWView.h"
 
 #include <boost/shared_ptr.hpp>
-#include <boost/weak_ptr.hpp>
 
-class CKW3DView;
-class CKWStatic;
 class CMainFrameEventImp;
 
-class CFish3DViewEventImp : public IKWViewEvent, public IKW3DViewEvent {
+class CFish3DViewEventImp : public CViewControllerBase, public IKW3DViewEvent {
 public:
     explicit CFish3DViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner);
     ~CFish3DViewEventImp() override;
@@ -23,16 +20,12 @@ public:
 
     // make_shared, then CreateContainerView.
     static boost::shared_ptr<CFish3DViewEventImp> CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner);
-    // The container, a visible child of the main window; its creation runs OnCreate.
-    void CreateContainerView();
-    CKWView* GetView() const { return m_pContainer; }
 
     // IKWViewEvent
     int OnCreate() override;
     void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
 
-    void RetranslateTitle();
     void OnView_ChangeUnit(int metric);
 
     // Forwarders to the scene
@@ -45,12 +38,14 @@ public:
     // Also swaps the background picture for the mount type.
     void SetInstWay(bool ceiling);
 
+    CKW3DView* GetScene() const { return m_pScene; }
+
     KW_BEGIN_MSGMAP(CFish3DViewEventImp)
     KW_END_MSGMAP()
 
+protected:
+    const wchar_t* TitleText() const override;
+
 private:
-    CKWView* m_pContainer = nullptr;
-    CKWStatic* m_pTitle = nullptr;
     CKW3DView* m_pScene = nullptr;
-    boost::weak_ptr<CMainFrameEventImp> m_owner;
 };

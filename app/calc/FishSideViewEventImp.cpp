@@ -1,65 +1,133 @@
 #include "app/calc/FishSideViewEventImp.h"
 
 #include "app/MainFrameEventImp.h"
+#include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/ViewRoutes.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
 #include "ui/api/KWRect.h"
-#include "ui/api/KWView.h"
 
 #include <boost/make_shared.hpp>
 
-CFishSideViewEventImp::CFishSideViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner) : m_owner(owner) {}
-
-// The container, title and scene belong to their Qt parent and went with the
-// main window before this handler is released.
-CFishSideViewEventImp::~CFishSideViewEventImp()
+CFishSideViewEventImp::CFishSideViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner)
+    : CViewControllerBase(owner)
 {
-    DestroyKWView(m_pContainer);
-    m_pContainer = nullptr;
 }
 
-boost::shared_ptr<CFishSideViewEventImp> CFishSideViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
+CFishSideViewEventImp::~CFishSideViewEventImp()
+{
+    m_pScene = nullptr;
+}
+
+boost::shared_ptr<CFishSideViewEventImp> CFishSideViewEventImp::CreateInstance(
+    const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
     boost::shared_ptr<CFishSideViewEventImp> controller = boost::make_shared<CFishSideViewEventImp>(owner);
     controller->CreateContainerView();
     return controller;
 }
 
-void CFishSideViewEventImp::CreateContainerView()
+const wchar_t* CFishSideViewEventImp::TitleText() const
 {
-    const boost::shared_ptr<CMainFrameEventImp> owner = m_owner.lock();
-    if (!owner) {
-        return;
-    }
-    m_pContainer = CreateKWView(this);
-    if (m_pContainer == nullptr) {
-        return;
-    }
-    m_pContainer->SetBGClr(0xE2D7D0u);
-    m_pContainer->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), owner->GetUIWnd(), static_cast<UINT>(-2));
+    return translate(L"Side View");
 }
 
 int CFishSideViewEventImp::OnCreate()
 {
+    CreateTitle();
+    m_pScene = CreateKWSideSceneFish(this);
+    if (m_pScene == nullptr) {
+        return 1;
+    }
+    m_pScene->Create(L"", WS_VISIBLE, CKWRect(460, 10, 990, 363), GetUIWnd(), static_cast<UINT>(-2));
+    m_pScene->SetRectTimes(g_uiScale);
+    // The fisheye scene draws its own captions: the three label texts stay empty.
+    ImageVericalStyle style;
+    style.strVDragNormal = L"move_shangxia_nor.PNG";
+    style.strVDragHover = L"move_shangxia_hov.PNG";
+    style.strVDragPressed = L"move_shangxia_pre.PNG";
+    style.strHDragNormal = L"move_zuoyou_nor.PNG";
+    style.strHDragHover = L"move_zuoyou_hov.PNG";
+    style.strHDragPressed = L"move_zuoyou_pre.PNG";
+    style.strPerson = L"besidepeople_nor.PNG";
+    style.strWallMountImage = L"ceshi_bizhuang_nor.png";
+    style.strCameraImage = L"ceshi_dingzhuang_nor.png";
+    m_pScene->SetImage(&style);
     return 1;
 }
 
 void CFishSideViewEventImp::OnDestroy() {}
 
-void CFishSideViewEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+void CFishSideViewEventImp::OnSize(UINT /*type*/, int cx, int cy)
+{
+    CKWRect scene = LayoutTitle(cx, cy, true);
+    if (m_pScene == nullptr) {
+        return;
+    }
+    m_pScene->MoveWindow(scene);
+    // The panel's heights rather than the start values: a resize must not
+    // draw heights that the panel and its densities no longer use.
+    const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner();
+    double installHeight = 0.0;
+    double objectHeight = 0.0;
+    if (owner && KWViewRoutes::FishHeights(*owner, &installHeight, &objectHeight)) {
+        m_pScene->SetVirtualHeight(installHeight);
+        m_pScene->SetObjectHeight(objectHeight);
+    }
+}
 
-void CFishSideViewEventImp::RetranslateTitle() {}
+void CFishSideViewEventImp::OnView_ChangeUnit(int metric)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->OnView_ChangeUnit(metric);
+    }
+}
 
-void CFishSideViewEventImp::OnView_ChangeUnit(int /*metric*/) {}
+void CFishSideViewEventImp::SetVirtualHeight(double height)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetVirtualHeight(height);
+    }
+}
 
-void CFishSideViewEventImp::SetVirtualHeight(double /*height*/) {}
+void CFishSideViewEventImp::SetObjectHeight(double height)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetObjectHeight(height);
+    }
+}
 
-void CFishSideViewEventImp::SetObjectHeight(double /*height*/) {}
+void CFishSideViewEventImp::SetObjectDistance(double distance)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetObjectDistance(distance);
+    }
+}
 
-void CFishSideViewEventImp::SetObjectDistance(double /*distance*/) {}
+void CFishSideViewEventImp::SetInstWay(bool ceiling)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetInstWay(ceiling);
+    }
+}
 
-void CFishSideViewEventImp::SetInstWay(bool /*ceiling*/) {}
+void CFishSideViewEventImp::OnObjectHeightChanged(double objectHeight)
+{
+    if (const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner()) {
+        KWViewRoutes::ObjectHeightChanged(*owner, objectHeight);
+    }
+}
 
-void CFishSideViewEventImp::OnObjectHeightChanged(double /*objectHeight*/) {}
+void CFishSideViewEventImp::OnVirtualHeightChanged(double installHeight)
+{
+    if (const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner()) {
+        KWViewRoutes::VirtualHeightChanged(*owner, installHeight);
+    }
+}
 
-void CFishSideViewEventImp::OnVirtualHeightChanged(double /*installHeight*/) {}
-
-void CFishSideViewEventImp::OnObjectDistanceChanged(double /*objectDistance*/) {}
+void CFishSideViewEventImp::OnObjectDistanceChanged(double objectDistance)
+{
+    if (const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner()) {
+        KWViewRoutes::ObjectDistanceChanged(*owner, objectDistance);
+    }
+}

@@ -3,18 +3,15 @@
 // forwards the panel's values to it and passes what the user drags in it on
 // to the fisheye panel.
 
+#include "app/calc/ViewControllerBase.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWSideSceneFish.h"
-#include "ui/api/KWView.h"
 
 #include <boost/shared_ptr.hpp>
-#include <boost/weak_ptr.hpp>
 
-class CKWSideSceneFish;
-class CKWStatic;
 class CMainFrameEventImp;
 
-class CFishSideViewEventImp : public IKWViewEvent, public IKWSideSceneFishEvent {
+class CFishSideViewEventImp : public CViewControllerBase, public IKWSideSceneFishEvent {
 public:
     explicit CFishSideViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner);
     ~CFishSideViewEventImp() override;
@@ -24,16 +21,13 @@ public:
 
     // make_shared, then CreateContainerView.
     static boost::shared_ptr<CFishSideViewEventImp> CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner);
-    // The container, a visible child of the main window; its creation runs OnCreate.
-    void CreateContainerView();
-    CKWView* GetView() const { return m_pContainer; }
 
     // IKWViewEvent
     int OnCreate() override;
     void OnDestroy() override;
+    // Lays out, then shows the mount and object heights the fisheye panel holds.
     void OnSize(UINT type, int cx, int cy) override;
 
-    void RetranslateTitle();
     void OnView_ChangeUnit(int metric);
 
     // Forwarders to the scene
@@ -47,12 +41,14 @@ public:
     void OnVirtualHeightChanged(double installHeight) override;
     void OnObjectDistanceChanged(double objectDistance) override;
 
+    CKWSideSceneFish* GetScene() const { return m_pScene; }
+
     KW_BEGIN_MSGMAP(CFishSideViewEventImp)
     KW_END_MSGMAP()
 
+protected:
+    const wchar_t* TitleText() const override;
+
 private:
-    CKWView* m_pContainer = nullptr;
-    CKWStatic* m_pTitle = nullptr;
     CKWSideSceneFish* m_pScene = nullptr;
-    boost::weak_ptr<CMainFrameEventImp> m_owner;
 };

@@ -1,57 +1,88 @@
 #include "app/calc/FishTopViewEventImp.h"
 
 #include "app/MainFrameEventImp.h"
+#include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/ViewRoutes.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
 #include "ui/api/KWRect.h"
-#include "ui/api/KWView.h"
 
 #include <boost/make_shared.hpp>
 
-CFishTopViewEventImp::CFishTopViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner) : m_owner(owner) {}
+#include <utility>
 
-// The container, title and scene belong to their Qt parent and went with the
-// main window before this handler is released.
-CFishTopViewEventImp::~CFishTopViewEventImp()
+CFishTopViewEventImp::CFishTopViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner)
+    : CViewControllerBase(owner)
 {
-    DestroyKWView(m_pContainer);
-    m_pContainer = nullptr;
 }
 
-boost::shared_ptr<CFishTopViewEventImp> CFishTopViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
+CFishTopViewEventImp::~CFishTopViewEventImp()
+{
+    m_pScene = nullptr;
+}
+
+boost::shared_ptr<CFishTopViewEventImp> CFishTopViewEventImp::CreateInstance(
+    const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
     boost::shared_ptr<CFishTopViewEventImp> controller = boost::make_shared<CFishTopViewEventImp>(owner);
     controller->CreateContainerView();
     return controller;
 }
 
-void CFishTopViewEventImp::CreateContainerView()
+const wchar_t* CFishTopViewEventImp::TitleText() const
 {
-    const boost::shared_ptr<CMainFrameEventImp> owner = m_owner.lock();
-    if (!owner) {
-        return;
-    }
-    m_pContainer = CreateKWView(this);
-    if (m_pContainer == nullptr) {
-        return;
-    }
-    m_pContainer->SetBGClr(0xE2D7D0u);
-    m_pContainer->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), owner->GetUIWnd(), static_cast<UINT>(-2));
+    return translate(L"Top View");
 }
 
 int CFishTopViewEventImp::OnCreate()
 {
+    CreateTitle();
+    m_pScene = CreateKWTopViewFish(this);
+    if (m_pScene == nullptr) {
+        return 1;
+    }
+    m_pScene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
+    m_pScene->SetRectTimes(g_uiScale);
+    m_pScene->SetImage(L"besidevideoup_nor.png", L"topviewpeople_nor.png", L"top_radian_nor.png");
     return 1;
 }
 
 void CFishTopViewEventImp::OnDestroy() {}
 
-void CFishTopViewEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {}
+void CFishTopViewEventImp::OnSize(UINT /*type*/, int cx, int cy)
+{
+    CKWRect scene = LayoutTitle(cx, cy, false);
+    if (m_pScene == nullptr) {
+        return;
+    }
+    m_pScene->MoveWindow(scene);
+    RecalcRingPPM();
+}
 
-void CFishTopViewEventImp::RetranslateTitle() {}
+void CFishTopViewEventImp::OnView_ChangeUnit(int metric)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->OnView_ChangeUnit(metric);
+    }
+}
 
-void CFishTopViewEventImp::OnView_ChangeUnit(int /*metric*/) {}
+void CFishTopViewEventImp::SetRadiusPPM(std::map<double, std::wstring> rings)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetRadiusPPM(std::move(rings), false);
+    }
+}
 
-void CFishTopViewEventImp::SetRadiusPPM(std::map<double, std::wstring> /*rings*/) {}
+void CFishTopViewEventImp::SetInstWay(bool ceiling)
+{
+    if (m_pScene != nullptr) {
+        m_pScene->SetInstWay(ceiling);
+    }
+}
 
-void CFishTopViewEventImp::SetInstWay(bool /*ceiling*/) {}
-
-void CFishTopViewEventImp::RecalcRingPPM() {}
+void CFishTopViewEventImp::RecalcRingPPM()
+{
+    if (const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner()) {
+        KWViewRoutes::RecalcRingPPM(*owner);
+    }
+}

@@ -2,21 +2,18 @@
 // Holds the fisheye tool's top view in a container view with a title line
 // and forwards the rings of equal pixel density and the mount type to it.
 
+#include "app/calc/ViewControllerBase.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWTopViewFish.h"
-#include "ui/api/KWView.h"
 
 #include <boost/shared_ptr.hpp>
-#include <boost/weak_ptr.hpp>
 
 #include <map>
 #include <string>
 
-class CKWStatic;
-class CKWTopViewFish;
 class CMainFrameEventImp;
 
-class CFishTopViewEventImp : public IKWViewEvent, public IKWTopViewFishEvent {
+class CFishTopViewEventImp : public CViewControllerBase, public IKWTopViewFishEvent {
 public:
     explicit CFishTopViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner);
     ~CFishTopViewEventImp() override;
@@ -26,16 +23,13 @@ public:
 
     // make_shared, then CreateContainerView.
     static boost::shared_ptr<CFishTopViewEventImp> CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner);
-    // The container, a visible child of the main window; its creation runs OnCreate.
-    void CreateContainerView();
-    CKWView* GetView() const { return m_pContainer; }
 
     // IKWViewEvent
     int OnCreate() override;
     void OnDestroy() override;
+    // Lays out, then has the fisheye panel compute the rings again.
     void OnSize(UINT type, int cx, int cy) override;
 
-    void RetranslateTitle();
     void OnView_ChangeUnit(int metric);
 
     // Forwarders to the scene. rings: radius in metres -> label.
@@ -44,12 +38,14 @@ public:
     // The fisheye panel's CalcRingPPM.
     void RecalcRingPPM();
 
+    CKWTopViewFish* GetScene() const { return m_pScene; }
+
     KW_BEGIN_MSGMAP(CFishTopViewEventImp)
     KW_END_MSGMAP()
 
+protected:
+    const wchar_t* TitleText() const override;
+
 private:
-    CKWView* m_pContainer = nullptr;
-    CKWStatic* m_pTitle = nullptr;
     CKWTopViewFish* m_pScene = nullptr;
-    boost::weak_ptr<CMainFrameEventImp> m_owner;
 };

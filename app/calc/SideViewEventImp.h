@@ -3,18 +3,15 @@
 // forwards the panel's values to it and passes what the user drags in it on
 // to the IPC panel and the top view.
 
+#include "app/calc/ViewControllerBase.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWVerticalSceneC.h"
-#include "ui/api/KWView.h"
 
 #include <boost/shared_ptr.hpp>
-#include <boost/weak_ptr.hpp>
 
-class CKWStatic;
-class CKWVerticalSceneC;
 class CMainFrameEventImp;
 
-class CSideViewEventImp : public IKWViewEvent, public IKWVerticalSceneCEvent {
+class CSideViewEventImp : public CViewControllerBase, public IKWVerticalSceneCEvent {
 public:
     explicit CSideViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner);
     ~CSideViewEventImp() override;
@@ -24,9 +21,6 @@ public:
 
     // make_shared, then CreateContainerView.
     static boost::shared_ptr<CSideViewEventImp> CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner);
-    // The container, a visible child of the main window; its creation runs OnCreate.
-    void CreateContainerView();
-    CKWView* GetView() const { return m_pContainer; }
 
     // IKWViewEvent
     int OnCreate() override;
@@ -34,7 +28,7 @@ public:
     void OnSize(UINT type, int cx, int cy) override;
 
     // Also renames the scene's axes.
-    void RetranslateTitle();
+    void RetranslateTitle() override;
     void OnView_ChangeUnit(int metric);
 
     // Forwarders to the scene
@@ -54,12 +48,16 @@ public:
     void OnTargetViewHeightsChanged(double top, double bottom) override;
     void OnTargetHeightChanged(double targetHeight) override;
 
+    CKWVerticalSceneC* GetScene() const { return m_pScene; }
+
     KW_BEGIN_MSGMAP(CSideViewEventImp)
     KW_END_MSGMAP()
 
+protected:
+    const wchar_t* TitleText() const override;
+
 private:
-    CKWView* m_pContainer = nullptr;
-    CKWStatic* m_pTitle = nullptr;
+    void SetAxisCaptions();
+
     CKWVerticalSceneC* m_pScene = nullptr;
-    boost::weak_ptr<CMainFrameEventImp> m_owner;
 };

@@ -2,18 +2,15 @@
 // Holds the IPC tool's top view in a container view with a title line and
 // forwards the angle of view and the distances to it.
 
+#include "app/calc/ViewControllerBase.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWTopView.h"
-#include "ui/api/KWView.h"
 
 #include <boost/shared_ptr.hpp>
-#include <boost/weak_ptr.hpp>
 
-class CKWStatic;
-class CKWTopView;
 class CMainFrameEventImp;
 
-class CTopViewEventImp : public IKWViewEvent, public IKWTopViewEvent {
+class CTopViewEventImp : public CViewControllerBase, public IKWTopViewEvent {
 public:
     explicit CTopViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner);
     ~CTopViewEventImp() override;
@@ -23,16 +20,14 @@ public:
 
     // make_shared, then CreateContainerView.
     static boost::shared_ptr<CTopViewEventImp> CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner);
-    // The container, a visible child of the main window; its creation runs OnCreate.
-    void CreateContainerView();
-    CKWView* GetView() const { return m_pContainer; }
 
     // IKWViewEvent
     int OnCreate() override;
     void OnDestroy() override;
+    // Lays out, then shows the IPC panel's angle and distance (the start
+    // values while there is no panel yet).
     void OnSize(UINT type, int cx, int cy) override;
 
-    void RetranslateTitle();
     void OnView_ChangeUnit(int metric);
 
     // Forwarders to the scene
@@ -44,12 +39,14 @@ public:
     // The scene's start values.
     void SetDefaultParam();
 
+    CKWTopView* GetScene() const { return m_pScene; }
+
     KW_BEGIN_MSGMAP(CTopViewEventImp)
     KW_END_MSGMAP()
 
+protected:
+    const wchar_t* TitleText() const override;
+
 private:
-    CKWView* m_pContainer = nullptr;
-    CKWStatic* m_pTitle = nullptr;
     CKWTopView* m_pScene = nullptr;
-    boost::weak_ptr<CMainFrameEventImp> m_owner;
 };
