@@ -187,3 +187,30 @@ TEST_F(ViewControllerWiring, IPCTopViewKeepsThePanelsAngleAndDistanceAcrossAResi
         EXPECT_TRUE(top->GetWidthLabel()->isVisible());
     }
 }
+
+// Reports of the IPC side view in the running calculator: a target distance
+// reaches the panel and the top view's width; a new length range reaches the
+// panel and leaves the top view as it was.
+TEST_F(ViewControllerWiring, IPCSideReportsReachThePanelAndTheTopView)
+{
+    frame->OnIPCToolClicked();
+    const boost::shared_ptr<CParameterSettingEventImp> panel = frame->GetParameterSetting();
+    const boost::shared_ptr<CSideViewEventImp> side = frame->GetSideView();
+    auto* top = dynamic_cast<CKWQTTopView*>(frame->GetTopView()->GetScene());
+    ASSERT_TRUE(panel);
+    ASSERT_NE(top, nullptr);
+
+    const QString widthBefore = top->GetWidthLabel()->toPlainText();
+    side->OnTarHDistanceChanged(12.0);
+    EXPECT_DOUBLE_EQ(panel->GetTargetDistance(), 12.0);
+    EXPECT_DOUBLE_EQ(panel->GetDistanceSpin()->GetCurrentNum(), 12.0);
+    const QString width = top->GetWidthLabel()->toPlainText();
+    EXPECT_NE(width, widthBefore);
+
+    const QString angle = top->GetAngleLabel()->toPlainText();
+    side->OnLengthAxisRangeChanged(3.0, 40.0);
+    EXPECT_DOUBLE_EQ(panel->GetLengthAxisMin(), 3.0);
+    EXPECT_DOUBLE_EQ(panel->GetLengthAxisMax(), 40.0);
+    EXPECT_EQ(top->GetWidthLabel()->toPlainText(), width);
+    EXPECT_EQ(top->GetAngleLabel()->toPlainText(), angle);
+}
