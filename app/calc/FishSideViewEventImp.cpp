@@ -9,6 +9,13 @@
 
 #include <boost/make_shared.hpp>
 
+namespace {
+
+constexpr double kStartInstallHeight = 2.0;
+constexpr double kStartObjectHeight = 1.7;
+
+} // namespace
+
 CFishSideViewEventImp::CFishSideViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner)
     : CViewControllerBase(owner)
 {
@@ -66,14 +73,15 @@ void CFishSideViewEventImp::OnSize(UINT /*type*/, int cx, int cy)
     }
     m_pScene->MoveWindow(scene);
     // The panel's heights rather than the start values: a resize must not
-    // draw heights that the panel and its densities no longer use.
-    const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner();
-    double installHeight = 0.0;
-    double objectHeight = 0.0;
-    if (owner && KWViewRoutes::FishHeights(*owner, &installHeight, &objectHeight)) {
-        m_pScene->SetVirtualHeight(installHeight);
-        m_pScene->SetObjectHeight(objectHeight);
+    // draw heights that the panel and its densities no longer use. Without a
+    // panel the start values stand; they are the panel's own first values.
+    double installHeight = kStartInstallHeight;
+    double objectHeight = kStartObjectHeight;
+    if (const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner()) {
+        KWViewRoutes::FishHeights(*owner, &installHeight, &objectHeight);
     }
+    m_pScene->SetVirtualHeight(installHeight);
+    m_pScene->SetObjectHeight(objectHeight);
 }
 
 void CFishSideViewEventImp::OnView_ChangeUnit(int metric)

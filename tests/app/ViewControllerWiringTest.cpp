@@ -30,6 +30,7 @@
 #include <QGraphicsTextItem>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -151,4 +152,65 @@ TEST_F(ViewControllerWiring, FisheyeResizeKeepsThePanelsHeights)
     Layout(1100, 760);
     EXPECT_DOUBLE_EQ(FishSideScene()->GetValues().installHeight, 3.5);
     EXPECT_DOUBLE_EQ(FishSideScene()->GetValues().objectHeight, 1.2);
+}
+
+// The main frame lays the side view out before the top view, and the top
+// view's own start values must not be the last word: after a model change,
+// a distance typed and a resize, the top view still shows the angle and the
+// distance the panel computed.
+TEST_F(ViewControllerWiring, IPCTopViewKeepsThePanelsAngleAndDistanceAcrossAResize)
+{
+    frame->OnIPCToolClicked();
+    const boost::shared_ptr<CParameterSettingEventImp> panel = frame->GetParameterSetting();
+    ASSERT_TRUE(panel);
+    CKWComboBox* models = panel->GetModelCombo();
+    ASSERT_NE(models, nullptr);
+    ASSERT_GT(models->GetCount(), 1);
+    models->SetCurSel(1);
+    panel->SelectChanged(kIdModelCombo, 1);
+    panel->GetDistanceSpin()->SetCurrentNum(15.0);
+    panel->OnCurrentNumChanged(kIdDistanceSpin, 15.0);
+    ASSERT_DOUBLE_EQ(panel->GetTargetDistance(), 15.0);
+
+    auto* top = dynamic_cast<CKWQTTopView*>(frame->GetTopView()->GetScene());
+    ASSERT_NE(top, nullptr);
+    const QString angle = top->GetAngleLabel()->toPlainText();
+    const QString width = top->GetWidthLabel()->toPlainText();
+    const QString defaultAngle = QStringLiteral("101.93") + QChar(0x00B0);
+    ASSERT_NE(angle, defaultAngle);
+
+    for (const auto& size : { std::pair(1100, 760), std::pair(1020, 720) }) {
+        SCOPED_TRACE(size.first);
+        Layout(size.first, size.second);
+        EXPECT_EQ(top->GetAngleLabel()->toPlainText(), angle);
+        EXPECT_EQ(top->GetWidthLabel()->toPlainText(), width);
+        EXPECT_TRUE(top->GetWidthLabel()->isVisible());
+    }
+}
+
+// Reports of the IPC side view in the running calculator: a target distance
+// reaches the panel and the top view's width; a new length range reaches the
+// panel and leaves the top view as it was.
+TEST_F(ViewControllerWiring, IPCSideReportsReachThePanelAndTheTopView)
+{
+    frame->OnIPCToolClicked();
+    const boost::shared_ptr<CParameterSettingEventImp> panel = frame->GetParameterSetting();
+    const boost::shared_ptr<CSideViewEventImp> side = frame->GetSideView();
+    auto* top = dynamic_cast<CKWQTTopView*>(frame->GetTopView()->GetScene());
+    ASSERT_TRUE(panel);
+    ASSERT_NE(top, nullptr);
+
+    const QString widthBefore = top->GetWidthLabel()->toPlainText();
+    side->OnTarHDistanceChanged(12.0);
+    EXPECT_DOUBLE_EQ(panel->GetTargetDistance(), 12.0);
+    EXPECT_DOUBLE_EQ(panel->GetDistanceSpin()->GetCurrentNum(), 12.0);
+    const QString width = top->GetWidthLabel()->toPlainText();
+    EXPECT_NE(width, widthBefore);
+
+    const QString angle = top->GetAngleLabel()->toPlainText();
+    side->OnLengthAxisRangeChanged(3.0, 40.0);
+    EXPECT_DOUBLE_EQ(panel->GetLengthAxisMin(), 3.0);
+    EXPECT_DOUBLE_EQ(panel->GetLengthAxisMax(), 40.0);
+    EXPECT_EQ(top->GetWidthLabel()->toPlainText(), width);
+    EXPECT_EQ(top->GetAngleLabel()->toPlainText(), angle);
 }

@@ -14,6 +14,7 @@
 #include "tests/common/KWTestKit.h"
 #include "ui/qt/KWQTStatic.h"
 #include "ui/scenes/KWQT3DView.h"
+#include "ui/scenes/KWQTSideSceneFish.h"
 #include "ui/scenes/KWQTTopView.h"
 
 #include <gtest/gtest.h>
@@ -220,4 +221,18 @@ TEST_F(ViewControllers, WithoutThePanelsTheStartValuesStand)
     sideController.OnInstallChanged(50.0, 6.0);
     sideController.SetParam(60.0, 8.0, 6.0, 50.0, 19.0);
     EXPECT_EQ(topScene->GetAngleLabel()->toPlainText(), QStringLiteral("101.93") + QChar(0x00B0));
+}
+
+// Without the fisheye panel a resize draws the heights the panel starts
+// with, not whatever the scene was last given.
+TEST_F(ViewControllers, FisheyeSideResizeWithoutThePanelDrawsTheStartHeights)
+{
+    auto& side = Add<CFishSideViewEventImp>();
+    auto* scene = dynamic_cast<CKWQTSideSceneFish*>(side.GetScene());
+    ASSERT_NE(scene, nullptr);
+    side.SetVirtualHeight(3.5);
+    side.SetObjectHeight(1.2);
+    Resize(side, 690, 327);
+    EXPECT_DOUBLE_EQ(scene->GetValues().installHeight, 2.0);
+    EXPECT_DOUBLE_EQ(scene->GetValues().objectHeight, 1.7);
 }

@@ -1,0 +1,199 @@
+// The fisheye tool's three views inside the running calculator, offscreen,
+// on the lens tables, skins and language files beside the test program:
+// what the fisheye panel computes and commands arrives in the scenes the
+// user looks at.
+
+#include "app/DatabaseManager.h"
+#include "app/MainFrameEventImp.h"
+#include "app/calc/3DViewEventImp.h"
+#include "app/calc/Fish3DViewEventImp.h"
+#include "app/calc/FishCalc.h"
+#include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/FishSideViewEventImp.h"
+#include "app/calc/FishTopViewEventImp.h"
+#include "base/Globals.h"
+#include "base/Translate.h"
+#include "ui/api/KWCustomEvent.h"
+#include "ui/api/KWDoubleSpiner.h"
+#include "ui/qt/KWQtSupport.h"
+#include "ui/scenes/KWQT3DView.h"
+#include "ui/scenes/KWQTSideSceneFish.h"
+#include "ui/scenes/KWQTTopViewFish.h"
+
+#include <gtest/gtest.h>
+
+#include <QBrush>
+#include <QGraphicsPathItem>
+#include <QGraphicsTextItem>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class FishViewsEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_savedLanguage = g_languageIndex;
+        m_savedScale = g_uiScale;
+        g_languageIndex = 0;
+        g_uiScale = 1.0f;
+        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+        frame = CMainFrameEventImp::CreateInstance();
+        ASSERT_NE(frame->GetDlg(), nullptr);
+        int width = 1020;
+        int height = 720;
+        frame->OnDlgSize(0, width, height);
+        frame->OnFishToolClicked();
+        panel = frame->GetFishParameterSetting();
+        ASSERT_TRUE(panel);
+    }
+
+    void TearDown() override
+    {
+        panel.reset();
+        frame.reset();
+        g_languageIndex = m_savedLanguage;
+        g_uiScale = m_savedScale;
+    }
+
+    // The rings the pure calculation gives for the panel's inputs on the
+    // shipped lens table of model 0.
+    static FishRingMap ExpectedRings(const FishInputs& inputs)
+    {
+        CDatabaseManager database;
+        FishLensTable table;
+        database.GetDistortionTable(inputs.modelIndex, &table);
+        const std::wstring area = translate(L"Area");
+        const std::wstring distance = translate(L"distance");
+        return FishRingPPM(inputs, table, area, distance);
+    }
+
+    CKWQTTopViewFish* TopScene() const
+    {
+        return dynamic_cast<CKWQTTopViewFish*>(frame->GetFishTopView()->GetScene());
+    }
+
+    void Command(UINT id)
+    {
+        CKWCustomEvent command(WM_COMMAND, 0, 0, id);
+        KWDispatchCustomEvent(panel.get(), &command);
+    }
+
+    boost::shared_ptr<CMainFrameEventImp> frame;
+    boost::shared_ptr<CFishParameterSettingEventImp> panel;
+
+private:
+    int m_savedLanguage = 0;
+    float m_savedScale = 1.0f;
+};
+
+std::vector<std::wstring> Values(const FishRingMap& rings)
+{
+    std::vector<std::wstring> values;
+    for (const auto& ring : rings) {
+        values.push_back(ring.second);
+    }
+    return values;
+}
+
+// Which marker slots of a 3D scene hold an item.
+std::vector<bool> Markers(const CKWQT3DView* scene)
+{
+    std::vector<bool> shown;
+    for (int slot = 0; slot < KW3D_SLOT_COUNT; ++slot) {
+        shown.push_back(scene->GetMarkerItem(static_cast<KW3DSlot>(slot)) != nullptr);
+    }
+    return shown;
+}
+
+} // namespace
+
+// Ceiling: up to four rings, the largest radius on the outermost label (4),
+// smaller ones inwards; the innermost drawn ring is filled plainly, since
+// the controller asks for no gradient.
+TEST_F(FishViewsEndToEnd, CeilingRingsOfTheShippedLensTableReachTheTopView)
+{
+    const FishRingMap expected = ExpectedRings(FishInputs());
+    ASSERT_FALSE(expected.empty());
+    ASSERT_LE(expected.size(), 4u);
+    const std::vector<std::wstring> texts = Values(expected);
+    const int count = static_cast<int>(texts.size());
+    CKWQTTopViewFish* scene = TopScene();
+    ASSERT_NE(scene, nullptr);
+    for (int label = 1; label <= 4; ++label) {
+        SCOPED_TRACE(label);
+        const int key = count - 1 - (4 - label);
+        if (key >= 0) {
+            EXPECT_EQ(scene->GetLabel(label)->toPlainText().toStdWString(), texts[key]);
+            EXPECT_TRUE(scene->GetLabel(label)->isVisible());
+        } else {
+            EXPECT_FALSE(scene->GetLabel(label)->isVisible());
+        }
+    }
+    // "Area #j: r.rrm, PPM:L", the level of the innermost ring first.
+    EXPECT_EQ(texts.front().rfind(L"Area #", 0), 0u) << QString::fromStdWString(texts.front()).toStdString();
+    EXPECT_NE(texts.front().find(L"m, PPM:"), std::wstring::npos);
+    if (count >= 3) {
+        const QGraphicsPathItem* inner = scene->GetRing(count >= 4 ? 4 : 3);
+        EXPECT_EQ(inner->brush().style(), Qt::SolidPattern);
+    }
+}
+
+TEST_F(FishViewsEndToEnd, WallRingsListTheDensityAtFiveDistances)
+{
+    panel->RADIO_OnClicked(1, kFishIdWallRadio, POINT {});
+    FishInputs wall;
+    wall.ceiling = false;
+    const std::vector<std::wstring> texts = Values(ExpectedRings(wall));
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_EQ(texts.front().rfind(L"Distance: 2.0m, PPM:", 0), 0u);
+    for (int label = 1; label <= 5; ++label) {
+        SCOPED_TRACE(label);
+        EXPECT_EQ(TopScene()->GetLabel(label)->toPlainText().toStdWString(), texts[label - 1]);
+    }
+}
+
+// Each marker button of the fisheye panel toggles its marker in the fisheye
+// 3D view and nowhere else.
+TEST_F(FishViewsEndToEnd, MarkerCommandsReachTheFisheye3DViewOnly)
+{
+    auto* fish3D = dynamic_cast<CKWQT3DView*>(frame->GetFish3DView()->GetScene());
+    auto* ipc3D = dynamic_cast<CKWQT3DView*>(frame->Get3DView()->GetScene());
+    ASSERT_NE(fish3D, nullptr);
+    ASSERT_NE(ipc3D, nullptr);
+    const std::vector<bool> ipcBefore = Markers(ipc3D);
+    for (UINT id : { kFishIdInstallHeightMarker, kFishIdObjectHeightMarker, kFishIdObjectDistanceMarker }) {
+        SCOPED_TRACE(id);
+        const std::vector<bool> before = Markers(fish3D);
+        Command(id);
+        const std::vector<bool> shown = Markers(fish3D);
+        EXPECT_NE(shown, before);
+        // A second press takes the marker away again.
+        Command(id);
+        EXPECT_EQ(Markers(fish3D), before);
+        Command(id);
+        EXPECT_EQ(Markers(fish3D), shown);
+    }
+    EXPECT_EQ(Markers(ipc3D), ipcBefore);
+}
+
+// On the wall the person may be taller than the camera's height; switching
+// to the ceiling cuts the person to the camera's height in the side view too.
+TEST_F(FishViewsEndToEnd, CeilingSwitchCutsTheObjectHeightInTheSideView)
+{
+    auto* side = dynamic_cast<CKWQTSideSceneFish*>(frame->GetFishSideView()->GetScene());
+    ASSERT_NE(side, nullptr);
+    panel->RADIO_OnClicked(1, kFishIdWallRadio, POINT {});
+    panel->GetObjectHeightSpin()->SetCurrentNum(3.0);
+    panel->OnCurrentNumChanged(kFishIdObjectHeight, 3.0);
+    ASSERT_DOUBLE_EQ(panel->GetInstallHeight(), 2.0);
+    ASSERT_DOUBLE_EQ(panel->GetObjectHeight(), 3.0);
+    EXPECT_DOUBLE_EQ(side->GetValues().objectHeight, 3.0);
+
+    panel->RADIO_OnClicked(1, kFishIdCeilingRadio, POINT {});
+    EXPECT_DOUBLE_EQ(panel->GetObjectHeight(), 2.0);
+    EXPECT_DOUBLE_EQ(side->GetValues().objectHeight, 2.0);
+    EXPECT_TRUE(side->GetValues().ceiling);
+}
