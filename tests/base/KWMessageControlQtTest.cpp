@@ -5,6 +5,8 @@
 #include "base/msgloop/KWTask.h"
 #include "base/platform/KWPlatform.h"
 
+#include "MsgLoopTestTask.h"
+
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
@@ -20,29 +22,9 @@
 #include <thread>
 
 using namespace CorvinaBase;
+using msgloop_test::MakeTask;
 
 namespace {
-
-class FunctionTask final : public CKWTask {
-public:
-    explicit FunctionTask(std::function<void()> work)
-        : m_work(std::move(work))
-    {
-    }
-    int Run() override
-    {
-        m_work();
-        return 0;
-    }
-
-private:
-    std::function<void()> m_work;
-};
-
-boost::shared_ptr<CTaskBase> MakeTask(std::function<void()> work)
-{
-    return boost::make_shared<FunctionTask>(std::move(work));
-}
 
 // Spins Qt's event loop until the condition holds or two seconds pass.
 bool ProcessEventsUntil(const std::function<bool()>& done)
@@ -151,19 +133,4 @@ TEST_F(QtPump, NativeMessagesDriveOnePassExceptTheExcludedOnes)
         }
     }
     EXPECT_FALSE(CKWMessageControl_Qt::FilterNativeMessage(nullptr));
-}
-
-TEST_F(QtPump, ApplicationActivationIsReportedAndNotConsumed)
-{
-    static std::string captured;
-    captured.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { captured += text.toStdString() + "\n"; });
-    QEvent activate(QEvent::ApplicationActivate);
-    QEvent deactivate(QEvent::ApplicationDeactivate);
-    QCoreApplication::sendEvent(QCoreApplication::instance(), &activate);
-    QCoreApplication::sendEvent(QCoreApplication::instance(), &deactivate);
-    qInstallMessageHandler(previous);
-    EXPECT_NE(captured.find("ApplicationActivate == true\n"), std::string::npos) << captured;
-    EXPECT_NE(captured.find("ApplicationActivate == false\n"), std::string::npos) << captured;
 }

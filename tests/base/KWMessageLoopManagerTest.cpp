@@ -28,12 +28,6 @@ protected:
 
 } // namespace
 
-TEST_F(LoopRegistry, InstanceIsOneRegistry)
-{
-    ASSERT_TRUE(m_registry);
-    EXPECT_EQ(CKWMessageLoopManager::Instance(), m_registry);
-}
-
 TEST_F(LoopRegistry, UnregisteredIdHasNoLoopAndNoThread)
 {
     EXPECT_FALSE(m_registry->GetLoop(ML_EXPORT));

@@ -5,6 +5,8 @@
 #include "base/msgloop/KWTask.h"
 #include "base/platform/KWPlatform.h"
 
+#include "MsgLoopTestTask.h"
+
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
@@ -12,37 +14,16 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 using namespace CorvinaBase;
+using msgloop_test::MakeTask;
 using KW_SOFT_BASE::CKWEvent;
 using KW_SOFT_BASE::CKWThread;
 
 namespace {
-
-class FunctionTask final : public CKWTask {
-public:
-    explicit FunctionTask(std::function<void()> work)
-        : m_work(std::move(work))
-    {
-    }
-    int Run() override
-    {
-        m_work();
-        return 0;
-    }
-
-private:
-    std::function<void()> m_work;
-};
-
-boost::shared_ptr<CTaskBase> MakeTask(std::function<void()> work)
-{
-    return boost::make_shared<FunctionTask>(std::move(work));
-}
 
 // A worker pump on a plain thread, stopped and joined at the end.
 class PumpThread {
@@ -145,31 +126,22 @@ TEST(KWMessageLoop, IdlePumpWakesForPostsFromManyThreadsAndRunsThemOnItsOwnThrea
     constexpr int kPerPoster = 500;
     const auto loop = CKWMessageLoop::Create(0);
     std::atomic<int> runs { 0 };
+    std::atomic<int> offPumpThread { 0 };
     std::atomic<DWORD> pumpThread { 0 };
-    std::atomic<bool> oneThread { true };
+    loop->PostTask(MakeTask([&pumpThread] { pumpThread = KwGetCurrentThreadId(); }));
     {
         PumpThread pump(loop);
-        // Let the pump go idle first, so every post has to wake it.
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
         std::vector<std::thread> posters;
         for (int p = 0; p < kPosters; ++p) {
             posters.emplace_back([&, p] {
                 for (int i = 0; i < kPerPoster; ++i) {
-                    auto work = [&] {
-                        DWORD expected = 0;
-                        const DWORD self = KwGetCurrentThreadId();
-                        if (!pumpThread.compare_exchange_strong(expected, self) && expected != self) {
-                            oneThread = false;
-                        }
+                    auto task = MakeTask([&] {
+                        offPumpThread += KwGetCurrentThreadId() != pumpThread.load() ? 1 : 0;
                         ++runs;
-                    };
-                    if ((i + p) % 3 == 0) {
-                        loop->PostLowPriorityTask(MakeTask(work));
-                    } else {
-                        loop->PostTask(MakeTask(work));
-                    }
-                    if (i % 100 == 0) {
-                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    });
+                    (i + p) % 3 == 0 ? loop->PostLowPriorityTask(task) : loop->PostTask(task);
+                    if (i % 100 == 0) { // let the pump fall idle now and then
+                        std::this_thread::sleep_for(std::chrono::milliseconds(10));
                     }
                 }
             });
@@ -177,13 +149,10 @@ TEST(KWMessageLoop, IdlePumpWakesForPostsFromManyThreadsAndRunsThemOnItsOwnThrea
         for (auto& poster : posters) {
             poster.join();
         }
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (runs.load() < kPosters * kPerPoster && std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
+        ASSERT_TRUE(WaitUntilDrained(loop));
     }
     EXPECT_EQ(runs.load(), kPosters * kPerPoster);
-    EXPECT_TRUE(oneThread.load());
+    EXPECT_EQ(offPumpThread.load(), 0);
     EXPECT_NE(pumpThread.load(), KwGetCurrentThreadId());
 }
 

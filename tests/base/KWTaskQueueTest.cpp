@@ -1,6 +1,8 @@
 #include "base/msgloop/KWTask.h"
 #include "base/msgloop/KWTaskQueue.h"
 
+#include "MsgLoopTestTask.h"
+
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
@@ -13,31 +15,7 @@
 #include <vector>
 
 using namespace CorvinaBase;
-
-namespace {
-
-class FunctionTask final : public CKWTask {
-public:
-    explicit FunctionTask(std::function<void()> work)
-        : m_work(std::move(work))
-    {
-    }
-    int Run() override
-    {
-        m_work();
-        return 0;
-    }
-
-private:
-    std::function<void()> m_work;
-};
-
-boost::shared_ptr<CTaskBase> MakeTask(std::function<void()> work)
-{
-    return boost::make_shared<FunctionTask>(std::move(work));
-}
-
-} // namespace
+using msgloop_test::MakeTask;
 
 TEST(KWTaskQueue, RunsOneTaskPerCallInPushOrderAndReportsWhenEmpty)
 {

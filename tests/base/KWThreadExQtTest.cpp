@@ -6,6 +6,8 @@
 #include "base/msgloop/KWThreadExQt.h"
 #include "base/platform/KWPlatform.h"
 
+#include "MsgLoopTestTask.h"
+
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
@@ -15,32 +17,17 @@
 #include <functional>
 
 using namespace CorvinaBase;
+using msgloop_test::MakeTask;
 using KW_SOFT_BASE::CKWEvent;
 
 namespace {
-
-class FunctionTask final : public CKWTask {
-public:
-    explicit FunctionTask(std::function<void()> work)
-        : m_work(std::move(work))
-    {
-    }
-    int Run() override
-    {
-        m_work();
-        return 0;
-    }
-
-private:
-    std::function<void()> m_work;
-};
 
 // Runs the work on the loop and waits for it.
 bool RunOnLoop(const boost::shared_ptr<CKWMessageLoop>& loop, std::function<void()> work)
 {
     auto done = std::make_shared<CKWEvent>();
     done->Create(0, 1);
-    loop->PostTask(boost::make_shared<FunctionTask>([done, work] {
+    loop->PostTask(MakeTask([done, work] {
         work();
         done->SetEvent();
     }));
@@ -48,14 +35,6 @@ bool RunOnLoop(const boost::shared_ptr<CKWMessageLoop>& loop, std::function<void
 }
 
 } // namespace
-
-TEST(KWThreadExQt, CreateRefusesUnknownPumpKinds)
-{
-    EXPECT_FALSE(CKWThreadEx_Qt::Create(2));
-    const auto thread = CKWThreadEx_Qt::Create(0);
-    ASSERT_TRUE(thread);
-    EXPECT_TRUE(thread->GetLoop());
-}
 
 TEST(KWThreadExQt, StartReturnsOnceTheThreadRunsAndTasksRunOnIt)
 {
@@ -109,7 +88,7 @@ TEST(KWThreadExQt, StopEndsTheThread)
     thread->Stop();
     loop->Quit(); // only joins now
     bool ran = false;
-    loop->PostTask(boost::make_shared<FunctionTask>([&ran] { ran = true; }));
+    loop->PostTask(MakeTask([&ran] { ran = true; }));
     EXPECT_FALSE(ran);
     EXPECT_FALSE(loop->IsIdle()) << "nothing drains a stopped loop";
 }
