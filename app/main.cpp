@@ -9,6 +9,7 @@
 #include "app/StartupScale.h"
 #include "base/CrashHandler.h"
 #include "base/Globals.h"
+#include "base/msgloop/KWTaskTrace.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <boost/shared_ptr.hpp>
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     RunWithCrashHandler(true);
     // The task framework's traces stay off; the calculator starts no task.
     g_taskTraceSwitch = 0;
+    CorvinaBase::SetTaskTraceLevel(0);
     AddAppDirLibraryPath();
 
     // Logical pixels: with the desktop at 200 % a 4K screen counts as about

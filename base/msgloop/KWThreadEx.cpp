@@ -1,0 +1,7 @@
+#include "base/msgloop/KWThreadEx.h"
+
+namespace CorvinaBase {
+
+CKWThreadEx::CDelegate::~CDelegate() = default;
+
+} // namespace CorvinaBase
