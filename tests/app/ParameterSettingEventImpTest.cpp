@@ -297,7 +297,7 @@ protected:
         ASSERT_TRUE(panel);
         panel->SetCallTrace([this](const char* call) { trace.emplace_back(call); });
         names = ComboItems(panel->GetModelCombo());
-        ASSERT_GE(names.size(), 4u);
+        ASSERT_GE(names.size(), 5u);
     }
 
     void TearDown() override
@@ -317,7 +317,8 @@ protected:
         const std::string sql = std::string(kSchema) + "INSERT INTO newdata1 (name, strBM, strFBx, strFBy, FLtype) VALUES ("
             + Quoted(names[0]) + ", '1/2.8', '1920', '1080', '3'), (" + Quoted(names[1])
             + ", '1/2.8', '1920', '1080', '3'), (" + Quoted(names[2])
-            + ", '1/2.7', '1920', '1080', '2');"
+            + ", '1/2.7', '1920', '1080', '2'), (" + Quoted(names[4])
+            + ", '1/2.8', '1920', '1080', '7');"
               "INSERT INTO newdata2 VALUES ("
             + Quoted(names[0]) + ", '1', '12', '30', '17'), (" + Quoted(names[0]) + ", '2', '2.8', '105', '55'), ("
             + Quoted(names[1]) + ", '1', '4', '1', '1'), (" + Quoted(names[1]) + ", '2', '6', '1', '1'), ("
@@ -456,6 +457,25 @@ TEST_F(PanelInWindowTest, ModelUnknownToTheDatabaseKeepsTheFieldsAndShowsNoDensi
     panel->SetTargetViewHeights(2.0, 0.0);
     panel->SetTargetHeight(1.7);
     EXPECT_EQ(DisplayedDensity(), L"N/A");
+}
+
+// A focal type that names no lens kind computes no angles, but the display
+// must not keep the previous model's density as if it were this one's.
+TEST_F(PanelInWindowTest, UnknownFocalTypeShowsNoDensityInsteadOfThePreviousOne)
+{
+    UseTestDatabase();
+    ChooseModel(2);
+    panel->SetTargetViewHeights(2.0, 0.0);
+    panel->SetTargetHeight(1.7);
+    ASSERT_NE(DisplayedDensity(), L"N/A");
+    const double verticalAngle = panel->GetVerticalAngle();
+    trace.clear();
+    ChooseModel(4);
+    EXPECT_EQ(panel->GetModel().FLtype, "7");
+    EXPECT_EQ(DisplayedDensity(), L"N/A");
+    // The views keep what they showed: no angles were pushed.
+    EXPECT_EQ(CountOf(trace, "SetParam"), 0);
+    EXPECT_DOUBLE_EQ(panel->GetVerticalAngle(), verticalAngle);
 }
 
 TEST_F(PanelInWindowTest, HandlersPushToTheViewsBeforeTheyCalculate)

@@ -20,6 +20,7 @@
 #include "ui/qt/KWQTButton.h"
 #include "ui/qt/KWQTView.h"
 #include "ui/qt/KWQtSupport.h"
+#include "tests/app/IPCExpect.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -357,6 +359,92 @@ TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
     // The tooltip follows the language with the tool it names.
     ChooseLanguageByMouse(kIdMenuPortuguese);
     EXPECT_EQ(change->toolTip(), Text(translate(L"switch to fisheye calculator tool")));
+}
+
+// While the fisheye tool is shown the IPC panel computes but sends nothing;
+// the switch back must show the IPC density of the panel's values as they
+// are now, not the fisheye tool's number nor the one shown before.
+TEST_F(ToolBarTest, SwitchBackToTheIPCToolShowsTheDensityOfThePanelsCurrentValues)
+{
+    Start(0);
+    m_mainFrame->OnIPCToolClicked();
+    WidgetOf(m_mainFrame->GetDlg())->show();
+    const auto panel = m_mainFrame->GetParameterSetting();
+    const auto density = [this] {
+        WCHAR text[64] = {};
+        m_mainFrame->GetDensityValue()->GetStaticText(text, 64);
+        return std::wstring(text);
+    };
+    const auto pixelCount = [this] {
+        WCHAR text[64] = {};
+        m_mainFrame->GetPixelCountValue()->GetStaticText(text, 64);
+        return std::wstring(text);
+    };
+    dynamic_cast<QDoubleSpinBox*>(panel->GetDistanceSpin())->setValue(6.0);
+    const std::wstring ipcBefore = density();
+    ASSERT_EQ(ipcBefore, IPCDensityText(IPCExpectedDensity(*panel).value));
+
+    CKWQTButton* change = Button(L"switch to fisheye calculator tool");
+    ASSERT_NE(change, nullptr);
+    Click(change);
+    ASSERT_EQ(m_mainFrame->GetToolMode(), kToolModeFish);
+    const std::wstring fishDensity = density();
+    // The user's drag in a view the IPC tool no longer shows cannot happen;
+    // a change of the panel's distance stands for any change of its state.
+    panel->SetTarHDistance(14.0);
+    EXPECT_EQ(density(), fishDensity);
+
+    Click(change);
+    ASSERT_EQ(m_mainFrame->GetToolMode(), kToolModeIPC);
+    const IPCDensityResult expected = IPCExpectedDensity(*panel);
+    ASSERT_GT(expected.value, 0);
+    EXPECT_EQ(density(), IPCDensityText(expected.value));
+    EXPECT_EQ(pixelCount(), std::to_wstring(expected.pixelCount));
+    EXPECT_NE(density(), ipcBefore);
+    EXPECT_NE(density(), fishDensity);
+}
+
+// After a language switch the IPC panel's labels and every view's title are
+// those of the new language, and none of the English ones is left.
+TEST_F(ToolBarTest, IPCPanelAndViewTitlesFollowTheLanguage)
+{
+    Start(0);
+    const auto& mf = m_mainFrame;
+    const wchar_t* const panelKeys[] = { L"CameraMode:", L"Target:", L"InstallH:", L"InstallA:", L"HDistance:",
+        L"FDistance:", L"(The angle of the vertical direction)", L"ModelSelect", L"Camera Information" };
+    QWidget* panelView = WidgetOf(mf->GetParameterSetting()->GetView());
+    const std::vector<std::pair<CViewControllerBase*, const wchar_t*>> views = { { mf->Get3DView().get(), L"3D View" },
+        { mf->GetSideView().get(), L"Side View" }, { mf->GetTopView().get(), L"Top View" },
+        { mf->GetFish3DView().get(), L"3D View" }, { mf->GetFishSideView().get(), L"Side View" },
+        { mf->GetFishTopView().get(), L"Top View" } };
+    const auto title = [](CViewControllerBase* view) {
+        WCHAR text[128] = {};
+        view->GetTitle()->GetStaticText(text, 128);
+        return QString::fromWCharArray(text);
+    };
+
+    for (const int language : { kIdMenuPortuguese, kIdMenuSpanish, kIdMenuEnglish }) {
+        std::map<std::wstring, QString> previous;
+        for (const wchar_t* key : panelKeys) {
+            previous[key] = Text(translate(key));
+        }
+        ChooseLanguageByMouse(language);
+        const QStringList shown = TextsUnder(panelView);
+        int changed = 0;
+        for (const wchar_t* key : panelKeys) {
+            const QString now = Text(translate(key));
+            EXPECT_TRUE(shown.contains(now)) << language << ": " << now.toStdString();
+            if (previous[key] != now) {
+                ++changed;
+                EXPECT_FALSE(shown.contains(previous[key])) << language << ": " << previous[key].toStdString();
+            }
+        }
+        // Otherwise the language files would not tell the languages apart here.
+        EXPECT_GT(changed, 0) << language;
+        for (const auto& [view, key] : views) {
+            EXPECT_EQ(title(view), Text(translate(key))) << language;
+        }
+    }
 }
 
 TEST_F(ToolBarTest, MinMinimisesAndADoubleClickOnTheBarChangesNothing)

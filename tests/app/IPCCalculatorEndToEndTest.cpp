@@ -1,0 +1,239 @@
+// The whole program's IPC tool, offscreen, on the data the build ships beside
+// the executable (product database, skins, language files): what the display
+// and the views show must be what the arithmetic gives for the panel's state.
+
+#include "app/MainFrameEventImp.h"
+#include "app/ModelSelectDlgEventImp.h"
+#include "app/calc/ParameterSettingEventImp.h"
+#include "app/calc/SideViewEventImp.h"
+#include "app/calc/TopViewEventImp.h"
+#include "base/Globals.h"
+#include "ui/api/KWStatic.h"
+#include "ui/qt/KWQtSupport.h"
+#include "ui/scenes/KWQTTopView.h"
+#include "ui/scenes/KWQTVerticalSceneC.h"
+#include "ui/scenes/KWTopViewGeometry.h"
+#include "tests/app/IPCExpect.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QGraphicsTextItem>
+#include <QTimer>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring TextOf(CKWStatic* label)
+{
+    wchar_t buffer[128] = {};
+    label->GetStaticText(buffer, 128);
+    return buffer;
+}
+
+std::wstring ItemOf(CKWComboBox* combo, int index)
+{
+    wchar_t buffer[256] = {};
+    combo->GetLBText(index, buffer);
+    return buffer;
+}
+
+// What the user does: the box reports the new value to the panel.
+void UserSets(CKWDoubleSpiner* spin, double value)
+{
+    dynamic_cast<QDoubleSpinBox*>(spin)->setValue(value);
+    QCoreApplication::processEvents();
+}
+
+class IPCCalculatorEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_savedScale = g_uiScale;
+        m_savedLanguage = g_languageIndex;
+        g_uiScale = 1.0f;
+        g_languageIndex = 0;
+        m_savedSkin = GetSkinPath().toStdWString();
+        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+        frame = CMainFrameEventImp::CreateInstance();
+        ASSERT_TRUE(frame);
+        window = dynamic_cast<QWidget*>(frame->GetDlg());
+        ASSERT_NE(window, nullptr);
+        window->show();
+        frame->OnIPCToolClicked();
+        QCoreApplication::processEvents();
+        panel = frame->GetParameterSetting();
+        ASSERT_TRUE(panel);
+        topScene = dynamic_cast<CKWQTTopView*>(frame->GetTopView()->GetScene());
+        sideScene = dynamic_cast<CKWQTVerticalSceneC*>(frame->GetSideView()->GetScene());
+        ASSERT_NE(topScene, nullptr);
+        ASSERT_NE(sideScene, nullptr);
+    }
+
+    void TearDown() override
+    {
+        panel.reset();
+        if (window != nullptr) {
+            window->hide();
+        }
+        frame.reset();
+        SetSkinPath(m_savedSkin);
+        g_uiScale = m_savedScale;
+        g_languageIndex = m_savedLanguage;
+    }
+
+    // The display and both views against the arithmetic, for the panel's
+    // state as it stands.
+    void ExpectShownAsComputed(const std::string& where)
+    {
+        const IPCDensityResult density = IPCExpectedDensity(*panel);
+        EXPECT_EQ(TextOf(frame->GetDensityValue()), IPCDensityText(density.value)) << where;
+        EXPECT_EQ(TextOf(frame->GetPixelCountValue()), std::to_wstring(density.pixelCount)) << where;
+
+        const IPCViewAngles angles = IPCExpectedAngles(*panel);
+        EXPECT_DOUBLE_EQ(panel->GetVerticalAngle(), angles.vertical) << where;
+        EXPECT_DOUBLE_EQ(sideScene->GetModel().verticalAngle, angles.vertical) << where;
+        EXPECT_EQ(topScene->GetAngleLabel()->toPlainText(),
+                  QString::asprintf("%0.2f", angles.horizontal) + QChar(0x00B0))
+            << where;
+        if (topScene->GetWidthLabel()->isVisible()) {
+            const double seen = KWTopViewVisibleWidth(angles.horizontal, panel->GetTargetDistance());
+            EXPECT_EQ(topScene->GetWidthLabel()->toPlainText(), QString::asprintf("%0.2fm", seen)) << where;
+        }
+    }
+
+    boost::shared_ptr<CMainFrameEventImp> frame;
+    boost::shared_ptr<CParameterSettingEventImp> panel;
+    QWidget* window = nullptr;
+    CKWQTTopView* topScene = nullptr;
+    CKWQTVerticalSceneC* sideScene = nullptr;
+
+private:
+    std::wstring m_savedSkin;
+    float m_savedScale = 1.0f;
+    int m_savedLanguage = 0;
+};
+
+TEST_F(IPCCalculatorEndToEnd, InstallationSetInThePanelShowsTheComputedDensity)
+{
+    ExpectShownAsComputed("at start");
+    UserSets(panel->GetInstallHeightSpin(), 5.0);
+    UserSets(panel->GetInstallAngleSpin(), 60.0);
+    UserSets(panel->GetDistanceSpin(), 8.0);
+    EXPECT_DOUBLE_EQ(panel->GetInstallHeight(), 5.0);
+    EXPECT_DOUBLE_EQ(panel->GetTargetDistance(), 8.0);
+    EXPECT_DOUBLE_EQ(sideScene->GetModel().installHeight, 5.0);
+    EXPECT_DOUBLE_EQ(sideScene->GetModel().targetDistance, 8.0);
+    const IPCDensityResult density = IPCExpectedDensity(*panel);
+    ASSERT_GT(density.value, 0);
+    ASSERT_GT(density.pixelCount, 0);
+    ExpectShownAsComputed("after height, tilt and distance");
+}
+
+// A warning while a model is set up means a record the panel could not read
+// (a missing field, a focal list it cannot use, a picture that is missing).
+class WarningCatcher {
+public:
+    WarningCatcher()
+    {
+        s_caught = &m_warnings;
+        m_previous = qInstallMessageHandler(&Catch);
+    }
+    ~WarningCatcher()
+    {
+        qInstallMessageHandler(m_previous);
+        s_caught = nullptr;
+    }
+    const QStringList& Warnings() const { return m_warnings; }
+    void Clear() { m_warnings.clear(); }
+
+private:
+    static void Catch(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg && s_caught != nullptr) {
+            s_caught->append(message);
+        }
+    }
+    static inline QStringList* s_caught = nullptr;
+    QStringList m_warnings;
+    QtMessageHandler m_previous = nullptr;
+};
+
+TEST_F(IPCCalculatorEndToEnd, EveryBuiltInModelSetsUpWithoutAWarningAndHasADensity)
+{
+    CKWComboBox* models = panel->GetModelCombo();
+    ASSERT_EQ(models->GetCount(), 132);
+    WarningCatcher catcher;
+    for (int i = 0; i < models->GetCount(); ++i) {
+        const std::string name = QString::fromStdWString(ItemOf(models, i)).toStdString();
+        panel->SelectChanged(static_cast<int>(kIdModelCombo), i);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(catcher.Warnings().isEmpty()) << name << ": " << catcher.Warnings().join("; ").toStdString();
+        catcher.Clear();
+        const int focalType = TextToInt(panel->GetModel().FLtype.c_str());
+        EXPECT_TRUE(focalType == kFocalTypeChoice || focalType == kFocalTypeVarifocal || focalType == kFocalTypeFixed)
+            << name;
+        EXPECT_NE(TextOf(frame->GetDensityValue()), L"N/A") << name;
+        EXPECT_GT(IPCExpectedDensity(*panel).value, 0) << name;
+        ExpectShownAsComputed(name);
+    }
+}
+
+TEST_F(IPCCalculatorEndToEnd, AfterAModelChangeAndAResizeTheTopViewKeepsThePanelsAngleAndDistance)
+{
+    panel->SelectChanged(static_cast<int>(kIdModelCombo), 7);
+    UserSets(panel->GetDistanceSpin(), 6.0);
+    const QString angleBefore = topScene->GetAngleLabel()->toPlainText();
+    window->resize(window->width() + 40, window->height() + 30);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(topScene->GetAngleLabel()->toPlainText(), angleBefore);
+    EXPECT_TRUE(topScene->GetWidthLabel()->isVisible());
+    ExpectShownAsComputed("after the resize");
+}
+
+// The hidden radio's path, end to end: the model the user confirms in the
+// dialog is the one the panel computes with and the views draw.
+TEST_F(IPCCalculatorEndToEnd, ModelConfirmedInTheDialogReachesThePanelTheViewsAndTheDisplay)
+{
+    CKWComboBox* models = panel->GetModelCombo();
+    // A model whose angles differ from the one loaded at start.
+    const QString startAngle = topScene->GetAngleLabel()->toPlainText();
+    int chosen = -1;
+    for (int i = 1; i < 36 && chosen < 0; ++i) {
+        panel->SelectChanged(static_cast<int>(kIdModelCombo), i);
+        if (topScene->GetAngleLabel()->toPlainText() != startAngle) {
+            chosen = i;
+        }
+    }
+    ASSERT_GE(chosen, 0);
+    panel->SelectChanged(static_cast<int>(kIdModelCombo), 0);
+    ASSERT_EQ(topScene->GetAngleLabel()->toPlainText(), startAngle);
+    const std::wstring name = ItemOf(models, chosen);
+
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+        const boost::shared_ptr<CModelSelectDlgEventImp> dlg = panel->GetModelSelectDlg();
+        ASSERT_TRUE(dlg);
+        // The dialog lists the built-in names in the combo's order.
+        dlg->RADIO_OnClicked(0, static_cast<int>(kIdModelFirstRadio) + chosen, POINT {0, 0});
+        dlg->OnOK();
+    });
+    QTimer::singleShot(5000, &guard, [&] {
+        if (const auto dlg = panel->GetModelSelectDlg()) {
+            dlg->GetDlg()->MFCCancel();
+        }
+    });
+    panel->RADIO_OnClicked(1, static_cast<int>(kIdModelSelectRadio), POINT {0, 0});
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(panel->GetModelName(), name);
+    EXPECT_EQ(panel->GetModelSelectRadio()->GetCheck(), 1);
+    EXPECT_NE(topScene->GetAngleLabel()->toPlainText(), startAngle);
+    ExpectShownAsComputed("after the dialog");
+}
+
+} // namespace
