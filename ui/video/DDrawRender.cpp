@@ -576,3 +576,8 @@ QImage CDDrawRender::GetPresentedImage() const
 {
     return m_primary != nullptr ? m_primary->ToImage() : QImage();
 }
+
+void CDDrawRender::ReleaseVideoSurface()
+{
+    ReleaseObject(m_video);
+}

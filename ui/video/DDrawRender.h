@@ -55,6 +55,10 @@ public:
     // device or when no format is accepted.
     bool CreateOffScreenSurface(CKWDDrawSurface*& surface, KW_COLOR_CONVERT& convert, int width, int height);
 
+    // Lets the video surface go (a channel closed); the next frame makes it
+    // again.
+    void ReleaseVideoSurface();
+
     // What the window shows now: the last picture put on the screen for it.
     QImage GetPresentedImage() const;
     // State, for the owner's checks.
