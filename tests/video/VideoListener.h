@@ -3,6 +3,7 @@
 // pictures the video tests hand to the windows.
 
 #include "tests/common/KWTestKit.h"
+#include "ui/api/KWRect.h"
 #include "ui/api/KWVideoWindow.h"
 #include "ui/video/KWFishEyeEptzInfo.h"
 

@@ -180,6 +180,12 @@ QImage CKWDDrawSurface::Decoded(const QRect& part) const
         yv12_to_rgb32_c_q(block.bits(), static_cast<int>(block.bytesPerLine() / 4),
                           base + static_cast<std::size_t>(y0) * static_cast<std::size_t>(m_pitch) + static_cast<std::size_t>(x0),
                           base + planeY * 5 / 4 + chroma, base + planeY + chroma, m_pitch, m_pitch / 2, w, h);
+        for (int row = 0; row < h; ++row) {
+            auto* pixel = reinterpret_cast<quint32*>(block.scanLine(row));
+            for (int col = 0; col < w; ++col) {
+                pixel[col] |= 0xFF000000u; // the converter leaves the fourth byte 0
+            }
+        }
         return block.copy(part.translated(-x0, -y0));
     }
     const bool uyvy = m_fourCC == FOURCC_UYVY;

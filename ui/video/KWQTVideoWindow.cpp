@@ -876,7 +876,12 @@ void CKWQTVideoWindow::OnSubWinReleased(int /*index*/, CKWQTVideoWindowSubWnd* s
     }
     subWnd->SetOpacity(1.0);
     const QRect home = CellGeometry(m_pressedIndex);
-    if (subWnd->pos() != home.topLeft() && subWnd->IsZoomed() == 0 && target == nullptr && m_pressedIndex >= 0) {
+    const bool exchange = m_frameZoomMode == 0 && m_exchangeEnabled != 0 && m_dragMode == 0 && target != nullptr &&
+                          !target->IsAnimating() && m_pressedIndex >= 0;
+    // A drop that exchanges nothing (no target, or exchanging is off) sends
+    // the sub-window home; left where it was dropped it would cover
+    // another cell.
+    if (subWnd->pos() != home.topLeft() && subWnd->IsZoomed() == 0 && !exchange && m_pressedIndex >= 0) {
         subWnd->LaunchSubWinGeometryChangeAni(home, kNullRect, kSwitchDuration, QEasingCurve(QEasingCurve::OutQuint), true);
     }
     if (m_pListener != nullptr) {
@@ -887,8 +892,7 @@ void CKWQTVideoWindow::OnSubWinReleased(int /*index*/, CKWQTVideoWindowSubWnd* s
         POINT point = {local.x(), local.y()};
         m_pListener->VideoWidow_OnLButtonUp(m_pressedIndex, subWnd->GetId(), point);
     }
-    if (m_frameZoomMode == 0 && m_exchangeEnabled != 0 && m_dragMode == 0 && target != nullptr && !target->IsAnimating() &&
-        m_pressedIndex >= 0) {
+    if (exchange) {
         if (m_switchAnimations.state() == QAbstractAnimation::Running) {
             m_switchAnimations.setCurrentTime(kFinishAnimation);
         }

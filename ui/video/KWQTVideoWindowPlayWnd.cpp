@@ -33,6 +33,21 @@ bool IsValid(const RECT& r)
     return r.left <= r.right && r.top <= r.bottom;
 }
 
+// The converters leave the fourth byte 0, while a 32-bit RGB image wants it
+// 0xFF: the picture is copied with the byte set.
+QImage OpaqueRgb32(const BYTE* buffer, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const auto* in = reinterpret_cast<const quint32*>(buffer + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4);
+        auto* out = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            out[x] = in[x] | 0xFF000000u;
+        }
+    }
+    return image;
+}
+
 bool Contains(const RECT& r, const QPoint& p)
 {
     return p.x() >= r.left && p.x() <= r.right && p.y() >= r.top && p.y() <= r.bottom;
@@ -266,7 +281,7 @@ int CKWQTVideoWindowPlayWnd::ShowImage(BYTE* buffer, int kind, int width, int he
         ApplyFit();
     }
     m_displayMode = kind;
-    m_image = QPixmap::fromImage(QImage(buffer, width, height, width * 4, QImage::Format_RGB32));
+    m_image = QPixmap::fromImage(OpaqueRgb32(buffer, width, height));
     if (kind == 2) {
         const std::size_t luma = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
         m_render.RenderPlanes(buffer, buffer + luma, buffer + luma * 5 / 4, width, height);
@@ -285,7 +300,7 @@ int CKWQTVideoWindowPlayWnd::ShowImages(BYTE* buffer, int kind, int width, int h
     m_secondPlacement = placement;
     m_secondRect = ComputeSecondRect(placement);
     if (second != nullptr && secondWidth > 0 && secondHeight > 0 && ShowSecondPicture()) {
-        m_secondImage = QPixmap::fromImage(QImage(second, secondWidth, secondHeight, secondWidth * 4, QImage::Format_RGB32));
+        m_secondImage = QPixmap::fromImage(OpaqueRgb32(second, secondWidth, secondHeight));
     } else {
         m_secondImage = QPixmap();
     }
