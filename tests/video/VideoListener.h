@@ -23,6 +23,7 @@ public:
     void OnSubWinOccupyRoom(int index, int id, int zoomed) override { Record("Occupy", index, id, zoomed); }
     void VideoWidow_OnLButtonDown(int index, int id, POINT& p) override { Record("Down", index, id, p.x, p.y); }
     void VideoWidow_OnLButtonUp(int index, int id, POINT& p) override { Record("Up", index, id, p.x, p.y); }
+    void VideoWidow_OnMouseMove(int index, int id, POINT& p) override { Record("Move", index, id, p.x, p.y); }
     void VideoWidow_OnMouseWheel(int index, int id, int delta) override { Record("Wheel", index, id, delta); }
     void VideoWidow_OnFishEyeEptz(int index, int id, FISHEYE_EPTZ_INFO& info) override
     {
