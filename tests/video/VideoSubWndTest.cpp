@@ -35,8 +35,8 @@ protected:
 
 TEST_F(VideoSubWndTest, CreateStandsOneInsideAndFramesThePlayWindow)
 {
-    CKWQTVideoWindowSubWnd own;
     QWidget parent;
+    CKWQTVideoWindowSubWnd own;
     ASSERT_EQ(own.Create(L"", RECT {0, 0, 399, 299}, &parent, 3, 4, 3), 1);
     EXPECT_EQ(own.geometry(), QRect(QPoint(1, 1), QPoint(398, 298)));
     EXPECT_EQ(own.GetId(), 3);
