@@ -3,6 +3,7 @@
 #include "tests/video/VideoListener.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/video/KWDDrawDevice.h"
+#include "ui/video/KWDDrawSurface.h"
 #include "ui/video/KWQTVideoWindowPlayWnd.h"
 #include "ui/video/KWQTVideoWindowSubWnd.h"
 
@@ -282,4 +283,53 @@ TEST_F(VideoWindowTest, SkinSetsColoursWidthsAndButtons)
     EXPECT_EQ(window->GetText(2), QStringLiteral("Replay"));
     EXPECT_FALSE(window->GetSkinImage(1).isNull());
     EXPECT_EQ(KWPixelAt(Sub(0), 1, 1), QColor(0, 255, 0)) << "focus frame of the current sub-window";
+}
+
+TEST_F(VideoWindowTest, FisheyeFramesAndOffScreenSurfacesGoByIdToo)
+{
+    Make(VIDEOWINDOW_MODE_VIDEO, 1, 1);
+    window->SetSubWinVideoByID(0, 1);
+    std::vector<BYTE> main = SolidI420(64, 64);
+    std::vector<BYTE> second = SolidI420(16, 16, 235, 128, 128);
+    RENDER_VIDEOINFO mainInfo = {main.data(), 64, 64, 0};
+    RENDER_VIDEOINFO secondInfo = {second.data(), 16, 16, 0};
+    EXPECT_EQ(window->RenderOffScreenSurfaceFE(3, &mainInfo, 0, 0, &secondInfo), 0);
+    ASSERT_EQ(window->RenderOffScreenSurfaceFE(0, &mainInfo, 0, 0, &secondInfo), 1);
+    EXPECT_EQ(Sub(0)->GetPlayWnd()->GetDisplayMode(), 2);
+
+    CKWDDrawDevice::SetAcceptedFourCCs({});
+    std::vector<BYTE> smaller = SolidI420(32, 32);
+    RENDER_VIDEOINFO smallerInfo = {smaller.data(), 32, 32, 0};
+    ASSERT_EQ(window->RenderOffScreenSurfaceFE(0, &smallerInfo, 0, 0, &secondInfo), 1);
+    EXPECT_EQ(Sub(0)->GetPlayWnd()->GetDisplayMode(), 1) << "drawn in software";
+    EXPECT_EQ(Sub(0)->GetSecondRGBBufferSize(), 16u * 16u * 4u);
+
+    void* surface = nullptr;
+    KW_COLOR_CONVERT convert = nullptr;
+    EXPECT_EQ(window->GetOffScreenSurface(0, surface, convert, 32, 32), 0) << "the driver takes no YUV now";
+    CKWDDrawDevice::ResetDriver();
+    ASSERT_EQ(window->GetOffScreenSurface(0, surface, convert, 32, 32), 1);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_NE(convert, nullptr);
+    static_cast<CKWDDrawSurface*>(surface)->Release();
+    EXPECT_EQ(window->VerticalSyncEnable(1), 1);
+}
+
+TEST_F(VideoWindowTest, HoldingADraggedSubWindowOverACellExchangesBeforeTheRelease)
+{
+    Make(VIDEOWINDOW_MODE_VIDEO, 2, 2);
+    window->SetDefaultLayout(LAYOUT_4, nullptr);
+    CKWQTVideoWindowSubWnd* dragged = Sub(0);
+    const QPoint press(20, 20);
+    SendMouse(dragged, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+    const QPoint target = dragged->mapFromParent(Cell(3).center()) - QPoint(dragged->width() / 2, dragged->height() / 2) + press;
+    SendMouse(dragged, QEvent::MouseMove, target, Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return listener.Count("Exchanged") == 1; }, 2000));
+    EXPECT_EQ(listener.ArgsOf("Exchanged")[0], (std::vector<double> {0, 3}));
+    EXPECT_EQ(window->GetPressedIndex(), 3);
+    EXPECT_EQ(Sub(0)->GetId(), 3);
+    EXPECT_EQ(Sub(0)->geometry(), Cell(0)) << "the other sub-window moved into the hole";
+    SendMouse(dragged, QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(dragged->geometry(), Cell(3));
+    EXPECT_EQ(window->GetSubWinIndexByID(0), 3);
 }
