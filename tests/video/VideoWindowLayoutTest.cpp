@@ -1,0 +1,224 @@
+#include "ui/video/QTVideoWindowLayout.h"
+
+#include "ui/api/KWVideoWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct R {
+    int l, t, r, b;
+};
+
+void ExpectRect(const RECT& actual, const R& expected, const std::string& what)
+{
+    EXPECT_EQ(actual.left, expected.l) << what;
+    EXPECT_EQ(actual.top, expected.t) << what;
+    EXPECT_EQ(actual.right, expected.r) << what;
+    EXPECT_EQ(actual.bottom, expected.b) << what;
+}
+
+// A default layout as the video window applies it: parse, refit to its own
+// canvas, rebuild.
+CQTVideoWindowLayout Applied(LAYOUT_TYPE type, int width = 400, int height = 300)
+{
+    CQTVideoWindowLayout layout(1, 1, width, height);
+    EXPECT_EQ(layout.Parse(CKWVideoWindow::GetDefaultLayout(type)), 1);
+    if (layout.Resize(width, height) == 0) {
+        layout.RebuildCells();
+    }
+    return layout;
+}
+
+std::string Text(const CQTVideoWindowLayout& layout)
+{
+    std::string text;
+    layout.Serialize(text);
+    return text;
+}
+
+} // namespace
+
+TEST(VideoWindowLayoutTest, FreshSingleCellWritesAnEmptySplitterField)
+{
+    CQTVideoWindowLayout layout(1, 1, 400, 300);
+    EXPECT_EQ(Text(layout), "1/1/1/400:300//0:0:399:299");
+}
+
+TEST(VideoWindowLayoutTest, RemaindersGoToTheLastColumnAndRow)
+{
+    CQTVideoWindowLayout layout(7, 3, 400, 300);
+    ASSERT_EQ(layout.GetCount(), 21);
+    RECT cell;
+    ASSERT_TRUE(layout.GetCell(0, cell));
+    ExpectRect(cell, {0, 0, 132, 41}, "first cell");
+    ASSERT_TRUE(layout.GetCell(20, cell));
+    ExpectRect(cell, {266, 252, 399, 299}, "last cell takes both remainders");
+    const auto& bars = layout.GetSplitters();
+    EXPECT_EQ(bars.size(), 6u * 3u + 7u * 2u);
+    ExpectRect(bars.at(CQTVideoWindowLayout::VerticalId(0, 0)).rect, {128, 0, 137, 41}, "vertical bar");
+    ExpectRect(bars.at(CQTVideoWindowLayout::HorizontalId(5, 2)).rect, {266, 247, 399, 256}, "horizontal bar");
+}
+
+TEST(VideoWindowLayoutTest, EveryDefaultLayoutRebuildsToItsWindowCount)
+{
+    const struct {
+        LAYOUT_TYPE type;
+        int rows, columns, count;
+    } rows[] = {
+        {LAYOUT_1, 1, 1, 1},   {LAYOUT_4, 2, 2, 4},   {LAYOUT_6, 3, 3, 6},   {LAYOUT_8, 4, 4, 8},
+        {LAYOUT_9, 3, 3, 9},   {LAYOUT_13, 4, 4, 13}, {LAYOUT_16, 4, 4, 16}, {LAYOUT_20, 6, 6, 20},
+        {LAYOUT_25, 5, 5, 25}, {LAYOUT_36, 6, 6, 36},
+    };
+    for (const auto& row : rows) {
+        const CQTVideoWindowLayout layout = Applied(row.type);
+        EXPECT_EQ(layout.GetRows(), row.rows) << row.type;
+        EXPECT_EQ(layout.GetColumns(), row.columns) << row.type;
+        EXPECT_EQ(layout.GetCount(), row.count) << row.type;
+        EXPECT_EQ(static_cast<int>(layout.GetCells().size()), row.count) << row.type;
+    }
+}
+
+TEST(VideoWindowLayoutTest, SixWindowLayoutNumbersTheBlockFirstThenReadingOrder)
+{
+    const CQTVideoWindowLayout layout = Applied(LAYOUT_6);
+    const std::vector<R> expected = {
+        {0, 0, 265, 199}, {266, 0, 399, 99}, {266, 100, 399, 199}, {0, 200, 132, 299}, {133, 200, 265, 299}, {266, 200, 399, 299},
+    };
+    for (int i = 0; i < 6; ++i) {
+        RECT cell;
+        ASSERT_TRUE(layout.GetCell(i, cell));
+        ExpectRect(cell, expected[static_cast<std::size_t>(i)], "cell " + std::to_string(i));
+    }
+}
+
+TEST(VideoWindowLayoutTest, SerializeAfterParseListsBarsByAscendingId)
+{
+    CQTVideoWindowLayout layout(1, 1, 400, 300);
+    ASSERT_EQ(layout.Parse(CKWVideoWindow::GetDefaultLayout(LAYOUT_4)), 1);
+    EXPECT_EQ(Text(layout), "2/2/4/400:300/0:1:0:145:200:155-1:1:200:145:400:155-65536:1:195:0:205:150-"
+                            "65792:1:195:150:205:300/200:150:400:300-0:150:200:300-200:0:400:150-0:0:200:150");
+    layout.RebuildCells();
+    CQTVideoWindowLayout again(1, 1, 1, 1);
+    ASSERT_EQ(again.Parse(Text(layout)), 1);
+    EXPECT_EQ(Text(again), Text(layout));
+}
+
+TEST(VideoWindowLayoutTest, ParseRefusesMalformedTextAndKeepsItsState)
+{
+    const char* refused[] = {
+        "",
+        "1/1/1/400:300/",            // five fields
+        "1/1/1/400:300///",          // seven fields
+        "0/1/1/400:300//",           // no rows: the grid cannot be divided
+        "1/256/1/400:300//",         // a column count the bar ids cannot hold
+        "1/1/1/400//",               // canvas without its height
+    };
+    for (const char* text : refused) {
+        CQTVideoWindowLayout layout(2, 2, 400, 300);
+        const std::string before = Text(layout);
+        EXPECT_EQ(layout.Parse(text), 0) << text;
+        EXPECT_EQ(Text(layout), before) << text;
+    }
+}
+
+TEST(VideoWindowLayoutTest, ParseSkipsShortEntriesAndReadsJunkAsZero)
+{
+    CQTVideoWindowLayout layout(1, 1, 400, 300);
+    ASSERT_EQ(layout.Parse("1/2/x/400:300/65536:1:195:0:205-65536:0:195:0:205:300--/0:0:1:1--2:2:3:3"), 1);
+    EXPECT_EQ(layout.GetCount(), 0);
+    ASSERT_EQ(layout.GetSplitters().size(), 1u);
+    EXPECT_EQ(layout.GetSplitters().at(0x10000).flag, 0);
+    EXPECT_EQ(layout.GetCells().size(), 2u);
+    EXPECT_TRUE(layout.HasCell(2));
+    layout.RebuildCells();
+    EXPECT_EQ(layout.GetCount(), 1);
+}
+
+TEST(VideoWindowLayoutTest, AddingARowKeepsJoinsAndStartsNewBarsActive)
+{
+    CQTVideoWindowLayout layout(2, 2, 400, 300);
+    ASSERT_EQ(layout.SelectSplitterAt(100, 150), 1); // horizontal bar of the left column
+    ASSERT_EQ(layout.ToggleSelection(), 1);
+    ASSERT_EQ(layout.GetCount(), 3);
+
+    ASSERT_EQ(layout.SetRows(3), 1);
+    EXPECT_EQ(layout.GetCount(), 5);
+    RECT cell;
+    ASSERT_TRUE(layout.GetCell(0, cell));
+    ExpectRect(cell, {0, 0, 199, 199}, "left column joined over two rows");
+    EXPECT_EQ(layout.GetSplitters().at(CQTVideoWindowLayout::HorizontalId(1, 0)).flag, 1);
+    EXPECT_EQ(layout.GetSplitters().at(CQTVideoWindowLayout::VerticalId(2, 0)).flag, 1);
+
+    ASSERT_EQ(layout.SetRows(1), 1);
+    EXPECT_EQ(layout.GetCount(), 2);
+    EXPECT_EQ(layout.GetSplitters().size(), 1u);
+    EXPECT_EQ(layout.SetRows(1), 0);
+    EXPECT_EQ(layout.SetRows(0), 0);
+    EXPECT_EQ(layout.SetColumns(256), 0);
+}
+
+TEST(VideoWindowLayoutTest, ColumnsChangeLikeRows)
+{
+    CQTVideoWindowLayout layout(2, 2, 400, 300);
+    ASSERT_EQ(layout.SetColumns(4), 1);
+    EXPECT_EQ(layout.GetCount(), 8);
+    EXPECT_EQ(layout.GetSplitters().size(), 4u + 6u);
+    ExpectRect(layout.GetSplitters().at(CQTVideoWindowLayout::VerticalId(1, 2)).rect, {295, 150, 304, 299}, "refitted bar");
+    ASSERT_EQ(layout.SetColumns(1), 1);
+    EXPECT_EQ(layout.GetCount(), 2);
+}
+
+TEST(VideoWindowLayoutTest, ClickingABarAndTogglingJoinsOrSplits)
+{
+    CQTVideoWindowLayout layout(2, 2, 400, 300);
+    EXPECT_EQ(layout.ToggleSelection(), 0);
+    EXPECT_EQ(layout.SelectSplitterAt(10, 10), 0);
+
+    ASSERT_EQ(layout.SelectSplitterAt(200, 50), 1);
+    ASSERT_EQ(layout.GetSelection().size(), 1u);
+    ASSERT_EQ(layout.ToggleSelection(), 1);
+    EXPECT_EQ(layout.GetCount(), 3);
+    RECT cell;
+    ASSERT_TRUE(layout.GetCell(0, cell));
+    ExpectRect(cell, {0, 0, 399, 149}, "top row joined");
+
+    // The lower edge of that block selects the whole line and the bar between
+    // the cells below: toggling makes one 2 x 2 block.
+    ASSERT_EQ(layout.SelectSplitterAt(100, 150), 1);
+    EXPECT_EQ(layout.GetSelection().size(), 3u);
+    ASSERT_EQ(layout.ToggleSelection(), 1);
+    EXPECT_EQ(layout.GetCount(), 1);
+
+    // An inactive bar inside the block splits it along its line.
+    ASSERT_EQ(layout.SelectSplitterAt(200, 50), 1);
+    EXPECT_EQ(layout.GetSelection().size(), 2u);
+    ASSERT_EQ(layout.ToggleSelection(), 1);
+    EXPECT_EQ(layout.GetCount(), 2);
+    ASSERT_TRUE(layout.GetCell(1, cell));
+    ExpectRect(cell, {200, 0, 399, 299}, "right half");
+}
+
+TEST(VideoWindowLayoutTest, ResizeRefitsBarsAndCopyKeepsTheCanvas)
+{
+    CQTVideoWindowLayout layout = Applied(LAYOUT_6, 800, 600);
+    EXPECT_EQ(layout.Resize(800, 600), 0);
+    RECT cell;
+    ASSERT_TRUE(layout.GetCell(0, cell));
+    ExpectRect(cell, {0, 0, 531, 399}, "block on the larger canvas");
+
+    CQTVideoWindowLayout copy(1, 1, 200, 100);
+    copy.SelectSplitterAt(0, 0);
+    copy.CopyFrom(layout);
+    int w = 0;
+    int h = 0;
+    copy.GetSize(w, h);
+    EXPECT_EQ(w, 200);
+    EXPECT_EQ(h, 100);
+    EXPECT_EQ(copy.GetCount(), 6);
+    ASSERT_TRUE(copy.GetCell(5, cell));
+    ExpectRect(cell, {132, 66, 199, 99}, "last cell on the kept canvas");
+}

@@ -1,0 +1,495 @@
+#include "ui/video/QTVideoWindowLayout.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kBarHalf = 5;
+
+std::vector<std::string_view> Split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        if (end == std::string_view::npos) {
+            parts.push_back(text.substr(start));
+            return parts;
+        }
+        parts.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+// Decimal integer; anything that is not wholly a number reads as 0.
+int32_t ToInt(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return 0;
+    }
+    return value;
+}
+
+bool IsVertical(int32_t id)
+{
+    return (id & 0xFF0000) != 0;
+}
+
+int RowOf(int32_t id)
+{
+    return (id >> 8) & 0xFF;
+}
+
+int ColumnOf(int32_t id)
+{
+    return id & 0xFF;
+}
+
+bool InGridRange(int value)
+{
+    return value >= 1 && value <= CQTVideoWindowLayout::kMaxGrid;
+}
+
+} // namespace
+
+CQTVideoWindowLayout::CQTVideoWindowLayout(int rows, int columns, int width, int height)
+    : m_rows(std::clamp(rows, 1, kMaxGrid))
+    , m_columns(std::clamp(columns, 1, kMaxGrid))
+    , m_count(m_rows * m_columns)
+    , m_width(width)
+    , m_height(height)
+{
+    for (int r = 0; r < m_rows; ++r) {
+        for (int c = 0; c < m_columns; ++c) {
+            if (r < m_rows - 1) {
+                const int32_t id = HorizontalId(r, c);
+                m_splitters[id] = {1, BarRect(id, m_rows, m_columns, m_width, m_height)};
+            }
+            if (c < m_columns - 1) {
+                const int32_t id = VerticalId(r, c);
+                m_splitters[id] = {1, BarRect(id, m_rows, m_columns, m_width, m_height)};
+            }
+        }
+    }
+    RebuildCells();
+}
+
+CQTVideoWindowLayout::~CQTVideoWindowLayout()
+{
+    m_splitters.clear();
+}
+
+RECT CQTVideoWindowLayout::GridCellRect(int r, int c, int rows, int columns, int width, int height)
+{
+    const int cw = width / columns;
+    const int ch = height / rows;
+    RECT rect;
+    rect.left = c * cw;
+    rect.right = (c + 1) * cw - 1 + (c == columns - 1 ? width % columns : 0);
+    rect.top = r * ch;
+    rect.bottom = (r + 1) * ch - 1 + (r == rows - 1 ? height % rows : 0);
+    return rect;
+}
+
+RECT CQTVideoWindowLayout::BarRect(int32_t id, int rows, int columns, int width, int height)
+{
+    const int r = RowOf(id);
+    const int c = ColumnOf(id);
+    const int cw = width / columns;
+    const int ch = height / rows;
+    RECT rect;
+    if (IsVertical(id)) {
+        rect.left = (c + 1) * cw - kBarHalf;
+        rect.right = (c + 1) * cw + kBarHalf - 1;
+        rect.top = r * ch;
+        rect.bottom = (r + 1) * ch - 1 + (r == rows - 1 ? height % rows : 0);
+    } else {
+        rect.left = c * cw;
+        rect.right = (c + 1) * cw - 1 + (c == columns - 1 ? width % columns : 0);
+        rect.top = (r + 1) * ch - kBarHalf;
+        rect.bottom = (r + 1) * ch + kBarHalf - 1;
+    }
+    return rect;
+}
+
+int CQTVideoWindowLayout::Parse(const std::string& text)
+{
+    const std::vector<std::string_view> parts = Split(text, '/');
+    if (parts.size() != 6) {
+        return 0;
+    }
+    const std::vector<std::string_view> canvas = Split(parts[3], ':');
+    const int32_t rows = ToInt(parts[0]);
+    const int32_t columns = ToInt(parts[1]);
+    // The grid arithmetic divides by both counts and the bar ids hold eight
+    // bits of each, so a grid outside 1..255 cannot be represented.
+    if (!InGridRange(rows) || !InGridRange(columns) || canvas.size() < 2) {
+        return 0;
+    }
+    m_rows = rows;
+    m_columns = columns;
+    m_count = ToInt(parts[2]);
+    m_width = ToInt(canvas[0]);
+    m_height = ToInt(canvas[1]);
+    m_splitters.clear();
+    m_cells.clear();
+
+    if (!parts[4].empty()) {
+        for (std::string_view entry : Split(parts[4], '-')) {
+            const std::vector<std::string_view> n = Split(entry, ':');
+            // An entry short of numbers (a doubled or trailing '-') is skipped.
+            if (n.size() < 6) {
+                continue;
+            }
+            KWSplitter bar;
+            bar.flag = ToInt(n[1]);
+            bar.rect = {ToInt(n[2]), ToInt(n[3]), ToInt(n[4]), ToInt(n[5])};
+            m_splitters[ToInt(n[0])] = bar;
+        }
+    }
+    if (!parts[5].empty()) {
+        int32_t index = 0;
+        for (std::string_view entry : Split(parts[5], '-')) {
+            const std::vector<std::string_view> n = Split(entry, ':');
+            if (n.size() >= 4) {
+                m_cells[index] = {ToInt(n[0]), ToInt(n[1]), ToInt(n[2]), ToInt(n[3])};
+            }
+            ++index;
+        }
+    }
+    return 1;
+}
+
+int CQTVideoWindowLayout::Serialize(std::string& out) const
+{
+    out = std::to_string(m_rows) + '/' + std::to_string(m_columns) + '/' + std::to_string(m_count) + '/' +
+          std::to_string(m_width) + ':' + std::to_string(m_height) + '/';
+    if (m_splitters.empty()) {
+        out += '/';
+    } else {
+        std::size_t written = 0;
+        for (const auto& [id, bar] : m_splitters) {
+            out += std::to_string(id) + ':' + std::to_string(bar.flag) + ':' + std::to_string(bar.rect.left) + ':' +
+                   std::to_string(bar.rect.top) + ':' + std::to_string(bar.rect.right) + ':' +
+                   std::to_string(bar.rect.bottom);
+            out += ++written < m_splitters.size() ? '-' : '/';
+        }
+    }
+    bool first = true;
+    for (const auto& [index, rect] : m_cells) {
+        (void)index;
+        if (!first) {
+            out += '-';
+        }
+        first = false;
+        out += std::to_string(rect.left) + ':' + std::to_string(rect.top) + ':' + std::to_string(rect.right) + ':' +
+               std::to_string(rect.bottom);
+    }
+    return 1;
+}
+
+KWSplitter& CQTVideoWindowLayout::Bar(int32_t id)
+{
+    return m_splitters[id];
+}
+
+void CQTVideoWindowLayout::RebuildCells()
+{
+    struct GridCell {
+        RECT rect;
+        int label;
+        int32_t right; // vertical bar to the right, -1 none
+        int32_t below; // horizontal bar below, -1 none
+    };
+    const int rows = m_rows;
+    const int columns = m_columns;
+    std::vector<GridCell> grid(static_cast<std::size_t>(rows * columns));
+    auto at = [&grid, columns](int r, int c) -> GridCell& { return grid[static_cast<std::size_t>(r * columns + c)]; };
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            at(r, c) = {GridCellRect(r, c, rows, columns, m_width, m_height), -1, c < columns - 1 ? VerticalId(r, c) : -1,
+                        r < rows - 1 ? HorizontalId(r, c) : -1};
+        }
+    }
+    auto join = [](GridCell& self, GridCell& neighbour) {
+        if (neighbour.label == -1 || neighbour.label > self.label) {
+            neighbour.label = self.label;
+        } else {
+            self.label = neighbour.label;
+        }
+    };
+    int next = 0;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            GridCell& cell = at(r, c);
+            if (cell.label == -1) {
+                cell.label = next++;
+            }
+            if (cell.right != -1 && Bar(cell.right).flag == 0) {
+                join(cell, at(r, c + 1));
+            }
+            if (cell.below != -1 && Bar(cell.below).flag == 0) {
+                join(cell, at(r + 1, c));
+            }
+        }
+    }
+    // A join that hands a cell an earlier label can leave a label unused
+    // (shapes that are not rectangles); numbering the labels in order of
+    // first appearance keeps count equal to the cells that exist. For
+    // rectangular blocks this is the numbering as labelled.
+    std::vector<int> renumber(static_cast<std::size_t>(next), -1);
+    int count = 0;
+    m_cells.clear();
+    for (const GridCell& cell : grid) {
+        int& number = renumber[static_cast<std::size_t>(cell.label)];
+        if (number == -1) {
+            number = count++;
+            m_cells[number] = cell.rect;
+        } else {
+            RECT& block = m_cells[number];
+            block.right = cell.rect.right;
+            block.bottom = cell.rect.bottom;
+        }
+    }
+    m_count = count;
+}
+
+int CQTVideoWindowLayout::SetRows(int rows)
+{
+    if (rows == m_rows || !InGridRange(rows)) {
+        return 0;
+    }
+    const int upto = std::max(rows, m_rows);
+    for (int r = 0; r < upto; ++r) {
+        for (int c = 0; c < m_columns; ++c) {
+            if (c < m_columns - 1) {
+                const int32_t id = VerticalId(r, c);
+                auto found = m_splitters.find(id);
+                if (found != m_splitters.end()) {
+                    if (r < rows) {
+                        found->second.rect = BarRect(id, rows, m_columns, m_width, m_height);
+                    } else {
+                        m_splitters.erase(found);
+                    }
+                } else if (r < rows) {
+                    m_splitters[id] = {1, BarRect(id, rows, m_columns, m_width, m_height)};
+                }
+            }
+            const int32_t id = HorizontalId(r, c);
+            auto found = m_splitters.find(id);
+            if (found != m_splitters.end()) {
+                if (r < rows - 1) {
+                    found->second.rect = BarRect(id, rows, m_columns, m_width, m_height);
+                } else {
+                    m_splitters.erase(found);
+                }
+            } else if (r < rows - 1) {
+                m_splitters[id] = {1, BarRect(id, rows, m_columns, m_width, m_height)};
+            }
+        }
+    }
+    m_rows = rows;
+    RebuildCells();
+    return 1;
+}
+
+int CQTVideoWindowLayout::SetColumns(int columns)
+{
+    if (columns == m_columns || !InGridRange(columns)) {
+        return 0;
+    }
+    const int upto = std::max(columns, m_columns);
+    for (int c = 0; c < upto; ++c) {
+        for (int r = 0; r < m_rows; ++r) {
+            if (r < m_rows - 1) {
+                const int32_t id = HorizontalId(r, c);
+                auto found = m_splitters.find(id);
+                if (found != m_splitters.end()) {
+                    if (c < columns) {
+                        found->second.rect = BarRect(id, m_rows, columns, m_width, m_height);
+                    } else {
+                        m_splitters.erase(found);
+                    }
+                } else if (c < columns) {
+                    m_splitters[id] = {1, BarRect(id, m_rows, columns, m_width, m_height)};
+                }
+            }
+            const int32_t id = VerticalId(r, c);
+            auto found = m_splitters.find(id);
+            if (found != m_splitters.end()) {
+                if (c < columns - 1) {
+                    found->second.rect = BarRect(id, m_rows, columns, m_width, m_height);
+                } else {
+                    m_splitters.erase(found);
+                }
+            } else if (c < columns - 1) {
+                m_splitters[id] = {1, BarRect(id, m_rows, columns, m_width, m_height)};
+            }
+        }
+    }
+    m_columns = columns;
+    RebuildCells();
+    return 1;
+}
+
+int CQTVideoWindowLayout::Resize(int width, int height)
+{
+    if (width == m_width && height == m_height) {
+        return 0;
+    }
+    for (auto& [id, bar] : m_splitters) {
+        bar.rect = BarRect(id, m_rows, m_columns, width, height);
+    }
+    m_width = width;
+    m_height = height;
+    RebuildCells();
+    return 1;
+}
+
+void CQTVideoWindowLayout::GetSize(int& width, int& height) const
+{
+    width = m_width;
+    height = m_height;
+}
+
+void CQTVideoWindowLayout::CopyFrom(const CQTVideoWindowLayout& other)
+{
+    const int width = m_width;
+    const int height = m_height;
+    m_rows = other.m_rows;
+    m_columns = other.m_columns;
+    m_count = other.m_count;
+    m_width = other.m_width;
+    m_height = other.m_height;
+    m_cells.clear();
+    m_splitters = other.m_splitters;
+    if (Resize(width, height) == 0) {
+        RebuildCells();
+    }
+}
+
+bool CQTVideoWindowLayout::GetCell(int index, RECT& rect) const
+{
+    const auto found = m_cells.find(index);
+    if (found == m_cells.end()) {
+        return false;
+    }
+    rect = found->second;
+    return true;
+}
+
+void CQTVideoWindowLayout::Select(int32_t id)
+{
+    m_selection[id] = Bar(id).rect;
+}
+
+int CQTVideoWindowLayout::SelectSplitterAt(int x, int y)
+{
+    m_selection.clear();
+    for (const auto& [id, bar] : m_splitters) {
+        if (x >= bar.rect.left && x <= bar.rect.right && y >= bar.rect.top && y <= bar.rect.bottom) {
+            const int32_t found = id;
+            const bool active = bar.flag != 0;
+            Select(found);
+            SelectLine(found, active);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+void CQTVideoWindowLayout::SelectLine(int32_t id, bool active)
+{
+    const int r = RowOf(id);
+    const int c = ColumnOf(id);
+    struct Junction {
+        int32_t a, b, continuation;
+    };
+    std::vector<Junction> junctions;
+    if (IsVertical(id)) {
+        if (r > 0) {
+            junctions.push_back({HorizontalId(r - 1, c), HorizontalId(r - 1, c + 1), VerticalId(r - 1, c)});
+        }
+        if (r < m_rows - 1) {
+            junctions.push_back({HorizontalId(r, c), HorizontalId(r, c + 1), VerticalId(r + 1, c)});
+        }
+    } else {
+        if (c > 0) {
+            junctions.push_back({VerticalId(r, c - 1), VerticalId(r + 1, c - 1), HorizontalId(r, c - 1)});
+        }
+        if (c < m_columns - 1) {
+            junctions.push_back({VerticalId(r, c), VerticalId(r + 1, c), HorizontalId(r, c + 1)});
+        }
+    }
+    for (const Junction& junction : junctions) {
+        if (active) {
+            ExtendActive(junction.a, junction.b, junction.continuation);
+        } else {
+            ExtendInactive(junction.a, junction.b, junction.continuation);
+        }
+    }
+}
+
+void CQTVideoWindowLayout::ExtendActive(int32_t a, int32_t b, int32_t continuation)
+{
+    const int fa = IsSelected(a) ? 0 : Bar(a).flag;
+    const int fb = IsSelected(b) ? 0 : Bar(b).flag;
+    const int fc = IsSelected(continuation) ? 0 : Bar(continuation).flag;
+    if (fa != 0 && fb != 0) {
+        return; // the line meets a crossing line
+    }
+    if (fa != 0 || fb != 0) {
+        if (!IsSelected(continuation)) {
+            Select(continuation);
+            SelectLine(continuation, true);
+        }
+        if (fa != 0 && !IsSelected(a)) {
+            Select(a);
+            SelectLine(a, true);
+        }
+        if (fb != 0 && !IsSelected(b)) {
+            Select(b);
+            SelectLine(b, true);
+        }
+        return;
+    }
+    if (fc != 0 && !IsSelected(continuation)) {
+        Select(continuation);
+        SelectLine(continuation, true);
+    }
+}
+
+void CQTVideoWindowLayout::ExtendInactive(int32_t a, int32_t b, int32_t continuation)
+{
+    if (Bar(a).flag == 0 && Bar(b).flag == 0 && Bar(continuation).flag == 0 && !IsSelected(continuation)) {
+        Select(continuation);
+        SelectLine(continuation, false);
+    }
+}
+
+int CQTVideoWindowLayout::ToggleSelection()
+{
+    if (m_selection.empty()) {
+        return 0;
+    }
+    for (const auto& entry : m_selection) {
+        KWSplitter& bar = Bar(entry.first);
+        bar.flag = bar.flag == 0 ? 1 : 0;
+    }
+    RebuildCells();
+    return 1;
+}
