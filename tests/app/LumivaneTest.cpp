@@ -27,15 +27,3 @@ TEST(Lumivane, DesignerWindowHasItsNamedEmptyPartsAndTitle)
     EXPECT_EQ(ui.mainToolBar->parentWidget(), &window);
     EXPECT_EQ(window.toolBarArea(ui.mainToolBar), Qt::TopToolBarArea);
 }
-
-TEST(Lumivane, AGivenNameAndParentAreKept)
-{
-    QWidget parent;
-    auto* window = new Lumivane(&parent, Qt::Window);
-    EXPECT_EQ(window->parentWidget(), &parent);
-    Lumivane named;
-    named.setObjectName("other");
-    Ui_LumivaneClass ui;
-    ui.setupUi(&named);
-    EXPECT_EQ(named.objectName(), QStringLiteral("other"));
-}
