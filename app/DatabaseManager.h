@@ -15,6 +15,18 @@
 
 struct sqlite3;
 
+// One product of the catalogue, as the catalogue converter reads it.
+struct ProductRecord {
+    std::wstring id;
+    std::wstring name;
+    std::wstring pro_img;
+    std::wstring pro_thumb;
+    std::wstring description;
+    std::wstring technical;
+    std::wstring text;
+    std::wstring update_date;
+};
+
 class CDatabaseManager : public boost::enable_shared_from_this<CDatabaseManager> {
 public:
     // Lens types with a distortion table: 0 to kLensTypeCount - 1.
@@ -54,6 +66,24 @@ public:
     void GetDistortionTable(int lensType, std::map<float, float>* out);
     void LoadDistortionCsv(int lensType);
 
+    // Catalogue converter (a maintenance tool; the calculator never calls
+    // it): fills newdata1 and newdata2 from the catalogue's menu and product
+    // tables in the same database, for every product under the menu label.
+    void ConvertCatalogue(std::wstring label);
+    // Replaces *ids with the shown menu ids under the label, three levels
+    // deep; with firstId given, only that first-level menu is followed.
+    void QueryMenuIds(std::wstring label, std::wstring firstId, std::vector<std::wstring>* ids);
+    // Replaces *products with the shown products of those menus, in their
+    // catalogue order; a non-empty productIds narrows them to those ids.
+    void QueryProducts(const std::vector<std::wstring>& subclassIds, const std::vector<std::wstring>& productIds,
+        std::vector<ProductRecord>* products);
+    // Fills *product with one product's texts. False, *product untouched,
+    // when there is no such product.
+    bool QueryProductDetail(std::wstring id, ProductRecord* product);
+    // Inserts one row, columns in the map's (ascending) order. False for the
+    // table "product_related", without a database, or when the insert fails.
+    bool InsertRow(std::string table, std::map<std::string, std::string>* row);
+
     // Folder the lens tables are read from; empty (the default) means the
     // application directory. For tools and tests.
     void SetDataDir(const std::wstring& dir) { m_dataDir = dir; }
@@ -66,6 +96,11 @@ private:
     // statement fails at any point.
     bool Query(
         const char* sql, const std::vector<std::string>& params, size_t columns, std::vector<Row>* rows);
+
+    // Query with catalogue ids bound in order: as integers when they are
+    // whole numbers (as the catalogue's id columns hold them), else as text.
+    bool QueryByIds(
+        const std::string& sql, const std::vector<std::wstring>& ids, size_t columns, std::vector<Row>* rows);
 
     std::map<float, float> m_distortion[kLensTypeCount];
     sqlite3* m_db = nullptr;
