@@ -7,7 +7,8 @@
 
 class IKWScrollAreaEvent {
 public:
-    virtual void OnChange(int /*value*/, UINT /*minimum*/, UINT /*maximum*/) {}
+    // Every change of the vertical position, with the area's id.
+    virtual void OnChange(int /*id*/, UINT /*position*/, UINT /*maximum*/) {}
 
 protected:
     // Listeners are never deleted through their interface.
