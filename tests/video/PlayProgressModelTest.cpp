@@ -409,6 +409,12 @@ TEST_F(ModelFixture, ViewTimeComesToTheLeftEdge)
     EXPECT_EQ(model.offset, 1000);
     model.SetViewTime(kDay0 + 23 * kHour);
     EXPECT_EQ(model.offset, 3000); // clamped to the end
+    // At the deepest zoom width x second of day passes 32 bits.
+    model.zoom = 100;
+    model.virtualWidth = 100000;
+    model.SetViewTime(kDay0 + 12 * kHour);
+    EXPECT_EQ(model.offset, 50000);
+    EXPECT_EQ(model.TimeToPixel(kDay0 + 18 * kHour), 75000);
 }
 
 TEST_F(ModelFixture, TimerWrapsChannelZeroInSingleMode)

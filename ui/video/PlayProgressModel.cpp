@@ -254,7 +254,7 @@ void PlayProgressModel::SetViewTime(int time)
         singleOffset = 0;
         return;
     }
-    offset = ClampInt(PlayTruncate(virtualWidth * PlaySecondOfDay(time) / kDay), 0, virtualWidth - visibleWidth);
+    offset = ClampInt(PlayTruncate(static_cast<double>(virtualWidth) * PlaySecondOfDay(time) / kDay), 0, virtualWidth - visibleWidth);
 }
 
 bool PlayProgressModel::AdvanceSingleChannel()
@@ -508,7 +508,7 @@ void PlayProgressModel::OffsetRects(int dx, int /*dy*/)
 
 int PlayProgressModel::TimeToPixel(int time) const
 {
-    return PlayTruncate(virtualWidth * PlaySecondOfDay(time) / kDay);
+    return PlayTruncate(static_cast<double>(virtualWidth) * PlaySecondOfDay(time) / kDay);
 }
 
 // ---- Rows -------------------------------------------------------------------------
