@@ -363,8 +363,13 @@ void KWQtPlayProgressPanel::PaintDayView(QPainter& painter)
             const PlayDate& day = daysIt->second.current;
             const auto listed = daysIt->second.days.find(day);
             if (listed != daysIt->second.days.end()) {
-                for (size_t index : listed->second) {
-                    if (index >= info->segments.size()) {
+                const std::vector<size_t>& listedSegments = listed->second;
+                for (size_t i = 0; i < listedSegments.size(); ++i) {
+                    const size_t index = listedSegments[i];
+                    // A segment that starts and ends on this day is listed
+                    // twice; a second coat of the translucent colour would
+                    // make it darker than one that crosses midnight.
+                    if (index >= info->segments.size() || (i > 0 && listedSegments[i - 1] == index)) {
                         continue;
                     }
                     const PlaySegment& segment = info->segments[index];
