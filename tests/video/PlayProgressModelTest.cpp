@@ -141,8 +141,16 @@ TEST_F(ModelFixture, WheelStepsDoubleAboveFifty)
         bool in;
         int to;
     } rows[] = {
-        { 49, true, 50 }, { 50, true, 52 }, { 99, true, 100 }, { 100, true, 100 }, { 1, true, 2 },
-        { 53, false, 51 }, { 52, false, 50 }, { 51, false, 50 }, { 2, false, 1 }, { 1, false, 1 },
+        { 49, true, 50 },
+        { 50, true, 52 },
+        { 99, true, 100 },
+        { 100, true, 100 },
+        { 1, true, 2 },
+        { 53, false, 51 },
+        { 52, false, 50 },
+        { 51, false, 50 },
+        { 2, false, 1 },
+        { 1, false, 1 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.from << (row.in ? " in" : " out"));
@@ -233,8 +241,9 @@ TEST_F(ModelFixture, DayButtonsStepEveryChannel)
 {
     model.zoom = 2;
     model.virtualWidth = 2000;
-    model.AddChannel(Channel(1, { { 1, kDay0 + kHour, kDay0 + 2 * kHour, 0 },
-                                    { 2, kDay0 + 86400 + kHour, kDay0 + 86400 + 2 * kHour, 0 } }));
+    model.AddChannel(Channel(1,
+        { { 1, kDay0 + kHour, kDay0 + 2 * kHour, 0 },
+            { 2, kDay0 + 86400 + kHour, kDay0 + 86400 + 2 * kHour, 0 } }));
     model.AddChannel(Channel(2, { { 3, kDay0 + kHour, kDay0 + 2 * kHour, 0 } }));
     model.offset = 700;
     model.StepAllToNextDay();
@@ -311,8 +320,9 @@ TEST_F(ModelFixture, RowsExcludeTheirEdgeLines)
 
 TEST_F(ModelFixture, PixelsMapToTimesAndSegments)
 {
-    model.AddChannel(Channel(1, { { 11, kDay0 + 6 * kHour, kDay0 + 7 * kHour, 0 },
-                                    { 12, kDay0 + 12 * kHour, kDay0 + 18 * kHour, 0 } }));
+    model.AddChannel(Channel(1,
+        { { 11, kDay0 + 6 * kHour, kDay0 + 7 * kHour, 0 },
+            { 12, kDay0 + 12 * kHour, kDay0 + 18 * kHour, 0 } }));
     model.zoom = 2;
     model.virtualWidth = 2000;
     model.offset = 500;

@@ -21,8 +21,9 @@ const QColor kFrame(56, 182, 255);
         && std::abs(a.blue() - b.blue()) <= tolerance) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "(" << a.red() << "," << a.green() << "," << a.blue() << ") is not near ("
-                                         << b.red() << "," << b.green() << "," << b.blue() << ")";
+    return ::testing::AssertionFailure()
+        << "(" << a.red() << "," << a.green() << "," << a.blue() << ") is not near (" << b.red() << ","
+        << b.green() << "," << b.blue() << ")";
 }
 
 // src with its alpha over an opaque colour.
@@ -63,8 +64,9 @@ protected:
         // Row 0: channel 1, 06:00-12:00, highlighted, position 06:00.
         // Row 1: channel 2, 09:00-10:00 and the next day 01:00-02:00.
         Add(PlayChannel(1, { { 11, kPlayDay0 + 6 * kPlayHour, kPlayDay0 + 12 * kPlayHour, 0 } }));
-        Add(PlayChannel(2, { { 21, kPlayDay0 + 9 * kPlayHour, kPlayDay0 + 10 * kPlayHour, 0 },
-                               { 22, kPlayDay0 + 86400 + kPlayHour, kPlayDay0 + 86400 + 2 * kPlayHour, 0 } }));
+        Add(PlayChannel(2,
+            { { 21, kPlayDay0 + 9 * kPlayHour, kPlayDay0 + 10 * kPlayHour, 0 },
+                { 22, kPlayDay0 + 86400 + kPlayHour, kPlayDay0 + 86400 + 2 * kPlayHour, 0 } }));
     }
     QImage Grab()
     {
@@ -145,8 +147,8 @@ TEST_F(PlayPaintTest, AxisDrawsHoursAtZoomOneAndSecondsAtZoomHundred)
 TEST_F(PlayPaintTest, DayButtonsShowWhetherADayIsAvailable)
 {
     const QSize size(16, 16);
-    KWTempSkinDir skins { { "pn.png", Qt::red, size }, { "pa.png", Qt::green, size }, { "nn.png", Qt::blue, size },
-        { "na.png", Qt::yellow, size } };
+    KWTempSkinDir skins { { "pn.png", Qt::red, size }, { "pa.png", Qt::green, size },
+        { "nn.png", Qt::blue, size }, { "na.png", Qt::yellow, size } };
     ImagePlayProgressPicStyle pictures;
     pictures.strField[45] = L"pn.png";
     pictures.strField[46] = L"pa.png";

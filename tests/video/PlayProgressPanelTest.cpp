@@ -20,8 +20,9 @@ protected:
         // Channel 1: 06:00-12:00 (segment 11); channel 2: 09:00-10:00 (21) and
         // the next day 01:00-02:00 (22).
         Add(PlayChannel(1, { { 11, kPlayDay0 + 6 * kPlayHour, kPlayDay0 + 12 * kPlayHour, 0 } }));
-        Add(PlayChannel(2, { { 21, kPlayDay0 + 9 * kPlayHour, kPlayDay0 + 10 * kPlayHour, 0 },
-                               { 22, kPlayDay0 + 86400 + kPlayHour, kPlayDay0 + 86400 + 2 * kPlayHour, 0 } }));
+        Add(PlayChannel(2,
+            { { 21, kPlayDay0 + 9 * kPlayHour, kPlayDay0 + 10 * kPlayHour, 0 },
+                { 22, kPlayDay0 + 86400 + kPlayHour, kPlayDay0 + 86400 + 2 * kPlayHour, 0 } }));
         listener.Clear();
     }
     // Row 0 is y 21-38, row 1 y 41-58.
@@ -256,7 +257,8 @@ TEST_F(PlayPanelTest, HoverReportsTheTimeAndShowsNames)
     ASSERT_EQ(listener.Count("OnMouseOverChannel"), 1);
     const auto args = listener.ArgsOf("OnMouseOverChannel")[0];
     const QPoint global = Surface()->mapToGlobal(QPoint(kTrackLeft + 250, kRow0));
-    EXPECT_EQ(args, (std::vector<double> { kPlayId, 1, double(global.x()), double(global.y()), 6 * kPlayHour }));
+    EXPECT_EQ(
+        args, (std::vector<double> { kPlayId, 1, double(global.x()), double(global.y()), 6 * kPlayHour }));
     EXPECT_FALSE(QToolTip::isVisible());
 
     listener.Clear();
@@ -287,7 +289,8 @@ TEST_F(PlayPanelTest, SingleChannelReleaseReportsAPercentage)
     Release(kTrackLeft + 500, kRow0);
     ASSERT_EQ(listener.Count("OnPositionChanged"), 1);
     // Half of 2 h of recordings falls at the end of segment 21.
-    EXPECT_EQ(listener.ArgsOf("OnPositionChanged")[0], (std::vector<double> { kPlayId, 2, 22, 50, VIDEOCUT_OTHER }));
+    EXPECT_EQ(listener.ArgsOf("OnPositionChanged")[0],
+        (std::vector<double> { kPlayId, 2, 22, 50, VIDEOCUT_OTHER }));
     EXPECT_EQ(panel.GetPosition(2), kPlayDay0 + 9 * kPlayHour + 1800);
     EXPECT_FALSE(panel.IsDragging());
 }

@@ -42,17 +42,20 @@ CKWQTPlayProgressPanel::CKWQTPlayProgressPanel(IPlayProgressEvent* listener)
 
     connect(m_downButton, &QPushButton::clicked, this, &CKWQTPlayProgressPanel::OnSBDown);
     connect(m_upButton, &QPushButton::clicked, this, &CKWQTPlayProgressPanel::OnSBUp);
-    connect(m_scrollBar, &QScrollBar::valueChanged, this, &CKWQTPlayProgressPanel::OnHorizontalBarValueChanged);
+    connect(
+        m_scrollBar, &QScrollBar::valueChanged, this, &CKWQTPlayProgressPanel::OnHorizontalBarValueChanged);
     connect(m_zoomSlider, &QSlider::valueChanged, this, &CKWQTPlayProgressPanel::OnZoomerValueChanged);
 
     KWQtPlayProgressPanel* surface = m_surface.get();
-    connect(surface, &KWQtPlayProgressPanel::PropertyChanged, this, &CKWQTPlayProgressPanel::OnPropertyChanged);
+    connect(
+        surface, &KWQtPlayProgressPanel::PropertyChanged, this, &CKWQTPlayProgressPanel::OnPropertyChanged);
     connect(surface, &KWQtPlayProgressPanel::HighlightChannelChanged, this,
         &CKWQTPlayProgressPanel::OnHighlightChannelChanged);
     connect(surface, &KWQtPlayProgressPanel::MousePress, this, &CKWQTPlayProgressPanel::OnMousePress);
     connect(surface, &KWQtPlayProgressPanel::MouseRelease, this, &CKWQTPlayProgressPanel::OnMouseRelease);
     connect(surface, &KWQtPlayProgressPanel::MouseOver, this, &CKWQTPlayProgressPanel::OnMouseOver);
-    connect(surface, &KWQtPlayProgressPanel::PositionChanged, this, &CKWQTPlayProgressPanel::OnPositionChanged);
+    connect(
+        surface, &KWQtPlayProgressPanel::PositionChanged, this, &CKWQTPlayProgressPanel::OnPositionChanged);
 
     m_downButton->setParent(this);
     m_upButton->setParent(this);
@@ -406,7 +409,8 @@ void CKWQTPlayProgressPanel::OnMouseOver(int channel, QPoint point, int time)
 void CKWQTPlayProgressPanel::OnPositionChanged(int channel, int segment, int time, bool firstMark)
 {
     if (m_pListener != nullptr) {
-        m_pListener->OnPositionChanged(m_id, channel, segment, time, firstMark ? VIDEOCUT_FIRST : VIDEOCUT_OTHER);
+        m_pListener->OnPositionChanged(
+            m_id, channel, segment, time, firstMark ? VIDEOCUT_FIRST : VIDEOCUT_OTHER);
     }
 }
 

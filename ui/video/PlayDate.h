@@ -8,7 +8,7 @@
 struct PlayDate {
     int32_t nYear = 1970;
     int32_t nMonth = 1; // 1-12
-    int32_t nDay = 1;   // 1-31
+    int32_t nDay = 1; // 1-31
 
     bool operator==(const PlayDate& other) const;
     bool operator!=(const PlayDate& other) const { return !(*this == other); }

@@ -125,7 +125,8 @@ void PlayProgressModel::FillVisibleRows()
 
 bool PlayProgressModel::IsVisible(int channel) const
 {
-    return std::find(std::begin(visibleChannels), std::end(visibleChannels), channel) != std::end(visibleChannels);
+    return std::find(std::begin(visibleChannels), std::end(visibleChannels), channel)
+        != std::end(visibleChannels);
 }
 
 bool PlayProgressModel::GetPositionOf(int channel, int& position) const
@@ -254,7 +255,8 @@ void PlayProgressModel::SetViewTime(int time)
         singleOffset = 0;
         return;
     }
-    offset = ClampInt(PlayTruncate(static_cast<double>(virtualWidth) * PlaySecondOfDay(time) / kDay), 0, virtualWidth - visibleWidth);
+    offset = ClampInt(PlayTruncate(static_cast<double>(virtualWidth) * PlaySecondOfDay(time) / kDay), 0,
+        virtualWidth - visibleWidth);
 }
 
 bool PlayProgressModel::AdvanceSingleChannel()
@@ -421,7 +423,8 @@ void PlayProgressModel::SyncToChannel(int channel)
     shownDayIndex = k;
 
     const double intoDay = static_cast<double>(position) - PlayMidnightOf(CurrentDayOf(channel));
-    offset = ClampInt(PlayTruncate(virtualWidth * intoDay / kDay - visibleWidth / 2), 0, virtualWidth - visibleWidth);
+    offset = ClampInt(
+        PlayTruncate(virtualWidth * intoDay / kDay - visibleWidth / 2), 0, virtualWidth - visibleWidth);
 }
 
 // ---- Zoom, scroll, layout ---------------------------------------------------------
@@ -447,7 +450,8 @@ void PlayProgressModel::SetZoomValue(int value)
     }
     int anchor = visibleWidth / 2;
     int position = 0;
-    if (IsVisible(highlightedChannel) && highlightedChannel >= 0 && GetPositionOf(highlightedChannel, position)) {
+    if (IsVisible(highlightedChannel) && highlightedChannel >= 0
+        && GetPositionOf(highlightedChannel, position)) {
         const int a = TimeToPixel(position) - offset;
         if (a > 0 && a < visibleWidth) {
             anchor = a;
@@ -632,7 +636,8 @@ PlayCutResult PlayProgressModel::SetCutPoint(int x)
 
     PlayCutResult result;
     result.nTime = t;
-    result.bFirstMark = std::llabs(static_cast<int64_t>(t) - cutMarks[0]) < std::llabs(static_cast<int64_t>(t) - cutMarks[1]);
+    result.bFirstMark = std::llabs(static_cast<int64_t>(t) - cutMarks[0])
+        < std::llabs(static_cast<int64_t>(t) - cutMarks[1]);
     cutMarks[result.bFirstMark ? 0 : 1] = t;
 
     const int channel = singleMode ? singleChannel : ChannelOfRow(0);

@@ -95,7 +95,8 @@ QRect Span(int left, int top, int right, int bottom)
 
 } // namespace
 
-KWQtPlayProgressPanel::KWQtPlayProgressPanel(PlayProgressModel* model, CKWQTPlayProgressPanel* owner, QWidget* parent)
+KWQtPlayProgressPanel::KWQtPlayProgressPanel(
+    PlayProgressModel* model, CKWQTPlayProgressPanel* owner, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
     , m_owner(owner)
@@ -128,8 +129,8 @@ void KWQtPlayProgressPanel::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-void KWQtPlayProgressPanel::PaintPositionLabel(QPainter& painter, int x, int top, int bottom, const QString& text,
-    const QColor& boxColour, const QColor& textColour)
+void KWQtPlayProgressPanel::PaintPositionLabel(QPainter& painter, int x, int top, int bottom,
+    const QString& text, const QColor& boxColour, const QColor& textColour)
 {
     const int left = m_model->trackRect.left();
     const int width = painter.fontMetrics().horizontalAdvance(text);
@@ -156,7 +157,8 @@ void KWQtPlayProgressPanel::PaintCutSelection(QPainter& painter, int xa, int xb,
     if (xa > xb) {
         std::swap(xa, xb);
     }
-    const QRect selection(QPoint(track.left() + xa, names.top()), QPoint(track.left() + xb - 1, names.top() + names.height() - 1));
+    const QRect selection(QPoint(track.left() + xa, names.top()),
+        QPoint(track.left() + xb - 1, names.top() + names.height() - 1));
     if (!selection.intersects(track)) {
         return;
     }
@@ -223,7 +225,8 @@ void KWQtPlayProgressPanel::PaintSingleChannel(QPainter& painter)
     // A position in a gap between recordings has no segment to measure.
     if (info != nullptr && end > start && m.GetPositionOf(m.singleChannel, position)) {
         const int elapsed = std::max(position, start) - start;
-        const int px = PlayTruncate(static_cast<double>(elapsed) / (static_cast<double>(end) - start) * 100.0 * step);
+        const int px
+            = PlayTruncate(static_cast<double>(elapsed) / (static_cast<double>(end) - start) * 100.0 * step);
         painter.fillRect(QRect(track.left() + px, names.top(), 2, track.height()), Qt::darkGray);
         const QString text = ClockText(elapsed / 3600, (elapsed % 3600) / 60, elapsed % 60);
         const int h = painter.fontMetrics().height();
@@ -268,7 +271,8 @@ void KWQtPlayProgressPanel::PaintTimeAxis(QPainter& painter)
             left -= 5;
         }
         painter.setPen(Qt::white);
-        painter.drawText(QRectF(Span(left, track.top() - 1, left + w - 1, track.top() + 18)), label, QTextOption());
+        painter.drawText(
+            QRectF(Span(left, track.top() - 1, left + w - 1, track.top() + 18)), label, QTextOption());
     };
 
     int n = PlayTruncate(m.offset / unit);
@@ -319,7 +323,8 @@ void KWQtPlayProgressPanel::PaintDayView(QPainter& painter)
         if (info->nChannel == m.highlightedChannel) {
             painter.setPen(QPen(kHighlightFrame, 1));
             painter.setBrush(Qt::NoBrush);
-            const QRect frame(QPoint(track.left() + 1, m.RowTop(row)), QPoint(track.right() - 2, m.RowBottom(row) - 1));
+            const QRect frame(
+                QPoint(track.left() + 1, m.RowTop(row)), QPoint(track.right() - 2, m.RowBottom(row) - 1));
             painter.drawRects(&frame, 1);
         }
         painter.setPen(Qt::white);
@@ -388,15 +393,16 @@ void KWQtPlayProgressPanel::PaintDayView(QPainter& painter)
         }
         if (!info->strNote.empty()) {
             painter.setPen(Qt::white);
-            painter.drawText(Span(track.left(), top, track.right(), bottom), Qt::AlignCenter, KWToQString(info->strNote));
+            painter.drawText(
+                Span(track.left(), top, track.right(), bottom), Qt::AlignCenter, KWToQString(info->strNote));
         }
         int position = 0;
         if (!m.commonCursor && m.GetPositionOf(channel, position)) {
             const int second = PlaySecondOfDay(position);
             const int x = PlayTruncate(second * perSecond - m.offset);
             painter.fillRect(QRect(track.left() + x, top, 1, bottom - top + 1), Qt::white);
-            PaintPositionLabel(painter, x, top, bottom, ClockText(second / 3600, (second % 3600) / 60, second % 60),
-                kLabelBox, kChannelLabel);
+            PaintPositionLabel(painter, x, top, bottom,
+                ClockText(second / 3600, (second % 3600) / 60, second % 60), kLabelBox, kChannelLabel);
         }
     }
 
@@ -599,7 +605,8 @@ void KWQtPlayProgressPanel::mouseMoveEvent(QMouseEvent* event)
             const int along = point.x() - m.trackRect.left();
             emit MouseOver(info->nChannel, global, along < 0 ? -1 : m.PixelToTime(along));
             const int top = m.NameRowTop(row);
-            const QRect cell(QPoint(NamesLeft(), top), QPoint(m.trackRect.left(), top + m.NameRowHeight() - 1));
+            const QRect cell(
+                QPoint(NamesLeft(), top), QPoint(m.trackRect.left(), top + m.NameRowHeight() - 1));
             if (cell.contains(point)) {
                 QToolTip::showText(global, KWToQString(info->strName), this, cell);
             }
