@@ -333,19 +333,4 @@ TEST_F(PlayPanelTest, ResizingWidensTheTrackAndKeepsTheTime)
     EXPECT_EQ(panel.ScrollBar()->maximum(), 4400 - 1100);
 }
 
-TEST_F(PlayPanelTest, RemovingTheHighlightedChannelClearsIt)
-{
-    EXPECT_EQ(Model().highlightedChannel, 1);
-    panel.RemoveChannel(1);
-    EXPECT_EQ(Model().highlightedChannel, -1);
-    EXPECT_EQ(panel.GetChannelInfo(1), nullptr);
-    ASSERT_NE(panel.GetChannelInfo(2), nullptr);
-    EXPECT_EQ(panel.GetChannelInfo(2)->segments.size(), 2U);
-    panel.RemoveChannel(2);
-    panel.SetPosition(-1, 99);
-    EXPECT_EQ(Model().commonPosition, 99);
-    panel.RemoveChannel(7);
-    EXPECT_EQ(Model().firstVisibleRow, -1);
-}
-
 } // namespace
