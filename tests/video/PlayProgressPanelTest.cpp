@@ -295,6 +295,18 @@ TEST_F(PlayPanelTest, SingleChannelReleaseReportsAPercentage)
     EXPECT_FALSE(panel.IsDragging());
 }
 
+TEST_F(PlayPanelTest, SingleChannelClickInAGapKeepsThePosition)
+{
+    panel.SetSingleChannelMode(2, true);
+    panel.SetPosition(2, kPlayDay0 + 12 * kPlayHour); // between the two recordings
+    Press(kTrackLeft + 250, kRow0);
+    Drag(kTrackLeft + 300, kRow0);
+    Release(kTrackLeft + 300, kRow0);
+    EXPECT_EQ(panel.GetPosition(2), kPlayDay0 + 12 * kPlayHour);
+    EXPECT_EQ(listener.Count("OnPositionChanged"), 1);
+    EXPECT_FALSE(panel.IsDragging());
+}
+
 TEST_F(PlayPanelTest, RowButtonsAndHighlightScrollTheChannels)
 {
     for (int id = 3; id <= 6; ++id) {

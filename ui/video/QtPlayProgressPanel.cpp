@@ -457,7 +457,8 @@ void KWQtPlayProgressPanel::mousePressEvent(QMouseEvent* event)
                 update();
             } else if (m.HasChannel(m.singleChannel)) {
                 const int time = m.PixelToTime(along);
-                if (time >= 0) {
+                // 0 and -1 mean that no recording holds the position: keep it.
+                if (time > 0) {
                     m.positions[m.singleChannel] = time;
                     update();
                 }
