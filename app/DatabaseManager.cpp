@@ -106,6 +106,18 @@ std::string CDatabaseManager::CellToString(const char* cell)
 bool CDatabaseManager::Query(
     const char* sql, const std::vector<std::string>& params, size_t columns, std::vector<Row>* rows)
 {
+    // Values are bound, never pasted into the text: a name with an
+    // apostrophe is found, and no text can change the statement.
+    const auto bindText = [&params](sqlite3_stmt* statement, int index) {
+        const std::string& value = params[static_cast<size_t>(index - 1)];
+        return sqlite3_bind_text(statement, index, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+    };
+    return QueryBound(sql, params.size(), bindText, columns, rows);
+}
+
+bool CDatabaseManager::QueryBound(const char* sql, size_t parameterCount,
+    const std::function<int(sqlite3_stmt*, int)>& bindParameter, size_t columns, std::vector<Row>* rows)
+{
     rows->clear();
     std::vector<Row> result;
     int rc = SQLITE_OK;
@@ -120,11 +132,8 @@ bool CDatabaseManager::Query(
             sqlite3_finalize(statement);
             return false;
         }
-        // Values are bound, never pasted into the text: a name with an
-        // apostrophe is found, and no text can change the statement.
-        for (size_t i = 0; i < params.size() && rc == SQLITE_OK; ++i) {
-            rc = sqlite3_bind_text(statement, static_cast<int>(i + 1), params[i].data(),
-                static_cast<int>(params[i].size()), SQLITE_TRANSIENT);
+        for (size_t i = 0; i < parameterCount && rc == SQLITE_OK; ++i) {
+            rc = bindParameter(statement, static_cast<int>(i + 1));
         }
         if (rc == SQLITE_OK) {
             const size_t available = static_cast<size_t>(sqlite3_column_count(statement));

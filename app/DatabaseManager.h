@@ -9,11 +9,13 @@
 #include <boost/enable_shared_from_this.hpp>
 #include <boost/shared_ptr.hpp>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // One product of the catalogue, as the catalogue converter reads it.
 struct ProductRecord {
@@ -101,6 +103,12 @@ private:
     // whole numbers (as the catalogue's id columns hold them), else as text.
     bool QueryByIds(
         const std::string& sql, const std::vector<std::wstring>& ids, size_t columns, std::vector<Row>* rows);
+
+    // What both queries share: prepare, let bindParameter bind parameter
+    // 1..parameterCount, step through every row, finalize, with the mutex
+    // held from prepare to finalize.
+    bool QueryBound(const char* sql, size_t parameterCount,
+        const std::function<int(sqlite3_stmt*, int)>& bindParameter, size_t columns, std::vector<Row>* rows);
 
     std::map<float, float> m_distortion[kLensTypeCount];
     sqlite3* m_db = nullptr;

@@ -73,46 +73,14 @@ std::string Decimal(int value)
 bool CDatabaseManager::QueryByIds(
     const std::string& sql, const std::vector<std::wstring>& ids, size_t columns, std::vector<Row>* rows)
 {
-    rows->clear();
-    std::vector<Row> result;
-    int rc = SQLITE_OK;
-    {
-        CKWAutoMutexLock lock(m_mutex);
-        if (m_db == nullptr) {
-            return false;
-        }
-        sqlite3_stmt* statement = nullptr;
-        rc = sqlite3_prepare_v2(m_db, sql.c_str(), -1, &statement, nullptr);
-        if (rc != SQLITE_OK) {
-            sqlite3_finalize(statement);
-            return false;
-        }
-        for (size_t i = 0; i < ids.size() && rc == SQLITE_OK; ++i) {
-            const std::string id = WideStringToUtf8(ids[i]);
-            const int index = static_cast<int>(i + 1);
-            sqlite3_int64 number = 0;
-            rc = ParseWholeNumber(id, number)
-                ? sqlite3_bind_int64(statement, index, number)
-                : sqlite3_bind_text(statement, index, id.data(), static_cast<int>(id.size()), SQLITE_TRANSIENT);
-        }
-        if (rc == SQLITE_OK) {
-            const size_t available = static_cast<size_t>(sqlite3_column_count(statement));
-            while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-                Row row(columns);
-                for (size_t c = 0; c < columns && c < available; ++c) {
-                    row[c] = CellToString(
-                        reinterpret_cast<const char*>(sqlite3_column_text(statement, static_cast<int>(c))));
-                }
-                result.push_back(std::move(row));
-            }
-        }
-        sqlite3_finalize(statement);
-    }
-    if (rc != SQLITE_DONE) {
-        return false;
-    }
-    *rows = std::move(result);
-    return true;
+    const auto bindId = [&ids](sqlite3_stmt* statement, int index) {
+        const std::string id = WideStringToUtf8(ids[static_cast<size_t>(index - 1)]);
+        sqlite3_int64 number = 0;
+        return ParseWholeNumber(id, number)
+            ? sqlite3_bind_int64(statement, index, number)
+            : sqlite3_bind_text(statement, index, id.data(), static_cast<int>(id.size()), SQLITE_TRANSIENT);
+    };
+    return QueryBound(sql.c_str(), ids.size(), bindId, columns, rows);
 }
 
 void CDatabaseManager::QueryMenuIds(std::wstring label, std::wstring firstId, std::vector<std::wstring>* ids)
