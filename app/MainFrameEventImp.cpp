@@ -361,7 +361,7 @@ void CMainFrameEventImp::ShowPPMDisplay(bool showPixelCount)
     Show(m_pPixelCountCaption, showPixelCount);
 }
 
-void CMainFrameEventImp::OnIPCToolClicked()
+void CMainFrameEventImp::LeaveChooserPage()
 {
     Show(m_pChooserPage, false);
     Show(m_pIPCToolButton, false);
@@ -371,6 +371,11 @@ void CMainFrameEventImp::OnIPCToolClicked()
     if (m_toolBar) {
         m_toolBar->ShowChangeButton(true);
     }
+}
+
+void CMainFrameEventImp::OnIPCToolClicked()
+{
+    LeaveChooserPage();
     ShowIPCTool(true);
     ShowFishTool(false);
     m_toolMode = kToolModeIPC;
@@ -387,14 +392,7 @@ void CMainFrameEventImp::OnIPCToolClicked()
 
 void CMainFrameEventImp::OnFishToolClicked()
 {
-    Show(m_pChooserPage, false);
-    Show(m_pIPCToolButton, false);
-    Show(m_pFishToolButton, false);
-    Show(m_pIPCTitle, false);
-    Show(m_pFishTitle, false);
-    if (m_toolBar) {
-        m_toolBar->ShowChangeButton(true);
-    }
+    LeaveChooserPage();
     ShowFishTool(true);
     ShowIPCTool(false);
     m_toolMode = kToolModeFish;

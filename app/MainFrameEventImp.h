@@ -156,6 +156,8 @@ private:
     void CreatePPMDisplay();
     void LayoutPPMInArea();
     void ShowPPMDisplay(bool showPixelCount);
+    // Hides the tool-chooser page and offers the tool switch instead.
+    void LeaveChooserPage();
 
     CKWDialog* m_pMainDlg = nullptr;
     // Pixel-density display
