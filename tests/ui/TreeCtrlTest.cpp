@@ -354,20 +354,4 @@ TEST_F(TreeCtrlTest, DoubleClicksAndKeysGoToTheListenerOnly)
     EXPECT_EQ(tree->currentItem(), Item(a));
 }
 
-TEST_F(TreeCtrlTest, GeometryAndExpansion)
-{
-    RECT client {};
-    tree->GetClientRect(&client);
-    EXPECT_EQ(client.right, 299);
-    EXPECT_EQ(client.bottom, 379);
-    RECT moved { 5, 6, 104, 205 };
-    tree->MoveWindow(&moved);
-    EXPECT_EQ(tree->geometry(), QRect(5, 6, 100, 200));
-    Build();
-    tree->ExpandTreeItem(a, 0);
-    EXPECT_FALSE(Item(a)->isExpanded());
-    tree->ExpandTreeItem(a, 1);
-    EXPECT_TRUE(Item(a)->isExpanded());
-}
-
 } // namespace
