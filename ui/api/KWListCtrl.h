@@ -4,6 +4,32 @@
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWSkinRecords.h"
 
+// The record every list notification (message 78) points to; it lives on the
+// sender's stack while the event is dispatched. Fields a code does not name
+// are zero.
+struct tagNMITEMACTIVATE {
+    NMHDR hdr;
+    int iItem;
+    int iSubItem;
+    UINT uNewState;
+    UINT uOldState;
+    UINT uChanged;
+    POINT ptAction;
+    LPARAM lParam;
+    UINT uKeyFlags;
+};
+using NMITEMACTIVATE = tagNMITEMACTIVATE;
+using LPNMITEMACTIVATE = NMITEMACTIVATE*;
+
+// Notification codes of the list.
+constexpr UINT KW_LVN_CLICK = 2;
+constexpr UINT KW_LVN_DBLCLICK = 3;
+constexpr UINT KW_LVN_ROWCHECK = 10;
+constexpr UINT KW_LVN_ALLCHECK = 11;
+// Ids of the two cell buttons, carried by their commands (message 273).
+constexpr UINT KW_LIST_BTN_CONFIG = 2134;
+constexpr UINT KW_LIST_BTN_LOGIN = 2135;
+
 class IKWListCtrlEvent {
 public:
     virtual void OnLVKeyPress(UINT /*modifiers*/, UINT /*key*/) {}

@@ -4,6 +4,13 @@
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWSkinRecords.h"
 
+#include <cstdint>
+
+// Special item handles: the invisible root, and "append" as the item to
+// insert after.
+inline void* const TVI_ROOT = reinterpret_cast<void*>(static_cast<uintptr_t>(0xFFFF0000u));
+inline void* const TVI_LAST = reinterpret_cast<void*>(static_cast<uintptr_t>(0xFFFF0002u));
+
 class IKWTreeCtrlEvent {
 public:
     virtual void OnTreeItemDbClick(void* /*item*/, POINT& /*point*/) {}
