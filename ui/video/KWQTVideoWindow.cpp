@@ -292,11 +292,8 @@ void CKWQTVideoWindow::ClearZoom()
     }
 }
 
-void CKWQTVideoWindow::PlaceSubWnds()
+void CKWQTVideoWindow::MoveSubWndsToCells()
 {
-    if (m_layoutAnimations.state() == QAbstractAnimation::Running) {
-        m_layoutAnimations.setCurrentTime(kFinishAnimation);
-    }
     for (auto& [index, sub] : m_subWnds) {
         if (!m_layout.HasCell(index)) {
             sub->hide();
@@ -305,6 +302,14 @@ void CKWQTVideoWindow::PlaceSubWnds()
         sub->show();
         sub->setGeometry(CellGeometry(index));
     }
+}
+
+void CKWQTVideoWindow::PlaceSubWnds()
+{
+    if (m_layoutAnimations.state() == QAbstractAnimation::Running) {
+        m_layoutAnimations.setCurrentTime(kFinishAnimation);
+    }
+    MoveSubWndsToCells();
     m_layoutAnimations.start();
 }
 
@@ -352,14 +357,7 @@ int CKWQTVideoWindow::ApplyLayout(const CQTVideoWindowLayout& other)
     }
     const int oldCount = m_layout.GetCount();
     m_layout.CopyFrom(other);
-    for (auto& [index, sub] : m_subWnds) {
-        if (!m_layout.HasCell(index)) {
-            sub->hide();
-            break;
-        }
-        sub->show();
-        sub->setGeometry(CellGeometry(index));
-    }
+    MoveSubWndsToCells();
     m_layoutAnimations.start();
     for (int index = oldCount - 1; index >= m_layout.GetCount(); --index) {
         auto found = m_subWnds.find(index);

@@ -166,6 +166,8 @@ protected:
 private:
     QRect CellGeometry(int index) const; // the cell shrunk by 1 on every side
     void PlaceSubWnds();
+    // Shows each sub-window in its layout cell, up to the first without one.
+    void MoveSubWndsToCells();
     void ClearZoom();
     void UpdateCursor(bool pressed);
     void PaintLayoutBars(class QPainter& painter);
