@@ -512,13 +512,7 @@ bool CDDrawRender::DrawPlanes(BYTE* y, BYTE* u, BYTE* v)
     if (m_callback != nullptr) {
         CKWToolAutoMutexLock lock(m_mutex);
         if (m_osd != nullptr) {
-            if (KwSucceeded(m_osd->Blt(nullptr, m_video, nullptr, 0, nullptr))) {
-                HDC dc = nullptr;
-                if (KwSucceeded(m_osd->GetDC(&dc))) {
-                    m_callback->OnDrawOSD(0, dc);
-                }
-                m_osd->ReleaseDC(dc);
-            }
+            CopyVideoToOsdAndDrawOverlay();
         }
         if (m_verticalSync != 0) {
             m_device->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
@@ -534,6 +528,17 @@ bool CDDrawRender::DrawPlanes(BYTE* y, BYTE* u, BYTE* v)
         RestoreSurfaces(m_callback != nullptr);
     }
     return KwSucceeded(m_lastResult);
+}
+
+void CDDrawRender::CopyVideoToOsdAndDrawOverlay()
+{
+    if (KwSucceeded(m_osd->Blt(nullptr, m_video, nullptr, 0, nullptr))) {
+        HDC dc = nullptr;
+        if (KwSucceeded(m_osd->GetDC(&dc))) {
+            m_callback->OnDrawOSD(0, dc);
+        }
+        m_osd->ReleaseDC(dc);
+    }
 }
 
 int CDDrawRender::Refresh()
@@ -552,13 +557,7 @@ int CDDrawRender::Refresh()
     if (m_callback != nullptr) {
         CKWToolAutoMutexLock lock(m_mutex);
         if (m_osd != nullptr) {
-            if (KwSucceeded(m_osd->Blt(nullptr, m_video, nullptr, 0, nullptr))) {
-                HDC dc = nullptr;
-                if (KwSucceeded(m_osd->GetDC(&dc))) {
-                    m_callback->OnDrawOSD(0, dc);
-                }
-                m_osd->ReleaseDC(dc);
-            }
+            CopyVideoToOsdAndDrawOverlay();
             m_lastResult = m_primary->Blt(&client, m_osd, nullptr, DDBLT_ASYNC, nullptr);
         } else {
             m_lastResult = DDERR_GENERIC;

@@ -72,6 +72,9 @@ public:
 
 private:
     bool CreateDirectDraw(HWND window);
+    // Copies the video picture to the overlay surface and lets the callback
+    // draw over it; the caller holds the mutex and has an overlay surface.
+    void CopyVideoToOsdAndDrawOverlay();
     bool CreatePrimarySurface();
     bool AttachClipper(HWND window);
     bool CreateYUVSurface(int width, int height, CKWDDrawSurface*& surface, KW_COLOR_CONVERT& convert);
