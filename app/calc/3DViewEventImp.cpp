@@ -30,9 +30,7 @@ C3DViewEventImp::~C3DViewEventImp()
 
 boost::shared_ptr<C3DViewEventImp> C3DViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
-    boost::shared_ptr<C3DViewEventImp> controller = boost::make_shared<C3DViewEventImp>(owner);
-    controller->CreateContainerView();
-    return controller;
+    return MakeWithContainer<C3DViewEventImp>(owner);
 }
 
 const wchar_t* C3DViewEventImp::TitleText() const
@@ -47,14 +45,8 @@ int C3DViewEventImp::OnCreate()
     if (m_pScene == nullptr) {
         return 1;
     }
-    m_pScene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
-    m_pScene->SetRectTimes(g_uiScale);
-    Image3DViewBtnStyle style;
-    style.strHeight = L"h_nor.png";
-    style.strDistance = L"d_nor.png";
-    style.strAngle = L"a_nor.png";
-    style.strWidth = L"w_nor.png";
-    style.strHeight2 = L"h2_nor.png";
+    AttachScene(m_pScene);
+    Image3DViewBtnStyle style = MarkerButtonStyle3D();
     m_pScene->SetSkin(&style);
     m_pScene->SetBgImage(m_modelPicture.c_str(), L"");
     return 1;

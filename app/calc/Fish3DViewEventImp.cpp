@@ -1,4 +1,5 @@
 #include "app/calc/Fish3DViewEventImp.h"
+#include "app/calc/ViewControllerLayout.h"
 
 #include "app/MainFrameEventImp.h"
 #include "base/Globals.h"
@@ -27,9 +28,7 @@ CFish3DViewEventImp::~CFish3DViewEventImp()
 
 boost::shared_ptr<CFish3DViewEventImp> CFish3DViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
-    boost::shared_ptr<CFish3DViewEventImp> controller = boost::make_shared<CFish3DViewEventImp>(owner);
-    controller->CreateContainerView();
-    return controller;
+    return MakeWithContainer<CFish3DViewEventImp>(owner);
 }
 
 const wchar_t* CFish3DViewEventImp::TitleText() const
@@ -44,15 +43,9 @@ int CFish3DViewEventImp::OnCreate()
     if (m_pScene == nullptr) {
         return 1;
     }
-    m_pScene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
-    m_pScene->SetRectTimes(g_uiScale);
+    AttachScene(m_pScene);
     m_pScene->SetFishEyeEnable(true);
-    Image3DViewBtnStyle style;
-    style.strHeight = L"h_nor.png";
-    style.strDistance = L"d_nor.png";
-    style.strAngle = L"a_nor.png";
-    style.strWidth = L"w_nor.png";
-    style.strHeight2 = L"h2_nor.png";
+    Image3DViewBtnStyle style = MarkerButtonStyle3D();
     m_pScene->SetSkin(&style);
     // The panel starts on the ceiling mount.
     m_pScene->SetBgImage(kCeilingPicture, kPersonPicture);

@@ -29,9 +29,7 @@ CFishSideViewEventImp::~CFishSideViewEventImp()
 boost::shared_ptr<CFishSideViewEventImp> CFishSideViewEventImp::CreateInstance(
     const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
-    boost::shared_ptr<CFishSideViewEventImp> controller = boost::make_shared<CFishSideViewEventImp>(owner);
-    controller->CreateContainerView();
-    return controller;
+    return MakeWithContainer<CFishSideViewEventImp>(owner);
 }
 
 const wchar_t* CFishSideViewEventImp::TitleText() const

@@ -24,9 +24,7 @@ CFishTopViewEventImp::~CFishTopViewEventImp()
 boost::shared_ptr<CFishTopViewEventImp> CFishTopViewEventImp::CreateInstance(
     const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
-    boost::shared_ptr<CFishTopViewEventImp> controller = boost::make_shared<CFishTopViewEventImp>(owner);
-    controller->CreateContainerView();
-    return controller;
+    return MakeWithContainer<CFishTopViewEventImp>(owner);
 }
 
 const wchar_t* CFishTopViewEventImp::TitleText() const
@@ -41,8 +39,7 @@ int CFishTopViewEventImp::OnCreate()
     if (m_pScene == nullptr) {
         return 1;
     }
-    m_pScene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
-    m_pScene->SetRectTimes(g_uiScale);
+    AttachScene(m_pScene);
     m_pScene->SetImage(L"besidevideoup_nor.png", L"topviewpeople_nor.png", L"top_radian_nor.png");
     return 1;
 }

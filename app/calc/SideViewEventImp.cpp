@@ -22,9 +22,7 @@ CSideViewEventImp::~CSideViewEventImp()
 
 boost::shared_ptr<CSideViewEventImp> CSideViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
-    boost::shared_ptr<CSideViewEventImp> controller = boost::make_shared<CSideViewEventImp>(owner);
-    controller->CreateContainerView();
-    return controller;
+    return MakeWithContainer<CSideViewEventImp>(owner);
 }
 
 const wchar_t* CSideViewEventImp::TitleText() const

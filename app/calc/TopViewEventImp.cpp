@@ -29,9 +29,7 @@ CTopViewEventImp::~CTopViewEventImp()
 
 boost::shared_ptr<CTopViewEventImp> CTopViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
-    boost::shared_ptr<CTopViewEventImp> controller = boost::make_shared<CTopViewEventImp>(owner);
-    controller->CreateContainerView();
-    return controller;
+    return MakeWithContainer<CTopViewEventImp>(owner);
 }
 
 const wchar_t* CTopViewEventImp::TitleText() const
@@ -46,8 +44,7 @@ int CTopViewEventImp::OnCreate()
     if (m_pScene == nullptr) {
         return 1;
     }
-    m_pScene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
-    m_pScene->SetRectTimes(g_uiScale);
+    AttachScene(m_pScene);
     m_pScene->SetImage(L"besidevideoup_nor.png", L"topviewpeople_nor.png", L"top_radian_nor.png");
     return 1;
 }

@@ -5,10 +5,12 @@
 // frame. Each controller adds its scene, its skin and what it pushes into the
 // scene after a resize.
 
+#include "base/Globals.h"
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWRect.h"
 #include "ui/api/KWView.h"
 
+#include <boost/make_shared.hpp>
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
 
@@ -36,6 +38,25 @@ public:
 
 protected:
     explicit CViewControllerBase(const boost::shared_ptr<CMainFrameEventImp>& owner);
+
+    // What every controller's CreateInstance does: the controller, then its
+    // container (whose creation runs the controller's OnCreate).
+    template <class Controller>
+    static boost::shared_ptr<Controller> MakeWithContainer(const boost::shared_ptr<CMainFrameEventImp>& owner)
+    {
+        boost::shared_ptr<Controller> controller = boost::make_shared<Controller>(owner);
+        controller->CreateContainerView();
+        return controller;
+    }
+
+    // Makes a just-created scene a visible child of the container at the UI
+    // scale; it takes its real place at the first resize.
+    template <class Scene>
+    void AttachScene(Scene* scene)
+    {
+        scene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
+        scene->SetRectTimes(g_uiScale);
+    }
 
     // The title in the current language: translate() of the controller's key.
     virtual const wchar_t* TitleText() const = 0;

@@ -30,3 +30,14 @@ std::wstring ModelPictureName(const wchar_t* modelName)
     std::replace(picture.begin(), picture.end(), L' ', L'_');
     return picture + L".png";
 }
+
+Image3DViewBtnStyle MarkerButtonStyle3D()
+{
+    Image3DViewBtnStyle style;
+    style.strHeight = L"h_nor.png";
+    style.strDistance = L"d_nor.png";
+    style.strAngle = L"a_nor.png";
+    style.strWidth = L"w_nor.png";
+    style.strHeight2 = L"h2_nor.png";
+    return style;
+}

@@ -4,6 +4,7 @@
 // scene go inside a container, and which picture shows a camera model.
 
 #include "ui/api/KWRect.h"
+#include "ui/api/KWSkinRecords.h"
 
 #include <string>
 
@@ -22,3 +23,7 @@ CKWRect ViewSceneRect(const CKWRect& title, int cx, int cy, double scale, bool k
 // The 3D picture of a model: every blank of the name becomes '_' and ".png"
 // is appended, so "Two Words" shows Two_Words.png. A null name is empty.
 std::wstring ModelPictureName(const wchar_t* modelName);
+
+// The marker buttons of both 3D views: height, distance, angle, width and
+// the second height.
+Image3DViewBtnStyle MarkerButtonStyle3D();
