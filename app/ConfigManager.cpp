@@ -3,7 +3,9 @@
 #include "app/NumberText.h"
 #include "base/KWStreamConvert.h"
 
-#include <tinyxml.h>
+#include <tinyxml2.h>
+
+#include <cstdio>
 
 #include <filesystem>
 #include <fstream>
@@ -24,6 +26,33 @@ const size_t kExportFieldSize = 4;
 std::string ToLocal(const wchar_t* text)
 {
     return CKWStreamConvert(text != nullptr ? text : L"", kLocalCodePage).GetString();
+}
+
+// Prints the way the settings file has always been written: four blanks of
+// indent per level and " />" closing an empty element. TinyXML-2 alone would
+// write "/>", and a file that changes at every save shows up in every diff.
+class SettingsFilePrinter : public tinyxml2::XMLPrinter {
+public:
+    explicit SettingsFilePrinter(FILE* file) : tinyxml2::XMLPrinter(file) {}
+    void CloseElement(bool compactMode) override
+    {
+        if (_elementJustOpened) {
+            Write(" ");
+        }
+        tinyxml2::XMLPrinter::CloseElement(compactMode);
+    }
+};
+
+bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "w");
+    if (file == nullptr) {
+        return false;
+    }
+    SettingsFilePrinter printer(file);
+    doc.Print(&printer);
+    const bool written = std::ferror(file) == 0;
+    return std::fclose(file) == 0 && written;
 }
 
 } // namespace
@@ -99,9 +128,9 @@ void CConfigManager::ReadItem(ConfigItem& item)
     }
 }
 
-void CConfigManager::WriteItem(TiXmlElement* groupElement, const ConfigItem& item) const
+void CConfigManager::WriteItem(tinyxml2::XMLElement* groupElement, const ConfigItem& item) const
 {
-    TiXmlElement element(ToLocal(item.key));
+    tinyxml2::XMLElement& element = *groupElement->InsertNewChildElement(ToLocal(item.key).c_str());
     if (item.pBool != nullptr) {
         element.SetAttribute("value", *item.pBool ? 1 : 0);
         element.SetAttribute("Default", item.bDefault ? 1 : 0);
@@ -116,13 +145,12 @@ void CConfigManager::WriteItem(TiXmlElement* groupElement, const ConfigItem& ite
         element.SetAttribute("Max", static_cast<int>(item.max));
         element.SetAttribute("Scale", static_cast<int>(item.scale));
     } else if (item.pDouble != nullptr) {
-        element.SetAttribute("value", DoubleToText(*item.pDouble));
-        element.SetAttribute("Default", DoubleToText(item.dDefault));
+        element.SetAttribute("value", DoubleToText(*item.pDouble).c_str());
+        element.SetAttribute("Default", DoubleToText(item.dDefault).c_str());
     } else if (item.pString != nullptr) {
-        element.SetAttribute("value", ToLocal(item.pString->c_str()));
-        element.SetAttribute("Default", ToLocal(item.strDefault.c_str()));
+        element.SetAttribute("value", ToLocal(item.pString->c_str()).c_str());
+        element.SetAttribute("Default", ToLocal(item.strDefault.c_str()).c_str());
     }
-    groupElement->InsertEndChild(element);
 }
 
 std::string CConfigManager::LocalFilePath() const
@@ -135,16 +163,15 @@ std::string CConfigManager::LocalFilePath() const
 
 bool CConfigManager::Save()
 {
-    TiXmlDocument doc;
-    TiXmlNode* root = doc.InsertEndChild(TiXmlElement("Setting"));
-    TiXmlElement* groupElement = nullptr;
+    tinyxml2::XMLDocument doc;
+    tinyxml2::XMLElement* root = doc.InsertEndChild(doc.NewElement("Setting"))->ToElement();
+    tinyxml2::XMLElement* groupElement = nullptr;
     std::wstring lastGroup;
     for (const ConfigItem& item : m_items) {
         const std::wstring group = item.group != nullptr ? item.group : L"";
         if (groupElement == nullptr || group != lastGroup) {
             // A group that recurs after another one gets a second element.
-            TiXmlNode* node = root->InsertEndChild(TiXmlElement(ToLocal(group.c_str())));
-            groupElement = node->ToElement();
+            groupElement = root->InsertNewChildElement(ToLocal(group.c_str()).c_str());
             lastGroup = group;
         }
         WriteItem(groupElement, item);
@@ -162,7 +189,7 @@ bool CConfigManager::Save()
     if (!folder.empty()) {
         std::filesystem::create_directory(folder, error);
     }
-    return doc.SaveFile(path);
+    return SaveSettingsDocument(doc, path);
 }
 
 bool CConfigManager::Export(std::unique_ptr<unsigned char[]> bytes, size_t count)

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
-class TiXmlElement;
+namespace tinyxml2 {
+class XMLElement;
+}
 
 // One registered setting. Exactly one of the four variable pointers is set;
 // it decides the setting's type (checked in the order bool, unsigned, double,
@@ -75,7 +77,7 @@ public:
     void SetLanguage(unsigned language) { m_language = language; }
 
 private:
-    void WriteItem(TiXmlElement* groupElement, const ConfigItem& item) const;
+    void WriteItem(tinyxml2::XMLElement* groupElement, const ConfigItem& item) const;
     // The reader's file in the local code page, empty without a reader.
     std::string LocalFilePath() const;
 

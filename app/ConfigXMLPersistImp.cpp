@@ -33,7 +33,7 @@ CConfigXMLPersistImp::CConfigXMLPersistImp(const wchar_t* path)
     }
     m_path = path;
     CKWStreamConvert localPath(path, kLocalCodePage);
-    if (localPath.GetA() == nullptr || !m_doc.LoadFile(localPath.GetA(), TIXML_ENCODING_UNKNOWN)) {
+    if (localPath.GetA() == nullptr || m_doc.LoadFile(localPath.GetA()) != tinyxml2::XML_SUCCESS) {
         // A file that does not parse may have left half a tree behind; an
         // unreadable file reads as no file at all.
         m_doc.Clear();
@@ -47,17 +47,17 @@ const char* CConfigXMLPersistImp::FindValue(const wchar_t* group, const wchar_t*
     }
     // The root is the first element, not the first node: a file that another
     // tool wrote with an XML declaration or a leading comment keeps its settings.
-    const TiXmlElement* root = m_doc.RootElement();
+    const tinyxml2::XMLElement* root = m_doc.RootElement();
     if (root == nullptr) {
         return nullptr;
     }
     CKWStreamConvert groupName(group, kLocalCodePage);
-    const TiXmlElement* groupElement = root->FirstChildElement(groupName.GetString());
+    const tinyxml2::XMLElement* groupElement = root->FirstChildElement(groupName.GetString().c_str());
     if (groupElement == nullptr) {
         return nullptr;
     }
     CKWStreamConvert keyName(key, kLocalCodePage);
-    const TiXmlElement* keyElement = groupElement->FirstChildElement(keyName.GetString());
+    const tinyxml2::XMLElement* keyElement = groupElement->FirstChildElement(keyName.GetString().c_str());
     if (keyElement == nullptr) {
         return nullptr;
     }
@@ -113,8 +113,7 @@ void CConfigXMLPersistImp::ParseText(const char* text)
     if (text == nullptr) {
         return;
     }
-    m_doc.Parse(text, nullptr, TIXML_ENCODING_UNKNOWN);
-    if (m_doc.Error()) {
+    if (m_doc.Parse(text) != tinyxml2::XML_SUCCESS) {
         m_doc.Clear();
     }
 }

@@ -4,7 +4,7 @@
 
 #include "app/IConfigPersistent.h"
 
-#include <tinyxml.h>
+#include <tinyxml2.h>
 
 #include <string>
 
@@ -36,6 +36,6 @@ private:
     // The "value" attribute of <group>/<key>, or null when any piece is missing.
     const char* FindValue(const wchar_t* group, const wchar_t* key) const;
 
-    TiXmlDocument m_doc;
+    tinyxml2::XMLDocument m_doc;
     std::wstring m_path;
 };

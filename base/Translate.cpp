@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <tinyxml.h>
+#include <tinyxml2.h>
 
 #include <unistd.h>
 
@@ -56,19 +56,18 @@ void LoadLanguageFile(int languageIndex, std::map<std::wstring, std::wstring>& t
 {
     table.clear();
     const std::string path = ApplicationDirBytes() + "/Lang_" + std::to_string(languageIndex) + ".xml";
-    TiXmlDocument doc;
-    if (!doc.LoadFile(path.c_str(), TIXML_DEFAULT_ENCODING)) {
+    // TinyXML-2 reads the text as UTF-8 whether or not it declares so, and
+    // stays inside its buffer on malformed input.
+    tinyxml2::XMLDocument doc;
+    if (doc.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
         return;
     }
-    const TiXmlElement* root = doc.FirstChildElement();
+    const tinyxml2::XMLElement* root = doc.FirstChildElement();
     if (root == nullptr) {
         return;
     }
-    for (const TiXmlNode* node = root->FirstChild(); node != nullptr; node = node->NextSibling()) {
-        const TiXmlElement* entry = node->ToElement();
-        if (entry == nullptr) {
-            continue;
-        }
+    for (const tinyxml2::XMLElement* entry = root->FirstChildElement(); entry != nullptr;
+         entry = entry->NextSiblingElement()) {
         const char* name = entry->Attribute("name");
         const char* value = entry->Attribute("value");
         if (name == nullptr || value == nullptr) {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libqt6svg6
-  libtinyxml-dev libsqlcipher-dev sqlcipher libboost-dev
+  libtinyxml2-dev libsqlcipher-dev sqlcipher libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei
   xdg-utils

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include <tinyxml.h>
+#include <tinyxml2.h>
 
 #include <filesystem>
 #include <fstream>
@@ -211,12 +211,12 @@ LanguageTable ReadLanguageFile(int index)
 {
     LanguageTable table;
     const std::string path = std::string(KW_SOURCE_DIR) + "/resources/Lang_" + std::to_string(index) + ".xml";
-    TiXmlDocument doc;
-    if (!doc.LoadFile(path.c_str(), TIXML_DEFAULT_ENCODING) || doc.FirstChildElement() == nullptr) {
+    tinyxml2::XMLDocument doc;
+    if (doc.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS || doc.FirstChildElement() == nullptr) {
         return table;
     }
     table.loaded = true;
-    for (const TiXmlElement* e = doc.FirstChildElement()->FirstChildElement(); e != nullptr; e = e->NextSiblingElement()) {
+    for (const tinyxml2::XMLElement* e = doc.FirstChildElement()->FirstChildElement(); e != nullptr; e = e->NextSiblingElement()) {
         const char* name = e->Attribute("name");
         const char* value = e->Attribute("value");
         if (name == nullptr || value == nullptr) {
