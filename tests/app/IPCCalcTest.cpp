@@ -70,8 +70,8 @@ TEST(NumberText, OnlyAFiniteDecimalNumberStartsAText)
     } rows[] = {
         {"inf", false, 7.0}, {"nan", false, 7.0}, {"-infinity", false, 7.0}, {"NAN(123)", false, 7.0},
         {" +INF", false, 7.0}, {"1e309", false, 7.0}, {"-1e309", false, 7.0}, {".", false, 7.0},
-        {".e1", false, 7.0}, {"-", false, 7.0}, {".5", true, 0.5}, {" -.5x", true, -0.5}, {"+2.8mm", true, 2.8},
-        {"1e-400", true, 0.0}, {"0x10", true, 0.0}, {"1e3", true, 1000.0},
+        {".e1", false, 7.0}, {"-", false, 7.0}, {".5", true, 0.5}, {" -.5x", true, -0.5},
+        {"+2.8mm", true, 2.8}, {"1e-400", true, 0.0}, {"0x10", true, 0.0}, {"1e3", true, 1000.0},
     };
     for (const Row& row : rows) {
         double value = 7.0;
@@ -158,11 +158,13 @@ TEST(IPCViewAngles, NonFiniteInputsGiveZeroAngles)
         {"user-defined pixel size NaN", true, kNaN, noMatch, 4.0, 0.0, 0.0},
         {"user-defined pixel size infinite", true, kInf, noMatch, 4.0, 0.0, 0.0},
         {"record pixel size nan", false, 0.0, withTexts("1920", "nan", "", ""), 4.0, 0.0, 0.0},
-        {"record pixel count 1e309", false, 0.0, withTexts("1e309", "2.9", "", ""), 4.0, 0.0, worked.vertical},
+        {"record pixel count 1e309", false, 0.0, withTexts("1e309", "2.9", "", ""), 4.0, 0.0,
+         worked.vertical},
         {"sensor side too large for a float", false, 0.0, withTexts("1e45", "2.9", "", ""), 4.0, 0.0,
          worked.vertical},
         {"record angles nan and 1e309", false, 0.0, withTexts("1920", "2.9", "nan", "1e309"), 8.0, 0.0, 0.0},
-        {"record angles -inf and NAN(1)", false, 0.0, withTexts("1920", "2.9", "-inf", "NAN(1)"), 8.0, 0.0, 0.0},
+        {"record angles -inf and NAN(1)", false, 0.0, withTexts("1920", "2.9", "-inf", "NAN(1)"), 8.0, 0.0,
+         0.0},
         {"focal length NaN", false, 0.0, noMatch, kNaN, 0.0, 0.0},
     };
     for (const Row& row : rows) {
