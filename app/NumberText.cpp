@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <locale.h>
 #include <system_error>
@@ -57,13 +58,26 @@ bool ParseLeadingDouble(const char* text, double* value)
     if (text == nullptr || value == nullptr) {
         return false;
     }
-    // strtod_l with a C locale object reads exactly what atof reads in the C
-    // locale (signs, exponents, overflow to HUGE_VAL), never a decimal comma.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    char* end = nullptr;
-    const double result = strtod_l(text, &end, cLocale);
-    if (end == text) {
+    const char* p = SkipBlanks(text);
+    const bool negative = (*p == '-');
+    if (*p == '+' || *p == '-') {
+        ++p;
+    }
+    // strtod alone would also read "inf", "nan(...)" and hexadecimal numbers,
+    // none of which a setting or a database cell means.
+    const bool digitFirst = std::isdigit(static_cast<unsigned char>(p[0])) != 0;
+    if (!digitFirst && !(p[0] == '.' && std::isdigit(static_cast<unsigned char>(p[1])))) {
         return false;
+    }
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        *value = negative ? -0.0 : 0.0;
+        return true;
+    }
+    // strtod_l with a C locale object never reads a decimal comma.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    const double result = strtod_l(text, nullptr, cLocale);
+    if (!std::isfinite(result)) {
+        return false; // too large for a double
     }
     *value = result;
     return true;

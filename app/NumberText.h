@@ -10,11 +10,15 @@
 // starts the text or the text is null.
 bool ParseLeadingInt(const char* text, int* value);
 
-// The same for a floating-point number ("1.25", "-3e2", ".5").
+// The same for a decimal floating-point number ("1.25", "-3e2", ".5"): after
+// blanks and a sign, a digit or a point and a digit must start the text.
+// "inf", "nan" and hexadecimal numbers are no numbers here ("0x10" reads as
+// 0), and a number too large for a double is refused, so a true result is
+// always finite.
 bool ParseLeadingDouble(const char* text, double* value);
 
-// The number as C-library atoi/atof would give it with the C locale: 0 when
-// the text does not start with a number.
+// The number as C-library atoi/atof would give it with the C locale, within
+// the rules above: 0 when the text does not start with a number.
 int TextToInt(const char* text);
 double TextToDouble(const char* text);
 

@@ -41,22 +41,32 @@ String ReplaceAllImpl(const String& text, const String& pattern, const String& r
     return result;
 }
 
+// One left-to-right sweep gives what rounds of first-occurrence replacements
+// give, without searching from the start again for every entity. No two
+// patterns can overlap (an entity has its '&' only first and its ';' only
+// last; backslash-r-backslash-n shares no character with them), so the order
+// of the replacements does not change the result. Of the replacements only
+// '&' occurs in a pattern, and only as its first character: the result built
+// so far never holds a pattern, and a new one can only end at the character
+// just appended.
 template <typename String>
-String XmlUnescapeImpl(String text, const String (&patterns)[5], const String (&replacements)[5])
+String XmlUnescapeImpl(const String& text, const String (&patterns)[5], const String (&replacements)[5])
 {
-    // Every replacement shortens the text, so the rounds end.
-    bool replaced = true;
-    while (replaced) {
-        replaced = false;
+    String result;
+    result.reserve(text.size());
+    for (const auto c : text) {
+        result.push_back(c);
         for (size_t i = 0; i < 5; ++i) {
-            const size_t at = text.find(patterns[i]);
-            if (at != String::npos) {
-                text.replace(at, patterns[i].size(), replacements[i]);
-                replaced = true;
+            const String& pattern = patterns[i];
+            if (c == pattern.back() && result.size() >= pattern.size()
+                && result.compare(result.size() - pattern.size(), pattern.size(), pattern) == 0) {
+                result.resize(result.size() - pattern.size());
+                result += replacements[i];
+                break;
             }
         }
     }
-    return text;
+    return result;
 }
 
 } // namespace

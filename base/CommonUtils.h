@@ -49,9 +49,10 @@ std::string WideToUtf8(const wchar_t* text);
 std::string WideStringToUtf8(const std::wstring& text);
 
 // Replaces "&lt;", "&gt;", "&amp;", "&quot;" and the four characters
-// backslash-r-backslash-n (a blank). Each round replaces the first occurrence
-// of each pattern once; rounds repeat until none is found, so entities that a
-// replacement produced are unescaped too ("&amp;lt;" ends as "<").
+// backslash-r-backslash-n (a blank). The result is that of rounds that each
+// replace the first occurrence of each pattern once, repeated until none is
+// found, so entities that a replacement produced are unescaped too
+// ("&amp;lt;" ends as "<"); it takes time linear in the length of the text.
 std::string XmlUnescape(const std::string& text);
 std::wstring XmlUnescape(const std::wstring& text);
 

@@ -99,12 +99,12 @@ void ParseEffectivePixels(const std::string& text, std::string& horizontal, std:
     // Marks of the horizontal count, e.g. the "(H)" before the sign.
     constexpr size_t kHorizontalSuffix = 3;
 
-    const size_t at = text.find(marker);
+    const size_t at = FindBelow(text, marker, 0, kTextLimit);
     if (at == npos) {
         return;
     }
     const size_t start = at + marker.size();
-    const size_t vAt = text.find(verticalMark, start);
+    const size_t vAt = FindBelow(text, verticalMark, start, kTextLimit);
     if (vAt == npos) {
         return;
     }
@@ -170,12 +170,13 @@ void ParseLensSpec(const std::string& text, std::string& lensType, std::map<int,
     // A listed length is followed by "mm" and one separator ('/', ',' ...).
     constexpr size_t kListStep = 3;
 
-    const size_t at = text.find(marker);
+    const size_t at = FindBelow(text, marker, 0, kTextLimit);
     if (at == npos) {
         return;
     }
     const size_t start = at + marker.size();
-    const size_t end = Nearer(text.find("Max.Aperture", start), text.find("MaxAperture", start));
+    const size_t end = Nearer(
+        FindBelow(text, "Max.Aperture", start, kTextLimit), FindBelow(text, "MaxAperture", start, kTextLimit));
     if (end == npos) {
         return;
     }

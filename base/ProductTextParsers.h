@@ -28,8 +28,8 @@ std::string ParseImageSensor(const std::string& text);
 
 // The resolution after "EffectivePixels", written "1920(H)x1080(V)" with an
 // ASCII 'x' or the GBK multiplication sign: horizontal "1920", vertical
-// "1080". Needs "EffectivePixels", a "(V)" after it and one of the two signs
-// in between.
+// "1080". Needs "EffectivePixels" and a "(V)" after it, both within the
+// first 2000 bytes, and one of the two signs in between.
 void ParseEffectivePixels(const std::string& text, std::string& horizontal, std::string& vertical);
 
 // The angles of view after "AngleofViewH:" and the "V:" that follows, each
@@ -43,5 +43,6 @@ void ParseAngleOfView(const std::string& text, std::string& h, std::string& v);
 //       "2.8", "4", "6" under serials 0, 1, 2;
 //   "3" for a range, "2.8-12mm" or "2.8mm~12mm": "2.8" and "12";
 //   "4" for one focal length, "4mm": "4".
-// Both outputs keep what they held when the field is missing.
+// Both outputs keep what they held when the field is missing, that is when
+// "FocalLength" or the aperture after it is not within the first 2000 bytes.
 void ParseLensSpec(const std::string& text, std::string& lensType, std::map<int, std::string>& focalLengths);

@@ -41,9 +41,23 @@ IPCSensorSize SensorSizeMm(double horizontalPixels, double verticalPixels, doubl
     return size;
 }
 
+namespace {
+
+bool IsPositive(double value)
+{
+    return value > 0.0 && std::isfinite(value);
+}
+
+double FiniteOrZero(double value)
+{
+    return std::isfinite(value) ? value : 0.0;
+}
+
+} // namespace
+
 double FormulaAngleDeg(float sensorSideMm, double focalMm)
 {
-    if (!(focalMm > 0.0) || !std::isfinite(focalMm)) {
+    if (!IsPositive(focalMm) || !std::isfinite(sensorSideMm)) {
         return 0.0;
     }
     // The quotient is formed in double from the single-precision size.
@@ -111,7 +125,9 @@ bool ComputeViewAngles(bool userDefined, const SensorRow& userSensor, const Mode
     if (!matched && focalType == kFocalTypeVarifocal) {
         angles = FormulaViewAngles(sensor, focal);
     }
-    *out = angles;
+    // The views cannot draw an angle that is not a number.
+    out->horizontal = FiniteOrZero(angles.horizontal);
+    out->vertical = FiniteOrZero(angles.vertical);
     return true;
 }
 
@@ -126,15 +142,6 @@ int TruncToIntOr(double value, int fallback)
     }
     return static_cast<int>(whole);
 }
-
-namespace {
-
-bool IsPositive(double value)
-{
-    return value > 0.0 && std::isfinite(value);
-}
-
-} // namespace
 
 IPCDensityResult ComputeDensity(const IPCDensityInput& in)
 {

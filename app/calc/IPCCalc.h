@@ -40,8 +40,10 @@ struct IPCViewAngles {
     double vertical = 0.0;
 };
 // Full angle across a sensor side behind the focal length: atan(size / 2 / f)
-// in degrees, times two. A focal length that is not a positive number gives
-// 0 rather than 180 degrees or a NaN that the views would have to draw.
+// in degrees, times two. A focal length that is not a positive number, or a
+// sensor side that is not finite (a pixel size of NaN, a size too large for
+// a float), gives 0 rather than 180 degrees or a NaN that the views would
+// have to draw.
 double FormulaAngleDeg(float sensorSideMm, double focalMm);
 IPCViewAngles FormulaViewAngles(const IPCSensorSize& sensor, double focalMm);
 
@@ -53,8 +55,9 @@ IPCViewAngles RecordViewAngles(const ModelRecord& model, double focalMm, bool* m
 // The whole angle calculation of the panel. The user-defined camera uses its
 // sensor row and the formula. A model: a varifocal lens takes the record's
 // angles for the spin box value and falls back to the formula; a fixed lens
-// takes the record's angles for the combo's focal length or 0. False (and
-// *out untouched) for a model whose focal type names no lens kind.
+// takes the record's angles for the combo's focal length or 0. An angle that
+// would not be finite is 0. False (and *out untouched) for a model whose
+// focal type names no lens kind.
 bool ComputeViewAngles(bool userDefined, const SensorRow& userSensor, const ModelRecord& model, double spinValue,
                        double comboValue, IPCViewAngles* out);
 

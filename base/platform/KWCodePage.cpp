@@ -98,17 +98,12 @@ void DecodeUtf8(const unsigned char* s, size_t n, std::wstring& out)
     }
 }
 
-// Runs src (srcBytes bytes, in units of `unit` bytes) through iconv. A unit
-// that does not convert is replaced by `replacement` and skipped; a cut-off
-// sequence at the end is replaced once. False when iconv has no such
-// conversion.
-bool IconvConvert(const std::string& to, const std::string& from, const char* src, size_t srcBytes,
-    size_t unit, const std::string& replacement, std::string& out)
+// Runs src (srcBytes bytes, in units of `unit` bytes) through an open
+// conversion. A unit that does not convert is replaced by `replacement` and
+// skipped; a cut-off sequence at the end is replaced once.
+void IconvRun(iconv_t cd, const char* src, size_t srcBytes, size_t unit, const std::string& replacement,
+    std::string& out)
 {
-    iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        return false;
-    }
     char buf[4096];
     char* in = const_cast<char*>(src); // iconv's signature; the input is not written
     size_t inLeft = srcBytes;
@@ -129,13 +124,58 @@ bool IconvConvert(const std::string& to, const std::string& from, const char* sr
         in += skip;
         inLeft -= skip;
     }
+}
+
+// Opens the conversion, lets feed(cd) run text through it, and ends it. False
+// when iconv has no such conversion.
+template <typename Feed>
+bool IconvConvert(const std::string& to, const std::string& from, std::string& out, Feed feed)
+{
+    iconv_t cd = ::iconv_open(to.c_str(), from.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return false;
+    }
+    feed(cd);
     // Stateful encodings may owe a closing shift sequence.
+    char buf[64];
     char* o = buf;
     size_t oLeft = sizeof buf;
     ::iconv(cd, nullptr, nullptr, &o, &oLeft);
     out.append(buf, static_cast<size_t>(o - buf));
     ::iconv_close(cd);
     return true;
+}
+
+// The language tags U+E0000..U+E007F.
+bool IsTagCharacter(wchar_t c)
+{
+    return (static_cast<uint32_t>(c) >> 7) == (0xE0000u >> 7);
+}
+
+// Wide text into an open conversion, each character the target cannot hold
+// written as '?'. glibc's converters silently drop a language tag that the
+// target cannot hold, where they report any other such character; so each
+// tag goes through on its own, and one that gives no bytes becomes '?'.
+void IconvRunWide(iconv_t cd, const wchar_t* src, size_t n, std::string& out)
+{
+    const auto run = [cd, src, &out](size_t from, size_t to) {
+        const char* bytes = reinterpret_cast<const char*>(src + from);
+        IconvRun(cd, bytes, (to - from) * sizeof(wchar_t), sizeof(wchar_t), "?", out);
+    };
+    size_t start = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (!IsTagCharacter(src[i])) {
+            continue;
+        }
+        run(start, i);
+        const size_t before = out.size();
+        run(i, i + 1);
+        if (out.size() == before) {
+            out += '?';
+        }
+        start = i + 1;
+    }
+    run(start, n);
 }
 
 std::string Upper(std::string s)
@@ -251,7 +291,8 @@ bool KwMultiByteToWideChar(UINT codePage, const char* src, size_t n, std::wstrin
     const wchar_t fffd = static_cast<wchar_t>(kReplacement);
     const std::string replacement(reinterpret_cast<const char*>(&fffd), sizeof fffd);
     std::string bytes;
-    if (!IconvConvert("WCHAR_T", charset, src, n, 1, replacement, bytes)) {
+    const auto feed = [&](iconv_t cd) { IconvRun(cd, src, n, 1, replacement, bytes); };
+    if (!IconvConvert("WCHAR_T", charset, bytes, feed)) {
         return false;
     }
     out.resize(bytes.size() / sizeof(wchar_t));
@@ -273,6 +314,5 @@ bool KwWideCharToMultiByte(UINT codePage, const wchar_t* src, size_t n, std::str
         }
         return true;
     }
-    return IconvConvert(charset, "WCHAR_T", reinterpret_cast<const char*>(src), n * sizeof(wchar_t),
-        sizeof(wchar_t), "?", out);
+    return IconvConvert(charset, "WCHAR_T", out, [&](iconv_t cd) { IconvRunWide(cd, src, n, out); });
 }

@@ -7,7 +7,7 @@
 // other code page goes through iconv under its "CP<n>" name (or the name the
 // C library knows it by). Nothing here throws or stops at bad input: bytes that
 // do not decode become U+FFFD, characters the target cannot hold become '?'
-// (U+FFFD for UTF-8).
+// (U+FFFD for UTF-8), the language tags U+E0000..U+E007F included.
 
 #include "base/platform/KWWinTypes.h"
 

@@ -157,7 +157,8 @@ TEST_F(ConfigManagerTest, ReaderParsesEachType)
     auto reader = ReaderOf("<S><G>"
                            "<T1 value=\"TRUE\"/><T2 value=\"yes\"/><T3 value=\"1\"/>"
                            "<F1 value=\"False\"/><F2 value=\"NO\"/><F3 value=\"0\"/><B value=\"maybe\"/>"
-                           "<D value=\"2.75\"/><Dx value=\"abc\"/><Str value=\"caf\xC3\xA9\"/>"
+                           "<D value=\"2.75\"/><Dx value=\"abc\"/><Dn value=\"nan\"/><Di value=\"-inf\"/>"
+                           "<Str value=\"caf\xC3\xA9\"/>"
                            "</G></S>");
     const struct {
         const wchar_t* key;
@@ -170,6 +171,8 @@ TEST_F(ConfigManagerTest, ReaderParsesEachType)
     EXPECT_TRUE(reader->GetBool(L"G", L"B", true, 0));
     EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"D", 1.0, 0), 2.75);
     EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"Dx", 1.5, 0), 1.5);
+    EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"Dn", 1.5, 0), 1.5) << "not a number is no value";
+    EXPECT_DOUBLE_EQ(reader->GetDouble(L"G", L"Di", 1.5, 0), 1.5);
     EXPECT_EQ(reader->GetString(L"G", L"Str", L"x", 0), L"caf\u00E9");
     EXPECT_EQ(reader->GetString(L"G", L"Missing", L"fallback", 0), L"fallback");
 }

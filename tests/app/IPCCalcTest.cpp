@@ -61,6 +61,26 @@ TEST(NumberText, ReadsLeadingNumbersLikeTheCLibraryInTheCLocale)
     }
 }
 
+TEST(NumberText, OnlyAFiniteDecimalNumberStartsAText)
+{
+    struct Row {
+        const char* text;
+        bool parsed;
+        double number; // what *value holds afterwards; 7 is the value before
+    } rows[] = {
+        {"inf", false, 7.0}, {"nan", false, 7.0}, {"-infinity", false, 7.0}, {"NAN(123)", false, 7.0},
+        {" +INF", false, 7.0}, {"1e309", false, 7.0}, {"-1e309", false, 7.0}, {".", false, 7.0},
+        {".e1", false, 7.0}, {"-", false, 7.0}, {".5", true, 0.5}, {" -.5x", true, -0.5},
+        {"+2.8mm", true, 2.8}, {"1e-400", true, 0.0}, {"0x10", true, 0.0}, {"1e3", true, 1000.0},
+    };
+    for (const Row& row : rows) {
+        double value = 7.0;
+        EXPECT_EQ(ParseLeadingDouble(row.text, &value), row.parsed) << row.text;
+        EXPECT_DOUBLE_EQ(value, row.number) << row.text;
+        EXPECT_DOUBLE_EQ(TextToDouble(row.text), row.parsed ? row.number : 0.0) << row.text;
+    }
+}
+
 TEST(IPCViewAngles, FormulaGivesTheWorkedExample)
 {
     const IPCSensorSize sensor = SensorSizeMm(1920, 1080, 2.9);
@@ -111,6 +131,49 @@ TEST(IPCViewAngles, RecordWalk)
         IPCViewAngles out;
         out.horizontal = out.vertical = -1.0;
         EXPECT_EQ(ComputeViewAngles(false, user, row.model, row.spin, row.combo, &out), row.computed) << row.name;
+        EXPECT_DOUBLE_EQ(out.horizontal, row.h) << row.name;
+        EXPECT_DOUBLE_EQ(out.vertical, row.v) << row.name;
+    }
+}
+
+TEST(IPCViewAngles, NonFiniteInputsGiveZeroAngles)
+{
+    const IPCViewAngles worked = FormulaViewAngles(SensorSizeMm(1920, 1080, 2.9), 4.0);
+    const auto withTexts = [](const char* fbx, const char* pixelSize, const char* viewH, const char* viewV) {
+        ModelRecord m = Model("3", {{1, "8"}}, {{1, viewH}}, {{1, viewV}}); // 8 mm: the record's angles
+        m.strFBx = fbx;
+        m.PixelSize = pixelSize;
+        return m;
+    };
+    const ModelRecord noMatch = Model("3", {{1, "2.8"}});
+    struct Row {
+        const char* name;
+        bool userDefined;
+        double userPixelSize;
+        ModelRecord model;
+        double spin;
+        double h;
+        double v;
+    } rows[] = {
+        {"user-defined pixel size NaN", true, kNaN, noMatch, 4.0, 0.0, 0.0},
+        {"user-defined pixel size infinite", true, kInf, noMatch, 4.0, 0.0, 0.0},
+        {"record pixel size nan", false, 0.0, withTexts("1920", "nan", "", ""), 4.0, 0.0, 0.0},
+        {"record pixel count 1e309", false, 0.0, withTexts("1e309", "2.9", "", ""), 4.0, 0.0,
+         worked.vertical},
+        {"sensor side too large for a float", false, 0.0, withTexts("1e45", "2.9", "", ""), 4.0, 0.0,
+         worked.vertical},
+        {"record angles nan and 1e309", false, 0.0, withTexts("1920", "2.9", "nan", "1e309"), 8.0, 0.0, 0.0},
+        {"record angles -inf and NAN(1)", false, 0.0, withTexts("1920", "2.9", "-inf", "NAN(1)"), 8.0, 0.0,
+         0.0},
+        {"focal length NaN", false, 0.0, noMatch, kNaN, 0.0, 0.0},
+    };
+    for (const Row& row : rows) {
+        SensorRow user {};
+        user.horizontal = 1920;
+        user.vertical = 1080;
+        user.pixelSize = row.userPixelSize;
+        IPCViewAngles out;
+        ASSERT_TRUE(ComputeViewAngles(row.userDefined, user, row.model, row.spin, 0.0, &out)) << row.name;
         EXPECT_DOUBLE_EQ(out.horizontal, row.h) << row.name;
         EXPECT_DOUBLE_EQ(out.vertical, row.v) << row.name;
     }

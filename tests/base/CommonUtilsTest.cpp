@@ -7,8 +7,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <iostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,30 @@ QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// XmlUnescape as it is defined: each round replaces the first occurrence of
+// each pattern once, and rounds repeat until one finds nothing.
+std::string UnescapeRoundByRound(std::string text)
+{
+    const char* const rules[5][2]
+        = {{"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}, {"&quot;", "\""}, {"\\r\\n", " "}};
+    for (bool replaced = true; replaced;) {
+        replaced = false;
+        for (const auto& rule : rules) {
+            const size_t at = text.find(rule[0]);
+            if (at != std::string::npos) {
+                text.replace(at, std::char_traits<char>::length(rule[0]), rule[1]);
+                replaced = true;
+            }
+        }
+    }
+    return text;
+}
+
+std::wstring Widened(const std::string& ascii)
+{
+    return std::wstring(ascii.begin(), ascii.end());
 }
 
 } // namespace
@@ -72,6 +99,50 @@ TEST(CommonUtils, XmlUnescapeRepeatsRoundsUntilNothingMatches)
         EXPECT_EQ(XmlUnescape(row.text), row.expected) << row.name;
         EXPECT_EQ(XmlUnescape(Wide(QString::fromStdString(row.text))), Wide(QString::fromStdString(row.expected))) << row.name << " (wide)";
     }
+}
+
+TEST(CommonUtils, XmlUnescapeGivesWhatTheRoundsGiveOnRandomTexts)
+{
+    // Pieces of every pattern, so that random joins make whole, nested and
+    // broken entities.
+    const char* const pieces[] = {"&", "amp;", "lt;", "gt;", "quot;", "&amp", "&l", "t;", "\\", "r", "n",
+        "\\r", "\\n", ";", "a", "<", "\"", " "};
+    std::mt19937 random(20240601u);
+    std::uniform_int_distribution<size_t> pieceOf(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> lengthOf(0, 40);
+    for (int n = 0; n < 20000; ++n) {
+        std::string text;
+        for (int i = lengthOf(random); i > 0; --i) {
+            text += pieces[pieceOf(random)];
+        }
+        const std::string expected = UnescapeRoundByRound(text);
+        ASSERT_EQ(XmlUnescape(text), expected) << text;
+        ASSERT_EQ(XmlUnescape(Widened(text)), Widened(expected)) << text;
+    }
+}
+
+TEST(CommonUtils, XmlUnescapeTimeGrowsLinearlyWithTheText)
+{
+    std::string text;
+    for (int i = 0; i < 128 * 1024 / 4; ++i) {
+        text += "&lt;";
+    }
+    const std::wstring wide = Widened(text);
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    const std::string narrowResult = XmlUnescape(text);
+    const Clock::time_point narrowDone = Clock::now();
+    const std::wstring wideResult = XmlUnescape(wide);
+    const std::chrono::duration<double, std::milli> narrowMs = narrowDone - start;
+    const std::chrono::duration<double, std::milli> wideMs = Clock::now() - narrowDone;
+    std::cout << "XmlUnescape of 128 KiB of &lt;: " << narrowMs.count() << " ms, wide " << wideMs.count()
+              << " ms\n";
+
+    EXPECT_EQ(narrowResult, std::string(text.size() / 4, '<'));
+    EXPECT_EQ(wideResult, std::wstring(text.size() / 4, L'<'));
+    // Searching from the start again for every entity takes tens of seconds here.
+    EXPECT_LT(narrowMs.count(), 1000.0);
+    EXPECT_LT(wideMs.count(), 1000.0);
 }
 
 TEST(CommonUtils, PathPartsUseTheLastSlashAndTheLastDot)

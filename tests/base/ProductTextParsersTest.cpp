@@ -156,3 +156,40 @@ TEST(ProductTextParsers, ParseLensSpecMarksBeyondTheFieldLimitDoNotCount)
     EXPECT_EQ(type, "4");
     EXPECT_EQ(focals.at(0), "4");
 }
+
+TEST(ProductTextParsers, MarkersFromByte2000OnDoNotCount)
+{
+    const auto pixels = [](const std::string& text) {
+        std::string h = "keep";
+        std::string v = "keep";
+        ParseEffectivePixels(text, h, v);
+        return h + "x" + v;
+    };
+    const auto lens = [](const std::string& text) {
+        std::string result = "keep";
+        std::map<int, std::string> focals;
+        ParseLensSpec(text, result, focals);
+        for (const auto& [serial, focal] : focals) {
+            result += " " + std::to_string(serial) + ":" + focal;
+        }
+        return result;
+    };
+    struct Row {
+        const char* name;
+        std::string (*parse)(const std::string&);
+        std::string text, expected;
+    };
+    const std::string resolution = "EffectivePixels1920(H)x1080(V)";
+    const std::vector<Row> rows = {
+        {"pixels marker at 2000", pixels, std::string(2000, 'a') + resolution, "keepxkeep"},
+        {"(V) at 2008", pixels, std::string(1980, 'a') + resolution, "keepxkeep"},
+        {"(V) at 1997", pixels, std::string(1970, 'a') + resolution, "1920x1080"},
+        {"lens marker at 2000", lens, std::string(2000, 'a') + "FocalLength4mmMaxAperture", "keep"},
+        {"aperture at 2000", lens, std::string(1986, 'a') + "FocalLength4mmMaxAperture", "keep"},
+        {"aperture at 1999", lens, std::string(1985, 'a') + "FocalLength4mmMaxAperture", "4 0:4"},
+        {"Max.Aperture at 2000", lens, std::string(1986, 'a') + "FocalLength4mmMax.Aperture", "keep"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.parse(row.text), row.expected) << row.name;
+    }
+}

@@ -97,8 +97,24 @@ TEST(StreamConvert, WideTextNoUtf8CanCarryBecomesReplacementCharacter)
 
 TEST(StreamConvert, CharacterMissingFromTargetCodePageBecomesQuestionMarkAndConversionGoesOn)
 {
-    CKWStreamConvert convert(L"a\u4e2db", 1252);
-    EXPECT_EQ(convert.GetString(), "a?b");
+    struct Row {
+        const char* name;
+        UINT codePage;
+        const wchar_t* wide;
+        std::string narrow;
+    } rows[] = {
+        {"Chinese in Western European", 1252, L"a\u4e2db", "a?b"},
+        {"language tag in Western European", 1252, L"a\U000E0041b", "a?b"},
+        {"first and last language tags in GBK", 936, L"\U000E0000\U000E007F", "??"},
+        {"tag between Chinese characters in GBK", 936, L"\u4e2d\U000E0020\u6587", "\xd6\xd0?\xce\xc4"},
+        {"tag next to another missing character", 20127, L"\u00e9\U000E0067\u00e9", "???"},
+        {"neighbours of the tag block stay missing", 20127, L"\U000DFFFF\U000E0080", "??"},
+        {"GB18030 holds the tags", 54936, L"a\U000E0041", "a\xd3\x36\x9c\x33"},
+    };
+    for (const Row& row : rows) {
+        CKWStreamConvert convert(row.wide, row.codePage);
+        EXPECT_EQ(convert.GetString(), row.narrow) << row.name;
+    }
 }
 
 TEST(StreamConvert, UnknownCodePageGivesEmptyTextNeverNull)

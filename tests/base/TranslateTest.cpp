@@ -126,6 +126,27 @@ TEST_F(TranslateTest, RootIsTheFirstElementWhateverItsNameAndNoDeclarationIsNeed
     EXPECT_STREQ(translate(L"Close"), L"Close");
 }
 
+TEST_F(TranslateTest, LanguageFilesAreUtf8WithOrWithoutADeclaration)
+{
+    const std::string references = "<Language><Text name=\"k\" value=\"&#x4E2D;&#233;\"/></Language>";
+    const std::string bytes = "<Language><Text name=\"k\" value=\"\xE4\xB8\xAD\xC3\xA9\"/></Language>";
+    struct Row {
+        const char* name;
+        int index;
+        std::string content;
+    } rows[] = {
+        {"character references, no declaration", 80, references},
+        {"character references, UTF-8 declared", 81, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + references},
+        {"UTF-8 bytes, no declaration", 82, bytes},
+        {"UTF-8 bytes after a byte-order mark", 83, "\xEF\xBB\xBF" + bytes},
+    };
+    for (const Row& row : rows) {
+        const LanguageFile file(row.index, row.content);
+        g_languageIndex = row.index;
+        EXPECT_EQ(std::wstring(translate(L"k")), L"\u4E2D\u00E9") << row.name;
+    }
+}
+
 TEST_F(TranslateTest, SwitchingLanguageLeavesNoTextOfThePreviousOne)
 {
     const LanguageFile chinese(96, Document(

@@ -70,6 +70,10 @@ TEST(QtSupport, ColoursFromHexTextAndColourReferences)
         { L"1G8000", QColor(1, 128, 0, 255) }, // read up to the first other character
         { L"-1-1-1", QColor(0, 0, 0, 255) }, // a sign would wrap past any colour
         { L" F0A0B", QColor(15, 10, 11, 255) },
+        { L"FF 8 F", QColor(255, 8, 15, 255) }, // blanks before a pair's digits are skipped, as "%x" does
+        { L"\t1 2 3", QColor(1, 2, 3, 255) },
+        { L"FF8 0 ", QColor(255, 8, 0, 255) }, // and a blank after them ends the digits
+        { L"  8000", QColor(0, 128, 0, 255) },
     };
     for (const Row& row : rows) {
         const QColor colour = ColorFromHexString(row.text);

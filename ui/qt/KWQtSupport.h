@@ -26,8 +26,10 @@ void AssignRect(RECT* dst, const RECT* src);
 
 // 0x00BBGGRR, opaque.
 QColor ColorFromColorRef(COLORREF colour);
-// "RRGGBB", opaque; a pair that does not start with a hexadecimal digit is 0,
-// and any length but 6 is black.
+// "RRGGBB", opaque. Each pair reads as "%x" reads it: blanks (spaces, tabs)
+// before its digits are skipped, so "FF 8 F" is 255, 8, 15, and the digits
+// end at the first other character; a pair without a hexadecimal digit, or
+// with a sign, is 0. Any length but 6 is black.
 QColor ColorFromHexString(const std::wstring& text);
 
 // "a,b" with blanks around it; anything but exactly two comma-separated parts
