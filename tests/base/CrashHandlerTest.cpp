@@ -1,5 +1,7 @@
 #include "base/CrashHandler.h"
 
+#include "base/KWThread.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -112,6 +114,16 @@ int Recurse(int depth, int)
     return Recurse(depth + 1, 0) + frame[0];
 }
 
+// The overflow happens on a thread CKWThread started, not on the thread that
+// installed the handler.
+int OverflowOnAStartedThread(int, int)
+{
+    KW_SOFT_BASE::CKWThread thread;
+    thread.Create(0, [](void*) -> DWORD { return static_cast<DWORD>(Recurse(0, 0)); }, nullptr, 0, nullptr);
+    thread.Wait(INFINITE);
+    return 0;
+}
+
 void LimitFileSize(rlim_t size)
 {
     rlimit limit {};
@@ -200,6 +212,8 @@ TEST(CrashHandler, FatalFaultsWriteReportAndEndWithFixedCode)
         { "filter, real fault", &WriteToLowAddress, true, ::testing::ExitedWithCode(1),
             "fault address: 0x0000000000000010", true },
         { "filter, stack overflow", &Recurse, true, ::testing::ExitedWithCode(1), "(SIGSEGV)", true },
+        { "filter, stack overflow on a started thread", &OverflowOnAStartedThread, true, ::testing::ExitedWithCode(1),
+            "(SIGSEGV)", false },
         { "filter, abort", &Abort, true, ::testing::ExitedWithCode(1), "(SIGABRT)", false },
         { "filter, unhandled exception", &ThrowUnhandled, true, ::testing::ExitedWithCode(1), "(SIGABRT)", false },
         { "filter, fault while writing", &FaultAgainWhileWriting, true, ::testing::ExitedWithCode(23), "", false },
