@@ -1,5 +1,7 @@
 #include "base/CrashHandler.h"
 
+#include "base/KWSignalStack.h"
+
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -7,7 +9,6 @@
 #include <execinfo.h>
 #include <fcntl.h>
 #include <mutex>
-#include <sys/mman.h>
 #include <sys/syscall.h>
 #include <ucontext.h>
 #include <unistd.h>
@@ -28,10 +29,6 @@ constexpr int kFilterSignals[] = { SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT };
 // The vectored handler also sees traps, only to pass them on.
 constexpr int kVectoredSignals[] = { SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP };
 constexpr size_t kVectoredCount = sizeof(kVectoredSignals) / sizeof(kVectoredSignals[0]);
-
-// Stack overflows are reported on this stack; only the thread that installs
-// a handler gets one (the program faults on its one GUI thread).
-constexpr size_t kAltStackSize = 64 * 1024;
 
 std::mutex g_installMutex;
 int g_vectoredDepth = 0;
@@ -368,22 +365,9 @@ void PrepareForReports()
     void* frame[1];
     ::backtrace(frame, 1);
 
-    // Leave a large enough alternate stack alone (sanitizers bring their own).
-    stack_t current {};
-    if (::sigaltstack(nullptr, &current) == 0 && (current.ss_flags & SS_DISABLE) == 0
-        && current.ss_size >= kAltStackSize) {
-        return;
-    }
-    void* memory = ::mmap(nullptr, kAltStackSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED) {
-        return;
-    }
-    stack_t stack {};
-    stack.ss_sp = memory;
-    stack.ss_size = kAltStackSize;
-    if (::sigaltstack(&stack, nullptr) != 0) {
-        ::munmap(memory, kAltStackSize);
-    }
+    // A stack overflow is reported on an alternate stack: the installing
+    // thread gets one here, every thread CKWThread starts its own.
+    KW_SOFT_BASE::CKWSignalStack::InstallForThread();
 }
 
 void InstallFilter()

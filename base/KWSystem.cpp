@@ -1,6 +1,8 @@
 #include "base/KWSystem.h"
 
-#include <cerrno>
+#include <QProcess>
+#include <QString>
+
 #include <chrono>
 #include <climits>
 #include <cstdarg>
@@ -9,14 +11,10 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <link.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace KW_SOFT_BASE {
 
@@ -168,28 +166,10 @@ BOOL CKWSystem::OpenWithShell(const char* path)
     if (path == nullptr || path[0] == '\0') {
         return FALSE;
     }
-    std::string program = "xdg-open";
-    std::string argument = path;
-    char* argv[] = { program.data(), argument.data(), nullptr };
-    pid_t pid = 0;
-    if (::posix_spawnp(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
-        return FALSE;
-    }
-    // The opener may stay in the foreground as long as the document is open
-    // (its generic fallback does), so it is reaped off the caller's thread.
-    auto reap = [pid] {
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
-    };
-    try {
-        std::thread(reap).detach();
-    } catch (...) {
-        // No thread to spare: reap now if it is already done; otherwise the
-        // child stays a zombie until the program ends, which harms nothing.
-        int status = 0;
-        ::waitpid(pid, &status, WNOHANG);
-    }
-    return TRUE;
+    // The opener may stay as long as the document is open (its generic
+    // fallback does). Started detached, it is reaped without the program
+    // waiting for it or keeping a thread to do so.
+    return QProcess::startDetached(QStringLiteral("xdg-open"), { QString::fromLocal8Bit(path) }) ? TRUE : FALSE;
 }
 
 } // namespace KW_SOFT_BASE

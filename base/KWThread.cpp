@@ -1,5 +1,6 @@
 #include "base/KWThread.h"
 
+#include "base/KWSignalStack.h"
 #include "base/platform/KWPlatform.h"
 
 #include <QtGlobal>
@@ -106,6 +107,9 @@ public:
 private:
     static void* Trampoline(void* arg)
     {
+        // So that the crash handler can still run, and report, when this
+        // thread overflows its stack.
+        const KW_SOFT_BASE::CKWSignalStack signalStack;
         auto* self = static_cast<KWThreadState*>(arg);
         {
             std::lock_guard<std::mutex> lock(self->m_mutex);

@@ -8,6 +8,8 @@
 // reference is closed, so such a copy never dangles, whichever is closed
 // first. A thread that nobody waits for is detached when its last reference
 // goes, so destroying a CKWThread never stops or aborts a running thread.
+// Each thread started here has an alternate signal stack of its own, so that
+// the crash handler can report a stack overflow on it.
 
 #include "base/platform/KWWinTypes.h"
 

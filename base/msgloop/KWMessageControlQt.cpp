@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMetaObject>
+#include <QThread>
 #include <QTimer>
 
 namespace CorvinaBase {
@@ -31,7 +33,7 @@ CKWMessageControl_Qt::CKWMessageControl_Qt(const boost::weak_ptr<CDelegate>& del
     : CKWMessageControl(delegate)
     , m_timer(new QTimer(&m_object))
 {
-    m_object.SetTimer(m_timer);
+    m_object.SetPump(this, m_timer);
     m_timer->start(0);
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->installEventFilter(&m_object);
@@ -43,7 +45,7 @@ CKWMessageControl_Qt::~CKWMessageControl_Qt()
     if (QCoreApplication* app = QCoreApplication::instance()) {
         app->removeEventFilter(&m_object);
     }
-    m_object.SetTimer(nullptr);
+    m_object.SetPump(nullptr, nullptr);
     m_timer->stop();
     delete m_timer;
     m_timer = nullptr;
@@ -51,6 +53,13 @@ CKWMessageControl_Qt::~CKWMessageControl_Qt()
 
 void CKWMessageControl_Qt::Run()
 {
+    // The tasks of this loop run on the thread of its timer. A pass asked for
+    // on another thread (a worker that owns a loop of this kind) is handed
+    // over, so that two threads never drain one queue.
+    if (QThread::currentThread() != m_object.thread()) {
+        Notify();
+        return;
+    }
     if (const boost::shared_ptr<CDelegate> delegate = LockDelegate()) {
         if (delegate->ProcessQueueA() != 0 || delegate->ProcessQueueB() != 0) {
             return;
@@ -66,7 +75,10 @@ void CKWMessageControl_Qt::Notify()
 
 void CKWMessageControl_Qt::Stop()
 {
-    m_timer->stop();
+    // Only the timer's own thread may stop it. Asked from another thread, Qt
+    // refuses yet reports the timer inactive, and the zero-interval timer
+    // then fires for ever; so the stop is queued to that thread instead.
+    QMetaObject::invokeMethod(m_timer, &QTimer::stop);
 }
 
 void CKWMessageControl_Qt::NotifyEx()

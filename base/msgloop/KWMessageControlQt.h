@@ -1,7 +1,7 @@
 #pragma once
 // The pump of the Qt GUI thread. It never blocks: a post wakes a
-// zero-interval timer, each tick runs one task of the main loop, and the timer
-// stops once both queues are empty, so an idle pump costs nothing.
+// zero-interval timer, each tick runs one task of this pump's loop, and the
+// timer stops once both queues are empty, so an idle pump costs nothing.
 //
 // Create it on the GUI thread while the application object exists: its helper
 // object filters the application's events.
@@ -20,9 +20,11 @@ public:
     ~CKWMessageControl_Qt() override;
 
     // One pass: one task of queue A, else one of queue B, else the timer stops.
+    // Called on another thread than the timer's, it only wakes the pump.
     void Run() override;
     // Posts the wake-up event; callable from any thread.
     void Notify() override;
+    // Stops the timer; from another thread, once its own thread gets to it.
     void Stop() override;
     void NotifyEx() override;
 

@@ -1,9 +1,6 @@
 #include "base/msgloop/MsgQObject.h"
 
-#include "base/msgloop/KWLoopIds.h"
 #include "base/msgloop/KWMessageControl.h"
-#include "base/msgloop/KWMessageLoop.h"
-#include "base/msgloop/KWMessageLoopManager.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -28,19 +25,12 @@ bool MsgQObject::eventFilter(QObject* /*watched*/, QEvent* e)
     }
     switch (e->type()) {
     case QEvent::Timer: {
-        if (m_timer == nullptr || static_cast<QTimerEvent*>(e)->timerId() != m_timer->timerId()) {
+        if (m_timer == nullptr || m_pump == nullptr || static_cast<QTimerEvent*>(e)->timerId() != m_timer->timerId()) {
             return false;
         }
-        const boost::shared_ptr<CKWMessageLoop> loop = CKWMessageLoopManager::Instance()->GetLoop(ML_MAIN);
-        if (!loop) {
-            // Nothing to serve: a zero-interval timer left running here would
-            // spin the GUI thread. The next post starts it again.
-            m_timer->stop();
-            return false;
-        }
-        if (const boost::shared_ptr<CKWMessageControl> control = loop->GetControl()) {
-            control->Run();
-        }
+        // Each pump's timer drives its own loop: handing the tick to another
+        // loop would leave this one's tasks waiting and its timer running.
+        m_pump->Run();
         return true;
     }
     case QEvent::ApplicationActivate:

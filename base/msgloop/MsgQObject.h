@@ -1,13 +1,15 @@
 #pragma once
 // The Qt pump's helper object: it receives the pump's wake-up event and, as
 // the application's event filter, turns each tick of the pump's timer into
-// one pass of the main loop.
+// one pass of that pump's own loop.
 
 #include <QObject>
 
 class QTimer;
 
 namespace CorvinaBase {
+
+class CKWMessageControl;
 
 class MsgQObject final : public QObject {
 public:
@@ -17,16 +19,22 @@ public:
     MsgQObject() = default;
     ~MsgQObject() override = default;
 
-    void SetTimer(QTimer* timer) { m_timer = timer; }
+    // The pump whose timer this object serves; null detaches it.
+    void SetPump(CKWMessageControl* pump, QTimer* timer)
+    {
+        m_pump = pump;
+        m_timer = timer;
+    }
     QTimer* GetTimer() const { return m_timer; }
 
     // Restarts the stopped timer on a wake-up event. Always false.
     bool event(QEvent* e) override;
-    // Runs one pass of the main loop on each tick of the pump's timer and
-    // consumes the tick; reports application activation to the debug output.
+    // Runs one pass of the pump on each tick of its timer and consumes the
+    // tick; reports application activation to the debug output.
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    CKWMessageControl* m_pump = nullptr;
     QTimer* m_timer = nullptr;
 };
 

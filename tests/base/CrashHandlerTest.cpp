@@ -1,5 +1,7 @@
 #include "base/CrashHandler.h"
 
+#include "base/KWThread.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -14,6 +16,7 @@
 #include <thread>
 #include <time.h>
 #include <unistd.h>
+#include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KW_TEST_SANITIZED 1
@@ -112,6 +115,16 @@ int Recurse(int depth, int)
     return Recurse(depth + 1, 0) + frame[0];
 }
 
+// The overflow happens on a thread CKWThread started, not on the thread that
+// installed the handler.
+int OverflowOnAStartedThread(int, int)
+{
+    KW_SOFT_BASE::CKWThread thread;
+    thread.Create(0, [](void*) -> DWORD { return static_cast<DWORD>(Recurse(0, 0)); }, nullptr, 0, nullptr);
+    thread.Wait(INFINITE);
+    return 0;
+}
+
 void LimitFileSize(rlim_t size)
 {
     rlimit limit {};
@@ -200,6 +213,8 @@ TEST(CrashHandler, FatalFaultsWriteReportAndEndWithFixedCode)
         { "filter, real fault", &WriteToLowAddress, true, ::testing::ExitedWithCode(1),
             "fault address: 0x0000000000000010", true },
         { "filter, stack overflow", &Recurse, true, ::testing::ExitedWithCode(1), "(SIGSEGV)", true },
+        { "filter, stack overflow on a started thread", &OverflowOnAStartedThread, true, ::testing::ExitedWithCode(1),
+            "(SIGSEGV)", false },
         { "filter, abort", &Abort, true, ::testing::ExitedWithCode(1), "(SIGABRT)", false },
         { "filter, unhandled exception", &ThrowUnhandled, true, ::testing::ExitedWithCode(1), "(SIGABRT)", false },
         { "filter, fault while writing", &FaultAgainWhileWriting, true, ::testing::ExitedWithCode(23), "", false },
@@ -270,12 +285,17 @@ TEST(CrashHandler, FatalFaultsWriteReportAndEndWithFixedCode)
 
 TEST(CrashHandler, NullBodyInstallsNothing)
 {
-    const void* before = HandlerOf(CurrentAction(SIGSEGV));
+    const int signals[] = { SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTRAP };
+    std::vector<void*> before;
+    for (int sig : signals) {
+        before.push_back(HandlerOf(CurrentAction(sig)));
+    }
     EXPECT_EQ(RunWithUnhandledFilter(nullptr, 1, 2), 1);
     EXPECT_EQ(RunWithVectoredHandler(nullptr, 1, 2), 1);
     EXPECT_EQ(RunGuarded(nullptr, 1, 2, true), 1);
-    EXPECT_EQ(HandlerOf(CurrentAction(SIGSEGV)), before);
-    EXPECT_EQ(HandlerOf(CurrentAction(SIGABRT)), HandlerOf(CurrentAction(SIGABRT)));
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(HandlerOf(CurrentAction(signals[i])), before[i]) << "signal " << signals[i];
+    }
 }
 
 TEST(CrashHandler, VectoredHandlerLastsOnlyForItsBody)

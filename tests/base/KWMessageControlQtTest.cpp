@@ -14,12 +14,14 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
+#include <time.h>
 
 using namespace CorvinaBase;
 using msgloop_test::MakeTask;
@@ -35,6 +37,24 @@ bool ProcessEventsUntil(const std::function<bool()>& done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return done();
+}
+
+double ProcessCpuSeconds()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Processor time of the whole process while Qt's event loop runs for a second
+// with nothing to do.
+double ProcessCpuSecondsOfIdleSecond()
+{
+    const double start = ProcessCpuSeconds();
+    QEventLoop idle;
+    QTimer::singleShot(1000, &idle, &QEventLoop::quit);
+    idle.exec();
+    return ProcessCpuSeconds() - start;
 }
 
 // A GUI-thread loop registered as the main loop for one test.
@@ -99,17 +119,39 @@ TEST_F(QtPump, StopHaltsTheTimerUntilTheNextPost)
     EXPECT_TRUE(ProcessEventsUntil([&] { return ran; }));
 }
 
-TEST_F(QtPump, WithoutAMainLoopTheTimerStopsAndTasksWait)
+TEST_F(QtPump, ALoopThatIsNotTheMainLoopRunsItsOwnTasks)
 {
     CKWMessageLoopManager::Instance()->RegisterLoop(boost::shared_ptr<CKWMessageLoop>(), ML_MAIN);
     bool ran = false;
     m_loop->PostTask(MakeTask([&ran] { ran = true; }));
-    EXPECT_TRUE(ProcessEventsUntil([this] { return !m_pump->GetTimer()->isActive(); }));
-    EXPECT_FALSE(ran);
-
-    CKWMessageLoopManager::Instance()->RegisterLoop(m_loop, ML_MAIN);
-    m_loop->GetControl()->Notify();
     EXPECT_TRUE(ProcessEventsUntil([&] { return ran; }));
+    EXPECT_TRUE(ProcessEventsUntil([this] { return !m_pump->GetTimer()->isActive(); }));
+}
+
+// A pump whose timer is left running spins the GUI thread: a spinning second
+// costs about a second of processor time, an idle one a few milliseconds.
+TEST_F(QtPump, TheEventLoopIdlesAfterEachWayOfStoppingOrDrivingAPump)
+{
+    // Each row is a second Qt loop beside the main one, with what a worker
+    // thread does to it first.
+    const struct {
+        const char* name;
+        std::function<void(CKWMessageLoop&)> onWorker;
+    } rows[] = {
+        { "nothing", nullptr },
+        { "Quit while the timer runs", [](CKWMessageLoop& loop) { loop.Quit(); } },
+        { "a pass, as a thread that owns a Qt loop runs one", [](CKWMessageLoop& loop) { loop.Run(); } },
+    };
+    for (const auto& row : rows) {
+        const boost::shared_ptr<CKWMessageLoop> loop = CKWMessageLoop::Create(CKWMessageLoop::KIND_QT);
+        if (row.onWorker) {
+            std::thread([&] { row.onWorker(*loop); }).join();
+        }
+        bool ran = false;
+        loop->PostTask(MakeTask([&ran] { ran = true; }));
+        EXPECT_LT(ProcessCpuSecondsOfIdleSecond(), 0.25) << row.name;
+        EXPECT_TRUE(ran) << row.name << ": the loop's own timer runs its task";
+    }
 }
 
 TEST_F(QtPump, NativeMessagesDriveOnePassExceptTheExcludedOnes)

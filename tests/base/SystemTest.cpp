@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <iterator>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -124,9 +126,12 @@ protected:
         const char* path = std::getenv("PATH");
         m_savedPath = path != nullptr ? path : "";
         const fs::path script = m_dir.Path() / "xdg-open";
+        // It stays a while, as the opener's generic fallback stays while
+        // the document is open.
         std::ofstream(script) << "#!/bin/sh\n"
                                  "printf '%s\\n' \"$#\" \"$1\" > \"$0.tmp\"\n"
-                                 "mv \"$0.tmp\" \"$0.args\"\n";
+                                 "mv \"$0.tmp\" \"$0.args\"\n"
+                                 "sleep 1\n";
         fs::permissions(script, fs::perms::owner_all);
         ::setenv("PATH", (m_dir.Path().string() + ":" + m_savedPath).c_str(), 1);
     }
@@ -153,6 +158,21 @@ TEST_F(OpenWithShellTest, PathReachesTheOpenerAsOneUntouchedArgument)
     const std::string path = "/tmp/User's Guide; $(touch pwned) `id` & *.pdf";
     ASSERT_EQ(CKWSystem::OpenWithShell(path.c_str()), TRUE);
     EXPECT_EQ(WaitForArguments(), "1\n" + path + "\n");
+}
+
+// The program runs on one thread; opening a document must not add one, nor
+// leave the opener for the program to reap.
+TEST_F(OpenWithShellTest, StartsNoThreadAndLeavesNoChildToReap)
+{
+    const auto threads = [] {
+        const fs::directory_iterator tasks("/proc/self/task");
+        return std::distance(fs::begin(tasks), fs::end(tasks));
+    };
+    const auto before = threads();
+    ASSERT_EQ(CKWSystem::OpenWithShell("/tmp/x.pdf"), TRUE);
+    EXPECT_EQ(threads(), before);
+    EXPECT_FALSE(WaitForArguments().empty());
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "the running opener is not a child of the program";
 }
 
 TEST_F(OpenWithShellTest, NothingIsStartedForNoPathOrNoOpener)

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <time.h>
 #include <vector>
 
 namespace {
@@ -38,6 +40,50 @@ std::string Text(const CQTVideoWindowLayout& layout)
     std::string text;
     layout.Serialize(text);
     return text;
+}
+
+// Parses a 255 x 255 layout whose active bars form one snake: every other
+// inner horizontal line, from the second column boundary to the last but
+// one, each joined to the next by a two-row connector at alternate ends. A
+// walk along it has to follow it bar by bar. Returns the snake's bars.
+std::set<int32_t> ParseSnake(CQTVideoWindowLayout& layout)
+{
+    using L = CQTVideoWindowLayout;
+    const int n = L::kMaxGrid;
+    std::set<int32_t> snake;
+    for (int line = 1; line < n - 1; line += 2) {
+        for (int c = 1; c < n - 1; ++c) {
+            snake.insert(L::HorizontalId(line - 1, c));
+        }
+        if (line + 2 < n) {
+            const int c = (line / 2) % 2 == 0 ? n - 2 : 0;
+            snake.insert(L::VerticalId(line, c));
+            snake.insert(L::VerticalId(line + 1, c));
+        }
+    }
+    const int size = n * 10;
+    std::string text = std::to_string(n) + '/' + std::to_string(n) + "/1/" + std::to_string(size) + ':' + std::to_string(size) + '/';
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            for (const int32_t id : {r < n - 1 ? L::HorizontalId(r, c) : -1, c < n - 1 ? L::VerticalId(r, c) : -1}) {
+                if (id != -1) {
+                    const RECT bar = L::BarRect(id, n, n, size, size);
+                    text += std::to_string(id) + ':' + (snake.count(id) != 0 ? '1' : '0') + ':' + std::to_string(bar.left) + ':' +
+                            std::to_string(bar.top) + ':' + std::to_string(bar.right) + ':' + std::to_string(bar.bottom) + '-';
+                }
+            }
+        }
+    }
+    text.back() = '/';
+    EXPECT_EQ(layout.Parse(text), 1);
+    return snake;
+}
+
+double ThreadCpuSeconds()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 } // namespace
@@ -221,4 +267,40 @@ TEST(VideoWindowLayoutTest, ResizeRefitsBarsAndCopyKeepsTheCanvas)
     EXPECT_EQ(copy.GetCount(), 6);
     ASSERT_TRUE(copy.GetCell(5, cell));
     ExpectRect(cell, {132, 66, 199, 99}, "last cell on the kept canvas");
+}
+
+TEST(VideoWindowLayoutTest, ALineAsLongAsTheWholeGridIsSelectedToItsEnd)
+{
+    CQTVideoWindowLayout layout(1, 1, 1, 1);
+    const std::set<int32_t> snake = ParseSnake(layout);
+    const RECT head = layout.GetSplitters().at(*snake.begin()).rect;
+    ASSERT_EQ(layout.SelectSplitterAt(head.left + 2, head.top + 2), 1);
+    std::size_t selected = 0;
+    for (const int32_t id : snake) {
+        selected += layout.GetSelection().count(id);
+    }
+    EXPECT_EQ(selected, snake.size());
+}
+
+TEST(VideoWindowLayoutTest, ParseReadsOnlyWhatTheGridCanHold)
+{
+    // Bars of no 2 x 2 grid are dropped: refitted, they would lie far off the
+    // canvas, beyond what the coordinates can hold.
+    CQTVideoWindowLayout layout(1, 1, 400, 300);
+    ASSERT_EQ(layout.Parse("2/2/4/400:300/2147483647:1:0:0:1:1-65791:1:0:0:1:1-65536:1:195:0:205:150-513:1:0:0:1:1/"), 1);
+    ASSERT_EQ(layout.GetSplitters().size(), 1u);
+    EXPECT_EQ(layout.Resize(2147483647, 2147483646), 1);
+    const std::string before = Text(layout);
+
+    // A text full of numbers near 2^31, far longer than any 2 x 2 layout, is
+    // refused without being read.
+    std::string text = "2/2/2147483647/2147483647:2147483647/";
+    while (text.size() < 32u * 1024 * 1024) {
+        text += "2147483647:2147483646:2147483645:2147483644:2147483643:2147483642-";
+    }
+    text += "/0:0:1:1";
+    const double start = ThreadCpuSeconds();
+    EXPECT_EQ(layout.Parse(text), 0);
+    EXPECT_LT(ThreadCpuSeconds() - start, 0.05);
+    EXPECT_EQ(Text(layout), before);
 }

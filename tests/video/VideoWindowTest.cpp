@@ -34,7 +34,9 @@ protected:
         window.reset(static_cast<CKWQTVideoWindow*>(CreateKWVideoWindow(mode, &listener, a, b)));
         ASSERT_NE(window, nullptr);
         ASSERT_EQ(window->Create(L"video", RECT {0, 0, 400, 300}, KWHandleFromWidget(&host), 7), 1);
-        host.resize(420, 320);
+        // Away from the screen origin, so that a mix-up of screen and window
+        // coordinates shows.
+        host.setGeometry(200, 150, 420, 320);
         host.show();
         QCoreApplication::processEvents();
         window->EnableSubWinAnimation(0);
@@ -133,7 +135,9 @@ TEST_F(VideoWindowTest, DraggingOneSubWindowOntoAnotherExchangesThem)
     EXPECT_EQ(window->GetPressedIndex(), 0);
     // Onto the middle of cell 1.
     const QPoint target = dragged->mapFromParent(Cell(1).center()) - QPoint(dragged->width() / 2, dragged->height() / 2) + press;
+    const QPoint mouse = dragged->mapToGlobal(target);
     SendMouse(dragged, QEvent::MouseMove, target, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(dragged->mapFromGlobal(mouse), press) << "the grabbed point stays under the mouse";
     EXPECT_TRUE(Cell(1).contains(dragged->geometry().center())) << "the sub-window follows the mouse";
     SendMouse(dragged, QEvent::MouseButtonRelease, dragged->mapFromGlobal(window->mapToGlobal(Cell(1).center())), Qt::LeftButton,
               Qt::NoButton);

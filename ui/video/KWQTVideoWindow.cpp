@@ -878,8 +878,9 @@ void CKWQTVideoWindow::OnSubWinReleased(int /*index*/, CKWQTVideoWindowSubWnd* s
                           !target->IsAnimating() && m_pressedIndex >= 0;
     // A drop that exchanges nothing (no target, or exchanging is off) sends
     // the sub-window home; left where it was dropped it would cover
-    // another cell.
-    if (subWnd->pos() != home.topLeft() && subWnd->IsZoomed() == 0 && !exchange && m_pressedIndex >= 0) {
+    // another cell. Its size counts too: a cell it was exchanged into while
+    // held may be a unit wider or taller than the one it came from.
+    if (subWnd->geometry() != home && subWnd->IsZoomed() == 0 && !exchange && m_pressedIndex >= 0) {
         subWnd->LaunchSubWinGeometryChangeAni(home, kNullRect, kSwitchDuration, QEasingCurve(QEasingCurve::OutQuint), true);
     }
     if (m_pListener != nullptr) {

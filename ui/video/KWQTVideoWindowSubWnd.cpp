@@ -288,9 +288,10 @@ void CKWQTVideoWindowSubWnd::mouseMoveEvent(QMouseEvent* event)
     if (m_dragArmed != 0 && window->GetFrameZoomMode() == 0 && window->GetActiveCheckMode() == 0 && window->GetDragMode() == 0 &&
         m_zoomed == 0 && window->GetCurrentSubWinCount() > 1 && m_playWnd != nullptr && m_playWnd->HitCtrlButton(global) == 0 &&
         m_playWnd->GetFishEyeMode() == 0 && m_playWnd->GetInnerSplitMode() == 0) {
-        // Window coordinates of the parent: the press offset was taken
-        // against the frame's top-left in global coordinates.
-        move(parentWidget()->mapFromGlobal(global - m_pressOffset));
+        // The press offset is the global press position less the frame's
+        // top-left in the parent, so this is already in the parent's
+        // coordinates.
+        move(global - m_pressOffset);
     }
     if (window->GetListener() != nullptr) {
         POINT point = {global.x(), global.y()};

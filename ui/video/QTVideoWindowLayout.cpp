@@ -9,20 +9,37 @@ namespace {
 
 constexpr int kBarHalf = 5;
 
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(separator, start);
-        if (end == std::string_view::npos) {
-            parts.push_back(text.substr(start));
-            return parts;
-        }
-        parts.push_back(text.substr(start, end - start));
-        start = end + 1;
+// The fields of a text between one separator character, taken one at a
+// time without copying.
+class FieldReader {
+public:
+    FieldReader(std::string_view text, char separator)
+        : m_rest(text)
+        , m_separator(separator)
+    {
     }
-}
+
+    bool Next(std::string_view& field)
+    {
+        if (m_done) {
+            return false;
+        }
+        const std::size_t end = m_rest.find(m_separator);
+        if (end == std::string_view::npos) {
+            field = m_rest;
+            m_done = true;
+        } else {
+            field = m_rest.substr(0, end);
+            m_rest.remove_prefix(end + 1);
+        }
+        return true;
+    }
+
+private:
+    std::string_view m_rest;
+    char m_separator;
+    bool m_done = false;
+};
 
 // Decimal integer; anything that is not wholly a number reads as 0.
 int32_t ToInt(std::string_view text)
@@ -62,6 +79,40 @@ int ColumnOf(int32_t id)
 bool InGridRange(int value)
 {
     return value >= 1 && value <= CQTVideoWindowLayout::kMaxGrid;
+}
+
+// Reads the first numbers of a ':'-separated entry into `numbers`; how many
+// the entry had, at most `count`. Parts beyond those are not looked at.
+std::size_t ReadNumbers(std::string_view entry, int32_t* numbers, std::size_t count)
+{
+    FieldReader parts(entry, ':');
+    std::size_t read = 0;
+    std::string_view part;
+    while (read < count && parts.Next(part)) {
+        numbers[read++] = ToInt(part);
+    }
+    return read;
+}
+
+// Whether the id names a bar of a rows x columns grid.
+bool IsGridBar(int32_t id, int rows, int columns)
+{
+    if ((id & ~(CQTVideoWindowLayout::kVerticalBar | 0xFFFF)) != 0) {
+        return false;
+    }
+    return IsVertical(id) ? RowOf(id) < rows && ColumnOf(id) < columns - 1 : RowOf(id) < rows - 1 && ColumnOf(id) < columns;
+}
+
+// The longest text a layout of a rows x columns grid can have: every number
+// at its widest ("-2147483648"), every bar and every cell listed once.
+std::size_t MaxTextLength(int rows, int columns)
+{
+    constexpr std::size_t kNumber = 11;
+    constexpr std::size_t kBarEntry = 6 * kNumber + 6;
+    constexpr std::size_t kCellEntry = 4 * kNumber + 4;
+    const auto bars = static_cast<std::size_t>((rows - 1) * columns + rows * (columns - 1));
+    const auto cells = static_cast<std::size_t>(rows * columns);
+    return 5 * kNumber + 6 + bars * kBarEntry + cells * kCellEntry;
 }
 
 } // namespace
@@ -128,47 +179,57 @@ RECT CQTVideoWindowLayout::BarRect(int32_t id, int rows, int columns, int width,
 
 int CQTVideoWindowLayout::Parse(const std::string& text)
 {
-    const std::vector<std::string_view> parts = Split(text, '/');
-    if (parts.size() != 6) {
+    std::string_view parts[6];
+    FieldReader fields(text, '/');
+    std::size_t count = 0;
+    for (std::string_view field; fields.Next(field);) {
+        if (count == 6) {
+            return 0; // a seventh field
+        }
+        parts[count++] = field;
+    }
+    int32_t canvas[2] = {0, 0};
+    if (count != 6 || ReadNumbers(parts[3], canvas, 2) < 2) {
         return 0;
     }
-    const std::vector<std::string_view> canvas = Split(parts[3], ':');
     const int32_t rows = ToInt(parts[0]);
     const int32_t columns = ToInt(parts[1]);
     // The grid arithmetic divides by both counts and the bar ids hold eight
-    // bits of each, so a grid outside 1..255 cannot be represented.
-    if (!InGridRange(rows) || !InGridRange(columns) || canvas.size() < 2) {
+    // bits of each, so a grid outside 1..255 cannot be represented. A text
+    // longer than any layout of its grid is refused before it is read, so
+    // that reading takes a time the grid bounds.
+    if (!InGridRange(rows) || !InGridRange(columns) || text.size() > MaxTextLength(rows, columns)) {
         return 0;
     }
     m_rows = rows;
     m_columns = columns;
     m_count = ToInt(parts[2]);
-    m_width = ToInt(canvas[0]);
-    m_height = ToInt(canvas[1]);
+    m_width = canvas[0];
+    m_height = canvas[1];
     m_splitters.clear();
     m_cells.clear();
 
     if (!parts[4].empty()) {
-        for (std::string_view entry : Split(parts[4], '-')) {
-            const std::vector<std::string_view> n = Split(entry, ':');
-            // An entry short of numbers (a doubled or trailing '-') is skipped.
-            if (n.size() < 6) {
+        FieldReader entries(parts[4], '-');
+        for (std::string_view entry; entries.Next(entry);) {
+            int32_t n[6];
+            // An entry short of numbers (a doubled or trailing '-') is
+            // skipped, and so is one that names no bar of this grid: it
+            // could never be drawn, and its geometry would lie off the canvas.
+            if (ReadNumbers(entry, n, 6) < 6 || !IsGridBar(n[0], rows, columns)) {
                 continue;
             }
-            KWSplitter bar;
-            bar.flag = ToInt(n[1]);
-            bar.rect = {ToInt(n[2]), ToInt(n[3]), ToInt(n[4]), ToInt(n[5])};
-            m_splitters[ToInt(n[0])] = bar;
+            m_splitters[n[0]] = {n[1], {n[2], n[3], n[4], n[5]}};
         }
     }
     if (!parts[5].empty()) {
+        FieldReader entries(parts[5], '-');
         int32_t index = 0;
-        for (std::string_view entry : Split(parts[5], '-')) {
-            const std::vector<std::string_view> n = Split(entry, ':');
-            if (n.size() >= 4) {
-                m_cells[index] = {ToInt(n[0]), ToInt(n[1]), ToInt(n[2]), ToInt(n[3])};
+        for (std::string_view entry; entries.Next(entry); ++index) {
+            int32_t n[4];
+            if (ReadNumbers(entry, n, 4) == 4) {
+                m_cells[index] = {n[0], n[1], n[2], n[3]};
             }
-            ++index;
         }
     }
     return 1;
@@ -402,82 +463,87 @@ int CQTVideoWindowLayout::SelectSplitterAt(int x, int y)
     m_selection.clear();
     for (const auto& [id, bar] : m_splitters) {
         if (x >= bar.rect.left && x <= bar.rect.right && y >= bar.rect.top && y <= bar.rect.bottom) {
-            const int32_t found = id;
-            const bool active = bar.flag != 0;
-            Select(found);
-            SelectLine(found, active);
+            SelectLine(id, bar.flag != 0);
             return 1;
         }
     }
     return 0;
 }
 
+// The walk along a line can pass every bar of the grid, so it keeps its own
+// stack of steps rather than recursing once per bar. Steps are taken last in,
+// first out, which keeps the order of a depth-first walk: the whole line of a
+// claimed bar is followed before the next step of the junction that led to it.
 void CQTVideoWindowLayout::SelectLine(int32_t id, bool active)
 {
-    const int r = RowOf(id);
-    const int c = ColumnOf(id);
-    struct Junction {
-        int32_t a, b, continuation;
-    };
-    std::vector<Junction> junctions;
-    if (IsVertical(id)) {
-        if (r > 0) {
-            junctions.push_back({HorizontalId(r - 1, c), HorizontalId(r - 1, c + 1), VerticalId(r - 1, c)});
-        }
-        if (r < m_rows - 1) {
-            junctions.push_back({HorizontalId(r, c), HorizontalId(r, c + 1), VerticalId(r + 1, c)});
-        }
-    } else {
-        if (c > 0) {
-            junctions.push_back({VerticalId(r, c - 1), VerticalId(r + 1, c - 1), HorizontalId(r, c - 1)});
-        }
-        if (c < m_columns - 1) {
-            junctions.push_back({VerticalId(r, c), VerticalId(r + 1, c), HorizontalId(r, c + 1)});
-        }
-    }
-    for (const Junction& junction : junctions) {
-        if (active) {
-            ExtendActive(junction.a, junction.b, junction.continuation);
+    std::vector<WalkStep> pending {{WalkStep::Claim, id, {}, active}};
+    while (!pending.empty()) {
+        const WalkStep step = pending.back();
+        pending.pop_back();
+        if (step.kind == WalkStep::Claim) {
+            if (!IsSelected(step.bar)) {
+                Select(step.bar);
+                PushJunctions(step.bar, step.active, pending);
+            }
+        } else if (step.active) {
+            ExtendActive(step.junction, pending);
         } else {
-            ExtendInactive(junction.a, junction.b, junction.continuation);
+            ExtendInactive(step.junction, pending);
         }
     }
 }
 
-void CQTVideoWindowLayout::ExtendActive(int32_t a, int32_t b, int32_t continuation)
+void CQTVideoWindowLayout::PushJunctions(int32_t id, bool active, std::vector<WalkStep>& pending) const
 {
-    const int fa = IsSelected(a) ? 0 : Bar(a).flag;
-    const int fb = IsSelected(b) ? 0 : Bar(b).flag;
-    const int fc = IsSelected(continuation) ? 0 : Bar(continuation).flag;
+    const int r = RowOf(id);
+    const int c = ColumnOf(id);
+    // The left or top end is looked at first, so it is pushed last.
+    if (IsVertical(id)) {
+        if (r < m_rows - 1) {
+            pending.push_back({WalkStep::Extend, 0, {HorizontalId(r, c), HorizontalId(r, c + 1), VerticalId(r + 1, c)}, active});
+        }
+        if (r > 0) {
+            pending.push_back(
+                {WalkStep::Extend, 0, {HorizontalId(r - 1, c), HorizontalId(r - 1, c + 1), VerticalId(r - 1, c)}, active});
+        }
+    } else {
+        if (c < m_columns - 1) {
+            pending.push_back({WalkStep::Extend, 0, {VerticalId(r, c), VerticalId(r + 1, c), HorizontalId(r, c + 1)}, active});
+        }
+        if (c > 0) {
+            pending.push_back(
+                {WalkStep::Extend, 0, {VerticalId(r, c - 1), VerticalId(r + 1, c - 1), HorizontalId(r, c - 1)}, active});
+        }
+    }
+}
+
+void CQTVideoWindowLayout::ExtendActive(const Junction& junction, std::vector<WalkStep>& pending)
+{
+    const int fa = IsSelected(junction.a) ? 0 : Bar(junction.a).flag;
+    const int fb = IsSelected(junction.b) ? 0 : Bar(junction.b).flag;
+    const int fc = IsSelected(junction.continuation) ? 0 : Bar(junction.continuation).flag;
     if (fa != 0 && fb != 0) {
         return; // the line meets a crossing line
     }
     if (fa != 0 || fb != 0) {
-        if (!IsSelected(continuation)) {
-            Select(continuation);
-            SelectLine(continuation, true);
+        // The continuation, then the active crossing bar; each is claimed
+        // only when the walks before it have left it unselected.
+        if (fb != 0) {
+            pending.push_back({WalkStep::Claim, junction.b, {}, true});
         }
-        if (fa != 0 && !IsSelected(a)) {
-            Select(a);
-            SelectLine(a, true);
+        if (fa != 0) {
+            pending.push_back({WalkStep::Claim, junction.a, {}, true});
         }
-        if (fb != 0 && !IsSelected(b)) {
-            Select(b);
-            SelectLine(b, true);
-        }
-        return;
-    }
-    if (fc != 0 && !IsSelected(continuation)) {
-        Select(continuation);
-        SelectLine(continuation, true);
+        pending.push_back({WalkStep::Claim, junction.continuation, {}, true});
+    } else if (fc != 0) {
+        pending.push_back({WalkStep::Claim, junction.continuation, {}, true});
     }
 }
 
-void CQTVideoWindowLayout::ExtendInactive(int32_t a, int32_t b, int32_t continuation)
+void CQTVideoWindowLayout::ExtendInactive(const Junction& junction, std::vector<WalkStep>& pending)
 {
-    if (Bar(a).flag == 0 && Bar(b).flag == 0 && Bar(continuation).flag == 0 && !IsSelected(continuation)) {
-        Select(continuation);
-        SelectLine(continuation, false);
+    if (Bar(junction.a).flag == 0 && Bar(junction.b).flag == 0 && Bar(junction.continuation).flag == 0) {
+        pending.push_back({WalkStep::Claim, junction.continuation, {}, false});
     }
 }
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 // One splitter bar: flag 1 separates the cells on its sides, 0 lies inside a
 // joined block.
@@ -34,8 +35,10 @@ public:
     CQTVideoWindowLayout(const CQTVideoWindowLayout&) = default;
     CQTVideoWindowLayout& operator=(const CQTVideoWindowLayout&) = default;
 
-    // 1 read, 0 refused (the layout keeps its state). Count and cells are
-    // taken as written; callers refit and rebuild right afterwards.
+    // 1 read, 0 refused (the layout keeps its state), also for a text longer
+    // than any layout of its grid can be. Bars that are not of the grid are
+    // skipped. Count and cells are taken as written; callers refit and
+    // rebuild right afterwards.
     int Parse(const std::string& text);
     int Serialize(std::string& out) const;
 
@@ -81,11 +84,29 @@ private:
     // The bar of that id, added (active, empty rectangle) when a string left
     // it out.
     KWSplitter& Bar(int32_t id);
+    // Where a bar's line meets the grid line across it: the two bars across
+    // and the next bar along.
+    struct Junction {
+        int32_t a = 0;
+        int32_t b = 0;
+        int32_t continuation = 0;
+    };
+    // One step of the walk along a line: claim a bar (select it and go on
+    // along its line), or look at a junction to see where the line goes.
+    struct WalkStep {
+        enum Kind { Claim, Extend } kind;
+        int32_t bar;
+        Junction junction;
+        bool active;
+    };
+
     bool IsSelected(int32_t id) const { return m_selection.count(id) != 0; }
     void Select(int32_t id);
+    // Selects the bar and every bar its line reaches.
     void SelectLine(int32_t id, bool active);
-    void ExtendActive(int32_t a, int32_t b, int32_t continuation);
-    void ExtendInactive(int32_t a, int32_t b, int32_t continuation);
+    void PushJunctions(int32_t id, bool active, std::vector<WalkStep>& pending) const;
+    void ExtendActive(const Junction& junction, std::vector<WalkStep>& pending);
+    void ExtendInactive(const Junction& junction, std::vector<WalkStep>& pending);
 
     int32_t m_rows = 1;
     int32_t m_columns = 1;
