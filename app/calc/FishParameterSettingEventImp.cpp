@@ -19,8 +19,8 @@ namespace {
 
 // The two models of the combo box, in lens-type order.
 const wchar_t* const kFishModelNames[] = {
-    L"VX Fisheye 12F13B",
-    L"VX Fisheye 5F13",
+    L"VX Fish 12F13B",
+    L"VX Fish 5F13",
 };
 
 constexpr UINT kTitleColour = 0xE2D7D0u;

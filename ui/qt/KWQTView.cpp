@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <new>
 
 CKWQTView::CKWQTView(IKWViewEvent* listener)
@@ -323,8 +324,10 @@ void CKWQTView::paintEvent(QPaintEvent* event)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(0, 0, width() - 2, height() - 2);
     }
-    painter.setPen(QColor(255, 255, 255, 255));
-    painter.drawLine(183, 26, 183, 45);
+    // The separator, one pixel wide from (183, 26) to (183, 45) at scale 1.0,
+    // as a rectangle so that it keeps its place and thickness at any scale.
+    painter.fillRect(QRect(KWScaled(183), KWScaled(26), std::max(1, KWScaled(1)), KWScaled(20)),
+        QColor(255, 255, 255, 255));
     painter.end();
     QWidget::paintEvent(event);
 }

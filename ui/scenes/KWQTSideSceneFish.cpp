@@ -4,6 +4,7 @@
 #include "ui/qt/KWControlKit.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
 #include <QColor>
@@ -102,6 +103,7 @@ CKWQTSideSceneFish::CKWQTSideSceneFish(IKWSideSceneFishEvent* listener)
     m_scene->addItem(m_personPicture);
     for (QGraphicsTextItem* label : { m_cameraLabel, m_heightLabel, m_distanceLabel }) {
         label->setFont(LabelFont(1.0));
+        label->setZValue(KW_SCENE_LABEL_Z);
         m_scene->addItem(label);
     }
 

@@ -51,6 +51,7 @@ CKWQTTopView::CKWQTTopView(IKWTopViewEvent* listener)
     for (QGraphicsTextItem** label : { &m_widthLabel, &m_angleLabel }) {
         *label = m_scene->addText(QString());
         (*label)->setDefaultTextColor(Qt::black);
+        (*label)->setZValue(KW_SCENE_LABEL_Z);
         KWSetLabelScale(*label, 1.0);
     }
     m_sector = m_scene->addPath(QPainterPath());

@@ -76,6 +76,7 @@ CKWQTTopViewFish::CKWQTTopViewFish(IKWTopViewFishEvent* listener)
     m_verticalAxis = m_scene->addLine(QLineF(150, 20, 150, 280), QPen(kAxisColour));
     for (int i = 0; i < KW_FISH_LABEL_COUNT; ++i) {
         m_labels[i] = m_scene->addText(QString::fromUtf8(kDefaultLabels[i]));
+        m_labels[i]->setZValue(KW_SCENE_LABEL_Z);
         m_labels[i]->setPos(345, 28 + 30 * std::min(i, KW_FISH_RING_COUNT - 1));
     }
     m_labels[KW_FISH_LABEL_COUNT - 1]->hide();

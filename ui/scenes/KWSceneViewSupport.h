@@ -18,6 +18,10 @@ void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent);
 // New geometry; the scene rectangle follows the size. Nothing is redrawn.
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry);
+// Texts are stacked above every picture (z 0) and handle (z 1) of a scene,
+// so that no label is hidden under what it describes.
+constexpr double KW_SCENE_LABEL_Z = 2.0;
+
 // Labels are 12 pixels at scale 1, truncated to whole pixels; a scale too
 // small to give a pixel leaves the font as it is.
 int KWScaledLabelPixelSize(double times);
