@@ -292,6 +292,11 @@ void CKWQTVerticalSceneC::SetRectTimes(double times)
              m_lengthUnitLabel, m_heightTitle, m_lengthTitle }) {
         KWSetLabelScale(label, times);
     }
+    for (CKWQTGraphicsLineItem* line : { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround,
+             m_upperEdge, m_lowerEdge }) {
+        KWScalePen(line, times);
+    }
+    KWScalePen(m_fieldOfView, times);
 }
 
 void CKWQTVerticalSceneC::ChangeXYLangage(LPCWSTR heightCaption, LPCWSTR lengthCaption)
