@@ -1,6 +1,7 @@
 #include "app/AboutDlgEventImp.h"
 
 #include "app/MainFrameEventImp.h"
+#include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
@@ -92,7 +93,7 @@ void CAboutDlgEventImp::FillDialogStyle(DialogStyle* style)
     style->strTitleColor = L"333333";
     style->strTitleColor2 = L"999999";
     style->strTitleAlign = L"left";
-    style->strCaptionRect = L"20,0,1000,27";
+    style->strCaptionRect = ScaledSkinRect(20, 0, 1000, 27, g_uiScale);
     style->bFlag = true;
     style->strReservedRect = L"0,0,-1,-1";
 }

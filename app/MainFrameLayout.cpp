@@ -2,6 +2,9 @@
 
 namespace {
 
+// The main window's shadow margin around everything it lays out.
+constexpr int kShadowMargin = 10;
+
 int Trunc(double value)
 {
     return static_cast<int>(value);
@@ -17,7 +20,11 @@ CKWRect At(int x, int y, int width, int height)
 
 MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
 {
+    // Positions are main-window coordinates. Inside the shadow margin, which
+    // is 10 pixels at every scale, the 4K layout is the normal one at twice
+    // the size: a design x of the normal window becomes 10 + (x - 10) * s.
     const double s = scale;
+    const int m = kShadowMargin;
     const int w = width - 20;
     const int h = height - 20;
     const int t = Trunc(62 * s);
@@ -27,7 +34,7 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     out.chooser = At(10, Trunc(out.toolBar.bottom + 5 * s), Trunc(w - s), Trunc((h - t) - 5 * s));
 
     CKWRect button(0, 0, Trunc(280 * s), Trunc(280 * s));
-    const int x = Trunc(((w - 2 * button.Width()) - 100 * s) / 2.0);
+    const int x = m + Trunc(((w - 2 * button.Width()) - 100 * s) / 2.0 - m * s);
     button.MoveToXY(x, Trunc(out.chooser.top + 146 * s));
     out.ipcButton = button;
     CKWRect title(0, 0, button.Width(), Trunc(20 * s));
@@ -43,12 +50,13 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     out.panel = panel;
     out.view3D = CKWRect(Trunc(panel.right + 5 * s), panel.top, Trunc((w + 10) - s), panel.bottom);
 
-    out.ipcSide = CKWRect(10, Trunc(panel.bottom + 5 * s), Trunc(700 * s), h + 9);
+    const int fishSideRight = m + Trunc((420 - m) * s);
+    out.ipcSide = CKWRect(10, Trunc(panel.bottom + 5 * s), m + Trunc((700 - m) * s), h + 9);
     out.fishSide = out.ipcSide;
-    out.fishSide.right = Trunc(420 * s);
-    out.ipcTop
-        = CKWRect(Trunc(out.ipcSide.right + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), Trunc(h - 113 * s));
-    out.fishTop = CKWRect(Trunc(Trunc(420 * s) + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), h + 9);
+    out.fishSide.right = fishSideRight;
+    out.ipcTop = CKWRect(Trunc(out.ipcSide.right + 5 * s), out.ipcSide.top, Trunc((w + 10) - s),
+        Trunc(h + m - (113 + m) * s));
+    out.fishTop = CKWRect(Trunc(fishSideRight + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), h + 9);
     out.ppmArea
         = CKWRect(out.ipcTop.left, Trunc(out.ipcTop.bottom + 5 * s), out.ipcTop.right, Trunc((h + 10) - s));
     return out;
@@ -84,15 +92,15 @@ PPMAreaLayout ComputePPMAreaLayout(const CKWRect& area, float scale)
     r.MoveToXY(Trunc(area.left + 10 * s), Trunc(area.top + 5 * s));
     out.pixelCountCaption = r;
     r.MoveToY(r.bottom);
-    // The pixel count is at most a few digits: its width does not grow with the scale.
-    r.right = r.left + 90;
+    r.right = Trunc(r.left + 90 * s);
     out.pixelCountValue = r;
 
     out.areaLeft = area.left;
-    out.densityCaptionTop = r.bottom + 3;
+    out.densityCaptionTop = Trunc(r.bottom + 3 * s);
     out.pictureTop = Trunc(area.top + (area.Height() - 100 * s) / 2.0);
 
-    out.display.densityCaption = At(Trunc(area.left + 10 * s), r.bottom + 5, Trunc(152 * s), Trunc(20 * s));
+    out.display.densityCaption
+        = At(Trunc(area.left + 10 * s), Trunc(r.bottom + 5 * s), Trunc(152 * s), Trunc(20 * s));
     LayoutBelowCaption(out.display, area.left, out.pictureTop, s);
     return out;
 }
@@ -109,12 +117,15 @@ PPMDisplayLayout ComputeStandardPPMLayout(int areaLeft, int densityCaptionTop, i
 PPMDisplayLayout ComputeFixedPPMLayout(float scale)
 {
     const double s = scale;
+    // Main-window positions of the design: the 10-pixel shadow margin stays
+    // 10 pixels at every scale, what lies inside it scales.
+    const auto at = [s](int design) { return kShadowMargin + Trunc((design - kShadowMargin) * s); };
     PPMDisplayLayout out;
     CKWRect r(0, 0, Trunc(152 * s), Trunc(20 * s));
-    r.MoveToXY(Trunc(810 * s), Trunc(457 * s));
+    r.MoveToXY(at(810), at(457));
     out.densityCaption = r;
 
-    r.MoveToXY(Trunc(810 * s), Trunc(r.bottom + 5 * s));
+    r.MoveToXY(at(810), Trunc(r.bottom + 5 * s));
     r.right = Trunc(r.left + 85 * s);
     out.densityValue = r;
 
@@ -122,11 +133,11 @@ PPMDisplayLayout ComputeFixedPPMLayout(float scale)
     r.right = Trunc(r.left + 55 * s);
     out.unitCaption = r;
 
-    out.explainButton = CKWRect(
-        Trunc(815 * s), Trunc(r.bottom + 5 * s), Trunc(825 * s + 120 * s), Trunc(r.bottom + 5 * s + 24 * s));
+    out.explainButton
+        = CKWRect(at(815), Trunc(r.bottom + 5 * s), Trunc(at(825) + 120 * s), Trunc(r.bottom + 5 * s + 24 * s));
     const CKWRect& b = out.explainButton;
-    out.picture = CKWRect(Trunc(835 * s), Trunc(b.bottom + 10 * s), Trunc(835 * s + 100 * s),
-        Trunc(b.bottom + 10 * s + 100 * s));
+    out.picture
+        = CKWRect(at(835), Trunc(b.bottom + 10 * s), Trunc(at(835) + 100 * s), Trunc(b.bottom + 10 * s + 100 * s));
     return out;
 }
 

@@ -43,7 +43,7 @@ struct PPMAreaLayout {
     CKWRect pixelCountValue;
     PPMDisplayLayout display;
     int areaLeft = 0;
-    int densityCaptionTop = 0; // the pixel-count value's bottom + 3
+    int densityCaptionTop = 0; // the pixel-count value's bottom + 3 s
     int pictureTop = 0;
 };
 

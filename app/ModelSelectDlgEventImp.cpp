@@ -2,6 +2,7 @@
 
 #include "app/ModelSearch.h"
 #include "app/ShowMessageDialog.h"
+#include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
@@ -114,7 +115,7 @@ void CModelSelectDlgEventImp::FillDialogStyle(DialogStyle* style)
     style->strTitleColor = L"333333";
     style->strTitleColor2 = L"999999";
     style->strTitleAlign = L"left";
-    style->strCaptionRect = L"10,10,1000,10";
+    style->strCaptionRect = ScaledSkinRect(10, 10, 1000, 10, g_uiScale);
     style->strReservedRect = L"0,0,-1,-1";
 }
 
@@ -263,7 +264,7 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
     const double s = g_uiScale;
 
     if (m_pCloseButton != nullptr) {
-        const int side = Scaled(20) - 1;
+        const int side = Scaled(19);
         CKWRect close(0, 0, side, side);
         close.MoveToXY(static_cast<int>(width - close.Width() - 23 * s), Scaled(20));
         m_pCloseButton->MoveWindow(close);
@@ -300,7 +301,7 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
     const int pageRight = label.left;
     const int pageTop = label.top;
 
-    const int side = Scaled(24) - 1;
+    const int side = Scaled(23);
     CKWRect prev(0, 0, side, side);
     prev.MoveToXY(static_cast<int>(pageRight + 5 * s), static_cast<int>(pageTop - 4 * s));
     if (m_pPrevPageButton != nullptr) {

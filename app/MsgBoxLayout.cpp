@@ -40,8 +40,9 @@ MsgBoxLayout ComputeMsgBoxLayout(int layout, int textWidth, int textHeight, floa
     CKWRect text = MsgBoxInitialTextRect(scale);
     text.right = text.left + textWidth;
     text.bottom = Trunc(text.top + textHeight + 10 * s);
-    if (text.Height() < 30) {
-        text.bottom = text.top + 30; // a floor in pixels, whatever the scale
+    const int floor = Trunc(30 * s);
+    if (text.Height() < floor) {
+        text.bottom = text.top + floor;
     }
     out.text = text;
 

@@ -1,5 +1,6 @@
 #include "app/MsgDlgEventImp.h"
 
+#include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
@@ -63,7 +64,7 @@ void CMsgDlgEventImp::FillDialogStyle(DialogStyle* style)
     style->strTitleColor = L"FFFFFF";
     style->strTitleColor2 = L"999999";
     style->strTitleAlign = L"left";
-    style->strCaptionRect = L"20,0,1000,27";
+    style->strCaptionRect = ScaledSkinRect(20, 0, 1000, 27, g_uiScale);
     style->bFlag = true;
     style->strReservedRect = L"0,0,-1,-1";
 }

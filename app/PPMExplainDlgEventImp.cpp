@@ -1,6 +1,7 @@
 #include "app/PPMExplainDlgEventImp.h"
 
 #include "app/MainFrameEventImp.h"
+#include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
@@ -87,7 +88,7 @@ void CPPMExplainDlgEventImp::FillDialogStyle(DialogStyle* style)
     style->strTitleColor = L"333333";
     style->strTitleColor2 = L"999999";
     style->strTitleAlign = L"left";
-    style->strCaptionRect = L"10,10,1000,10";
+    style->strCaptionRect = ScaledSkinRect(10, 10, 1000, 10, g_uiScale);
     style->bFlag = false;
     style->strReservedRect = L"0,0,-1,-1";
 }

@@ -6,7 +6,7 @@
 #include "app/MainFrameEventImp.h"
 #include "app/QtTranslation.h"
 #include "app/StartupConfig.h"
-#include "app/StartupScale.h"
+#include "app/StartupLook.h"
 #include "base/CrashHandler.h"
 #include "base/Globals.h"
 #include "base/msgloop/KWTaskTrace.h"
@@ -23,6 +23,7 @@
 
 int main(int argc, char** argv)
 {
+    UseDevicePixels();
     QApplication app(argc, argv);
     InitKWApplication(&app);
     // Qt 6 reads every const char* as UTF-8, so the framework's texts need no codec.
@@ -32,17 +33,12 @@ int main(int argc, char** argv)
     CorvinaBase::SetTaskTraceLevel(0);
     AddAppDirLibraryPath();
 
-    // Logical pixels: with the desktop at 200 % a 4K screen counts as about
-    // 1920 wide and gets the normal look, drawn sharp by Qt's own scaling.
+    // Device pixels: a 4K screen gets the 4K look at its own resolution,
+    // whatever scaling the desktop asks of Qt.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1020, 720);
-    const StartupScale scale = ComputeStartupScale(available.width(), available.height());
-    g_screenScale = scale.screenScale;
-    g_uiScale = scale.uiScale;
-
     const std::wstring appDir = GetKWAppDirPath();
-    LoadKWStyleSheet((appDir + scale.styleSheet).c_str());
-    SetKWSkinPath((appDir + scale.skinDir).c_str());
+    ApplyStartupLook(available.width(), available.height(), appDir);
 
     LoadConfiguration(g_configManager, appDir);
     ApplyQtTranslation(g_languageIndex, appDir);

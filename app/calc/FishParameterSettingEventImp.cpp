@@ -17,10 +17,11 @@
 
 namespace {
 
-// The two models of the combo box, in lens-type order.
+// The two models of the combo box, in lens-type order; short enough for
+// the combo's face at both scales.
 const wchar_t* const kFishModelNames[] = {
-    L"VX Fisheye 12F13B",
-    L"VX Fisheye 5F13",
+    L"VX Fish 12F13B",
+    L"VX Fish 5F13",
 };
 
 constexpr UINT kTitleColour = 0xE2D7D0u;
@@ -296,7 +297,7 @@ void CFishParameterSettingEventImp::OnDestroy() { }
 void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
 {
     if (m_pTitleCap != nullptr) {
-        CKWRect cap(0, 0, 15, 24);
+        CKWRect cap = At(0, 0, Scaled(15), Scaled(24));
         m_pTitleCap->MoveWindow(cap);
     }
     if (m_pTitleBar != nullptr) {
@@ -308,7 +309,7 @@ void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/
     CKWRect combo
         = At(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
     CKWRect ceilingRadio = At(Scaled(30), combo.bottom + Scaled(20), Scaled(80), Scaled(22));
-    const int pictureSize = Scaled(20) - 1;
+    const int pictureSize = Scaled(19);
     CKWRect ceilingPicture = At(ceilingRadio.right, ceilingRadio.top, pictureSize, pictureSize);
     CKWRect wallRadio = At(ceilingPicture.right + Scaled(40), ceilingRadio.top, Scaled(80), Scaled(22));
     CKWRect wallPicture = At(wallRadio.right, ceilingRadio.top, pictureSize, pictureSize);

@@ -45,7 +45,7 @@ IPCPanelLayout ComputeIPCPanelLayout(float scale)
     };
 
     l.header = Box(s(15), 0, s(506), s(24));
-    l.headerSquare = CKWRect(0, 0, 15, 24);
+    l.headerSquare = CKWRect(0, 0, s(15), s(24));
     l.radios = Box(s(15), s(20), s(150), s(22));
     l.modelLabel = Box(s(15), s(30), s(150), s(20));
     l.modelCombo = Box(l.modelLabel.right, l.modelLabel.top + s(1), s(189), s(18));
@@ -53,7 +53,7 @@ IPCPanelLayout ComputeIPCPanelLayout(float scale)
     l.cameraModeLabel = label(s(62));
     l.megapixel = Box(fieldLeft, CentredTop(l.cameraModeLabel, s(17)), s(70), s(17));
     l.resolution = Box(l.megapixel.right, l.cameraModeLabel.top, s(80), rowHeight);
-    l.resolutionMarker = marker(l.resolution.right + s(20) + 20, l.cameraModeLabel);
+    l.resolutionMarker = marker(l.resolution.right + s(40), l.cameraModeLabel);
 
     l.targetLabel = label(l.cameraModeLabel.bottom + s(17.5));
     l.sensorCombo = Box(fieldLeft, CentredTop(l.targetLabel, comboHeight), fieldWidth, comboHeight);
@@ -72,7 +72,7 @@ IPCPanelLayout ComputeIPCPanelLayout(float scale)
     l.installAngleSpin = Box(fieldLeft, CentredTop(l.installAngleLabel, spinHeight), fieldWidth, spinHeight);
     l.degree = Box(unitLeft, l.installAngleLabel.top, unitWidth, rowHeight);
     l.installAngleMarker = marker(l.degree.right, l.installAngleLabel);
-    l.angleNote = Box(l.installAngleMarker.right + 5, l.installAngleLabel.top, 210, 22);
+    l.angleNote = Box(l.installAngleMarker.right + s(5), l.installAngleLabel.top, s(210), s(22));
 
     l.focalLabel = label(l.installAngleLabel.bottom + s(20));
     l.focalSpin = Box(fieldLeft, CentredTop(l.focalLabel, spinHeight), fieldWidth, spinHeight);
@@ -80,6 +80,6 @@ IPCPanelLayout ComputeIPCPanelLayout(float scale)
     l.mmUnit = Box(s(274), l.focalLabel.top, unitWidth, rowHeight);
     l.minFocal = Box(s(300), l.focalLabel.top, s(55), rowHeight);
     l.focalSlider = Box(s(356), l.focalSpin.top, s(100), spinHeight);
-    l.maxFocal = Box(l.focalSlider.right + s(1), l.focalLabel.top, s(55) + 10, rowHeight);
+    l.maxFocal = Box(l.focalSlider.right + s(1), l.focalLabel.top, s(65), rowHeight);
     return l;
 }

@@ -1,9 +1,8 @@
 #pragma once
 // Where the IPC panel's controls stand at a UI scale. Positions do not depend
 // on the panel's size. Rows are laid out top-down, each row's controls
-// centred on its label; sizes and offsets are design values times the scale,
-// truncated, apart from the header square, the angle note's size and a few
-// offsets, which keep their pixel values.
+// centred on its label; every size and offset is a design value times the
+// scale, truncated, so that the 4K panel is the normal one at twice the size.
 
 #include "ui/api/KWRect.h"
 

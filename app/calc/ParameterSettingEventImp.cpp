@@ -60,7 +60,8 @@ int TextSize(int design)
 }
 
 // The skins: scale 1.0 and 2.0 have their own pictures; any other scale
-// gets an empty record.
+// gets an empty record. Each face is cut as wide as its picture, which ends
+// in the arrow.
 void FillComboStyle(ImageComboBoxStyle* style, bool wide)
 {
     static const wchar_t* const kWide1[7] = {L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17",
@@ -73,7 +74,7 @@ void FillComboStyle(ImageComboBoxStyle* style, bool wide)
                                                L"0,72,200,34", L"0,0,200,34", L"0,28,200,34"};
     const wchar_t* const* parts = nullptr;
     if (g_uiScale == 1.0f) {
-        style->strImage = L"ComboBox.png";
+        style->strImage = wide ? L"ComboBox.png" : L"ComboBox_100.png";
         parts = wide ? kWide1 : kNarrow1;
     } else if (g_uiScale == 2.0f) {
         style->strImage = wide ? L"ComboBox_268.png" : L"ComboBox.png";

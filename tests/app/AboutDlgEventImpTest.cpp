@@ -131,7 +131,8 @@ TEST_F(AboutDlgTest, SkinPicksTheFramePiecesOfTheScale)
         // The bottom edge is one pixel in both skins.
         EXPECT_EQ(style.Str(16), L"0,84,10,1");
         EXPECT_EQ(style.strSkinImage, L"bg_toolbar.png");
-        EXPECT_EQ(style.strCaptionRect, L"20,0,1000,27");
+        // The caption, where the title stands, at the scale of the skin.
+        EXPECT_EQ(style.strCaptionRect, row.scale == 1.0f ? L"20,0,1000,27" : L"40,0,2000,54");
         EXPECT_TRUE(style.bFlag);
     }
 }

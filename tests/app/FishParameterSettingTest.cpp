@@ -218,7 +218,7 @@ TEST_F(FishParameterSettingTest, LayoutFollowsTheScale)
     // box above it.
     const Row rows[] = {
         { 1.0f, QPoint(185, 32), QPoint(30, 69), QPoint(169, 69), QPoint(185, 120), QPoint(30, 198) },
-        { 2.0f, QPoint(370, 65), QPoint(60, 139), QPoint(339, 139), QPoint(370, 242), QPoint(60, 398) },
+        { 2.0f, QPoint(370, 65), QPoint(60, 139), QPoint(338, 139), QPoint(370, 241), QPoint(60, 397) },
     };
     const auto at = [](auto* control) { return dynamic_cast<QWidget*>(control)->geometry().topLeft(); };
     for (const Row& row : rows) {

@@ -29,20 +29,21 @@ TEST(MainFrameLayout, DesignWindowAtScaleOnePlacesEveryPart)
 
 TEST(MainFrameLayout, ScaleTwoDoublesAllButTheFixedMargins)
 {
-    // The 4K window: 1000 x 2 + 20 by 700 x 2 + 20.
+    // The 4K window: 1000 x 2 + 20 by 700 x 2 + 20. Inside the 10-pixel
+    // shadow margin it is the normal window at twice the size.
     const MainFrameLayout layout = ComputeMainFrameLayout(2020, 1420, 2.0f);
     EXPECT_TRUE(SameRect(layout.toolBar, { 10, 10, 2010, 134 }));
     EXPECT_TRUE(SameRect(layout.chooser, { 10, 144, 2008, 1410 }));
-    EXPECT_TRUE(SameRect(layout.ipcButton, { 340, 436, 900, 996 }));
-    EXPECT_TRUE(SameRect(layout.fishButton, { 1100, 436, 1660, 996 }));
-    EXPECT_TRUE(SameRect(layout.ipcTitle, { 340, 1056, 900, 1096 }));
+    EXPECT_TRUE(SameRect(layout.ipcButton, { 330, 436, 890, 996 }));
+    EXPECT_TRUE(SameRect(layout.fishButton, { 1090, 436, 1650, 996 }));
+    EXPECT_TRUE(SameRect(layout.ipcTitle, { 330, 1056, 890, 1096 }));
     EXPECT_TRUE(SameRect(layout.panel, { 10, 144, 1050, 744 }));
     EXPECT_TRUE(SameRect(layout.view3D, { 1060, 144, 2008, 744 }));
-    EXPECT_TRUE(SameRect(layout.ipcSide, { 10, 754, 1400, 1409 }));
-    EXPECT_TRUE(SameRect(layout.fishSide, { 10, 754, 840, 1409 }));
-    EXPECT_TRUE(SameRect(layout.ipcTop, { 1410, 754, 2008, 1174 }));
-    EXPECT_TRUE(SameRect(layout.fishTop, { 850, 754, 2008, 1409 }));
-    EXPECT_TRUE(SameRect(layout.ppmArea, { 1410, 1184, 2008, 1408 }));
+    EXPECT_TRUE(SameRect(layout.ipcSide, { 10, 754, 1390, 1409 }));
+    EXPECT_TRUE(SameRect(layout.fishSide, { 10, 754, 830, 1409 }));
+    EXPECT_TRUE(SameRect(layout.ipcTop, { 1400, 754, 2008, 1164 }));
+    EXPECT_TRUE(SameRect(layout.fishTop, { 840, 754, 2008, 1409 }));
+    EXPECT_TRUE(SameRect(layout.ppmArea, { 1400, 1174, 2008, 1408 }));
 }
 
 TEST(MainFrameLayout, MainWindowSizeFollowsTheScreenScale)
@@ -78,14 +79,18 @@ TEST(PPMAreaLayout, WorkedPositionsAtScaleOne)
     EXPECT_EQ(layout.pictureTop, 600);
 }
 
-TEST(PPMAreaLayout, PixelCountWidthIsNinetyPixelsAtEveryScale)
+TEST(PPMAreaLayout, EveryWidthAndGapDoublesAtScaleTwo)
 {
     const PPMAreaLayout one = ComputePPMAreaLayout(CKWRect(705, 592, 1009, 709), 1.0f);
-    const PPMAreaLayout two = ComputePPMAreaLayout(CKWRect(1410, 1184, 2008, 1408), 2.0f);
+    const PPMAreaLayout two = ComputePPMAreaLayout(ComputeMainFrameLayout(2020, 1420, 2.0f).ppmArea, 2.0f);
     EXPECT_EQ(one.pixelCountValue.Width(), 90);
-    EXPECT_EQ(two.pixelCountValue.Width(), 90);
+    EXPECT_EQ(two.pixelCountValue.Width(), 180) << "a centred count would stand off its caption";
     EXPECT_EQ(one.display.densityValue.Width(), 90);
     EXPECT_EQ(two.display.densityValue.Width(), 180);
+    EXPECT_EQ(one.densityCaptionTop - one.pixelCountValue.bottom, 3);
+    EXPECT_EQ(two.densityCaptionTop - two.pixelCountValue.bottom, 6);
+    EXPECT_EQ(one.display.densityCaption.top - one.pixelCountValue.bottom, 5);
+    EXPECT_EQ(two.display.densityCaption.top - two.pixelCountValue.bottom, 10);
 }
 
 TEST(PPMAreaLayout, StandardRelayoutPutsTheCaptionTwoPixelsHigherAndNearerTheEdge)
@@ -109,10 +114,17 @@ TEST(PPMAreaLayout, FixedLayoutForTheWallMount)
     EXPECT_TRUE(SameRect(one.explainButton, { 815, 512, 945, 536 }));
     EXPECT_TRUE(SameRect(one.picture, { 835, 546, 935, 646 }));
 
+    // Inside the 10-pixel shadow margin everything doubles.
     const PPMDisplayLayout two = ComputeFixedPPMLayout(2.0f);
-    EXPECT_TRUE(SameRect(two.densityCaption, { 1620, 914, 1924, 954 }));
-    EXPECT_TRUE(SameRect(two.explainButton, { 1630, 1024, 1890, 1072 }));
-    EXPECT_TRUE(SameRect(two.picture, { 1670, 1092, 1870, 1292 }));
+    const auto doubled = [](const CKWRect& r) {
+        return ExpectedRect { 10 + 2 * (r.left - 10), 10 + 2 * (r.top - 10), 10 + 2 * (r.right - 10),
+            10 + 2 * (r.bottom - 10) };
+    };
+    EXPECT_TRUE(SameRect(two.densityCaption, doubled(one.densityCaption)));
+    EXPECT_TRUE(SameRect(two.densityValue, doubled(one.densityValue)));
+    EXPECT_TRUE(SameRect(two.unitCaption, doubled(one.unitCaption)));
+    EXPECT_TRUE(SameRect(two.explainButton, doubled(one.explainButton)));
+    EXPECT_TRUE(SameRect(two.picture, doubled(one.picture)));
 }
 
 TEST(PpmPicture, ChosenByDensityThresholds)

@@ -55,9 +55,9 @@ TEST(MsgBoxLayout, TextHeightFollowsTheTextAboveAThirtyPixelFloor)
     const MsgBoxLayout tall = ComputeMsgBoxLayout(0, 250, 40, 1.0f);
     EXPECT_TRUE(SameRect(tall.text, { 20, 45, 270, 95 }));
     EXPECT_TRUE(SameRect(tall.ok, { 120, 105, 200, 129 }));
-    // The floor is 30 pixels at every scale.
-    const MsgBoxLayout empty = ComputeMsgBoxLayout(0, 0, 0, 2.0f);
-    EXPECT_EQ(empty.text.Height(), 30);
+    // The floor is 30 pixels at 1.0 and grows with the scale.
+    EXPECT_EQ(ComputeMsgBoxLayout(0, 0, 0, 1.0f).text.Height(), 30);
+    EXPECT_EQ(ComputeMsgBoxLayout(0, 0, 0, 2.0f).text.Height(), 60);
 }
 
 } // namespace

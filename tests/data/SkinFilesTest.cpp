@@ -58,7 +58,7 @@ TEST(SkinFiles, ManifestNamesEveryPictureTheApplicationLoads)
         "63ppm_nor.png", "125ppm_nor.png", "250ppm_nor.png", "search_nor.png", "radio_check_nor.png",
         "radio_check_hov.png", "radio_uncheck_nor.png", "lastpage_nor.png", "lastpage_hov.png",
         "lastpage_pre.png", "lastpage_dis.png", "nextpage_nor.png", "nextpage_hov.png", "nextpage_pre.png",
-        "nextpage_dis.png", "check_nor.png", "uncheck_nor.png", "ComboBox.png", "ComboBox_268.png",
+        "nextpage_dis.png", "check_nor.png", "uncheck_nor.png", "ComboBox.png", "ComboBox_100.png", "ComboBox_268.png", "menu_check.png", "menu_arrow.png",
         "help_nor.png", "kuang2_nor.png", "spiner_down_n.png", "spiner_down_h.png", "spiner_down_p.png",
         "spiner_down_d.png", "spiner_up_n.png", "spiner_up_h.png", "spiner_up_p.png", "spiner_up_d.png",
         "slidingblock.png", "move_shangxia_nor.PNG", "move_shangxia_hov.PNG", "move_shangxia_pre.PNG",
@@ -134,6 +134,7 @@ TEST(SkinFiles, EveryCutRectangleLiesInsideItsPicture)
         {"bg_modelslect_dlg.png", L, 734, 474, 20, 20, 0}, {"bg_modelslect_dlg.png", L, 30, 474, 1, 20, 0},
         // Combo faces: the wide and the narrow cut, rows 0 to 54 (108).
         {"ComboBox.png", N, 0, 54, 134, 17, 0}, {"ComboBox.png", N, 0, 36, 100, 17, 0},
+        {"ComboBox_100.png", N, 0, 54, 100, 17, 0},
         {"ComboBox.png", L, 0, 108, 200, 34, 0}, {"ComboBox_268.png", L, 0, 108, 268, 34, 0},
         // Slider grooves and handles.
         {"slidingblock.png", N, 108, 0, 100, 18, 0}, {"slidingblock.png", N, 256, 0, 16, 16, 0},

@@ -161,15 +161,16 @@ TEST(DoubleSpiner, StyleSheetSizesFollowTheRectTimesSetBeforeTheSkin)
         float times;
         int padding;
         int width;
+        int font;
     };
-    for (const Row& row :
-        { Row { 1.0f, 8, 21 }, Row { 1.5f, 16, 42 }, Row { 2.0f, 16, 42 }, Row { 0.5f, 16, 42 } }) {
+    for (const Row& row : { Row { 1.0f, 8, 21, 12 }, Row { 1.5f, 16, 42, 18 }, Row { 2.0f, 16, 42, 24 },
+             Row { 0.5f, 16, 42, 6 } }) {
         CKWQTDoubleSpiner box;
         ImageNumSpinerStyle skin = SpinerSkin();
         box.SetRectTimes(row.times);
         EXPECT_EQ(box.SetSkin(&skin), 1);
         const QString expected = QStringLiteral(
-            "QDoubleSpinBox { color:black; padding: 0 %1px; border-image: url(%3kuang2_nor.png);}"
+            "QDoubleSpinBox { color:black; padding: 0 %1px; font-size: %4px; border-image: url(%3kuang2_nor.png);}"
             "QDoubleSpinBox::up-button {width: %2px; border-image: url(%3spiner_up_n.png);}"
             "QDoubleSpinBox::up-button:hover {border-image: url(%3spiner_up_h.png);}"
             "QDoubleSpinBox::up-button:pressed {border-image: url(%3spiner_up_p.png);}"
@@ -180,7 +181,8 @@ TEST(DoubleSpiner, StyleSheetSizesFollowTheRectTimesSetBeforeTheSkin)
             "QDoubleSpinBox::down-button:disabled {border-image: url(%3spiner_down_d.png);}")
                                      .arg(row.padding)
                                      .arg(row.width)
-                                     .arg(folder);
+                                     .arg(folder)
+                                     .arg(row.font);
         EXPECT_EQ(box.styleSheet(), expected) << row.times;
     }
 

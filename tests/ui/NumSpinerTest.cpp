@@ -99,7 +99,7 @@ TEST(NumSpiner, SkinPicturesComeFromTheSkinDirectoryEvenWithBlanksInItsPath)
     parent.show();
 
     EXPECT_TRUE(box.styleSheet().startsWith(
-        QStringLiteral("QSpinBox { color:white; padding: 0 8px; border-image: url(") + folder
+        QStringLiteral("QSpinBox { color:white; padding: 0 8px; font-size: 12px; border-image: url(") + folder
         + "frame.png);}"));
     const QImage image = KWGrabImage(&box);
     EXPECT_EQ(image.pixelColor(2, 15), QColor(Qt::red)) << "frame";

@@ -1,3 +1,4 @@
+#include "base/Globals.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWView.h"
@@ -88,6 +89,40 @@ TEST_F(QTViewTest, CreateTakesTheRectangleInclusiveAndKeepsVisibilityAcrossMoves
     EXPECT_TRUE(shown->isVisible());
     EXPECT_EQ(other.ArgsOf("OnSize").back(), (std::vector<double> { 50, 20 }));
     delete shown;
+}
+
+TEST_F(QTViewTest, SeparatorAndFrameKeepTheirPlaceAndThicknessAtEveryScale)
+{
+    const float saved = g_uiScale;
+    const struct {
+        float scale;
+        QRect separator; // the white rectangle
+        int frame; // thickness of the frame
+    } rows[] = {
+        { 1.0f, QRect(183, 26, 1, 20), 1 },
+        { 2.0f, QRect(366, 52, 2, 40), 2 },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.scale);
+        g_uiScale = row.scale;
+        CKWQTView* view = Make(WS_VISIBLE, RECT { 0, 0, 399, 99 });
+        view->SetBGClr(0x00FF0000u);
+        view->SetFrameClr(0x0000FF00u, 255, 1);
+        const QImage image = KWGrabImage(view);
+        const QRect around = row.separator.adjusted(-1, -1, 1, 1);
+        for (const QPoint p : { row.separator.topLeft(), row.separator.bottomRight() }) {
+            EXPECT_EQ(image.pixelColor(p), QColor(Qt::white)) << p.x() << "," << p.y();
+        }
+        for (const QPoint p : { around.topLeft(), around.bottomRight() }) {
+            EXPECT_EQ(image.pixelColor(p), QColor(0, 0, 255)) << p.x() << "," << p.y();
+        }
+        EXPECT_EQ(image.pixelColor(row.frame - 1, 50), QColor(0, 255, 0));
+        EXPECT_EQ(image.pixelColor(row.frame, 50), QColor(0, 0, 255));
+        EXPECT_EQ(image.pixelColor(400 - 2 * row.frame, 50), QColor(0, 255, 0)) << "right edge";
+        EXPECT_EQ(image.pixelColor(399, 50), QColor(0, 0, 255));
+        delete view;
+    }
+    g_uiScale = saved;
 }
 
 TEST_F(QTViewTest, BackgroundColourCarriesTransparencyInItsTopByte)

@@ -64,6 +64,8 @@ void ListLogin(QPainter& p, const SkinArtContext& c);
 
 // Controls.
 void ComboStrip(QPainter& p, const SkinArtContext& c);
+void MenuCheck(QPainter& p, const SkinArtContext& c);
+void MenuArrow(QPainter& p, const SkinArtContext& c);
 void SliderStrip(QPainter& p, const SkinArtContext& c);
 void SpinFrame(QPainter& p, const SkinArtContext& c);
 void SpinUp(QPainter& p, const SkinArtContext& c);

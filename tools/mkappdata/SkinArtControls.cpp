@@ -148,6 +148,23 @@ void ComboStrip(QPainter& p, const SkinArtContext& c)
     }
 }
 
+void MenuCheck(QPainter& p, const SkinArtContext& c)
+{
+    const QRectF r = Whole(c);
+    QPen pen = Stroke(kInk, 1.5 * c.k);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const QPointF tick[] = {QPointF(r.width() * 0.2, r.height() * 0.52), QPointF(r.width() * 0.42, r.height() * 0.74),
+                            QPointF(r.width() * 0.8, r.height() * 0.28)};
+    p.drawPolyline(tick, 3);
+}
+
+void MenuArrow(QPainter& p, const SkinArtContext& c)
+{
+    const QRectF r = Whole(c);
+    SkinDraw::Chevron(p, r.center(), r.width() * 0.5, 1, Stroke(kMuted, 1.5 * c.k));
+}
+
 void SliderStrip(QPainter& p, const SkinArtContext& c)
 {
     const bool large = c.set == SkinSet::Large;

@@ -85,13 +85,20 @@ const std::vector<SkinEntry> kManifest = {
     {"icon_weblogin.png", Sq(16), Sq(16), "list row button: person with arrow", ListLogin, 0},
 
     // Combo faces: sub-images x, y, w, h are read as w x h pixels, at rows
-    // 0, 18, 36, 54, 17 high (pitch 36, height 34 in Skin/4K), and cut 134
-    // or 100 wide in Skin/, 200 wide from ComboBox.png and 268 wide from
-    // ComboBox_268.png in Skin/4K. Rows: normal, hover, open upward and
-    // disabled (shared), open downward.
+    // 0, 18, 36, 54, 17 high (pitch 36, height 34 in Skin/4K), each cut as
+    // wide as its picture, so that the chevron at the right end is part of
+    // the face: 134 wide from ComboBox.png and 100 wide from ComboBox_100.png
+    // in Skin/, 200 wide from ComboBox.png and 268 wide from ComboBox_268.png
+    // in Skin/4K. Rows: normal, hover, open upward and disabled (shared),
+    // open downward.
     {"ComboBox.png", {134, 71}, {200, 142},
      "combo face strip: rows normal, hover, open-up/disabled, open; chevron at the right end",
      ComboStrip, 0},
+    {"ComboBox_100.png", {100, 71}, {100, 71}, "narrow combo face strip, 100 wide", ComboStrip, 2},
+    // Menus: the check mark of a chosen entry and the arrow of a submenu,
+    // drawn into the indicator and arrow squares of the style sheets.
+    {"menu_check.png", Sq(12), Sq(24), "menu check mark, a dark tick", MenuCheck, 0},
+    {"menu_arrow.png", Sq(12), Sq(24), "submenu arrow, a grey chevron pointing right", MenuArrow, 0},
     {"ComboBox_268.png", {268, 142}, {268, 142}, "double-size combo face strip, 268 wide", ComboStrip, 1},
     // Slider: empty groove 0,0,100,18, filled groove 108,0,100,18, handles
     // 16 x 16 at x 215, 236, 256; in Skin/4K grooves 200 x 36 at x 0 and 215,

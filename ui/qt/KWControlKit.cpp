@@ -104,6 +104,11 @@ bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap)
     return KWLoadSkinPixmap(KWToQString(name), pixmap);
 }
 
+int KWScaled(double design)
+{
+    return static_cast<int>(design * static_cast<double>(g_uiScale));
+}
+
 QPoint KWHandCursorHotSpot()
 {
     const double scale = static_cast<double>(g_uiScale);

@@ -66,6 +66,11 @@ bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap);
 bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap);
 bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap);
 
+// ---- UI scale -------------------------------------------------------------
+// A design size in pixels at scale 1.0 times g_uiScale, truncated: what every
+// size, margin, line and font of a control becomes at the current scale.
+int KWScaled(double design);
+
 // ---- Hand cursor ---------------------------------------------------------
 // The picture of the pointing hand, a skin picture.
 extern const char* const KW_HAND_CURSOR_NAME; // "hand_pointing.png"

@@ -190,6 +190,14 @@ const QPixmap& CKWQTButton::CurrentPicture() const
     }
 }
 
+QRect CKWQTButton::TextRect() const
+{
+    const int lineHeight = fontMetrics().height() + 1;
+    const int margin = (height() - lineHeight) / 2;
+    const int edge = KWScaled(2);
+    return rect().adjusted(edge, margin, -edge, -margin);
+}
+
 void CKWQTButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
@@ -203,11 +211,8 @@ void CKWQTButton::paintEvent(QPaintEvent* /*event*/)
     if (label.isEmpty()) {
         return;
     }
-    // The text band: one line tall across the middle, clear of the
-    // picture's 2-pixel edges; the eliding width is the band's.
-    const int lineHeight = fontMetrics().height() + 1;
-    const int margin = (height() - lineHeight) / 2;
-    const QRect textRect = rect().adjusted(2, margin, -2, -margin);
+    // The eliding width is the band's.
+    const QRect textRect = TextRect();
     const QString shown = m_elideMode == Qt::ElideRight
         ? painter.fontMetrics().elidedText(label, Qt::ElideRight, textRect.width())
         : label;

@@ -73,6 +73,11 @@ public:
 
     int GetVisualState() const { return m_visualState; }
 
+    // The band the text is drawn in: one line of the button's font tall
+    // across the middle, clear of the picture's edges (2 pixels at scale 1.0).
+    QRect TextRect() const;
+    int TextFlags() const { return m_textFlags; }
+
 public slots:
     void OnClicked();
     void OnAnimationPicTransFinished();

@@ -25,10 +25,10 @@ CKWQTComboBox::CKWQTComboBox(IKWComboBoxEvent* listener)
     setFrame(false);
     view()->viewport()->setFocusPolicy(Qt::NoFocus);
 
-    QPixmap clear(1, ROW_HEIGHT);
+    QPixmap clear(1, RowHeight());
     clear.fill(Qt::transparent);
     m_rowIcon = QIcon(clear);
-    setIconSize(QSize(1, ROW_HEIGHT));
+    setIconSize(QSize(1, RowHeight()));
 
     connect(this, &QComboBox::currentIndexChanged, this, &CKWQTComboBox::OnSelectChanged);
 }
@@ -43,15 +43,27 @@ int CKWQTComboBox::Create(DWORD style, const RECT& rect, void* parent, UINT id)
     return 1;
 }
 
+int CKWQTComboBox::RowHeight()
+{
+    return KWScaled(ROW_HEIGHT);
+}
+
 QString CKWQTComboBox::DropDownStyleSheet()
 {
-    return QStringLiteral("QComboBox {subcontrol-position: bottom;color: black;font:12px;}"
-                          "QComboBox QAbstractItemView {border: 1px solid rgb(228,235,245);border-top-width: "
+    return QStringLiteral("QComboBox {subcontrol-position: bottom;color: black;font:%1px;}"
+                          "QComboBox QAbstractItemView {border: %2px solid rgb(228,235,245);border-top-width: "
                           "0px;outline:0px;border-radius:0px;border-style: outset;"
                           "background-color: white;color: black;selection-background-color: "
                           "rgb(228,235,245);selection-color:black;"
                           "subcontrol-origin: content;"
-                          "position: absolute;}");
+                          "position: absolute;}")
+        .arg(KWScaled(12))
+        .arg(std::max(1, KWScaled(1)));
+}
+
+QRect CKWQTComboBox::TextRect() const
+{
+    return rect().adjusted(KWScaled(10), 0, -height(), 0);
 }
 
 int CKWQTComboBox::SetSkin(ImageComboBoxStyle* style)
@@ -189,7 +201,7 @@ int CKWQTComboBox::FaceSubImage(
         return 5;
     case FACE_OPEN: {
         const long long rows = std::max(0, std::min(count, maxVisible));
-        const long long listBottom = static_cast<long long>(globalTop) + ROW_HEIGHT * rows + boxHeight;
+        const long long listBottom = static_cast<long long>(globalTop) + RowHeight() * rows + boxHeight;
         return listBottom > screenBottom ? 4 : 3;
     }
     default:
@@ -229,10 +241,8 @@ void CKWQTComboBox::paintEvent(QPaintEvent* event)
         painter.drawPixmap(rect(), m_skin, part.source);
     }
 
-    // The square at the right belongs to the picture's arrow.
-    const QRect textRect = rect().adjusted(10, 0, -height(), 0);
     painter.setPen(isEnabled() ? QColor(0, 0, 0) : QColor(182, 190, 207));
-    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, currentText());
+    painter.drawText(TextRect(), Qt::AlignLeft | Qt::AlignVCenter, currentText());
 }
 
 void CKWQTComboBox::SetFaceState(int state)

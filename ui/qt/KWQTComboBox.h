@@ -21,9 +21,11 @@ class CKWQTComboBox : public QComboBox, public CKWComboBox {
 public:
     // Face states.
     enum { FACE_NORMAL = 0, FACE_HOVER = 1, FACE_OPEN = 2, FACE_DISABLED = 3 };
-    // Every row of the list is this high (a transparent icon holds it open);
-    // the face relies on it to guess which way the list opens.
+    // Every row of the list is this high at scale 1.0 (a transparent icon
+    // holds it open); the face relies on it to guess which way the list opens.
     static constexpr int ROW_HEIGHT = 25;
+    // The row height at the current UI scale.
+    static int RowHeight();
 
     explicit CKWQTComboBox(IKWComboBoxEvent* listener = nullptr);
     ~CKWQTComboBox() override;
@@ -57,13 +59,17 @@ public:
     void ResetContent() override;
 
     // The sub-image (1 to 7) that paints a face state. An open list is
-    // expected to run 25 pixels a row under the box (at most maxVisible
+    // expected to run RowHeight() pixels a row under the box (at most maxVisible
     // rows); when it would pass the screen's bottom it opens upward, which
     // has its own face.
     static int FaceSubImage(
         int state, int globalTop, int boxHeight, int count, int maxVisible, int screenBottom);
-    // The fixed style sheet SetSkin gives the box and its list.
+    // The fixed style sheet SetSkin gives the box and its list, its font and
+    // lines at the current UI scale.
     static QString DropDownStyleSheet();
+    // Where the current text is drawn: clear of the face's left edge and of
+    // the square at the right that holds the picture's arrow.
+    QRect TextRect() const;
 
     // The face shows the list open while it is.
     void showPopup() override;

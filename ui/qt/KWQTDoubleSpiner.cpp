@@ -85,8 +85,10 @@ QString CKWQTDoubleSpiner::BuildStyleSheet(
 {
     // Only exactly 1.0 keeps the small sizes: 1.5 already needs the large ones.
     const bool unscaled = rectTimes == 1.0f;
+    // The number follows the rect times like every other size of the box.
+    const int fontPx = static_cast<int>(12 * static_cast<double>(rectTimes));
     return KWSpinBoxStyleSheet(QStringLiteral("QDoubleSpinBox"), QStringLiteral("black"), unscaled ? 8 : 16,
-        unscaled ? 21 : 42, style, skinFolder);
+        unscaled ? 21 : 42, fontPx, style, skinFolder);
 }
 
 int CKWQTDoubleSpiner::SetSkin(ImageNumSpinerStyle* style)

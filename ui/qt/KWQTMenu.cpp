@@ -2,6 +2,7 @@
 
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
+#include "ui/qt/KWQtSupport.h"
 
 #include <QAction>
 #include <QIcon>
@@ -30,6 +31,13 @@ int CKWQTMenu::Create(DWORD, const RECT&, void* parent, UINT)
     // Qt's one-argument setParent would drop the pop-up window type, and a
     // menu that is no longer a pop-up cannot be shown as one.
     setParent(KWWidgetFromHandle(parent), windowFlags());
+    // The check mark and the submenu arrow are skin pictures, drawn into
+    // the squares the application's style sheet gives them: the style's own
+    // glyphs keep one size whatever the scale.
+    setStyleSheet(QStringLiteral("QMenu::indicator:checked { image: url(%1); }"
+                                 "QMenu::right-arrow { image: url(%2); }")
+                      .arg(KWSkinImagePath(QStringLiteral("menu_check.png")),
+                          KWSkinImagePath(QStringLiteral("menu_arrow.png"))));
     return 1;
 }
 

@@ -75,7 +75,8 @@ void CKWQTNumSpiner::StepDown()
 
 QString CKWQTNumSpiner::BuildStyleSheet(const ImageNumSpinerStyle& style, const QString& skinFolder)
 {
-    return KWSpinBoxStyleSheet(QStringLiteral("QSpinBox"), QStringLiteral("white"), 8, 21, style, skinFolder);
+    return KWSpinBoxStyleSheet(
+        QStringLiteral("QSpinBox"), QStringLiteral("white"), 8, 21, KWScaled(12), style, skinFolder);
 }
 
 int CKWQTNumSpiner::SetSkin(ImageNumSpinerStyle* style)

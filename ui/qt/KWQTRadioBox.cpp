@@ -6,6 +6,7 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <QEasingCurve>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -369,6 +370,44 @@ const QPixmap& CKWQTRadioBox::PictureForState() const
     return m_pictures[static_cast<size_t>(index)];
 }
 
+QFont CKWQTRadioBox::TextFont() const
+{
+    QFont font = m_font;
+    if (m_textSize != 0) {
+        font.setPixelSize(m_textSize);
+    }
+    return font;
+}
+
+QRect CKWQTRadioBox::IconRect(const QPixmap& picture) const
+{
+    const int pw = picture.width();
+    const int ph = picture.height();
+    QRect icon(0, static_cast<int>(std::floor((height() - ph) / 2.0)), pw, ph);
+    if (m_expandBackground == 1) {
+        // Tiled across the width; a copy that would reach the right edge is
+        // left out, and the text then starts after the last place tried.
+        do {
+            icon.translate(pw, 0);
+        } while (pw > 0 && icon.right() < rect().right());
+    } else if (m_iconAlign == 1) {
+        // Icon, gap and text centred together.
+        const int textWidth = QFontMetrics(TextFont()).boundingRect(rect(), m_textFlags, text()).width();
+        icon.moveLeft((width() - m_textOffset - pw - textWidth - 2) / 2);
+    } else {
+        icon.moveLeft(m_iconLeft);
+    }
+    return icon;
+}
+
+QRect CKWQTRadioBox::TextRect() const
+{
+    const QPixmap& picture = PictureForState();
+    QRect textRect = rect();
+    textRect.setLeft(m_textOffset + IconRect(picture).right() + 2);
+    return textRect;
+}
+
 void CKWQTRadioBox::paintEvent(QPaintEvent* event)
 {
     if (!isEnabled()) {
@@ -383,8 +422,6 @@ void CKWQTRadioBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setOpacity(static_cast<qreal>(m_picTransparence));
     const int pw = picture.width();
-    const int ph = picture.height();
-    QRect icon(0, static_cast<int>(std::floor((height() - ph) / 2.0)), pw, ph);
 
     const QColor& background = m_bkColour[m_checked ? 0 : 1];
     if (background.isValid()) {
@@ -398,30 +435,15 @@ void CKWQTRadioBox::paintEvent(QPaintEvent* event)
         pen = palette().color(QPalette::WindowText);
     }
     painter.setPen(pen);
-    if (m_textSize != 0) {
-        m_font.setPixelSize(m_textSize);
-    }
+    m_font = TextFont();
     painter.setFont(m_font);
 
+    const QRect icon = IconRect(picture);
     if (m_expandBackground == 1) {
-        // Tiled across the width; a copy that would reach the right edge is
-        // left out, and the text then starts after the last place tried.
-        painter.drawPixmap(icon.topLeft(), picture);
-        for (;;) {
-            icon.translate(pw, 0);
-            if (icon.right() >= rect().right()) {
-                break;
-            }
-            painter.drawPixmap(icon.topLeft(), picture);
+        for (QRect tile = icon.translated(-icon.left(), 0); tile.left() < icon.left(); tile.translate(pw, 0)) {
+            painter.drawPixmap(tile.topLeft(), picture);
         }
     } else {
-        if (m_iconAlign == 1) {
-            // Icon, gap and text centred together.
-            const int textWidth = painter.boundingRect(rect(), m_textFlags, text()).width();
-            icon.moveLeft((width() - m_textOffset - pw - textWidth - 2) / 2);
-        } else {
-            icon.moveLeft(m_iconLeft);
-        }
         painter.drawPixmap(icon.topLeft(), picture);
     }
 

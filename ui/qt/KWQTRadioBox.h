@@ -89,6 +89,9 @@ public:
     // For inspection.
     int VisualState() const { return m_state; }
     int TextFlags() const { return m_textFlags; }
+    // The font and the place the text is drawn with, beside the icon.
+    QFont TextFont() const;
+    QRect TextRect() const;
     QColor NormalTextColour() const { return m_textColour[0]; }
     QColor ActiveTextColour() const { return m_textColour[1]; }
     QPropertyAnimation* FadeAnimation() const { return m_fade; }
@@ -118,6 +121,9 @@ private:
     // fight it.
     void DropAnimation(QPropertyAnimation*& held);
     const QPixmap& PictureForState() const;
+    // Where the icon of that picture is drawn (with a tiled background, the
+    // place after the last tile).
+    QRect IconRect(const QPixmap& picture) const;
 
     int m_id = -1;
     int m_state = STATE_NORMAL;

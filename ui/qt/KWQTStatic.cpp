@@ -65,8 +65,17 @@ QFont CKWQTStatic::TextFont() const
 {
     QFont textFont = font();
     textFont.setWeight(m_bold != 0 ? QFont::Bold : QFont::Normal);
-    textFont.setPixelSize(m_pixelSize);
+    if (m_pixelSize > 0) {
+        textFont.setPixelSize(m_pixelSize);
+    }
     return textFont;
+}
+
+QRect CKWQTStatic::TextRect() const
+{
+    QRect textRect = rect();
+    textRect.setLeft(m_textOffset);
+    return textRect;
 }
 
 QRect CKWQTStatic::FitToText(const QRect& area) const
@@ -263,9 +272,7 @@ void CKWQTStatic::paintEvent(QPaintEvent* /*event*/)
     }
     painter.setFont(TextFont());
     painter.setPen(m_textColor);
-    QRect textRect = rect();
-    textRect.setLeft(m_textOffset);
-    painter.drawText(textRect, m_textFlags, text());
+    painter.drawText(TextRect(), m_textFlags, text());
 }
 
 void CKWQTStatic::focusInEvent(QFocusEvent* event)

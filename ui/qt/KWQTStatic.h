@@ -64,6 +64,9 @@ public:
 
     // The font the text is measured and painted with.
     QFont TextFont() const;
+    // Where the text is drawn, and how.
+    QRect TextRect() const;
+    int TextFlags() const { return m_textFlags; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,7 +83,8 @@ private:
     QColor m_textColor = QColor(Qt::black);
     QColor m_bgColor = QColor(Qt::white);
     int m_textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-    int m_pixelSize = 12;
+    // 0: the widget's own font, which follows the UI scale.
+    int m_pixelSize = 0;
     int m_fillBackground = 0;
     int m_textOffset = 0;
     int m_wordWrap = 0;

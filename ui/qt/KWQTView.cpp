@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <new>
 
 CKWQTView::CKWQTView(IKWViewEvent* listener)
@@ -319,12 +320,20 @@ void CKWQTView::paintEvent(QPaintEvent* event)
         setAttribute(Qt::WA_TranslucentBackground);
     }
     if (m_frame != 0) {
-        painter.setPen(m_frameColor);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(0, 0, width() - 2, height() - 2);
+        // The outline of (0, 0) to (width - 2, height - 2), one pixel thick
+        // at scale 1.0, as four strips that keep their place at any scale.
+        const int t = std::max(1, KWScaled(1));
+        const int w = width() - t;
+        const int h = height() - t;
+        painter.fillRect(QRect(0, 0, w, t), m_frameColor);
+        painter.fillRect(QRect(0, h - t, w, t), m_frameColor);
+        painter.fillRect(QRect(0, 0, t, h), m_frameColor);
+        painter.fillRect(QRect(w - t, 0, t, h), m_frameColor);
     }
-    painter.setPen(QColor(255, 255, 255, 255));
-    painter.drawLine(183, 26, 183, 45);
+    // The separator, one pixel wide from (183, 26) to (183, 45) at scale 1.0,
+    // as a rectangle so that it keeps its place and thickness at any scale.
+    painter.fillRect(QRect(KWScaled(183), KWScaled(26), std::max(1, KWScaled(1)), KWScaled(20)),
+        QColor(255, 255, 255, 255));
     painter.end();
     QWidget::paintEvent(event);
 }

@@ -205,7 +205,22 @@ void CKWSkinFrame::SetFrameShadow(bool on)
     } else {
         m_shadowWidth = 0;
     }
+    DecideShadow();
+    // Until the skin's first resize the window has no mask to change.
+    if (!m_skin.isNull()) {
+        ApplyMask(m_window->size());
+    }
     m_window->update();
+}
+
+void CKWSkinFrame::DecideShadow()
+{
+    m_shadowPlan = KWPlanFrameShadow(m_frameShadow, KWWindowSystemComposites(), m_shadowWidth);
+}
+
+void CKWSkinFrame::ApplyMask(const QSize& size)
+{
+    m_window->setMask(KWRoundedFrameMask(size, m_radiusA, m_radiusB, m_shadowPlan.maskInset));
 }
 
 void CKWSkinFrame::SetTitle(const QString& text)
@@ -277,7 +292,7 @@ void CKWSkinFrame::Paint(QPainter& painter)
 {
     const QSize size = m_window->size();
     const int s = m_shadowWidth;
-    if (m_frameShadow) {
+    if (m_shadowPlan.paintShadow) {
         KWPaintFrameShadow(painter, size, s);
     }
     if (m_background.isNull()) {
@@ -310,7 +325,9 @@ bool CKWSkinFrame::Resize(const QSize& size, const QSize& oldSize)
         m_background = KWComposeFrameBackground(m_skin, m_interior, m_interiorColor, m_pieces, size);
     }
     LayoutTitle();
-    m_window->setMask(KWRoundedFrameMask(size, m_radiusA, m_radiusB));
+    // A compositing manager may have come or gone since the last size.
+    DecideShadow();
+    ApplyMask(size);
     return true;
 }
 

@@ -9,6 +9,7 @@
 // the main window is chosen by the variant.
 
 #include "base/platform/KWWinTypes.h"
+#include "ui/qt/KWFrameShadow.h"
 #include "ui/qt/KWSkinFrameFunctions.h"
 
 #include <QBitmap>
@@ -91,6 +92,9 @@ public:
     bool Dragging() const { return m_dragging; }
     bool ResizeBands() const { return m_resizeBands; }
     bool FrameShadow() const { return m_frameShadow; }
+    // What the window system lets the shadow be, decided at the last
+    // SetFrameShadow or resize.
+    KWShadowPlan ShadowPlan() const { return m_shadowPlan; }
     int ShadowWidth() const { return m_shadowWidth; }
     bool NcButtonsEnabled() const { return m_ncButtons; }
     int TitleAlignment() const { return m_titleAlign; }
@@ -112,6 +116,11 @@ private:
     void RepaintButton(int button);
     void RunButtonAction(int button);
     QPoint DragTarget(const QPoint& globalPos) const;
+    // Asks the window system whether the shadow can be shown.
+    void DecideShadow();
+    // The rounded mask of the window, without the shadow margin when the
+    // window system cannot show it.
+    void ApplyMask(const QSize& size);
 
     Variant m_variant;
     QWidget* m_window; // the window that owns this frame
@@ -144,5 +153,6 @@ private:
     bool m_resizeBands = false;
     bool m_frameShadow = false;
     int m_shadowWidth = 10;
+    KWShadowPlan m_shadowPlan;
     bool m_ncButtons = true;
 };

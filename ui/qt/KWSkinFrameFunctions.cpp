@@ -79,13 +79,13 @@ QRect KWRelocateHitRect(const QRect& hit, int newWidth, int oldWidth)
     return moved;
 }
 
-QBitmap KWRoundedFrameMask(const QSize& size, int a, int b)
+QBitmap KWRoundedFrameMask(const QSize& size, int a, int b, int inset)
 {
     if (size.isEmpty()) {
         return QBitmap();
     }
-    const qreal W = size.width();
-    const qreal H = size.height();
+    const qreal W = size.width() - 2 * inset;
+    const qreal H = size.height() - 2 * inset;
     QBitmap mask(size);
     mask.clear();
     QPainterPath path;
@@ -98,6 +98,7 @@ QBitmap KWRoundedFrameMask(const QSize& size, int a, int b)
     path.lineTo(W, b);
     path.arcTo(QRectF(W - 2 * a, 0, 2 * a, 2 * b), 0, 90);
     path.lineTo(a, 0);
+    path.translate(inset, inset);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(path, QBrush(Qt::color1));

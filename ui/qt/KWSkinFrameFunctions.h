@@ -35,7 +35,9 @@ QRect KWRelocateHitRect(const QRect& hit, int newWidth, int oldWidth);
 
 // The window mask: a rectangle of `size` whose corners are cut along quarter
 // ellipses of radii a (horizontal) and b (vertical). Set bits are visible.
-QBitmap KWRoundedFrameMask(const QSize& size, int a, int b);
+// With an inset the rectangle is that much smaller on every side and the
+// margin around it is left out.
+QBitmap KWRoundedFrameMask(const QSize& size, int a, int b, int inset = 0);
 
 // Where a caption drag may put the window's top-left: never above the work
 // area (it goes 10 pixels above its top instead) and never closer than 20

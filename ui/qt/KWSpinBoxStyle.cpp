@@ -3,7 +3,7 @@
 #include "base/KWQtText.h"
 
 QString KWSpinBoxStyleSheet(const QString& boxClass, const QString& textColour, int paddingPx,
-    int buttonWidthPx, const ImageNumSpinerStyle& style, const QString& folder)
+    int buttonWidthPx, int fontPx, const ImageNumSpinerStyle& style, const QString& folder)
 {
     auto image = [&folder](const std::wstring& name) {
         return QStringLiteral("border-image: url(") + folder + KWToQString(name) + QStringLiteral(");}");
@@ -12,7 +12,8 @@ QString KWSpinBoxStyleSheet(const QString& boxClass, const QString& textColour, 
     const QString up = boxClass + QStringLiteral("::up-button");
     const QString down = boxClass + QStringLiteral("::down-button");
 
-    QString sheet = boxClass + QStringLiteral(" { color:%1; padding: 0 %2px; ").arg(textColour).arg(paddingPx)
+    QString sheet = boxClass
+        + QStringLiteral(" { color:%1; padding: 0 %2px; font-size: %3px; ").arg(textColour).arg(paddingPx).arg(fontPx)
         + image(style.strFrame);
     sheet += up + QStringLiteral(" ") + width + image(style.strUpNormal);
     sheet += up + QStringLiteral(":hover {") + image(style.strUpHover);

@@ -19,9 +19,9 @@ CKW3DView* CreateKW3DView(IKW3DViewEvent* listener)
 
 namespace {
 
-QPen MarkerPen(KW3DRgb colour)
+QPen MarkerPen(KW3DRgb colour, double times)
 {
-    return QPen(QBrush(QColor(colour.r, colour.g, colour.b)), 1, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin);
+    return QPen(QBrush(QColor(colour.r, colour.g, colour.b)), times, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin);
 }
 
 QPointF ToQPoint(KWScenePoint point)
@@ -166,7 +166,7 @@ void CKWQT3DView::SetObjectPos(double position)
     auto* line = qgraphicsitem_cast<QGraphicsLineItem*>(m_markers[KW3D_SLOT_DISTANCE_LINE]);
     if (line != nullptr && !m_fisheye) {
         line->setLine(DesignLineToPixels(m_origin, m_rectTimes, KW3DHDistanceLine(position, m_axisMax)));
-        line->setPen(MarkerPen(KW3D_DISTANCE_COLOUR));
+        line->setPen(MarkerPen(KW3D_DISTANCE_COLOUR, m_rectTimes));
     }
 }
 
@@ -234,7 +234,7 @@ void CKWQT3DView::ToggleMarker(KW3DMarker marker)
         QGraphicsItem* item = nullptr;
         if (part.isLine) {
             auto* line = new QGraphicsLineItem(DesignLineToPixels(m_origin, m_rectTimes, part.line));
-            line->setPen(MarkerPen(part.colour));
+            line->setPen(MarkerPen(part.colour, m_rectTimes));
             item = line;
         } else {
             item = new QGraphicsPixmapItem(m_pictures[part.picture]);

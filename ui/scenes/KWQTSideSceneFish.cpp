@@ -4,10 +4,10 @@
 #include "ui/qt/KWControlKit.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
 #include <QColor>
-#include <QFont>
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -30,13 +30,6 @@ namespace {
 QPointF ToQPoint(KWScenePoint point)
 {
     return QPointF(point.x, point.y);
-}
-
-QFont LabelFont(double rectTimes)
-{
-    QFont font;
-    font.setPixelSize(static_cast<int>(12.0 * rectTimes));
-    return font;
 }
 
 void LoadHandleImages(CKWQTVSliderItem* handle, const std::wstring& normal, const std::wstring& hover,
@@ -101,7 +94,8 @@ CKWQTSideSceneFish::CKWQTSideSceneFish(IKWSideSceneFishEvent* listener)
     m_scene->addItem(m_wallPicture);
     m_scene->addItem(m_personPicture);
     for (QGraphicsTextItem* label : { m_cameraLabel, m_heightLabel, m_distanceLabel }) {
-        label->setFont(LabelFont(1.0));
+        KWSetLabelScale(label, 1.0);
+        label->setZValue(KW_SCENE_LABEL_Z);
         m_scene->addItem(label);
     }
 
@@ -189,7 +183,10 @@ void CKWQTSideSceneFish::SetRectTimes(double times)
 {
     m_values.rectTimes = times;
     for (QGraphicsTextItem* label : { m_cameraLabel, m_heightLabel, m_distanceLabel }) {
-        label->setFont(LabelFont(times));
+        KWSetLabelScale(label, times);
+    }
+    for (CKWQTGraphicsLineItem* line : m_lines) {
+        KWScalePen(line, times);
     }
 }
 
@@ -242,7 +239,7 @@ void CKWQTSideSceneFish::resizeEvent(QResizeEvent* event)
     backdrop.addRect(20.0 * t, 20.0 * t, w - 50.0 * t, h - 50.0 * t);
     m_backdrop->setPath(backdrop);
     const QColor tint(222, 233, 239, 60);
-    m_backdrop->setPen(QPen(tint));
+    m_backdrop->setPen(KWScenePen(tint, t));
     m_backdrop->setBrush(QBrush(tint));
     Redraw();
 }

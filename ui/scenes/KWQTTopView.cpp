@@ -51,6 +51,7 @@ CKWQTTopView::CKWQTTopView(IKWTopViewEvent* listener)
     for (QGraphicsTextItem** label : { &m_widthLabel, &m_angleLabel }) {
         *label = m_scene->addText(QString());
         (*label)->setDefaultTextColor(Qt::black);
+        (*label)->setZValue(KW_SCENE_LABEL_Z);
         KWSetLabelScale(*label, 1.0);
     }
     m_sector = m_scene->addPath(QPainterPath());
@@ -152,8 +153,8 @@ void CKWQTTopView::UpdateVisualAngle(double angle)
     if (sector.throughSides) {
         // Edges lying on the fill's own border take its colour. The narrower
         // case leaves them as they are, so they keep this colour once given.
-        m_leftEdge->setPen(QPen(kSectorColour));
-        m_rightEdge->setPen(QPen(kSectorColour));
+        m_leftEdge->setPen(KWScenePen(kSectorColour, m_rectTimes));
+        m_rightEdge->setPen(KWScenePen(kSectorColour, m_rectTimes));
     }
 
     QPainterPath outline(ToQt(sector.outline.front()));
@@ -162,7 +163,7 @@ void CKWQTTopView::UpdateVisualAngle(double angle)
     }
     outline.closeSubpath();
     m_sector->setPath(outline);
-    m_sector->setPen(QPen(kSectorColour));
+    m_sector->setPen(KWScenePen(kSectorColour, m_rectTimes));
     m_sector->setBrush(QBrush(kSectorColour));
 
     m_angleLabel->setPlainText(QString::asprintf("%0.2f", angle) + QChar(0x00B0));
@@ -201,4 +202,7 @@ void CKWQTTopView::OnView_ChangeUnit(int metric)
 void CKWQTTopView::SetRectTimes(double times)
 {
     m_rectTimes = times;
+    for (QGraphicsLineItem* line : { m_leftEdge, m_rightEdge, m_widthLine }) {
+        KWScalePen(line, times);
+    }
 }

@@ -41,9 +41,9 @@ QPainterPath Circle(const QPointF& centre, double radius)
     return path;
 }
 
-void Paint(QGraphicsPathItem* item, const QColor& colour)
+void Paint(QGraphicsPathItem* item, const QColor& colour, double times)
 {
-    item->setPen(QPen(colour));
+    item->setPen(KWScenePen(colour, times));
     item->setBrush(QBrush(colour));
 }
 
@@ -76,6 +76,7 @@ CKWQTTopViewFish::CKWQTTopViewFish(IKWTopViewFishEvent* listener)
     m_verticalAxis = m_scene->addLine(QLineF(150, 20, 150, 280), QPen(kAxisColour));
     for (int i = 0; i < KW_FISH_LABEL_COUNT; ++i) {
         m_labels[i] = m_scene->addText(QString::fromUtf8(kDefaultLabels[i]));
+        m_labels[i]->setZValue(KW_SCENE_LABEL_Z);
         m_labels[i]->setPos(345, 28 + 30 * std::min(i, KW_FISH_RING_COUNT - 1));
     }
     m_labels[KW_FISH_LABEL_COUNT - 1]->hide();
@@ -214,6 +215,8 @@ void CKWQTTopViewFish::SetRectTimes(double times)
     const KWFishAxes axes = KWFishAxesAt(times);
     m_horizontalAxis->setLine(QLineF(ToQt(axes.horizontalFrom), ToQt(axes.horizontalTo)));
     m_verticalAxis->setLine(QLineF(ToQt(axes.verticalFrom), ToQt(axes.verticalTo)));
+    KWScalePen(m_horizontalAxis, times);
+    KWScalePen(m_verticalAxis, times);
     RebuildShapes();
 }
 
@@ -232,28 +235,28 @@ void CKWQTTopViewFish::RebuildShapes()
     for (int dot = 1; dot <= KW_FISH_RING_COUNT; ++dot) {
         QGraphicsPathItem* item = m_dots[dot - 1];
         item->setPath(Circle(ToQt(KWFishDotCentre(dot, m_rectTimes)), m_dotRadius));
-        Paint(item, kRingColours[KWFishRingOfLabel(dot) - 1]);
+        Paint(item, kRingColours[KWFishRingOfLabel(dot) - 1], m_rectTimes);
     }
     const QPointF centre = ToQt(KWFishRingCentre(m_rectTimes));
     for (int ring = 0; ring < 2; ++ring) {
         m_rings[ring]->setPath(Circle(centre, m_radius[ring]));
-        Paint(m_rings[ring], kRingColours[ring]);
+        Paint(m_rings[ring], kRingColours[ring], m_rectTimes);
     }
     // The inner rings are redrawn only for the counts they stand for; a map
     // of more than four draws its four largest keys, as its labels do.
     if (m_count >= KW_FISH_RING_COUNT) {
         m_rings[2]->setPath(Circle(centre, m_radius[2]));
-        Paint(m_rings[2], kRingColours[2]);
+        Paint(m_rings[2], kRingColours[2], m_rectTimes);
         QGraphicsPathItem* inner = m_rings[3];
         inner->setPath(Circle(centre, m_radius[3]));
-        inner->setPen(QPen(kRingColours[3]));
+        inner->setPen(KWScenePen(kRingColours[3], m_rectTimes));
         inner->setBrush(m_gradient ? RadialFill(centre, m_radius[3], QColor(164, 191, 255),
                             QColor(121, 162, 255), QColor(79, 130, 255))
                                    : QBrush(kRingColours[3]));
     } else if (m_count == 3) {
         QGraphicsPathItem* inner = m_rings[2];
         inner->setPath(Circle(centre, m_radius[2]));
-        inner->setPen(QPen(kRingColours[2]));
+        inner->setPen(KWScenePen(kRingColours[2], m_rectTimes));
         inner->setBrush(m_gradient ? RadialFill(centre, m_radius[2], QColor(79, 130, 255, 5),
                             QColor(79, 130, 255, 97), QColor(79, 130, 255, 190))
                                    : QBrush(kRingColours[2]));

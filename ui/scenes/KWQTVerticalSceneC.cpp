@@ -5,10 +5,10 @@
 #include "ui/qt/KWQTDoubleSpiner.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
 #include <QColor>
-#include <QFont>
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -49,13 +49,6 @@ void SetSegment(QGraphicsLineItem* line, const SideViewSegment& segment)
 QString AngleText(double degrees)
 {
     return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
-}
-
-void SetFontPixelSize(QGraphicsTextItem* label, int pixels)
-{
-    QFont font = label->font();
-    font.setPixelSize(std::max(1, pixels));
-    label->setFont(font);
 }
 
 } // namespace
@@ -109,7 +102,8 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
 
     const auto makeLabel = [this](const QString& text) {
         auto* label = new QGraphicsTextItem(text);
-        SetFontPixelSize(label, 12);
+        KWSetLabelScale(label, 1.0);
+        label->setZValue(KW_SCENE_LABEL_Z);
         m_scene->addItem(label);
         return label;
     };
@@ -292,11 +286,17 @@ void CKWQTVerticalSceneC::OnView_ChangeUnit(int metric)
 void CKWQTVerticalSceneC::SetRectTimes(double times)
 {
     m_model.scale = times;
-    const int pixels = static_cast<int>(std::trunc(12.0 * times));
-    for (QGraphicsTextItem* label : { m_installHeightLabel, m_blindDistanceLabel, m_verticalAngleLabel,
-             m_targetDistanceLabel, m_targetHeightLabel, m_heightUnitLabel, m_lengthUnitLabel }) {
-        SetFontPixelSize(label, pixels);
+    // Every label, the tilt beside the camera and the axis titles included.
+    for (QGraphicsTextItem* label : { m_installAngleLabel, m_installHeightLabel, m_blindDistanceLabel,
+             m_verticalAngleLabel, m_targetDistanceLabel, m_targetHeightLabel, m_heightUnitLabel,
+             m_lengthUnitLabel, m_heightTitle, m_lengthTitle }) {
+        KWSetLabelScale(label, times);
     }
+    for (CKWQTGraphicsLineItem* line : { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround,
+             m_upperEdge, m_lowerEdge }) {
+        KWScalePen(line, times);
+    }
+    KWScalePen(m_fieldOfView, times);
 }
 
 void CKWQTVerticalSceneC::ChangeXYLangage(LPCWSTR heightCaption, LPCWSTR lengthCaption)

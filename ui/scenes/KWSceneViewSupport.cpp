@@ -5,10 +5,13 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QTextDocument>
+#include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QPainter>
+#include <QPen>
 
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene)
 {
@@ -48,4 +51,36 @@ void KWSetLabelScale(QGraphicsTextItem* label, double times)
     QFont font = label->font();
     font.setPixelSize(pixels);
     label->setFont(font);
+    // The text stands this far inside the label's position, 4 pixels at 1.0.
+    label->document()->setDocumentMargin(4.0 * times);
+}
+
+QPen KWScenePen(const QColor& colour, double times)
+{
+    QPen pen(colour);
+    pen.setWidthF(times);
+    return pen;
+}
+
+namespace {
+
+template <class Item> void ScaleItemPen(Item* item, double times)
+{
+    if (item != nullptr) {
+        QPen pen = item->pen();
+        pen.setWidthF(times);
+        item->setPen(pen);
+    }
+}
+
+} // namespace
+
+void KWScalePen(QGraphicsLineItem* item, double times)
+{
+    ScaleItemPen(item, times);
+}
+
+void KWScalePen(QAbstractGraphicsShapeItem* item, double times)
+{
+    ScaleItemPen(item, times);
 }

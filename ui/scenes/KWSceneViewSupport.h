@@ -7,9 +7,13 @@
 
 #include <QRect>
 
+class QAbstractGraphicsShapeItem;
+class QColor;
+class QGraphicsLineItem;
 class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
+class QPen;
 
 // Antialiased, both scroll bars off, showing scene.
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
@@ -18,7 +22,18 @@ void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent);
 // New geometry; the scene rectangle follows the size. Nothing is redrawn.
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry);
-// Labels are 12 pixels at scale 1, truncated to whole pixels; a scale too
-// small to give a pixel leaves the font as it is.
+// Texts are stacked above every picture (z 0) and handle (z 1) of a scene,
+// so that no label is hidden under what it describes.
+constexpr double KW_SCENE_LABEL_Z = 2.0;
+
+// Labels are 12 pixels at scale 1, truncated to whole pixels, their text set
+// in by a margin of 4 pixels times the scale; a scale too small to give a
+// pixel leaves the label as it is.
 int KWScaledLabelPixelSize(double times);
 void KWSetLabelScale(QGraphicsTextItem* label, double times);
+
+// Every line a scene draws is one pixel wide at scale 1: a solid pen of that
+// colour, and an item's pen brought to the scale with its colour and style.
+QPen KWScenePen(const QColor& colour, double times);
+void KWScalePen(QGraphicsLineItem* item, double times);
+void KWScalePen(QAbstractGraphicsShapeItem* item, double times);
