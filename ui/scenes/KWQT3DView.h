@@ -57,7 +57,6 @@ private:
     KW3DMarkerMode MarkerMode() const;
     void ToggleMarker(KW3DMarker marker);
     void ClearSlot(KW3DSlot slot);
-    void SetSceneSize(int width, int height);
     // Origin, background and person for the widget's current size.
     void PlacePicture();
     void PlaceBackground();

@@ -13,6 +13,16 @@
 #include <QPainter>
 #include <QPen>
 
+QPointF KWToQPointF(const KWScenePoint& point)
+{
+    return QPointF(point.x, point.y);
+}
+
+QLineF KWToQLineF(const KWSceneLine& line)
+{
+    return QLineF(KWToQPointF(line.from), KWToQPointF(line.to));
+}
+
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene)
 {
     view->setScene(scene);

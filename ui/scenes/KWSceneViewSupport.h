@@ -1,10 +1,14 @@
 #pragma once
 // What the graphics-view scenes share around their drawing: the view set-up,
-// the creation convention, moving (the scene always spans the whole view)
-// and their scaled label fonts. GUI thread only.
+// the creation convention, moving (the scene always spans the whole view),
+// their scaled label fonts and pens, and their plain geometry in Qt's types.
+// GUI thread only.
 
 #include "base/platform/KWWinTypes.h"
+#include "ui/scenes/KWSceneGeometry.h"
 
+#include <QLineF>
+#include <QPointF>
 #include <QRect>
 
 class QAbstractGraphicsShapeItem;
@@ -14,6 +18,10 @@ class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
 class QPen;
+
+// The geometry functions' points and lines as the scene items take them.
+QPointF KWToQPointF(const KWScenePoint& point);
+QLineF KWToQLineF(const KWSceneLine& line);
 
 // Antialiased, both scroll bars off, showing scene.
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
