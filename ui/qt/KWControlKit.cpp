@@ -64,6 +64,16 @@ void KWMoveExclusive(QWidget* widget, const RECT* rect)
     }
 }
 
+void KWScreenRectOf(const QWidget* widget, RECT* rect)
+{
+    if (widget == nullptr || rect == nullptr) {
+        return;
+    }
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    const QPoint bottomRight = widget->mapToGlobal(QPoint(widget->width() - 1, widget->height() - 1));
+    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+}
+
 void* KWHandleFromWidget(QWidget* widget)
 {
     return static_cast<void*>(widget);
@@ -74,16 +84,25 @@ QWidget* KWWidgetFromHandle(void* handle)
     return static_cast<QWidget*>(handle);
 }
 
+int KWCopyWideTextUnterminated(const QString& text, WCHAR* buffer, int count)
+{
+    if (buffer == nullptr || count < 1) {
+        return 0;
+    }
+    const std::wstring wide = KWFromQString(text);
+    const size_t copied = std::min(wide.size(), static_cast<size_t>(count));
+    std::memcpy(buffer, wide.data(), copied * sizeof(WCHAR));
+    return static_cast<int>(copied);
+}
+
 int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity)
 {
     if (buffer == nullptr || capacity < 1) {
         return 0;
     }
-    const std::wstring wide = KWFromQString(text);
-    const size_t count = std::min(wide.size(), static_cast<size_t>(capacity) - 1);
-    std::memcpy(buffer, wide.data(), count * sizeof(WCHAR));
-    buffer[count] = L'\0';
-    return static_cast<int>(count);
+    const int copied = KWCopyWideTextUnterminated(text, buffer, capacity - 1);
+    buffer[copied] = L'\0';
+    return copied;
 }
 
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap)
@@ -102,11 +121,6 @@ bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap)
 bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap)
 {
     return KWLoadSkinPixmap(KWToQString(name), pixmap);
-}
-
-int KWScaled(double design)
-{
-    return static_cast<int>(design * static_cast<double>(g_uiScale));
 }
 
 QPoint KWHandCursorHotSpot()

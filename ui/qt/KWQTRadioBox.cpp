@@ -13,37 +13,12 @@
 #include <QPropertyAnimation>
 #include <QStyleOptionButton>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <new>
 #include <string>
 #include <utility>
 
 namespace {
-
-// The radio's getters copy without a terminator (their callers clear the
-// buffer first), bounded by the count they are given.
-int CopyWithoutTerminator(const QString& text, WCHAR* buffer, int count)
-{
-    if (buffer == nullptr || count <= 0) {
-        return 0;
-    }
-    const std::wstring wide = KWFromQString(text);
-    const size_t n = std::min(wide.size(), static_cast<size_t>(count));
-    std::memcpy(buffer, wide.data(), n * sizeof(WCHAR));
-    return static_cast<int>(n);
-}
-
-void FillWindowRect(const QWidget* widget, RECT* rect)
-{
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
-    const QPoint bottomRight = widget->mapToGlobal(QPoint(widget->width() - 1, widget->height() - 1));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
-}
 
 } // namespace
 
@@ -156,7 +131,7 @@ int CKWQTRadioBox::GetCheck() const
 
 int CKWQTRadioBox::GetWindowTextW(WCHAR* buffer, int count) const
 {
-    return CopyWithoutTerminator(text(), buffer, count);
+    return KWCopyWideTextUnterminated(text(), buffer, count);
 }
 
 void CKWQTRadioBox::SetWindowTextW(LPCWSTR text)
@@ -218,7 +193,7 @@ void CKWQTRadioBox::GetRadioClientRect(RECT* rect)
 
 void CKWQTRadioBox::GetRadioWindowRect(RECT* rect)
 {
-    FillWindowRect(this, rect);
+    KWScreenRectOf(this, rect);
 }
 
 void CKWQTRadioBox::SetBkColor(DWORD checkedColour, DWORD uncheckedColour)
@@ -287,12 +262,12 @@ int CKWQTRadioBox::GetRadioId()
 
 void CKWQTRadioBox::GetBTNWindowRect(RECT* rect)
 {
-    FillWindowRect(this, rect);
+    KWScreenRectOf(this, rect);
 }
 
 int CKWQTRadioBox::GetToolTipText(WCHAR* buffer, int count) const
 {
-    return CopyWithoutTerminator(toolTip(), buffer, count);
+    return KWCopyWideTextUnterminated(toolTip(), buffer, count);
 }
 
 void CKWQTRadioBox::SetPicTransparence(float opacity)

@@ -182,12 +182,7 @@ void CKWSkinFrame::GetClientRect(RECT* rect) const
 
 void CKWSkinFrame::GetWindowRect(RECT* rect) const
 {
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = m_window->mapToGlobal(QPoint(0, 0));
-    const QPoint bottomRight = m_window->mapToGlobal(QPoint(m_window->width() - 1, m_window->height() - 1));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    KWScreenRectOf(m_window, rect);
 }
 
 void CKWSkinFrame::SetRoundCorner(LPCWSTR radii)
