@@ -5,7 +5,9 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <QCursor>
+#include <QMimeData>
 #include <QPixmap>
+#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
@@ -64,14 +66,49 @@ void KWMoveExclusive(QWidget* widget, const RECT* rect)
     }
 }
 
+RECT KWToRECT(const QRect& rect)
+{
+    return RECT { rect.left(), rect.top(), rect.right(), rect.bottom() };
+}
+
 void KWScreenRectOf(const QWidget* widget, RECT* rect)
 {
-    if (widget == nullptr || rect == nullptr) {
-        return;
+    if (widget != nullptr && rect != nullptr) {
+        const QRect own = widget->rect();
+        *rect = KWToRECT(QRect(widget->mapToGlobal(own.topLeft()), widget->mapToGlobal(own.bottomRight())));
     }
-    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
-    const QPoint bottomRight = widget->mapToGlobal(QPoint(widget->width() - 1, widget->height() - 1));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+}
+
+void KWClientRectOf(const QWidget* widget, RECT* rect)
+{
+    if (widget != nullptr && rect != nullptr) {
+        *rect = KWToRECT(widget->rect());
+    }
+}
+
+void KWScreenToClient(const QWidget* widget, POINT* point)
+{
+    if (widget != nullptr && point != nullptr) {
+        const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
+        *point = POINT { local.x(), local.y() };
+    }
+}
+
+void KWScreenToClient(const QWidget* widget, RECT* rect)
+{
+    if (widget != nullptr && rect != nullptr) {
+        const QPoint topLeft = widget->mapFromGlobal(QPoint(rect->left, rect->top));
+        const QPoint bottomRight = widget->mapFromGlobal(QPoint(rect->right, rect->bottom));
+        *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    }
+}
+
+QString KWFirstDroppedFile(const QMimeData* data)
+{
+    if (data == nullptr || data->urls().isEmpty()) {
+        return QString();
+    }
+    return data->urls().first().toLocalFile();
 }
 
 void* KWHandleFromWidget(QWidget* widget)

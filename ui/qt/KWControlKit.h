@@ -19,6 +19,7 @@
 
 #include <string>
 
+class QMimeData;
 class QPixmap;
 class QCursor;
 class QWidget;
@@ -41,10 +42,17 @@ void KWShowByStyle(QWidget* widget, DWORD style);
 // MoveWindow(RECT*) in its two readings; a null rectangle moves nothing.
 void KWMoveInclusive(QWidget* widget, const RECT* rect);
 void KWMoveExclusive(QWidget* widget, const RECT* rect);
-// The widget's rectangle on the screen, right and bottom inclusive: the
-// global positions of its top-left and bottom-right pixels. A null rectangle
-// is left alone.
+// A QRect as a RECT: both keep right and bottom inclusive.
+RECT KWToRECT(const QRect& rect);
+// The widget's rectangles, right and bottom inclusive: on the screen (the
+// global positions of its top-left and bottom-right pixels) and in its own
+// coordinates ({0, 0, width - 1, height - 1}). A null rectangle is left alone.
 void KWScreenRectOf(const QWidget* widget, RECT* rect);
+void KWClientRectOf(const QWidget* widget, RECT* rect);
+// Screen coordinates into the widget's own, in place (a rectangle corner by
+// corner); null is left alone.
+void KWScreenToClient(const QWidget* widget, POINT* point);
+void KWScreenToClient(const QWidget* widget, RECT* rect);
 
 // ---- Window handles ------------------------------------------------------
 // A handle is always the QWidget's own address. A CKWQTxxx derives from its
@@ -65,6 +73,11 @@ int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity);
 // no terminator. Returns the number copied; a null buffer or a count below 1
 // writes nothing and returns 0.
 int KWCopyWideTextUnterminated(const QString& text, WCHAR* buffer, int count);
+
+// ---- Dropped files ---------------------------------------------------------
+// The local path of the first URL a drag carries; empty when there is none,
+// so that only the first of several files is ever reported.
+QString KWFirstDroppedFile(const QMimeData* data);
 
 // ---- Skin pictures -------------------------------------------------------
 // Loads skin directory + name into pixmap, the format taken from the file's

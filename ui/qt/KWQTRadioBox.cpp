@@ -186,9 +186,7 @@ void CKWQTRadioBox::SetIconOffsetLeft(int x)
 
 void CKWQTRadioBox::GetRadioClientRect(RECT* rect)
 {
-    if (rect != nullptr) {
-        *rect = RECT { 0, 0, width() - 1, height() - 1 };
-    }
+    KWClientRectOf(this, rect);
 }
 
 void CKWQTRadioBox::GetRadioWindowRect(RECT* rect)
@@ -250,8 +248,7 @@ void CKWQTRadioBox::SetIconAlign(DWORD align)
 void CKWQTRadioBox::Geometry(RECT* rect)
 {
     if (rect != nullptr) {
-        const QRect g = geometry();
-        *rect = RECT { g.left(), g.top(), g.right(), g.bottom() };
+        *rect = KWToRECT(geometry());
     }
 }
 

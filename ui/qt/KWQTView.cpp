@@ -86,9 +86,7 @@ void CKWQTView::MoveWindow(int x, int y, int width, int height)
 
 void CKWQTView::GetViewClientRect(RECT* rect)
 {
-    if (rect != nullptr) {
-        *rect = RECT { 0, 0, width() - 1, height() - 1 };
-    }
+    KWClientRectOf(this, rect);
 }
 
 void CKWQTView::GetViewWindowRect(RECT* rect)
@@ -99,27 +97,18 @@ void CKWQTView::GetViewWindowRect(RECT* rect)
 void CKWQTView::GetViewGeometryRect(RECT* rect)
 {
     if (rect != nullptr) {
-        const QRect g = geometry();
-        *rect = RECT { g.left(), g.top(), g.right(), g.bottom() };
+        *rect = KWToRECT(geometry());
     }
 }
 
 void CKWQTView::Screen2Client(POINT* point)
 {
-    if (point != nullptr) {
-        const QPoint local = mapFromGlobal(QPoint(point->x, point->y));
-        *point = POINT { local.x(), local.y() };
-    }
+    KWScreenToClient(this, point);
 }
 
 void CKWQTView::Screen2Client(RECT* rect)
 {
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = mapFromGlobal(QPoint(rect->left, rect->top));
-    const QPoint bottomRight = mapFromGlobal(QPoint(rect->right, rect->bottom));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    KWScreenToClient(this, rect);
 }
 
 int CKWQTView::isShow()
