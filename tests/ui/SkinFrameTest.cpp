@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
@@ -251,6 +255,198 @@ TEST(SkinFrame, MainWindowCropsASkinAtLeastAsLargeAsTheWindow)
     const QImage composed = frame.Background().toImage();
     EXPECT_EQ(composed.pixel(1, 1), PieceColour(0).rgba());
     EXPECT_EQ(composed.pixelColor(30, 20), QColor(Qt::blue));
+}
+
+// ---- Which string of the record feeds which part of the frame -------------
+// Every piece of the skin image, every title-button picture and the interior
+// picture in its own colour: a string read into the wrong part puts its
+// colour in the wrong place.
+QColor MappingColour(int k)
+{
+    return QColor(20 + 5 * k, 128, 235 - 5 * k);
+}
+
+constexpr int kSourceColour = 12; // + (button - 1) * 3 + state
+constexpr int kImageColour = 24; // + (button - 1) * 3 + state
+constexpr int kInteriorImageColour = 36;
+constexpr int kInteriorColour = 37;
+
+// Named fields in R0..R11 order, and per title button 1..4 its hit
+// rectangle and its three sources and images (normal, over, down).
+using Field = std::wstring DialogStyle::*;
+const Field kPieces[12] = { &DialogStyle::strPieceR0, &DialogStyle::strPieceR1, &DialogStyle::strPieceR2,
+    &DialogStyle::strPieceR3, &DialogStyle::strPieceR4, &DialogStyle::strPieceR5, &DialogStyle::strPieceR6,
+    &DialogStyle::strPieceR7, &DialogStyle::strPieceR8, &DialogStyle::strPieceR9, &DialogStyle::strPieceR10,
+    &DialogStyle::strPieceR11 };
+struct TitleButtonFields {
+    Field hit;
+    Field source[3];
+    Field image[3];
+};
+const TitleButtonFields kButtons[4] = {
+    { &DialogStyle::strBtn1Hit, { &DialogStyle::strBtn1SrcNormal, &DialogStyle::strBtn1SrcOver,
+                                    &DialogStyle::strBtn1SrcDown },
+        { &DialogStyle::strBtn1ImgNormal, &DialogStyle::strBtn1ImgOver, &DialogStyle::strBtn1ImgDown } },
+    { &DialogStyle::strBtn2Hit, { &DialogStyle::strBtn2SrcNormal, &DialogStyle::strBtn2SrcOver,
+                                    &DialogStyle::strBtn2SrcDown },
+        { &DialogStyle::strBtn2ImgNormal, &DialogStyle::strBtn2ImgOver, &DialogStyle::strBtn2ImgDown } },
+    { &DialogStyle::strBtn3Hit, { &DialogStyle::strBtn3SrcNormal, &DialogStyle::strBtn3SrcOver,
+                                    &DialogStyle::strBtn3SrcDown },
+        { &DialogStyle::strBtn3ImgNormal, &DialogStyle::strBtn3ImgOver, &DialogStyle::strBtn3ImgDown } },
+    { &DialogStyle::strBtn4Hit, { &DialogStyle::strBtn4SrcNormal, &DialogStyle::strBtn4SrcOver,
+                                    &DialogStyle::strBtn4SrcDown },
+        { &DialogStyle::strBtn4ImgNormal, &DialogStyle::strBtn4ImgOver, &DialogStyle::strBtn4ImgDown } },
+};
+
+std::wstring RectText(int x, int y, int w, int h)
+{
+    return QString::asprintf("%d,%d,%d,%d", x, y, w, h).toStdWString();
+}
+
+// The skin image: row 0 the frame pieces R0..R11, row 1 the title-button
+// sources, each 4 x 4; the title-button images and the interior picture as
+// files of their own.
+DialogStyle MappingSkin(KWTempSkinDir& skins)
+{
+    QPixmap skin(48, 8);
+    {
+        QPainter painter(&skin);
+        for (int i = 0; i < 12; ++i) {
+            painter.fillRect(4 * i, 0, 4, 4, MappingColour(i));
+            painter.fillRect(4 * i, 4, 4, 4, MappingColour(kSourceColour + i));
+        }
+    }
+    skin.save(skins.Path() + "mapping.png", "png");
+    skins.Add("interior.png", MappingColour(kInteriorImageColour), QSize(2, 2));
+
+    DialogStyle style;
+    style.strSkinImage = L"mapping.png";
+    style.strInteriorImage = L"interior.png";
+    style.strInteriorColor = QString::asprintf("%06X", MappingColour(kInteriorColour).rgb() & 0xFFFFFF)
+                                 .toStdWString();
+    for (int i = 0; i < 12; ++i) {
+        style.*kPieces[i] = RectText(4 * i, 0, 4, 4);
+    }
+    for (int b = 0; b < 4; ++b) {
+        style.*kButtons[b].hit = RectText(10 + 10 * b, 12, 6, 6);
+        for (int s = 0; s < 3; ++s) {
+            const int j = 3 * b + s;
+            style.*kButtons[b].source[s] = RectText(4 * j, 4, 4, 4);
+            const QString image = QString::asprintf("button%d.png", j);
+            skins.Add(image, MappingColour(kImageColour + j), QSize(3, 3));
+            style.*kButtons[b].image[s] = image.toStdWString();
+        }
+    }
+    style.strRoundCorner = L"6,3";
+    return style;
+}
+
+void SendToFrame(CKWSkinFrame& frame, QEvent::Type type, const QPoint& pos)
+{
+    QMouseEvent event(type, QPointF(pos), QPointF(pos), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    if (type == QEvent::MouseButtonPress) {
+        frame.MousePress(&event, false);
+    } else {
+        frame.MouseMove(&event, false);
+    }
+}
+
+// The background as the next paint leaves it, title buttons painted in.
+QImage PaintedBackground(CKWSkinFrame& frame)
+{
+    QImage canvas(60, 40, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    frame.Paint(painter);
+    return frame.Background().toImage();
+}
+
+TEST(SkinFrame, EveryStringOfTheRecordFeedsItsOwnPartOfTheFrame)
+{
+    for (const auto variant : { CKWSkinFrame::Variant::Dialog, CKWSkinFrame::Variant::MainWindow }) {
+        const bool dialog = variant == CKWSkinFrame::Variant::Dialog;
+        const char* const name = dialog ? "dialog" : "main window";
+        KWTempSkinDir skins;
+        const DialogStyle style = MappingSkin(skins);
+        QWidget window;
+        window.resize(60, 40);
+        CKWSkinFrame frame(variant, &window);
+        frame.SetSkin(&style);
+        ASSERT_TRUE(frame.Resize(QSize(60, 40), QSize(60, 40))) << name;
+        EXPECT_EQ(frame.Radii(), QSize(6, 3)) << name;
+
+        // A 60 x 40 window of 4 x 4 pieces: top T = 4, bottom B = 4.
+        struct Place {
+            int x, y, colour;
+            const char* what;
+        };
+        const Place places[] = {
+            { 1, 1, 0, "R0 top-left corner" },
+            { 6, 1, 1, "R1 top edge" },
+            { 57, 1, 2, "R2 top-right corner" },
+            { 1, 5, 3, "R3 left edge, upper end" },
+            { 1, 10, 4, "R4 left edge, middle" },
+            { 1, 33, 5, "R5 left edge, lower end" },
+            { 57, 5, 6, "R6 right edge, upper end (string 26)" },
+            { 57, 10, 7, "R7 right edge, middle (string 24)" },
+            { 57, 33, 8, "R8 right edge, lower end (string 22)" },
+            { 1, 37, 9, "R9 bottom-left corner (string 16)" },
+            { 6, 37, 10, "R10 bottom edge (string 18)" },
+            { 57, 37, 11, "R11 bottom-right corner (string 20)" },
+            { 30, 28, kInteriorImageColour, "interior picture over the interior colour" },
+        };
+        const QImage background = PaintedBackground(frame);
+        for (const Place& place : places) {
+            EXPECT_EQ(background.pixelColor(place.x, place.y), MappingColour(place.colour))
+                << name << ": " << place.what;
+        }
+
+        // Each button in turn pressed (down), then hovered with the button
+        // held (over); the others stay normal. The dialog paints the
+        // buttons' own pictures, the main window always the skin's pieces.
+        const int first = dialog ? kImageColour : kSourceColour;
+        for (int hot = 1; hot <= 4; ++hot) {
+            const QPoint at = frame.HitRect(hot).center();
+            for (const auto& [type, state] :
+                { std::pair { QEvent::MouseButtonPress, 2 }, std::pair { QEvent::MouseMove, 1 } }) {
+                SendToFrame(frame, type, at);
+                const QImage painted = PaintedBackground(frame);
+                for (int b = 1; b <= 4; ++b) {
+                    const int expected = first + 3 * (b - 1) + (b == hot ? state : 0);
+                    EXPECT_EQ(painted.pixelColor(frame.HitRect(b).center()), MappingColour(expected))
+                        << name << ": button " << b << " while button " << hot << " is in state " << state;
+                }
+            }
+        }
+        for (int b = 1; b <= 4; ++b) {
+            EXPECT_EQ(frame.HitRect(b), QRect(10 + 10 * (b - 1), 12, 6, 6)) << name << ": hit rectangle " << b;
+        }
+    }
+}
+
+TEST(SkinFrame, InteriorColourWithoutAPictureAndTitleAlignmentByName)
+{
+    KWTempSkinDir skins;
+    DialogStyle style = MappingSkin(skins);
+    style.strInteriorImage.clear();
+    QWidget window;
+    CKWSkinFrame dialog(CKWSkinFrame::Variant::Dialog, &window);
+    CKWSkinFrame main(CKWSkinFrame::Variant::MainWindow, &window);
+    dialog.SetSkin(&style);
+    ASSERT_TRUE(dialog.Resize(QSize(60, 40), QSize(60, 40)));
+    EXPECT_EQ(dialog.Background().toImage().pixelColor(30, 28), MappingColour(kInteriorColour));
+
+    struct Row {
+        const wchar_t* text;
+        int alignment;
+    };
+    for (const Row& row : { Row { L"left", 0 }, Row { L"center", 1 }, Row { L"right", 2 }, Row { L"Right", 0 },
+             Row { L"", 0 } }) {
+        style.strTitleAlign = row.text;
+        dialog.SetSkin(&style);
+        main.SetSkin(&style);
+        EXPECT_EQ(dialog.TitleAlignment(), row.alignment) << QString::fromWCharArray(row.text).toStdString();
+        EXPECT_EQ(main.TitleAlignment(), 0) << "the main window reads no alignment";
+    }
 }
 
 TEST(SkinFrame, EmptySkinLeavesTheFrameInert)
