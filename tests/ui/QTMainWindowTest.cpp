@@ -1,4 +1,5 @@
 #include "tests/common/KWTestKit.h"
+#include "tests/ui/TitleButtonSteps.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDialog.h"
 #include "ui/api/KWDialogStyle.h"
@@ -105,6 +106,56 @@ TEST_F(QTMainWindowTest, MaximiseFillsTheWorkAreaAndRestores)
     window->MacShowMaximize(true);
     EXPECT_EQ(widget->geometry(), QRect(40, 50, 300, 200));
     EXPECT_EQ(window->IsDlgZoomed(), 0);
+}
+
+// The main window's title buttons are always cut from the skin image, show
+// a hover only while the left button is held, keep their state when the
+// mouse leaves, and maximise, restore and minimise as the dialog's do.
+TEST_F(QTMainWindowTest, TitleButtonsPaintSkinPiecesAndMaximiseRestoreMinimise)
+{
+    // Buttons 2 and 3, normal, over and down, side by side in the skin image.
+    const QColor pieces[2][3] = { { QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200) },
+        { QColor(200, 200, 0), QColor(0, 200, 200), QColor(200, 0, 200) } };
+    {
+        KWTempSkinDir skins { { "unused.png", Qt::black, QSize(4, 4) } };
+        QPixmap skin(24, 4);
+        QPainter painter(&skin);
+        for (int i = 0; i < 6; ++i) {
+            painter.fillRect(4 * i, 0, 4, 4, pieces[i / 3][i % 3]);
+        }
+        painter.end();
+        skin.save(skins.Path() + "buttons.png", "png");
+        DialogStyle style;
+        style.strSkinImage = L"buttons.png";
+        style.strInteriorColor = L"FFFFFF";
+        style.strWindowSize = L"300,200";
+        style.strBtn2Hit = L"-60,5,20,20";
+        style.strBtn3Hit = L"-90,5,20,20";
+        std::wstring* sources[] = { &style.strBtn2SrcNormal, &style.strBtn2SrcOver, &style.strBtn2SrcDown,
+            &style.strBtn3SrcNormal, &style.strBtn3SrcOver, &style.strBtn3SrcDown };
+        for (int i = 0; i < 6; ++i) {
+            *sources[i] = QString::asprintf("%d,0,4,4", 4 * i).toStdWString();
+        }
+        style.strBtn2ImgNormal = L"unused.png"; // the main window reads no button pictures
+        window->SetSkin(&style);
+    }
+    window->ShowWindow(1);
+    ASSERT_EQ(widget->size(), QSize(300, 200));
+    const Qt::MouseButtons none = Qt::NoButton;
+    KWRunTitleButtonSteps(widget, widget->Frame(), pieces,
+        {
+            { "at rest", QEvent::None, 0, none, 0, 0 },
+            { "no hover without a button", QEvent::MouseMove, 2, none, 0, 0 },
+            { "pressed on 3", QEvent::MouseButtonPress, 3, Qt::LeftButton, 0, 2 },
+            { "dragged over 2", QEvent::MouseMove, 2, Qt::LeftButton, 1, 0 },
+            { "leaving keeps the state", QEvent::Leave, 0, none, 1, 0 },
+        });
+    KWRunTitleButtonClicks(widget, widget->Frame(),
+        {
+            { "2 maximises", 2, Qt::WindowMaximized },
+            { "2 restores", 2, Qt::WindowNoState },
+            { "3 minimises", 3, Qt::WindowMinimized },
+        });
 }
 
 TEST_F(QTMainWindowTest, OkStaysCancelClosesUnlessVetoed)
