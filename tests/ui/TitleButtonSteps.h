@@ -1,8 +1,8 @@
 #pragma once
 // The title buttons of both framed windows driven as a person drives them:
 // steps of mouse events, each with the state buttons 2 and 3 then show, and
-// clicks, each with the window state it leads to. The skin gives buttons 2
-// and 3 one colour per state (normal, over, down).
+// clicks, each with the window state it leads to (alike in both windows).
+// The skin gives buttons 2 and 3 one colour per state (normal, over, down).
 
 #include "ui/qt/KWSkinFrame.h"
 
@@ -21,12 +21,6 @@ struct KWTitleButtonStep {
     int button; // where, 0: away from every button
     Qt::MouseButtons held;
     int state2, state3; // 0 normal, 1 over, 2 down
-};
-
-struct KWTitleButtonClick {
-    const char* name;
-    int button;
-    Qt::WindowStates state;
 };
 
 // A mouse event at a point of the window with its screen position; the left
@@ -64,12 +58,24 @@ inline void KWRunTitleButtonSteps(QWidget* window, const CKWSkinFrame& frame, co
     }
 }
 
-// The window-state requests are queued: each is looked at once the events
-// have been processed.
-inline void KWRunTitleButtonClicks(
-    QWidget* window, const CKWSkinFrame& frame, std::initializer_list<KWTitleButtonClick> clicks)
+// Button 2 maximises and restores, button 3 restores a maximised window and
+// minimises a normal one. The requests are queued: each is looked at once
+// the events have been processed.
+inline void KWRunTitleButtonClicks(QWidget* window, const CKWSkinFrame& frame)
 {
-    for (const KWTitleButtonClick& click : clicks) {
+    struct Click {
+        const char* name;
+        int button;
+        Qt::WindowStates state;
+    };
+    const Click clicks[] = {
+        { "2 maximises", 2, Qt::WindowMaximized },
+        { "2 restores", 2, Qt::WindowNoState },
+        { "2 maximises again", 2, Qt::WindowMaximized },
+        { "3 on a maximised window restores", 3, Qt::WindowNoState },
+        { "3 minimises", 3, Qt::WindowMinimized },
+    };
+    for (const Click& click : clicks) {
         const QPoint at = frame.HitRect(click.button).center();
         KWSendTitleMouse(window, QEvent::MouseButtonPress, at, Qt::LeftButton);
         KWSendTitleMouse(window, QEvent::MouseButtonRelease, at, Qt::NoButton);
