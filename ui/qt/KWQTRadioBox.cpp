@@ -99,17 +99,15 @@ void CKWQTRadioBox::MoveWindow(RECT* rect, int animate)
         setGeometry(target);
         return;
     }
-    if (m_move != nullptr && m_move->state() == QAbstractAnimation::Running && !isEnabled()) {
+    QPropertyAnimation* move
+        = RestartAnimation(m_move, "geometry", &CKWQTRadioBox::OnAnimationMoveFinished, MOVE_MS);
+    if (move == nullptr) {
         return;
     }
-    DropAnimation(m_move);
-    m_move = new QPropertyAnimation(this, "geometry", this);
-    connect(m_move, &QAbstractAnimation::finished, this, &CKWQTRadioBox::OnAnimationMoveFinished);
-    m_move->setDuration(MOVE_MS);
-    m_move->setStartValue(geometry());
-    m_move->setEndValue(target);
-    m_move->setEasingCurve(QEasingCurve::OutBounce);
-    m_move->start();
+    move->setStartValue(geometry());
+    move->setEndValue(target);
+    move->setEasingCurve(QEasingCurve::OutBounce);
+    move->start();
 }
 
 void CKWQTRadioBox::MoveWindow(int x, int y, int width, int height)
@@ -303,24 +301,35 @@ void CKWQTRadioBox::DropAnimation(QPropertyAnimation*& held)
     old->deleteLater();
 }
 
+QPropertyAnimation* CKWQTRadioBox::RestartAnimation(
+    QPropertyAnimation*& held, const char* property, void (CKWQTRadioBox::*finished)(), int milliseconds)
+{
+    if (held != nullptr && held->state() == QAbstractAnimation::Running && !isEnabled()) {
+        return nullptr;
+    }
+    DropAnimation(held);
+    held = new QPropertyAnimation(this, property, this);
+    connect(held, &QAbstractAnimation::finished, this, finished);
+    held->setDuration(milliseconds);
+    return held;
+}
+
 void CKWQTRadioBox::StartFade()
 {
     if (m_animation == 0) {
         return;
     }
-    if (m_fade != nullptr && m_fade->state() == QAbstractAnimation::Running && !isEnabled()) {
+    QPropertyAnimation* fade = RestartAnimation(
+        m_fade, "picTransparence", &CKWQTRadioBox::OnAnimationPicTransFinished, FADE_MS);
+    if (fade == nullptr) {
         return;
     }
-    DropAnimation(m_fade);
-    m_fade = new QPropertyAnimation(this, "picTransparence", this);
-    connect(m_fade, &QAbstractAnimation::finished, this, &CKWQTRadioBox::OnAnimationPicTransFinished);
-    m_fade->setDuration(FADE_MS);
     // Dims to half and back.
-    m_fade->setKeyValueAt(0.0, 1.0f);
-    m_fade->setKeyValueAt(0.5, 0.5f);
-    m_fade->setKeyValueAt(1.0, 1.0f);
-    m_fade->setEasingCurve(QEasingCurve::OutInBack);
-    m_fade->start();
+    fade->setKeyValueAt(0.0, 1.0f);
+    fade->setKeyValueAt(0.5, 0.5f);
+    fade->setKeyValueAt(1.0, 1.0f);
+    fade->setEasingCurve(QEasingCurve::OutInBack);
+    fade->start();
 }
 
 const QPixmap& CKWQTRadioBox::PictureForState() const
