@@ -94,12 +94,7 @@ CKWQTSideSceneFish::CKWQTSideSceneFish(IKWSideSceneFishEvent* listener)
         m_scene->addItem(label);
     }
 
-    m_view->setRenderHint(QPainter::Antialiasing, false);
-    m_view->setDragMode(QGraphicsView::NoDrag);
-    m_view->setOptimizationFlags(QGraphicsView::DontSavePainterState);
-    m_view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
-    m_view->setTransformationAnchor(QGraphicsView::NoAnchor);
-    m_view->setScene(m_scene);
+    KWSetupDrawingView(m_view, m_scene);
 }
 
 // The scene, its items and the view are the widget's children.
@@ -107,11 +102,7 @@ CKWQTSideSceneFish::~CKWQTSideSceneFish() = default;
 
 int CKWQTSideSceneFish::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
 {
-    setParent(KWWidgetFromHandle(parent));
-    setWindowTitle(KWToQString(name));
-    KWMoveInclusive(this, &rect);
-    KWShowByStyle(this, style);
-    return 1;
+    return KWCreateSceneWidget(this, name, style, rect, parent);
 }
 
 void CKWQTSideSceneFish::ShowWindow(int /*show*/) { }

@@ -53,14 +53,9 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     , CKWVerticalSceneC(listener)
 {
     m_view = new QGraphicsView(this);
-    m_view->setRenderHint(QPainter::Antialiasing, false);
-    m_view->setDragMode(QGraphicsView::NoDrag);
-    m_view->setOptimizationFlag(QGraphicsView::DontSavePainterState);
-    m_view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
-    m_view->setTransformationAnchor(QGraphicsView::NoAnchor);
-
     m_scene = new QGraphicsScene(this);
     m_scene->setBackgroundBrush(QBrush(QColor(255, 255, 255)));
+    KWSetupDrawingView(m_view, m_scene);
 
     const auto makeLine = [this](const QColor& colour) {
         auto* line = new CKWQTGraphicsLineItem();
@@ -113,7 +108,6 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     m_fieldOfView->setPen(QPen(kFieldOfViewColour));
     m_fieldOfView->setBrush(QBrush(kFieldOfViewColour));
     m_scene->addItem(m_fieldOfView);
-    m_view->setScene(m_scene);
 
     m_targetHeightLabel = makeLabel(QString());
 }
@@ -124,11 +118,7 @@ CKWQTVerticalSceneC::~CKWQTVerticalSceneC() = default;
 
 int CKWQTVerticalSceneC::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
 {
-    setParent(KWWidgetFromHandle(parent));
-    setWindowTitle(KWToQString(name));
-    KWMoveInclusive(this, &rect);
-    KWShowByStyle(this, style);
-    return 1;
+    return KWCreateSceneWidget(this, name, style, rect, parent);
 }
 
 void CKWQTVerticalSceneC::SetCursor() { }

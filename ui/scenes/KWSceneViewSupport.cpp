@@ -1,5 +1,6 @@
 #include "ui/scenes/KWSceneViewSupport.h"
 
+#include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 
 #include <QBrush>
@@ -45,6 +46,25 @@ void KWMoveSceneView(QGraphicsView* view, const QRect& geometry)
 {
     view->setGeometry(geometry);
     view->setSceneRect(0, 0, geometry.width(), geometry.height());
+}
+
+void KWSetupDrawingView(QGraphicsView* view, QGraphicsScene* scene)
+{
+    view->setRenderHint(QPainter::Antialiasing, false);
+    view->setDragMode(QGraphicsView::NoDrag);
+    view->setOptimizationFlags(QGraphicsView::DontSavePainterState);
+    view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    view->setTransformationAnchor(QGraphicsView::NoAnchor);
+    view->setScene(scene);
+}
+
+int KWCreateSceneWidget(QWidget* widget, LPCWSTR name, DWORD style, const RECT& rect, void* parent)
+{
+    widget->setParent(KWWidgetFromHandle(parent));
+    widget->setWindowTitle(KWToQString(name));
+    KWMoveInclusive(widget, &rect);
+    KWShowByStyle(widget, style);
+    return 1;
 }
 
 int KWScaledLabelPixelSize(double times)

@@ -18,6 +18,7 @@ class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
 class QPen;
+class QWidget;
 
 // The geometry functions' points and lines as the scene items take them.
 QPointF KWToQPointF(const KWScenePoint& point);
@@ -30,6 +31,14 @@ void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent);
 // New geometry; the scene rectangle follows the size. Nothing is redrawn.
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry);
+
+// The side views are widgets holding a view of their own: that view draws
+// without antialiasing, never drags, saves no painter state, updates only
+// what changed and keeps no transformation anchor, showing scene.
+void KWSetupDrawingView(QGraphicsView* view, QGraphicsScene* scene);
+// Their creation convention: the parent handle, the name as the window
+// title, the rectangle inclusive, shown by WS_VISIBLE. Returns 1.
+int KWCreateSceneWidget(QWidget* widget, LPCWSTR name, DWORD style, const RECT& rect, void* parent);
 // Texts are stacked above every picture (z 0) and handle (z 1) of a scene,
 // so that no label is hidden under what it describes.
 constexpr double KW_SCENE_LABEL_Z = 2.0;
