@@ -87,22 +87,10 @@ int CKWQT3DView::SetBgImage(LPCWSTR background, LPCWSTR person)
         ClearSlot(slot);
     }
 
-    const QPixmap backgroundPicture = LoadPicture(background);
-    if (m_background == nullptr) {
-        m_background = new QGraphicsPixmapItem(backgroundPicture);
-        m_scene->addItem(m_background);
-    } else {
-        m_background->setPixmap(backgroundPicture);
-    }
+    ShowPicture(m_background, background);
     PlaceBackground();
 
-    const QPixmap personPicture = LoadPicture(person);
-    if (m_person == nullptr) {
-        m_person = new QGraphicsPixmapItem(personPicture);
-        m_scene->addItem(m_person);
-    } else {
-        m_person->setPixmap(personPicture);
-    }
+    ShowPicture(m_person, person);
     m_person->setPos(KWToQPointF(KW3DToPixels(m_origin, m_rectTimes, KW3D_PERSON_FAR)));
     // The fisheye calculator shows no walking person.
     m_person->setVisible(!m_fisheye);
@@ -253,6 +241,17 @@ void CKWQT3DView::PlaceBackground()
     const QPixmap& picture = m_background->pixmap();
     m_background->setPos(KWToQPointF(
         KW3DBackgroundPos(width(), height(), m_rectTimes, m_ceiling, picture.width(), picture.height())));
+}
+
+void CKWQT3DView::ShowPicture(QGraphicsPixmapItem*& item, LPCWSTR name)
+{
+    const QPixmap picture = LoadPicture(name);
+    if (item == nullptr) {
+        item = new QGraphicsPixmapItem(picture);
+        m_scene->addItem(item);
+    } else {
+        item->setPixmap(picture);
+    }
 }
 
 QPixmap CKWQT3DView::LoadPicture(LPCWSTR name) const

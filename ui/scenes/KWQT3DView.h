@@ -61,6 +61,8 @@ private:
     void PlacePicture();
     void PlaceBackground();
     QPixmap LoadPicture(LPCWSTR name) const;
+    // The picture into the item, which is made on the first call.
+    void ShowPicture(QGraphicsPixmapItem*& item, LPCWSTR name);
 
     QGraphicsScene* m_scene; // owned by the view
     QGraphicsPixmapItem* m_background = nullptr; // owned by the scene
