@@ -141,16 +141,15 @@ TEST(SideViewGeometry, UpperEdgeExitPointsAwayFromTheBoundaries)
         const char* name;
         double upper;
         Case fovCase;
-        bool throughTop;
     };
     const Row rows[] = {
-        { "right side, a little above the horizontal", 93.0, Case::RightAbove, false },
-        { "right side, well above the horizontal", 96.5, Case::RightAbove, false },
-        { "top, just past the top-right corner", 100.0, Case::Top, true },
-        { "top, steeply up", 150.0, Case::Top, true },
-        { "top, nearly straight up", 175.0, Case::Top, true },
-        { "top, pointing a little backwards", 190.0, Case::TopBackward, true },
-        { "top, well backwards", 225.0, Case::TopBackward, true },
+        { "right side, a little above the horizontal", 93.0, Case::RightAbove },
+        { "right side, well above the horizontal", 96.5, Case::RightAbove },
+        { "top, just past the top-right corner", 100.0, Case::Top },
+        { "top, steeply up", 150.0, Case::Top },
+        { "top, nearly straight up", 175.0, Case::Top },
+        { "top, pointing a little backwards", 190.0, Case::TopBackward },
+        { "top, well backwards", 225.0, Case::TopBackward },
     };
     for (const Row& row : rows) {
         SideViewModel m = base;
@@ -160,7 +159,7 @@ TEST(SideViewGeometry, UpperEdgeExitPointsAwayFromTheBoundaries)
         const double u = row.upper * std::acos(-1.0) / 180.0;
         const double dx = std::sin(u);
         const double dy = std::cos(u);
-        const double t = row.throughTop ? (20.0 - camY) / dy : 582.0 / dx;
+        const double t = row.fovCase == Case::RightAbove ? 582.0 / dx : (20.0 - camY) / dy;
         const SideViewPoint exit { camX + t * dx, camY + t * dy };
         EXPECT_NEAR(l.upperEdge.from.x, exit.x, 1e-6) << row.name;
         EXPECT_NEAR(l.upperEdge.from.y, exit.y, 1e-6) << row.name;

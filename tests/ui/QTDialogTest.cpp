@@ -194,42 +194,13 @@ TEST_F(QTDialogTest, CaptionDragMovesTheWindowWithinTheWorkArea)
     EXPECT_FALSE(dialog->Frame().Dragging()) << "outside the caption";
 }
 
-// Title buttons 2 (maximise/restore) and 3 (minimise) with pictures of their
-// own, anchored to the right edge so that they follow the window's size.
-DialogStyle TitleButtonSkin(KWTempSkinDir& skins, const QColor (&pictures)[2][3])
-{
-    DialogStyle style;
-    skins.Add("skin.png", Qt::gray, QSize(8, 8));
-    style.strSkinImage = L"skin.png";
-    style.strInteriorColor = L"FFFFFF";
-    style.strWindowSize = L"300,200";
-    style.strBtn2Hit = L"-60,5,20,20";
-    style.strBtn3Hit = L"-90,5,20,20";
-    std::wstring* images[2][3] = { { &style.strBtn2ImgNormal, &style.strBtn2ImgOver, &style.strBtn2ImgDown },
-        { &style.strBtn3ImgNormal, &style.strBtn3ImgOver, &style.strBtn3ImgDown } };
-    for (int b = 0; b < 2; ++b) {
-        for (int state = 0; state < 3; ++state) {
-            const QString name = QString::asprintf("title%d%d.png", b, state);
-            skins.Add(name, pictures[b][state]);
-            *images[b][state] = name.toStdWString();
-        }
-    }
-    return style;
-}
-
+// The dialog paints its title buttons' own pictures over the skin's pieces.
 TEST_F(QTDialogTest, TitleButtonsShowHoverAndPressLeaveResetsThemAndTheyMaximiseRestoreMinimise)
 {
-    const QColor pictures[2][3] = { { QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200) },
-        { QColor(200, 200, 0), QColor(0, 200, 200), QColor(200, 0, 200) } };
-    {
-        KWTempSkinDir skins;
-        DialogStyle style = TitleButtonSkin(skins, pictures);
-        dialog->SetSkin(&style);
-    }
-    dialog->ShowWindow(1);
+    KWShowWithTitleButtonSkin(dialog);
     ASSERT_EQ(dialog->size(), QSize(300, 200));
     const Qt::MouseButtons none = Qt::NoButton;
-    KWRunTitleButtonSteps(dialog, dialog->Frame(), pictures,
+    KWRunTitleButtonSteps(dialog, dialog->Frame(), KW_TITLE_BUTTON_PICTURES,
         {
             { "at rest", QEvent::None, 0, none, 0, 0 },
             { "hover over 2", QEvent::MouseMove, 2, none, 1, 0 },

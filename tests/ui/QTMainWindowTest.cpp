@@ -108,41 +108,16 @@ TEST_F(QTMainWindowTest, MaximiseFillsTheWorkAreaAndRestores)
     EXPECT_EQ(window->IsDlgZoomed(), 0);
 }
 
-// The main window's title buttons are always cut from the skin image, show
+// The main window's title buttons are always cut from the skin image, even
+// when the skin names pictures of their own; they show
 // a hover only while the left button is held, keep their state when the
 // mouse leaves, and maximise, restore and minimise as the dialog's do.
 TEST_F(QTMainWindowTest, TitleButtonsPaintSkinPiecesAndMaximiseRestoreMinimise)
 {
-    // Buttons 2 and 3, normal, over and down, side by side in the skin image.
-    const QColor pieces[2][3] = { { QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200) },
-        { QColor(200, 200, 0), QColor(0, 200, 200), QColor(200, 0, 200) } };
-    {
-        KWTempSkinDir skins { { "unused.png", Qt::black, QSize(4, 4) } };
-        QPixmap skin(24, 4);
-        QPainter painter(&skin);
-        for (int i = 0; i < 6; ++i) {
-            painter.fillRect(4 * i, 0, 4, 4, pieces[i / 3][i % 3]);
-        }
-        painter.end();
-        skin.save(skins.Path() + "buttons.png", "png");
-        DialogStyle style;
-        style.strSkinImage = L"buttons.png";
-        style.strInteriorColor = L"FFFFFF";
-        style.strWindowSize = L"300,200";
-        style.strBtn2Hit = L"-60,5,20,20";
-        style.strBtn3Hit = L"-90,5,20,20";
-        std::wstring* sources[] = { &style.strBtn2SrcNormal, &style.strBtn2SrcOver, &style.strBtn2SrcDown,
-            &style.strBtn3SrcNormal, &style.strBtn3SrcOver, &style.strBtn3SrcDown };
-        for (int i = 0; i < 6; ++i) {
-            *sources[i] = QString::asprintf("%d,0,4,4", 4 * i).toStdWString();
-        }
-        style.strBtn2ImgNormal = L"unused.png"; // the main window reads no button pictures
-        window->SetSkin(&style);
-    }
-    window->ShowWindow(1);
+    KWShowWithTitleButtonSkin(window);
     ASSERT_EQ(widget->size(), QSize(300, 200));
     const Qt::MouseButtons none = Qt::NoButton;
-    KWRunTitleButtonSteps(widget, widget->Frame(), pieces,
+    KWRunTitleButtonSteps(widget, widget->Frame(), KW_TITLE_BUTTON_PIECES,
         {
             { "at rest", QEvent::None, 0, none, 0, 0 },
             { "no hover without a button", QEvent::MouseMove, 2, none, 0, 0 },

@@ -41,37 +41,40 @@ KWFramePieces StripPieces()
     return pieces;
 }
 
+// Where the pieces land in a 17 x 24 window: a pixel of each, with the piece
+// that must show there (-1: the interior).
+struct PiecePlace {
+    int x, y, piece;
+    const char* what;
+};
+const PiecePlace kPiecePlaces[] = {
+    { 1, 1, 0, "top-left corner" },
+    { 5, 1, 1, "first top tile" },
+    { 12, 1, 1, "last top tile overruns its limit" },
+    { 13, 1, 2, "top-right corner covers the overrun" },
+    { 16, 3, 2, "top-right corner" },
+    { 1, 5, 3, "left upper end" },
+    { 1, 9, 4, "left middle tile" },
+    { 1, 13, 4, "left middle tile repeated" },
+    { 1, 17, 5, "left lower end" },
+    { 14, 5, 6, "right upper end" },
+    { 14, 9, 7, "right middle tile" },
+    { 14, 17, 8, "right lower end" },
+    { 1, 21, 9, "bottom-left corner" },
+    { 5, 21, 10, "bottom tile" },
+    { 12, 23, 10, "last bottom tile" },
+    { 13, 21, 11, "bottom-right corner" },
+    { 8, 10, -1, "interior" },
+};
+
 TEST(SkinFrameFunctions, ComposedBackgroundPlacesEveryPieceAndTilesTheEdges)
 {
     const QImage image
         = KWComposeFrameBackground(PieceStrip(), QPixmap(), Qt::blue, StripPieces(), QSize(17, 24)).toImage();
     ASSERT_EQ(image.size(), QSize(17, 24));
-    struct Row {
-        int x, y, piece; // piece -1: the interior colour
-        const char* what;
-    };
-    const Row rows[] = {
-        { 1, 1, 0, "top-left corner" },
-        { 5, 1, 1, "first top tile" },
-        { 12, 1, 1, "last top tile overruns its limit" },
-        { 13, 1, 2, "top-right corner covers the overrun" },
-        { 16, 3, 2, "top-right corner" },
-        { 1, 5, 3, "left upper end" },
-        { 1, 9, 4, "left middle tile" },
-        { 1, 13, 4, "left middle tile repeated" },
-        { 1, 17, 5, "left lower end" },
-        { 14, 5, 6, "right upper end" },
-        { 14, 9, 7, "right middle tile" },
-        { 14, 17, 8, "right lower end" },
-        { 1, 21, 9, "bottom-left corner" },
-        { 5, 21, 10, "bottom tile" },
-        { 12, 23, 10, "last bottom tile" },
-        { 13, 21, 11, "bottom-right corner" },
-        { 8, 10, -1, "interior" },
-    };
-    for (const Row& row : rows) {
-        const QColor expected = row.piece < 0 ? QColor(Qt::blue) : PieceColour(row.piece);
-        EXPECT_EQ(image.pixel(row.x, row.y), expected.rgba()) << row.what;
+    for (const PiecePlace& place : kPiecePlaces) {
+        const QColor expected = place.piece < 0 ? QColor(Qt::blue) : PieceColour(place.piece);
+        EXPECT_EQ(image.pixel(place.x, place.y), expected.rgba()) << place.what;
     }
 }
 
@@ -258,21 +261,22 @@ TEST(SkinFrame, MainWindowCropsASkinAtLeastAsLargeAsTheWindow)
 }
 
 // ---- Which string of the record feeds which part of the frame -------------
-// Every piece of the skin image, every title-button picture and the interior
-// picture in its own colour: a string read into the wrong part puts its
-// colour in the wrong place.
+// The frame pieces in the colours of the strip, every title-button source and
+// picture and the interior picture in colours of their own: a string read
+// into the wrong part puts its colour in the wrong place.
 QColor MappingColour(int k)
 {
     return QColor(20 + 5 * k, 128, 235 - 5 * k);
 }
 
-constexpr int kSourceColour = 12; // + (button - 1) * 3 + state
-constexpr int kImageColour = 24; // + (button - 1) * 3 + state
-constexpr int kInteriorImageColour = 36;
-constexpr int kInteriorColour = 37;
+constexpr int kSourceColour = 0; // + (button - 1) * 3 + state
+constexpr int kImageColour = 12; // + (button - 1) * 3 + state
+constexpr int kInteriorImageColour = 24;
+constexpr int kInteriorColour = 25;
+const QSize kMappingWindow(17, 24);
 
 // Named fields in R0..R11 order, and per title button 1..4 its hit
-// rectangle and its three sources and images (normal, over, down).
+// rectangle and its three sources and pictures (normal, over, down).
 using Field = std::wstring DialogStyle::*;
 const Field kPieces[12] = { &DialogStyle::strPieceR0, &DialogStyle::strPieceR1, &DialogStyle::strPieceR2,
     &DialogStyle::strPieceR3, &DialogStyle::strPieceR4, &DialogStyle::strPieceR5, &DialogStyle::strPieceR6,
@@ -297,23 +301,28 @@ const TitleButtonFields kButtons[4] = {
                                     &DialogStyle::strBtn4SrcDown },
         { &DialogStyle::strBtn4ImgNormal, &DialogStyle::strBtn4ImgOver, &DialogStyle::strBtn4ImgDown } },
 };
-
-std::wstring RectText(int x, int y, int w, int h)
+// Title button b's hit rectangle: 3 x 3, side by side across the window.
+QRect ButtonHit(int b)
 {
-    return QString::asprintf("%d,%d,%d,%d", x, y, w, h).toStdWString();
+    return QRect(1 + 4 * (b - 1), 10, 3, 3);
 }
 
-// The skin image: row 0 the frame pieces R0..R11, row 1 the title-button
-// sources, each 4 x 4; the title-button images and the interior picture as
-// files of their own.
+std::wstring RectText(const QRect& rect)
+{
+    return QString::asprintf("%d,%d,%d,%d", rect.x(), rect.y(), rect.width(), rect.height()).toStdWString();
+}
+
+// The skin image: row 0 the strip of frame pieces R0..R11, row 1 the
+// title-button sources, each 4 x 4; the title-button pictures and the
+// interior picture as files of their own.
 DialogStyle MappingSkin(KWTempSkinDir& skins)
 {
     QPixmap skin(48, 8);
     {
         QPainter painter(&skin);
-        for (int i = 0; i < 12; ++i) {
-            painter.fillRect(4 * i, 0, 4, 4, MappingColour(i));
-            painter.fillRect(4 * i, 4, 4, 4, MappingColour(kSourceColour + i));
+        painter.drawPixmap(0, 0, PieceStrip());
+        for (int j = 0; j < 12; ++j) {
+            painter.fillRect(4 * j, 4, 4, 4, MappingColour(kSourceColour + j));
         }
     }
     skin.save(skins.Path() + "mapping.png", "png");
@@ -324,14 +333,15 @@ DialogStyle MappingSkin(KWTempSkinDir& skins)
     style.strInteriorImage = L"interior.png";
     style.strInteriorColor = QString::asprintf("%06X", MappingColour(kInteriorColour).rgb() & 0xFFFFFF)
                                  .toStdWString();
+    const KWFramePieces pieces = StripPieces();
     for (int i = 0; i < 12; ++i) {
-        style.*kPieces[i] = RectText(4 * i, 0, 4, 4);
+        style.*kPieces[i] = RectText(pieces[i]);
     }
     for (int b = 0; b < 4; ++b) {
-        style.*kButtons[b].hit = RectText(10 + 10 * b, 12, 6, 6);
+        style.*kButtons[b].hit = RectText(ButtonHit(b + 1));
         for (int s = 0; s < 3; ++s) {
             const int j = 3 * b + s;
-            style.*kButtons[b].source[s] = RectText(4 * j, 4, 4, 4);
+            style.*kButtons[b].source[s] = RectText(QRect(4 * j, 4, 4, 4));
             const QString image = QString::asprintf("button%d.png", j);
             skins.Add(image, MappingColour(kImageColour + j), QSize(3, 3));
             style.*kButtons[b].image[s] = image.toStdWString();
@@ -354,7 +364,7 @@ void SendToFrame(CKWSkinFrame& frame, QEvent::Type type, const QPoint& pos)
 // The background as the next paint leaves it, title buttons painted in.
 QImage PaintedBackground(CKWSkinFrame& frame)
 {
-    QImage canvas(60, 40, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(kMappingWindow, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&canvas);
     frame.Paint(painter);
     return frame.Background().toImage();
@@ -368,36 +378,17 @@ TEST(SkinFrame, EveryStringOfTheRecordFeedsItsOwnPartOfTheFrame)
         KWTempSkinDir skins;
         const DialogStyle style = MappingSkin(skins);
         QWidget window;
-        window.resize(60, 40);
+        window.resize(kMappingWindow);
         CKWSkinFrame frame(variant, &window);
         frame.SetSkin(&style);
-        ASSERT_TRUE(frame.Resize(QSize(60, 40), QSize(60, 40))) << name;
+        ASSERT_TRUE(frame.Resize(kMappingWindow, kMappingWindow)) << name;
         EXPECT_EQ(frame.Radii(), QSize(6, 3)) << name;
 
-        // A 60 x 40 window of 4 x 4 pieces: top T = 4, bottom B = 4.
-        struct Place {
-            int x, y, colour;
-            const char* what;
-        };
-        const Place places[] = {
-            { 1, 1, 0, "R0 top-left corner" },
-            { 6, 1, 1, "R1 top edge" },
-            { 57, 1, 2, "R2 top-right corner" },
-            { 1, 5, 3, "R3 left edge, upper end" },
-            { 1, 10, 4, "R4 left edge, middle" },
-            { 1, 33, 5, "R5 left edge, lower end" },
-            { 57, 5, 6, "R6 right edge, upper end (string 26)" },
-            { 57, 10, 7, "R7 right edge, middle (string 24)" },
-            { 57, 33, 8, "R8 right edge, lower end (string 22)" },
-            { 1, 37, 9, "R9 bottom-left corner (string 16)" },
-            { 6, 37, 10, "R10 bottom edge (string 18)" },
-            { 57, 37, 11, "R11 bottom-right corner (string 20)" },
-            { 30, 28, kInteriorImageColour, "interior picture over the interior colour" },
-        };
-        const QImage background = PaintedBackground(frame);
-        for (const Place& place : places) {
-            EXPECT_EQ(background.pixelColor(place.x, place.y), MappingColour(place.colour))
-                << name << ": " << place.what;
+        const QImage background = frame.Background().toImage();
+        for (const PiecePlace& place : kPiecePlaces) {
+            const QColor expected
+                = place.piece < 0 ? MappingColour(kInteriorImageColour) : PieceColour(place.piece);
+            EXPECT_EQ(background.pixel(place.x, place.y), expected.rgba()) << name << ": " << place.what;
         }
 
         // Each button in turn pressed (down), then hovered with the button
@@ -405,20 +396,17 @@ TEST(SkinFrame, EveryStringOfTheRecordFeedsItsOwnPartOfTheFrame)
         // buttons' own pictures, the main window always the skin's pieces.
         const int first = dialog ? kImageColour : kSourceColour;
         for (int hot = 1; hot <= 4; ++hot) {
-            const QPoint at = frame.HitRect(hot).center();
+            ASSERT_EQ(frame.HitRect(hot), ButtonHit(hot)) << name;
             for (const auto& [type, state] :
                 { std::pair { QEvent::MouseButtonPress, 2 }, std::pair { QEvent::MouseMove, 1 } }) {
-                SendToFrame(frame, type, at);
+                SendToFrame(frame, type, ButtonHit(hot).center());
                 const QImage painted = PaintedBackground(frame);
                 for (int b = 1; b <= 4; ++b) {
                     const int expected = first + 3 * (b - 1) + (b == hot ? state : 0);
-                    EXPECT_EQ(painted.pixelColor(frame.HitRect(b).center()), MappingColour(expected))
+                    EXPECT_EQ(painted.pixelColor(ButtonHit(b).center()), MappingColour(expected))
                         << name << ": button " << b << " while button " << hot << " is in state " << state;
                 }
             }
-        }
-        for (int b = 1; b <= 4; ++b) {
-            EXPECT_EQ(frame.HitRect(b), QRect(10 + 10 * (b - 1), 12, 6, 6)) << name << ": hit rectangle " << b;
         }
     }
 }
@@ -432,8 +420,8 @@ TEST(SkinFrame, InteriorColourWithoutAPictureAndTitleAlignmentByName)
     CKWSkinFrame dialog(CKWSkinFrame::Variant::Dialog, &window);
     CKWSkinFrame main(CKWSkinFrame::Variant::MainWindow, &window);
     dialog.SetSkin(&style);
-    ASSERT_TRUE(dialog.Resize(QSize(60, 40), QSize(60, 40)));
-    EXPECT_EQ(dialog.Background().toImage().pixelColor(30, 28), MappingColour(kInteriorColour));
+    ASSERT_TRUE(dialog.Resize(kMappingWindow, kMappingWindow));
+    EXPECT_EQ(dialog.Background().toImage().pixelColor(8, 10), MappingColour(kInteriorColour));
 
     struct Row {
         const wchar_t* text;

@@ -2,8 +2,10 @@
 // The title buttons of both framed windows driven as a person drives them:
 // steps of mouse events, each with the state buttons 2 and 3 then show, and
 // clicks, each with the window state it leads to (alike in both windows).
-// The skin gives buttons 2 and 3 one colour per state (normal, over, down).
 
+#include "tests/common/KWTestKit.h"
+#include "ui/api/KWDialog.h"
+#include "ui/api/KWDialogStyle.h"
 #include "ui/qt/KWSkinFrame.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +13,64 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 
 #include <initializer_list>
+#include <string>
 
+// Buttons 2 and 3, normal, over and down: the colours of their pictures of
+// their own (what the dialog paints) and of their pieces of the skin image
+// (what the main window paints).
+inline const QColor KW_TITLE_BUTTON_PICTURES[2][3] = { { QColor(200, 0, 0), QColor(0, 200, 0),
+                                                           QColor(0, 0, 200) },
+    { QColor(200, 200, 0), QColor(0, 200, 200), QColor(200, 0, 200) } };
+inline const QColor KW_TITLE_BUTTON_PIECES[2][3] = { { QColor(100, 0, 0), QColor(0, 100, 0), QColor(0, 0, 100) },
+    { QColor(100, 100, 0), QColor(0, 100, 100), QColor(100, 0, 100) } };
+
+// A 300 x 200 window, white inside, with buttons 2 and 3 anchored 60 and 90
+// pixels from the right edge, so that they follow the window's size; their
+// pieces side by side in the skin image and their pictures as files.
+inline DialogStyle KWTitleButtonSkin(KWTempSkinDir& skins)
+{
+    DialogStyle style;
+    style.strSkinImage = L"buttons.png";
+    style.strInteriorColor = L"FFFFFF";
+    style.strWindowSize = L"300,200";
+    style.strBtn2Hit = L"-60,5,20,20";
+    style.strBtn3Hit = L"-90,5,20,20";
+    std::wstring* const sources[2][3] = { { &style.strBtn2SrcNormal, &style.strBtn2SrcOver,
+                                              &style.strBtn2SrcDown },
+        { &style.strBtn3SrcNormal, &style.strBtn3SrcOver, &style.strBtn3SrcDown } };
+    std::wstring* const pictures[2][3] = { { &style.strBtn2ImgNormal, &style.strBtn2ImgOver,
+                                               &style.strBtn2ImgDown },
+        { &style.strBtn3ImgNormal, &style.strBtn3ImgOver, &style.strBtn3ImgDown } };
+    QPixmap skin(24, 4);
+    QPainter painter(&skin);
+    for (int b = 0; b < 2; ++b) {
+        for (int state = 0; state < 3; ++state) {
+            const int piece = 3 * b + state;
+            painter.fillRect(4 * piece, 0, 4, 4, KW_TITLE_BUTTON_PIECES[b][state]);
+            *sources[b][state] = QString::asprintf("%d,0,4,4", 4 * piece).toStdWString();
+            const QString name = QString::asprintf("title%d.png", piece);
+            skins.Add(name, KW_TITLE_BUTTON_PICTURES[b][state]);
+            *pictures[b][state] = name.toStdWString();
+        }
+    }
+    painter.end();
+    skin.save(skins.Path() + "buttons.png", "png");
+    return style;
+}
+
+// The window with that skin, shown.
+inline void KWShowWithTitleButtonSkin(CKWDialog* window)
+{
+    KWTempSkinDir skins;
+    DialogStyle style = KWTitleButtonSkin(skins);
+    window->SetSkin(&style);
+    window->ShowWindow(1);
+}
 struct KWTitleButtonStep {
     const char* name;
     QEvent::Type type; // QEvent::Leave: the mouse leaves; QEvent::None: nothing happens
