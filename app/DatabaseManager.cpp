@@ -17,6 +17,7 @@
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -247,6 +248,15 @@ void CDatabaseManager::GetDistortionTable(int lensType, std::map<float, float>* 
     }
 }
 
+void CDatabaseManager::SetDataDir(const std::wstring& dir)
+{
+    m_dataDir = dir;
+    for (int type = 0; type < kLensTypeCount; ++type) {
+        m_distortion[type].clear();
+        m_lensTableWarned[type] = false;
+    }
+}
+
 void CDatabaseManager::LoadDistortionCsv(int lensType)
 {
     if (lensType < 0 || lensType >= kLensTypeCount) {
@@ -255,6 +265,7 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
     const QString dir = KWToQString(m_dataDir.empty() ? GetKWAppDirPath() : m_dataDir);
     QFile file(dir + QLatin1Char('/') + QString::fromStdString(KWLensTables::LensTableFileName(lensType)));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        WarnOfUnusableLensTable(lensType, file.fileName(), file.errorString());
         return;
     }
     QStringList lines;
@@ -274,8 +285,27 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
         // 0 -> 0, which is where every table starts anyway.
         const float angle = line.section(QLatin1Char(','), 0, 0).toFloat();
         const float height = line.section(QLatin1Char(','), 1, 1).toFloat();
+        // "NaN" and numbers beyond a float read as NaN or infinity; a NaN key
+        // would break the order of the map, and neither is a point of a lens.
+        if (!std::isfinite(angle) || !std::isfinite(height)) {
+            continue;
+        }
         table[angle] = height;
     }
+    if (table.empty()) {
+        WarnOfUnusableLensTable(lensType, file.fileName(), QStringLiteral("no entries"));
+    }
+}
+
+void CDatabaseManager::WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason)
+{
+    // The file is tried again at every calculation; one word about it is enough.
+    if (m_lensTableWarned[lensType]) {
+        return;
+    }
+    m_lensTableWarned[lensType] = true;
+    qWarning().noquote() << "Lens table" << path << "not usable:" << reason
+                         << "- fisheye densities are not available for this lens";
 }
 
 boost::shared_ptr<CDatabaseManager> CreateDatabaseManager()

@@ -16,6 +16,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class QString;
 
 // One product of the catalogue, as the catalogue converter reads it.
 struct ProductRecord {
@@ -64,7 +65,9 @@ public:
     // Merges the table of the lens type (0 to 3) into *out, loading it from
     // "disdate<suffix>" in the table folder when it is not loaded yet. Any
     // other lens type leaves *out untouched. An empty table counts as not
-    // loaded, so a file that appears later is still read.
+    // loaded, so a file that appears later is still read. A file that is
+    // missing or has no usable line is named in one warning; a line whose
+    // numbers are not finite is skipped.
     void GetDistortionTable(int lensType, std::map<float, float>* out);
     void LoadDistortionCsv(int lensType);
 
@@ -87,8 +90,9 @@ public:
     bool InsertRow(std::string table, std::map<std::string, std::string>* row);
 
     // Folder the lens tables are read from; empty (the default) means the
-    // application directory. For tools and tests.
-    void SetDataDir(const std::wstring& dir) { m_dataDir = dir; }
+    // application directory. Tables read from the previous folder are
+    // forgotten. For tools and tests.
+    void SetDataDir(const std::wstring& dir);
 
 private:
     using Row = std::vector<std::string>;
@@ -110,7 +114,11 @@ private:
     bool QueryBound(const char* sql, size_t parameterCount,
         const std::function<int(sqlite3_stmt*, int)>& bindParameter, size_t columns, std::vector<Row>* rows);
 
+    // Once per lens type, however often a missing or empty table is asked for.
+    void WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason);
+
     std::map<float, float> m_distortion[kLensTypeCount];
+    bool m_lensTableWarned[kLensTypeCount] = {};
     sqlite3* m_db = nullptr;
     KW_SOFT_BASE::CKWMutex m_mutex;
     std::wstring m_dataDir;
