@@ -77,16 +77,49 @@ int CDatabaseManager::Open(const std::wstring& path)
     // install folder).
     const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        qDebug() << "Product database not opened:" << QString::fromUtf8(utf8Path.GetA())
-                 << sqlite3_errstr(rc);
+        WarnUnreadable(utf8Path.GetA(), sqlite3_errstr(rc));
         // SQLite may hand out a handle even when opening fails.
         sqlite3_close(m_db);
         m_db = nullptr;
         return 0;
     }
-    // A wrong key is not detected here but by the first query, which then fails.
     sqlite3_key(m_db, "604281957", 9);
+    // Opening reads nothing: a damaged file, one that is not encrypted or one
+    // keyed with another passphrase shows only at the first read. Read the
+    // schema now, so that such a file counts as not opened.
+    const std::string problem = SchemaProblem();
+    if (!problem.empty()) {
+        WarnUnreadable(utf8Path.GetA(), problem.c_str());
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return 0;
+    }
     return 1;
+}
+
+std::string CDatabaseManager::SchemaProblem() const
+{
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "select count(*) from sqlite_master where type = 'table'", -1, &statement,
+        nullptr);
+    int tables = 0;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        tables = sqlite3_column_int(statement, 0);
+        rc = SQLITE_OK;
+    }
+    // The message belongs to the connection and goes with the next call.
+    std::string problem = rc == SQLITE_OK ? std::string() : std::string(sqlite3_errmsg(m_db));
+    sqlite3_finalize(statement);
+    if (problem.empty() && tables == 0) {
+        // An empty file keys and reads like an empty database.
+        problem = "it holds no tables";
+    }
+    return problem;
+}
+
+void CDatabaseManager::WarnUnreadable(const char* utf8Path, const char* reason)
+{
+    qWarning().noquote() << "Product database" << QString::fromUtf8(utf8Path) << "cannot be read:" << reason;
 }
 
 int CDatabaseManager::Close()

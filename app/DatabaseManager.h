@@ -43,13 +43,17 @@ public:
 
     // Opens the application directory's "Product.db".
     int Init();
-    // Opens "<application directory>/Product.db", or the given file, and keys
-    // it. 1 when the file was opened, 0 otherwise (the queries then give
-    // nothing). A missing file is never created.
+    // Opens "<application directory>/Product.db", or the given file, keys it
+    // and reads its schema. 1 when that worked; 0, closed and with a warning
+    // naming the file and the reason, for a file that is missing, damaged,
+    // empty, not encrypted or keyed with another passphrase (the queries then
+    // give nothing). No file is ever created or changed.
     int Open();
     int Open(const std::wstring& path);
     // Always 1.
     int Close();
+    // Whether the last Open succeeded and no Close came after it.
+    bool IsOpen() const { return m_db != nullptr; }
 
     // Fills the record of the named model. The focal-length map is emptied
     // first; the other fields keep their values when the model has no row.
@@ -96,6 +100,10 @@ public:
 
 private:
     using Row = std::vector<std::string>;
+
+    // Empty when the open connection's schema reads and lists a table; else why not.
+    std::string SchemaProblem() const;
+    static void WarnUnreadable(const char* utf8Path, const char* reason);
 
     // Runs one statement with its text parameters bound in order and returns
     // every row as `columns` texts. False, with *rows empty, when the
