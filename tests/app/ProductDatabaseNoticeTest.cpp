@@ -25,7 +25,7 @@
 
 namespace {
 
-const wchar_t* const kNotice = L"The product database (Product.db) could not be read. Model data are not available.";
+const wchar_t* const kNotice = L"The product database could not be read.";
 
 std::wstring TextOf(CKWStatic* label)
 {
