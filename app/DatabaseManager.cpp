@@ -100,8 +100,8 @@ int CDatabaseManager::Open(const std::wstring& path)
 std::string CDatabaseManager::SchemaProblem() const
 {
     sqlite3_stmt* statement = nullptr;
-    int rc = sqlite3_prepare_v2(m_db, "select count(*) from sqlite_master where type = 'table'", -1, &statement,
-        nullptr);
+    int rc = sqlite3_prepare_v2(
+        m_db, "select count(*) from sqlite_master where type = 'table'", -1, &statement, nullptr);
     int tables = 0;
     if (rc == SQLITE_OK && (rc = sqlite3_step(statement)) == SQLITE_ROW) {
         tables = sqlite3_column_int(statement, 0);

@@ -12,7 +12,7 @@ bool NoticeUnreadableProductDatabase(CMainFrameEventImp& frame)
     if (database && database->IsOpen()) {
         return false;
     }
-    ShowMessageDialog(translate(L"The product database could not be read."),
-        translate(L"Attention"), frame.GetUIWnd(), kMsgLayoutOK, 0);
+    ShowMessageDialog(translate(L"The product database could not be read."), translate(L"Attention"),
+        frame.GetUIWnd(), kMsgLayoutOK, 0);
     return true;
 }

@@ -8,13 +8,13 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "tests/app/IPCExpect.h"
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWQTTopView.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
 #include "ui/scenes/KWTopViewGeometry.h"
-#include "tests/app/IPCExpect.h"
-#include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 

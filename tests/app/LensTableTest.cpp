@@ -91,14 +91,16 @@ TEST_F(LensTableTest, MissingOrEmptyFileIsRetriedUntilItHasLinesAndNamedOnce)
     Write("-FL13-B", "");
     EXPECT_TRUE(Get(0).empty());
     ASSERT_EQ(catcher.Warnings().size(), 1) << catcher.Warnings().join("; ").toStdString();
-    EXPECT_TRUE(catcher.Warnings().front().contains(PathOf("-FL13-B"))) << catcher.Warnings().front().toStdString();
+    EXPECT_TRUE(catcher.Warnings().front().contains(PathOf("-FL13-B")))
+        << catcher.Warnings().front().toStdString();
     Write("-FL13-B", "30,3\n");
     EXPECT_EQ(Get(0), (Table { { 30.0f, 3.0f } }));
 
     Write("-FL12", "nan,1\n1,inf\n");
     EXPECT_TRUE(Get(2).empty());
     ASSERT_EQ(catcher.Warnings().size(), 2);
-    EXPECT_TRUE(catcher.Warnings().back().contains(PathOf("-FL12"))) << catcher.Warnings().back().toStdString();
+    EXPECT_TRUE(catcher.Warnings().back().contains(PathOf("-FL12")))
+        << catcher.Warnings().back().toStdString();
 }
 
 TEST(ShippedLensTables, EveryLensTypeReachesNinetyDegrees)

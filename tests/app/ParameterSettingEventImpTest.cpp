@@ -172,7 +172,8 @@ TEST_F(BarePanelTest, ClickOnTheFocalSliderShowsNoTooltip)
     host->show();
     QToolTip::hideText();
     QWidget* slider = WidgetOf(panel->GetFocalSlider());
-    QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, QPoint(slider->width() * 3 / 4, slider->height() / 2));
+    QTest::mouseClick(
+        slider, Qt::LeftButton, Qt::NoModifier, QPoint(slider->width() * 3 / 4, slider->height() / 2));
     EXPECT_NE(panel->GetFocalSlider()->GetPos(), 300) << "the click reached the slider";
     EXPECT_EQ(QToolTip::text(), QString());
     QToolTip::hideText();

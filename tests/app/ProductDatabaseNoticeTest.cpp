@@ -1,9 +1,9 @@
 // At start-up the user is told once, in the message box, that the product
 // database could not be read; the calculator then goes on without it.
 
+#include "app/ProductDatabaseNotice.h"
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
-#include "app/ProductDatabaseNotice.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
@@ -118,7 +118,8 @@ TEST_F(ProductDatabaseNoticeTest, RandomOrMissingDatabaseIsToldOnceAndTheCalcula
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         frame.reset();
         QFile file(path);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
+        EXPECT_EQ(
+            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), present ? 1 : 0) << "nothing created";
     }
 }

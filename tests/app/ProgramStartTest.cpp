@@ -80,7 +80,8 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
         ASSERT_TRUE(process.waitForStarted(10000));
         const QString warning = QStringLiteral("Product database %1 cannot be read").arg(database);
         QString errors;
-        for (int waited = 0; waited < 20000 && !errors.contains(warning) && process.state() == QProcess::Running;
+        for (int waited = 0;
+             waited < 20000 && !errors.contains(warning) && process.state() == QProcess::Running;
              waited += 100) {
             process.waitForReadyRead(100);
             errors += QString::fromLocal8Bit(process.readAllStandardError());
@@ -91,7 +92,8 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
         errors += QString::fromLocal8Bit(process.readAllStandardError());
         EXPECT_EQ(errors.count(warning), 1) << errors.toStdString();
         QFile file(database);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
+        EXPECT_EQ(
+            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
         EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), present ? 2 : 1) << "nothing created";
     }
 }

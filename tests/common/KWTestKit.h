@@ -14,9 +14,9 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QtGlobal>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtGlobal>
 
 #include <initializer_list>
 #include <string>
