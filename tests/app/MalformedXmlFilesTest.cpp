@@ -33,13 +33,13 @@ namespace {
 
 // Each file's mutations are cut into shards that run as tests of their own,
 // so that each stays short and they can run side by side.
-constexpr int kShards = 4;
+constexpr int kShards = 8;
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kMutationsPerShard = 5000;
+constexpr int kMutationsPerShard = 2500;
 #else
 // Without the sanitizers a stray read rarely shows; a shorter run still checks
 // the outcome of every file.
-constexpr int kMutationsPerShard = 500;
+constexpr int kMutationsPerShard = 250;
 #endif
 
 // Language numbers no shipped file and no other test uses; one per shard.
