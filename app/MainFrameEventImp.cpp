@@ -403,7 +403,6 @@ void CMainFrameEventImp::OnFishToolClicked()
     if (m_fishParameterSetting) {
         m_fishParameterSetting->CalcTargetPPM();
         m_fishParameterSetting->CalcRingPPM();
-        LayoutPPMArea(m_fishParameterSetting->IsTopInstall());
     }
 }
 

@@ -172,7 +172,10 @@ TEST_F(MainFrameTest, ChoosingTheIPCToolShowsItsPanelViewsAndTheWholeDisplay)
 
 TEST_F(MainFrameTest, ChoosingTheFisheyeToolHidesThePixelCount)
 {
+    Layout(1020, 720);
     Click(frame->GetFishToolButton());
+    // The display stays where the window's layout put it.
+    EXPECT_EQ(TopLeft(frame->GetDensityCaption()), QPoint(715, 642));
     EXPECT_EQ(frame->GetToolMode(), kToolModeFish);
     EXPECT_FALSE(Shown(frame->GetChooserPage()));
     for (int i = 0; i < 4; ++i) {
