@@ -1,5 +1,6 @@
 #include "base/msgloop/MsgQObject.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/msgloop/KWLoopIds.h"
 #include "base/msgloop/KWMessageControl.h"
 #include "base/msgloop/KWMessageLoop.h"
@@ -8,7 +9,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QTimerEvent>
-#include <QtDebug>
 
 namespace CorvinaBase {
 
@@ -44,10 +44,10 @@ bool MsgQObject::eventFilter(QObject* /*watched*/, QEvent* e)
         return true;
     }
     case QEvent::ApplicationActivate:
-        qDebug("ApplicationActivate == %s", "true");
+        qCDebug(KWDiagnostics, "ApplicationActivate == %s", "true");
         return false;
     case QEvent::ApplicationDeactivate:
-        qDebug("ApplicationActivate == %s", "false");
+        qCDebug(KWDiagnostics, "ApplicationActivate == %s", "false");
         return false;
     default:
         return false;
