@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QShowEvent>
@@ -307,10 +308,10 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::leaveEvent(QEvent* event
     QtBase::leaveEvent(event);
 }
 
-template <class QtBase> void CKWQTFramedWindow<QtBase>::paintEvent(QPaintEvent*)
+template <class QtBase> void CKWQTFramedWindow<QtBase>::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    m_frame.Paint(painter);
+    m_frame.Paint(painter, event->region());
 }
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::resizeEvent(QResizeEvent* event)

@@ -272,12 +272,12 @@ void CKWSkinFrame::PaintButtons()
     }
 }
 
-void CKWSkinFrame::Paint(QPainter& painter)
+void CKWSkinFrame::Paint(QPainter& painter, const QRegion& region)
 {
     const QSize size = m_window->size();
     const int s = m_shadowWidth;
     if (m_frameShadow) {
-        KWPaintFrameShadow(painter, size, s);
+        KWPaintFrameShadow(painter, size, s, region);
     }
     if (m_background.isNull()) {
         return;
