@@ -3,6 +3,7 @@
 #include "app/LensTableNames.h"
 #include "app/NumberText.h"
 #include "base/KWAutoMutexLock.h"
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "base/KWStreamConvert.h"
 #include "ui/qt/KWQtSupport.h"
@@ -310,7 +311,7 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
 
     std::map<float, float>& table = m_distortion[lensType];
     for (const QString& line : lines) {
-        qDebug().noquote() << line;
+        qCDebug(KWDiagnostics).noquote() << line;
     }
     for (QString line : lines) {
         line.remove(QLatin1Char('"'));

@@ -1,11 +1,11 @@
 #include "ui/qt/KWQTComboBox.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QAbstractItemView>
-#include <QDebug>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -284,7 +284,7 @@ void CKWQTComboBox::enterEvent(QEnterEvent* event)
 void CKWQTComboBox::leaveEvent(QEvent* event)
 {
     if (!ListIsActiveWindow() && m_faceState != FACE_NORMAL) {
-        qDebug() << "leave";
+        qCDebug(KWDiagnostics) << "leave";
         SetFaceState(FACE_NORMAL);
     }
     QComboBox::leaveEvent(event);
