@@ -3,6 +3,7 @@
 #include "app/LensTableNames.h"
 #include "app/NumberText.h"
 #include "base/KWAutoMutexLock.h"
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "base/KWStreamConvert.h"
 #include "ui/qt/KWQtSupport.h"
@@ -17,6 +18,7 @@
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -76,16 +78,49 @@ int CDatabaseManager::Open(const std::wstring& path)
     // install folder).
     const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
-        qDebug() << "Product database not opened:" << QString::fromUtf8(utf8Path.GetA())
-                 << sqlite3_errstr(rc);
+        WarnUnreadable(utf8Path.GetA(), sqlite3_errstr(rc));
         // SQLite may hand out a handle even when opening fails.
         sqlite3_close(m_db);
         m_db = nullptr;
         return 0;
     }
-    // A wrong key is not detected here but by the first query, which then fails.
     sqlite3_key(m_db, "604281957", 9);
+    // Opening reads nothing: a damaged file, one that is not encrypted or one
+    // keyed with another passphrase shows only at the first read. Read the
+    // schema now, so that such a file counts as not opened.
+    const std::string problem = SchemaProblem();
+    if (!problem.empty()) {
+        WarnUnreadable(utf8Path.GetA(), problem.c_str());
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        return 0;
+    }
     return 1;
+}
+
+std::string CDatabaseManager::SchemaProblem() const
+{
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(
+        m_db, "select count(*) from sqlite_master where type = 'table'", -1, &statement, nullptr);
+    int tables = 0;
+    if (rc == SQLITE_OK && (rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        tables = sqlite3_column_int(statement, 0);
+        rc = SQLITE_OK;
+    }
+    // The message belongs to the connection and goes with the next call.
+    std::string problem = rc == SQLITE_OK ? std::string() : std::string(sqlite3_errmsg(m_db));
+    sqlite3_finalize(statement);
+    if (problem.empty() && tables == 0) {
+        // An empty file keys and reads like an empty database.
+        problem = "it holds no tables";
+    }
+    return problem;
+}
+
+void CDatabaseManager::WarnUnreadable(const char* utf8Path, const char* reason)
+{
+    qWarning().noquote() << "Product database" << QString::fromUtf8(utf8Path) << "cannot be read:" << reason;
 }
 
 int CDatabaseManager::Close()
@@ -247,6 +282,15 @@ void CDatabaseManager::GetDistortionTable(int lensType, std::map<float, float>* 
     }
 }
 
+void CDatabaseManager::SetDataDir(const std::wstring& dir)
+{
+    m_dataDir = dir;
+    for (int type = 0; type < kLensTypeCount; ++type) {
+        m_distortion[type].clear();
+        m_lensTableWarned[type] = false;
+    }
+}
+
 void CDatabaseManager::LoadDistortionCsv(int lensType)
 {
     if (lensType < 0 || lensType >= kLensTypeCount) {
@@ -255,6 +299,7 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
     const QString dir = KWToQString(m_dataDir.empty() ? GetKWAppDirPath() : m_dataDir);
     QFile file(dir + QLatin1Char('/') + QString::fromStdString(KWLensTables::LensTableFileName(lensType)));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        WarnOfUnusableLensTable(lensType, file.fileName(), file.errorString());
         return;
     }
     QStringList lines;
@@ -266,7 +311,7 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
 
     std::map<float, float>& table = m_distortion[lensType];
     for (const QString& line : lines) {
-        qDebug().noquote() << line;
+        qCDebug(KWDiagnostics).noquote() << line;
     }
     for (QString line : lines) {
         line.remove(QLatin1Char('"'));
@@ -274,8 +319,27 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
         // 0 -> 0, which is where every table starts anyway.
         const float angle = line.section(QLatin1Char(','), 0, 0).toFloat();
         const float height = line.section(QLatin1Char(','), 1, 1).toFloat();
+        // "NaN" and numbers beyond a float read as NaN or infinity; a NaN key
+        // would break the order of the map, and neither is a point of a lens.
+        if (!std::isfinite(angle) || !std::isfinite(height)) {
+            continue;
+        }
         table[angle] = height;
     }
+    if (table.empty()) {
+        WarnOfUnusableLensTable(lensType, file.fileName(), QStringLiteral("no entries"));
+    }
+}
+
+void CDatabaseManager::WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason)
+{
+    // The file is tried again at every calculation; one word about it is enough.
+    if (m_lensTableWarned[lensType]) {
+        return;
+    }
+    m_lensTableWarned[lensType] = true;
+    qWarning().noquote() << "Lens table" << path << "not usable:" << reason
+                         << "- fisheye densities are not available for this lens";
 }
 
 boost::shared_ptr<CDatabaseManager> CreateDatabaseManager()

@@ -16,6 +16,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class QString;
 
 // One product of the catalogue, as the catalogue converter reads it.
 struct ProductRecord {
@@ -42,13 +43,17 @@ public:
 
     // Opens the application directory's "Product.db".
     int Init();
-    // Opens "<application directory>/Product.db", or the given file, and keys
-    // it. 1 when the file was opened, 0 otherwise (the queries then give
-    // nothing). A missing file is never created.
+    // Opens "<application directory>/Product.db", or the given file, keys it
+    // and reads its schema. 1 when that worked; 0, closed and with a warning
+    // naming the file and the reason, for a file that is missing, damaged,
+    // empty, not encrypted or keyed with another passphrase (the queries then
+    // give nothing). No file is ever created or changed.
     int Open();
     int Open(const std::wstring& path);
     // Always 1.
     int Close();
+    // Whether the last Open succeeded and no Close came after it.
+    bool IsOpen() const { return m_db != nullptr; }
 
     // Fills the record of the named model. The focal-length map is emptied
     // first; the other fields keep their values when the model has no row.
@@ -64,7 +69,9 @@ public:
     // Merges the table of the lens type (0 to 3) into *out, loading it from
     // "disdate<suffix>" in the table folder when it is not loaded yet. Any
     // other lens type leaves *out untouched. An empty table counts as not
-    // loaded, so a file that appears later is still read.
+    // loaded, so a file that appears later is still read. A file that is
+    // missing or has no usable line is named in one warning; a line whose
+    // numbers are not finite is skipped.
     void GetDistortionTable(int lensType, std::map<float, float>* out);
     void LoadDistortionCsv(int lensType);
 
@@ -87,11 +94,16 @@ public:
     bool InsertRow(std::string table, std::map<std::string, std::string>* row);
 
     // Folder the lens tables are read from; empty (the default) means the
-    // application directory. For tools and tests.
-    void SetDataDir(const std::wstring& dir) { m_dataDir = dir; }
+    // application directory. Tables read from the previous folder are
+    // forgotten. For tools and tests.
+    void SetDataDir(const std::wstring& dir);
 
 private:
     using Row = std::vector<std::string>;
+
+    // Empty when the open connection's schema reads and lists a table; else why not.
+    std::string SchemaProblem() const;
+    static void WarnUnreadable(const char* utf8Path, const char* reason);
 
     // Runs one statement with its text parameters bound in order and returns
     // every row as `columns` texts. False, with *rows empty, when the
@@ -110,7 +122,11 @@ private:
     bool QueryBound(const char* sql, size_t parameterCount,
         const std::function<int(sqlite3_stmt*, int)>& bindParameter, size_t columns, std::vector<Row>* rows);
 
+    // Once per lens type, however often a missing or empty table is asked for.
+    void WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason);
+
     std::map<float, float> m_distortion[kLensTypeCount];
+    bool m_lensTableWarned[kLensTypeCount] = {};
     sqlite3* m_db = nullptr;
     KW_SOFT_BASE::CKWMutex m_mutex;
     std::wstring m_dataDir;

@@ -246,7 +246,7 @@ void CMainFrameEventImp::CreatePPMDisplay()
     m_pPPMPicture = CreateKWPictureCtrl(nullptr);
     if (m_pPPMPicture != nullptr) {
         m_pPPMPicture->Create(L"", WS_CHILD | WS_VISIBLE, CKWRect(0, 0, 100, 500), wnd, kIdContainer);
-        m_pPPMPicture->SetImage(L"ppmpic_nor.png");
+        SetPPMPicture(L"ppmpic_nor.png");
     }
     m_pUnitCaption = CreateLabel(translate(L"PPM"), wnd, 4, Scaled(14));
     m_pDensityCaption = CreateLabel(translate(L"LimpidValue"), wnd, 4, Scaled(14));
@@ -344,9 +344,19 @@ void CMainFrameEventImp::SetPPMValue(int value, bool metric, int pixelCount)
     if (m_pPixelCountValue != nullptr) {
         m_pPixelCountValue->SetStaticText(known ? std::to_wstring(pixelCount).c_str() : L"N/A");
     }
-    if (m_pPPMPicture != nullptr) {
-        m_pPPMPicture->SetImage(PpmPictureFor(value, metric));
+    SetPPMPicture(PpmPictureFor(value, metric));
+}
+
+void CMainFrameEventImp::SetPPMPicture(const wchar_t* name)
+{
+    // Most new results fall in the level already shown. Setting the same
+    // picture again would repaint it, and with it the main window and the
+    // display's area beneath it, on every step of a drag.
+    if (m_pPPMPicture == nullptr || m_ppmPictureName == name) {
+        return;
     }
+    m_pPPMPicture->SetImage(name);
+    m_ppmPictureName = name;
 }
 
 void CMainFrameEventImp::ShowPPMDisplay(bool showPixelCount)
@@ -403,7 +413,6 @@ void CMainFrameEventImp::OnFishToolClicked()
     if (m_fishParameterSetting) {
         m_fishParameterSetting->CalcTargetPPM();
         m_fishParameterSetting->CalcRingPPM();
-        LayoutPPMArea(m_fishParameterSetting->IsTopInstall());
     }
 }
 

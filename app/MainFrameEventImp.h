@@ -156,6 +156,7 @@ private:
     void CreatePPMDisplay();
     void LayoutPPMInArea();
     void ShowPPMDisplay(bool showPixelCount);
+    void SetPPMPicture(const wchar_t* name);
     // Hides the tool-chooser page and offers the tool switch instead.
     void LeaveChooserPage();
 
@@ -192,6 +193,8 @@ private:
     int m_clientWidth = 0;
     int m_clientHeight = 0;
     int m_metric = 1;
+    // The skin picture the display shows.
+    std::wstring m_ppmPictureName;
     int m_ppmAreaLeft = 0;
     int m_densityCaptionTop = 0;
     int m_pictureTop = 0;

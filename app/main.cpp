@@ -4,6 +4,7 @@
 
 #include "app/ConfigManager.h"
 #include "app/MainFrameEventImp.h"
+#include "app/ProductDatabaseNotice.h"
 #include "app/QtTranslation.h"
 #include "app/StartupConfig.h"
 #include "app/StartupLook.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
     if (CKWDialog* window = mainFrame->GetDlg()) {
         window->ShowWindow(1);
     }
+    NoticeUnreadableProductDatabase(*mainFrame);
     const int result = app.exec();
     // The main window and every child go before the application object.
     mainFrame.reset();

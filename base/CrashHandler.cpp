@@ -21,7 +21,6 @@ namespace {
 // Process-wide state, never reset.
 std::atomic<int> g_dumpFd { -1 };
 std::atomic<pid_t> g_processId { 0 };
-std::atomic<int> g_filterEntries { 0 };
 // The thread writing the report; 0 while none is.
 std::atomic<pid_t> g_dumpingThread { 0 };
 
@@ -456,7 +455,6 @@ int CrashBody(int /*a*/, int /*b*/)
 
 LONG UnhandledCrashFilter(const KWCrashContext* crash)
 {
-    g_filterEntries.fetch_add(1);
     ClaimReport();
     WriteMiniDump(crash);
     ::_exit(KW_CRASH_EXIT_FILTER);

@@ -8,11 +8,14 @@
 
 #include <tinyxml2.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cwchar>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace {
@@ -23,8 +26,10 @@ constexpr size_t kBufferChars = 1024;
 wchar_t g_resultBuffers[kBufferCount][kBufferChars];
 int g_nextBuffer = 0;
 
-// Rebuilt from the current language file on every call. Kept beside the
-// buffers rather than as a local so that its lifetime is the process's.
+// Every language file read so far merged into one table, never cleared: a key
+// that the current file lacks keeps the text an earlier file gave it. Kept
+// beside the buffers rather than as a local so that its lifetime is the
+// process's.
 std::map<std::wstring, std::wstring>& TranslationTable()
 {
     static std::map<std::wstring, std::wstring> g_translations;
@@ -52,10 +57,40 @@ std::string ApplicationDirBytes()
     return exe.substr(0, slash);
 }
 
-void LoadLanguageFile(int languageIndex, std::map<std::wstring, std::wstring>& table)
+// Everything that can change what merging a language file gives. Merging the
+// same unchanged file twice leaves the table as it was, so a file whose
+// identity matches the one merged last need not be parsed again.
+struct LanguageFileIdentity {
+    int languageIndex = 0;
+    std::string path;
+    bool exists = false;
+    std::int64_t modifiedNs = 0;
+    std::int64_t size = 0;
+
+    bool operator==(const LanguageFileIdentity& other) const
+    {
+        return languageIndex == other.languageIndex && path == other.path && exists == other.exists
+            && modifiedNs == other.modifiedNs && size == other.size;
+    }
+};
+
+LanguageFileIdentity IdentifyLanguageFile(int languageIndex)
 {
-    table.clear();
-    const std::string path = ApplicationDirBytes() + "/Lang_" + std::to_string(languageIndex) + ".xml";
+    LanguageFileIdentity identity;
+    identity.languageIndex = languageIndex;
+    identity.path = ApplicationDirBytes() + "/Lang_" + std::to_string(languageIndex) + ".xml";
+    struct stat info {};
+    if (stat(identity.path.c_str(), &info) == 0) {
+        identity.exists = true;
+        identity.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+        identity.size = static_cast<std::int64_t>(info.st_size);
+    }
+    return identity;
+}
+
+// A missing or malformed file merges nothing: the table stays as it was.
+void MergeLanguageFile(const std::string& path, std::map<std::wstring, std::wstring>& table)
+{
     // TinyXML-2 reads the text as UTF-8 whether or not it declares so, and
     // stays inside its buffer on malformed input.
     tinyxml2::XMLDocument doc;
@@ -77,6 +112,19 @@ void LoadLanguageFile(int languageIndex, std::map<std::wstring, std::wstring>& t
     }
 }
 
+// translate runs many times in every update of the calculator, and parsing
+// the file costs far more than the lookup; checking its identity is one stat.
+void MergeCurrentLanguageFile(std::map<std::wstring, std::wstring>& table)
+{
+    static std::optional<LanguageFileIdentity> lastMerged;
+    LanguageFileIdentity current = IdentifyLanguageFile(g_languageIndex);
+    if (lastMerged == current) {
+        return;
+    }
+    MergeLanguageFile(current.path, table);
+    lastMerged = std::move(current);
+}
+
 const wchar_t* FillNextBuffer(const std::wstring& text)
 {
     wchar_t* buffer = g_resultBuffers[g_nextBuffer];
@@ -95,7 +143,7 @@ const wchar_t* translate(const wchar_t* key)
         return FillNextBuffer(std::wstring());
     }
     std::map<std::wstring, std::wstring>& table = TranslationTable();
-    LoadLanguageFile(g_languageIndex, table);
+    MergeCurrentLanguageFile(table);
     const auto found = table.find(key);
     return FillNextBuffer(found != table.end() ? found->second : std::wstring(key));
 }

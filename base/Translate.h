@@ -6,10 +6,13 @@
 // every child element of the root with both a "name" (the English key) and a
 // "value" attribute is one entry, and a later entry with the same key wins.
 //
-// The file is read again on every call, so a change of g_languageIndex takes
-// effect at the next call. The table is built from the current file alone:
-// a key that file lacks, or any key when the file is missing or malformed,
-// comes back as the key itself, never as another language's text.
+// Each call checks the current file (the language index, its path, its
+// modification time and size) and reads it again only when one of these
+// differs from the file read last, so a change of g_languageIndex, or a file
+// changed on disk, takes effect at the next call. What a file gives is merged
+// into one table that is never cleared: a key the current file lacks keeps
+// the text an earlier file gave it, and a missing or malformed file leaves the
+// table as it was. A key that no file has given comes back as the key itself.
 //
 // The result lies in one of five rotating buffers of 1024 wide characters
 // (longer texts are cut to 1023), so it stays valid for the next four calls;

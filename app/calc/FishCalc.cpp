@@ -187,6 +187,11 @@ std::optional<float> FishCeilingDensity(const FishLensTable& table, double H, do
 
 int FishTargetPPM(const FishInputs& inputs, const FishLensTable& table)
 {
+    // Without a lens table every image height would count as 0, and 0 PPM
+    // would pass for a result.
+    if (table.empty()) {
+        return kFishNoDensity;
+    }
     const Metres m = ToMetres(inputs);
     const float pitch = FishTargetPixelPitch(inputs.modelIndex);
     const std::optional<float> density = inputs.ceiling ? FishCeilingDensity(table, m.H, m.T, m.D, pitch)
@@ -268,6 +273,10 @@ FishRingMap FishRingPPM(const FishInputs& inputs, const FishLensTable& table, co
     const std::wstring& distance)
 {
     FishRingMap rings;
+    // No lens, no densities: no ring and no label may suggest one.
+    if (table.empty()) {
+        return rings;
+    }
     if (inputs.ceiling) {
         const std::vector<float> samples = FishCeilingRingSamples(inputs, table);
         if (samples.empty()) {

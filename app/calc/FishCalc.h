@@ -62,7 +62,7 @@ std::optional<float> FishCeilingDensity(
 
 // The density on the target for the display: pixels per metre or per foot,
 // truncated toward zero; kFishNoDensity when it cannot be computed or would
-// be negative.
+// be negative, and without a lens table.
 int FishTargetPPM(const FishInputs& inputs, const FishLensTable& table);
 
 // Ceiling rings: the density (per metre or per foot, as the inputs' unit) on
@@ -79,6 +79,6 @@ std::optional<double> FishRingCrossing(const std::vector<float>& samples, double
 int FishRingLevel(int ring, bool metric);
 
 // The rings for the top view, labelled with the given words for "Area" and
-// "distance".
+// "distance". None without a lens table.
 FishRingMap FishRingPPM(const FishInputs& inputs, const FishLensTable& table, const std::wstring& area,
     const std::wstring& distance);

@@ -446,6 +446,9 @@ void CParameterSettingEventImp::CreateControls()
     m_pMaxFocal = make.Static(translate(L"100mm"), l.maxFocal, true);
     m_pFocalSlider = make.Slider(l.focalSlider, kIdFocalSlider);
     if (m_pFocalSlider != nullptr) {
+        // The spin box beside it shows the focal length; a percentage of the
+        // slider's travel would tell the user nothing.
+        m_pFocalSlider->SetTooltipEnable(0, 1, 0);
         m_pFocalSlider->SetRange(50, 10000, 1);
         m_pFocalSlider->SetPos(300);
     }

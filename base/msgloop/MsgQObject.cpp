@@ -1,11 +1,11 @@
 #include "base/msgloop/MsgQObject.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/msgloop/KWMessageControl.h"
 
 #include <QEvent>
 #include <QTimer>
 #include <QTimerEvent>
-#include <QtDebug>
 
 namespace CorvinaBase {
 
@@ -34,10 +34,10 @@ bool MsgQObject::eventFilter(QObject* /*watched*/, QEvent* e)
         return true;
     }
     case QEvent::ApplicationActivate:
-        qDebug("ApplicationActivate == %s", "true");
+        qCDebug(KWDiagnostics, "ApplicationActivate == %s", "true");
         return false;
     case QEvent::ApplicationDeactivate:
-        qDebug("ApplicationActivate == %s", "false");
+        qCDebug(KWDiagnostics, "ApplicationActivate == %s", "false");
         return false;
     default:
         return false;

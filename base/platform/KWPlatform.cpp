@@ -42,37 +42,6 @@ void KwOutputDebugString(const char* text)
     std::fflush(stderr);
 }
 
-void KwOutputDebugStringW(const wchar_t* text)
-{
-    if (text == nullptr) {
-        return;
-    }
-    // Debug output is diagnostic only: code points above ASCII are written as
-    // UTF-8 by hand so this stays free of any locale state.
-    std::string out;
-    for (const wchar_t* p = text; *p != L'\0'; ++p) {
-        const uint32_t c = static_cast<uint32_t>(*p);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c <= 0x10FFFF) {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += '?';
-        }
-    }
-    KwOutputDebugString(out.c_str());
-}
-
 void KwSetDebugOutputSink(std::function<void(const std::string&)> sink)
 {
     std::lock_guard<std::mutex> lock(SinkMutex());

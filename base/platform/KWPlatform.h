@@ -13,7 +13,6 @@ DWORD KwGetCurrentThreadId();
 // Debugger output goes to stderr. Tests may divert it; pass an empty function
 // to restore stderr.
 void KwOutputDebugString(const char* text);
-void KwOutputDebugStringW(const wchar_t* text);
 void KwSetDebugOutputSink(std::function<void(const std::string&)> sink);
 
 // Monotonic counter in nanoseconds; the frequency is therefore 1e9.

@@ -1,4 +1,5 @@
 #include "app/DatabaseManager.h"
+#include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <boost/make_shared.hpp>
 
 #include <cstring>
+#include <map>
 #include <string>
 
 namespace {
@@ -21,14 +23,17 @@ const std::string kLongTarget = std::string(48, 'T')
     + "\xC3\xA9"
       "end";
 
-// Builds a small product database keyed with the given passphrase.
+// Builds a small product database keyed with the given passphrase; an empty
+// one leaves it a plain, unencrypted SQLite file.
 void MakeDatabase(const QString& path, const char* passphrase)
 {
     sqlite3* db = nullptr;
     ASSERT_EQ(
         sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
         SQLITE_OK);
-    sqlite3_key(db, passphrase, static_cast<int>(std::strlen(passphrase)));
+    if (passphrase[0] != '\0') {
+        sqlite3_key(db, passphrase, static_cast<int>(std::strlen(passphrase)));
+    }
     const std::string sql
         = "CREATE TABLE newdata1 (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT, strBM TEXT, strFBx TEXT,"
           " strFBy TEXT, FLtype TEXT, FLnum TEXT, ViewH TEXT, ViewV TEXT);"
@@ -161,21 +166,42 @@ TEST_F(DatabaseManagerTest, ModelNamesInTableOrder)
     EXPECT_EQ(names, (std::vector<std::wstring> { L"PX-B2F28", L"PX Dome 4'V", L"PX-C3", L"PX-Null" }));
 }
 
-TEST_F(DatabaseManagerTest, WrongKeyOrMissingFileGivesNothingAndWritesNothing)
+TEST_F(DatabaseManagerTest, UnreadableOrMissingFileIsNotOpenedIsNamedAndIsLeftAsItWas)
 {
     QTemporaryDir other;
-    const QString wrongKeyPath = other.path() + "/Product.db";
-    MakeDatabase(wrongKeyPath, "123456789");
-    const QByteArray before = [&] {
-        QFile f(wrongKeyPath);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    const QString missingPath = other.path() + "/Missing.db";
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(other.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    MakeDatabase(other.filePath("wrong-key.db"), "123456789");
+    MakeDatabase(other.filePath("not-encrypted.db"), "");
+    write("empty.db", QByteArray());
+    QByteArray noise(8192, '\0');
+    for (int i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    }
+    write("random.db", noise);
+    const auto contents = [&] {
+        std::map<QString, QByteArray> files;
+        for (const QString& name : QDir(other.path()).entryList(QDir::Files)) {
+            QFile f(other.filePath(name));
+            files[name] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }
+        return files;
+    };
+    const std::map<QString, QByteArray> before = contents();
 
-    for (const QString& path : { wrongKeyPath, missingPath }) {
-        SCOPED_TRACE(path.toStdString());
+    for (const char* name : { "wrong-key.db", "not-encrypted.db", "empty.db", "random.db", "missing.db" }) {
+        SCOPED_TRACE(name);
         CDatabaseManager db;
-        EXPECT_EQ(db.Open(path.toStdWString()), path == missingPath ? 0 : 1);
+        KWWarningCatcher catcher;
+        EXPECT_EQ(db.Open(other.filePath(name).toStdWString()), 0);
+        EXPECT_FALSE(db.IsOpen());
+        ASSERT_EQ(catcher.Warnings().size(), 1);
+        // The file and why, e.g. "file is not a database".
+        EXPECT_TRUE(catcher.Warnings().front().contains(other.filePath(name) + " cannot be read: "))
+            << catcher.Warnings().front().toStdString();
         ModelRecord record = FilledRecord();
         db.GetModelInfo(L"PX-B2F28", &record);
         ExpectFailedLookupLeftRecord(record);
@@ -186,10 +212,8 @@ TEST_F(DatabaseManagerTest, WrongKeyOrMissingFileGivesNothingAndWritesNothing)
         db.GetModelNames(&names);
         EXPECT_TRUE(names.empty());
     }
-    EXPECT_EQ(QDir(other.path()).entryList(QDir::Files), QStringList { "Product.db" });
-    QFile f(wrongKeyPath);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(contents(), before) << "no file created or changed";
+    EXPECT_TRUE(m_db->IsOpen());
 }
 
 TEST(ShippedProductDatabase, EveryModelReadsWithItsSensorRow)

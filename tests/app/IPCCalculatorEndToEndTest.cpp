@@ -8,12 +8,13 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "tests/app/IPCExpect.h"
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWQTTopView.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
 #include "ui/scenes/KWTopViewGeometry.h"
-#include "tests/app/IPCExpect.h"
 
 #include <gtest/gtest.h>
 
@@ -136,38 +137,11 @@ TEST_F(IPCCalculatorEndToEnd, InstallationSetInThePanelShowsTheComputedDensity)
 
 // A warning while a model is set up means a record the panel could not read
 // (a missing field, a focal list it cannot use, a picture that is missing).
-class WarningCatcher {
-public:
-    WarningCatcher()
-    {
-        s_caught = &m_warnings;
-        m_previous = qInstallMessageHandler(&Catch);
-    }
-    ~WarningCatcher()
-    {
-        qInstallMessageHandler(m_previous);
-        s_caught = nullptr;
-    }
-    const QStringList& Warnings() const { return m_warnings; }
-    void Clear() { m_warnings.clear(); }
-
-private:
-    static void Catch(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (type != QtDebugMsg && type != QtInfoMsg && s_caught != nullptr) {
-            s_caught->append(message);
-        }
-    }
-    static inline QStringList* s_caught = nullptr;
-    QStringList m_warnings;
-    QtMessageHandler m_previous = nullptr;
-};
-
 TEST_F(IPCCalculatorEndToEnd, EveryBuiltInModelSetsUpWithoutAWarningAndHasADensity)
 {
     CKWComboBox* models = panel->GetModelCombo();
     ASSERT_EQ(models->GetCount(), 132);
-    WarningCatcher catcher;
+    KWWarningCatcher catcher;
     for (int i = 0; i < models->GetCount(); ++i) {
         const std::string name = QString::fromStdWString(ItemOf(models, i)).toStdString();
         panel->SelectChanged(static_cast<int>(kIdModelCombo), i);

@@ -1,4 +1,5 @@
 #include "app/DatabaseManager.h"
+#include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,9 @@ TEST_F(LensTableTest, ParsesQuotesExtraFieldsHeaderAndDuplicates)
         "\"20\",\"1.25\"\n"
         "5,0.5,ignored,too\r\n"
         "10,1.0\n"
+        "NaN,2\n" // numbers that are not finite: skipped
+        "30,1e309\n"
+        "-inf,1\n"
         "10,1.5\n"); // the later line for the same angle wins
     EXPECT_EQ(Get(1), (Table { { 0.0f, 0.0f }, { 5.0f, 0.5f }, { 10.0f, 1.5f }, { 20.0f, 1.25f } }));
 }
@@ -80,13 +84,23 @@ TEST_F(LensTableTest, LoadedTableIsNotReadAgain)
     EXPECT_EQ(Get(3), (Table { { 1.0f, 2.0f } }));
 }
 
-TEST_F(LensTableTest, MissingOrEmptyFileIsRetriedUntilItHasLines)
+TEST_F(LensTableTest, MissingOrEmptyFileIsRetriedUntilItHasLinesAndNamedOnce)
 {
+    KWWarningCatcher catcher;
     EXPECT_TRUE(Get(0).empty());
     Write("-FL13-B", "");
     EXPECT_TRUE(Get(0).empty());
+    ASSERT_EQ(catcher.Warnings().size(), 1) << catcher.Warnings().join("; ").toStdString();
+    EXPECT_TRUE(catcher.Warnings().front().contains(PathOf("-FL13-B")))
+        << catcher.Warnings().front().toStdString();
     Write("-FL13-B", "30,3\n");
     EXPECT_EQ(Get(0), (Table { { 30.0f, 3.0f } }));
+
+    Write("-FL12", "nan,1\n1,inf\n");
+    EXPECT_TRUE(Get(2).empty());
+    ASSERT_EQ(catcher.Warnings().size(), 2);
+    EXPECT_TRUE(catcher.Warnings().back().contains(PathOf("-FL12")))
+        << catcher.Warnings().back().toStdString();
 }
 
 TEST(ShippedLensTables, EveryLensTypeReachesNinetyDegrees)

@@ -20,6 +20,7 @@
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
 #include "ui/api/KWView.h"
+#include "ui/qt/KWQTPictureCtrl.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
@@ -172,7 +173,10 @@ TEST_F(MainFrameTest, ChoosingTheIPCToolShowsItsPanelViewsAndTheWholeDisplay)
 
 TEST_F(MainFrameTest, ChoosingTheFisheyeToolHidesThePixelCount)
 {
+    Layout(1020, 720);
     Click(frame->GetFishToolButton());
+    // The display stays where the window's layout put it.
+    EXPECT_EQ(TopLeft(frame->GetDensityCaption()), QPoint(715, 642));
     EXPECT_EQ(frame->GetToolMode(), kToolModeFish);
     EXPECT_FALSE(Shown(frame->GetChooserPage()));
     for (int i = 0; i < 4; ++i) {
@@ -235,6 +239,49 @@ TEST_F(MainFrameTest, DensityDisplayShowsNumbersUnitsAndNotAvailable)
         EXPECT_EQ(TextOf(frame->GetPixelCountValue()), row.countText);
         EXPECT_EQ(TextOf(frame->GetUnitCaption()), row.unit);
         EXPECT_EQ(TextOf(frame->GetExplainButton()), translate(row.explainKey));
+    }
+}
+
+TEST_F(MainFrameTest, DensityPictureIsRepaintedOnlyWhenTheLevelChanges)
+{
+    Click(frame->GetIPCToolButton());
+    auto* picture = dynamic_cast<CKWQTPictureCtrl*>(frame->GetPPMPicture());
+    ASSERT_NE(picture, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picture->window()));
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int* count;
+        explicit PaintCounter(int* c) : count(c) { }
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            *count += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter(&paints);
+    picture->installEventFilter(&counter);
+    frame->SetPPMValue(-1, true, 0);
+    QCoreApplication::processEvents();
+
+    const struct {
+        int value;
+        const wchar_t* picture;
+        bool repainted;
+    } rows[] = {
+        { 169, L"ppmpic125_nor100.png", true },
+        { 170, L"ppmpic125_nor100.png", false },
+        { 126, L"ppmpic125_nor100.png", false },
+        { 125, L"ppmpic63_nor100.png", true },
+        { -1, L"ppmpic15_nor.png", true },
+        { 0, L"ppmpic15_nor.png", false },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.value);
+        paints = 0;
+        frame->SetPPMValue(row.value, true, 36);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paints > 0, row.repainted);
+        const QString file = QString::fromStdWString(GetKWAppDirPath() + L"/Skin/" + row.picture);
+        EXPECT_EQ(picture->Picture().toImage(), QPixmap(file).toImage());
     }
 }
 

@@ -20,7 +20,9 @@
 
 #include <QDoubleSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
@@ -163,6 +165,18 @@ TEST_F(BarePanelTest, FocalSliderSetsTheSpinBoxWithoutReenteringIt)
     EXPECT_EQ(trace, (Trace {"CalcViewAngles", "CalcPPM", "SetPPMValue"}));
     // The angles come from the formula at 12.3 mm: nothing else has a size here.
     EXPECT_DOUBLE_EQ(panel->GetVerticalAngle(), 0.0);
+}
+
+TEST_F(BarePanelTest, ClickOnTheFocalSliderShowsNoTooltip)
+{
+    host->show();
+    QToolTip::hideText();
+    QWidget* slider = WidgetOf(panel->GetFocalSlider());
+    QTest::mouseClick(
+        slider, Qt::LeftButton, Qt::NoModifier, QPoint(slider->width() * 3 / 4, slider->height() / 2));
+    EXPECT_NE(panel->GetFocalSlider()->GetPos(), 300) << "the click reached the slider";
+    EXPECT_EQ(QToolTip::text(), QString());
+    QToolTip::hideText();
 }
 
 TEST_F(BarePanelTest, LengthAxisRangeClampsTheDistanceWithoutRecalculating)

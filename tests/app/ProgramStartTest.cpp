@@ -1,44 +1,170 @@
 // The calculator program itself starts and keeps running whatever the
-// working directory, since it finds everything through its own directory.
+// working directory, since it finds everything through its own directory,
+// and whatever it finds there, and it starts without a word of its own unless
+// its diagnostics are asked for.
 
+#include "app/LensTableNames.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace {
 
+QString Program()
+{
+    return QString::fromStdWString(GetKWAppDirPath()) + QStringLiteral("/Lumivane");
+}
+
+// Starts the program headless in the directory, checks that it is still
+// running after start-up (the event loop is waiting for the user), stops it
+// and gives back everything it wrote to standard output and standard error.
+QString RunStartUp(const QString& directory, const QProcessEnvironment& extra = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(extra);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setWorkingDirectory(directory);
+    process.start(Program(), {});
+    EXPECT_TRUE(process.waitForStarted(10000));
+    EXPECT_FALSE(process.waitForFinished(3000)) << process.readAll().toStdString();
+    process.kill();
+    process.waitForFinished(5000);
+    return QString::fromLocal8Bit(process.readAll());
+}
+
 TEST(ProgramStart, RunsFromItsDirectoryAndFromAnyOther)
+{
+    if (!QFileInfo(Program()).isExecutable()) {
+        GTEST_SKIP() << "the program is not built beside the tests";
+    }
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    for (const QString& directory : { QString::fromStdWString(GetKWAppDirPath()), elsewhere.path() }) {
+        SCOPED_TRACE(directory.toStdString());
+        RunStartUp(directory);
+    }
+    // Nothing was written where the program was started.
+    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+// In a folder of its own, next to a product database it cannot read or to
+// none: it names the file once, keeps running (the message box waits for the
+// user) and creates or changes no file.
+TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
 {
     const QString appDir = QString::fromStdWString(GetKWAppDirPath());
     const QString program = appDir + QStringLiteral("/Lumivane");
     if (!QFileInfo(program).isExecutable()) {
         GTEST_SKIP() << "the program is not built beside the tests";
     }
-    QTemporaryDir elsewhere;
-    ASSERT_TRUE(elsewhere.isValid());
-    for (const QString& directory : { appDir, elsewhere.path() }) {
-        SCOPED_TRACE(directory.toStdString());
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>((i * 104729 + 7) % 253);
+    }
+    for (const bool present : { true, false }) {
+        SCOPED_TRACE(present ? "random bytes" : "no file");
+        // Beside the build's own folder, so that a hard link can stand in for a copy.
+        QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
+        ASSERT_TRUE(home.isValid());
+        const QString exe = home.filePath(QStringLiteral("Lumivane"));
+        ASSERT_TRUE(::link(QFile::encodeName(program).constData(), QFile::encodeName(exe).constData()) == 0
+            || QFile::copy(program, exe));
+        const QString database = home.filePath(QStringLiteral("Product.db"));
+        if (present) {
+            QFile file(database);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(noise);
+        }
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(directory);
-        process.start(program, {});
+        process.start(exe, {});
         ASSERT_TRUE(process.waitForStarted(10000));
-        // Still running after start-up: the event loop is waiting for the user.
-        EXPECT_FALSE(process.waitForFinished(3000)) << process.readAllStandardError().toStdString();
+        const QString warning = QStringLiteral("Product database %1 cannot be read").arg(database);
+        QString errors;
+        for (int waited = 0;
+             waited < 20000 && !errors.contains(warning) && process.state() == QProcess::Running;
+             waited += 100) {
+            process.waitForReadyRead(100);
+            errors += QString::fromLocal8Bit(process.readAllStandardError());
+        }
+        EXPECT_FALSE(process.waitForFinished(500)) << errors.toStdString();
         process.kill();
         process.waitForFinished(5000);
+        errors += QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(errors.count(warning), 1) << errors.toStdString();
+        QFile file(database);
+        EXPECT_EQ(
+            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
+        EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), present ? 2 : 1) << "nothing created";
     }
-    // Nothing was written where the program was started.
-    EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
+}
+
+TEST(ProgramStart, StartsQuietlyUnlessItsDiagnosticsAreSwitchedOn)
+{
+    if (!QFileInfo(Program()).isExecutable()) {
+        GTEST_SKIP() << "the program is not built beside the tests";
+    }
+    // Each message comes tagged with its category; a line without the tag was
+    // written straight to the stream. A private runtime directory spares Qt's
+    // notice about a missing one, and the offscreen platform's notice about
+    // window masks is Qt's own.
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{category}|%{message}"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    const QString qtNotice = QStringLiteral("default|This plugin does not support");
+
+    // With them on, the program writes the first lens table it reads, word
+    // for word, one message a line of the file.
+    QFile table(QString::fromStdWString(GetKWAppDirPath()) + QLatin1Char('/')
+        + QString::fromStdString(KWLensTables::LensTableFileName(0)));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList tableLines;
+    for (const QString& line : QString::fromUtf8(table.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        tableLines.append(QStringLiteral("lumivane|") + line);
+    }
+    ASSERT_FALSE(tableLines.isEmpty());
+
+    const struct {
+        const char* rules;
+        QStringList diagnostics;
+    } rows[] = {
+        { "", {} },
+        { "lumivane.debug=false", {} },
+        { "lumivane.debug=true", tableLines },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.rules);
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), QString::fromLatin1(row.rules));
+        QStringList diagnostics;
+        for (const QString& line : RunStartUp(QString::fromStdWString(GetKWAppDirPath()), environment)
+                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (line.startsWith(QLatin1String("lumivane|"))) {
+                diagnostics.append(line);
+            } else {
+                EXPECT_TRUE(line.startsWith(QLatin1String("qt.")) || line.startsWith(qtNotice))
+                    << "not the program's to write: " << line.toStdString();
+            }
+        }
+        EXPECT_EQ(diagnostics, row.diagnostics);
+    }
 }
 
 } // namespace

@@ -1,27 +1,15 @@
 #include "base/KWAutoMutexLock.h"
 
+#include "tests/base/MutexProbe.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 using namespace KW_SOFT_BASE;
+using mutex_test::FreeForOtherThread;
 
 namespace {
-
-template <typename Mutex>
-bool FreeForOtherThread(Mutex& mutex)
-{
-    bool taken = false;
-    std::thread other([&] {
-        taken = mutex.TryLock() != 0;
-        if (taken) {
-            mutex.Unlock();
-        }
-    });
-    other.join();
-    return taken;
-}
 
 template <typename Mutex, typename Lock>
 struct LockPair {

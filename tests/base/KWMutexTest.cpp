@@ -1,27 +1,13 @@
 #include "base/KWMutex.h"
 
+#include "tests/base/MutexProbe.h"
+
 #include <gtest/gtest.h>
 
-#include <thread>
-
 using namespace KW_SOFT_BASE;
+using mutex_test::FreeForOtherThread;
 
 namespace {
-
-// TryLock from a second thread; releases at once when it got the mutex.
-template <typename Mutex>
-bool FreeForOtherThread(Mutex& mutex)
-{
-    bool taken = false;
-    std::thread other([&] {
-        taken = mutex.TryLock() != 0;
-        if (taken) {
-            mutex.Unlock();
-        }
-    });
-    other.join();
-    return taken;
-}
 
 template <typename Mutex>
 class KWMutexTest : public ::testing::Test { };

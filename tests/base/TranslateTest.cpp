@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 
 #include <cstdio>
@@ -20,11 +21,21 @@ public:
     LanguageFile(int index, const std::string& content)
         : m_path(QCoreApplication::applicationDirPath() + QStringLiteral("/Lang_%1.xml").arg(index))
     {
+        Rewrite(content, QDateTime());
+    }
+    ~LanguageFile() { QFile::remove(m_path); }
+
+    // Writes the file in place; a valid time becomes its modification time.
+    void Rewrite(const std::string& content, const QDateTime& modified)
+    {
         QFile file(m_path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content.data(), static_cast<qint64>(content.size()));
+        file.flush();
+        if (modified.isValid()) {
+            EXPECT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
     }
-    ~LanguageFile() { QFile::remove(m_path); }
     LanguageFile(const LanguageFile&) = delete;
     LanguageFile& operator=(const LanguageFile&) = delete;
 
@@ -88,11 +99,13 @@ TEST_F(TranslateTest, LooksUpKeysExactlyAsWrittenInTheFile)
 
 TEST_F(TranslateTest, MissingOrMalformedFileGivesTheKeyBack)
 {
-    const LanguageFile broken(92, "<Language><Text name=\"Close\" value=\"Fechar\"></Language>");
+    // The table outlives every test of this process, so the key is one no
+    // other test gives a text.
+    const LanguageFile broken(92, "<Language><Text name=\"OnlyInBrokenFile\" value=\"Fechar\"></Language>");
     const LanguageFile empty(93, "");
     for (const int index : {91, 92, 93}) {
         g_languageIndex = index;
-        EXPECT_STREQ(translate(L"Close"), L"Close") << "language " << index;
+        EXPECT_STREQ(translate(L"OnlyInBrokenFile"), L"OnlyInBrokenFile") << "language " << index;
     }
 }
 
@@ -120,49 +133,98 @@ TEST_F(TranslateTest, RootIsTheFirstElementWhateverItsNameAndNoDeclarationIsNeed
     const LanguageFile file(95,
         "<!-- leading comment -->\n<Whatever>"
         "<Text name=\"Spanish\" value=\"Espa\xC3\xB1ol\" /></Whatever>\n"
-        "<Second><Text name=\"Close\" value=\"ignored\" /></Second>\n");
+        "<Second><Text name=\"OnlyInSecondRoot\" value=\"ignored\" /></Second>\n");
     g_languageIndex = 95;
     EXPECT_STREQ(translate(L"Spanish"), L"Espa\u00F1ol");
-    EXPECT_STREQ(translate(L"Close"), L"Close");
+    EXPECT_STREQ(translate(L"OnlyInSecondRoot"), L"OnlyInSecondRoot");
 }
 
 TEST_F(TranslateTest, LanguageFilesAreUtf8WithOrWithoutADeclaration)
 {
-    const std::string references = "<Language><Text name=\"k\" value=\"&#x4E2D;&#233;\"/></Language>";
-    const std::string bytes = "<Language><Text name=\"k\" value=\"\xE4\xB8\xAD\xC3\xA9\"/></Language>";
-    struct Row {
+    // Each row has its own key: the table keeps what an earlier file gave, so
+    // a shared key would hide a row whose file reads wrong.
+    const auto references = [](const char* key) {
+        return std::string("<Language><Text name=\"") + key + "\" value=\"&#x4E2D;&#233;\"/></Language>";
+    };
+    const auto bytes = [](const char* key) {
+        return std::string("<Language><Text name=\"") + key + "\" value=\"\xE4\xB8\xAD\xC3\xA9\"/></Language>";
+    };
+    const struct {
         const char* name;
         int index;
+        const wchar_t* key;
         std::string content;
     } rows[] = {
-        {"character references, no declaration", 80, references},
-        {"character references, UTF-8 declared", 81, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + references},
-        {"UTF-8 bytes, no declaration", 82, bytes},
-        {"UTF-8 bytes after a byte-order mark", 83, "\xEF\xBB\xBF" + bytes},
+        { "character references, no declaration", 80, L"k80", references("k80") },
+        { "character references, UTF-8 declared", 81, L"k81",
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + references("k81") },
+        { "UTF-8 bytes, no declaration", 82, L"k82", bytes("k82") },
+        { "UTF-8 bytes after a byte-order mark", 83, L"k83", "\xEF\xBB\xBF" + bytes("k83") },
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const LanguageFile file(row.index, row.content);
         g_languageIndex = row.index;
-        EXPECT_EQ(std::wstring(translate(L"k")), L"\u4E2D\u00E9") << row.name;
+        EXPECT_STREQ(translate(row.key), L"\u4E2D\u00E9") << row.name;
     }
 }
 
-TEST_F(TranslateTest, SwitchingLanguageLeavesNoTextOfThePreviousOne)
+TEST_F(TranslateTest, SwitchingLanguageKeepsEarlierTextsOfKeysTheNewFileLacks)
 {
     const LanguageFile chinese(96, Document(
         "<Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />"
         "<Text name=\"Search\" value=\"\xE6\x90\x9C\xE7\xB4\xA2\" />"));
     const LanguageFile portuguese(97, Document("<Text name=\"Close\" value=\"Fechar\" />"));
+    const LanguageFile broken(87, "<Language><Text name=\"Close\" value=\"Cerrar\"></Language>");
 
-    g_languageIndex = 96;
-    EXPECT_STREQ(translate(L"Search"), L"\u641C\u7D22");
-    g_languageIndex = 97;
-    EXPECT_STREQ(translate(L"Close"), L"Fechar");
-    EXPECT_STREQ(translate(L"Search"), L"Search");
-    g_languageIndex = 98; // no such file
-    EXPECT_STREQ(translate(L"Close"), L"Close");
-    g_languageIndex = 96;
-    EXPECT_STREQ(translate(L"Close"), L"\u5173\u95ED");
+    struct Row {
+        int language;
+        const wchar_t* key;
+        const wchar_t* expected;
+        const char* proves;
+    };
+    const std::vector<Row> rows = {
+        {96, L"Search", L"\u641C\u7D22", "the first file is read"},
+        {97, L"Close", L"Fechar", "a new language takes effect at the very next call"},
+        {97, L"Search", L"\u641C\u7D22", "a key the new file lacks keeps the earlier text"},
+        {98, L"Close", L"Fechar", "a missing file leaves the table unchanged"},
+        {87, L"Close", L"Fechar", "a malformed file leaves the table unchanged"},
+        {96, L"Close", L"\u5173\u95ED", "going back reads the first file again"},
+    };
+    for (const Row& row : rows) {
+        g_languageIndex = row.language;
+        EXPECT_STREQ(translate(row.key), row.expected) << row.proves;
+    }
+}
+
+TEST_F(TranslateTest, FileIsReadAgainWhenItsLanguageTimeOrSizeChanges)
+{
+    const QDateTime earlier = QDateTime::currentDateTimeUtc().addSecs(-100);
+    const QDateTime later = earlier.addSecs(10);
+    LanguageFile file(86, "");
+    g_languageIndex = 86;
+    file.Rewrite(Document("<Text name=\"Edited\" value=\"one\" />"), earlier);
+    EXPECT_STREQ(translate(L"Edited"), L"one");
+
+    struct Row {
+        const char* value;
+        QDateTime modified;
+        const wchar_t* expected;
+        const char* proves;
+    };
+    const std::vector<Row> rows = {
+        {"two", later, L"two", "a new modification time alone makes the file read again"},
+        {"three", later, L"three", "a new size alone makes the file read again"},
+        {"four!", later, L"three", "an unchanged time and size keep the text read last"},
+    };
+    for (const Row& row : rows) {
+        file.Rewrite(Document(std::string("<Text name=\"Edited\" value=\"") + row.value + "\" />"), row.modified);
+        EXPECT_STREQ(translate(L"Edited"), row.expected) << row.proves;
+    }
+
+    LanguageFile twin(85, "");
+    twin.Rewrite(Document("<Text name=\"Edited\" value=\"cinco\" />"), later);
+    g_languageIndex = 85;
+    EXPECT_STREQ(translate(L"Edited"), L"cinco") << "another language's file of the same time and size is read";
 }
 
 TEST_F(TranslateTest, ResultsRotateThroughFiveBuffers)

@@ -31,6 +31,25 @@ std::vector<std::vector<double>> KWCallRecorder::ArgsOf(const std::string& name)
     return out;
 }
 
+KWWarningCatcher::KWWarningCatcher()
+{
+    s_caught = &m_warnings;
+    m_previous = qInstallMessageHandler(&Catch);
+}
+
+KWWarningCatcher::~KWWarningCatcher()
+{
+    qInstallMessageHandler(m_previous);
+    s_caught = nullptr;
+}
+
+void KWWarningCatcher::Catch(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && s_caught != nullptr) {
+        s_caught->append(message);
+    }
+}
+
 KWEventSinkWidget::KWEventSinkWidget()
 {
     resize(400, 300);

@@ -13,8 +13,10 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtGlobal>
 
 #include <initializer_list>
 #include <string>
@@ -55,6 +57,26 @@ public:
     void Clear() { calls.clear(); }
 
     std::vector<KWRecordedCall> calls;
+};
+
+// ---- Warnings --------------------------------------------------------------
+// Keeps every warning (and worse) Qt's message handler gets while it lives;
+// debug and info output passes by. One at a time.
+class KWWarningCatcher {
+public:
+    KWWarningCatcher();
+    ~KWWarningCatcher();
+    KWWarningCatcher(const KWWarningCatcher&) = delete;
+    KWWarningCatcher& operator=(const KWWarningCatcher&) = delete;
+
+    const QStringList& Warnings() const { return m_warnings; }
+    void Clear() { m_warnings.clear(); }
+
+private:
+    static void Catch(QtMsgType type, const QMessageLogContext& context, const QString& message);
+    static inline QStringList* s_caught = nullptr;
+    QStringList m_warnings;
+    QtMessageHandler m_previous = nullptr;
 };
 
 // ---- Parent window that records custom events ----------------------------

@@ -231,6 +231,20 @@ TEST_F(SideFishFixture, UnitSwitchConvertsEveryLengthOnEachCall)
     EXPECT_EQ(view->GetCameraLabel()->toPlainText(), QStringLiteral("6.56m"));
 }
 
+TEST_F(SideFishFixture, UnitRoundTripGivesTheSameMetresBack)
+{
+    // 1.7 and 0.1 come back changed when feet are turned into metres by
+    // multiplying with the reciprocal instead of dividing.
+    const KWFishSideValues before = view->GetValues();
+    view->OnView_ChangeUnit(0);
+    view->OnView_ChangeUnit(1);
+    using V = KWFishSideValues;
+    for (double V::*length : { &V::installHeight, &V::objectHeight, &V::objectDistance, &V::lengthMax,
+             &V::heightMax, &V::minInstallHeight, &V::minObjectHeight }) {
+        EXPECT_EQ(view->GetValues().*length, before.*length);
+    }
+}
+
 TEST_F(SideFishFixture, EmptyPictureNamesKeepWhatIsShownAndSizeOnlyChangesTheFont)
 {
     ImageVericalStyle empty;

@@ -144,16 +144,27 @@ TEST_F(TopViewFishTest, InnermostRingIsFilledFlatOrWithAGradient)
     }
 }
 
-TEST_F(TopViewFishTest, EmptyMapClearsTheLabelsAndKeepsTheRings)
+TEST_F(TopViewFishTest, EmptyMapClearsTheLegendAndHidesTheRingsUntilTheNextMap)
 {
     view->SetRadiusPPM(Rings({ 2, 4, 6, 8 }), false);
     view->SetRadiusPPM({}, true);
     for (int i = 1; i <= 5; ++i) {
         EXPECT_TRUE(view->GetLabel(i)->toPlainText().isEmpty()) << i;
     }
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_FALSE(view->GetRing(i)->isVisible()) << "ring " << i;
+        EXPECT_FALSE(view->GetDot(i)->isVisible()) << "dot " << i;
+    }
     EXPECT_DOUBLE_EQ(Radius(2), 93.75);
     EXPECT_DOUBLE_EQ(Radius(4), 31.25);
     EXPECT_EQ(view->GetRing(4)->brush().style(), Qt::SolidPattern) << "the gradient flag came with no rings";
+
+    view->SetRadiusPPM(Rings({ 6, 8 }), false);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(view->GetRing(i)->isVisible(), i <= 2) << "ring " << i;
+        EXPECT_EQ(view->GetDot(i)->isVisible(), i >= 3) << "dot " << i;
+    }
+    EXPECT_TRUE(view->GetLabel(4)->isVisible());
 }
 
 TEST_F(TopViewFishTest, MoreThanFourEntriesRedrawEveryRingFromTheFourLargestKeys)

@@ -11,7 +11,9 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScreen>
@@ -226,6 +228,38 @@ TEST_F(QTDialogTest, ResizeBandsAnswerTheNativeHitTestOnlyWhenOn)
     EXPECT_FALSE(dialog->HandleNativeMessage(WM_NCHITTEST, 0, MAKELONG(100 + 150, 100 + 100), &code))
         << "caption";
     EXPECT_FALSE(dialog->HandleNativeMessage(WM_SIZE, 0, leftBand, &code));
+}
+
+TEST_F(QTDialogTest, FocusLinesAreDiagnosticsOffUntilTheirCategoryIsSwitchedOn)
+{
+    static QStringList messages;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext& context, const QString& message) {
+            messages.append(QString::fromLatin1(context.category) + QLatin1Char('|') + message);
+        });
+    const struct {
+        const char* rules;
+        QStringList lines;
+    } rows[] = {
+        { "", {} },
+        { "lumivane.debug=true", { "lumivane|focusin..", "lumivane|focusout.." } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.rules);
+        QLoggingCategory::setFilterRules(QString::fromLatin1(row.rules));
+        messages.clear();
+        QFocusEvent in(QEvent::FocusIn);
+        QCoreApplication::sendEvent(dialog, &in);
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(dialog, &out);
+        // The focus-out line goes on with the window's address and the event type.
+        for (QString& line : messages) {
+            line = line.section(QLatin1String(".."), 0, 0) + QLatin1String("..");
+        }
+        EXPECT_EQ(messages, row.lines);
+    }
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
 }
 
 TEST_F(QTDialogTest, CloseVetoKeepsTheDialogOpen)

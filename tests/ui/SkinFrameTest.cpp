@@ -227,6 +227,44 @@ TEST(SkinFrameFunctions, ShadowRingsFadeOutAndTitleAligns)
     EXPECT_EQ(KWTitleLeft(2, 12, 300, 102), 198);
 }
 
+TEST(SkinFrameFunctions, ShadowRingsArePaintedOnlyForRegionsThatReachThem)
+{
+    const QSize size(100, 80);
+    const int s = 10;
+    const QRect clear(12, 12, 76, 56);
+    const struct {
+        QRegion region;
+        bool reaches;
+        const char* what;
+    } rows[] = {
+        { QRegion(clear), false, "the whole area the rings leave clear" },
+        { QRegion(40, 30, 20, 10) + QRegion(15, 60, 5, 5), false, "children inside the frame" },
+        { QRegion(clear.adjusted(-1, 0, 0, 0)), true, "one column into the rings' antialiasing" },
+        { QRegion(clear.adjusted(0, 0, 0, 1)), true, "one row into the rings' antialiasing" },
+        { QRegion(0, 0, 3, 3), true, "a corner" },
+        { QRegion(40, 30, 20, 10) + QRegion(95, 40, 5, 5), true, "a child and the right edge" },
+        { QRegion(QRect(QPoint(0, 0), size)), true, "the whole window" },
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(KWRegionReachesShadowRings(row.region, size, s), row.reaches) << row.what;
+    }
+
+    // Leaving the rings out changes no pixel of the area they leave clear.
+    QImage full(size, QImage::Format_ARGB32_Premultiplied);
+    full.fill(Qt::transparent);
+    QImage inside = full;
+    {
+        QPainter painter(&full);
+        KWPaintFrameShadow(painter, size, s, QRegion(QRect(QPoint(0, 0), size)));
+    }
+    {
+        QPainter painter(&inside);
+        KWPaintFrameShadow(painter, size, s, QRegion(clear));
+    }
+    EXPECT_NE(full, inside);
+    EXPECT_EQ(full.copy(clear), inside.copy(clear));
+}
+
 TEST(SkinFrame, MainWindowCropsASkinAtLeastAsLargeAsTheWindow)
 {
     KWTempSkinDir skins;

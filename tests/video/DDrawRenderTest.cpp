@@ -205,6 +205,11 @@ TEST_F(DDrawRenderTest, SecondaryPictureGoesIntoItsRectangle)
     EXPECT_EQ(recorder.subRect.left, 40);
     EXPECT_EQ(Presented(60, 60), qRgb(254, 254, 254));
     EXPECT_EQ(Presented(10, 10), kRed);
+
+    CKWDDrawSurface::LoseAllSurfaces();
+    ASSERT_EQ(render.RenderFE(&mainInfo, &source, 0, Handle(), 0, &secondInfo, &target), 1) << "every lost surface is restored";
+    EXPECT_EQ(Presented(60, 60), qRgb(254, 254, 254));
+    EXPECT_EQ(recorder.subCalls, 2);
 }
 
 TEST_F(DDrawRenderTest, LostSurfacesAreRestoredAndAScreenChangeMakesANewPrimary)

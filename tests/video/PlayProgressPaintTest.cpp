@@ -61,12 +61,8 @@ class PlayPaintTest : public ::testing::Test, public PlayPanelFixture {
 protected:
     void SetUp() override
     {
-        // Row 0: channel 1, 06:00-12:00, highlighted, position 06:00.
-        // Row 1: channel 2, 09:00-10:00 and the next day 01:00-02:00.
-        Add(PlayChannel(1, { { 11, kPlayDay0 + 6 * kPlayHour, kPlayDay0 + 12 * kPlayHour, 0 } }));
-        Add(PlayChannel(2,
-            { { 21, kPlayDay0 + 9 * kPlayHour, kPlayDay0 + 10 * kPlayHour, 0 },
-                { 22, kPlayDay0 + 86400 + kPlayHour, kPlayDay0 + 86400 + 2 * kPlayHour, 0 } }));
+        // Row 0: channel 1, highlighted, position 06:00; row 1: channel 2.
+        AddTwoChannels();
     }
     QImage Grab()
     {

@@ -17,12 +17,7 @@ class PlayPanelTest : public ::testing::Test, public PlayPanelFixture {
 protected:
     void SetUp() override
     {
-        // Channel 1: 06:00-12:00 (segment 11); channel 2: 09:00-10:00 (21) and
-        // the next day 01:00-02:00 (22).
-        Add(PlayChannel(1, { { 11, kPlayDay0 + 6 * kPlayHour, kPlayDay0 + 12 * kPlayHour, 0 } }));
-        Add(PlayChannel(2,
-            { { 21, kPlayDay0 + 9 * kPlayHour, kPlayDay0 + 10 * kPlayHour, 0 },
-                { 22, kPlayDay0 + 86400 + kPlayHour, kPlayDay0 + 86400 + 2 * kPlayHour, 0 } }));
+        AddTwoChannels();
         listener.Clear();
     }
     // Row 0 is y 21-38, row 1 y 41-58.

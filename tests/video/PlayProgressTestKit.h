@@ -72,6 +72,15 @@ public:
     PlayProgressModel& Model() { return panel.Model(); }
     KWQtPlayProgressPanel* Surface() { return panel.Surface(); }
     void Add(PlayChannelInfo info) { panel.SetChannelInfo(&info); }
+    // Channel 1: 06:00-12:00 (segment 11); channel 2: 09:00-10:00 (21) and
+    // the next day 01:00-02:00 (22).
+    void AddTwoChannels()
+    {
+        Add(PlayChannel(1, { { 11, kPlayDay0 + 6 * kPlayHour, kPlayDay0 + 12 * kPlayHour, 0 } }));
+        Add(PlayChannel(2,
+            { { 21, kPlayDay0 + 9 * kPlayHour, kPlayDay0 + 10 * kPlayHour, 0 },
+                { 22, kPlayDay0 + 86400 + kPlayHour, kPlayDay0 + 86400 + 2 * kPlayHour, 0 } }));
+    }
 
     void Mouse(QEvent::Type type, int x, int y, Qt::MouseButtons buttons)
     {

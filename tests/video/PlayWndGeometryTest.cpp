@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -82,6 +84,27 @@ TEST(PlayWndGeometryTest, WheelZoomStepsAndReturnsToTheWholeFrame)
     EXPECT_EQ(KWZoomByWheel(120, 0, 0, 400, 300, {0, 0, 8, 8}, 800, 600, 0, 0, result), KWWheelIgnored);
 }
 
+TEST(PlayWndGeometryTest, ShiftingInsideMovesEachAxisAgainstItsOwnBounds)
+{
+    // Bounds x 0..100, y 2..50: no two of them alike, so a swapped bound shows.
+    const struct {
+        const char* name;
+        RECT before, after;
+    } rows[] = {
+        {"inside stays", {10, 10, 20, 20}, {10, 10, 20, 20}},
+        {"past the left", {-5, 10, 15, 20}, {0, 10, 20, 20}},
+        {"past the right", {90, 10, 110, 20}, {80, 10, 100, 20}},
+        {"past the top", {10, -3, 20, 7}, {10, 2, 20, 12}},
+        {"past the bottom", {10, 45, 20, 60}, {10, 35, 20, 50}},
+        {"wider than the bounds ends at the right", {-10, 5, 120, 10}, {-30, 5, 100, 10}},
+    };
+    for (const auto& row : rows) {
+        RECT r = row.before;
+        KWShiftInside(r, 0, 2, 100, 50);
+        ExpectRect(r, row.after.left, row.after.top, row.after.right, row.after.bottom, row.name);
+    }
+}
+
 TEST(PlayWndGeometryTest, SplitLayoutsAndRegionsInFramePixels)
 {
     const KWSplitLayout four = KWMakeSplitLayout(1, 400, 300);
@@ -101,6 +124,34 @@ TEST(PlayWndGeometryTest, SplitLayoutsAndRegionsInFramePixels)
     EXPECT_FALSE(KWRescaleSplitRegions(regions, {0, 0, 0, 0}, four.overview));
     ASSERT_TRUE(KWRescaleSplitRegions(regions, four.overview, {0, 0, 400, 300}));
     ExpectRect(regions[0], 0, 0, 200, 150, "doubled overview");
+}
+
+TEST(PlayWndGeometryTest, OutlinesAreCutAtBreaksAndAcrossTheSeam)
+{
+    using Pieces = std::vector<std::vector<std::pair<int, int>>>;
+    const struct {
+        const char* name;
+        std::vector<POINT> outline;
+        Pieces pieces;
+    } rows[] = {
+        {"a closed square stays whole", {{10, 10}, {20, 10}, {20, 20}, {10, 10}}, {{{10, 10}, {20, 10}, {20, 20}, {10, 10}}}},
+        {"a 0, 0 point is a break", {{10, 10}, {20, 10}, {0, 0}, {30, 30}, {40, 30}}, {{{10, 10}, {20, 10}}, {{30, 30}, {40, 30}}}},
+        {"but not as the first point", {{0, 0}, {10, 0}}, {{{0, 0}, {10, 0}}}},
+        {"two breaks leave an empty piece", {{1, 1}, {0, 0}, {0, 0}, {3, 3}}, {{{1, 1}}, {}, {{3, 3}}}},
+        {"a jump to the right across the seam", {{2, 10}, {98, 10}, {97, 20}}, {{{2, 10}}, {{98, 10}, {97, 20}}}},
+        {"and one back", {{98, 10}, {2, 10}}, {{{98, 10}}, {{2, 10}}}},
+        {"a long step short of both edges", {{6, 10}, {94, 10}}, {{{6, 10}, {94, 10}}}},
+    };
+    for (const auto& row : rows) {
+        Pieces pieces;
+        for (const std::vector<POINT>& piece : KWOutlinePieces(row.outline.data(), static_cast<int>(row.outline.size()), 5, 95)) {
+            pieces.emplace_back();
+            for (const POINT& p : piece) {
+                pieces.back().emplace_back(p.x, p.y);
+            }
+        }
+        EXPECT_EQ(pieces, row.pieces) << row.name;
+    }
 }
 
 TEST(PlayWndGeometryTest, PolygonsUseTheOddEvenRule)

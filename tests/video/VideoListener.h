@@ -27,7 +27,8 @@ public:
     void VideoWidow_OnMouseWheel(int index, int id, int delta) override { Record("Wheel", index, id, delta); }
     void VideoWidow_OnFishEyeEptz(int index, int id, FISHEYE_EPTZ_INFO& info) override
     {
-        Record("Eptz", index, id, info.nHandle, info.nRegion, info.nDirection);
+        Record("Eptz", index, id, info.nHandle, info.nRegion, info.nDirection, info.rcReference.left, info.rcReference.top,
+               info.rcReference.right, info.rcReference.bottom);
     }
     int VideoWidow_InPtInFishEyeRegion(int id, int region, int x, int y) override
     {

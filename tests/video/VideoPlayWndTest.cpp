@@ -36,6 +36,26 @@ void ExpectRect(const RECT& r, int l, int t, int rr, int b, const std::string& w
     EXPECT_EQ(r.bottom, b) << what;
 }
 
+// One green square region, 10..50 of a 100 x 100 source, shown in the
+// secondary square at the centre.
+FISHEYE_VIDEO_REGION SquareRegion(int currentRegion = -1)
+{
+    FISHEYE_VIDEO_REGION regions;
+    regions.nPlacement = 2;
+    regions.nSourceWidth = 100;
+    regions.nSourceHeight = 100;
+    regions.nCurrentRegion = currentRegion;
+    FISHEYE_REGION square;
+    square.clrColor = 0x00FF00;
+    square.rcBound = {10, 10, 50, 50};
+    const POINT corners[] = {{10, 10}, {50, 10}, {50, 50}, {10, 50}, {10, 10}};
+    for (int i = 0; i < 160; ++i) {
+        square.ptOutline[i] = i < 5 ? corners[i] : POINT {0, 0};
+    }
+    regions.regions.push_back(square);
+    return regions;
+}
+
 class VideoPlayWndTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -177,18 +197,7 @@ TEST_F(VideoPlayWndTest, FisheyeRegionsAreHitThroughTheListenerAndReported)
 {
     ShowPicture(100, 100);
     window->SetSubWinFishEyeMode(0, 1);
-    FISHEYE_VIDEO_REGION regions;
-    regions.nPlacement = 2; // in the secondary square at the centre
-    regions.nSourceWidth = 100;
-    regions.nSourceHeight = 100;
-    FISHEYE_REGION square;
-    square.clrColor = 0x00FF00;
-    square.rcBound = {10, 10, 50, 50};
-    const POINT corners[] = {{10, 10}, {50, 10}, {50, 50}, {10, 50}, {10, 10}};
-    for (int i = 0; i < 160; ++i) {
-        square.ptOutline[i] = i < 5 ? corners[i] : POINT {0, 0};
-    }
-    regions.regions.push_back(square);
+    FISHEYE_VIDEO_REGION regions = SquareRegion();
     ASSERT_EQ(window->SetFeRegionLocal(0, &regions), 1);
     EXPECT_TRUE(regions.regions.empty()) << "the list is taken over";
 
@@ -211,6 +220,68 @@ TEST_F(VideoPlayWndTest, FisheyeRegionsAreHitThroughTheListenerAndReported)
     listener.Clear();
     SendMouse(play, QEvent::MouseMove, inside, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(listener.Count("Eptz"), 0);
+}
+
+TEST_F(VideoPlayWndTest, FisheyeReportsMeasureFromTheCurrentRegionElseTheSquare)
+{
+    ShowPicture(100, 100);
+    window->SetSubWinFishEyeMode(0, 1);
+    const struct {
+        const char* name;
+        int current;
+    } rows[] = {{"no current region: the secondary square", -1}, {"the current region's box on the widget", 0}};
+    for (const auto& row : rows) {
+        FISHEYE_VIDEO_REGION regions = SquareRegion(row.current);
+        ASSERT_EQ(window->SetFeRegionLocal(0, &regions), 1) << row.name;
+        const RECT square = play->GetSecondRect();
+        const double scale = (square.right - square.left + 1) / 100.0;
+        const RECT box = {square.left + static_cast<int>(10 * scale), square.top + static_cast<int>(10 * scale),
+                          square.left + static_cast<int>(50 * scale), square.top + static_cast<int>(50 * scale)};
+        const RECT expected = row.current < 0 ? square : box;
+        const QPoint inside(square.left + 3, (square.top + square.bottom) / 2);
+        listener.Clear();
+        SendMouse(play, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(play, QEvent::MouseMove, inside + QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+        SendMouse(play, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+        ASSERT_GE(listener.Count("Eptz"), 1) << row.name;
+        const std::vector<double> report = listener.ArgsOf("Eptz")[0];
+        EXPECT_EQ(report[5], expected.left) << row.name;
+        EXPECT_EQ(report[6], expected.top) << row.name;
+        EXPECT_EQ(report[7], expected.right) << row.name;
+        EXPECT_EQ(report[8], expected.bottom) << row.name;
+    }
+}
+
+TEST_F(VideoPlayWndTest, PanningInDragModeKeepsTheGrabbedFramePointUnderTheMouse)
+{
+    // 16:9 pictures in a 4:3 window: a mix-up of the axes shows.
+    ShowPicture(640, 360);
+    const QPoint centre(play->width() / 2, play->height() / 2);
+    // The frame pixel under a widget point of the part of the frame shown.
+    const auto frameX = [this](const RECT& s, int x) { return s.left + (s.right - s.left + 1) * x / play->width(); };
+    const auto frameY = [this](const RECT& s, int y) { return s.top + (s.bottom - s.top + 1) * y / play->height(); };
+    const struct {
+        const char* name;
+        QPoint move;
+    } rows[] = {{"left", {-10, 0}}, {"up", {0, -10}}, {"right and down", {8, 6}}};
+    for (const auto& row : rows) {
+        SendMouse(play, QEvent::MouseButtonPress, centre, Qt::RightButton, Qt::RightButton); // the whole frame
+        window->SetFrameZoomMode(1);
+        for (int i = 0; i < 4; ++i) {
+            KWSendWheel(play, 120, QPointF(centre));
+        }
+        window->SetFrameZoomMode(0);
+        window->SetDragMode(1);
+        const RECT before = play->GetSourceRect();
+        Drag(play, centre, centre + row.move);
+        window->SetDragMode(0);
+        const RECT after = play->GetSourceRect();
+        EXPECT_EQ(frameX(after, centre.x() + row.move.x()), frameX(before, centre.x())) << row.name;
+        EXPECT_EQ(frameY(after, centre.y() + row.move.y()), frameY(before, centre.y())) << row.name;
+        EXPECT_EQ(after.right - after.left, before.right - before.left) << row.name;
+        EXPECT_EQ(after.bottom - after.top, before.bottom - before.top) << row.name;
+        EXPECT_TRUE(after.left != before.left || after.top != before.top) << row.name << ": the picture moved";
+    }
 }
 
 TEST_F(VideoPlayWndTest, SecondaryPictureOnlyWhileTheMouseIsOverItsSquare)

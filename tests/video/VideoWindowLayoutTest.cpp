@@ -218,6 +218,45 @@ TEST(VideoWindowLayoutTest, ColumnsChangeLikeRows)
     EXPECT_EQ(layout.GetCount(), 2);
 }
 
+TEST(VideoWindowLayoutTest, RowAndColumnChangesMirrorEachOther)
+{
+    using L = CQTVideoWindowLayout;
+    const struct {
+        const char* name;
+        bool rows; // a third row, else a third column
+        POINT join; // the bar toggled on the 2 x 2 grid first
+        R block; // cell 0 once the grid has grown
+        int32_t added; // a bar of the new row or column
+        POINT onAdded;
+    } rows[] = {
+        {"a row keeps the left column joined", true, {100, 150}, {0, 0, 199, 199}, L::VerticalId(2, 0), {200, 250}},
+        {"a column keeps the top row joined", false, {200, 50}, {0, 0, 265, 149}, L::HorizontalId(0, 2), {330, 150}},
+    };
+    for (const auto& row : rows) {
+        L layout(2, 2, 400, 300);
+        ASSERT_EQ(layout.SelectSplitterAt(row.join.x, row.join.y), 1) << row.name;
+        ASSERT_EQ(layout.ToggleSelection(), 1) << row.name;
+        ASSERT_EQ(row.rows ? layout.SetRows(3) : layout.SetColumns(3), 1) << row.name;
+        EXPECT_EQ(layout.GetCount(), 5) << row.name;
+        RECT cell;
+        ASSERT_TRUE(layout.GetCell(0, cell)) << row.name;
+        ExpectRect(cell, row.block, row.name);
+        ASSERT_EQ(layout.GetSplitters().count(row.added), 1u) << row.name;
+        EXPECT_EQ(layout.GetSplitters().at(row.added).flag, 1) << row.name << ": new bars start active";
+
+        // A bar of the new row or column is selected, the grid shrinks back,
+        // and the toggle that follows finds the bar gone: nothing outside
+        // the 2 x 2 grid comes back.
+        ASSERT_EQ(layout.SelectSplitterAt(row.onAdded.x, row.onAdded.y), 1) << row.name;
+        ASSERT_EQ(layout.GetSelection().count(row.added), 1u) << row.name;
+        ASSERT_EQ(row.rows ? layout.SetRows(2) : layout.SetColumns(2), 1) << row.name;
+        layout.ToggleSelection();
+        EXPECT_EQ(layout.GetSplitters().size(), 4u) << row.name;
+        EXPECT_EQ(layout.GetSplitters().count(row.added), 0u) << row.name;
+        EXPECT_EQ(layout.GetCount(), 3) << row.name << ": the join survives";
+    }
+}
+
 TEST(VideoWindowLayoutTest, ClickingABarAndTogglingJoinsOrSplits)
 {
     CQTVideoWindowLayout layout(2, 2, 400, 300);

@@ -100,6 +100,27 @@ TEST_F(VideoWindowTest, DefaultLayoutsPlaceAsManySubWindowsAsThereAre)
     EXPECT_FALSE(Sub(2)->isVisible());
 }
 
+TEST_F(VideoWindowTest, ShrinkingTheLayoutHidesEverySubWindowBeyondItsCells)
+{
+    const struct {
+        const char* name;
+        bool asString; // through a layout string, else through a layout model
+    } rows[] = {{"a layout string", true}, {"a layout model", false}};
+    for (const auto& row : rows) {
+        Make(VIDEOWINDOW_MODE_VIDEO, 2, 2);
+        window->SetDefaultLayout(LAYOUT_4, nullptr);
+        ASSERT_FALSE(Sub(3)->isHidden()) << row.name;
+        if (row.asString) {
+            ASSERT_EQ(window->SetDefaultLayout(LAYOUT_CUSTOM, "1/2/2/400:300/65536:1:195:0:205:300/"), 1) << row.name;
+        } else {
+            ASSERT_EQ(window->ApplyLayout(CQTVideoWindowLayout(1, 2, 100, 100)), 1) << row.name;
+        }
+        EXPECT_FALSE(Sub(1)->isHidden()) << row.name;
+        EXPECT_TRUE(Sub(2)->isHidden()) << row.name;
+        EXPECT_TRUE(Sub(3)->isHidden()) << row.name;
+    }
+}
+
 TEST_F(VideoWindowTest, ShowAtLeastPicksTheSmallestDefaultThatFits)
 {
     Make(VIDEOWINDOW_MODE_VIDEO, 6, 6);
@@ -247,9 +268,12 @@ TEST_F(VideoWindowTest, LayoutEditingJoinsCellsAcrossAClickedBar)
     EXPECT_EQ(window->GetSubWinIDByIndex(0), -1);
     EXPECT_EQ(window->GetSubWinIndexByID(0), -1);
     EXPECT_EQ(window->SHowSubWinAtLeast(4), 0);
+    listener.Clear();
     ASSERT_EQ(window->SetRows(2), 1);
     ASSERT_EQ(window->SetColumns(2), 1);
+    EXPECT_EQ(window->SetColumns(2), 0);
     EXPECT_EQ(window->GetCurrentSubWinCount(), 4);
+    EXPECT_EQ(listener.Count("OnLayoutChanged"), 2) << "one for each change of the grid";
     listener.Clear();
 
     // The vertical bar of the top row, in the middle of the window.

@@ -1,12 +1,12 @@
 #include "ui/qt/KWQTComboBox.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "base/ScaledLength.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QAbstractItemView>
-#include <QDebug>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -285,7 +285,7 @@ void CKWQTComboBox::enterEvent(QEnterEvent* event)
 void CKWQTComboBox::leaveEvent(QEvent* event)
 {
     if (!ListIsActiveWindow() && m_faceState != FACE_NORMAL) {
-        qDebug() << "leave";
+        qCDebug(KWDiagnostics) << "leave";
         SetFaceState(FACE_NORMAL);
     }
     QComboBox::leaveEvent(event);

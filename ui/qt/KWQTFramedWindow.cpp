@@ -1,5 +1,6 @@
 #include "ui/qt/KWQTFramedWindow.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/qt/KWControlKit.h"
@@ -14,12 +15,11 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimerEvent>
-
-#include <QtDebug>
 
 #include <string>
 
@@ -273,7 +273,7 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::keyPressEvent(QKeyEvent*
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::focusInEvent(QFocusEvent* event)
 {
-    qDebug("focusin..");
+    qCDebug(KWDiagnostics, "focusin..");
     if (m_pListener != nullptr) {
         m_pListener->OnDlgNcActivate(1);
     }
@@ -282,7 +282,7 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::focusInEvent(QFocusEvent
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::focusOutEvent(QFocusEvent* event)
 {
-    qDebug("focusout..%llx--%d", static_cast<unsigned long long>(reinterpret_cast<quintptr>(this)),
+    qCDebug(KWDiagnostics, "focusout..%llx--%d", static_cast<unsigned long long>(reinterpret_cast<quintptr>(this)),
         static_cast<int>(event->type()));
     if (m_pListener != nullptr) {
         m_pListener->OnDlgNcActivate(0);
@@ -307,10 +307,10 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::leaveEvent(QEvent* event
     QtBase::leaveEvent(event);
 }
 
-template <class QtBase> void CKWQTFramedWindow<QtBase>::paintEvent(QPaintEvent*)
+template <class QtBase> void CKWQTFramedWindow<QtBase>::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    m_frame.Paint(painter);
+    m_frame.Paint(painter, event->region());
 }
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,6 @@
 #include "ui/qt/KWQTMainWindow.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
@@ -8,8 +9,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QVariant>
-
-#include <QtDebug>
 
 #include <new>
 
@@ -156,7 +155,7 @@ bool CKWQTMainWindow::HandleNativeMessage(UINT message, WPARAM wParam, LPARAM lP
             m_pListener->OnDlgCopyData(lParam);
         }
     } else if (message == WM_WTSSESSION_CHANGE) {
-        qDebug("WM_WTSSESSION_CHANGE return ");
+        qCDebug(KWDiagnostics, "WM_WTSSESSION_CHANGE return ");
         if (m_pListener != nullptr && wParam == WTS_SESSION_LOCK) {
             m_pListener->OnMsgScreenLock(1);
         } else if (m_pListener != nullptr && wParam == WTS_SESSION_UNLOCK) {
@@ -189,7 +188,7 @@ void CKWQTMainWindow::moveEvent(QMoveEvent*) { }
 
 void CKWQTMainWindow::closeEvent(QCloseEvent* event)
 {
-    qDebug("CKWQTMainWindow::closeEvent!");
+    qCDebug(KWDiagnostics, "CKWQTMainWindow::closeEvent!");
     CKWQTFramedWindow<QMainWindow>::closeEvent(event);
     // Qt 6 ends the event loop only when the last *visible* window closes; a
     // main window hidden just before its close (as the tool bar's Close does)

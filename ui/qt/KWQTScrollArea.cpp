@@ -1,10 +1,10 @@
 #include "ui/qt/KWQTScrollArea.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
-#include <QDebug>
 #include <QPalette>
 #include <QPixmap>
 #include <QPropertyAnimation>
@@ -186,7 +186,7 @@ void CKWQTScrollArea::OnVerPosBarChanged(int position)
     if (m_pListener != nullptr) {
         m_pListener->OnChange(m_id, static_cast<UINT>(position), static_cast<UINT>(maximum));
     }
-    qDebug("OnVerPosBarChanged %d %d\n", position, maximum);
+    qCDebug(KWDiagnostics, "OnVerPosBarChanged %d %d\n", position, maximum);
 }
 
 void CKWQTScrollArea::FitContent(UINT width, UINT height)

@@ -1,10 +1,10 @@
 #include "ui/qt/KWQTSliderCtrl.h"
 
+#include "base/KWDiagnostics.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/qt/KWSliderMapping.h"
 
-#include <QDebug>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -149,7 +149,7 @@ void CKWQTSliderCtrl::SetCutPosByTime(
             m_cutEnd = end;
         }
     }
-    qDebug("STEP2 = %f, %f", static_cast<double>(m_cutStart), static_cast<double>(m_cutEnd));
+    qCDebug(KWDiagnostics, "STEP2 = %f, %f", static_cast<double>(m_cutStart), static_cast<double>(m_cutEnd));
     update();
 }
 

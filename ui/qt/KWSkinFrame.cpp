@@ -1,5 +1,6 @@
 #include "ui/qt/KWSkinFrame.h"
 
+#include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "ui/api/KWDialogStyle.h"
 #include "ui/qt/KWControlKit.h"
@@ -14,8 +15,6 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
-
-#include <QtDebug>
 
 namespace {
 
@@ -258,9 +257,9 @@ void CKWSkinFrame::PaintButtons()
             state = 2;
         }
         if (IsDialog() && button == 1 && state == 1) {
-            qDebug("m_dlgBtnState == BTN_STATE_OVER");
+            qCDebug(KWDiagnostics, "m_dlgBtnState == BTN_STATE_OVER");
         } else if (IsDialog() && button == 1 && state == 2) {
-            qDebug("m_dlgBtnState == BTN_STATE_DOWN");
+            qCDebug(KWDiagnostics, "m_dlgBtnState == BTN_STATE_DOWN");
         }
         if (hasImage) {
             painter.drawPixmap(hit, m_btnImages[button - 1][state]);
@@ -271,12 +270,12 @@ void CKWSkinFrame::PaintButtons()
     }
 }
 
-void CKWSkinFrame::Paint(QPainter& painter)
+void CKWSkinFrame::Paint(QPainter& painter, const QRegion& region)
 {
     const QSize size = m_window->size();
     const int s = m_shadowWidth;
     if (m_shadowPlan.paintShadow) {
-        KWPaintFrameShadow(painter, size, s);
+        KWPaintFrameShadow(painter, size, s, region);
     }
     if (m_background.isNull()) {
         return;
@@ -343,7 +342,7 @@ bool CKWSkinFrame::MousePress(QMouseEvent* event, bool maximized)
     }
     const QPoint pos = event->position().toPoint();
     if (IsDialog()) {
-        qDebug("mousePressEvent  == 0x%llx",
+        qCDebug(KWDiagnostics, "mousePressEvent  == 0x%llx",
             static_cast<unsigned long long>(reinterpret_cast<quintptr>(m_window)));
     }
     if (m_resizeBands) {
@@ -374,7 +373,7 @@ bool CKWSkinFrame::MousePress(QMouseEvent* event, bool maximized)
         m_dragging = false;
         RepaintButton(button);
         if (IsDialog() && button == 1) {
-            qDebug("mousePressEvent m_dlgBtnState == BTN_STATE_DOWN");
+            qCDebug(KWDiagnostics, "mousePressEvent m_dlgBtnState == BTN_STATE_DOWN");
         }
     } else {
         m_hotButton = 0;
@@ -406,7 +405,7 @@ void CKWSkinFrame::MouseMove(QMouseEvent* event, bool maximized)
             m_dlgBtnState = BTN_STATE_OVER;
             RepaintButton(button);
             if (button == 1) {
-                qDebug("mouseMoveEvent m_dlgBtnState == BTN_STATE_OVER");
+                qCDebug(KWDiagnostics, "mouseMoveEvent m_dlgBtnState == BTN_STATE_OVER");
             }
         } else {
             if (m_hotButton != 0) {
@@ -442,7 +441,7 @@ int CKWSkinFrame::MouseRelease(QMouseEvent* event)
     m_dlgBtnState = BTN_STATE_OVER;
     RepaintButton(button);
     if (IsDialog() && button == 1) {
-        qDebug("mouseReleaseEvent m_dlgBtnState == BTN_STATE_OVER");
+        qCDebug(KWDiagnostics, "mouseReleaseEvent m_dlgBtnState == BTN_STATE_OVER");
     }
     RunButtonAction(button);
     return button;
@@ -484,7 +483,7 @@ void CKWSkinFrame::MouseLeave()
     if (!IsDialog()) {
         return;
     }
-    qDebug("mouseMoveEvent m_dlgBtnState == BTN_STATE_OVER");
+    qCDebug(KWDiagnostics, "mouseMoveEvent m_dlgBtnState == BTN_STATE_OVER");
     for (int button = 1; button <= 4; ++button) {
         m_hotButton = button;
         m_dlgBtnState = 0;

@@ -67,7 +67,8 @@ public:
     void SetTitleToTopDistance(int distance) { m_titleToTop = distance; }
 
     // Qt events forwarded by the window.
-    void Paint(QPainter& painter);
+    // Paints the frame for a repaint of the region.
+    void Paint(QPainter& painter, const QRegion& region);
     // Returns false (and does nothing) while there is no skin image; the
     // window then skips its own size callback.
     bool Resize(const QSize& size, const QSize& oldSize);

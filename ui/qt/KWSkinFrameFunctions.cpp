@@ -219,7 +219,13 @@ int KWShadowAlpha(int ring)
     return alpha < 0 ? 0 : alpha;
 }
 
-void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s)
+bool KWRegionReachesShadowRings(const QRegion& region, const QSize& size, int s)
+{
+    const QRect clear(s + 2, s + 2, size.width() - 2 * s - 4, size.height() - 2 * s - 4);
+    return !region.subtracted(QRegion(clear)).isEmpty();
+}
+
+void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s, const QRegion& region)
 {
     const int W = size.width();
     const int H = size.height();
@@ -228,7 +234,10 @@ void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(QRect(s, s, W - 2 * s, H - 2 * s), grey);
     painter.setBrush(Qt::NoBrush);
-    for (int i = 0; i < s; ++i) {
+    // Most repaints are of a child's area inside the frame, where stroking
+    // the rings round the whole window would change no pixel.
+    const int rings = KWRegionReachesShadowRings(region, size, s) ? s : 0;
+    for (int i = 0; i < rings; ++i) {
         QColor ring = grey;
         ring.setAlpha(KWShadowAlpha(i));
         painter.setPen(QPen(ring, 1));

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include <array>
@@ -71,9 +72,14 @@ QPoint KWCenterPosition(const QRect& area, const QSize& stored, const QSize& ava
 // Alpha of shadow ring i (0 innermost): 90 - 30 * sqrt(i), never below 0.
 int KWShadowAlpha(int ring);
 
+// True when a repainted region of a W x H window reaches the band along its
+// edges where the s shadow rings (with their antialiased pixel) lie.
+bool KWRegionReachesShadowRings(const QRegion& region, const QSize& size, int s);
+
 // The drop shadow of a W x H window with a margin of s pixels: a grey fill
-// under the frame and s fading rings around it.
-void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s);
+// under the frame and s fading rings around it. The rings are stroked only
+// when the repainted region reaches them.
+void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s, const QRegion& region);
 
 // Left edge of a title tw pixels wide in a window `width` wide: alignment 0
 // the caption's left, 1 centred, 2 flush right.

@@ -156,11 +156,12 @@ void CKWQTSideSceneFish::SetInstWay(bool ceiling)
 void CKWQTSideSceneFish::OnView_ChangeUnit(int metric)
 {
     m_metric = metric != 0;
-    const double factor = m_metric ? 1.0 / KW_FEET_PER_METRE : KW_FEET_PER_METRE;
     for (double* length :
         { &m_values.installHeight, &m_values.objectHeight, &m_values.objectDistance, &m_values.lengthMax,
             &m_values.heightMax, &m_values.minInstallHeight, &m_values.minObjectHeight }) {
-        *length *= factor;
+        // Dividing, not multiplying by the reciprocal: a trip to feet and back
+        // then gives the metres that were entered far more often.
+        *length = m_metric ? *length / KW_FEET_PER_METRE : *length * KW_FEET_PER_METRE;
     }
     Redraw();
 }

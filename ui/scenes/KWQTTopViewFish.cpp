@@ -126,6 +126,12 @@ void CKWQTTopViewFish::SetRadiusPPM(std::map<double, std::wstring> rings, bool g
         for (QGraphicsTextItem* label : m_labels) {
             label->setPlainText(QString());
         }
+        // No density is known (no lens table): rings and dots without labels
+        // would still suggest some.
+        for (int i = 0; i < KW_FISH_RING_COUNT; ++i) {
+            m_rings[i]->hide();
+            m_dots[i]->hide();
+        }
         return;
     }
     m_gradient = gradient;
@@ -164,13 +170,11 @@ void CKWQTTopViewFish::LayOutCeiling()
             text->setPlainText(KWToQString(m_texts[key]));
             text->setPos(KWToQPointF(KWFishCeilingLabelPos(label, m_rectTimes)));
         }
-        // The outermost ring's label, dot and ring are shown by the mount,
-        // never by the map.
-        if (label < KW_FISH_RING_COUNT) {
-            text->setVisible(shown);
-            m_dots[label - 1]->setVisible(shown);
-            m_rings[KWFishRingOfLabel(label) - 1]->setVisible(shown);
-        }
+        // Any entry gives the outermost ring, so label 4 is always shown here
+        // (and comes back after an empty map).
+        text->setVisible(shown);
+        m_dots[label - 1]->setVisible(shown);
+        m_rings[KWFishRingOfLabel(label) - 1]->setVisible(shown);
     }
 }
 

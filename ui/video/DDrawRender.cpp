@@ -46,6 +46,40 @@ template <typename T> void ReleaseObject(T*& object)
 // held and before the owner's callback.
 void VorlumeDraw(int /*a*/, HDC /*dc*/, HWND /*window*/, int /*b*/) {}
 
+// A plain offscreen surface in video memory; the caller names its format.
+KWDDSURFACEDESC OffscreenDesc(int width, int height)
+{
+    KWDDSURFACEDESC desc;
+    desc.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH | DDSD_PIXELFORMAT;
+    desc.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_VIDEOMEMORY;
+    desc.dwWidth = static_cast<DWORD>(width);
+    desc.dwHeight = static_cast<DWORD>(height);
+    return desc;
+}
+
+// Locks the whole surface; a surface lost meanwhile is restored (restore())
+// and locked once more.
+template <typename Restore> HRESULT LockWhole(CKWDDrawSurface* surface, KWDDSURFACEDESC& desc, Restore restore)
+{
+    HRESULT result = surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
+    if (result == DDERR_SURFACELOST) {
+        restore();
+        result = surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
+    }
+    return result;
+}
+
+// Lets the callback draw on the overlay surface's device context, which is
+// released again whether it was given or not.
+template <typename Draw> void DrawThroughCallback(CKWDDrawSurface* osd, IKWVideoRenderCallback* callback, Draw draw)
+{
+    HDC dc = nullptr;
+    if (KwSucceeded(osd->GetDC(&dc)) && callback != nullptr) {
+        draw(*callback, dc);
+    }
+    osd->ReleaseDC(dc);
+}
+
 bool IsMinimised(const RECT& rect)
 {
     return rect.left < 0 && rect.top < 0 && rect.right < 0 && rect.bottom < 0;
@@ -170,11 +204,7 @@ bool CDDrawRender::CreateYUVSurface(int width, int height, CKWDDrawSurface*& sur
     if (m_device == nullptr || width <= 0 || height <= 0) {
         return false;
     }
-    KWDDSURFACEDESC desc;
-    desc.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH | DDSD_PIXELFORMAT;
-    desc.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_VIDEOMEMORY;
-    desc.dwWidth = static_cast<DWORD>(width);
-    desc.dwHeight = static_cast<DWORD>(height);
+    KWDDSURFACEDESC desc = OffscreenDesc(width, height);
     for (int i = 0; i < kTriedFormats; ++i) {
         desc.ddpfPixelFormat = kFormats[i].format;
         if (KwSucceeded(m_lastResult = m_device->CreateSurface(&desc, &surface))) {
@@ -218,11 +248,7 @@ bool CDDrawRender::CreateOSDSurface(int fallbackWidth, int fallbackHeight, HWND 
     if (width <= 0 || height <= 0) {
         return false;
     }
-    KWDDSURFACEDESC desc;
-    desc.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH | DDSD_PIXELFORMAT;
-    desc.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_VIDEOMEMORY;
-    desc.dwWidth = static_cast<DWORD>(width);
-    desc.dwHeight = static_cast<DWORD>(height);
+    KWDDSURFACEDESC desc = OffscreenDesc(width, height);
     desc.ddpfPixelFormat.dwFlags = DDPF_RGB;
     desc.ddpfPixelFormat.dwRGBBitCount = 32;
     desc.ddpfPixelFormat.dwRBitMask = 0x00FF0000;
@@ -312,55 +338,62 @@ int CDDrawRender::RenderFrame(BYTE* buffer, int width, int height, RECT* source,
     if (m_device == nullptr || buffer == nullptr) {
         return 0;
     }
-    if (m_primary == nullptr && !CreatePrimarySurface()) {
+    const bool hasSecond = second != nullptr && second->pData != nullptr;
+    if (!FitVideoSurface(width, height) || (hasSecond && !FitSecondVideoSurface(second->nWidth, second->nHeight)) ||
+        !UpdateWindowRect()) {
         return 0;
+    }
+    if (!WriteVideoSurface(buffer, width, height) || (hasSecond && !WriteSecondVideoSurface(*second))) {
+        return 0;
+    }
+    ComposeOSD(source, a, drawerWindow, b, hasSecond, secondRect);
+    return PresentOSD();
+}
+
+bool CDDrawRender::FitVideoSurface(int width, int height)
+{
+    if (m_primary == nullptr && !CreatePrimarySurface()) {
+        return false;
     }
     if (width != m_frameWidth || height != m_frameHeight) {
         ReleaseObject(m_video);
         if (!CreateVideoSurface(width, height)) {
-            return 0;
+            return false;
         }
         {
             CKWToolAutoMutexLock lock(m_mutex);
             ReleaseOSD();
             if (!CreateOSDSurface(width, height, m_hWnd)) {
-                return 0;
+                return false;
             }
         }
         m_frameWidth = width;
         m_frameHeight = height;
     }
-    if (m_video == nullptr && !CreateVideoSurface(width, height)) {
-        return 0;
-    }
-    const bool hasSecond = second != nullptr && second->pData != nullptr;
-    if (hasSecond) {
-        if (second->nWidth != m_secondWidth || second->nHeight != m_secondHeight) {
-            ReleaseObject(m_secondVideo);
-            if (!CreateSecondVideoSurface(second->nWidth, second->nHeight)) {
-                return 0;
-            }
-            m_secondWidth = second->nWidth;
-            m_secondHeight = second->nHeight;
-        }
-        if (m_secondVideo == nullptr && !CreateSecondVideoSurface(second->nWidth, second->nHeight)) {
-            return 0;
-        }
-    }
-    if (!UpdateWindowRect()) {
-        return 0;
-    }
+    return m_video != nullptr || CreateVideoSurface(width, height);
+}
 
-    // Every frame of this path goes through the overlay surface, with or
-    // without a callback, so a lost overlay surface is always restored here;
-    // otherwise, without a callback, no frame would show again after a
-    // display-mode change until the window moved.
-    KWDDSURFACEDESC desc;
-    m_lastResult = m_video->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
-    if (m_lastResult == DDERR_SURFACELOST) {
-        RestoreSurfaces(true);
-        m_lastResult = m_video->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
+bool CDDrawRender::FitSecondVideoSurface(int width, int height)
+{
+    if (width != m_secondWidth || height != m_secondHeight) {
+        ReleaseObject(m_secondVideo);
+        if (!CreateSecondVideoSurface(width, height)) {
+            return false;
+        }
+        m_secondWidth = width;
+        m_secondHeight = height;
     }
+    return m_secondVideo != nullptr || CreateSecondVideoSurface(width, height);
+}
+
+// Every frame of this path goes through the overlay surface, with or without
+// a callback, so a lost overlay surface is always restored here; otherwise,
+// without a callback, no frame would show again after a display-mode change
+// until the window moved.
+bool CDDrawRender::WriteVideoSurface(BYTE* buffer, int width, int height)
+{
+    KWDDSURFACEDESC desc;
+    m_lastResult = LockWhole(m_video, desc, [this] { RestoreSurfaces(true); });
     if (!KwSucceeded(m_lastResult)) {
         m_video->Unlock(nullptr);
         ReleaseObject(m_video);
@@ -368,81 +401,73 @@ int CDDrawRender::RenderFrame(BYTE* buffer, int width, int height, RECT* source,
         CKWToolAutoMutexLock lock(m_mutex);
         ReleaseOSD();
         CreateOSDSurface(m_frameWidth, m_frameHeight, m_hWnd);
-        return 0;
+        return false;
     }
+    return ConvertIntoLocked(m_video, desc, buffer, width, height);
+}
+
+bool CDDrawRender::WriteSecondVideoSurface(const RENDER_VIDEOINFO& second)
+{
+    KWDDSURFACEDESC desc;
+    m_lastResult = LockWhole(m_secondVideo, desc, [this] { m_secondVideo->Restore(); });
+    if (!KwSucceeded(m_lastResult)) {
+        m_secondVideo->Unlock(nullptr);
+        ReleaseObject(m_secondVideo);
+        CreateSecondVideoSurface(second.nWidth, second.nHeight);
+        return false;
+    }
+    return ConvertIntoLocked(m_secondVideo, desc, second.pData, second.nWidth, second.nHeight);
+}
+
+bool CDDrawRender::ConvertIntoLocked(CKWDDrawSurface* surface, const KWDDSURFACEDESC& desc, BYTE* data, int width, int height)
+{
     if (desc.lpSurface == nullptr) {
-        m_video->Unlock(nullptr);
-        return 0;
+        surface->Unlock(nullptr);
+        return false;
     }
     const std::size_t lumaSize = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    m_colorConvert(buffer, buffer + lumaSize, buffer + static_cast<std::ptrdiff_t>(width * height * 5 / 4), static_cast<BYTE*>(desc.lpSurface),
+    m_colorConvert(data, data + lumaSize, data + static_cast<std::ptrdiff_t>(width * height * 5 / 4), static_cast<BYTE*>(desc.lpSurface),
                    static_cast<DWORD>(desc.lPitch), static_cast<int>(desc.dwWidth), static_cast<int>(desc.dwHeight));
-    m_video->Unlock(nullptr);
+    surface->Unlock(nullptr);
+    return true;
+}
 
-    if (hasSecond) {
-        KWDDSURFACEDESC secondDesc;
-        m_lastResult = m_secondVideo->Lock(nullptr, &secondDesc, DDLOCK_WAIT, nullptr);
-        if (m_lastResult == DDERR_SURFACELOST) {
-            m_secondVideo->Restore();
-            m_lastResult = m_secondVideo->Lock(nullptr, &secondDesc, DDLOCK_WAIT, nullptr);
-        }
-        if (!KwSucceeded(m_lastResult)) {
-            m_secondVideo->Unlock(nullptr);
-            ReleaseObject(m_secondVideo);
-            CreateSecondVideoSurface(second->nWidth, second->nHeight);
-            return 0;
-        }
-        if (secondDesc.lpSurface == nullptr) {
-            m_secondVideo->Unlock(nullptr);
-            return 0;
-        }
-        BYTE* data = second->pData;
-        const int w = second->nWidth;
-        const int h = second->nHeight;
-        m_colorConvert(data, data + static_cast<std::size_t>(w) * static_cast<std::size_t>(h), data + static_cast<std::ptrdiff_t>(w * h * 5 / 4),
-                       static_cast<BYTE*>(secondDesc.lpSurface), static_cast<DWORD>(secondDesc.lPitch),
-                       static_cast<int>(secondDesc.dwWidth), static_cast<int>(secondDesc.dwHeight));
-        m_secondVideo->Unlock(nullptr);
+void CDDrawRender::ComposeOSD(RECT* source, int a, HWND drawerWindow, int b, bool hasSecond, RECT* secondRect)
+{
+    CKWToolAutoMutexLock lock(m_mutex);
+    if (m_osd == nullptr) {
+        return;
     }
+    if (KwSucceeded(m_lastResult = m_osd->Blt(nullptr, m_video, source, DDBLT_ASYNC, nullptr))) {
+        DrawThroughCallback(m_osd, m_callback, [&](IKWVideoRenderCallback& callback, HDC dc) {
+            VorlumeDraw(a, dc, drawerWindow, b);
+            callback.OnDrawOSD(0, dc);
+        });
+    }
+    if (hasSecond && KwSucceeded(m_lastResult = m_osd->Blt(secondRect, m_secondVideo, nullptr, DDBLT_ASYNC, nullptr))) {
+        DrawThroughCallback(m_osd, m_callback,
+                            [secondRect](IKWVideoRenderCallback& callback, HDC dc) { callback.OnDrawSubOSD(secondRect, dc); });
+    }
+}
 
-    {
-        CKWToolAutoMutexLock lock(m_mutex);
-        if (m_osd != nullptr) {
-            if (KwSucceeded(m_lastResult = m_osd->Blt(nullptr, m_video, source, DDBLT_ASYNC, nullptr))) {
-                HDC dc = nullptr;
-                if (KwSucceeded(m_osd->GetDC(&dc)) && m_callback != nullptr) {
-                    VorlumeDraw(a, dc, drawerWindow, b);
-                    m_callback->OnDrawOSD(0, dc);
-                }
-                m_osd->ReleaseDC(dc);
-            }
-            if (hasSecond) {
-                if (KwSucceeded(m_lastResult = m_osd->Blt(secondRect, m_secondVideo, nullptr, DDBLT_ASYNC, nullptr))) {
-                    HDC dc = nullptr;
-                    if (KwSucceeded(m_osd->GetDC(&dc)) && m_callback != nullptr) {
-                        m_callback->OnDrawSubOSD(secondRect, dc);
-                    }
-                    m_osd->ReleaseDC(dc);
-                }
-            }
-        }
-    }
-    if (m_verticalSync != 0) {
-        m_device->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
-    }
+int CDDrawRender::PresentOSD()
+{
+    WaitForVerticalBlankIfOn();
     if (m_osd != nullptr && m_primary != nullptr) {
         m_lastResult = m_primary->Blt(&m_windowRect, m_osd, nullptr, DDBLT_ASYNC, nullptr);
-        if (m_lastResult == DDERR_SURFACELOST) {
-            RecoverFromLostScreen(true);
-            return 0;
-        }
-        return KwSucceeded(m_lastResult) ? 1 : 0;
     }
     if (m_lastResult == DDERR_SURFACELOST) {
         RecoverFromLostScreen(true);
         return 0;
     }
     return KwSucceeded(m_lastResult) ? 1 : 0;
+}
+
+void CDDrawRender::WaitForVerticalBlankIfOn()
+{
+    if (m_verticalSync != 0) {
+        m_device->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
+    }
 }
 
 int CDDrawRender::RenderPlanes(BYTE* y, BYTE* u, BYTE* v, int width, int height)
@@ -486,11 +511,7 @@ bool CDDrawRender::DrawPlanes(BYTE* y, BYTE* u, BYTE* v)
         return false;
     }
     KWDDSURFACEDESC desc;
-    m_lastResult = m_video->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
-    if (m_lastResult == DDERR_SURFACELOST) {
-        RestoreSurfaces(m_callback != nullptr);
-        m_lastResult = m_video->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
-    }
+    m_lastResult = LockWhole(m_video, desc, [this] { RestoreSurfaces(m_callback != nullptr); });
     if (!KwSucceeded(m_lastResult)) {
         return false;
     }
@@ -514,14 +535,10 @@ bool CDDrawRender::DrawPlanes(BYTE* y, BYTE* u, BYTE* v)
         if (m_osd != nullptr) {
             CopyVideoToOsdAndDrawOverlay();
         }
-        if (m_verticalSync != 0) {
-            m_device->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
-        }
+        WaitForVerticalBlankIfOn();
         m_lastResult = m_osd != nullptr ? m_primary->Blt(&m_windowRect, m_osd, nullptr, DDBLT_ASYNC, nullptr) : DDERR_GENERIC;
     } else {
-        if (m_verticalSync != 0) {
-            m_device->WaitForVerticalBlank(DDWAITVB_BLOCKBEGIN, nullptr);
-        }
+        WaitForVerticalBlankIfOn();
         m_lastResult = m_primary != nullptr ? m_primary->Blt(&m_windowRect, m_video, nullptr, DDBLT_ASYNC, nullptr) : DDERR_GENERIC;
     }
     if (m_lastResult == DDERR_SURFACELOST) {
@@ -533,11 +550,7 @@ bool CDDrawRender::DrawPlanes(BYTE* y, BYTE* u, BYTE* v)
 void CDDrawRender::CopyVideoToOsdAndDrawOverlay()
 {
     if (KwSucceeded(m_osd->Blt(nullptr, m_video, nullptr, 0, nullptr))) {
-        HDC dc = nullptr;
-        if (KwSucceeded(m_osd->GetDC(&dc))) {
-            m_callback->OnDrawOSD(0, dc);
-        }
-        m_osd->ReleaseDC(dc);
+        DrawThroughCallback(m_osd, m_callback, [](IKWVideoRenderCallback& callback, HDC dc) { callback.OnDrawOSD(0, dc); });
     }
 }
 

@@ -89,8 +89,29 @@ private:
     // primary surface or clipper cannot be made.
     bool RecoverFromLostScreen(bool withOSD);
     void ReleaseOSD(); // mutex held by the caller
+    // The frame's way to the screen, step by step: surfaces of the right
+    // sizes, the pictures written into them, the overlay surface composed
+    // and shown. Each step but the last says whether to go on.
     int RenderFrame(BYTE* buffer, int width, int height, RECT* source, int a, HWND drawerWindow, int b, RENDER_VIDEOINFO* second,
                     RECT* secondRect);
+    // A primary surface, and video and overlay surfaces for a frame of that
+    // size (both made anew when the size changed).
+    bool FitVideoSurface(int width, int height);
+    bool FitSecondVideoSurface(int width, int height);
+    // Lock, convert, unlock. A lock that keeps failing makes the surface
+    // (for the main picture also the overlay surface) anew.
+    bool WriteVideoSurface(BYTE* buffer, int width, int height);
+    bool WriteSecondVideoSurface(const RENDER_VIDEOINFO& second);
+    // Converts an I420 picture into the locked surface and unlocks it; false
+    // when the lock gave no memory.
+    bool ConvertIntoLocked(CKWDDrawSurface* surface, const KWDDSURFACEDESC& desc, BYTE* data, int width, int height);
+    // Under the mutex: the shown part of the frame, then the secondary
+    // picture, onto the overlay surface, each drawn over by the callback.
+    void ComposeOSD(RECT* source, int a, HWND drawerWindow, int b, bool hasSecond, RECT* secondRect);
+    // The overlay surface to the window; a lost screen is recovered and the
+    // frame reported as not shown. 1 shown, 0 not.
+    int PresentOSD();
+    void WaitForVerticalBlankIfOn();
 
     CKWDDrawDevice* m_device = nullptr;
     CKWDDrawSurface* m_primary = nullptr;

@@ -1,14 +1,11 @@
 #include "ui/video/KWPlayWndGeometry.h"
 
+#include "base/ScaledLength.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
 
 int W(const RECT& r)
 {
@@ -18,6 +15,20 @@ int W(const RECT& r)
 int H(const RECT& r)
 {
     return r.bottom - r.top + 1;
+}
+
+// Moves the span [low, high] along its axis, keeping its length, until it
+// lies inside [min, max]; a span longer than that ends at max.
+void ShiftSpanInside(LONG& low, LONG& high, int min, int max)
+{
+    if (low < min) {
+        high += min - low;
+        low = min;
+    }
+    if (high > max) {
+        low -= high - max;
+        high = max;
+    }
 }
 
 } // namespace
@@ -118,22 +129,8 @@ bool KWZoomByRect(int x1, int y1, int x2, int y2, int widgetWidth, int widgetHei
 
 void KWShiftInside(RECT& r, int minX, int minY, int maxX, int maxY)
 {
-    if (r.left < minX) {
-        r.right += minX - r.left;
-        r.left = minX;
-    }
-    if (r.right > maxX) {
-        r.left -= r.right - maxX;
-        r.right = maxX;
-    }
-    if (r.top < minY) {
-        r.bottom += minY - r.top;
-        r.top = minY;
-    }
-    if (r.bottom > maxY) {
-        r.top -= r.bottom - maxY;
-        r.bottom = maxY;
-    }
+    ShiftSpanInside(r.left, r.right, minX, maxX);
+    ShiftSpanInside(r.top, r.bottom, minY, maxY);
 }
 
 KWWheelZoomResult KWZoomByWheel(int delta, int x, int y, int widgetWidth, int widgetHeight, const RECT& source, int frameWidth,
@@ -237,6 +234,26 @@ RECT KWSplitRegionToFrame(const RECT& region, const RECT& overview, int frameWid
     auto sx = [&](int x) { return std::clamp(static_cast<int>(static_cast<long long>(x) * frameWidth / ow), 0, frameWidth); };
     auto sy = [&](int y) { return std::clamp(static_cast<int>(static_cast<long long>(y) * frameHeight / oh), 0, frameHeight); };
     return {sx(region.left), sy(region.top), sx(region.right), sy(region.bottom)};
+}
+
+std::vector<std::vector<POINT>> KWOutlinePieces(const POINT* outline, int count, int low, int high)
+{
+    std::vector<std::vector<POINT>> pieces(1);
+    for (int k = 0; k < count; ++k) {
+        const POINT p = outline[k];
+        if (k > 0 && p.x == 0 && p.y == 0) {
+            pieces.emplace_back();
+            continue;
+        }
+        if (!pieces.back().empty()) {
+            const POINT q = pieces.back().back();
+            if ((q.x < low && p.x > high) || (p.x < low && q.x > high)) {
+                pieces.emplace_back();
+            }
+        }
+        pieces.back().push_back(p);
+    }
+    return pieces;
 }
 
 bool KWPointInPolygon(const std::vector<POINT>& polygon, int x, int y)

@@ -52,5 +52,10 @@ bool KWRescaleSplitRegions(std::vector<RECT>& regions, const RECT& oldOverview, 
 // Regions in frame pixels, clamped to the frame.
 RECT KWSplitRegionToFrame(const RECT& region, const RECT& overview, int frameWidth, int frameHeight);
 
+// A fisheye region's outline of count points cut into its pieces: at a break
+// (a 0, 0 point after the first) and where it jumps across the seam of a
+// panorama, from left of low to right of high or back. Pieces may be empty.
+std::vector<std::vector<POINT>> KWOutlinePieces(const POINT* outline, int count, int low, int high);
+
 // Odd-even test of a point against a polygon.
 bool KWPointInPolygon(const std::vector<POINT>& polygon, int x, int y);

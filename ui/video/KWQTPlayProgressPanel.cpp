@@ -1,5 +1,6 @@
 #include "ui/video/KWQTPlayProgressPanel.h"
 
+#include "base/KWDiagnostics.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQTButton.h"
 #include "ui/qt/KWQTSliderCtrl.h"
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QtDebug>
 
 #include <new>
 
@@ -158,7 +158,7 @@ void CKWQTPlayProgressPanel::MoveWindow(const RECT* rect)
     }
     const int width = rect->right - rect->left + 1;
     const int height = rect->bottom - rect->top + 1;
-    qDebug("MoveWindow:%d,%d,%d,%d", rect->left, rect->top, width, height);
+    qCDebug(KWDiagnostics, "MoveWindow:%d,%d,%d,%d", rect->left, rect->top, width, height);
     MoveWindow(rect->left, rect->top, width, height);
 }
 

@@ -34,6 +34,14 @@ QRect InclusiveRect(const RECT& r)
 
 const QRect kNullRect(QPoint(0, 0), QPoint(-1, -1));
 
+// A whole I420 picture (Y, then U, then V, each chroma plane a quarter) into
+// 32-bit RGB of the same size.
+void PictureToRgb32(BYTE* out, BYTE* data, int width, int height)
+{
+    const std::size_t luma = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    yv12_to_rgb32_c_q(out, width, data, data + luma, data + luma * 5 / 4, width, width / 2, width, height);
+}
+
 } // namespace
 
 CKWVideoWindow* CreateKWVideoWindow(VIDEOWINDOWMODE mode, IKWVideoWindowEvent* listener, int capacityA, int capacityB)
@@ -232,19 +240,16 @@ QRect CKWQTVideoWindow::CellGeometry(int index) const
 
 int CKWQTVideoWindow::SetRows(int rows)
 {
-    const int changed = m_layout.SetRows(rows);
-    if (changed != 0) {
-        if (m_pListener != nullptr) {
-            m_pListener->OnLayoutChanged();
-        }
-        update();
-    }
-    return changed;
+    return AnnounceGridChange(m_layout.SetRows(rows));
 }
 
 int CKWQTVideoWindow::SetColumns(int columns)
 {
-    const int changed = m_layout.SetColumns(columns);
+    return AnnounceGridChange(m_layout.SetColumns(columns));
+}
+
+int CKWQTVideoWindow::AnnounceGridChange(int changed)
+{
     if (changed != 0) {
         if (m_pListener != nullptr) {
             m_pListener->OnLayoutChanged();
@@ -313,6 +318,20 @@ void CKWQTVideoWindow::PlaceSubWnds()
     m_layoutAnimations.start();
 }
 
+void CKWQTVideoWindow::HideSubWndsBeyondCells(int oldCount, bool refocus)
+{
+    for (int index = oldCount - 1; index >= m_layout.GetCount(); --index) {
+        auto found = m_subWnds.find(index);
+        if (found == m_subWnds.end()) {
+            continue;
+        }
+        found->second->hide();
+        if (refocus && found->second == m_currentSubWnd) {
+            SetFocusSubWin(GetSubWinIDByIndex(0));
+        }
+    }
+}
+
 void CKWQTVideoWindow::SetLayout(LAYOUT_TYPE type, LPCSTR layout)
 {
     if (layout == nullptr) {
@@ -334,16 +353,7 @@ void CKWQTVideoWindow::SetLayout(LAYOUT_TYPE type, LPCSTR layout)
     }
     if (m_mode == VIDEOWINDOW_MODE_VIDEO) {
         PlaceSubWnds();
-        for (int index = oldCount - 1; index >= m_layout.GetCount(); --index) {
-            auto found = m_subWnds.find(index);
-            if (found == m_subWnds.end()) {
-                continue;
-            }
-            found->second->hide();
-            if (found->second == m_currentSubWnd) {
-                SetFocusSubWin(GetSubWinIDByIndex(0));
-            }
-        }
+        HideSubWndsBeyondCells(oldCount, true);
     }
     update();
     delete[] layout;
@@ -359,12 +369,7 @@ int CKWQTVideoWindow::ApplyLayout(const CQTVideoWindowLayout& other)
     m_layout.CopyFrom(other);
     MoveSubWndsToCells();
     m_layoutAnimations.start();
-    for (int index = oldCount - 1; index >= m_layout.GetCount(); --index) {
-        auto found = m_subWnds.find(index);
-        if (found != m_subWnds.end()) {
-            found->second->hide();
-        }
-    }
+    HideSubWndsBeyondCells(oldCount, false);
     if (m_pListener != nullptr) {
         m_pListener->OnLayoutChanged();
     }
@@ -621,8 +626,7 @@ int CKWQTVideoWindow::RenderOffScreenSurface(int id, BYTE* data, int width, int 
     if (rgb == nullptr || data == nullptr) {
         return 0;
     }
-    const std::size_t luma = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    yv12_to_rgb32_c_q(rgb, width, data, data + luma, data + luma * 5 / 4, width, width / 2, width, height);
+    PictureToRgb32(rgb, data, width, height);
     play->ShowImage(rgb, 1, width, height);
     return 1;
 }
@@ -643,19 +647,14 @@ int CKWQTVideoWindow::RenderOffScreenSurfaceFE(int id, RENDER_VIDEOINFO* main, i
     if (rgb == nullptr || main->pData == nullptr) {
         return 0;
     }
-    auto convert = [](BYTE* out, const RENDER_VIDEOINFO& picture) {
-        const std::size_t luma = static_cast<std::size_t>(picture.nWidth) * static_cast<std::size_t>(picture.nHeight);
-        yv12_to_rgb32_c_q(out, picture.nWidth, picture.pData, picture.pData + luma, picture.pData + luma * 5 / 4, picture.nWidth,
-                          picture.nWidth / 2, picture.nWidth, picture.nHeight);
-    };
-    convert(rgb, *main);
+    PictureToRgb32(rgb, main->pData, main->nWidth, main->nHeight);
     BYTE* secondRgb = nullptr;
     int secondWidth = 0;
     int secondHeight = 0;
     if (second != nullptr && second->pData != nullptr) {
         secondRgb = sub->GetSecondRGBBuffer(second->nWidth, second->nHeight);
         if (secondRgb != nullptr) {
-            convert(secondRgb, *second);
+            PictureToRgb32(secondRgb, second->pData, second->nWidth, second->nHeight);
             secondWidth = second->nWidth;
             secondHeight = second->nHeight;
         }

@@ -168,6 +168,13 @@ private:
     void PlaceSubWnds();
     // Shows each sub-window in its layout cell, up to the first without one.
     void MoveSubWndsToCells();
+    // Hides the sub-windows from oldCount - 1 down to the layout's cell
+    // count; with refocus, the current one among them hands the focus to the
+    // sub-window at index 0.
+    void HideSubWndsBeyondCells(int oldCount, bool refocus);
+    // After a change of the grid's rows or columns (changed non-zero): the
+    // listener hears of it and the bars are repainted. Returns changed.
+    int AnnounceGridChange(int changed);
     void ClearZoom();
     void UpdateCursor(bool pressed);
     void PaintLayoutBars(class QPainter& painter);

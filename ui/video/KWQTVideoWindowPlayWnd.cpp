@@ -1,6 +1,7 @@
 #include "ui/video/KWQTVideoWindowPlayWnd.h"
 
 #include "base/KWQtText.h"
+#include "base/ScaledLength.h"
 #include "base/platform/KWPlatform.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/video/KWDDrawSurface.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -51,11 +53,6 @@ QImage OpaqueRgb32(const BYTE* buffer, int width, int height)
 bool Contains(const RECT& r, const QPoint& p)
 {
     return p.x() >= r.left && p.x() <= r.right && p.y() >= r.top && p.y() <= r.bottom;
-}
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
 }
 
 // Outline of a rectangle drawn one pixel inside its bounds.
@@ -297,7 +294,6 @@ int CKWQTVideoWindowPlayWnd::ShowImages(BYTE* buffer, int kind, int width, int h
     if (buffer == nullptr) {
         return 0;
     }
-    m_secondPlacement = placement;
     m_secondRect = ComputeSecondRect(placement);
     if (second != nullptr && secondWidth > 0 && secondHeight > 0 && ShowSecondPicture()) {
         m_secondImage = QPixmap::fromImage(OpaqueRgb32(second, secondWidth, secondHeight));
@@ -379,6 +375,14 @@ void CKWQTVideoWindowPlayWnd::UpdateFeRegions()
     m_regionDisplay = std::move(display);
 }
 
+RECT CKWQTVideoWindowPlayWnd::ReferenceRect() const
+{
+    const FISHEYE_VIDEO_REGION& d = *m_regionDisplay;
+    const int current = d.nCurrentRegion;
+    return current >= 0 && current < static_cast<int>(d.regions.size()) ? d.regions[static_cast<std::size_t>(current)].rcBound
+                                                                        : m_secondRect;
+}
+
 int CKWQTVideoWindowPlayWnd::HitRegion(const QPoint& pos)
 {
     if (!m_regionDisplay) {
@@ -386,8 +390,7 @@ int CKWQTVideoWindowPlayWnd::HitRegion(const QPoint& pos)
     }
     const FISHEYE_VIDEO_REGION& d = *m_regionDisplay;
     const int current = d.nCurrentRegion;
-    const bool currentValid = current >= 0 && current < static_cast<int>(d.regions.size());
-    const RECT ref = currentValid ? d.regions[static_cast<std::size_t>(current)].rcBound : m_secondRect;
+    const RECT ref = ReferenceRect();
     if (ref.right == ref.left || ref.bottom == ref.top) {
         return -1;
     }
@@ -414,23 +417,7 @@ int CKWQTVideoWindowPlayWnd::HitRegion(const QPoint& pos)
         if (region.ptOutline[0].x == -1) {
             continue;
         }
-        std::vector<std::vector<POINT>> polygons(1);
-        for (int k = 0; k < 160; ++k) {
-            const POINT p = region.ptOutline[k];
-            if (k > 0 && p.x == 0 && p.y == 0) {
-                polygons.emplace_back();
-                continue;
-            }
-            if (!polygons.back().empty()) {
-                const POINT q = polygons.back().back();
-                const bool seam = (q.x < 50 && p.x > w - 50) || (p.x < 50 && q.x > w - 50);
-                if (seam) {
-                    polygons.emplace_back();
-                }
-            }
-            polygons.back().push_back(p);
-        }
-        for (const std::vector<POINT>& polygon : polygons) {
+        for (const std::vector<POINT>& polygon : KWOutlinePieces(region.ptOutline, 160, 50, w - 50)) {
             if (polygon.size() >= 3 && KWPointInPolygon(polygon, pos.x(), pos.y())) {
                 return i;
             }
@@ -476,10 +463,7 @@ void CKWQTVideoWindowPlayWnd::ReportEptz(const QPoint& pos, int direction)
     info.nCurrentX = pos.x();
     info.nCurrentY = pos.y();
     info.nDirection = direction;
-    const int current = m_regionDisplay->nCurrentRegion;
-    info.rcReference = current >= 0 && current < static_cast<int>(m_regionDisplay->regions.size())
-                           ? m_regionDisplay->regions[static_cast<std::size_t>(current)].rcBound
-                           : m_secondRect;
+    info.rcReference = ReferenceRect();
     window->NotifyFishEyeEptz(SubWnd(), info);
 }
 
@@ -489,9 +473,14 @@ void CKWQTVideoWindowPlayWnd::SetInnerSplitMode(int mode)
     update();
 }
 
-KWSplitLayout* CKWQTVideoWindowPlayWnd::ActiveSplit()
+const KWSplitLayout* CKWQTVideoWindowPlayWnd::ActiveSplit() const
 {
     return m_innerSplitMode == 1 ? &m_split1 : (m_innerSplitMode == 2 ? &m_split2 : nullptr);
+}
+
+KWSplitLayout* CKWQTVideoWindowPlayWnd::ActiveSplit()
+{
+    return const_cast<KWSplitLayout*>(std::as_const(*this).ActiveSplit());
 }
 
 void CKWQTVideoWindowPlayWnd::GetInnerSplitRect(CKWRect* rects) const
@@ -502,7 +491,7 @@ void CKWQTVideoWindowPlayWnd::GetInnerSplitRect(CKWRect* rects) const
     for (int i = 0; i < 5; ++i) {
         rects[i] = CKWRect(0, 0, 0, 0);
     }
-    const KWSplitLayout* split = m_innerSplitMode == 1 ? &m_split1 : (m_innerSplitMode == 2 ? &m_split2 : nullptr);
+    const KWSplitLayout* split = ActiveSplit();
     if (split == nullptr) {
         return;
     }
@@ -540,7 +529,7 @@ void CKWQTVideoWindowPlayWnd::RecalSplitRects(const QSize& /*oldSize*/, const QS
 
 int CKWQTVideoWindowPlayWnd::SplitRegionAt(const QPoint& pos, bool* onPane) const
 {
-    const KWSplitLayout* split = m_innerSplitMode == 1 ? &m_split1 : (m_innerSplitMode == 2 ? &m_split2 : nullptr);
+    const KWSplitLayout* split = ActiveSplit();
     if (split == nullptr) {
         return -1;
     }
@@ -644,29 +633,15 @@ void CKWQTVideoWindowPlayWnd::DrawRegionOutline(QPainter& painter, int index, in
         return;
     }
     const RECT& box = region.rcBound;
-    QPolygon line;
-    auto flush = [&painter, &line] {
-        if (line.size() >= 2) {
+    for (const std::vector<POINT>& piece : KWOutlinePieces(region.ptOutline, 160, box.left + 10, box.right - 10)) {
+        if (piece.size() >= 2) {
+            QPolygon line;
+            for (const POINT& p : piece) {
+                line.append(QPoint(p.x, p.y));
+            }
             painter.drawPolyline(line);
         }
-        line.clear();
-    };
-    for (int k = 0; k < 160; ++k) {
-        const POINT p = region.ptOutline[k];
-        if (k > 0 && p.x == 0 && p.y == 0) {
-            flush();
-            continue;
-        }
-        if (!line.isEmpty()) {
-            const QPoint q = line.last();
-            const bool seam = (q.x() < box.left + 10 && p.x > box.right - 10) || (p.x < box.left + 10 && q.x() > box.right - 10);
-            if (seam) {
-                flush();
-            }
-        }
-        line.append(QPoint(p.x, p.y));
     }
-    flush();
 }
 
 void CKWQTVideoWindowPlayWnd::DrawFeRegions(QPainter& painter, const RECT* within, bool painterPath)
@@ -860,6 +835,14 @@ void CKWQTVideoWindowPlayWnd::ZoomByWheel(int delta, const QPoint& pos)
     update();
 }
 
+QPoint CKWQTVideoWindowPlayWnd::FramePointAt(const QPoint& pos) const
+{
+    const int sw = m_source.right - m_source.left + 1;
+    const int sh = m_source.bottom - m_source.top + 1;
+    return QPoint(Trunc(static_cast<double>(sw) * pos.x() / width() + m_source.left),
+                  Trunc(static_cast<double>(sh) * pos.y() / height() + m_source.top));
+}
+
 void CKWQTVideoWindowPlayWnd::mousePressEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
@@ -873,10 +856,7 @@ void CKWQTVideoWindowPlayWnd::mousePressEvent(QMouseEvent* event)
             m_recordState = m_recordState == 0 ? 1 : 0;
         }
         if (width() > 0 && height() > 0) {
-            const int sw = m_source.right - m_source.left + 1;
-            const int sh = m_source.bottom - m_source.top + 1;
-            m_pressInFrame = QPoint(Trunc(static_cast<double>(sw) * pos.x() / width() + m_source.left),
-                                    Trunc(static_cast<double>(sh) * pos.y() / height() + m_source.top));
+            m_pressInFrame = FramePointAt(pos);
         }
         m_hoverRegion = HitRegion(pos);
         m_hoverHandle = HitHandle(pos);
@@ -910,10 +890,9 @@ void CKWQTVideoWindowPlayWnd::mouseMoveEvent(QMouseEvent* event)
             const QRect band = QRect(m_pressPoint, pos).normalized().intersected(rect());
             m_dragRect = band.isEmpty() ? RECT {0, 0, -1, -1} : RECT {band.left(), band.top(), band.right(), band.bottom()};
         } else if (window->GetDragMode() == 1 && width() > 0 && height() > 0) {
-            const int sw = m_source.right - m_source.left + 1;
-            const int sh = m_source.bottom - m_source.top + 1;
-            const int dx = m_pressInFrame.x() - Trunc(static_cast<double>(sw) * pos.x() / width() + m_source.left);
-            const int dy = m_pressInFrame.y() - Trunc(static_cast<double>(sh) * pos.y() / height() + m_source.top);
+            const QPoint under = FramePointAt(pos);
+            const int dx = m_pressInFrame.x() - under.x();
+            const int dy = m_pressInFrame.y() - under.y();
             m_source.left += dx;
             m_source.right += dx;
             m_source.top += dy;
@@ -977,11 +956,6 @@ void CKWQTVideoWindowPlayWnd::mouseReleaseEvent(QMouseEvent* event)
     }
     update();
     QWidget::mouseReleaseEvent(event);
-}
-
-void CKWQTVideoWindowPlayWnd::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    QWidget::mouseDoubleClickEvent(event);
 }
 
 void CKWQTVideoWindowPlayWnd::wheelEvent(QWheelEvent* event)

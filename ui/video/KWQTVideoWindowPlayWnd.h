@@ -99,7 +99,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -119,11 +118,19 @@ private:
     void DrawRegionOutline(QPainter& painter, int index, int penWidth, bool painterPath);
     void ZoomByRect(const RECT& band);
     void ZoomByWheel(int delta, const QPoint& pos);
+    // The frame pixel under a point of the widget, in the part of the frame
+    // shown; the widget must not be empty.
+    QPoint FramePointAt(const QPoint& pos) const;
     void RecalSplitRects(const QSize& oldSize, const QSize& newSize);
     void NotifySplitRects();
+    // The panes of the inner split mode in force; null without one.
+    const KWSplitLayout* ActiveSplit() const;
     KWSplitLayout* ActiveSplit();
     int SplitRegionAt(const QPoint& pos, bool* onPane = nullptr) const;
     void UpdateFeRegions();
+    // What fisheye positions are measured against: the box of the current
+    // region, else the secondary square. Needs the region display.
+    RECT ReferenceRect() const;
     int HitRegion(const QPoint& pos);
     int HitHandle(const QPoint& pos) const;
     void ReportEptz(const QPoint& pos, int direction);
@@ -168,6 +175,5 @@ private:
     QPoint m_splitDragOffset;
     int m_splitDragIndex = -1;
     int m_followFrameProportion = 0;
-    int m_secondPlacement = 0;
     std::unique_ptr<QStyle> m_style; // a plain style: application style sheets do not paint this widget
 };

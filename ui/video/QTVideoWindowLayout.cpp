@@ -124,19 +124,7 @@ CQTVideoWindowLayout::CQTVideoWindowLayout(int rows, int columns, int width, int
     , m_width(width)
     , m_height(height)
 {
-    for (int r = 0; r < m_rows; ++r) {
-        for (int c = 0; c < m_columns; ++c) {
-            if (r < m_rows - 1) {
-                const int32_t id = HorizontalId(r, c);
-                m_splitters[id] = {1, BarRect(id, m_rows, m_columns, m_width, m_height)};
-            }
-            if (c < m_columns - 1) {
-                const int32_t id = VerticalId(r, c);
-                m_splitters[id] = {1, BarRect(id, m_rows, m_columns, m_width, m_height)};
-            }
-        }
-    }
-    RebuildCells();
+    RefitGrid(m_rows, m_columns);
 }
 
 CQTVideoWindowLayout::~CQTVideoWindowLayout()
@@ -334,37 +322,7 @@ int CQTVideoWindowLayout::SetRows(int rows)
     if (rows == m_rows || !InGridRange(rows)) {
         return 0;
     }
-    const int upto = std::max(rows, m_rows);
-    for (int r = 0; r < upto; ++r) {
-        for (int c = 0; c < m_columns; ++c) {
-            if (c < m_columns - 1) {
-                const int32_t id = VerticalId(r, c);
-                auto found = m_splitters.find(id);
-                if (found != m_splitters.end()) {
-                    if (r < rows) {
-                        found->second.rect = BarRect(id, rows, m_columns, m_width, m_height);
-                    } else {
-                        m_splitters.erase(found);
-                    }
-                } else if (r < rows) {
-                    m_splitters[id] = {1, BarRect(id, rows, m_columns, m_width, m_height)};
-                }
-            }
-            const int32_t id = HorizontalId(r, c);
-            auto found = m_splitters.find(id);
-            if (found != m_splitters.end()) {
-                if (r < rows - 1) {
-                    found->second.rect = BarRect(id, rows, m_columns, m_width, m_height);
-                } else {
-                    m_splitters.erase(found);
-                }
-            } else if (r < rows - 1) {
-                m_splitters[id] = {1, BarRect(id, rows, m_columns, m_width, m_height)};
-            }
-        }
-    }
-    m_rows = rows;
-    RebuildCells();
+    RefitGrid(rows, m_columns);
     return 1;
 }
 
@@ -373,38 +331,40 @@ int CQTVideoWindowLayout::SetColumns(int columns)
     if (columns == m_columns || !InGridRange(columns)) {
         return 0;
     }
-    const int upto = std::max(columns, m_columns);
-    for (int c = 0; c < upto; ++c) {
-        for (int r = 0; r < m_rows; ++r) {
-            if (r < m_rows - 1) {
-                const int32_t id = HorizontalId(r, c);
-                auto found = m_splitters.find(id);
-                if (found != m_splitters.end()) {
-                    if (c < columns) {
-                        found->second.rect = BarRect(id, m_rows, columns, m_width, m_height);
-                    } else {
-                        m_splitters.erase(found);
-                    }
-                } else if (c < columns) {
-                    m_splitters[id] = {1, BarRect(id, m_rows, columns, m_width, m_height)};
-                }
-            }
-            const int32_t id = VerticalId(r, c);
-            auto found = m_splitters.find(id);
-            if (found != m_splitters.end()) {
-                if (c < columns - 1) {
-                    found->second.rect = BarRect(id, m_rows, columns, m_width, m_height);
-                } else {
-                    m_splitters.erase(found);
-                }
-            } else if (c < columns - 1) {
-                m_splitters[id] = {1, BarRect(id, m_rows, columns, m_width, m_height)};
-            }
+    RefitGrid(m_rows, columns);
+    return 1;
+}
+
+void CQTVideoWindowLayout::RefitGrid(int rows, int columns)
+{
+    const int uptoRows = std::max(rows, m_rows);
+    const int uptoColumns = std::max(columns, m_columns);
+    for (int r = 0; r < uptoRows; ++r) {
+        for (int c = 0; c < uptoColumns; ++c) {
+            RefitBar(VerticalId(r, c), r < rows && c < columns - 1, rows, columns);
+            RefitBar(HorizontalId(r, c), r < rows - 1 && c < columns, rows, columns);
         }
     }
+    m_rows = rows;
     m_columns = columns;
     RebuildCells();
-    return 1;
+}
+
+void CQTVideoWindowLayout::RefitBar(int32_t id, bool inGrid, int rows, int columns)
+{
+    const auto found = m_splitters.find(id);
+    if (!inGrid) {
+        if (found != m_splitters.end()) {
+            m_splitters.erase(found);
+        }
+        return;
+    }
+    const RECT rect = BarRect(id, rows, columns, m_width, m_height);
+    if (found != m_splitters.end()) {
+        found->second.rect = rect;
+    } else {
+        m_splitters[id] = {1, rect};
+    }
 }
 
 int CQTVideoWindowLayout::Resize(int width, int height)
@@ -552,9 +512,13 @@ int CQTVideoWindowLayout::ToggleSelection()
     if (m_selection.empty()) {
         return 0;
     }
+    // A selected bar that a change of the grid or a new layout string has
+    // removed since is not brought back: it would lie outside the grid.
     for (const auto& entry : m_selection) {
-        KWSplitter& bar = Bar(entry.first);
-        bar.flag = bar.flag == 0 ? 1 : 0;
+        const auto found = m_splitters.find(entry.first);
+        if (found != m_splitters.end()) {
+            found->second.flag = found->second.flag == 0 ? 1 : 0;
+        }
     }
     RebuildCells();
     return 1;

@@ -59,8 +59,8 @@ public:
     // Selects the bar under the point (edges included) and the line it
     // belongs to; 1 found, 0 none (the selection is cleared either way).
     int SelectSplitterAt(int x, int y);
-    // Flips every selected bar and rebuilds; 0 when nothing is selected. The
-    // selection stays.
+    // Flips every selected bar that the grid still has and rebuilds; 0 when
+    // nothing is selected. The selection stays.
     int ToggleSelection();
 
     int GetRows() const { return m_rows; }
@@ -84,6 +84,11 @@ private:
     // The bar of that id, added (active, empty rectangle) when a string left
     // it out.
     KWSplitter& Bar(int32_t id);
+    // Fits the bars to a grid of rows x columns on this canvas: bars of that
+    // grid that exist get its geometry and keep their flag, missing ones are
+    // made active, the others go; then the cells are rebuilt.
+    void RefitGrid(int rows, int columns);
+    void RefitBar(int32_t id, bool inGrid, int rows, int columns);
     // Where a bar's line meets the grid line across it: the two bars across
     // and the next bar along.
     struct Junction {

@@ -1,0 +1,3 @@
+#include "base/KWDiagnostics.h"
+
+Q_LOGGING_CATEGORY(KWDiagnostics, "lumivane", QtWarningMsg)
