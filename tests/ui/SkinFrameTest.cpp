@@ -404,7 +404,7 @@ QImage PaintedBackground(CKWSkinFrame& frame)
 {
     QImage canvas(kMappingWindow, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&canvas);
-    frame.Paint(painter);
+    frame.Paint(painter, QRegion(QRect(QPoint(0, 0), kMappingWindow)));
     return frame.Background().toImage();
 }
 
