@@ -325,20 +325,18 @@ struct TitleButtonFields {
     Field source[3];
     Field image[3];
 };
-const TitleButtonFields kButtons[4] = {
-    { &DialogStyle::strBtn1Hit, { &DialogStyle::strBtn1SrcNormal, &DialogStyle::strBtn1SrcOver,
-                                    &DialogStyle::strBtn1SrcDown },
-        { &DialogStyle::strBtn1ImgNormal, &DialogStyle::strBtn1ImgOver, &DialogStyle::strBtn1ImgDown } },
-    { &DialogStyle::strBtn2Hit, { &DialogStyle::strBtn2SrcNormal, &DialogStyle::strBtn2SrcOver,
-                                    &DialogStyle::strBtn2SrcDown },
-        { &DialogStyle::strBtn2ImgNormal, &DialogStyle::strBtn2ImgOver, &DialogStyle::strBtn2ImgDown } },
-    { &DialogStyle::strBtn3Hit, { &DialogStyle::strBtn3SrcNormal, &DialogStyle::strBtn3SrcOver,
-                                    &DialogStyle::strBtn3SrcDown },
-        { &DialogStyle::strBtn3ImgNormal, &DialogStyle::strBtn3ImgOver, &DialogStyle::strBtn3ImgDown } },
-    { &DialogStyle::strBtn4Hit, { &DialogStyle::strBtn4SrcNormal, &DialogStyle::strBtn4SrcOver,
-                                    &DialogStyle::strBtn4SrcDown },
-        { &DialogStyle::strBtn4ImgNormal, &DialogStyle::strBtn4ImgOver, &DialogStyle::strBtn4ImgDown } },
-};
+// Button n's fields, named as the record names them.
+// clang-format off
+#define TITLE_BUTTON_FIELDS(n) \
+    { &DialogStyle::strBtn##n##Hit, \
+        { &DialogStyle::strBtn##n##SrcNormal, &DialogStyle::strBtn##n##SrcOver, \
+            &DialogStyle::strBtn##n##SrcDown }, \
+        { &DialogStyle::strBtn##n##ImgNormal, &DialogStyle::strBtn##n##ImgOver, \
+            &DialogStyle::strBtn##n##ImgDown } }
+// clang-format on
+const TitleButtonFields kButtons[4]
+    = { TITLE_BUTTON_FIELDS(1), TITLE_BUTTON_FIELDS(2), TITLE_BUTTON_FIELDS(3), TITLE_BUTTON_FIELDS(4) };
+#undef TITLE_BUTTON_FIELDS
 // Title button b's hit rectangle: 3 x 3, side by side across the window.
 QRect ButtonHit(int b)
 {
@@ -369,8 +367,8 @@ DialogStyle MappingSkin(KWTempSkinDir& skins)
     DialogStyle style;
     style.strSkinImage = L"mapping.png";
     style.strInteriorImage = L"interior.png";
-    style.strInteriorColor = QString::asprintf("%06X", MappingColour(kInteriorColour).rgb() & 0xFFFFFF)
-                                 .toStdWString();
+    style.strInteriorColor
+        = QString::asprintf("%06X", MappingColour(kInteriorColour).rgb() & 0xFFFFFF).toStdWString();
     const KWFramePieces pieces = StripPieces();
     for (int i = 0; i < 12; ++i) {
         style.*kPieces[i] = RectText(pieces[i]);
@@ -465,8 +463,8 @@ TEST(SkinFrame, InteriorColourWithoutAPictureAndTitleAlignmentByName)
         const wchar_t* text;
         int alignment;
     };
-    for (const Row& row : { Row { L"left", 0 }, Row { L"center", 1 }, Row { L"right", 2 }, Row { L"Right", 0 },
-             Row { L"", 0 } }) {
+    for (const Row& row : { Row { L"left", 0 }, Row { L"center", 1 }, Row { L"right", 2 },
+             Row { L"Right", 0 }, Row { L"", 0 } }) {
         style.strTitleAlign = row.text;
         dialog.SetSkin(&style);
         main.SetSkin(&style);

@@ -71,8 +71,8 @@ TEST(SkinRecordStrings, ReadOnlyBadIndexStaysEmptyAfterLaterWrites)
     ImageVideoWindowStyle video;
     const DialogStyle& readDialog = dialog;
     const ImageVideoWindowStyle& readVideo = video;
-    const std::wstring* taken[] = { &readDialog.Str(70), &readDialog.Str(-1), &readVideo.Str(23),
-        &readVideo.Str(-5) };
+    const std::wstring* taken[]
+        = { &readDialog.Str(70), &readDialog.Str(-1), &readVideo.Str(23), &readVideo.Str(-5) };
     dialog.Str(-1) = L"stray";
     video.Str(23) = L"stray";
     dialog.Str(1000) += L"more";

@@ -19,15 +19,17 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // Buttons 2 and 3, normal, over and down: the colours of their pictures of
 // their own (what the dialog paints) and of their pieces of the skin image
 // (what the main window paints).
-inline const QColor KW_TITLE_BUTTON_PICTURES[2][3] = { { QColor(200, 0, 0), QColor(0, 200, 0),
-                                                           QColor(0, 0, 200) },
-    { QColor(200, 200, 0), QColor(0, 200, 200), QColor(200, 0, 200) } };
-inline const QColor KW_TITLE_BUTTON_PIECES[2][3] = { { QColor(100, 0, 0), QColor(0, 100, 0), QColor(0, 0, 100) },
-    { QColor(100, 100, 0), QColor(0, 100, 100), QColor(100, 0, 100) } };
+inline const QColor KW_TITLE_BUTTON_PICTURES[2][3]
+    = { { QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200) },
+          { QColor(200, 200, 0), QColor(0, 200, 200), QColor(200, 0, 200) } };
+inline const QColor KW_TITLE_BUTTON_PIECES[2][3]
+    = { { QColor(100, 0, 0), QColor(0, 100, 0), QColor(0, 0, 100) },
+          { QColor(100, 100, 0), QColor(0, 100, 100), QColor(100, 0, 100) } };
 
 // A 300 x 200 window, white inside, with buttons 2 and 3 anchored 60 and 90
 // pixels from the right edge, so that they follow the window's size; their
@@ -40,12 +42,12 @@ inline DialogStyle KWTitleButtonSkin(KWTempSkinDir& skins)
     style.strWindowSize = L"300,200";
     style.strBtn2Hit = L"-60,5,20,20";
     style.strBtn3Hit = L"-90,5,20,20";
-    std::wstring* const sources[2][3] = { { &style.strBtn2SrcNormal, &style.strBtn2SrcOver,
-                                              &style.strBtn2SrcDown },
-        { &style.strBtn3SrcNormal, &style.strBtn3SrcOver, &style.strBtn3SrcDown } };
-    std::wstring* const pictures[2][3] = { { &style.strBtn2ImgNormal, &style.strBtn2ImgOver,
-                                               &style.strBtn2ImgDown },
-        { &style.strBtn3ImgNormal, &style.strBtn3ImgOver, &style.strBtn3ImgDown } };
+    std::wstring* const sources[2][3]
+        = { { &style.strBtn2SrcNormal, &style.strBtn2SrcOver, &style.strBtn2SrcDown },
+              { &style.strBtn3SrcNormal, &style.strBtn3SrcOver, &style.strBtn3SrcDown } };
+    std::wstring* const pictures[2][3]
+        = { { &style.strBtn2ImgNormal, &style.strBtn2ImgOver, &style.strBtn2ImgDown },
+              { &style.strBtn3ImgNormal, &style.strBtn3ImgOver, &style.strBtn3ImgDown } };
     QPixmap skin(24, 4);
     QPainter painter(&skin);
     for (int b = 0; b < 2; ++b) {
@@ -97,10 +99,14 @@ inline QColor KWShownAt(QWidget* window, const QPoint& point)
     return window->grab().toImage().pixelColor(10 + point.x() * (w - 20) / w, 10 + point.y() * (h - 20) / h);
 }
 
+// Starts from the shown window at rest, both buttons normal.
 inline void KWRunTitleButtonSteps(QWidget* window, const CKWSkinFrame& frame, const QColor (&colours)[2][3],
     std::initializer_list<KWTitleButtonStep> steps)
 {
-    for (const KWTitleButtonStep& step : steps) {
+    ASSERT_EQ(window->size(), QSize(300, 200));
+    std::vector<KWTitleButtonStep> all { { "at rest", QEvent::None, 0, Qt::NoButton, 0, 0 } };
+    all.insert(all.end(), steps);
+    for (const KWTitleButtonStep& step : all) {
         if (step.type == QEvent::Leave) {
             QEvent leave(QEvent::Leave);
             QCoreApplication::sendEvent(window, &leave);

@@ -12,7 +12,7 @@ std::wstring& KWRecordScratchString();
 const std::wstring& KWRecordEmptyString();
 
 template <class Record, std::size_t N>
-std::wstring& KWRecordString(Record& record, std::wstring Record::* const (&table)[N], int i)
+std::wstring& KWRecordString(Record& record, std::wstring Record::*const (&table)[N], int i)
 {
     if (i < 0 || static_cast<std::size_t>(i) >= N) {
         return KWRecordScratchString();
@@ -21,7 +21,7 @@ std::wstring& KWRecordString(Record& record, std::wstring Record::* const (&tabl
 }
 
 template <class Record, std::size_t N>
-const std::wstring& KWRecordString(const Record& record, std::wstring Record::* const (&table)[N], int i)
+const std::wstring& KWRecordString(const Record& record, std::wstring Record::*const (&table)[N], int i)
 {
     if (i < 0 || static_cast<std::size_t>(i) >= N) {
         return KWRecordEmptyString();

@@ -67,8 +67,10 @@ protected:
     template <class Window> static void ConnectTitleSignals(Window* window)
     {
         QObject::connect(window, &Window::sgnClose, window, &QWidget::close, Qt::QueuedConnection);
-        QObject::connect(window, &Window::sgnMaximized, window, &QWidget::showMaximized, Qt::QueuedConnection);
-        QObject::connect(window, &Window::sgnMinimized, window, &QWidget::showMinimized, Qt::QueuedConnection);
+        QObject::connect(
+            window, &Window::sgnMaximized, window, &QWidget::showMaximized, Qt::QueuedConnection);
+        QObject::connect(
+            window, &Window::sgnMinimized, window, &QWidget::showMinimized, Qt::QueuedConnection);
         QObject::connect(window, &Window::sgnNormal, window, &QWidget::showNormal, Qt::QueuedConnection);
     }
     // Whether the caption drag is off because the window fills the screen.

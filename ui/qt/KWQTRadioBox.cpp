@@ -319,8 +319,8 @@ void CKWQTRadioBox::StartFade()
     if (m_animation == 0) {
         return;
     }
-    QPropertyAnimation* fade = RestartAnimation(
-        m_fade, "picTransparence", &CKWQTRadioBox::OnAnimationPicTransFinished, FADE_MS);
+    QPropertyAnimation* fade
+        = RestartAnimation(m_fade, "picTransparence", &CKWQTRadioBox::OnAnimationPicTransFinished, FADE_MS);
     if (fade == nullptr) {
         return;
     }

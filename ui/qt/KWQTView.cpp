@@ -317,8 +317,8 @@ void CKWQTView::paintEvent(QPaintEvent* event)
     }
     // The separator, one pixel wide from (183, 26) to (183, 45) at scale 1.0,
     // as a rectangle so that it keeps its place and thickness at any scale.
-    painter.fillRect(QRect(Scaled(183), Scaled(26), std::max(1, Scaled(1)), Scaled(20)),
-        QColor(255, 255, 255, 255));
+    painter.fillRect(
+        QRect(Scaled(183), Scaled(26), std::max(1, Scaled(1)), Scaled(20)), QColor(255, 255, 255, 255));
     painter.end();
     QWidget::paintEvent(event);
 }
