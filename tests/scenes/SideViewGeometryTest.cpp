@@ -127,6 +127,47 @@ TEST(SideViewGeometry, FieldOfViewCaseBoundaries)
     }
 }
 
+// Away from the case boundaries: where the upper edge leaves the drawing,
+// found independently by following the ray from the camera (angle u from the
+// downward vertical, y growing downwards) to the right side x = 642 or the
+// top y = 20.
+TEST(SideViewGeometry, UpperEdgeExitPointsAwayFromTheBoundaries)
+{
+    const SideViewModel base = Standard();
+    const SideViewLayout ref = SideViewComputeLayout(base);
+    const double camX = 60.0;
+    const double camY = ref.camera.y;
+    struct Row {
+        const char* name;
+        double upper;
+        Case fovCase;
+    };
+    const Row rows[] = {
+        { "right side, a little above the horizontal", 93.0, Case::RightAbove },
+        { "right side, well above the horizontal", 96.5, Case::RightAbove },
+        { "top, just past the top-right corner", 100.0, Case::Top },
+        { "top, steeply up", 150.0, Case::Top },
+        { "top, nearly straight up", 175.0, Case::Top },
+        { "top, pointing a little backwards", 190.0, Case::TopBackward },
+        { "top, well backwards", 225.0, Case::TopBackward },
+    };
+    for (const Row& row : rows) {
+        SideViewModel m = base;
+        m.verticalAngle = row.upper - ref.lowerAngle;
+        const SideViewLayout l = SideViewComputeLayout(m);
+        ASSERT_EQ(l.fovCase, row.fovCase) << row.name;
+        const double u = row.upper * std::acos(-1.0) / 180.0;
+        const double dx = std::sin(u);
+        const double dy = std::cos(u);
+        const double t = row.fovCase == Case::RightAbove ? 582.0 / dx : (20.0 - camY) / dy;
+        const SideViewPoint exit { camX + t * dx, camY + t * dy };
+        EXPECT_NEAR(l.upperEdge.from.x, exit.x, 1e-6) << row.name;
+        EXPECT_NEAR(l.upperEdge.from.y, exit.y, 1e-6) << row.name;
+        EXPECT_EQ(l.upperEdge.to, l.camera) << row.name;
+        EXPECT_EQ(l.polygon[1], l.upperEdge.from) << row.name << ": the wedge turns at the exit";
+    }
+}
+
 TEST(SideViewGeometry, LabelsStepAsideAtTheirThresholds)
 {
     SideViewModel m = Standard();

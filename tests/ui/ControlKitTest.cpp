@@ -54,6 +54,49 @@ TEST(ControlKit, PlacingInAParentUsesTheExclusiveRectangleAndStyleDecidesVisibil
     EXPECT_EQ(control.geometry(), QRect(1, 2, 10, 10));
 }
 
+bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A child 40 x 30 at (10, 20) of a window at (100, 50): every rectangle the
+// controls report is right and bottom inclusive.
+TEST(ControlKit, WidgetRectanglesOnTheScreenAndInTheWidget)
+{
+    QWidget window;
+    window.setGeometry(100, 50, 300, 200);
+    QLabel child(&window);
+    child.setGeometry(10, 20, 40, 30);
+    window.show();
+    ASSERT_EQ(child.mapToGlobal(QPoint(0, 0)), QPoint(110, 70));
+
+    RECT screen {}, client {}, mapped { 110, 70, 149, 99 };
+    POINT point { 115, 71 };
+    KWScreenRectOf(&child, &screen);
+    KWClientRectOf(&child, &client);
+    KWScreenToClient(&child, &mapped);
+    KWScreenToClient(&child, &point);
+    struct Row {
+        const char* name;
+        RECT got, expected;
+    };
+    const Row rows[] = {
+        { "on the screen", screen, { 110, 70, 149, 99 } },
+        { "in the widget", client, { 0, 0, 39, 29 } },
+        { "screen rectangle mapped into the widget", mapped, { 0, 0, 39, 29 } },
+        { "screen point mapped into the widget", { point.x, point.y, 0, 0 }, { 5, 1, 0, 0 } },
+        { "a QRect keeps its inclusive corners", KWToRECT(QRect(3, 4, 10, 20)), { 3, 4, 12, 23 } },
+    };
+    for (const Row& row : rows) {
+        EXPECT_TRUE(row.got == row.expected) << row.name << ": " << row.got.left << "," << row.got.top << ","
+                                             << row.got.right << "," << row.got.bottom;
+    }
+    KWScreenRectOf(&child, nullptr);
+    KWClientRectOf(nullptr, &client);
+    KWScreenToClient(&child, static_cast<POINT*>(nullptr));
+    EXPECT_TRUE(client == (RECT { 0, 0, 39, 29 })) << "a null widget writes nothing";
+}
+
 // The abstract part sits after the widget, as in every CKWQTxxx.
 struct AbstractPart {
     virtual ~AbstractPart() = default;

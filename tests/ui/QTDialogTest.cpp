@@ -1,4 +1,5 @@
 #include "tests/common/KWTestKit.h"
+#include "tests/ui/TitleButtonSteps.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDialog.h"
 #include "ui/api/KWDialogStyle.h"
@@ -193,6 +194,24 @@ TEST_F(QTDialogTest, CaptionDragMovesTheWindowWithinTheWorkArea)
 
     QTest::mousePress(dialog, Qt::LeftButton, {}, QPoint(50, 100));
     EXPECT_FALSE(dialog->Frame().Dragging()) << "outside the caption";
+}
+
+// The dialog paints its title buttons' own pictures over the skin's pieces.
+TEST_F(QTDialogTest, TitleButtonsShowHoverAndPressLeaveResetsThemAndTheyMaximiseRestoreMinimise)
+{
+    KWShowWithTitleButtonSkin(dialog);
+    const Qt::MouseButtons none = Qt::NoButton;
+    KWRunTitleButtonSteps(dialog, dialog->Frame(), KW_TITLE_BUTTON_PICTURES,
+        {
+            { "hover over 2", QEvent::MouseMove, 2, none, 1, 0 },
+            { "hover moves on to 3", QEvent::MouseMove, 3, none, 0, 1 },
+            { "moved away", QEvent::MouseMove, 0, none, 0, 0 },
+            { "pressed on 2", QEvent::MouseButtonPress, 2, Qt::LeftButton, 2, 0 },
+            { "leaving resets the pressed button", QEvent::Leave, 0, none, 0, 0 },
+            { "hover over 3", QEvent::MouseMove, 3, none, 0, 1 },
+            { "leaving resets the hovered button", QEvent::Leave, 0, none, 0, 0 },
+        });
+    KWRunTitleButtonClicks(dialog, dialog->Frame());
 }
 
 TEST_F(QTDialogTest, ResizeBandsAnswerTheNativeHitTestOnlyWhenOn)

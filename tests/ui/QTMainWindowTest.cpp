@@ -1,4 +1,5 @@
 #include "tests/common/KWTestKit.h"
+#include "tests/ui/TitleButtonSteps.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDialog.h"
 #include "ui/api/KWDialogStyle.h"
@@ -105,6 +106,24 @@ TEST_F(QTMainWindowTest, MaximiseFillsTheWorkAreaAndRestores)
     window->MacShowMaximize(true);
     EXPECT_EQ(widget->geometry(), QRect(40, 50, 300, 200));
     EXPECT_EQ(window->IsDlgZoomed(), 0);
+}
+
+// The main window's title buttons are always cut from the skin image, even
+// when the skin names pictures of their own; they show
+// a hover only while the left button is held, keep their state when the
+// mouse leaves, and maximise, restore and minimise as the dialog's do.
+TEST_F(QTMainWindowTest, TitleButtonsPaintSkinPiecesAndMaximiseRestoreMinimise)
+{
+    KWShowWithTitleButtonSkin(window);
+    const Qt::MouseButtons none = Qt::NoButton;
+    KWRunTitleButtonSteps(widget, widget->Frame(), KW_TITLE_BUTTON_PIECES,
+        {
+            { "no hover without a button", QEvent::MouseMove, 2, none, 0, 0 },
+            { "pressed on 3", QEvent::MouseButtonPress, 3, Qt::LeftButton, 0, 2 },
+            { "dragged over 2", QEvent::MouseMove, 2, Qt::LeftButton, 1, 0 },
+            { "leaving keeps the state", QEvent::Leave, 0, none, 1, 0 },
+        });
+    KWRunTitleButtonClicks(widget, widget->Frame());
 }
 
 TEST_F(QTMainWindowTest, OkStaysCancelClosesUnlessVetoed)

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
@@ -37,37 +41,40 @@ KWFramePieces StripPieces()
     return pieces;
 }
 
+// Where the pieces land in a 17 x 24 window: a pixel of each, with the piece
+// that must show there (-1: the interior).
+struct PiecePlace {
+    int x, y, piece;
+    const char* what;
+};
+const PiecePlace kPiecePlaces[] = {
+    { 1, 1, 0, "top-left corner" },
+    { 5, 1, 1, "first top tile" },
+    { 12, 1, 1, "last top tile overruns its limit" },
+    { 13, 1, 2, "top-right corner covers the overrun" },
+    { 16, 3, 2, "top-right corner" },
+    { 1, 5, 3, "left upper end" },
+    { 1, 9, 4, "left middle tile" },
+    { 1, 13, 4, "left middle tile repeated" },
+    { 1, 17, 5, "left lower end" },
+    { 14, 5, 6, "right upper end" },
+    { 14, 9, 7, "right middle tile" },
+    { 14, 17, 8, "right lower end" },
+    { 1, 21, 9, "bottom-left corner" },
+    { 5, 21, 10, "bottom tile" },
+    { 12, 23, 10, "last bottom tile" },
+    { 13, 21, 11, "bottom-right corner" },
+    { 8, 10, -1, "interior" },
+};
+
 TEST(SkinFrameFunctions, ComposedBackgroundPlacesEveryPieceAndTilesTheEdges)
 {
     const QImage image
         = KWComposeFrameBackground(PieceStrip(), QPixmap(), Qt::blue, StripPieces(), QSize(17, 24)).toImage();
     ASSERT_EQ(image.size(), QSize(17, 24));
-    struct Row {
-        int x, y, piece; // piece -1: the interior colour
-        const char* what;
-    };
-    const Row rows[] = {
-        { 1, 1, 0, "top-left corner" },
-        { 5, 1, 1, "first top tile" },
-        { 12, 1, 1, "last top tile overruns its limit" },
-        { 13, 1, 2, "top-right corner covers the overrun" },
-        { 16, 3, 2, "top-right corner" },
-        { 1, 5, 3, "left upper end" },
-        { 1, 9, 4, "left middle tile" },
-        { 1, 13, 4, "left middle tile repeated" },
-        { 1, 17, 5, "left lower end" },
-        { 14, 5, 6, "right upper end" },
-        { 14, 9, 7, "right middle tile" },
-        { 14, 17, 8, "right lower end" },
-        { 1, 21, 9, "bottom-left corner" },
-        { 5, 21, 10, "bottom tile" },
-        { 12, 23, 10, "last bottom tile" },
-        { 13, 21, 11, "bottom-right corner" },
-        { 8, 10, -1, "interior" },
-    };
-    for (const Row& row : rows) {
-        const QColor expected = row.piece < 0 ? QColor(Qt::blue) : PieceColour(row.piece);
-        EXPECT_EQ(image.pixel(row.x, row.y), expected.rgba()) << row.what;
+    for (const PiecePlace& place : kPiecePlaces) {
+        const QColor expected = place.piece < 0 ? QColor(Qt::blue) : PieceColour(place.piece);
+        EXPECT_EQ(image.pixel(place.x, place.y), expected.rgba()) << place.what;
     }
 }
 
@@ -289,6 +296,181 @@ TEST(SkinFrame, MainWindowCropsASkinAtLeastAsLargeAsTheWindow)
     const QImage composed = frame.Background().toImage();
     EXPECT_EQ(composed.pixel(1, 1), PieceColour(0).rgba());
     EXPECT_EQ(composed.pixelColor(30, 20), QColor(Qt::blue));
+}
+
+// ---- Which string of the record feeds which part of the frame -------------
+// The frame pieces in the colours of the strip, every title-button source and
+// picture and the interior picture in colours of their own: a string read
+// into the wrong part puts its colour in the wrong place.
+QColor MappingColour(int k)
+{
+    return QColor(20 + 5 * k, 128, 235 - 5 * k);
+}
+
+constexpr int kSourceColour = 0; // + (button - 1) * 3 + state
+constexpr int kImageColour = 12; // + (button - 1) * 3 + state
+constexpr int kInteriorImageColour = 24;
+constexpr int kInteriorColour = 25;
+const QSize kMappingWindow(17, 24);
+
+// Named fields in R0..R11 order, and per title button 1..4 its hit
+// rectangle and its three sources and pictures (normal, over, down).
+using Field = std::wstring DialogStyle::*;
+const Field kPieces[12] = { &DialogStyle::strPieceR0, &DialogStyle::strPieceR1, &DialogStyle::strPieceR2,
+    &DialogStyle::strPieceR3, &DialogStyle::strPieceR4, &DialogStyle::strPieceR5, &DialogStyle::strPieceR6,
+    &DialogStyle::strPieceR7, &DialogStyle::strPieceR8, &DialogStyle::strPieceR9, &DialogStyle::strPieceR10,
+    &DialogStyle::strPieceR11 };
+struct TitleButtonFields {
+    Field hit;
+    Field source[3];
+    Field image[3];
+};
+// Button n's fields, named as the record names them.
+// clang-format off
+#define TITLE_BUTTON_FIELDS(n) \
+    { &DialogStyle::strBtn##n##Hit, \
+        { &DialogStyle::strBtn##n##SrcNormal, &DialogStyle::strBtn##n##SrcOver, \
+            &DialogStyle::strBtn##n##SrcDown }, \
+        { &DialogStyle::strBtn##n##ImgNormal, &DialogStyle::strBtn##n##ImgOver, \
+            &DialogStyle::strBtn##n##ImgDown } }
+// clang-format on
+const TitleButtonFields kButtons[4]
+    = { TITLE_BUTTON_FIELDS(1), TITLE_BUTTON_FIELDS(2), TITLE_BUTTON_FIELDS(3), TITLE_BUTTON_FIELDS(4) };
+#undef TITLE_BUTTON_FIELDS
+// Title button b's hit rectangle: 3 x 3, side by side across the window.
+QRect ButtonHit(int b)
+{
+    return QRect(1 + 4 * (b - 1), 10, 3, 3);
+}
+
+std::wstring RectText(const QRect& rect)
+{
+    return QString::asprintf("%d,%d,%d,%d", rect.x(), rect.y(), rect.width(), rect.height()).toStdWString();
+}
+
+// The skin image: row 0 the strip of frame pieces R0..R11, row 1 the
+// title-button sources, each 4 x 4; the title-button pictures and the
+// interior picture as files of their own.
+DialogStyle MappingSkin(KWTempSkinDir& skins)
+{
+    QPixmap skin(48, 8);
+    {
+        QPainter painter(&skin);
+        painter.drawPixmap(0, 0, PieceStrip());
+        for (int j = 0; j < 12; ++j) {
+            painter.fillRect(4 * j, 4, 4, 4, MappingColour(kSourceColour + j));
+        }
+    }
+    skin.save(skins.Path() + "mapping.png", "png");
+    skins.Add("interior.png", MappingColour(kInteriorImageColour), QSize(2, 2));
+
+    DialogStyle style;
+    style.strSkinImage = L"mapping.png";
+    style.strInteriorImage = L"interior.png";
+    style.strInteriorColor
+        = QString::asprintf("%06X", MappingColour(kInteriorColour).rgb() & 0xFFFFFF).toStdWString();
+    const KWFramePieces pieces = StripPieces();
+    for (int i = 0; i < 12; ++i) {
+        style.*kPieces[i] = RectText(pieces[i]);
+    }
+    for (int b = 0; b < 4; ++b) {
+        style.*kButtons[b].hit = RectText(ButtonHit(b + 1));
+        for (int s = 0; s < 3; ++s) {
+            const int j = 3 * b + s;
+            style.*kButtons[b].source[s] = RectText(QRect(4 * j, 4, 4, 4));
+            const QString image = QString::asprintf("button%d.png", j);
+            skins.Add(image, MappingColour(kImageColour + j), QSize(3, 3));
+            style.*kButtons[b].image[s] = image.toStdWString();
+        }
+    }
+    style.strRoundCorner = L"6,3";
+    return style;
+}
+
+void SendToFrame(CKWSkinFrame& frame, QEvent::Type type, const QPoint& pos)
+{
+    QMouseEvent event(type, QPointF(pos), QPointF(pos), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    if (type == QEvent::MouseButtonPress) {
+        frame.MousePress(&event, false);
+    } else {
+        frame.MouseMove(&event, false);
+    }
+}
+
+// The background as the next paint leaves it, title buttons painted in.
+QImage PaintedBackground(CKWSkinFrame& frame)
+{
+    QImage canvas(kMappingWindow, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&canvas);
+    frame.Paint(painter, QRegion(QRect(QPoint(0, 0), kMappingWindow)));
+    return frame.Background().toImage();
+}
+
+TEST(SkinFrame, EveryStringOfTheRecordFeedsItsOwnPartOfTheFrame)
+{
+    for (const auto variant : { CKWSkinFrame::Variant::Dialog, CKWSkinFrame::Variant::MainWindow }) {
+        const bool dialog = variant == CKWSkinFrame::Variant::Dialog;
+        const char* const name = dialog ? "dialog" : "main window";
+        KWTempSkinDir skins;
+        const DialogStyle style = MappingSkin(skins);
+        QWidget window;
+        window.resize(kMappingWindow);
+        CKWSkinFrame frame(variant, &window);
+        frame.SetSkin(&style);
+        ASSERT_TRUE(frame.Resize(kMappingWindow, kMappingWindow)) << name;
+        EXPECT_EQ(frame.Radii(), QSize(6, 3)) << name;
+
+        const QImage background = frame.Background().toImage();
+        for (const PiecePlace& place : kPiecePlaces) {
+            const QColor expected
+                = place.piece < 0 ? MappingColour(kInteriorImageColour) : PieceColour(place.piece);
+            EXPECT_EQ(background.pixel(place.x, place.y), expected.rgba()) << name << ": " << place.what;
+        }
+
+        // Each button in turn pressed (down), then hovered with the button
+        // held (over); the others stay normal. The dialog paints the
+        // buttons' own pictures, the main window always the skin's pieces.
+        const int first = dialog ? kImageColour : kSourceColour;
+        for (int hot = 1; hot <= 4; ++hot) {
+            ASSERT_EQ(frame.HitRect(hot), ButtonHit(hot)) << name;
+            for (const auto& [type, state] :
+                { std::pair { QEvent::MouseButtonPress, 2 }, std::pair { QEvent::MouseMove, 1 } }) {
+                SendToFrame(frame, type, ButtonHit(hot).center());
+                const QImage painted = PaintedBackground(frame);
+                for (int b = 1; b <= 4; ++b) {
+                    const int expected = first + 3 * (b - 1) + (b == hot ? state : 0);
+                    EXPECT_EQ(painted.pixelColor(ButtonHit(b).center()), MappingColour(expected))
+                        << name << ": button " << b << " while button " << hot << " is in state " << state;
+                }
+            }
+        }
+    }
+}
+
+TEST(SkinFrame, InteriorColourWithoutAPictureAndTitleAlignmentByName)
+{
+    KWTempSkinDir skins;
+    DialogStyle style = MappingSkin(skins);
+    style.strInteriorImage.clear();
+    QWidget window;
+    CKWSkinFrame dialog(CKWSkinFrame::Variant::Dialog, &window);
+    CKWSkinFrame main(CKWSkinFrame::Variant::MainWindow, &window);
+    dialog.SetSkin(&style);
+    ASSERT_TRUE(dialog.Resize(kMappingWindow, kMappingWindow));
+    EXPECT_EQ(dialog.Background().toImage().pixelColor(8, 10), MappingColour(kInteriorColour));
+
+    struct Row {
+        const wchar_t* text;
+        int alignment;
+    };
+    for (const Row& row : { Row { L"left", 0 }, Row { L"center", 1 }, Row { L"right", 2 },
+             Row { L"Right", 0 }, Row { L"", 0 } }) {
+        style.strTitleAlign = row.text;
+        dialog.SetSkin(&style);
+        main.SetSkin(&style);
+        EXPECT_EQ(dialog.TitleAlignment(), row.alignment) << QString::fromWCharArray(row.text).toStdString();
+        EXPECT_EQ(main.TitleAlignment(), 0) << "the main window reads no alignment";
+    }
 }
 
 TEST(SkinFrame, EmptySkinLeavesTheFrameInert)

@@ -63,6 +63,26 @@ TEST(DialogStyle, OutOfRangeIndexTouchesNoField)
     EXPECT_TRUE(constStyle.Str(1000).empty());
 }
 
+// What the read-only form gives for a bad index stays empty whatever is
+// written through a bad index afterwards, in either record.
+TEST(SkinRecordStrings, ReadOnlyBadIndexStaysEmptyAfterLaterWrites)
+{
+    DialogStyle dialog;
+    ImageVideoWindowStyle video;
+    const DialogStyle& readDialog = dialog;
+    const ImageVideoWindowStyle& readVideo = video;
+    const std::wstring* taken[]
+        = { &readDialog.Str(70), &readDialog.Str(-1), &readVideo.Str(23), &readVideo.Str(-5) };
+    dialog.Str(-1) = L"stray";
+    video.Str(23) = L"stray";
+    dialog.Str(1000) += L"more";
+    for (const std::wstring* earlier : taken) {
+        EXPECT_TRUE(earlier->empty()) << "changed to " << std::string(earlier->begin(), earlier->end());
+    }
+    EXPECT_TRUE(readDialog.Str(70).empty());
+    EXPECT_TRUE(readVideo.Str(99).empty());
+}
+
 TEST(ImageVideoWindowStyle, StrSkipsTheTwoIntegersAfterString20)
 {
     ImageVideoWindowStyle style;

@@ -1,5 +1,7 @@
 #include "ui/api/KWDialogStyle.h"
 
+#include "ui/api/KWRecordStrings.h"
+
 namespace {
 
 using DialogString = std::wstring DialogStyle::*;
@@ -76,27 +78,14 @@ const DialogString kDialogStrings[DialogStyle::kStringCount] = {
     &DialogStyle::strBtn4ImgOver,
     &DialogStyle::strBtn4ImgDown};
 
-std::wstring& Scratch()
-{
-    static thread_local std::wstring scratch;
-    scratch.clear();
-    return scratch;
-}
-
 } // namespace
 
 std::wstring& DialogStyle::Str(int i)
 {
-    if (i < 0 || i >= kStringCount) {
-        return Scratch();
-    }
-    return this->*kDialogStrings[i];
+    return KWRecordString(*this, kDialogStrings, i);
 }
 
 const std::wstring& DialogStyle::Str(int i) const
 {
-    if (i < 0 || i >= kStringCount) {
-        return Scratch();
-    }
-    return this->*kDialogStrings[i];
+    return KWRecordString(*this, kDialogStrings, i);
 }

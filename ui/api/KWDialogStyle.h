@@ -99,9 +99,9 @@ struct DialogStyle {
 
     static constexpr int kStringCount = 70;
 
-    // String i (0..69). An index outside that range reaches a scratch string
-    // that is emptied on every such call, so a bad index neither reads nor
-    // writes a real field.
+    // String i (0..69). An index outside that range reaches no field: the
+    // writable form a scratch string emptied on every such call, the
+    // read-only form an empty string that no later call changes.
     std::wstring& Str(int i);
     const std::wstring& Str(int i) const;
 };

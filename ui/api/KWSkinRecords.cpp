@@ -1,5 +1,7 @@
 #include "ui/api/KWSkinRecords.h"
 
+#include "ui/api/KWRecordStrings.h"
+
 namespace {
 
 using VideoString = std::wstring ImageVideoWindowStyle::*;
@@ -19,27 +21,14 @@ const VideoString kVideoStrings[ImageVideoWindowStyle::kStringCount] = {
     &ImageVideoWindowStyle::strText2,
 };
 
-std::wstring& Scratch()
-{
-    static thread_local std::wstring scratch;
-    scratch.clear();
-    return scratch;
-}
-
 } // namespace
 
 std::wstring& ImageVideoWindowStyle::Str(int i)
 {
-    if (i < 0 || i >= kStringCount) {
-        return Scratch();
-    }
-    return this->*kVideoStrings[i];
+    return KWRecordString(*this, kVideoStrings, i);
 }
 
 const std::wstring& ImageVideoWindowStyle::Str(int i) const
 {
-    if (i < 0 || i >= kStringCount) {
-        return Scratch();
-    }
-    return this->*kVideoStrings[i];
+    return KWRecordString(*this, kVideoStrings, i);
 }

@@ -212,8 +212,8 @@ struct ImageVideoWindowStyle {
 
     static constexpr int kStringCount = 23;
 
-    // String i (0..22); an index outside that range reaches an emptied
-    // scratch string, as DialogStyle::Str does.
+    // String i (0..22); an index outside that range reaches no field, as
+    // DialogStyle::Str does.
     std::wstring& Str(int i);
     const std::wstring& Str(int i) const;
 };

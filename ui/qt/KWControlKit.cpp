@@ -5,7 +5,9 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <QCursor>
+#include <QMimeData>
 #include <QPixmap>
+#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
@@ -64,6 +66,51 @@ void KWMoveExclusive(QWidget* widget, const RECT* rect)
     }
 }
 
+RECT KWToRECT(const QRect& rect)
+{
+    return RECT { rect.left(), rect.top(), rect.right(), rect.bottom() };
+}
+
+void KWScreenRectOf(const QWidget* widget, RECT* rect)
+{
+    if (widget != nullptr && rect != nullptr) {
+        const QRect own = widget->rect();
+        *rect = KWToRECT(QRect(widget->mapToGlobal(own.topLeft()), widget->mapToGlobal(own.bottomRight())));
+    }
+}
+
+void KWClientRectOf(const QWidget* widget, RECT* rect)
+{
+    if (widget != nullptr && rect != nullptr) {
+        *rect = KWToRECT(widget->rect());
+    }
+}
+
+void KWScreenToClient(const QWidget* widget, POINT* point)
+{
+    if (widget != nullptr && point != nullptr) {
+        const QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
+        *point = POINT { local.x(), local.y() };
+    }
+}
+
+void KWScreenToClient(const QWidget* widget, RECT* rect)
+{
+    if (widget != nullptr && rect != nullptr) {
+        const QPoint topLeft = widget->mapFromGlobal(QPoint(rect->left, rect->top));
+        const QPoint bottomRight = widget->mapFromGlobal(QPoint(rect->right, rect->bottom));
+        *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    }
+}
+
+QString KWFirstDroppedFile(const QMimeData* data)
+{
+    if (data == nullptr || data->urls().isEmpty()) {
+        return QString();
+    }
+    return data->urls().first().toLocalFile();
+}
+
 void* KWHandleFromWidget(QWidget* widget)
 {
     return static_cast<void*>(widget);
@@ -74,16 +121,25 @@ QWidget* KWWidgetFromHandle(void* handle)
     return static_cast<QWidget*>(handle);
 }
 
+int KWCopyWideTextUnterminated(const QString& text, WCHAR* buffer, int count)
+{
+    if (buffer == nullptr || count < 1) {
+        return 0;
+    }
+    const std::wstring wide = KWFromQString(text);
+    const size_t copied = std::min(wide.size(), static_cast<size_t>(count));
+    std::memcpy(buffer, wide.data(), copied * sizeof(WCHAR));
+    return static_cast<int>(copied);
+}
+
 int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity)
 {
     if (buffer == nullptr || capacity < 1) {
         return 0;
     }
-    const std::wstring wide = KWFromQString(text);
-    const size_t count = std::min(wide.size(), static_cast<size_t>(capacity) - 1);
-    std::memcpy(buffer, wide.data(), count * sizeof(WCHAR));
-    buffer[count] = L'\0';
-    return static_cast<int>(count);
+    const int copied = KWCopyWideTextUnterminated(text, buffer, capacity - 1);
+    buffer[copied] = L'\0';
+    return copied;
 }
 
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap)
@@ -102,11 +158,6 @@ bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap)
 bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap)
 {
     return KWLoadSkinPixmap(KWToQString(name), pixmap);
-}
-
-int KWScaled(double design)
-{
-    return static_cast<int>(design * static_cast<double>(g_uiScale));
 }
 
 QPoint KWHandCursorHotSpot()

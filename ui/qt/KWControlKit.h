@@ -7,7 +7,8 @@
 //   - wide text into Qt and back: KWToQString / KWFromQString (base/KWQtText.h);
 //   - the skin directory and skin + name: GetSkinPath / KWSkinImagePath
 //     (ui/qt/KWQtSupport.h);
-//   - silencing a control's own slot: CKWScopedSilence (ui/qt/KWScopedSilence.h).
+//   - silencing a control's own slot: CKWScopedSilence (ui/qt/KWScopedSilence.h);
+//   - a design size at the UI scale, truncated: Scaled (base/ScaledLength.h).
 
 #include "base/platform/KWWinTypes.h"
 #include "ui/qt/KWScopedSilence.h"
@@ -18,6 +19,7 @@
 
 #include <string>
 
+class QMimeData;
 class QPixmap;
 class QCursor;
 class QWidget;
@@ -40,6 +42,17 @@ void KWShowByStyle(QWidget* widget, DWORD style);
 // MoveWindow(RECT*) in its two readings; a null rectangle moves nothing.
 void KWMoveInclusive(QWidget* widget, const RECT* rect);
 void KWMoveExclusive(QWidget* widget, const RECT* rect);
+// A QRect as a RECT: both keep right and bottom inclusive.
+RECT KWToRECT(const QRect& rect);
+// The widget's rectangles, right and bottom inclusive: on the screen (the
+// global positions of its top-left and bottom-right pixels) and in its own
+// coordinates ({0, 0, width - 1, height - 1}). A null rectangle is left alone.
+void KWScreenRectOf(const QWidget* widget, RECT* rect);
+void KWClientRectOf(const QWidget* widget, RECT* rect);
+// Screen coordinates into the widget's own, in place (a rectangle corner by
+// corner); null is left alone.
+void KWScreenToClient(const QWidget* widget, POINT* point);
+void KWScreenToClient(const QWidget* widget, RECT* rect);
 
 // ---- Window handles ------------------------------------------------------
 // A handle is always the QWidget's own address. A CKWQTxxx derives from its
@@ -56,6 +69,15 @@ QWidget* KWWidgetFromHandle(void* handle);
 // always terminated. Returns the number of units copied, NUL excluded.
 // A null buffer or a capacity below 1 writes nothing and returns 0.
 int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity);
+// The getters whose callers clear their buffers first: at most count units,
+// no terminator. Returns the number copied; a null buffer or a count below 1
+// writes nothing and returns 0.
+int KWCopyWideTextUnterminated(const QString& text, WCHAR* buffer, int count);
+
+// ---- Dropped files ---------------------------------------------------------
+// The local path of the first URL a drag carries; empty when there is none,
+// so that only the first of several files is ever reported.
+QString KWFirstDroppedFile(const QMimeData* data);
 
 // ---- Skin pictures -------------------------------------------------------
 // Loads skin directory + name into pixmap, the format taken from the file's
@@ -65,11 +87,6 @@ int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity);
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap);
 bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap);
 bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap);
-
-// ---- UI scale -------------------------------------------------------------
-// A design size in pixels at scale 1.0 times g_uiScale, truncated: what every
-// size, margin, line and font of a control becomes at the current scale.
-int KWScaled(double design);
 
 // ---- Hand cursor ---------------------------------------------------------
 // The picture of the pointing hand, a skin picture.

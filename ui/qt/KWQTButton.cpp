@@ -1,6 +1,7 @@
 #include "ui/qt/KWQTButton.h"
 
 #include "base/KWQtText.h"
+#include "base/ScaledLength.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
@@ -130,14 +131,7 @@ void CKWQTButton::SetWindowTextW(LPCWSTR text)
 
 void CKWQTButton::GetBTNWindowRect(RECT* rect)
 {
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = mapToGlobal(QPoint(0, 0));
-    rect->left = topLeft.x();
-    rect->top = topLeft.y();
-    rect->right = topLeft.x() + width() - 1;
-    rect->bottom = topLeft.y() + height() - 1;
+    KWScreenRectOf(this, rect);
 }
 
 void CKWQTButton::SetChecked(bool checked)
@@ -194,7 +188,7 @@ QRect CKWQTButton::TextRect() const
 {
     const int lineHeight = fontMetrics().height() + 1;
     const int margin = (height() - lineHeight) / 2;
-    const int edge = KWScaled(2);
+    const int edge = Scaled(2);
     return rect().adjusted(edge, margin, -edge, -margin);
 }
 

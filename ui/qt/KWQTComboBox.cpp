@@ -2,6 +2,7 @@
 
 #include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
+#include "base/ScaledLength.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
@@ -45,7 +46,7 @@ int CKWQTComboBox::Create(DWORD style, const RECT& rect, void* parent, UINT id)
 
 int CKWQTComboBox::RowHeight()
 {
-    return KWScaled(ROW_HEIGHT);
+    return Scaled(ROW_HEIGHT);
 }
 
 QString CKWQTComboBox::DropDownStyleSheet()
@@ -57,13 +58,13 @@ QString CKWQTComboBox::DropDownStyleSheet()
                           "rgb(228,235,245);selection-color:black;"
                           "subcontrol-origin: content;"
                           "position: absolute;}")
-        .arg(KWScaled(12))
-        .arg(std::max(1, KWScaled(1)));
+        .arg(Scaled(12))
+        .arg(std::max(1, Scaled(1)));
 }
 
 QRect CKWQTComboBox::TextRect() const
 {
-    return rect().adjusted(KWScaled(10), 0, -height(), 0);
+    return rect().adjusted(Scaled(10), 0, -height(), 0);
 }
 
 int CKWQTComboBox::SetSkin(ImageComboBoxStyle* style)

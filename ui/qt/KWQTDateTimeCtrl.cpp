@@ -87,13 +87,7 @@ void CKWQTDateTimeCtrl::EnableWindow(int enable)
 
 void CKWQTDateTimeCtrl::GetWindowRect(RECT* rect)
 {
-    if (rect == nullptr) {
-        return;
-    }
-    rect->left = 0;
-    rect->top = 0;
-    rect->right = width() - 1;
-    rect->bottom = height() - 1;
+    KWClientRectOf(this, rect);
 }
 
 int CKWQTDateTimeCtrl::GetTime(_KW_SYSTEMTIME* time) const

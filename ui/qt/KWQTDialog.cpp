@@ -18,11 +18,7 @@ CKWQTDialog::CKWQTDialog(IKWDialogEvent* listener, QWidget* parent, Qt::WindowFl
         listener, parent, flags, CKWSkinFrame::Variant::Dialog, Qt::WindowFlags(kDialogFlags))
 {
     setAttribute(Qt::WA_TranslucentBackground);
-
-    connect(this, &CKWQTDialog::sgnClose, this, &QWidget::close, Qt::QueuedConnection);
-    connect(this, &CKWQTDialog::sgnMaximized, this, &QWidget::showMaximized, Qt::QueuedConnection);
-    connect(this, &CKWQTDialog::sgnMinimized, this, &QWidget::showMinimized, Qt::QueuedConnection);
-    connect(this, &CKWQTDialog::sgnNormal, this, &QWidget::showNormal, Qt::QueuedConnection);
+    ConnectTitleSignals(this);
 }
 
 CKWQTDialog::~CKWQTDialog()

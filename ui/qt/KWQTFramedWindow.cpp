@@ -20,7 +20,6 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimerEvent>
-#include <QUrl>
 
 #include <string>
 
@@ -345,12 +344,7 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::dragEnterEvent(QDragEnte
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::dropEvent(QDropEvent* event)
 {
-    const QMimeData* data = event->mimeData();
-    if (data == nullptr || data->urls().isEmpty()) {
-        return;
-    }
-    // Only the first file is reported.
-    const QString path = data->urls().first().toLocalFile();
+    const QString path = KWFirstDroppedFile(event->mimeData());
     if (path.isEmpty()) {
         return;
     }

@@ -61,6 +61,18 @@ public:
     const CKWSkinFrame& Frame() const { return m_frame; }
 
 protected:
+    // The four title-button signals, which each window declares itself (a
+    // template cannot), queued to the window's own close, maximise, minimise
+    // and restore, so that each runs after the mouse handler has returned.
+    template <class Window> static void ConnectTitleSignals(Window* window)
+    {
+        QObject::connect(window, &Window::sgnClose, window, &QWidget::close, Qt::QueuedConnection);
+        QObject::connect(
+            window, &Window::sgnMaximized, window, &QWidget::showMaximized, Qt::QueuedConnection);
+        QObject::connect(
+            window, &Window::sgnMinimized, window, &QWidget::showMinimized, Qt::QueuedConnection);
+        QObject::connect(window, &Window::sgnNormal, window, &QWidget::showNormal, Qt::QueuedConnection);
+    }
     // Whether the caption drag is off because the window fills the screen.
     virtual bool IsFrameMaximized() const = 0;
     // The picture becomes this window's icon and the application's.

@@ -8,7 +8,6 @@
 #include <QGraphicsScene>
 #include <QMimeData>
 #include <QResizeEvent>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -240,11 +239,7 @@ void CKWQTGraphicList::resizeEvent(QResizeEvent* event)
 
 void CKWQTGraphicList::dragEnterEvent(QDragEnterEvent* event)
 {
-    const QMimeData* data = event->mimeData();
-    if (data == nullptr || data->urls().isEmpty()) {
-        return;
-    }
-    const QString path = data->urls().first().toLocalFile();
+    const QString path = KWFirstDroppedFile(event->mimeData());
     if (path.isEmpty()) {
         return;
     }

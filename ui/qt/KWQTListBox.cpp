@@ -5,7 +5,7 @@
 
 #include <QMouseEvent>
 
-#include <algorithm>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -63,11 +63,12 @@ int CKWQTListBox::GetText(int index, WCHAR* buffer) const
     if (index < 0 || index >= count()) {
         return -1;
     }
-    const std::wstring text = KWFromQString(item(index)->text());
-    if (buffer != nullptr) {
-        std::copy(text.begin(), text.end(), buffer);
+    const QString text = item(index)->text();
+    if (buffer == nullptr) {
+        return static_cast<int>(KWFromQString(text).size());
     }
-    return static_cast<int>(text.size());
+    // No capacity is given: the caller's buffer holds the whole text.
+    return KWCopyWideTextUnterminated(text, buffer, std::numeric_limits<int>::max());
 }
 
 int CKWQTListBox::GetCurSel() const

@@ -14,8 +14,6 @@
 #include <QKeyEvent>
 #include <QPointer>
 
-#include <algorithm>
-#include <cstring>
 #include <new>
 #include <string>
 
@@ -152,14 +150,7 @@ int CKWQTListCtrl::GetItemText(int row, int column, WCHAR* buffer, int size) con
     if (cell == nullptr) {
         return -1;
     }
-    if (buffer == nullptr || size <= 0) {
-        return 0;
-    }
-    // No terminator: the callers clear their buffers first.
-    const std::wstring text = KWFromQString(cell->text());
-    const size_t n = std::min(text.size(), static_cast<size_t>(size));
-    std::memcpy(buffer, text.data(), n * sizeof(WCHAR));
-    return static_cast<int>(n);
+    return KWCopyWideTextUnterminated(cell->text(), buffer, size);
 }
 
 void* CKWQTListCtrl::GetFirstSelectedItemPosition() const

@@ -45,10 +45,7 @@ CKWQTMainWindow::CKWQTMainWindow(IKWDialogEvent* listener, QWidget* parent)
         Qt::WindowFlags(kMainWindowFlags))
 {
     // No translucent background until SetFrameShadow(true) asks for one.
-    connect(this, &CKWQTMainWindow::sgnClose, this, &QWidget::close, Qt::QueuedConnection);
-    connect(this, &CKWQTMainWindow::sgnMaximized, this, &QWidget::showMaximized, Qt::QueuedConnection);
-    connect(this, &CKWQTMainWindow::sgnMinimized, this, &QWidget::showMinimized, Qt::QueuedConnection);
-    connect(this, &CKWQTMainWindow::sgnNormal, this, &QWidget::showNormal, Qt::QueuedConnection);
+    ConnectTitleSignals(this);
 }
 
 CKWQTMainWindow::~CKWQTMainWindow()

@@ -1,5 +1,6 @@
 #include "ui/qt/KWQTNumSpiner.h"
 
+#include "base/ScaledLength.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/qt/KWSpinBoxStyle.h"
@@ -76,7 +77,7 @@ void CKWQTNumSpiner::StepDown()
 QString CKWQTNumSpiner::BuildStyleSheet(const ImageNumSpinerStyle& style, const QString& skinFolder)
 {
     return KWSpinBoxStyleSheet(
-        QStringLiteral("QSpinBox"), QStringLiteral("white"), 8, 21, KWScaled(12), style, skinFolder);
+        QStringLiteral("QSpinBox"), QStringLiteral("white"), 8, 21, Scaled(12), style, skinFolder);
 }
 
 int CKWQTNumSpiner::SetSkin(ImageNumSpinerStyle* style)

@@ -13,37 +13,12 @@
 #include <QPropertyAnimation>
 #include <QStyleOptionButton>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <new>
 #include <string>
 #include <utility>
 
 namespace {
-
-// The radio's getters copy without a terminator (their callers clear the
-// buffer first), bounded by the count they are given.
-int CopyWithoutTerminator(const QString& text, WCHAR* buffer, int count)
-{
-    if (buffer == nullptr || count <= 0) {
-        return 0;
-    }
-    const std::wstring wide = KWFromQString(text);
-    const size_t n = std::min(wide.size(), static_cast<size_t>(count));
-    std::memcpy(buffer, wide.data(), n * sizeof(WCHAR));
-    return static_cast<int>(n);
-}
-
-void FillWindowRect(const QWidget* widget, RECT* rect)
-{
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
-    const QPoint bottomRight = widget->mapToGlobal(QPoint(widget->width() - 1, widget->height() - 1));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
-}
 
 } // namespace
 
@@ -124,17 +99,15 @@ void CKWQTRadioBox::MoveWindow(RECT* rect, int animate)
         setGeometry(target);
         return;
     }
-    if (m_move != nullptr && m_move->state() == QAbstractAnimation::Running && !isEnabled()) {
+    QPropertyAnimation* move
+        = RestartAnimation(m_move, "geometry", &CKWQTRadioBox::OnAnimationMoveFinished, MOVE_MS);
+    if (move == nullptr) {
         return;
     }
-    DropAnimation(m_move);
-    m_move = new QPropertyAnimation(this, "geometry", this);
-    connect(m_move, &QAbstractAnimation::finished, this, &CKWQTRadioBox::OnAnimationMoveFinished);
-    m_move->setDuration(MOVE_MS);
-    m_move->setStartValue(geometry());
-    m_move->setEndValue(target);
-    m_move->setEasingCurve(QEasingCurve::OutBounce);
-    m_move->start();
+    move->setStartValue(geometry());
+    move->setEndValue(target);
+    move->setEasingCurve(QEasingCurve::OutBounce);
+    move->start();
 }
 
 void CKWQTRadioBox::MoveWindow(int x, int y, int width, int height)
@@ -156,7 +129,7 @@ int CKWQTRadioBox::GetCheck() const
 
 int CKWQTRadioBox::GetWindowTextW(WCHAR* buffer, int count) const
 {
-    return CopyWithoutTerminator(text(), buffer, count);
+    return KWCopyWideTextUnterminated(text(), buffer, count);
 }
 
 void CKWQTRadioBox::SetWindowTextW(LPCWSTR text)
@@ -211,14 +184,12 @@ void CKWQTRadioBox::SetIconOffsetLeft(int x)
 
 void CKWQTRadioBox::GetRadioClientRect(RECT* rect)
 {
-    if (rect != nullptr) {
-        *rect = RECT { 0, 0, width() - 1, height() - 1 };
-    }
+    KWClientRectOf(this, rect);
 }
 
 void CKWQTRadioBox::GetRadioWindowRect(RECT* rect)
 {
-    FillWindowRect(this, rect);
+    KWScreenRectOf(this, rect);
 }
 
 void CKWQTRadioBox::SetBkColor(DWORD checkedColour, DWORD uncheckedColour)
@@ -275,8 +246,7 @@ void CKWQTRadioBox::SetIconAlign(DWORD align)
 void CKWQTRadioBox::Geometry(RECT* rect)
 {
     if (rect != nullptr) {
-        const QRect g = geometry();
-        *rect = RECT { g.left(), g.top(), g.right(), g.bottom() };
+        *rect = KWToRECT(geometry());
     }
 }
 
@@ -287,12 +257,12 @@ int CKWQTRadioBox::GetRadioId()
 
 void CKWQTRadioBox::GetBTNWindowRect(RECT* rect)
 {
-    FillWindowRect(this, rect);
+    KWScreenRectOf(this, rect);
 }
 
 int CKWQTRadioBox::GetToolTipText(WCHAR* buffer, int count) const
 {
-    return CopyWithoutTerminator(toolTip(), buffer, count);
+    return KWCopyWideTextUnterminated(toolTip(), buffer, count);
 }
 
 void CKWQTRadioBox::SetPicTransparence(float opacity)
@@ -331,24 +301,35 @@ void CKWQTRadioBox::DropAnimation(QPropertyAnimation*& held)
     old->deleteLater();
 }
 
+QPropertyAnimation* CKWQTRadioBox::RestartAnimation(
+    QPropertyAnimation*& held, const char* property, void (CKWQTRadioBox::*finished)(), int milliseconds)
+{
+    if (held != nullptr && held->state() == QAbstractAnimation::Running && !isEnabled()) {
+        return nullptr;
+    }
+    DropAnimation(held);
+    held = new QPropertyAnimation(this, property, this);
+    connect(held, &QAbstractAnimation::finished, this, finished);
+    held->setDuration(milliseconds);
+    return held;
+}
+
 void CKWQTRadioBox::StartFade()
 {
     if (m_animation == 0) {
         return;
     }
-    if (m_fade != nullptr && m_fade->state() == QAbstractAnimation::Running && !isEnabled()) {
+    QPropertyAnimation* fade
+        = RestartAnimation(m_fade, "picTransparence", &CKWQTRadioBox::OnAnimationPicTransFinished, FADE_MS);
+    if (fade == nullptr) {
         return;
     }
-    DropAnimation(m_fade);
-    m_fade = new QPropertyAnimation(this, "picTransparence", this);
-    connect(m_fade, &QAbstractAnimation::finished, this, &CKWQTRadioBox::OnAnimationPicTransFinished);
-    m_fade->setDuration(FADE_MS);
     // Dims to half and back.
-    m_fade->setKeyValueAt(0.0, 1.0f);
-    m_fade->setKeyValueAt(0.5, 0.5f);
-    m_fade->setKeyValueAt(1.0, 1.0f);
-    m_fade->setEasingCurve(QEasingCurve::OutInBack);
-    m_fade->start();
+    fade->setKeyValueAt(0.0, 1.0f);
+    fade->setKeyValueAt(0.5, 0.5f);
+    fade->setKeyValueAt(1.0, 1.0f);
+    fade->setEasingCurve(QEasingCurve::OutInBack);
+    fade->start();
 }
 
 const QPixmap& CKWQTRadioBox::PictureForState() const

@@ -120,6 +120,11 @@ private:
     // Stops a held animation and lets it go, so that a new one does not
     // fight it.
     void DropAnimation(QPropertyAnimation*& held);
+    // A new animation of the property, held and reporting its end to
+    // finished; null, and the held one left to finish, while that one still
+    // runs on a disabled box.
+    QPropertyAnimation* RestartAnimation(
+        QPropertyAnimation*& held, const char* property, void (CKWQTRadioBox::*finished)(), int milliseconds);
     const QPixmap& PictureForState() const;
     // Where the icon of that picture is drawn (with a tiled background, the
     // place after the last tile).

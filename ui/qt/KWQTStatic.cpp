@@ -40,12 +40,6 @@ void SetTextFlag(int& flags, int flag, bool on)
     }
 }
 
-RECT RectInclusive(const QRect& geometry)
-{
-    return RECT { geometry.left(), geometry.top(), geometry.left() + geometry.width() - 1,
-        geometry.top() + geometry.height() - 1 };
-}
-
 } // namespace
 
 CKWStatic* CreateKWStatic(IKWStaticEvent* listener)
@@ -210,7 +204,7 @@ void CKWQTStatic::SetTextSize(int pixels)
 
 void CKWQTStatic::GetStaticCtrolPos(RECT& rect)
 {
-    rect = RectInclusive(geometry());
+    rect = KWToRECT(geometry());
 }
 
 void CKWQTStatic::SetTextOffset(int offset)
@@ -254,7 +248,7 @@ void CKWQTStatic::SetTooltipEnable(int enable)
 
 RECT CKWQTStatic::GetGeometry()
 {
-    return RectInclusive(geometry());
+    return KWToRECT(geometry());
 }
 
 void CKWQTStatic::EnableWindow(int enable)

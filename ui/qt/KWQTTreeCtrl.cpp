@@ -494,9 +494,7 @@ int CKWQTTreeCtrl::SetItemIcon(DWORD data, int state)
 
 void CKWQTTreeCtrl::GetClientRect(RECT* rect)
 {
-    if (rect != nullptr) {
-        *rect = RECT { 0, 0, width() - 1, height() - 1 };
-    }
+    KWClientRectOf(this, rect);
 }
 
 void CKWQTTreeCtrl::SetEnable(int enable)

@@ -1,6 +1,7 @@
 #include "ui/qt/KWQTView.h"
 
 #include "base/KWQtText.h"
+#include "base/ScaledLength.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
@@ -85,45 +86,29 @@ void CKWQTView::MoveWindow(int x, int y, int width, int height)
 
 void CKWQTView::GetViewClientRect(RECT* rect)
 {
-    if (rect != nullptr) {
-        *rect = RECT { 0, 0, width() - 1, height() - 1 };
-    }
+    KWClientRectOf(this, rect);
 }
 
 void CKWQTView::GetViewWindowRect(RECT* rect)
 {
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = mapToGlobal(QPoint(0, 0));
-    const QPoint bottomRight = mapToGlobal(QPoint(width() - 1, height() - 1));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    KWScreenRectOf(this, rect);
 }
 
 void CKWQTView::GetViewGeometryRect(RECT* rect)
 {
     if (rect != nullptr) {
-        const QRect g = geometry();
-        *rect = RECT { g.left(), g.top(), g.right(), g.bottom() };
+        *rect = KWToRECT(geometry());
     }
 }
 
 void CKWQTView::Screen2Client(POINT* point)
 {
-    if (point != nullptr) {
-        const QPoint local = mapFromGlobal(QPoint(point->x, point->y));
-        *point = POINT { local.x(), local.y() };
-    }
+    KWScreenToClient(this, point);
 }
 
 void CKWQTView::Screen2Client(RECT* rect)
 {
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = mapFromGlobal(QPoint(rect->left, rect->top));
-    const QPoint bottomRight = mapFromGlobal(QPoint(rect->right, rect->bottom));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    KWScreenToClient(this, rect);
 }
 
 int CKWQTView::isShow()
@@ -322,7 +307,7 @@ void CKWQTView::paintEvent(QPaintEvent* event)
     if (m_frame != 0) {
         // The outline of (0, 0) to (width - 2, height - 2), one pixel thick
         // at scale 1.0, as four strips that keep their place at any scale.
-        const int t = std::max(1, KWScaled(1));
+        const int t = std::max(1, Scaled(1));
         const int w = width() - t;
         const int h = height() - t;
         painter.fillRect(QRect(0, 0, w, t), m_frameColor);
@@ -332,8 +317,8 @@ void CKWQTView::paintEvent(QPaintEvent* event)
     }
     // The separator, one pixel wide from (183, 26) to (183, 45) at scale 1.0,
     // as a rectangle so that it keeps its place and thickness at any scale.
-    painter.fillRect(QRect(KWScaled(183), KWScaled(26), std::max(1, KWScaled(1)), KWScaled(20)),
-        QColor(255, 255, 255, 255));
+    painter.fillRect(
+        QRect(Scaled(183), Scaled(26), std::max(1, Scaled(1)), Scaled(20)), QColor(255, 255, 255, 255));
     painter.end();
     QWidget::paintEvent(event);
 }

@@ -1,6 +1,7 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include "base/KWQtText.h"
+#include "ui/qt/KWControlKit.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -118,11 +119,6 @@ int HexPair(const std::wstring& pair)
         value = value * 16 + digit;
     }
     return value;
-}
-
-RECT FromQRect(const QRect& r)
-{
-    return RECT { r.left(), r.top(), r.right(), r.bottom() };
 }
 
 QScreen* PrimaryScreen()
@@ -255,13 +251,13 @@ QString GetStyleSheetPath()
 RECT GetScreenRect()
 {
     QScreen* screen = PrimaryScreen();
-    return screen != nullptr ? FromQRect(screen->geometry()) : RECT { 0, 0, 0, 0 };
+    return screen != nullptr ? KWToRECT(screen->geometry()) : RECT { 0, 0, 0, 0 };
 }
 
 RECT GetWorkAreaRect()
 {
     QScreen* screen = PrimaryScreen();
-    return screen != nullptr ? FromQRect(screen->availableGeometry()) : RECT { 0, 0, 0, 0 };
+    return screen != nullptr ? KWToRECT(screen->availableGeometry()) : RECT { 0, 0, 0, 0 };
 }
 
 QString QStringFromUtf8(const char* utf8)

@@ -154,39 +154,22 @@ void CKWSkinFrame::CenterWindow()
 
 void CKWSkinFrame::Screen2Client(POINT* point) const
 {
-    if (point == nullptr) {
-        return;
-    }
-    const QPoint local = m_window->mapFromGlobal(QPoint(point->x, point->y));
-    point->x = local.x();
-    point->y = local.y();
+    KWScreenToClient(m_window, point);
 }
 
 void CKWSkinFrame::Screen2Client(RECT* rect) const
 {
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = m_window->mapFromGlobal(QPoint(rect->left, rect->top));
-    const QPoint bottomRight = m_window->mapFromGlobal(QPoint(rect->right, rect->bottom));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    KWScreenToClient(m_window, rect);
 }
 
 void CKWSkinFrame::GetClientRect(RECT* rect) const
 {
-    if (rect != nullptr) {
-        *rect = RECT { 0, 0, m_window->width() - 1, m_window->height() - 1 };
-    }
+    KWClientRectOf(m_window, rect);
 }
 
 void CKWSkinFrame::GetWindowRect(RECT* rect) const
 {
-    if (rect == nullptr) {
-        return;
-    }
-    const QPoint topLeft = m_window->mapToGlobal(QPoint(0, 0));
-    const QPoint bottomRight = m_window->mapToGlobal(QPoint(m_window->width() - 1, m_window->height() - 1));
-    *rect = RECT { topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y() };
+    KWScreenRectOf(m_window, rect);
 }
 
 void CKWSkinFrame::SetRoundCorner(LPCWSTR radii)

@@ -1,13 +1,13 @@
 #include "ui/scenes/KWQT3DView.h"
 
 #include "ui/qt/KWControlKit.h"
+#include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
-#include <QPainter>
 #include <QPen>
 
 #include <new>
@@ -24,15 +24,10 @@ QPen MarkerPen(KW3DRgb colour, double times)
     return QPen(QBrush(QColor(colour.r, colour.g, colour.b)), times, Qt::DashLine, Qt::SquareCap, Qt::BevelJoin);
 }
 
-QPointF ToQPoint(KWScenePoint point)
-{
-    return QPointF(point.x, point.y);
-}
-
 QLineF DesignLineToPixels(KWScenePoint origin, double rectTimes, const KWSceneLine& line)
 {
-    return QLineF(ToQPoint(KW3DToPixels(origin, rectTimes, line.from)),
-        ToQPoint(KW3DToPixels(origin, rectTimes, line.to)));
+    return QLineF(KWToQPointF(KW3DToPixels(origin, rectTimes, line.from)),
+        KWToQPointF(KW3DToPixels(origin, rectTimes, line.to)));
 }
 
 } // namespace
@@ -42,10 +37,7 @@ CKWQT3DView::CKWQT3DView(IKW3DViewEvent* listener)
     , CKW3DView(listener)
     , m_scene(new QGraphicsScene(this))
 {
-    setScene(m_scene);
-    setRenderHint(QPainter::Antialiasing);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    KWSetupSceneView(this, m_scene);
 }
 
 // The scene, and with it every item, goes with the view.
@@ -53,12 +45,7 @@ CKWQT3DView::~CKWQT3DView() = default;
 
 int CKWQT3DView::Create(DWORD style, const RECT& rect, void* parent, UINT /*id*/)
 {
-    KWPlaceInParent(this, parent, rect);
-    const QRect geometry = KWExclusiveRect(rect);
-    SetSceneSize(geometry.width(), geometry.height());
-    m_scene->setBackgroundBrush(QBrush(QColor(255, 255, 255)));
-    KWShowByStyle(this, style);
-    return 1;
+    return KWCreateSceneView(this, style, rect, parent);
 }
 
 int CKWQT3DView::SetSkin(Image3DViewBtnStyle* style)
@@ -84,16 +71,13 @@ void CKWQT3DView::MoveWindow(RECT* rect)
     if (rect == nullptr) {
         return;
     }
-    KWMoveInclusive(this, rect);
-    const QRect geometry = KWInclusiveRect(*rect);
-    SetSceneSize(geometry.width(), geometry.height());
+    KWMoveSceneView(this, KWInclusiveRect(*rect));
     PlacePicture();
 }
 
 void CKWQT3DView::MoveWindow(int x, int y, int width, int height)
 {
-    setGeometry(x, y, width, height);
-    SetSceneSize(width, height);
+    KWMoveSceneView(this, QRect(x, y, width, height));
     PlacePicture();
 }
 
@@ -103,23 +87,11 @@ int CKWQT3DView::SetBgImage(LPCWSTR background, LPCWSTR person)
         ClearSlot(slot);
     }
 
-    const QPixmap backgroundPicture = LoadPicture(background);
-    if (m_background == nullptr) {
-        m_background = new QGraphicsPixmapItem(backgroundPicture);
-        m_scene->addItem(m_background);
-    } else {
-        m_background->setPixmap(backgroundPicture);
-    }
+    ShowPicture(m_background, background);
     PlaceBackground();
 
-    const QPixmap personPicture = LoadPicture(person);
-    if (m_person == nullptr) {
-        m_person = new QGraphicsPixmapItem(personPicture);
-        m_scene->addItem(m_person);
-    } else {
-        m_person->setPixmap(personPicture);
-    }
-    m_person->setPos(ToQPoint(KW3DToPixels(m_origin, m_rectTimes, KW3D_PERSON_FAR)));
+    ShowPicture(m_person, person);
+    m_person->setPos(KWToQPointF(KW3DToPixels(m_origin, m_rectTimes, KW3D_PERSON_FAR)));
     // The fisheye calculator shows no walking person.
     m_person->setVisible(!m_fisheye);
     return 1;
@@ -159,7 +131,7 @@ void CKWQT3DView::SetObjectPos(double position)
 {
     m_objectPos = position;
     if (m_person != nullptr) {
-        m_person->setPos(ToQPoint(KW3DPersonPos(m_origin, m_rectTimes, position, m_axisMax)));
+        m_person->setPos(KWToQPointF(KW3DPersonPos(m_origin, m_rectTimes, position, m_axisMax)));
     }
     // The fisheye pictures' distance marker is fixed; only the ground-line
     // distance follows the person.
@@ -238,7 +210,7 @@ void CKWQT3DView::ToggleMarker(KW3DMarker marker)
             item = line;
         } else {
             item = new QGraphicsPixmapItem(m_pictures[part.picture]);
-            item->setPos(ToQPoint(KW3DToPixels(m_origin, m_rectTimes, part.topLeft)));
+            item->setPos(KWToQPointF(KW3DToPixels(m_origin, m_rectTimes, part.topLeft)));
         }
         m_scene->addItem(item);
         m_markers[part.slot] = item;
@@ -252,17 +224,12 @@ void CKWQT3DView::ClearSlot(KW3DSlot slot)
     m_markers[slot] = nullptr;
 }
 
-void CKWQT3DView::SetSceneSize(int width, int height)
-{
-    m_scene->setSceneRect(0, 0, width, height);
-}
-
 void CKWQT3DView::PlacePicture()
 {
     m_origin = KW3DOrigin(width(), height(), m_rectTimes);
     PlaceBackground();
     if (m_person != nullptr) {
-        m_person->setPos(ToQPoint(KW3DToPixels(m_origin, m_rectTimes, KW3D_PERSON_NEAR)));
+        m_person->setPos(KWToQPointF(KW3DToPixels(m_origin, m_rectTimes, KW3D_PERSON_NEAR)));
     }
 }
 
@@ -272,8 +239,19 @@ void CKWQT3DView::PlaceBackground()
         return;
     }
     const QPixmap& picture = m_background->pixmap();
-    m_background->setPos(ToQPoint(
+    m_background->setPos(KWToQPointF(
         KW3DBackgroundPos(width(), height(), m_rectTimes, m_ceiling, picture.width(), picture.height())));
+}
+
+void CKWQT3DView::ShowPicture(QGraphicsPixmapItem*& item, LPCWSTR name)
+{
+    const QPixmap picture = LoadPicture(name);
+    if (item == nullptr) {
+        item = new QGraphicsPixmapItem(picture);
+        m_scene->addItem(item);
+    } else {
+        item->setPixmap(picture);
+    }
 }
 
 QPixmap CKWQT3DView::LoadPicture(LPCWSTR name) const

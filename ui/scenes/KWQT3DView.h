@@ -57,11 +57,12 @@ private:
     KW3DMarkerMode MarkerMode() const;
     void ToggleMarker(KW3DMarker marker);
     void ClearSlot(KW3DSlot slot);
-    void SetSceneSize(int width, int height);
     // Origin, background and person for the widget's current size.
     void PlacePicture();
     void PlaceBackground();
     QPixmap LoadPicture(LPCWSTR name) const;
+    // The picture into the item, which is made on the first call.
+    void ShowPicture(QGraphicsPixmapItem*& item, LPCWSTR name);
 
     QGraphicsScene* m_scene; // owned by the view
     QGraphicsPixmapItem* m_background = nullptr; // owned by the scene

@@ -27,11 +27,6 @@ CKWSideSceneFish* CreateKWSideSceneFish(IKWSideSceneFishEvent* listener)
 
 namespace {
 
-QPointF ToQPoint(KWScenePoint point)
-{
-    return QPointF(point.x, point.y);
-}
-
 void LoadHandleImages(CKWQTVSliderItem* handle, const std::wstring& normal, const std::wstring& hover,
     const std::wstring& pressed)
 {
@@ -99,12 +94,7 @@ CKWQTSideSceneFish::CKWQTSideSceneFish(IKWSideSceneFishEvent* listener)
         m_scene->addItem(label);
     }
 
-    m_view->setRenderHint(QPainter::Antialiasing, false);
-    m_view->setDragMode(QGraphicsView::NoDrag);
-    m_view->setOptimizationFlags(QGraphicsView::DontSavePainterState);
-    m_view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
-    m_view->setTransformationAnchor(QGraphicsView::NoAnchor);
-    m_view->setScene(m_scene);
+    KWSetupDrawingView(m_view, m_scene);
 }
 
 // The scene, its items and the view are the widget's children.
@@ -112,11 +102,7 @@ CKWQTSideSceneFish::~CKWQTSideSceneFish() = default;
 
 int CKWQTSideSceneFish::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
 {
-    setParent(KWWidgetFromHandle(parent));
-    setWindowTitle(KWToQString(name));
-    KWMoveInclusive(this, &rect);
-    KWShowByStyle(this, style);
-    return 1;
+    return KWCreateSceneWidget(this, name, style, rect, parent);
 }
 
 void CKWQTSideSceneFish::ShowWindow(int /*show*/) { }
@@ -253,26 +239,26 @@ void CKWQTSideSceneFish::Redraw()
     m_ceilingPicture->setVisible(m_values.ceiling);
     m_wallPicture->setVisible(!m_values.ceiling);
     for (int i = 0; i < KW_FISH_LINE_COUNT; ++i) {
-        m_lines[i]->setLine(QLineF(ToQPoint(l.lines[i].from), ToQPoint(l.lines[i].to)));
+        m_lines[i]->setLine(KWToQLineF(l.lines[i]));
     }
 
     m_cameraLabel->setPlainText(LengthText(m_values.installHeight));
-    m_cameraLabel->setPos(ToQPoint(l.cameraLabel));
-    m_cameraHandle->setOffset(ToQPoint(l.cameraHandle));
+    m_cameraLabel->setPos(KWToQPointF(l.cameraLabel));
+    m_cameraHandle->setOffset(KWToQPointF(l.cameraHandle));
     m_cameraHandle->SetMoveRange(l.cameraRange.min, l.cameraRange.max);
-    m_ceilingPicture->setPos(ToQPoint(l.cameraPicture));
-    m_wallPicture->setPos(ToQPoint(l.cameraPicture));
+    m_ceilingPicture->setPos(KWToQPointF(l.cameraPicture));
+    m_wallPicture->setPos(KWToQPointF(l.cameraPicture));
 
     m_heightLabel->setPlainText(LengthText(m_values.objectHeight));
     PlacePerson(l.person);
-    m_objectHandle->setOffset(ToQPoint(l.objectHandle));
-    m_distanceHandle->setOffset(ToQPoint(l.distanceHandle));
+    m_objectHandle->setOffset(KWToQPointF(l.objectHandle));
+    m_distanceHandle->setOffset(KWToQPointF(l.distanceHandle));
     m_distanceHandle->SetMoveRange(l.distanceRange.min, l.distanceRange.max);
     m_objectHandle->SetMoveRange(l.objectRange.min, l.objectRange.max);
 
     m_distanceLabel->setPlainText(LengthText(m_values.objectDistance));
-    m_distanceLabel->setPos(ToQPoint(l.distanceLabel));
-    m_heightLabel->setPos(ToQPoint(l.heightLabel));
+    m_distanceLabel->setPos(KWToQPointF(l.distanceLabel));
+    m_heightLabel->setPos(KWToQPointF(l.heightLabel));
 
     m_scene->update();
     m_view->viewport()->update();
@@ -321,11 +307,11 @@ void CKWQTSideSceneFish::DragObjectHeight(double y)
     m_layout.person = KWFishPersonAt(m_values, m_layout, objectPx);
     PlacePerson(m_layout.person);
     m_layout.objectHandle = { m_layout.objectX - 13.0 * t, y - 13.0 * t };
-    m_objectHandle->setOffset(ToQPoint(m_layout.objectHandle));
+    m_objectHandle->setOffset(KWToQPointF(m_layout.objectHandle));
     m_layout.cameraRange = KWFishCameraRange(m_values, m_layout, objectPx);
     m_cameraHandle->SetMoveRange(m_layout.cameraRange.min, m_layout.cameraRange.max);
     m_layout.heightLabel = { KWFishHeightLabelX(m_values, m_layout.objectX), y - 13.0 * t };
-    m_heightLabel->setPos(ToQPoint(m_layout.heightLabel));
+    m_heightLabel->setPos(KWToQPointF(m_layout.heightLabel));
     m_layout.objectPx = objectPx;
 
     if (m_pListener != nullptr) {
@@ -336,7 +322,7 @@ void CKWQTSideSceneFish::DragObjectHeight(double y)
 void CKWQTSideSceneFish::PlacePerson(const KWFishPerson& person)
 {
     m_personPicture->setTransform(QTransform::fromScale(person.scaleX, person.scaleY));
-    m_personPicture->setPos(ToQPoint(person.pos));
+    m_personPicture->setPos(KWToQPointF(person.pos));
 }
 
 QString CKWQTSideSceneFish::LengthText(double value) const

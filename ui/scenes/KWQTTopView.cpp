@@ -26,11 +26,6 @@ const QColor kSectorColour(222, 233, 239);
 // The width label is written into a buffer of this many characters.
 constexpr int kLabelLength = 200;
 
-QPointF ToQt(const KWScenePoint& point)
-{
-    return QPointF(point.x, point.y);
-}
-
 } // namespace
 
 CKWTopView* CreateKWTopView(IKWTopViewEvent* listener)
@@ -148,8 +143,8 @@ void CKWQTTopView::UpdateVisualAngle(double angle)
     const KWTopViewSector sector = KWTopViewSectorFor(frame, angle);
     const QPointF apex(frame.ApexX(), frame.apexY);
 
-    m_leftEdge->setLine(QLineF(ToQt(sector.leftEnd), apex));
-    m_rightEdge->setLine(QLineF(ToQt(sector.rightEnd), apex));
+    m_leftEdge->setLine(QLineF(KWToQPointF(sector.leftEnd), apex));
+    m_rightEdge->setLine(QLineF(KWToQPointF(sector.rightEnd), apex));
     if (sector.throughSides) {
         // Edges lying on the fill's own border take its colour. The narrower
         // case leaves them as they are, so they keep this colour once given.
@@ -157,9 +152,9 @@ void CKWQTTopView::UpdateVisualAngle(double angle)
         m_rightEdge->setPen(KWScenePen(kSectorColour, m_rectTimes));
     }
 
-    QPainterPath outline(ToQt(sector.outline.front()));
+    QPainterPath outline(KWToQPointF(sector.outline.front()));
     for (size_t i = 1; i < sector.outline.size(); ++i) {
-        outline.lineTo(ToQt(sector.outline[i]));
+        outline.lineTo(KWToQPointF(sector.outline[i]));
     }
     outline.closeSubpath();
     m_sector->setPath(outline);

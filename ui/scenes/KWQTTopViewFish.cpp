@@ -29,11 +29,6 @@ const QColor kRingColours[KW_FISH_RING_COUNT] = { QColor(222, 233, 239, 63), QCo
 const char* const kDefaultLabels[KW_FISH_LABEL_COUNT] = { "Area #1: 0.5m, PPM: 225",
     "Area #2: 1.5m, PPM: 125", "Area #3: 2.0m, PPM: 63", "Area #4: 2.5m, PPM: 25", "Area #4: 2.5m, PPM: 25" };
 
-QPointF ToQt(const KWScenePoint& point)
-{
-    return QPointF(point.x, point.y);
-}
-
 QPainterPath Circle(const QPointF& centre, double radius)
 {
     QPainterPath path;
@@ -149,7 +144,7 @@ void CKWQTTopViewFish::SetRadiusPPM(std::map<double, std::wstring> rings, bool g
         LayOutCeiling();
     } else {
         for (int i = 0; i < KW_FISH_LABEL_COUNT; ++i) {
-            m_labels[i]->setPos(ToQt(KWFishWallLabelPos(i + 1, m_rectTimes)));
+            m_labels[i]->setPos(KWToQPointF(KWFishWallLabelPos(i + 1, m_rectTimes)));
         }
         // The wall list has exactly five rows; any other map leaves their
         // texts as they were.
@@ -173,7 +168,7 @@ void CKWQTTopViewFish::LayOutCeiling()
         const bool shown = key >= 0;
         if (shown) {
             text->setPlainText(KWToQString(m_texts[key]));
-            text->setPos(ToQt(KWFishCeilingLabelPos(label, m_rectTimes)));
+            text->setPos(KWToQPointF(KWFishCeilingLabelPos(label, m_rectTimes)));
         }
         // Any entry gives the outermost ring, so label 4 is always shown here
         // (and comes back after an empty map).
@@ -217,8 +212,8 @@ void CKWQTTopViewFish::SetRectTimes(double times)
     }
     m_dotRadius = 10.0 * times;
     const KWFishAxes axes = KWFishAxesAt(times);
-    m_horizontalAxis->setLine(QLineF(ToQt(axes.horizontalFrom), ToQt(axes.horizontalTo)));
-    m_verticalAxis->setLine(QLineF(ToQt(axes.verticalFrom), ToQt(axes.verticalTo)));
+    m_horizontalAxis->setLine(QLineF(KWToQPointF(axes.horizontalFrom), KWToQPointF(axes.horizontalTo)));
+    m_verticalAxis->setLine(QLineF(KWToQPointF(axes.verticalFrom), KWToQPointF(axes.verticalTo)));
     KWScalePen(m_horizontalAxis, times);
     KWScalePen(m_verticalAxis, times);
     RebuildShapes();
@@ -238,10 +233,10 @@ void CKWQTTopViewFish::RebuildShapes()
     }
     for (int dot = 1; dot <= KW_FISH_RING_COUNT; ++dot) {
         QGraphicsPathItem* item = m_dots[dot - 1];
-        item->setPath(Circle(ToQt(KWFishDotCentre(dot, m_rectTimes)), m_dotRadius));
+        item->setPath(Circle(KWToQPointF(KWFishDotCentre(dot, m_rectTimes)), m_dotRadius));
         Paint(item, kRingColours[KWFishRingOfLabel(dot) - 1], m_rectTimes);
     }
-    const QPointF centre = ToQt(KWFishRingCentre(m_rectTimes));
+    const QPointF centre = KWToQPointF(KWFishRingCentre(m_rectTimes));
     for (int ring = 0; ring < 2; ++ring) {
         m_rings[ring]->setPath(Circle(centre, m_radius[ring]));
         Paint(m_rings[ring], kRingColours[ring], m_rectTimes);

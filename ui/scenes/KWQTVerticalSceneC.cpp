@@ -36,16 +36,6 @@ const QColor kEdgeColour(145, 234, 240);
 const QColor kFieldOfViewColour(222, 233, 239);
 const QColor kVerticalAngleColour(218, 75, 7);
 
-QPointF ToQt(const SideViewPoint& point)
-{
-    return QPointF(point.x, point.y);
-}
-
-void SetSegment(QGraphicsLineItem* line, const SideViewSegment& segment)
-{
-    line->setLine(QLineF(ToQt(segment.from), ToQt(segment.to)));
-}
-
 QString AngleText(double degrees)
 {
     return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
@@ -63,14 +53,9 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     , CKWVerticalSceneC(listener)
 {
     m_view = new QGraphicsView(this);
-    m_view->setRenderHint(QPainter::Antialiasing, false);
-    m_view->setDragMode(QGraphicsView::NoDrag);
-    m_view->setOptimizationFlag(QGraphicsView::DontSavePainterState);
-    m_view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
-    m_view->setTransformationAnchor(QGraphicsView::NoAnchor);
-
     m_scene = new QGraphicsScene(this);
     m_scene->setBackgroundBrush(QBrush(QColor(255, 255, 255)));
+    KWSetupDrawingView(m_view, m_scene);
 
     const auto makeLine = [this](const QColor& colour) {
         auto* line = new CKWQTGraphicsLineItem();
@@ -123,7 +108,6 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     m_fieldOfView->setPen(QPen(kFieldOfViewColour));
     m_fieldOfView->setBrush(QBrush(kFieldOfViewColour));
     m_scene->addItem(m_fieldOfView);
-    m_view->setScene(m_scene);
 
     m_targetHeightLabel = makeLabel(QString());
 }
@@ -134,11 +118,7 @@ CKWQTVerticalSceneC::~CKWQTVerticalSceneC() = default;
 
 int CKWQTVerticalSceneC::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
 {
-    setParent(KWWidgetFromHandle(parent));
-    setWindowTitle(KWToQString(name));
-    KWMoveInclusive(this, &rect);
-    KWShowByStyle(this, style);
-    return 1;
+    return KWCreateSceneWidget(this, name, style, rect, parent);
 }
 
 void CKWQTVerticalSceneC::SetCursor() { }
@@ -488,10 +468,10 @@ void CKWQTVerticalSceneC::PlaceTarget(const SideViewTargetPlace& place, double t
 {
     SetLabel(m_targetHeightLabel, LengthText(targetHeight));
     m_person->setScale(place.personScale);
-    m_person->setPos(ToQt(place.personPos));
-    m_targetHeightHandle->setOffset(ToQt(place.handleOffset));
+    m_person->setPos(KWToQPointF(place.personPos));
+    m_targetHeightHandle->setOffset(KWToQPointF(place.handleOffset));
     m_targetHeightHandle->SetMoveRange(place.handleMin, place.handleMax);
-    m_targetHeightLabel->setPos(ToQt(place.labelPos));
+    m_targetHeightLabel->setPos(KWToQPointF(place.labelPos));
 }
 
 void CKWQTVerticalSceneC::Redraw()
@@ -509,12 +489,12 @@ void CKWQTVerticalSceneC::Redraw()
         m_lengthBox->MoveWindow(
             places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
     }
-    m_heightUnitLabel->setPos(ToQt(places.heightUnitLabel));
+    m_heightUnitLabel->setPos(KWToQPointF(places.heightUnitLabel));
     m_heightTitle->setTextWidth(places.titleWidth);
-    m_heightTitle->setPos(ToQt(places.heightTitle));
-    m_lengthUnitLabel->setPos(ToQt(places.lengthUnitLabel));
+    m_heightTitle->setPos(KWToQPointF(places.heightTitle));
+    m_lengthUnitLabel->setPos(KWToQPointF(places.lengthUnitLabel));
     m_lengthTitle->setTextWidth(places.titleWidth);
-    m_lengthTitle->setPos(ToQt(places.lengthTitle));
+    m_lengthTitle->setPos(KWToQPointF(places.lengthTitle));
 
     const QRectF sceneRect = m_scene->sceneRect();
     SideViewSetAxes(m_model, sceneRect.width(), sceneRect.height());
@@ -525,45 +505,45 @@ void CKWQTVerticalSceneC::Redraw()
     m_model.blindMinimum = l.blindMinimum;
     m_model.targetHeight = l.targetHeight;
 
-    SetSegment(m_axisTop, l.axisTop);
-    SetSegment(m_pole, l.pole);
+    m_axisTop->setLine(KWToQLineF(l.axisTop));
+    m_pole->setLine(KWToQLineF(l.pole));
     SetLabel(m_installAngleLabel, AngleText(m_model.installAngle));
     m_installAngleLabel->setTextWidth(80.0 * k);
-    m_installAngleLabel->setPos(ToQt(l.installAngleLabel));
+    m_installAngleLabel->setPos(KWToQPointF(l.installAngleLabel));
     SetLabel(m_installHeightLabel, LengthText(m_model.installHeight));
     m_installHeightLabel->setTextWidth(80.0 * k);
-    m_installHeightLabel->setPos(ToQt(l.installHeightLabel));
-    m_heightHandle->setOffset(ToQt(l.heightHandleOffset));
+    m_installHeightLabel->setPos(KWToQPointF(l.installHeightLabel));
+    m_heightHandle->setOffset(KWToQPointF(l.heightHandleOffset));
     m_heightHandle->SetMoveRange(l.heightHandleMin, l.heightHandleMax);
-    m_camera->setPos(ToQt(l.cameraPos));
-    m_camera->setTransformOriginPoint(ToQt(l.cameraPivot));
+    m_camera->setPos(KWToQPointF(l.cameraPos));
+    m_camera->setTransformOriginPoint(KWToQPointF(l.cameraPivot));
     m_camera->setRotation(-m_model.installAngle);
 
-    SetSegment(m_nearGround, l.nearGround);
-    m_blindHandle->setOffset(ToQt(l.blindHandleOffset));
+    m_nearGround->setLine(KWToQLineF(l.nearGround));
+    m_blindHandle->setOffset(KWToQPointF(l.blindHandleOffset));
     m_blindHandle->SetMoveRange(l.blindHandleMin, l.blindHandleMax);
     SetLabel(m_blindDistanceLabel, LengthText(m_model.blindDistance));
-    m_blindDistanceLabel->setPos(ToQt(l.blindLabel));
+    m_blindDistanceLabel->setPos(KWToQPointF(l.blindLabel));
     SetLabel(m_verticalAngleLabel, AngleText(m_model.verticalAngle));
-    m_verticalAngleLabel->setPos(ToQt(l.verticalAngleLabel));
-    SetSegment(m_lowerEdge, l.lowerEdge);
+    m_verticalAngleLabel->setPos(KWToQPointF(l.verticalAngleLabel));
+    m_lowerEdge->setLine(KWToQLineF(l.lowerEdge));
 
-    SetSegment(m_upperEdge, l.upperEdge);
+    m_upperEdge->setLine(KWToQLineF(l.upperEdge));
     QPolygonF polygon;
     for (int i = 0; i < l.polygonSize; ++i) {
-        polygon << ToQt(l.polygon[static_cast<size_t>(i)]);
+        polygon << KWToQPointF(l.polygon[static_cast<size_t>(i)]);
     }
     QPainterPath path;
     path.addPolygon(polygon);
     path.closeSubpath();
     m_fieldOfView->setPath(path);
-    SetSegment(m_coveredGround, l.coveredGround);
-    SetSegment(m_farGround, l.farGround);
+    m_coveredGround->setLine(KWToQLineF(l.coveredGround));
+    m_farGround->setLine(KWToQLineF(l.farGround));
 
     PlaceTarget(l.target, l.targetHeight);
     SetLabel(m_targetDistanceLabel, LengthText(m_model.targetDistance));
-    m_targetDistanceLabel->setPos(ToQt(l.targetDistanceLabel));
-    m_targetDistanceHandle->setOffset(ToQt(l.targetDistanceHandleOffset));
+    m_targetDistanceLabel->setPos(KWToQPointF(l.targetDistanceLabel));
+    m_targetDistanceHandle->setOffset(KWToQPointF(l.targetDistanceHandleOffset));
     m_targetDistanceHandle->SetMoveRange(l.targetDistanceHandleMin, l.targetDistanceHandleMax);
 
     m_scene->update();

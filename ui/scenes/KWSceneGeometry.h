@@ -10,6 +10,17 @@ constexpr double KW_FEET_PER_METRE = 3.2808399;
 // in their last digits.
 constexpr double KW_SCENE_PI = 3.1415926535;
 
+// Degrees to radians and back with that value of pi.
+inline double KWSceneRadians(double degrees)
+{
+    return degrees * KW_SCENE_PI / 180.0;
+}
+
+inline double KWSceneDegrees(double radians)
+{
+    return radians * 180.0 / KW_SCENE_PI;
+}
+
 struct KWScenePoint {
     double x = 0.0;
     double y = 0.0;

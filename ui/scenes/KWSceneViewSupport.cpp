@@ -1,5 +1,6 @@
 #include "ui/scenes/KWSceneViewSupport.h"
 
+#include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 
 #include <QBrush>
@@ -12,6 +13,16 @@
 #include <QGraphicsView>
 #include <QPainter>
 #include <QPen>
+
+QPointF KWToQPointF(const KWScenePoint& point)
+{
+    return QPointF(point.x, point.y);
+}
+
+QLineF KWToQLineF(const KWSceneLine& line)
+{
+    return QLineF(KWToQPointF(line.from), KWToQPointF(line.to));
+}
 
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene)
 {
@@ -35,6 +46,25 @@ void KWMoveSceneView(QGraphicsView* view, const QRect& geometry)
 {
     view->setGeometry(geometry);
     view->setSceneRect(0, 0, geometry.width(), geometry.height());
+}
+
+void KWSetupDrawingView(QGraphicsView* view, QGraphicsScene* scene)
+{
+    view->setRenderHint(QPainter::Antialiasing, false);
+    view->setDragMode(QGraphicsView::NoDrag);
+    view->setOptimizationFlags(QGraphicsView::DontSavePainterState);
+    view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    view->setTransformationAnchor(QGraphicsView::NoAnchor);
+    view->setScene(scene);
+}
+
+int KWCreateSceneWidget(QWidget* widget, LPCWSTR name, DWORD style, const RECT& rect, void* parent)
+{
+    widget->setParent(KWWidgetFromHandle(parent));
+    widget->setWindowTitle(KWToQString(name));
+    KWMoveInclusive(widget, &rect);
+    KWShowByStyle(widget, style);
+    return 1;
 }
 
 int KWScaledLabelPixelSize(double times)

@@ -1,10 +1,14 @@
 #pragma once
 // What the graphics-view scenes share around their drawing: the view set-up,
-// the creation convention, moving (the scene always spans the whole view)
-// and their scaled label fonts. GUI thread only.
+// the creation convention, moving (the scene always spans the whole view),
+// their scaled label fonts and pens, and their plain geometry in Qt's types.
+// GUI thread only.
 
 #include "base/platform/KWWinTypes.h"
+#include "ui/scenes/KWSceneGeometry.h"
 
+#include <QLineF>
+#include <QPointF>
 #include <QRect>
 
 class QAbstractGraphicsShapeItem;
@@ -14,6 +18,11 @@ class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
 class QPen;
+class QWidget;
+
+// The geometry functions' points and lines as the scene items take them.
+QPointF KWToQPointF(const KWScenePoint& point);
+QLineF KWToQLineF(const KWSceneLine& line);
 
 // Antialiased, both scroll bars off, showing scene.
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
@@ -22,6 +31,14 @@ void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent);
 // New geometry; the scene rectangle follows the size. Nothing is redrawn.
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry);
+
+// The side views are widgets holding a view of their own: that view draws
+// without antialiasing, never drags, saves no painter state, updates only
+// what changed and keeps no transformation anchor, showing scene.
+void KWSetupDrawingView(QGraphicsView* view, QGraphicsScene* scene);
+// Their creation convention: the parent handle, the name as the window
+// title, the rectangle inclusive, shown by WS_VISIBLE. Returns 1.
+int KWCreateSceneWidget(QWidget* widget, LPCWSTR name, DWORD style, const RECT& rect, void* parent);
 // Texts are stacked above every picture (z 0) and handle (z 1) of a scene,
 // so that no label is hidden under what it describes.
 constexpr double KW_SCENE_LABEL_Z = 2.0;

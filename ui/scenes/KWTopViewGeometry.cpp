@@ -16,14 +16,9 @@ KWTopViewFrame KWMakeTopViewFrame(int width, int height, int cameraHeight, doubl
         static_cast<double>(height - cameraHeight) };
 }
 
-double KWTopViewRadians(double degrees)
-{
-    return degrees * KW_SCENE_PI / 180.0;
-}
-
 double KWTopViewVisibleWidth(double angle, double distance)
 {
-    return 2.0 * distance * std::tan(KWTopViewRadians(angle / 2.0));
+    return 2.0 * distance * std::tan(KWSceneRadians(angle / 2.0));
 }
 
 KWTopViewWidthLine KWTopViewWidthLineAt(
@@ -35,7 +30,7 @@ KWTopViewWidthLine KWTopViewWidthLineAt(
         return KWTopViewWidthLine { false, 0.0, 0.0, 0.0 };
     }
     const double fromApex = (frame.apexY - frame.margin) * distance / axisMaximum;
-    const double length = 2.0 * std::tan(KWTopViewRadians(angle / 2.0)) * fromApex;
+    const double length = 2.0 * std::tan(KWSceneRadians(angle / 2.0)) * fromApex;
     const double room = frame.width - 2.0 * frame.margin;
     KWTopViewWidthLine line { true, frame.apexY - fromApex, frame.margin, frame.width - frame.margin };
     if (room - length > kFitTolerance) {
@@ -48,12 +43,12 @@ KWTopViewWidthLine KWTopViewWidthLineAt(
 KWTopViewSector KWTopViewSectorFor(const KWTopViewFrame& frame, double angle)
 {
     const double halfAngle = angle / 2.0;
-    const double tanHalf = std::tan(KWTopViewRadians(halfAngle));
+    const double tanHalf = std::tan(KWSceneRadians(halfAngle));
     const double m = frame.margin;
     const double w = frame.width;
     const KWScenePoint apex { frame.ApexX(), frame.apexY };
     // The direction from the apex to the top corners of the margin box.
-    const double cornerAngle = std::atan((frame.ApexX() - m) / (frame.apexY - m)) * 180.0 / KW_SCENE_PI;
+    const double cornerAngle = KWSceneDegrees(std::atan((frame.ApexX() - m) / (frame.apexY - m)));
 
     KWTopViewSector sector;
     sector.throughSides = cornerAngle <= halfAngle;

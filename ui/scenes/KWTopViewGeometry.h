@@ -22,9 +22,6 @@ struct KWTopViewFrame {
 
 KWTopViewFrame KWMakeTopViewFrame(int width, int height, int cameraHeight, double rectTimes);
 
-// Degrees to radians with the value of pi the drawings have always used.
-double KWTopViewRadians(double degrees);
-
 // The width the camera sees at the distance: 2 x distance x tan(angle / 2).
 // No angle is refused: towards 180 degrees the width grows without bound.
 double KWTopViewVisibleWidth(double angle, double distance);

@@ -1,5 +1,7 @@
 #include "ui/scenes/SideViewGeometry.h"
 
+#include "base/ScaledLength.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -10,14 +12,9 @@ namespace {
 // apart, so that an edge exactly on a corner takes the simpler case.
 constexpr double kCaseTolerance = 0.000001;
 
-double Trunc(double value)
-{
-    return std::trunc(value);
-}
-
 double TanDegrees(double degrees)
 {
-    return std::tan(SideViewRadians(degrees));
+    return std::tan(KWSceneRadians(degrees));
 }
 
 // The blind and target distances back onto a changed length axis, never
@@ -45,19 +42,9 @@ void BringOntoLengthAxis(SideViewModel& model, bool keepHeightOnAxis)
 
 } // namespace
 
-double SideViewDegrees(double radians)
-{
-    return radians * 180.0 / KW_SCENE_PI;
-}
-
-double SideViewRadians(double degrees)
-{
-    return degrees * KW_SCENE_PI / 180.0;
-}
-
 double SideViewInstallAngle(double blindDistance, double installHeight, double verticalAngle)
 {
-    return SideViewDegrees(std::atan(blindDistance / installHeight)) + verticalAngle * 0.5;
+    return KWSceneDegrees(std::atan(blindDistance / installHeight)) + verticalAngle * 0.5;
 }
 
 void SideViewSetAxes(SideViewModel& model, double sceneWidth, double sceneHeight)
@@ -258,7 +245,7 @@ void SideViewTargetViewHeights(const SideViewModel& model, double& top, double& 
     // depend on the window.
     const double h = model.installHeight;
     const double d = model.targetDistance;
-    const double upper = SideViewDegrees(std::atan(model.blindDistance / h)) + model.verticalAngle;
+    const double upper = KWSceneDegrees(std::atan(model.blindDistance / h)) + model.verticalAngle;
     if (upper >= 180.0) {
         // Pointing up and backwards: everything above the lower edge is seen.
         top = model.heightMaximum;
@@ -315,10 +302,10 @@ SideViewLayout SideViewComputeLayout(const SideViewModel& model)
 
     // Drawn from pixel angles, so that the wedge meets the pictures exactly.
     const double hPx = ah - c;
-    l.lowerAngle = SideViewDegrees(std::atan(bPx / hPx));
+    l.lowerAngle = KWSceneDegrees(std::atan(bPx / hPx));
     const double u = l.lowerAngle + model.verticalAngle;
     l.upperAngle = u;
-    l.farCornerAngle = SideViewDegrees(std::atan(aw / hPx));
+    l.farCornerAngle = KWSceneDegrees(std::atan(aw / hPx));
     const SideViewPoint axisEnd { ox + aw, oy };
     const SideViewPoint topRight { ox + aw, top };
     if (u - l.farCornerAngle <= kCaseTolerance) {
@@ -334,7 +321,7 @@ SideViewLayout SideViewComputeLayout(const SideViewModel& model)
         if (u - 90.0 <= kCaseTolerance) {
             l.fovCase = SideViewFovCase::RightBelow;
             exit = { ox + aw, oy - (hPx - aw / TanDegrees(u)) };
-        } else if (u <= SideViewDegrees(std::atan(c / aw)) + 90.0) {
+        } else if (u <= KWSceneDegrees(std::atan(c / aw)) + 90.0) {
             l.fovCase = SideViewFovCase::RightAbove;
             exit = { ox + aw, oy - (TanDegrees(u - 90.0) * aw + hPx) };
         } else if (u >= 180.0) {
@@ -374,20 +361,19 @@ SideViewLayout SideViewComputeLayout(const SideViewModel& model)
 SideViewWidgetPlaces SideViewPlaceWidgets(double widgetWidth, double widgetHeight, double scale)
 {
     const double k = scale;
-    const auto toInt = [](double value) { return static_cast<int>(Trunc(value)); };
     SideViewWidgetPlaces w;
-    w.heightBoxX = toInt(70.0 * k);
-    w.heightBoxY = toInt(5.0 * k);
-    w.heightBoxWidth = toInt(90.0 * k);
-    w.heightBoxHeight = toInt(18.0 * k);
+    w.heightBoxX = Trunc(70.0 * k);
+    w.heightBoxY = Trunc(5.0 * k);
+    w.heightBoxWidth = Trunc(90.0 * k);
+    w.heightBoxHeight = Trunc(18.0 * k);
     w.heightUnitLabel = { 155.0 * k, -3.0 * k };
     w.heightTitle = { 170.0 * k, -3.0 * k };
     w.titleWidth = 90.0 * k;
     const double x0 = Trunc(widgetWidth - 140.0 * k);
-    w.lengthBoxX = toInt(x0 + 30.0 * k);
-    w.lengthBoxY = toInt(widgetHeight - 60.0 * k);
-    w.lengthBoxWidth = toInt(90.0 * k);
-    w.lengthBoxHeight = toInt(18.0 * k);
+    w.lengthBoxX = Trunc(x0 + 30.0 * k);
+    w.lengthBoxY = Trunc(widgetHeight - 60.0 * k);
+    w.lengthBoxWidth = Trunc(90.0 * k);
+    w.lengthBoxHeight = Trunc(18.0 * k);
     w.lengthUnitLabel = { x0 + 115.0 * k, widgetHeight - 68.0 * k };
     w.lengthTitle = { x0 + 25.0 * k, widgetHeight - 90.0 * k };
     return w;

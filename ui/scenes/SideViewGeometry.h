@@ -38,8 +38,6 @@ struct SideViewModel {
 };
 
 // ---- Angles ----------------------------------------------------------------
-double SideViewDegrees(double radians);
-double SideViewRadians(double degrees);
 // The tilt whose lower edge meets the ground at blindDistance:
 // atan(blindDistance / installHeight) + verticalAngle / 2.
 double SideViewInstallAngle(double blindDistance, double installHeight, double verticalAngle);
@@ -104,11 +102,6 @@ enum class SideViewFovCase {
     Top, // through the top
 };
 
-struct SideViewSegment {
-    SideViewPoint from;
-    SideViewPoint to;
-};
-
 // The person, the target-height handle and its label, placed for a person of
 // targetHeightPixels standing at dPx from the origin.
 struct SideViewTargetPlace {
@@ -124,8 +117,8 @@ struct SideViewLayout {
     double blindMinimum = 0.0;
     double cameraOffset = 0.0; // c: pixels from the top of the height axis down to the camera
     SideViewPoint camera;
-    SideViewSegment axisTop;
-    SideViewSegment pole;
+    KWSceneLine axisTop;
+    KWSceneLine pole;
     SideViewPoint installAngleLabel;
     SideViewPoint installHeightLabel;
     SideViewPoint heightHandleOffset;
@@ -136,21 +129,21 @@ struct SideViewLayout {
     SideViewPoint verticalAngleLabel; // P
     double blindPixels = 0.0;
     SideViewPoint blindPoint;
-    SideViewSegment nearGround;
+    KWSceneLine nearGround;
     SideViewPoint blindHandleOffset;
     double blindHandleMin = 0.0;
     double blindHandleMax = 0.0;
     SideViewPoint blindLabel;
-    SideViewSegment lowerEdge;
+    KWSceneLine lowerEdge;
     double lowerAngle = 0.0; // pixel angles of the drawing
     double upperAngle = 0.0;
     double farCornerAngle = 0.0;
     SideViewFovCase fovCase = SideViewFovCase::Ground;
-    SideViewSegment upperEdge;
+    KWSceneLine upperEdge;
     std::array<SideViewPoint, 5> polygon {};
     int polygonSize = 0;
-    SideViewSegment coveredGround;
-    SideViewSegment farGround;
+    KWSceneLine coveredGround;
+    KWSceneLine farGround;
     double targetPixels = 0.0; // dPx
     double targetHeight = 0.0; // reported, never below 0.01
     SideViewTargetPlace target;
