@@ -6,6 +6,7 @@
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
 #include "base/KWSystem.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
@@ -111,10 +112,10 @@ int CAboutDlgEventImp::Init()
     }
     const float s = g_uiScale;
     m_pDlg->SetSkin(&style);
-    m_pDlg->SetTitleToTopDistance(static_cast<int>(8 * s));
+    m_pDlg->SetTitleToTopDistance(Trunc(8 * s));
     m_pDlg->Create(L"AboutDlg", nullptr);
     m_pDlg->SetWindowTextW(translate(L"About"));
-    m_pDlg->MoveWindow(0, 0, static_cast<int>(320 * s), static_cast<int>(200 * s));
+    m_pDlg->MoveWindow(0, 0, Trunc(320 * s), Trunc(200 * s));
     m_pDlg->CenterWindow(nullptr);
     m_pDlg->SetDrawBackGround(1);
     m_pDlg->SetFrameShadow(true);
@@ -129,13 +130,13 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
         return;
     }
     const float s = g_uiScale;
-    const int m = static_cast<int>(10 * s);
+    const int m = Trunc(10 * s);
     void* const parent = GetUIWnd();
 
     const CKWRect pictureRect(
-        0, static_cast<int>(36 * s), static_cast<int>(240 * s - 1), static_cast<int>(86 * s - 1));
-    CKWRect row(0, 0, static_cast<int>(320 * s), static_cast<int>(20 * s));
-    row.MoveToXY(static_cast<int>(20 * s), pictureRect.bottom + 2 * m);
+        0, Trunc(36 * s), Trunc(240 * s - 1), Trunc(86 * s - 1));
+    CKWRect row(0, 0, Trunc(320 * s), Trunc(20 * s));
+    row.MoveToXY(Trunc(20 * s), pictureRect.bottom + 2 * m);
 
     m_pPicture = CreateKWPictureCtrl(nullptr);
     if (m_pPicture != nullptr) {
@@ -159,16 +160,16 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     m_pVersion = CreateKWStatic(nullptr);
     if (m_pVersion != nullptr) {
         m_pVersion->Create(translate(L"ProductVer"), WS_VISIBLE | kWsTabStop, row, parent, kIdNone);
-        m_pVersion->SetTextSize(static_cast<int>(14 * s));
+        m_pVersion->SetTextSize(Trunc(14 * s));
     }
 
-    CKWRect noticeRect(0, 0, static_cast<int>(320 * s), static_cast<int>(40 * s));
+    CKWRect noticeRect(0, 0, Trunc(320 * s), Trunc(40 * s));
     noticeRect.OffsetRect(0, row.Height() + m);
     m_pNotice = CreateKWStatic(nullptr);
     if (m_pNotice != nullptr) {
         m_pNotice->Create(
             translate(L"CopyrightString"), WS_VISIBLE | kWsTabStop, noticeRect, parent, kIdNone);
-        m_pNotice->SetTextSize(static_cast<int>(14 * s));
+        m_pNotice->SetTextSize(Trunc(14 * s));
         m_pNotice->SetWordWrap(1);
     }
 
@@ -189,22 +190,22 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
 CAboutDlgEventImp::Layout CAboutDlgEventImp::ComputeLayout(int cx, int /*cy*/, float scale)
 {
     const float s = scale;
-    const int band = static_cast<int>(35 * s); // the title band
-    const int m = static_cast<int>(10 * s);
+    const int band = Trunc(35 * s); // the title band
+    const int m = Trunc(10 * s);
     Layout layout;
 
-    CKWRect close(0, 0, static_cast<int>(16 * s - 1), static_cast<int>(16 * s - 1));
-    close.MoveToXY(static_cast<int>(cx - 27 * s - 10), (band - close.Height()) / 2 + 10);
+    CKWRect close(0, 0, Trunc(16 * s - 1), Trunc(16 * s - 1));
+    close.MoveToXY(Trunc(cx - 27 * s - 10), (band - close.Height()) / 2 + 10);
     layout.closeButton = close;
 
     layout.picture = CKWRect(
-        static_cast<int>(15 * s), band, static_cast<int>(255 * s - 1), static_cast<int>(band + 50 * s - 1));
+        Trunc(15 * s), band, Trunc(255 * s - 1), Trunc(band + 50 * s - 1));
 
-    CKWRect version(0, 0, static_cast<int>(300 * s), static_cast<int>(20 * s));
-    version.MoveToXY(static_cast<int>(30 * s), band + 4 * m);
+    CKWRect version(0, 0, Trunc(300 * s), Trunc(20 * s));
+    version.MoveToXY(Trunc(30 * s), band + 4 * m);
     layout.version = version;
 
-    CKWRect notice(static_cast<int>(30 * s), 0, static_cast<int>(300 * s), static_cast<int>(40 * s));
+    CKWRect notice(Trunc(30 * s), 0, Trunc(300 * s), Trunc(40 * s));
     notice.MoveToY(version.bottom + m);
     layout.notice = notice;
 

@@ -19,6 +19,7 @@
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
 #include "base/KWSystem.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWRect.h"
@@ -37,11 +38,6 @@ constexpr UINT kGreen = 0xA335; // red 0x35, green 0xA3
 constexpr UINT kWhite = 0xFFFFFF;
 constexpr UINT kIdNone = static_cast<UINT>(-1);
 constexpr UINT kIdContainer = static_cast<UINT>(-2);
-
-int Scaled(double value)
-{
-    return static_cast<int>(value * g_uiScale);
-}
 
 void Show(CKWView* view, bool show)
 {

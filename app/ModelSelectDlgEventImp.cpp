@@ -1,10 +1,12 @@
 #include "app/ModelSelectDlgEventImp.h"
 
+#include "app/LayoutRect.h"
 #include "app/ModelSearch.h"
 #include "app/ShowMessageDialog.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWRect.h"
 #include "ui/api/KWStatic.h"
@@ -31,17 +33,6 @@ constexpr int kSelectedModelChars = 50;
 // the mark's right edge plus this offset, so the -90 the layout was first
 // drawn with put every name left of the box, out of sight.
 constexpr int kRadioTextGap = 6;
-
-// A design length at the current scale, truncated toward zero.
-int Scaled(double length)
-{
-    return static_cast<int>(length * g_uiScale);
-}
-
-CKWRect RectAt(int x, int y, int width, int height)
-{
-    return CKWRect(x, y, x + width, y + height);
-}
 
 void FillButtonStyle(ImageButtonStyle& style, const wchar_t* normal, const wchar_t* hover,
     const wchar_t* pressed, const wchar_t* disabled)
@@ -266,7 +257,7 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
     if (m_pCloseButton != nullptr) {
         const int side = Scaled(19);
         CKWRect close(0, 0, side, side);
-        close.MoveToXY(static_cast<int>(width - close.Width() - 23 * s), Scaled(20));
+        close.MoveToXY(Trunc(width - close.Width() - 23 * s), Scaled(20));
         m_pCloseButton->MoveWindow(close);
     }
 
@@ -276,20 +267,20 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
         m_pTitle->MoveWindow(rect);
     }
 
-    CKWRect edit(static_cast<int>(title.right + 5 * s), static_cast<int>(title.top - 4 * s),
-        static_cast<int>(title.right + 20 * s + 480 * s), static_cast<int>(title.top - 2 * s + 24 * s));
+    CKWRect edit(Trunc(title.right + 5 * s), Trunc(title.top - 4 * s),
+        Trunc(title.right + 20 * s + 480 * s), Trunc(title.top - 2 * s + 24 * s));
     if (m_pSearchEdit != nullptr) {
         CKWRect rect = edit;
         m_pSearchEdit->MoveWindow(rect);
     }
     if (m_pSearchButton != nullptr) {
-        CKWRect search = RectAt(static_cast<int>(edit.right - 30 * s), static_cast<int>(edit.top + 4 * s),
+        CKWRect search = RectAt(Trunc(edit.right - 30 * s), Trunc(edit.top + 4 * s),
             Scaled(18), Scaled(18));
         m_pSearchButton->MoveWindow(search);
     }
 
     // "the", page number, "page", side by side.
-    CKWRect label = RectAt(Scaled(485), static_cast<int>(height - 20 * s - 20 * s), Scaled(30), Scaled(20));
+    CKWRect label = RectAt(Scaled(485), Trunc(height - 20 * s - 20 * s), Scaled(30), Scaled(20));
     for (CKWStatic* control : { m_pPageTheStatic, m_pPageNumberStatic, m_pPageWordStatic }) {
         if (control != nullptr) {
             CKWRect rect = label;
@@ -303,19 +294,19 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
 
     const int side = Scaled(23);
     CKWRect prev(0, 0, side, side);
-    prev.MoveToXY(static_cast<int>(pageRight + 5 * s), static_cast<int>(pageTop - 4 * s));
+    prev.MoveToXY(Trunc(pageRight + 5 * s), Trunc(pageTop - 4 * s));
     if (m_pPrevPageButton != nullptr) {
         CKWRect rect = prev;
         m_pPrevPageButton->MoveWindow(rect);
     }
     CKWRect next = prev;
-    next.MoveToX(static_cast<int>(prev.right + 5 * s));
+    next.MoveToX(Trunc(prev.right + 5 * s));
     if (m_pNextPageButton != nullptr) {
         CKWRect rect = next;
         m_pNextPageButton->MoveWindow(rect);
     }
     CKWRect ok = next;
-    ok.MoveToX(static_cast<int>(next.right + 10 * s));
+    ok.MoveToX(Trunc(next.right + 10 * s));
     ok.right = ok.left + Scaled(80);
     if (m_pOKButton != nullptr) {
         m_pOKButton->MoveWindow(ok);

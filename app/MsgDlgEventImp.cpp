@@ -3,6 +3,7 @@
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWStatic.h"
 
@@ -14,11 +15,6 @@ constexpr UINT kKeyEnter = 0x01000005;
 
 constexpr UINT kPressedText = 0xFFFFFF;
 constexpr UINT kButtonText = 0xDF7609;
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
@@ -17,11 +18,6 @@ constexpr UINT kOKText = 0x00A335;
 constexpr UINT kPressedText = 0xFFFFFF;
 constexpr UINT kReleasedText = 0xDF7609;
 constexpr UINT kIdNone = static_cast<UINT>(-1);
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWButton.h"
 #include "ui/api/KWPictureCtrl.h"
@@ -97,7 +98,7 @@ int CToolBarEventImp::OnCreate()
         m_pProductName->Create(
             translate(L"ProductName"), WS_CHILD | WS_VISIBLE, kPlaceholder, parent, kIdNone);
         m_pProductName->SetTextColor(kWhite);
-        m_pProductName->SetTextSize(static_cast<int>(18 * g_uiScale));
+        m_pProductName->SetTextSize(Scaled(18));
         m_pProductName->SetTextAlignFlag(4); // left, vertically centred
     }
 

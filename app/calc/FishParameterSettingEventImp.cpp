@@ -1,12 +1,14 @@
 #include "app/calc/FishParameterSettingEventImp.h"
 
 #include "app/DatabaseManager.h"
+#include "app/LayoutRect.h"
 #include "app/MainFrameEventImp.h"
 #include "app/WindowStyles.h"
 #include "app/calc/Fish3DViewEventImp.h"
 #include "app/calc/FishSideViewEventImp.h"
 #include "app/calc/FishTopViewEventImp.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWRect.h"
@@ -33,18 +35,6 @@ constexpr UINT kAlignSliderMin = 6;
 // Below this an object or a camera height means nothing.
 constexpr double kMinHeight = 0.1;
 
-int Scaled(double value)
-{
-    return static_cast<int>(value * g_uiScale);
-}
-
-// A rectangle of the given size whose top centres it on the reference's
-// height, in integer arithmetic.
-int CentredTop(const CKWRect& reference, int height)
-{
-    return reference.top + (reference.Height() - height) / 2;
-}
-
 // Spin boxes do not report what code sets, so a clamp shown here does not
 // come back as a change.
 void Show(CKWDoubleSpiner* spin, double value)
@@ -52,11 +42,6 @@ void Show(CKWDoubleSpiner* spin, double value)
     if (spin != nullptr) {
         spin->SetCurrentNum(value);
     }
-}
-
-CKWRect At(int x, int y, int width, int height)
-{
-    return CKWRect(x, y, x + width, y + height);
 }
 
 void FillSpinSkin(ImageNumSpinerStyle* skin)
@@ -118,13 +103,13 @@ void FillSliderSkin(ImageSliderStyle* skin)
 CKWRect LayoutRow(CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker, int left,
     int top, CKWRect* unitRect)
 {
-    CKWRect labelRect = At(left, top, Scaled(150), Scaled(22));
+    CKWRect labelRect = RectAt(left, top, Scaled(150), Scaled(22));
     const int spinHeight = Scaled(18);
     CKWRect spinRect
-        = At(labelRect.right + Scaled(5), CentredTop(labelRect, spinHeight), Scaled(100), spinHeight);
-    *unitRect = At(spinRect.right + Scaled(5), labelRect.top, Scaled(25), Scaled(22));
+        = RectAt(labelRect.right + Scaled(5), CentredTop(labelRect, spinHeight), Scaled(100), spinHeight);
+    *unitRect = RectAt(spinRect.right + Scaled(5), labelRect.top, Scaled(25), Scaled(22));
     const int markerSize = Scaled(17) - 1;
-    CKWRect markerRect = At(unitRect->right, CentredTop(*unitRect, markerSize), markerSize, markerSize);
+    CKWRect markerRect = RectAt(unitRect->right, CentredTop(*unitRect, markerSize), markerSize, markerSize);
     if (label != nullptr) {
         label->MoveWindow(labelRect);
     }
@@ -297,22 +282,22 @@ void CFishParameterSettingEventImp::OnDestroy() { }
 void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
 {
     if (m_pTitleCap != nullptr) {
-        CKWRect cap = At(0, 0, Scaled(15), Scaled(24));
+        CKWRect cap = RectAt(0, 0, Scaled(15), Scaled(24));
         m_pTitleCap->MoveWindow(cap);
     }
     if (m_pTitleBar != nullptr) {
-        CKWRect bar = At(Scaled(15), 0, Scaled(506), Scaled(24));
+        CKWRect bar = RectAt(Scaled(15), 0, Scaled(506), Scaled(24));
         m_pTitleBar->MoveWindow(bar);
     }
-    CKWRect modelLabel = At(Scaled(30), Scaled(30), Scaled(150), Scaled(22));
+    CKWRect modelLabel = RectAt(Scaled(30), Scaled(30), Scaled(150), Scaled(22));
     const int comboHeight = Scaled(17);
     CKWRect combo
-        = At(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
-    CKWRect ceilingRadio = At(Scaled(30), combo.bottom + Scaled(20), Scaled(80), Scaled(22));
+        = RectAt(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
+    CKWRect ceilingRadio = RectAt(Scaled(30), combo.bottom + Scaled(20), Scaled(80), Scaled(22));
     const int pictureSize = Scaled(19);
-    CKWRect ceilingPicture = At(ceilingRadio.right, ceilingRadio.top, pictureSize, pictureSize);
-    CKWRect wallRadio = At(ceilingPicture.right + Scaled(40), ceilingRadio.top, Scaled(80), Scaled(22));
-    CKWRect wallPicture = At(wallRadio.right, ceilingRadio.top, pictureSize, pictureSize);
+    CKWRect ceilingPicture = RectAt(ceilingRadio.right, ceilingRadio.top, pictureSize, pictureSize);
+    CKWRect wallRadio = RectAt(ceilingPicture.right + Scaled(40), ceilingRadio.top, Scaled(80), Scaled(22));
+    CKWRect wallPicture = RectAt(wallRadio.right, ceilingRadio.top, pictureSize, pictureSize);
     if (m_pModelLabel != nullptr) {
         m_pModelLabel->MoveWindow(modelLabel);
     }
@@ -337,10 +322,10 @@ void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/
     const CKWRect installSpin = LayoutRow(m_pInstallHeightLabel, m_pInstallHeightSpin, m_pInstallHeightUnit,
         m_pInstallHeightMarker, Scaled(30), installTop, &installUnit);
 
-    CKWRect sliderMin = At(installUnit.right + Scaled(10), installTop, Scaled(150), Scaled(22));
+    CKWRect sliderMin = RectAt(installUnit.right + Scaled(10), installTop, Scaled(150), Scaled(22));
     CKWRect slider
-        = At(sliderMin.left + Scaled(50) + Scaled(5), sliderMin.top + Scaled(2), Scaled(100), Scaled(18));
-    CKWRect sliderMax = At(slider.right + Scaled(5), sliderMin.top, Scaled(150), Scaled(22));
+        = RectAt(sliderMin.left + Scaled(50) + Scaled(5), sliderMin.top + Scaled(2), Scaled(100), Scaled(18));
+    CKWRect sliderMax = RectAt(slider.right + Scaled(5), sliderMin.top, Scaled(150), Scaled(22));
     if (m_pSliderMinLabel != nullptr) {
         m_pSliderMinLabel->MoveWindow(sliderMin);
     }

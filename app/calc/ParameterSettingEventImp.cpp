@@ -12,6 +12,7 @@
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWRect.h"
 #include "ui/api/KWStatic.h"
@@ -52,11 +53,6 @@ boost::shared_ptr<T> ChildOf(const boost::weak_ptr<CMainFrameEventImp>& owner,
 {
     const boost::shared_ptr<CMainFrameEventImp> frame = owner.lock();
     return frame ? ((*frame).*getter)() : boost::shared_ptr<T>();
-}
-
-int TextSize(int design)
-{
-    return static_cast<int>(static_cast<float>(design) * g_uiScale);
 }
 
 // The skins: scale 1.0 and 2.0 have their own pictures; any other scale
@@ -156,7 +152,7 @@ public:
         }
         label->Create(text, visible ? kVisibleChild : kHiddenChild, rect, m_parent, kStaticId);
         label->SetTextAlignFlag(align);
-        label->SetTextSize(TextSize(size));
+        label->SetTextSize(Scaled(size));
         return label;
     }
 
