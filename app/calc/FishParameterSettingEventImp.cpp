@@ -1,12 +1,14 @@
 #include "app/calc/FishParameterSettingEventImp.h"
 
 #include "app/DatabaseManager.h"
-#include "app/LayoutRect.h"
 #include "app/MainFrameEventImp.h"
 #include "app/WindowStyles.h"
 #include "app/calc/Fish3DViewEventImp.h"
+#include "app/calc/FishPanelLayout.h"
 #include "app/calc/FishSideViewEventImp.h"
 #include "app/calc/FishTopViewEventImp.h"
+#include "app/calc/PanelControls.h"
+#include "app/calc/PanelSkin.h"
 #include "base/Globals.h"
 #include "base/ScaledLength.h"
 #include "base/Translate.h"
@@ -37,92 +39,38 @@ constexpr double kMinHeight = 0.1;
 
 // Spin boxes do not report what code sets, so a clamp shown here does not
 // come back as a change.
-void Show(CKWDoubleSpiner* spin, double value)
+void ShowValue(CKWDoubleSpiner* spin, double value)
 {
     if (spin != nullptr) {
         spin->SetCurrentNum(value);
     }
 }
 
-void FillSpinSkin(ImageNumSpinerStyle* skin)
-{
-    skin->strFrame = L"kuang2_nor.png";
-    skin->strDownNormal = L"spiner_down_n.png";
-    skin->strDownHover = L"spiner_down_h.png";
-    skin->strDownPressed = L"spiner_down_p.png";
-    skin->strDownDisabled = L"spiner_down_d.png";
-    skin->strUpNormal = L"spiner_up_n.png";
-    skin->strUpHover = L"spiner_up_h.png";
-    skin->strUpPressed = L"spiner_up_p.png";
-    skin->strUpDisabled = L"spiner_up_d.png";
-}
-
-void FillRadioSkin(ImageRadioBox* skin)
-{
-    skin->strCheckedNormal = L"check_nor.png";
-    skin->strCheckedHover = L"check_nor.png";
-    skin->strCheckedPressed = L"check_nor.png";
-    skin->strUncheckedNormal = L"uncheck_nor.png";
-    skin->strUncheckedHover = L"uncheck_nor.png";
-    skin->strUncheckedPressed = L"uncheck_nor.png";
-    skin->strCheckedDisabled = L"check_nor.png";
-}
-
+const SpinSkinNames kSpinSkin = { L"kuang2_nor.png", L"spiner_down_n.png", L"spiner_down_h.png",
+    L"spiner_down_p.png", L"spiner_down_d.png", L"spiner_up_n.png", L"spiner_up_h.png", L"spiner_up_p.png",
+    L"spiner_up_d.png" };
+const RadioSkinNames kRadioSkin = { L"check_nor.png", L"check_nor.png", L"check_nor.png", L"uncheck_nor.png",
+    L"uncheck_nor.png", L"uncheck_nor.png", L"check_nor.png" };
+const wchar_t* const kMarkerSkin = L"help_nor.png";
 // The combo box has pictures for the two design scales only.
-void FillComboSkin(ImageComboBoxStyle* skin)
-{
-    if (g_uiScale == 1.0f) {
-        skin->strImage = L"ComboBox.png";
-        const wchar_t* rects[] = { L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17",
-            L"0,36,134,17", L"0,0,134,17", L"0,28,134,17" };
-        for (int i = 0; i < 7; ++i) {
-            skin->strRect[i] = rects[i];
-        }
-    } else if (g_uiScale == 2.0f) {
-        skin->strImage = L"ComboBox_268.png";
-        const wchar_t* rects[] = { L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34",
-            L"0,72,268,34", L"0,0,268,34", L"0,28,268,34" };
-        for (int i = 0; i < 7; ++i) {
-            skin->strRect[i] = rects[i];
-        }
-    }
-}
+const ComboFace kCombo1 = { L"ComboBox.png",
+    { L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17", L"0,36,134,17", L"0,0,134,17",
+        L"0,28,134,17" } };
+const ComboFace kCombo2 = { L"ComboBox_268.png",
+    { L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34", L"0,72,268,34", L"0,0,268,34",
+        L"0,28,268,34" } };
+// The hidden slider has one face at every scale.
+const SliderFace kSlider = { L"slidingblock.png",
+    { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16", L"215,0,16,16" } };
 
-void FillSliderSkin(ImageSliderStyle* skin)
+// Moves each control of a row that exists.
+void MoveRow(
+    const FishPanelRow& row, CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker)
 {
-    skin->strImage = L"slidingblock.png";
-    const wchar_t* rects[]
-        = { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16", L"215,0,16,16" };
-    for (int i = 0; i < 6; ++i) {
-        skin->strRect[i] = rects[i];
-    }
-}
-
-// One row of the panel: label, spin box, unit and marker button, laid out
-// from the label's top-left corner. Returns the spin box's rectangle.
-CKWRect LayoutRow(CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker, int left,
-    int top, CKWRect* unitRect)
-{
-    CKWRect labelRect = RectAt(left, top, Scaled(150), Scaled(22));
-    const int spinHeight = Scaled(18);
-    CKWRect spinRect
-        = RectAt(labelRect.right + Scaled(5), CentredTop(labelRect, spinHeight), Scaled(100), spinHeight);
-    *unitRect = RectAt(spinRect.right + Scaled(5), labelRect.top, Scaled(25), Scaled(22));
-    const int markerSize = Scaled(17) - 1;
-    CKWRect markerRect = RectAt(unitRect->right, CentredTop(*unitRect, markerSize), markerSize, markerSize);
-    if (label != nullptr) {
-        label->MoveWindow(labelRect);
-    }
-    if (spin != nullptr) {
-        spin->MoveWindow(spinRect);
-    }
-    if (unit != nullptr) {
-        unit->MoveWindow(*unitRect);
-    }
-    if (marker != nullptr) {
-        marker->MoveWindow(markerRect);
-    }
-    return spinRect;
+    Move(label, row.label);
+    Move(spin, row.spin);
+    Move(unit, row.unit);
+    Move(marker, row.marker);
 }
 
 } // namespace
@@ -180,7 +128,7 @@ int CFishParameterSettingEventImp::OnCreate()
         if (spin != nullptr) {
             spin->SetRectTimes(g_uiScale);
             ImageNumSpinerStyle skin;
-            FillSpinSkin(&skin);
+            FillSpinSkin(&skin, kSpinSkin);
             spin->SetSkin(&skin);
             spin->Create(L"", none, parent, id);
             spin->SetRange(minimum, maximum);
@@ -192,7 +140,7 @@ int CFishParameterSettingEventImp::OnCreate()
         CKWButton* button = CreateKWButton(this);
         if (button != nullptr) {
             ImageButtonStyle skin;
-            skin.strNormal = skin.strHover = skin.strPressed = skin.strDisabled = L"help_nor.png";
+            FillButtonSkin(&skin, kMarkerSkin);
             button->SetSkin(&skin);
             button->Create(L"", WS_VISIBLE | kWsTabStop, none, parent, id);
         }
@@ -203,7 +151,7 @@ int CFishParameterSettingEventImp::OnCreate()
         if (radio != nullptr) {
             radio->Create(translate(key), WS_VISIBLE, none, parent, id);
             ImageRadioBox skin;
-            FillRadioSkin(&skin);
+            FillRadioSkin(&skin, kRadioSkin);
             radio->SetSkin(&skin);
             radio->SetCheck(check);
             radio->SetTextSize(labelSize);
@@ -236,7 +184,7 @@ int CFishParameterSettingEventImp::OnCreate()
     m_pModelCombo = CreateKWComboBox(this);
     if (m_pModelCombo != nullptr) {
         ImageComboBoxStyle skin;
-        FillComboSkin(&skin);
+        FillComboSkin(&skin, FaceForScale(g_uiScale, kCombo1, kCombo2));
         m_pModelCombo->SetSkin(&skin);
         m_pModelCombo->Create(WS_CHILD | WS_VISIBLE | kWsTabStop, none, parent, kFishIdModelCombo);
         for (const wchar_t* name : kFishModelNames) {
@@ -263,7 +211,7 @@ int CFishParameterSettingEventImp::OnCreate()
     if (m_pSlider != nullptr) {
         m_pSlider->Create(0, none, parent, kFishIdSlider, SLIDER_RESPONSE_MODE { 0 });
         ImageSliderStyle skin;
-        FillSliderSkin(&skin);
+        FillSliderSkin(&skin, &kSlider);
         m_pSlider->SetSkin(&skin);
         m_pSlider->SetTooltipEnable(0, 1, 0);
         m_pSlider->SetRange(50, 10000, 0);
@@ -281,67 +229,24 @@ void CFishParameterSettingEventImp::OnDestroy() { }
 // Laid out from the top-left corner whatever the view's size.
 void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
 {
-    if (m_pTitleCap != nullptr) {
-        CKWRect cap = RectAt(0, 0, Scaled(15), Scaled(24));
-        m_pTitleCap->MoveWindow(cap);
-    }
-    if (m_pTitleBar != nullptr) {
-        CKWRect bar = RectAt(Scaled(15), 0, Scaled(506), Scaled(24));
-        m_pTitleBar->MoveWindow(bar);
-    }
-    CKWRect modelLabel = RectAt(Scaled(30), Scaled(30), Scaled(150), Scaled(22));
-    const int comboHeight = Scaled(17);
-    CKWRect combo
-        = RectAt(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
-    CKWRect ceilingRadio = RectAt(Scaled(30), combo.bottom + Scaled(20), Scaled(80), Scaled(22));
-    const int pictureSize = Scaled(19);
-    CKWRect ceilingPicture = RectAt(ceilingRadio.right, ceilingRadio.top, pictureSize, pictureSize);
-    CKWRect wallRadio = RectAt(ceilingPicture.right + Scaled(40), ceilingRadio.top, Scaled(80), Scaled(22));
-    CKWRect wallPicture = RectAt(wallRadio.right, ceilingRadio.top, pictureSize, pictureSize);
-    if (m_pModelLabel != nullptr) {
-        m_pModelLabel->MoveWindow(modelLabel);
-    }
-    if (m_pModelCombo != nullptr) {
-        m_pModelCombo->MoveWindow(combo);
-    }
-    if (m_pCeilingRadio != nullptr) {
-        m_pCeilingRadio->MoveWindow(ceilingRadio, 0);
-    }
-    if (m_pCeilingPicture != nullptr) {
-        m_pCeilingPicture->MoveWindow(ceilingPicture);
-    }
-    if (m_pWallRadio != nullptr) {
-        m_pWallRadio->MoveWindow(wallRadio, 0);
-    }
-    if (m_pWallPicture != nullptr) {
-        m_pWallPicture->MoveWindow(wallPicture);
-    }
-
-    const int installTop = wallPicture.bottom + Scaled(30);
-    CKWRect installUnit;
-    const CKWRect installSpin = LayoutRow(m_pInstallHeightLabel, m_pInstallHeightSpin, m_pInstallHeightUnit,
-        m_pInstallHeightMarker, Scaled(30), installTop, &installUnit);
-
-    CKWRect sliderMin = RectAt(installUnit.right + Scaled(10), installTop, Scaled(150), Scaled(22));
-    CKWRect slider
-        = RectAt(sliderMin.left + Scaled(50) + Scaled(5), sliderMin.top + Scaled(2), Scaled(100), Scaled(18));
-    CKWRect sliderMax = RectAt(slider.right + Scaled(5), sliderMin.top, Scaled(150), Scaled(22));
-    if (m_pSliderMinLabel != nullptr) {
-        m_pSliderMinLabel->MoveWindow(sliderMin);
-    }
-    if (m_pSlider != nullptr) {
-        m_pSlider->MoveWindow(slider);
-    }
-    if (m_pSliderMaxLabel != nullptr) {
-        m_pSliderMaxLabel->MoveWindow(sliderMax);
-    }
-
-    CKWRect objectUnit;
-    const CKWRect objectSpin = LayoutRow(m_pObjectHeightLabel, m_pObjectHeightSpin, m_pObjectHeightUnit,
-        m_pObjectHeightMarker, Scaled(30), installSpin.bottom + Scaled(20), &objectUnit);
-    CKWRect distanceUnit;
-    LayoutRow(m_pObjectDistanceLabel, m_pObjectDistanceSpin, m_pObjectDistanceUnit, m_pObjectDistanceMarker,
-        Scaled(30), objectSpin.bottom + Scaled(20), &distanceUnit);
+    const FishPanelLayout l = ComputeFishPanelLayout(g_uiScale);
+    Move(m_pTitleCap, l.titleCap);
+    Move(m_pTitleBar, l.titleBar);
+    Move(m_pModelLabel, l.modelLabel);
+    Move(m_pModelCombo, l.modelCombo);
+    Move(m_pCeilingRadio, l.ceilingRadio);
+    Move(m_pCeilingPicture, l.ceilingPicture);
+    Move(m_pWallRadio, l.wallRadio);
+    Move(m_pWallPicture, l.wallPicture);
+    MoveRow(l.installHeight, m_pInstallHeightLabel, m_pInstallHeightSpin, m_pInstallHeightUnit,
+        m_pInstallHeightMarker);
+    Move(m_pSliderMinLabel, l.sliderMinLabel);
+    Move(m_pSlider, l.slider);
+    Move(m_pSliderMaxLabel, l.sliderMaxLabel);
+    MoveRow(l.objectHeight, m_pObjectHeightLabel, m_pObjectHeightSpin, m_pObjectHeightUnit,
+        m_pObjectHeightMarker);
+    MoveRow(l.objectDistance, m_pObjectDistanceLabel, m_pObjectDistanceSpin, m_pObjectDistanceUnit,
+        m_pObjectDistanceMarker);
 }
 
 void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
@@ -355,11 +260,11 @@ void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
         // On the ceiling the camera cannot hang below the top of the person.
         if (ceiling && T > H) {
             H = T;
-            Show(m_pInstallHeightSpin, H);
+            ShowValue(m_pInstallHeightSpin, H);
         }
         if (H < kMinHeight) {
             H = kMinHeight;
-            Show(m_pInstallHeightSpin, H);
+            ShowValue(m_pInstallHeightSpin, H);
         }
         m_installHeight = H;
         if (sideView) {
@@ -368,11 +273,11 @@ void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
     } else if (id == kFishIdObjectHeight) {
         if (ceiling && T > H) {
             T = H;
-            Show(m_pObjectHeightSpin, T);
+            ShowValue(m_pObjectHeightSpin, T);
         }
         if (T < kMinHeight) {
             T = kMinHeight;
-            Show(m_pObjectHeightSpin, T);
+            ShowValue(m_pObjectHeightSpin, T);
         }
         m_objectHeight = T;
         if (sideView) {
@@ -425,7 +330,7 @@ void CFishParameterSettingEventImp::SelectChanged(int id, int /*sel*/)
 void CFishParameterSettingEventImp::KW_OnSliderPos(int /*id*/, int pos)
 {
     m_installHeight = static_cast<float>(pos / 100.0);
-    Show(m_pInstallHeightSpin, m_installHeight);
+    ShowValue(m_pInstallHeightSpin, m_installHeight);
 }
 
 void CFishParameterSettingEventImp::OnInstallHeightMarker()
@@ -485,21 +390,21 @@ bool CFishParameterSettingEventImp::IsTopInstall() const
 
 void CFishParameterSettingEventImp::SetInstallHeight(double height)
 {
-    Show(m_pInstallHeightSpin, height);
+    ShowValue(m_pInstallHeightSpin, height);
     m_installHeight = height;
     CalcAll();
 }
 
 void CFishParameterSettingEventImp::SetObjectHeight(double height)
 {
-    Show(m_pObjectHeightSpin, height);
+    ShowValue(m_pObjectHeightSpin, height);
     m_objectHeight = height;
     CalcAll();
 }
 
 void CFishParameterSettingEventImp::SetObjectDistance(double distance)
 {
-    Show(m_pObjectDistanceSpin, distance);
+    ShowValue(m_pObjectDistanceSpin, distance);
     m_objectDistance = distance;
     CalcAll();
 }
@@ -625,11 +530,11 @@ void CFishParameterSettingEventImp::ClampObjectHeightToCeiling()
     double T = m_objectHeight;
     if (T > m_installHeight) {
         T = m_installHeight;
-        Show(m_pObjectHeightSpin, T);
+        ShowValue(m_pObjectHeightSpin, T);
     }
     if (T < kMinHeight) {
         T = kMinHeight;
-        Show(m_pObjectHeightSpin, T);
+        ShowValue(m_pObjectHeightSpin, T);
     }
     m_objectHeight = T;
     const boost::shared_ptr<CFishSideViewEventImp> sideView = FishSideView();
