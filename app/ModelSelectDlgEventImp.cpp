@@ -386,6 +386,11 @@ std::wstring CModelSelectDlgEventImp::GetSelectedModel() const
 
 void CModelSelectDlgEventImp::ResetRadios()
 {
+    // Emptying the field first: its change notice brings the whole list
+    // back onto the radios and enables next-page, which the rest undoes.
+    if (m_pSearchEdit != nullptr) {
+        m_pSearchEdit->SetWindowTextW(L"");
+    }
     ClearRadios();
     // The radios no longer show the choice, so OK must not confirm it.
     ForgetChoice();
@@ -395,9 +400,6 @@ void CModelSelectDlgEventImp::ResetRadios()
     }
     if (m_pNextPageButton != nullptr) {
         m_pNextPageButton->EnableWindow(0);
-    }
-    if (m_pSearchEdit != nullptr) {
-        m_pSearchEdit->SetWindowTextW(L"");
     }
     ShowPageNumber();
 }
