@@ -18,8 +18,13 @@
 #include "base/Translate.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQTButton.h"
+#include "ui/qt/KWQTRadioBox.h"
 #include "ui/qt/KWQTView.h"
 #include "ui/qt/KWQtSupport.h"
+#include "ui/scenes/KWQT3DView.h"
+#include "ui/scenes/KWQTSideSceneFish.h"
+#include "ui/scenes/KWQTTopView.h"
+#include "ui/scenes/KWQTVerticalSceneC.h"
 #include "tests/app/IPCExpect.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +35,7 @@
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -37,6 +43,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -402,6 +409,84 @@ TEST_F(ToolBarTest, SwitchBackToTheIPCToolShowsTheDensityOfThePanelsCurrentValue
     EXPECT_EQ(pixelCount(), std::to_wstring(expected.pixelCount));
     EXPECT_NE(density(), ipcBefore);
     EXPECT_NE(density(), fishDensity);
+}
+
+// The unit switch is never shown; shown here, a click on it takes every
+// panel and view to feet and the next one back. Each length is converted
+// once: the views before the panel that pushes its values into them, or the
+// side and top views would convert the panel's feet again.
+TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
+{
+    Start(0);
+    m_mainFrame->OnIPCToolClicked();
+    CKWQTRadioBox* unit = ToolBarView()->findChild<CKWQTRadioBox*>();
+    ASSERT_NE(unit, nullptr);
+    unit->show();
+
+    const auto ipcPanel = m_mainFrame->GetParameterSetting();
+    const auto fishPanel = m_mainFrame->GetFishParameterSetting();
+    auto* top = dynamic_cast<CKWQTTopView*>(m_mainFrame->GetTopView()->GetScene());
+    auto* side = dynamic_cast<CKWQTVerticalSceneC*>(m_mainFrame->GetSideView()->GetScene());
+    auto* ipc3D = dynamic_cast<CKWQT3DView*>(m_mainFrame->Get3DView()->GetScene());
+    auto* fishSide = dynamic_cast<CKWQTSideSceneFish*>(m_mainFrame->GetFishSideView()->GetScene());
+    auto* fish3D = dynamic_cast<CKWQT3DView*>(m_mainFrame->GetFish3DView()->GetScene());
+    const auto explain = m_mainFrame->GetPPMExplainDlg();
+    ASSERT_TRUE(top && side && ipc3D && fishSide && fish3D && explain);
+    const auto label = [](const QGraphicsTextItem* item) { return item->toPlainText(); };
+    const auto unitText = [](CKWStatic* s) {
+        WCHAR text[16] = {};
+        s->GetStaticText(text, 16);
+        return std::wstring(text);
+    };
+
+    // What each receiver holds, as a length in its unit and whether it is in feet.
+    struct Row {
+        const char* name;
+        std::function<double()> length;
+        std::function<bool()> feet;
+    };
+    const Row rows[] = {
+        { "top view",
+            [&] {
+                const QString width = label(top->GetWidthLabel());
+                return width.chopped(width.endsWith("ft") ? 2 : 1).toDouble();
+            },
+            [&] { return label(top->GetWidthLabel()).endsWith("ft"); } },
+        { "3D view", [&] { return ipc3D->GetObjectPos(); }, nullptr },
+        { "side view height", [&] { return side->GetModel().installHeight; },
+            [&] { return !side->GetModel().metric; } },
+        { "side view distance", [&] { return side->GetModel().targetDistance; }, nullptr },
+        { "IPC panel", [&] { return ipcPanel->GetInstallHeight(); },
+            [&] { return !ipcPanel->IsMetric() && unitText(ipcPanel->GetInstallHeightUnit()) == translate(L"ft"); } },
+        { "fisheye 3D view", [&] { return fish3D->GetObjectPos(); }, nullptr },
+        { "fisheye side view", [&] { return fishSide->GetValues().installHeight; },
+            [&] { return !fishSide->IsMetric() && label(fishSide->GetHeightLabel()).endsWith("ft"); } },
+        { "fisheye panel", [&] { return fishPanel->GetObjectDistance(); },
+            [&] { return !fishPanel->IsMetric() && unitText(fishPanel->GetInstallHeightUnit()) == translate(L"ft"); } },
+        { "explanation", nullptr, [&] { return !explain->IsMetric(); } },
+    };
+    std::vector<double> metres;
+    for (const Row& row : rows) {
+        metres.push_back(row.length ? row.length() : 0.0);
+        EXPECT_TRUE(!row.length || metres.back() > 0.0) << row.name;
+    }
+    // The width label shows two decimals.
+    const auto near = [](const Row& row, double value) { return std::string(row.name) == "top view" ? 0.05 : 1e-6 * value; };
+
+    for (const bool feet : { true, false, true, false }) {
+        Click(unit);
+        ASSERT_EQ(unit->GetCheck() != 0, feet);
+        for (size_t i = 0; i < std::size(rows); ++i) {
+            const Row& row = rows[i];
+            if (row.length) {
+                const double expected = feet ? metres[i] * 3.2808399 : metres[i];
+                EXPECT_NEAR(row.length(), expected, near(row, expected)) << row.name << (feet ? " in feet" : " in metres");
+            }
+            if (row.feet) {
+                EXPECT_EQ(row.feet(), feet) << row.name;
+            }
+        }
+    }
 }
 
 // After a language switch the IPC panel's labels and every view's title are
