@@ -1,5 +1,6 @@
 #include "app/AboutDlgEventImp.h"
 
+#include "app/DialogSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
@@ -65,35 +66,19 @@ void CAboutDlgEventImp::FillDialogStyle(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"bg_toolbar.png";
-    style->strInteriorImage = L"bg_calendar.png";
-    style->strSkinImageMode = L"tile";
-    style->strInteriorColor = L"000000";
-
-    // The frame pieces cut from the skin image, as {rectangle, mode}; the
-    // 4K skin's title band is twice as tall.
-    struct Piece {
-        const wchar_t* rect;
-        const wchar_t* mode;
-    };
-    static const Piece kNormal[12] = { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
+    static const DialogLook kLook = { L"bg_toolbar.png", L"bg_calendar.png", L"tile", L"000000", L"Tahoma",
+        L"", L"", L"333333", L"999999", L"left" };
+    // The frame pieces cut from the skin image; the 4K skin's title band is
+    // twice as tall.
+    static const DialogFramePieces kNormal = { { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
         { L"76,0,10,35", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" },
         { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,37,1,30", L"" },
-        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } };
-    static const Piece kLarge[12] = { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
+        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } } };
+    static const DialogFramePieces kLarge = { { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
         { L"76,0,10,70", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,0", L"" },
         { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,71,1,1", L"" },
-        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } };
-    const Piece* pieces = g_uiScale == 1.0f ? kNormal : kLarge;
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = pieces[i].rect;
-        style->Str(5 + 2 * i) = pieces[i].mode;
-    }
-
-    style->strTitleFont = L"Tahoma";
-    style->strTitleColor = L"333333";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
+        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } } };
+    FillDialogLook(style, kLook, g_uiScale == 1.0f ? kNormal : kLarge);
     style->strCaptionRect = ScaledSkinRect(20, 0, 1000, 27, g_uiScale);
     style->bFlag = true;
     style->strReservedRect = L"0,0,-1,-1";

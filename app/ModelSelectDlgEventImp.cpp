@@ -1,5 +1,6 @@
 #include "app/ModelSelectDlgEventImp.h"
 
+#include "app/DialogSkin.h"
 #include "app/LayoutRect.h"
 #include "app/ModelSearch.h"
 #include "app/ShowMessageDialog.h"
@@ -78,34 +79,13 @@ void CModelSelectDlgEventImp::FillDialogStyle(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"bg_modelslect_dlg.png";
-    style->strInteriorImage = L"bg_calendar.png";
-    style->strSkinImageMode = L"stretch";
-    style->strInteriorColor = L"000000";
-    const wchar_t* const pieces[12][2] = {
-        { L"0,0,20,20", L"tile" },
-        { L"30,0,1,8", L"stretch" },
-        { L"734,0,20,20", L"" },
-        { L"0,37,8,1", L"" },
-        { L"0,37,8,1", L"" },
-        { L"0,37,8,1", L"" },
-        { L"0,474,20,20", L"" },
-        { L"30,474,1,20", L"" },
-        { L"734,474,20,20", L"" },
-        { L"746,27,8,30", L"" },
-        { L"746,27,8,10", L"" },
-        { L"746,27,8,30", L"" },
-    };
-    // Fields 4 to 27 hold the pieces as {rectangle, mode} pairs.
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = pieces[i][0];
-        style->Str(5 + 2 * i) = pieces[i][1];
-    }
-    style->strTitleFont = L"Tahoma";
-    style->strTitleFontSize = L"11";
-    style->strTitleColor = L"333333";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
+    static const DialogLook kLook = { L"bg_modelslect_dlg.png", L"bg_calendar.png", L"stretch", L"000000",
+        L"Tahoma", L"11", L"", L"333333", L"999999", L"left" };
+    static const DialogFramePieces kPieces = { { { L"0,0,20,20", L"tile" }, { L"30,0,1,8", L"stretch" },
+        { L"734,0,20,20", L"" }, { L"0,37,8,1", L"" }, { L"0,37,8,1", L"" }, { L"0,37,8,1", L"" },
+        { L"0,474,20,20", L"" }, { L"30,474,1,20", L"" }, { L"734,474,20,20", L"" }, { L"746,27,8,30", L"" },
+        { L"746,27,8,10", L"" }, { L"746,27,8,30", L"" } } };
+    FillDialogLook(style, kLook, kPieces);
     style->strCaptionRect = ScaledSkinRect(10, 10, 1000, 10, g_uiScale);
     style->strReservedRect = L"0,0,-1,-1";
 }

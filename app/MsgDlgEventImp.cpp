@@ -1,5 +1,6 @@
 #include "app/MsgDlgEventImp.h"
 
+#include "app/DialogSkin.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
@@ -33,33 +34,23 @@ void CMsgDlgEventImp::FillDialogStyle(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"bg_toolbar.png";
-    style->strInteriorImage = L"bg_calendar.png";
-    style->strSkinImageMode = L"tile";
-    style->strInteriorColor = L"000000";
+    static const DialogLook kLook = { L"bg_toolbar.png", L"bg_calendar.png", L"tile", L"000000", L"Tahoma",
+        L"11", L"normal", L"FFFFFF", L"999999", L"left" };
     // The frame pieces are cut from the toolbar picture, whose 4K version is
     // twice as tall; only the first two pieces carry a mode.
-    const bool unit = g_uiScale == 1.0f;
-    const wchar_t* const pieces1x[12]
-        = { L"0,0,10,35", L"30,0,1,35", L"76,0,10,35", L"0,37,1,30", L"0,37,1,30", L"0,37,1,30", L"0,84,10,1",
-              L"10,84,30,1", L"85,84,1,1", L"85,37,1,30", L"85,37,1,30", L"85,37,1,30" };
-    const wchar_t* const pieces2x[12] = { L"0,0,10,70", L"30,0,1,70", L"76,0,10,70", L"0,71,1,1", L"0,71,1,1",
-        L"0,71,1,1", L"0,84,10,1", L"10,84,30,1", L"85,84,1,1", L"85,71,1,1", L"85,71,1,1", L"85,71,1,1" };
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = unit ? pieces1x[i] : pieces2x[i];
-    }
-    style->Str(5) = L"tile";
-    style->Str(7) = L"stretch";
+    static const DialogFramePieces kPieces1x = { { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
+        { L"76,0,10,35", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,37,1,30", L"" },
+        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } } };
+    static const DialogFramePieces kPieces2x = { { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
+        { L"76,0,10,70", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,71,1,1", L"" },
+        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } } };
+    FillDialogLook(style, kLook, g_uiScale == 1.0f ? kPieces1x : kPieces2x);
     // Title buttons 10 to 12, the last three of the twelve.
     style->Str(37) = L"11,41,23,14";
     style->Str(38) = L"41,41,23,14";
     style->Str(39) = L"71,41,23,14";
-    style->strTitleFont = L"Tahoma";
-    style->strTitleFontSize = L"11";
-    style->strTitleFontWeight = L"normal";
-    style->strTitleColor = L"FFFFFF";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
     style->strCaptionRect = ScaledSkinRect(20, 0, 1000, 27, g_uiScale);
     style->bFlag = true;
     style->strReservedRect = L"0,0,-1,-1";
