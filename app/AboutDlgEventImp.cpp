@@ -1,5 +1,6 @@
 #include "app/AboutDlgEventImp.h"
 
+#include "app/ButtonSkin.h"
 #include "app/DialogSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/SkinRectText.h"
@@ -134,10 +135,7 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     m_pCloseButton = CreateKWButton(this);
     if (m_pCloseButton != nullptr) {
         m_pCloseButton->Create(L"", WS_VISIBLE, row, parent, kIdAboutClose);
-        ImageButtonStyle skin;
-        skin.strNormal = L"closed_nor.png";
-        skin.strHover = L"closed_hov.png";
-        skin.strPressed = L"closed_pre.png";
+        ImageButtonStyle skin = ButtonSkin(L"closed_nor.png", L"closed_hov.png", L"closed_pre.png");
         m_pCloseButton->SetSkin(&skin);
         m_pCloseButton->SetToolTipText(translate(L"Close"));
     }
@@ -162,10 +160,7 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     m_pWebSiteButton = CreateKWButton(this);
     if (m_pWebSiteButton != nullptr) {
         m_pWebSiteButton->SetTextAlign(0x24);
-        ImageButtonStyle skin;
-        skin.strNormal = L"bg_monitor.png";
-        skin.strHover = L"bg_monitor.png";
-        skin.strPressed = L"bg_monitor.png";
+        ImageButtonStyle skin = ButtonSkin(L"bg_monitor.png", L"bg_monitor.png", L"bg_monitor.png");
         m_pWebSiteButton->SetSkin(&skin);
         m_pWebSiteButton->Create(translate(L"WebSite"), kWsTabStop, row, parent, kIdAboutWebSite);
         m_pWebSiteButton->SetTextColor(kLinkColour);

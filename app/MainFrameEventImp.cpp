@@ -1,6 +1,7 @@
 #include "app/MainFrameEventImp.h"
 
 #include "app/AboutDlgEventImp.h"
+#include "app/ButtonSkin.h"
 #include "app/CopyDataText.h"
 #include "app/DatabaseManager.h"
 #include "app/DialogSkin.h"
@@ -205,11 +206,7 @@ void CMainFrameEventImp::CreateChooserPage()
               if (button == nullptr) {
                   return button;
               }
-              ImageButtonStyle skin;
-              skin.strNormal = normal;
-              skin.strHover = hover;
-              skin.strPressed = pressed;
-              skin.strDisabled = normal;
+              ImageButtonStyle skin = ButtonSkin(normal, hover, pressed, normal);
               button->SetSkin(&skin);
               button->Create(translate(L""), WS_VISIBLE | kWsTabStop, CKWRect(0, 0, 100, 500), wnd, id);
               return button;

@@ -1,6 +1,7 @@
 #include "app/ModelSelectDlgEventImp.h"
 
 #include "app/DialogSkin.h"
+#include "app/ButtonSkin.h"
 #include "app/LayoutRect.h"
 #include "app/ModelSearch.h"
 #include "app/ShowMessageDialog.h"
@@ -34,15 +35,6 @@ constexpr int kSelectedModelChars = 50;
 // the mark's right edge plus this offset, so the -90 the layout was first
 // drawn with put every name left of the box, out of sight.
 constexpr int kRadioTextGap = 6;
-
-void FillButtonStyle(ImageButtonStyle& style, const wchar_t* normal, const wchar_t* hover,
-    const wchar_t* pressed, const wchar_t* disabled)
-{
-    style.strNormal = normal;
-    style.strHover = hover;
-    style.strPressed = pressed;
-    style.strDisabled = disabled;
-}
 
 } // namespace
 
@@ -138,8 +130,7 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pCloseButton = CreateKWButton(nullptr);
     if (m_pCloseButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(style, L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
+        ImageButtonStyle style = ButtonSkin(L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
         m_pCloseButton->SetSkin(&style);
         m_pCloseButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelClose);
     }
@@ -153,8 +144,7 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pSearchButton = CreateKWButton(nullptr);
     if (m_pSearchButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(style, L"search_nor.png", L"search_nor.png", L"search_nor.png", L"search_nor.png");
+        ImageButtonStyle style = ButtonSkin(L"search_nor.png", L"search_nor.png", L"search_nor.png", L"search_nor.png");
         m_pSearchButton->SetSkin(&style);
         m_pSearchButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelSearch);
     }
@@ -203,9 +193,7 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pPrevPageButton = CreateKWButton(nullptr);
     if (m_pPrevPageButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(
-            style, L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
+        ImageButtonStyle style = ButtonSkin(L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
         m_pPrevPageButton->SetSkin(&style);
         m_pPrevPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelPrevPage);
         m_pPrevPageButton->EnableWindow(0);
@@ -213,17 +201,14 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pNextPageButton = CreateKWButton(nullptr);
     if (m_pNextPageButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(
-            style, L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
+        ImageButtonStyle style = ButtonSkin(L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
         m_pNextPageButton->SetSkin(&style);
         m_pNextPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelNextPage);
     }
 
     m_pOKButton = CreateKWButton(this);
     if (m_pOKButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(style, L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
+        ImageButtonStyle style = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
         m_pOKButton->SetSkin(&style);
         m_pOKButton->Create(translate(L"OK"), kVisibleTabStop, place, wnd, kIdModelOK);
         m_pOKButton->SetTextColor(kChosenColour);

@@ -1,6 +1,7 @@
 #include "app/ToolBarEventImp.h"
 
 #include "app/AboutDlgEventImp.h"
+#include "app/ButtonSkin.h"
 #include "app/ConfigManager.h"
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
@@ -144,11 +145,7 @@ void CToolBarEventImp::CreateButtons(void* parent)
         if (button == nullptr) {
             continue;
         }
-        ImageButtonStyle skin;
-        skin.strNormal = spec.normal;
-        skin.strHover = spec.hover;
-        skin.strPressed = spec.pressed;
-        skin.strDisabled = spec.disabled;
+        ImageButtonStyle skin = ButtonSkin(spec.normal, spec.hover, spec.pressed, spec.disabled);
         button->SetSkin(&skin);
         button->Create(L"", spec.style, kPlaceholder, parent, spec.id);
     }

@@ -1,5 +1,6 @@
 #include "app/calc/FishParameterSettingEventImp.h"
 
+#include "app/ButtonSkin.h"
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
 #include "app/WindowStyles.h"
@@ -139,8 +140,7 @@ int CFishParameterSettingEventImp::OnCreate()
     const auto makeMarker = [&](UINT id) {
         CKWButton* button = CreateKWButton(this);
         if (button != nullptr) {
-            ImageButtonStyle skin;
-            FillButtonSkin(&skin, kMarkerSkin);
+            ImageButtonStyle skin = ButtonSkin(kMarkerSkin, kMarkerSkin, kMarkerSkin, kMarkerSkin);
             button->SetSkin(&skin);
             button->Create(L"", WS_VISIBLE | kWsTabStop, none, parent, id);
         }

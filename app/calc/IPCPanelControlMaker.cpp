@@ -1,5 +1,6 @@
 #include "app/calc/IPCPanelControlMaker.h"
 
+#include "app/ButtonSkin.h"
 #include "app/calc/PanelSkin.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
@@ -47,7 +48,7 @@ CIPCPanelControlMaker::CIPCPanelControlMaker(CParameterSettingEventImp* owner, v
     FillComboSkin(&m_wideCombo, FaceForScale(g_uiScale, kWideCombo1, kWideCombo2));
     FillComboSkin(&m_narrowCombo, FaceForScale(g_uiScale, kNarrowCombo1, kNarrowCombo2));
     FillRadioSkin(&m_radioStyle, kRadioSkin);
-    FillButtonSkin(&m_buttonStyle, kMarkerSkin);
+    m_buttonStyle = ButtonSkin(kMarkerSkin, kMarkerSkin, kMarkerSkin, kMarkerSkin);
     FillSliderSkin(&m_sliderStyle, FaceForScale(g_uiScale, kSlider1, kSlider2));
 }
 

@@ -39,11 +39,6 @@ void FillRadioSkin(ImageRadioBox* skin, const RadioSkinNames& names)
     AssignInOrder(fields, names);
 }
 
-void FillButtonSkin(ImageButtonStyle* skin, const wchar_t* picture)
-{
-    skin->strNormal = skin->strHover = skin->strPressed = skin->strDisabled = picture;
-}
-
 void FillComboSkin(ImageComboBoxStyle* skin, const ComboFace* face)
 {
     AssignFace(&skin->strImage, skin->strRect, face);

@@ -27,8 +27,6 @@ using SliderFace = SkinFace<6>;
 
 void FillSpinSkin(ImageNumSpinerStyle* skin, const SpinSkinNames& names);
 void FillRadioSkin(ImageRadioBox* skin, const RadioSkinNames& names);
-// One picture for all four states.
-void FillButtonSkin(ImageButtonStyle* skin, const wchar_t* picture);
 // A null face leaves the record as it is.
 void FillComboSkin(ImageComboBoxStyle* skin, const ComboFace* face);
 void FillSliderSkin(ImageSliderStyle* skin, const SliderFace* face);
