@@ -1,6 +1,6 @@
 #include "app/AboutDlgEventImp.h"
 
-#include "app/ButtonSkin.h"
+#include "app/ControlSkin.h"
 #include "app/DialogSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/SkinRectText.h"

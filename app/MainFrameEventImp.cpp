@@ -1,7 +1,7 @@
 #include "app/MainFrameEventImp.h"
 
 #include "app/AboutDlgEventImp.h"
-#include "app/ButtonSkin.h"
+#include "app/ControlSkin.h"
 #include "app/CopyDataText.h"
 #include "app/DatabaseManager.h"
 #include "app/DialogSkin.h"

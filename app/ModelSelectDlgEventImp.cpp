@@ -1,7 +1,7 @@
 #include "app/ModelSelectDlgEventImp.h"
 
+#include "app/ControlSkin.h"
 #include "app/DialogSkin.h"
-#include "app/ButtonSkin.h"
 #include "app/LayoutRect.h"
 #include "app/ModelSearch.h"
 #include "app/ShowMessageDialog.h"
@@ -130,7 +130,8 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pCloseButton = CreateKWButton(nullptr);
     if (m_pCloseButton != nullptr) {
-        ImageButtonStyle style = ButtonSkin(L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
         m_pCloseButton->SetSkin(&style);
         m_pCloseButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelClose);
     }
@@ -144,20 +145,13 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pSearchButton = CreateKWButton(nullptr);
     if (m_pSearchButton != nullptr) {
-        ImageButtonStyle style = ButtonSkin(L"search_nor.png", L"search_nor.png", L"search_nor.png", L"search_nor.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"search_nor.png", L"search_nor.png", L"search_nor.png", L"search_nor.png");
         m_pSearchButton->SetSkin(&style);
         m_pSearchButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelSearch);
     }
 
-    ImageRadioBox radioStyle;
-    radioStyle.strCheckedNormal = L"radio_check_nor.png";
-    radioStyle.strCheckedHover = L"radio_check_hov.png";
-    radioStyle.strCheckedPressed = L"radio_check_nor.png";
-    radioStyle.strUncheckedNormal = L"radio_uncheck_nor.png";
-    radioStyle.strUncheckedHover = L"radio_uncheck_nor.png";
-    radioStyle.strUncheckedPressed = L"radio_uncheck_nor.png";
-    radioStyle.strCheckedDisabled = L"radio_check_nor.png";
-    radioStyle.strUncheckedDisabled = L"radio_uncheck_nor.png";
+    ImageRadioBox radioStyle = RadioSkin(L"radio_check_nor.png", L"radio_check_hov.png", L"radio_check_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png", L"radio_check_nor.png", L"radio_uncheck_nor.png");
     for (int i = 0; i < kRadioCount; ++i) {
         CKWRadioBox* radio = CreateKWRadioBox(this);
         m_radios[static_cast<size_t>(i)] = radio;
@@ -193,7 +187,8 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pPrevPageButton = CreateKWButton(nullptr);
     if (m_pPrevPageButton != nullptr) {
-        ImageButtonStyle style = ButtonSkin(L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
         m_pPrevPageButton->SetSkin(&style);
         m_pPrevPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelPrevPage);
         m_pPrevPageButton->EnableWindow(0);
@@ -201,14 +196,16 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pNextPageButton = CreateKWButton(nullptr);
     if (m_pNextPageButton != nullptr) {
-        ImageButtonStyle style = ButtonSkin(L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
         m_pNextPageButton->SetSkin(&style);
         m_pNextPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelNextPage);
     }
 
     m_pOKButton = CreateKWButton(this);
     if (m_pOKButton != nullptr) {
-        ImageButtonStyle style = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
         m_pOKButton->SetSkin(&style);
         m_pOKButton->Create(translate(L"OK"), kVisibleTabStop, place, wnd, kIdModelOK);
         m_pOKButton->SetTextColor(kChosenColour);

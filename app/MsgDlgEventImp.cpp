@@ -1,6 +1,6 @@
 #include "app/MsgDlgEventImp.h"
 
-#include "app/ButtonSkin.h"
+#include "app/ControlSkin.h"
 #include "app/DialogSkin.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
@@ -79,7 +79,8 @@ void CMsgDlgEventImp::OnDlgCreate(bool create)
         m_pText->MoveWindow(layout.text);
     }
 
-    ImageButtonStyle okSkin = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
+    ImageButtonStyle okSkin
+        = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
     CKWRect button(0, 0, Trunc(80 * static_cast<double>(s)), Trunc(24 * static_cast<double>(s)));
     m_pOK = CreateKWButton(this);
     if (m_pOK != nullptr) {
@@ -105,7 +106,8 @@ void CMsgDlgEventImp::OnDlgCreate(bool create)
     m_pClose = CreateKWButton(nullptr);
     if (m_pClose != nullptr) {
         m_pClose->Create(L"", 0, CKWRect(width - 25, 2, width - 1, 26), wnd, kIdMsgClose);
-        ImageButtonStyle closeSkin = ButtonSkin(L"close-normal.png", L"close-hover.png", L"close-pressed.png", L"close-disabled.png");
+        ImageButtonStyle closeSkin = ButtonSkin(
+            L"close-normal.png", L"close-hover.png", L"close-pressed.png", L"close-disabled.png");
         m_pClose->SetSkin(&closeSkin);
         m_pClose->SetToolTipText(translate(L"Close"));
     }

@@ -1,6 +1,6 @@
 #include "app/PPMExplainDlgEventImp.h"
 
-#include "app/ButtonSkin.h"
+#include "app/ControlSkin.h"
 #include "app/DialogSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/SkinRectText.h"
@@ -92,7 +92,8 @@ void CPPMExplainDlgEventImp::OnDlgCreate(bool create)
 
     m_pCloseButton = CreateKWButton(nullptr);
     if (m_pCloseButton != nullptr) {
-        ImageButtonStyle closeSkin = ButtonSkin(L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
+        ImageButtonStyle closeSkin
+            = ButtonSkin(L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
         m_pCloseButton->SetSkin(&closeSkin);
         m_pCloseButton->Create(translate(L""), style, CKWRect(0, 0, 68, 20), wnd, kIdPPMExplainClose);
     }
@@ -124,7 +125,8 @@ void CPPMExplainDlgEventImp::OnDlgCreate(bool create)
 
     m_pOKButton = CreateKWButton(this);
     if (m_pOKButton != nullptr) {
-        ImageButtonStyle okSkin = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
+        ImageButtonStyle okSkin
+            = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
         m_pOKButton->SetSkin(&okSkin);
         m_pOKButton->Create(translate(L"OK"), style, CKWRect(0, 0, 68, 20), wnd, kIdPPMExplainOK);
         m_pOKButton->SetTextColor(kOKText);

@@ -1,8 +1,8 @@
 #include "app/ToolBarEventImp.h"
 
 #include "app/AboutDlgEventImp.h"
-#include "app/ButtonSkin.h"
 #include "app/ConfigManager.h"
+#include "app/ControlSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "app/QtTranslation.h"
@@ -201,14 +201,7 @@ void CToolBarEventImp::CreateUnitRadio(void* parent)
         return;
     }
     m_pUnitRadio->Create(translate(L""), 0, CKWRect(0, 0, 100, 24), parent, kIdToolBarUnit);
-    ImageRadioBox skin;
-    skin.strCheckedNormal = L"ft_nor.png";
-    skin.strCheckedHover = L"ft_hov.png";
-    skin.strCheckedPressed = L"ft_nor.png";
-    skin.strUncheckedNormal = L"m_nor.png";
-    skin.strUncheckedHover = L"m_hov.png";
-    skin.strUncheckedPressed = L"m_nor.png";
-    skin.strCheckedDisabled = L"ft_nor.png";
+    ImageRadioBox skin = RadioSkin(L"ft_nor.png", L"ft_hov.png", L"ft_nor.png", L"m_nor.png", L"m_hov.png", L"m_nor.png", L"ft_nor.png");
     m_pUnitRadio->SetSkin(&skin);
     m_pUnitRadio->SetCheck(0); // unchecked: metres; checked: feet
     m_pUnitRadio->SetTooltipEnable(1);

@@ -1,6 +1,6 @@
 #include "app/calc/FishParameterSettingEventImp.h"
 
-#include "app/ButtonSkin.h"
+#include "app/ControlSkin.h"
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
 #include "app/WindowStyles.h"
@@ -50,8 +50,6 @@ void ShowValue(CKWDoubleSpiner* spin, double value)
 const SpinSkinNames kSpinSkin = { L"kuang2_nor.png", L"spiner_down_n.png", L"spiner_down_h.png",
     L"spiner_down_p.png", L"spiner_down_d.png", L"spiner_up_n.png", L"spiner_up_h.png", L"spiner_up_p.png",
     L"spiner_up_d.png" };
-const RadioSkinNames kRadioSkin = { L"check_nor.png", L"check_nor.png", L"check_nor.png", L"uncheck_nor.png",
-    L"uncheck_nor.png", L"uncheck_nor.png", L"check_nor.png" };
 const wchar_t* const kMarkerSkin = L"help_nor.png";
 // The combo box has pictures for the two design scales only.
 const ComboFace kCombo1 = { L"ComboBox.png",
@@ -150,8 +148,8 @@ int CFishParameterSettingEventImp::OnCreate()
         CKWRadioBox* radio = CreateKWRadioBox(this);
         if (radio != nullptr) {
             radio->Create(translate(key), WS_VISIBLE, none, parent, id);
-            ImageRadioBox skin;
-            FillRadioSkin(&skin, kRadioSkin);
+            ImageRadioBox skin = RadioSkin(L"check_nor.png", L"check_nor.png", L"check_nor.png",
+                L"uncheck_nor.png", L"uncheck_nor.png", L"uncheck_nor.png", L"check_nor.png");
             radio->SetSkin(&skin);
             radio->SetCheck(check);
             radio->SetTextSize(labelSize);

@@ -1,6 +1,6 @@
 #include "app/calc/IPCPanelControlMaker.h"
 
-#include "app/ButtonSkin.h"
+#include "app/ControlSkin.h"
 #include "app/calc/PanelSkin.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
@@ -16,8 +16,6 @@ constexpr UINT kStaticId = static_cast<UINT>(-1);
 const SpinSkinNames kSpinSkin = { L"kuang2_nor.png", L"spiner_down_n.png", L"spiner_down_h.png",
     L"spiner_down_p.png", L"spiner_down_d.png", L"spiner_up_n.png", L"spiner_up_h.png", L"spiner_up_p.png",
     L"spiner_up_d.png" };
-const RadioSkinNames kRadioSkin = { L"check_nor.png", L"check_nor.png", L"check_nor.png", L"uncheck_nor.png",
-    L"uncheck_nor.png", L"uncheck_nor.png", L"check_nor.png" };
 const wchar_t* const kMarkerSkin = L"help_nor.png";
 
 // Each combo face is cut as wide as its picture, which ends in the arrow.
@@ -47,7 +45,8 @@ CIPCPanelControlMaker::CIPCPanelControlMaker(CParameterSettingEventImp* owner, v
     FillSpinSkin(&m_spinStyle, kSpinSkin);
     FillComboSkin(&m_wideCombo, FaceForScale(g_uiScale, kWideCombo1, kWideCombo2));
     FillComboSkin(&m_narrowCombo, FaceForScale(g_uiScale, kNarrowCombo1, kNarrowCombo2));
-    FillRadioSkin(&m_radioStyle, kRadioSkin);
+    m_radioStyle = RadioSkin(L"check_nor.png", L"check_nor.png", L"check_nor.png", L"uncheck_nor.png",
+        L"uncheck_nor.png", L"uncheck_nor.png", L"check_nor.png");
     m_buttonStyle = ButtonSkin(kMarkerSkin, kMarkerSkin, kMarkerSkin, kMarkerSkin);
     FillSliderSkin(&m_sliderStyle, FaceForScale(g_uiScale, kSlider1, kSlider2));
 }

@@ -11,9 +11,6 @@
 // Frame; the down button's normal, hover, pressed and disabled pictures;
 // then the up button's.
 using SpinSkinNames = std::array<const wchar_t*, 9>;
-// Checked normal, hover and pressed; unchecked normal, hover and pressed;
-// checked disabled.
-using RadioSkinNames = std::array<const wchar_t*, 7>;
 
 // A control's face picture and the rectangles of its parts, in the record's
 // order.
@@ -26,7 +23,6 @@ using ComboFace = SkinFace<7>;
 using SliderFace = SkinFace<6>;
 
 void FillSpinSkin(ImageNumSpinerStyle* skin, const SpinSkinNames& names);
-void FillRadioSkin(ImageRadioBox* skin, const RadioSkinNames& names);
 // A null face leaves the record as it is.
 void FillComboSkin(ImageComboBoxStyle* skin, const ComboFace* face);
 void FillSliderSkin(ImageSliderStyle* skin, const SliderFace* face);

@@ -20,17 +20,6 @@ TEST(PanelSkin, EachNameLandsInItsField)
         EXPECT_EQ(spinFields[i], spinNames[i]) << "spin field " << i;
     }
     EXPECT_TRUE(spin.strReserved1.empty() && spin.strReserved2.empty() && spin.strReserved3.empty());
-
-    const RadioSkinNames radioNames = { L"cn", L"ch", L"cp", L"un", L"uh", L"up", L"cd" };
-    ImageRadioBox radio;
-    FillRadioSkin(&radio, radioNames);
-    const std::wstring radioFields[]
-        = { radio.strCheckedNormal, radio.strCheckedHover, radio.strCheckedPressed, radio.strUncheckedNormal,
-              radio.strUncheckedHover, radio.strUncheckedPressed, radio.strCheckedDisabled };
-    for (std::size_t i = 0; i < radioNames.size(); ++i) {
-        EXPECT_EQ(radioFields[i], radioNames[i]) << "radio field " << i;
-    }
-    EXPECT_TRUE(radio.strUncheckedDisabled.empty());
 }
 
 TEST(PanelSkin, FacesExistForTheTwoDesignScalesOnly)
