@@ -119,8 +119,7 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     const int m = Trunc(10 * s);
     void* const parent = GetUIWnd();
 
-    const CKWRect pictureRect(
-        0, Trunc(36 * s), Trunc(240 * s - 1), Trunc(86 * s - 1));
+    const CKWRect pictureRect(0, Trunc(36 * s), Trunc(240 * s - 1), Trunc(86 * s - 1));
     CKWRect row(0, 0, Trunc(320 * s), Trunc(20 * s));
     row.MoveToXY(Trunc(20 * s), pictureRect.bottom + 2 * m);
 
@@ -178,8 +177,7 @@ CAboutDlgEventImp::Layout CAboutDlgEventImp::ComputeLayout(int cx, int /*cy*/, f
     close.MoveToXY(Trunc(cx - 27 * s - 10), (band - close.Height()) / 2 + 10);
     layout.closeButton = close;
 
-    layout.picture = CKWRect(
-        Trunc(15 * s), band, Trunc(255 * s - 1), Trunc(band + 50 * s - 1));
+    layout.picture = CKWRect(Trunc(15 * s), band, Trunc(255 * s - 1), Trunc(band + 50 * s - 1));
 
     CKWRect version(0, 0, Trunc(300 * s), Trunc(20 * s));
     version.MoveToXY(Trunc(30 * s), band + 4 * m);

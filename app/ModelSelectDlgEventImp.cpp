@@ -151,7 +151,9 @@ void CModelSelectDlgEventImp::CreateControls()
         m_pSearchButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelSearch);
     }
 
-    ImageRadioBox radioStyle = RadioSkin(L"radio_check_nor.png", L"radio_check_hov.png", L"radio_check_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png", L"radio_check_nor.png", L"radio_uncheck_nor.png");
+    ImageRadioBox radioStyle = RadioSkin(L"radio_check_nor.png", L"radio_check_hov.png",
+        L"radio_check_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png",
+        L"radio_check_nor.png", L"radio_uncheck_nor.png");
     for (int i = 0; i < kRadioCount; ++i) {
         CKWRadioBox* radio = CreateKWRadioBox(this);
         m_radios[static_cast<size_t>(i)] = radio;
@@ -229,15 +231,14 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
         m_pTitle->MoveWindow(rect);
     }
 
-    CKWRect edit(Trunc(title.right + 5 * s), Trunc(title.top - 4 * s),
-        Trunc(title.right + 20 * s + 480 * s), Trunc(title.top - 2 * s + 24 * s));
+    CKWRect edit(Trunc(title.right + 5 * s), Trunc(title.top - 4 * s), Trunc(title.right + 20 * s + 480 * s),
+        Trunc(title.top - 2 * s + 24 * s));
     if (m_pSearchEdit != nullptr) {
         CKWRect rect = edit;
         m_pSearchEdit->MoveWindow(rect);
     }
     if (m_pSearchButton != nullptr) {
-        CKWRect search = RectAt(Trunc(edit.right - 30 * s), Trunc(edit.top + 4 * s),
-            Scaled(18), Scaled(18));
+        CKWRect search = RectAt(Trunc(edit.right - 30 * s), Trunc(edit.top + 4 * s), Scaled(18), Scaled(18));
         m_pSearchButton->MoveWindow(search);
     }
 

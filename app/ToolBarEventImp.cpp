@@ -201,7 +201,8 @@ void CToolBarEventImp::CreateUnitRadio(void* parent)
         return;
     }
     m_pUnitRadio->Create(translate(L""), 0, CKWRect(0, 0, 100, 24), parent, kIdToolBarUnit);
-    ImageRadioBox skin = RadioSkin(L"ft_nor.png", L"ft_hov.png", L"ft_nor.png", L"m_nor.png", L"m_hov.png", L"m_nor.png", L"ft_nor.png");
+    ImageRadioBox skin = RadioSkin(
+        L"ft_nor.png", L"ft_hov.png", L"ft_nor.png", L"m_nor.png", L"m_hov.png", L"m_nor.png", L"ft_nor.png");
     m_pUnitRadio->SetSkin(&skin);
     m_pUnitRadio->SetCheck(0); // unchecked: metres; checked: feet
     m_pUnitRadio->SetTooltipEnable(1);

@@ -38,7 +38,8 @@ IPCPanelLayout ComputeIPCPanelLayout(float scale)
     l.sensorCombo = RectAt(fieldLeft, CentredTop(l.targetLabel, comboHeight), fieldWidth, comboHeight);
 
     l.installHeightLabel = label(l.targetLabel.bottom + s(17.5));
-    l.installHeightSpin = RectAt(fieldLeft, CentredTop(l.installHeightLabel, spinHeight), fieldWidth, spinHeight);
+    l.installHeightSpin
+        = RectAt(fieldLeft, CentredTop(l.installHeightLabel, spinHeight), fieldWidth, spinHeight);
     l.installHeightUnit = RectAt(unitLeft, l.installHeightLabel.top, unitWidth, rowHeight);
     l.installHeightMarker = marker(l.installHeightUnit.right, l.installHeightLabel);
 
@@ -48,7 +49,8 @@ IPCPanelLayout ComputeIPCPanelLayout(float scale)
     l.distanceMarker = marker(l.distanceUnit.right, l.distanceLabel);
 
     l.installAngleLabel = label(l.distanceLabel.bottom + s(20));
-    l.installAngleSpin = RectAt(fieldLeft, CentredTop(l.installAngleLabel, spinHeight), fieldWidth, spinHeight);
+    l.installAngleSpin
+        = RectAt(fieldLeft, CentredTop(l.installAngleLabel, spinHeight), fieldWidth, spinHeight);
     l.degree = RectAt(unitLeft, l.installAngleLabel.top, unitWidth, rowHeight);
     l.installAngleMarker = marker(l.degree.right, l.installAngleLabel);
     l.angleNote = RectAt(l.installAngleMarker.right + s(5), l.installAngleLabel.top, s(210), s(22));

@@ -446,7 +446,9 @@ TEST_F(ModelSelectDlgTest, RetranslationRereadsEveryTextOfTheDialog)
             L"OK" },
         { "search placeholder",
             [this] {
-                return qobject_cast<QLineEdit*>(WidgetOf(dlg->GetSearchEdit()))->placeholderText().toStdWString();
+                return qobject_cast<QLineEdit*>(WidgetOf(dlg->GetSearchEdit()))
+                    ->placeholderText()
+                    .toStdWString();
             },
             L"Search" },
     };

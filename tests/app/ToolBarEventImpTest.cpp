@@ -16,6 +16,7 @@
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/IPCExpect.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQTButton.h"
 #include "ui/qt/KWQTRadioBox.h"
@@ -25,7 +26,6 @@
 #include "ui/scenes/KWQTSideSceneFish.h"
 #include "ui/scenes/KWQTTopView.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
-#include "tests/app/IPCExpect.h"
 
 #include <gtest/gtest.h>
 
@@ -457,12 +457,18 @@ TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
             [&] { return !side->GetModel().metric; } },
         { "side view distance", [&] { return side->GetModel().targetDistance; }, nullptr },
         { "IPC panel", [&] { return ipcPanel->GetInstallHeight(); },
-            [&] { return !ipcPanel->IsMetric() && unitText(ipcPanel->GetInstallHeightUnit()) == translate(L"ft"); } },
+            [&] {
+                return !ipcPanel->IsMetric()
+                    && unitText(ipcPanel->GetInstallHeightUnit()) == translate(L"ft");
+            } },
         { "fisheye 3D view", [&] { return fish3D->GetObjectPos(); }, nullptr },
         { "fisheye side view", [&] { return fishSide->GetValues().installHeight; },
             [&] { return !fishSide->IsMetric() && label(fishSide->GetHeightLabel()).endsWith("ft"); } },
         { "fisheye panel", [&] { return fishPanel->GetObjectDistance(); },
-            [&] { return !fishPanel->IsMetric() && unitText(fishPanel->GetInstallHeightUnit()) == translate(L"ft"); } },
+            [&] {
+                return !fishPanel->IsMetric()
+                    && unitText(fishPanel->GetInstallHeightUnit()) == translate(L"ft");
+            } },
         { "explanation", nullptr, [&] { return !explain->IsMetric(); } },
     };
     std::vector<double> metres;
@@ -471,7 +477,9 @@ TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
         EXPECT_TRUE(!row.length || metres.back() > 0.0) << row.name;
     }
     // The width label shows two decimals.
-    const auto near = [](const Row& row, double value) { return std::string(row.name) == "top view" ? 0.05 : 1e-6 * value; };
+    const auto near = [](const Row& row, double value) {
+        return std::string(row.name) == "top view" ? 0.05 : 1e-6 * value;
+    };
 
     for (const bool feet : { true, false, true, false }) {
         Click(unit);
@@ -480,7 +488,8 @@ TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
             const Row& row = rows[i];
             if (row.length) {
                 const double expected = feet ? metres[i] * 3.2808399 : metres[i];
-                EXPECT_NEAR(row.length(), expected, near(row, expected)) << row.name << (feet ? " in feet" : " in metres");
+                EXPECT_NEAR(row.length(), expected, near(row, expected))
+                    << row.name << (feet ? " in feet" : " in metres");
             }
             if (row.feet) {
                 EXPECT_EQ(row.feet(), feet) << row.name;
