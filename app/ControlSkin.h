@@ -8,12 +8,7 @@
 inline ImageButtonStyle ButtonSkin(
     const wchar_t* normal, const wchar_t* hover, const wchar_t* pressed, const wchar_t* disabled = L"")
 {
-    ImageButtonStyle skin;
-    skin.strNormal = normal;
-    skin.strHover = hover;
-    skin.strPressed = pressed;
-    skin.strDisabled = disabled;
-    return skin;
+    return ImageButtonStyle { normal, hover, pressed, disabled, {}, {}, {}, {} };
 }
 
 // Checked normal, hover and pressed; unchecked normal, hover and pressed;
@@ -22,14 +17,6 @@ inline ImageRadioBox RadioSkin(const wchar_t* checkedNormal, const wchar_t* chec
     const wchar_t* checkedPressed, const wchar_t* uncheckedNormal, const wchar_t* uncheckedHover,
     const wchar_t* uncheckedPressed, const wchar_t* checkedDisabled, const wchar_t* uncheckedDisabled = L"")
 {
-    ImageRadioBox skin;
-    skin.strCheckedNormal = checkedNormal;
-    skin.strCheckedHover = checkedHover;
-    skin.strCheckedPressed = checkedPressed;
-    skin.strUncheckedNormal = uncheckedNormal;
-    skin.strUncheckedHover = uncheckedHover;
-    skin.strUncheckedPressed = uncheckedPressed;
-    skin.strCheckedDisabled = checkedDisabled;
-    skin.strUncheckedDisabled = uncheckedDisabled;
-    return skin;
+    return ImageRadioBox { checkedNormal, checkedHover, checkedPressed, uncheckedNormal, uncheckedHover,
+        uncheckedPressed, checkedDisabled, uncheckedDisabled, {} };
 }

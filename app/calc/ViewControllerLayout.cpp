@@ -46,13 +46,7 @@ Image3DViewBtnStyle MarkerButtonStyle3D()
 
 ImageVericalStyle SideViewHandleStyle()
 {
-    ImageVericalStyle style;
-    style.strVDragNormal = L"move_shangxia_nor.PNG";
-    style.strVDragHover = L"move_shangxia_hov.PNG";
-    style.strVDragPressed = L"move_shangxia_pre.PNG";
-    style.strHDragNormal = L"move_zuoyou_nor.PNG";
-    style.strHDragHover = L"move_zuoyou_hov.PNG";
-    style.strHDragPressed = L"move_zuoyou_pre.PNG";
-    style.strPerson = L"besidepeople_nor.PNG";
-    return style;
+    return ImageVericalStyle { L"move_shangxia_nor.PNG", L"move_shangxia_hov.PNG", L"move_shangxia_pre.PNG",
+        L"move_zuoyou_nor.PNG", L"move_zuoyou_hov.PNG", L"move_zuoyou_pre.PNG", L"besidepeople_nor.PNG", {}, {}, {},
+        {}, {} };
 }
