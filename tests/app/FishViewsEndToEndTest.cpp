@@ -13,6 +13,7 @@
 #include "app/calc/FishTopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/EnglishFrame.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDoubleSpiner.h"
 #include "ui/api/KWRadioBox.h"
@@ -42,10 +43,7 @@ protected:
     {
         m_savedLanguage = g_languageIndex;
         m_savedScale = g_uiScale;
-        g_languageIndex = 0;
-        g_uiScale = 1.0f;
-        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
-        frame = CMainFrameEventImp::CreateInstance();
+        frame = StartEnglishFrame();
         ASSERT_NE(frame->GetDlg(), nullptr);
         int width = 1020;
         int height = 720;

@@ -9,7 +9,9 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "tests/app/EnglishFrame.h"
 #include "tests/app/IPCExpect.h"
+#include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWStatic.h"
@@ -33,13 +35,6 @@
 
 namespace {
 
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[128] = {};
-    label->GetStaticText(buffer, 128);
-    return buffer;
-}
-
 std::wstring ItemOf(CKWComboBox* combo, int index)
 {
     wchar_t buffer[256] = {};
@@ -60,11 +55,8 @@ protected:
     {
         m_savedScale = g_uiScale;
         m_savedLanguage = g_languageIndex;
-        g_uiScale = 1.0f;
-        g_languageIndex = 0;
         m_savedSkin = GetSkinPath().toStdWString();
-        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
-        frame = CMainFrameEventImp::CreateInstance();
+        frame = StartEnglishFrame();
         ASSERT_TRUE(frame);
         window = dynamic_cast<QWidget*>(frame->GetDlg());
         ASSERT_NE(window, nullptr);

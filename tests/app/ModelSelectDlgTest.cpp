@@ -2,6 +2,7 @@
 
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWControlKit.h"
@@ -67,13 +68,6 @@ QWidget* WidgetOf(CKWEditCtrl* control)
 QWidget* WidgetOf(CKWStatic* control)
 {
     return dynamic_cast<QWidget*>(control);
-}
-
-std::wstring StaticText(CKWStatic* control)
-{
-    WCHAR buffer[32] = {};
-    control->GetStaticText(buffer, 32);
-    return buffer;
 }
 
 std::wstring RadioText(CKWRadioBox* radio)
@@ -185,7 +179,7 @@ TEST_F(ModelSelectDlgTest, NextPageIsEnabledOnlyWhenTheListPassesOnePage)
         EXPECT_EQ(WidgetOf(dlg->GetNextPageButton())->isEnabled(), c.next);
         EXPECT_FALSE(WidgetOf(dlg->GetPrevPageButton())->isEnabled());
         EXPECT_EQ(ShownNames(), Slice(0, static_cast<size_t>(std::min(c.count, 36))));
-        EXPECT_EQ(StaticText(dlg->GetPageNumberStatic()), L"1");
+        EXPECT_EQ(TextOf(dlg->GetPageNumberStatic()), L"1");
     }
 }
 
@@ -251,7 +245,7 @@ TEST_F(ModelSelectDlgTest, PagingForwardAndBackKeepsTheChoiceOnItsPosition)
 
     Click(WidgetOf(dlg->GetNextPageButton()));
     EXPECT_EQ(dlg->GetCurrentPage(), 2);
-    EXPECT_EQ(StaticText(dlg->GetPageNumberStatic()), L"2");
+    EXPECT_EQ(TextOf(dlg->GetPageNumberStatic()), L"2");
     EXPECT_EQ(ShownNames(), Slice(36, 46));
     // The last page holds 10 names: the choice moves to its last radio.
     EXPECT_EQ(CheckedPositions(), std::vector<int> { 9 });
@@ -416,7 +410,7 @@ TEST_F(ModelSelectDlgTest, ResetHidesEveryRadioAndDisablesBothPagingButtons)
         EXPECT_EQ(ActiveColour(2), ColorFromColorRef(CModelSelectDlgEventImp::kPlainTextColour));
         EXPECT_TRUE(dlg->GetChosenName().empty());
         EXPECT_EQ(dlg->GetCurrentPage(), 1);
-        EXPECT_EQ(StaticText(dlg->GetPageNumberStatic()), L"1");
+        EXPECT_EQ(TextOf(dlg->GetPageNumberStatic()), L"1");
         EXPECT_FALSE(WidgetOf(dlg->GetPrevPageButton())->isEnabled());
         EXPECT_FALSE(WidgetOf(dlg->GetNextPageButton())->isEnabled());
         EXPECT_TRUE(qobject_cast<QLineEdit*>(WidgetOf(dlg->GetSearchEdit()))->text().isEmpty());
@@ -434,16 +428,10 @@ TEST_F(ModelSelectDlgTest, RetranslationRereadsEveryTextOfTheDialog)
         std::function<std::wstring()> shown;
         const wchar_t* key;
     } rows[] = {
-        { "title", [this] { return StaticText(dlg->GetTitleStatic()); }, L"ModelSelect" },
-        { "word before the page number", [this] { return StaticText(dlg->GetPageTheStatic()); }, L"the" },
-        { "word after the page number", [this] { return StaticText(dlg->GetPageWordStatic()); }, L"page" },
-        { "OK",
-            [this] {
-                WCHAR text[32] = {};
-                dlg->GetOKButton()->GetWindowTextW(text, 32);
-                return std::wstring(text);
-            },
-            L"OK" },
+        { "title", [this] { return TextOf(dlg->GetTitleStatic()); }, L"ModelSelect" },
+        { "word before the page number", [this] { return TextOf(dlg->GetPageTheStatic()); }, L"the" },
+        { "word after the page number", [this] { return TextOf(dlg->GetPageWordStatic()); }, L"page" },
+        { "OK", [this] { return TextOf(dlg->GetOKButton()); }, L"OK" },
         { "search placeholder",
             [this] {
                 return qobject_cast<QLineEdit*>(WidgetOf(dlg->GetSearchEdit()))

@@ -17,6 +17,7 @@
 #include "base/Globals.h"
 #include "base/Translate.h"
 #include "tests/app/IPCExpect.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQTButton.h"
 #include "ui/qt/KWQTRadioBox.h"
@@ -339,11 +340,7 @@ TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
 
     // A density neither tool computes, so that the switch must replace it
     // with the newly shown tool's own.
-    const auto density = [this] {
-        WCHAR text[64] = {};
-        m_mainFrame->GetDensityValue()->GetStaticText(text, 64);
-        return std::wstring(text);
-    };
+    const auto density = [this] { return TextOf(m_mainFrame->GetDensityValue()); };
     m_mainFrame->SetPPMValue(424242, true, 1);
     Click(change);
     const std::wstring fishDensity = density();
@@ -377,16 +374,8 @@ TEST_F(ToolBarTest, SwitchBackToTheIPCToolShowsTheDensityOfThePanelsCurrentValue
     m_mainFrame->OnIPCToolClicked();
     WidgetOf(m_mainFrame->GetDlg())->show();
     const auto panel = m_mainFrame->GetParameterSetting();
-    const auto density = [this] {
-        WCHAR text[64] = {};
-        m_mainFrame->GetDensityValue()->GetStaticText(text, 64);
-        return std::wstring(text);
-    };
-    const auto pixelCount = [this] {
-        WCHAR text[64] = {};
-        m_mainFrame->GetPixelCountValue()->GetStaticText(text, 64);
-        return std::wstring(text);
-    };
+    const auto density = [this] { return TextOf(m_mainFrame->GetDensityValue()); };
+    const auto pixelCount = [this] { return TextOf(m_mainFrame->GetPixelCountValue()); };
     dynamic_cast<QDoubleSpinBox*>(panel->GetDistanceSpin())->setValue(6.0);
     const std::wstring ipcBefore = density();
     ASSERT_EQ(ipcBefore, IPCDensityText(IPCExpectedDensity(*panel).value));
@@ -433,11 +422,6 @@ TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
     const auto explain = m_mainFrame->GetPPMExplainDlg();
     ASSERT_TRUE(top && side && ipc3D && fishSide && fish3D && explain);
     const auto label = [](const QGraphicsTextItem* item) { return item->toPlainText(); };
-    const auto unitText = [](CKWStatic* s) {
-        WCHAR text[16] = {};
-        s->GetStaticText(text, 16);
-        return std::wstring(text);
-    };
 
     // What each receiver holds, as a length in its unit and whether it is in feet.
     struct Row {
@@ -459,7 +443,7 @@ TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
         { "IPC panel", [&] { return ipcPanel->GetInstallHeight(); },
             [&] {
                 return !ipcPanel->IsMetric()
-                    && unitText(ipcPanel->GetInstallHeightUnit()) == translate(L"ft");
+                    && TextOf(ipcPanel->GetInstallHeightUnit()) == translate(L"ft");
             } },
         { "fisheye 3D view", [&] { return fish3D->GetObjectPos(); }, nullptr },
         { "fisheye side view", [&] { return fishSide->GetValues().installHeight; },
@@ -467,7 +451,7 @@ TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
         { "fisheye panel", [&] { return fishPanel->GetObjectDistance(); },
             [&] {
                 return !fishPanel->IsMetric()
-                    && unitText(fishPanel->GetInstallHeightUnit()) == translate(L"ft");
+                    && TextOf(fishPanel->GetInstallHeightUnit()) == translate(L"ft");
             } },
         { "explanation", nullptr, [&] { return !explain->IsMetric(); } },
     };
@@ -511,11 +495,7 @@ TEST_F(ToolBarTest, IPCPanelAndViewTitlesFollowTheLanguage)
         { mf->GetSideView().get(), L"Side View" }, { mf->GetTopView().get(), L"Top View" },
         { mf->GetFish3DView().get(), L"3D View" }, { mf->GetFishSideView().get(), L"Side View" },
         { mf->GetFishTopView().get(), L"Top View" } };
-    const auto title = [](CViewControllerBase* view) {
-        WCHAR text[128] = {};
-        view->GetTitle()->GetStaticText(text, 128);
-        return QString::fromWCharArray(text);
-    };
+    const auto title = [](CViewControllerBase* view) { return QString::fromStdWString(TextOf(view->GetTitle())); };
 
     for (const int language : { kIdMenuPortuguese, kIdMenuSpanish, kIdMenuEnglish }) {
         std::map<std::wstring, QString> previous;
