@@ -1,11 +1,14 @@
 #include "app/AboutDlgEventImp.h"
 
+#include "app/ControlSkin.h"
+#include "app/DialogSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
 #include "base/KWSystem.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
@@ -64,35 +67,19 @@ void CAboutDlgEventImp::FillDialogStyle(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"bg_toolbar.png";
-    style->strInteriorImage = L"bg_calendar.png";
-    style->strSkinImageMode = L"tile";
-    style->strInteriorColor = L"000000";
-
-    // The frame pieces cut from the skin image, as {rectangle, mode}; the
-    // 4K skin's title band is twice as tall.
-    struct Piece {
-        const wchar_t* rect;
-        const wchar_t* mode;
-    };
-    static const Piece kNormal[12] = { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
+    static const DialogLook kLook = { L"bg_toolbar.png", L"bg_calendar.png", L"tile", L"000000", L"Tahoma",
+        L"", L"", L"333333", L"999999", L"left" };
+    // The frame pieces cut from the skin image; the 4K skin's title band is
+    // twice as tall.
+    static const DialogFramePieces kNormal = { { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
         { L"76,0,10,35", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" },
         { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,37,1,30", L"" },
-        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } };
-    static const Piece kLarge[12] = { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
+        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } } };
+    static const DialogFramePieces kLarge = { { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
         { L"76,0,10,70", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,0", L"" },
         { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,71,1,1", L"" },
-        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } };
-    const Piece* pieces = g_uiScale == 1.0f ? kNormal : kLarge;
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = pieces[i].rect;
-        style->Str(5 + 2 * i) = pieces[i].mode;
-    }
-
-    style->strTitleFont = L"Tahoma";
-    style->strTitleColor = L"333333";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
+        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } } };
+    FillDialogLook(style, kLook, g_uiScale == 1.0f ? kNormal : kLarge);
     style->strCaptionRect = ScaledSkinRect(20, 0, 1000, 27, g_uiScale);
     style->bFlag = true;
     style->strReservedRect = L"0,0,-1,-1";
@@ -111,10 +98,10 @@ int CAboutDlgEventImp::Init()
     }
     const float s = g_uiScale;
     m_pDlg->SetSkin(&style);
-    m_pDlg->SetTitleToTopDistance(static_cast<int>(8 * s));
+    m_pDlg->SetTitleToTopDistance(Trunc(8 * s));
     m_pDlg->Create(L"AboutDlg", nullptr);
     m_pDlg->SetWindowTextW(translate(L"About"));
-    m_pDlg->MoveWindow(0, 0, static_cast<int>(320 * s), static_cast<int>(200 * s));
+    m_pDlg->MoveWindow(0, 0, Trunc(320 * s), Trunc(200 * s));
     m_pDlg->CenterWindow(nullptr);
     m_pDlg->SetDrawBackGround(1);
     m_pDlg->SetFrameShadow(true);
@@ -129,13 +116,12 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
         return;
     }
     const float s = g_uiScale;
-    const int m = static_cast<int>(10 * s);
+    const int m = Trunc(10 * s);
     void* const parent = GetUIWnd();
 
-    const CKWRect pictureRect(
-        0, static_cast<int>(36 * s), static_cast<int>(240 * s - 1), static_cast<int>(86 * s - 1));
-    CKWRect row(0, 0, static_cast<int>(320 * s), static_cast<int>(20 * s));
-    row.MoveToXY(static_cast<int>(20 * s), pictureRect.bottom + 2 * m);
+    const CKWRect pictureRect(0, Trunc(36 * s), Trunc(240 * s - 1), Trunc(86 * s - 1));
+    CKWRect row(0, 0, Trunc(320 * s), Trunc(20 * s));
+    row.MoveToXY(Trunc(20 * s), pictureRect.bottom + 2 * m);
 
     m_pPicture = CreateKWPictureCtrl(nullptr);
     if (m_pPicture != nullptr) {
@@ -148,10 +134,7 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     m_pCloseButton = CreateKWButton(this);
     if (m_pCloseButton != nullptr) {
         m_pCloseButton->Create(L"", WS_VISIBLE, row, parent, kIdAboutClose);
-        ImageButtonStyle skin;
-        skin.strNormal = L"closed_nor.png";
-        skin.strHover = L"closed_hov.png";
-        skin.strPressed = L"closed_pre.png";
+        ImageButtonStyle skin = ButtonSkin(L"closed_nor.png", L"closed_hov.png", L"closed_pre.png");
         m_pCloseButton->SetSkin(&skin);
         m_pCloseButton->SetToolTipText(translate(L"Close"));
     }
@@ -159,16 +142,16 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     m_pVersion = CreateKWStatic(nullptr);
     if (m_pVersion != nullptr) {
         m_pVersion->Create(translate(L"ProductVer"), WS_VISIBLE | kWsTabStop, row, parent, kIdNone);
-        m_pVersion->SetTextSize(static_cast<int>(14 * s));
+        m_pVersion->SetTextSize(Trunc(14 * s));
     }
 
-    CKWRect noticeRect(0, 0, static_cast<int>(320 * s), static_cast<int>(40 * s));
+    CKWRect noticeRect(0, 0, Trunc(320 * s), Trunc(40 * s));
     noticeRect.OffsetRect(0, row.Height() + m);
     m_pNotice = CreateKWStatic(nullptr);
     if (m_pNotice != nullptr) {
         m_pNotice->Create(
             translate(L"CopyrightString"), WS_VISIBLE | kWsTabStop, noticeRect, parent, kIdNone);
-        m_pNotice->SetTextSize(static_cast<int>(14 * s));
+        m_pNotice->SetTextSize(Trunc(14 * s));
         m_pNotice->SetWordWrap(1);
     }
 
@@ -176,10 +159,7 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
     m_pWebSiteButton = CreateKWButton(this);
     if (m_pWebSiteButton != nullptr) {
         m_pWebSiteButton->SetTextAlign(0x24);
-        ImageButtonStyle skin;
-        skin.strNormal = L"bg_monitor.png";
-        skin.strHover = L"bg_monitor.png";
-        skin.strPressed = L"bg_monitor.png";
+        ImageButtonStyle skin = ButtonSkin(L"bg_monitor.png", L"bg_monitor.png", L"bg_monitor.png");
         m_pWebSiteButton->SetSkin(&skin);
         m_pWebSiteButton->Create(translate(L"WebSite"), kWsTabStop, row, parent, kIdAboutWebSite);
         m_pWebSiteButton->SetTextColor(kLinkColour);
@@ -189,22 +169,21 @@ void CAboutDlgEventImp::OnDlgCreate(bool create)
 CAboutDlgEventImp::Layout CAboutDlgEventImp::ComputeLayout(int cx, int /*cy*/, float scale)
 {
     const float s = scale;
-    const int band = static_cast<int>(35 * s); // the title band
-    const int m = static_cast<int>(10 * s);
+    const int band = Trunc(35 * s); // the title band
+    const int m = Trunc(10 * s);
     Layout layout;
 
-    CKWRect close(0, 0, static_cast<int>(16 * s - 1), static_cast<int>(16 * s - 1));
-    close.MoveToXY(static_cast<int>(cx - 27 * s - 10), (band - close.Height()) / 2 + 10);
+    CKWRect close(0, 0, Trunc(16 * s - 1), Trunc(16 * s - 1));
+    close.MoveToXY(Trunc(cx - 27 * s - 10), (band - close.Height()) / 2 + 10);
     layout.closeButton = close;
 
-    layout.picture = CKWRect(
-        static_cast<int>(15 * s), band, static_cast<int>(255 * s - 1), static_cast<int>(band + 50 * s - 1));
+    layout.picture = CKWRect(Trunc(15 * s), band, Trunc(255 * s - 1), Trunc(band + 50 * s - 1));
 
-    CKWRect version(0, 0, static_cast<int>(300 * s), static_cast<int>(20 * s));
-    version.MoveToXY(static_cast<int>(30 * s), band + 4 * m);
+    CKWRect version(0, 0, Trunc(300 * s), Trunc(20 * s));
+    version.MoveToXY(Trunc(30 * s), band + 4 * m);
     layout.version = version;
 
-    CKWRect notice(static_cast<int>(30 * s), 0, static_cast<int>(300 * s), static_cast<int>(40 * s));
+    CKWRect notice(Trunc(30 * s), 0, Trunc(300 * s), Trunc(40 * s));
     notice.MoveToY(version.bottom + m);
     layout.notice = notice;
 

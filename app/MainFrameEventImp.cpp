@@ -1,8 +1,10 @@
 #include "app/MainFrameEventImp.h"
 
 #include "app/AboutDlgEventImp.h"
+#include "app/ControlSkin.h"
 #include "app/CopyDataText.h"
 #include "app/DatabaseManager.h"
+#include "app/DialogSkin.h"
 #include "app/MainFrameLayout.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "app/StartupScale.h"
@@ -19,6 +21,7 @@
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
 #include "base/KWSystem.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWRect.h"
@@ -37,11 +40,6 @@ constexpr UINT kGreen = 0xA335; // red 0x35, green 0xA3
 constexpr UINT kWhite = 0xFFFFFF;
 constexpr UINT kIdNone = static_cast<UINT>(-1);
 constexpr UINT kIdContainer = static_cast<UINT>(-2);
-
-int Scaled(double value)
-{
-    return static_cast<int>(value * g_uiScale);
-}
 
 void Show(CKWView* view, bool show)
 {
@@ -151,23 +149,13 @@ void CMainFrameEventImp::FillSkin(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"DlgBackgorund.png";
-    style->strInteriorImage = L"bg_monitor.png";
-    style->strSkinImageMode = L"tile";
-    style->strInteriorColor = L"000000";
-    const wchar_t* const pieces[12]
-        = { L"0,0,10,8", L"30,0,1,8", L"138,0,10,8", L"0,37,1,30", L"0,37,1,30", L"0,37,1,30", L"0,84,10,1",
-              L"10,84,30,1", L"84,84,2,1", L"85,37,1,30", L"85,37,1,30", L"85,37,1,30" };
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = pieces[i];
-    }
-    style->Str(5) = L"tile";
-    style->Str(7) = L"stretch";
-    style->strTitleFont = L"Tahoma";
-    style->strTitleFontSize = L"11";
-    style->strTitleColor = L"333333";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
+    static const DialogLook kLook = { L"DlgBackgorund.png", L"bg_monitor.png", L"tile", L"000000", L"Tahoma",
+        L"11", L"", L"333333", L"999999", L"left" };
+    static const DialogFramePieces kPieces = { { { L"0,0,10,8", L"tile" }, { L"30,0,1,8", L"stretch" },
+        { L"138,0,10,8", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"84,84,2,1", L"" }, { L"85,37,1,30", L"" },
+        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } } };
+    FillDialogLook(style, kLook, kPieces);
     style->strCaptionRect = L"0,0,1000,62";
     style->bFlag = false;
     style->strWindowSize = L"1040,740";
@@ -218,11 +206,7 @@ void CMainFrameEventImp::CreateChooserPage()
               if (button == nullptr) {
                   return button;
               }
-              ImageButtonStyle skin;
-              skin.strNormal = normal;
-              skin.strHover = hover;
-              skin.strPressed = pressed;
-              skin.strDisabled = normal;
+              ImageButtonStyle skin = ButtonSkin(normal, hover, pressed, normal);
               button->SetSkin(&skin);
               button->Create(translate(L""), WS_VISIBLE | kWsTabStop, CKWRect(0, 0, 100, 500), wnd, id);
               return button;

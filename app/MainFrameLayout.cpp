@@ -1,20 +1,12 @@
 #include "app/MainFrameLayout.h"
 
+#include "app/LayoutRect.h"
+#include "base/ScaledLength.h"
+
 namespace {
 
 // The main window's shadow margin around everything it lays out.
 constexpr int kShadowMargin = 10;
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
-
-// A rectangle of the given size with its top-left corner at (x, y).
-CKWRect At(int x, int y, int width, int height)
-{
-    return CKWRect(x, y, x + width, y + height);
-}
 
 } // namespace
 
@@ -31,7 +23,7 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     MainFrameLayout out;
 
     out.toolBar = CKWRect(10, 10, w + 10, t + 10);
-    out.chooser = At(10, Trunc(out.toolBar.bottom + 5 * s), Trunc(w - s), Trunc((h - t) - 5 * s));
+    out.chooser = RectAt(10, Trunc(out.toolBar.bottom + 5 * s), Trunc(w - s), Trunc((h - t) - 5 * s));
 
     CKWRect button(0, 0, Trunc(280 * s), Trunc(280 * s));
     const int x = m + Trunc(((w - 2 * button.Width()) - 100 * s) / 2.0 - m * s);
@@ -78,8 +70,8 @@ void LayoutBelowCaption(PPMDisplayLayout& out, int areaLeft, int pictureTop, dou
     r.right = Trunc(r.left + 40 * s);
     out.unitCaption = r;
 
-    out.picture = At(Trunc(r.right + 5 * s), pictureTop, Trunc(100 * s), Trunc(100 * s));
-    out.explainButton = At(Trunc(areaLeft + 30 * s), r.bottom, Trunc(120 * s), Trunc(24 * s));
+    out.picture = RectAt(Trunc(r.right + 5 * s), pictureTop, Trunc(100 * s), Trunc(100 * s));
+    out.explainButton = RectAt(Trunc(areaLeft + 30 * s), r.bottom, Trunc(120 * s), Trunc(24 * s));
 }
 
 } // namespace
@@ -100,7 +92,7 @@ PPMAreaLayout ComputePPMAreaLayout(const CKWRect& area, float scale)
     out.pictureTop = Trunc(area.top + (area.Height() - 100 * s) / 2.0);
 
     out.display.densityCaption
-        = At(Trunc(area.left + 10 * s), Trunc(r.bottom + 5 * s), Trunc(152 * s), Trunc(20 * s));
+        = RectAt(Trunc(area.left + 10 * s), Trunc(r.bottom + 5 * s), Trunc(152 * s), Trunc(20 * s));
     LayoutBelowCaption(out.display, area.left, out.pictureTop, s);
     return out;
 }
@@ -109,7 +101,7 @@ PPMDisplayLayout ComputeStandardPPMLayout(int areaLeft, int densityCaptionTop, i
 {
     const double s = scale;
     PPMDisplayLayout out;
-    out.densityCaption = At(Trunc(areaLeft + 8 * s), densityCaptionTop, Trunc(152 * s), Trunc(20 * s));
+    out.densityCaption = RectAt(Trunc(areaLeft + 8 * s), densityCaptionTop, Trunc(152 * s), Trunc(20 * s));
     LayoutBelowCaption(out, areaLeft, pictureTop, s);
     return out;
 }

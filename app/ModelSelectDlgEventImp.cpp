@@ -1,10 +1,14 @@
 #include "app/ModelSelectDlgEventImp.h"
 
+#include "app/ControlSkin.h"
+#include "app/DialogSkin.h"
+#include "app/LayoutRect.h"
 #include "app/ModelSearch.h"
 #include "app/ShowMessageDialog.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWRect.h"
 #include "ui/api/KWStatic.h"
@@ -31,26 +35,6 @@ constexpr int kSelectedModelChars = 50;
 // the mark's right edge plus this offset, so the -90 the layout was first
 // drawn with put every name left of the box, out of sight.
 constexpr int kRadioTextGap = 6;
-
-// A design length at the current scale, truncated toward zero.
-int Scaled(double length)
-{
-    return static_cast<int>(length * g_uiScale);
-}
-
-CKWRect RectAt(int x, int y, int width, int height)
-{
-    return CKWRect(x, y, x + width, y + height);
-}
-
-void FillButtonStyle(ImageButtonStyle& style, const wchar_t* normal, const wchar_t* hover,
-    const wchar_t* pressed, const wchar_t* disabled)
-{
-    style.strNormal = normal;
-    style.strHover = hover;
-    style.strPressed = pressed;
-    style.strDisabled = disabled;
-}
 
 } // namespace
 
@@ -87,34 +71,13 @@ void CModelSelectDlgEventImp::FillDialogStyle(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"bg_modelslect_dlg.png";
-    style->strInteriorImage = L"bg_calendar.png";
-    style->strSkinImageMode = L"stretch";
-    style->strInteriorColor = L"000000";
-    const wchar_t* const pieces[12][2] = {
-        { L"0,0,20,20", L"tile" },
-        { L"30,0,1,8", L"stretch" },
-        { L"734,0,20,20", L"" },
-        { L"0,37,8,1", L"" },
-        { L"0,37,8,1", L"" },
-        { L"0,37,8,1", L"" },
-        { L"0,474,20,20", L"" },
-        { L"30,474,1,20", L"" },
-        { L"734,474,20,20", L"" },
-        { L"746,27,8,30", L"" },
-        { L"746,27,8,10", L"" },
-        { L"746,27,8,30", L"" },
-    };
-    // Fields 4 to 27 hold the pieces as {rectangle, mode} pairs.
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = pieces[i][0];
-        style->Str(5 + 2 * i) = pieces[i][1];
-    }
-    style->strTitleFont = L"Tahoma";
-    style->strTitleFontSize = L"11";
-    style->strTitleColor = L"333333";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
+    static const DialogLook kLook = { L"bg_modelslect_dlg.png", L"bg_calendar.png", L"stretch", L"000000",
+        L"Tahoma", L"11", L"", L"333333", L"999999", L"left" };
+    static const DialogFramePieces kPieces = { { { L"0,0,20,20", L"tile" }, { L"30,0,1,8", L"stretch" },
+        { L"734,0,20,20", L"" }, { L"0,37,8,1", L"" }, { L"0,37,8,1", L"" }, { L"0,37,8,1", L"" },
+        { L"0,474,20,20", L"" }, { L"30,474,1,20", L"" }, { L"734,474,20,20", L"" }, { L"746,27,8,30", L"" },
+        { L"746,27,8,10", L"" }, { L"746,27,8,30", L"" } } };
+    FillDialogLook(style, kLook, kPieces);
     style->strCaptionRect = ScaledSkinRect(10, 10, 1000, 10, g_uiScale);
     style->strReservedRect = L"0,0,-1,-1";
 }
@@ -167,8 +130,8 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pCloseButton = CreateKWButton(nullptr);
     if (m_pCloseButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(style, L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
         m_pCloseButton->SetSkin(&style);
         m_pCloseButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelClose);
     }
@@ -182,21 +145,15 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pSearchButton = CreateKWButton(nullptr);
     if (m_pSearchButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(style, L"search_nor.png", L"search_nor.png", L"search_nor.png", L"search_nor.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"search_nor.png", L"search_nor.png", L"search_nor.png", L"search_nor.png");
         m_pSearchButton->SetSkin(&style);
         m_pSearchButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelSearch);
     }
 
-    ImageRadioBox radioStyle;
-    radioStyle.strCheckedNormal = L"radio_check_nor.png";
-    radioStyle.strCheckedHover = L"radio_check_hov.png";
-    radioStyle.strCheckedPressed = L"radio_check_nor.png";
-    radioStyle.strUncheckedNormal = L"radio_uncheck_nor.png";
-    radioStyle.strUncheckedHover = L"radio_uncheck_nor.png";
-    radioStyle.strUncheckedPressed = L"radio_uncheck_nor.png";
-    radioStyle.strCheckedDisabled = L"radio_check_nor.png";
-    radioStyle.strUncheckedDisabled = L"radio_uncheck_nor.png";
+    ImageRadioBox radioStyle = RadioSkin(L"radio_check_nor.png", L"radio_check_hov.png",
+        L"radio_check_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png", L"radio_uncheck_nor.png",
+        L"radio_check_nor.png", L"radio_uncheck_nor.png");
     for (int i = 0; i < kRadioCount; ++i) {
         CKWRadioBox* radio = CreateKWRadioBox(this);
         m_radios[static_cast<size_t>(i)] = radio;
@@ -232,9 +189,8 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pPrevPageButton = CreateKWButton(nullptr);
     if (m_pPrevPageButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(
-            style, L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"lastpage_nor.png", L"lastpage_hov.png", L"lastpage_pre.png", L"lastpage_dis.png");
         m_pPrevPageButton->SetSkin(&style);
         m_pPrevPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelPrevPage);
         m_pPrevPageButton->EnableWindow(0);
@@ -242,17 +198,16 @@ void CModelSelectDlgEventImp::CreateControls()
 
     m_pNextPageButton = CreateKWButton(nullptr);
     if (m_pNextPageButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(
-            style, L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"nextpage_nor.png", L"nextpage_hov.png", L"nextpage_pre.png", L"nextpage_dis.png");
         m_pNextPageButton->SetSkin(&style);
         m_pNextPageButton->Create(L"", kVisibleTabStop, place, wnd, kIdModelNextPage);
     }
 
     m_pOKButton = CreateKWButton(this);
     if (m_pOKButton != nullptr) {
-        ImageButtonStyle style;
-        FillButtonStyle(style, L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
+        ImageButtonStyle style
+            = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
         m_pOKButton->SetSkin(&style);
         m_pOKButton->Create(translate(L"OK"), kVisibleTabStop, place, wnd, kIdModelOK);
         m_pOKButton->SetTextColor(kChosenColour);
@@ -266,7 +221,7 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
     if (m_pCloseButton != nullptr) {
         const int side = Scaled(19);
         CKWRect close(0, 0, side, side);
-        close.MoveToXY(static_cast<int>(width - close.Width() - 23 * s), Scaled(20));
+        close.MoveToXY(Trunc(width - close.Width() - 23 * s), Scaled(20));
         m_pCloseButton->MoveWindow(close);
     }
 
@@ -276,20 +231,19 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
         m_pTitle->MoveWindow(rect);
     }
 
-    CKWRect edit(static_cast<int>(title.right + 5 * s), static_cast<int>(title.top - 4 * s),
-        static_cast<int>(title.right + 20 * s + 480 * s), static_cast<int>(title.top - 2 * s + 24 * s));
+    CKWRect edit(Trunc(title.right + 5 * s), Trunc(title.top - 4 * s), Trunc(title.right + 20 * s + 480 * s),
+        Trunc(title.top - 2 * s + 24 * s));
     if (m_pSearchEdit != nullptr) {
         CKWRect rect = edit;
         m_pSearchEdit->MoveWindow(rect);
     }
     if (m_pSearchButton != nullptr) {
-        CKWRect search = RectAt(static_cast<int>(edit.right - 30 * s), static_cast<int>(edit.top + 4 * s),
-            Scaled(18), Scaled(18));
+        CKWRect search = RectAt(Trunc(edit.right - 30 * s), Trunc(edit.top + 4 * s), Scaled(18), Scaled(18));
         m_pSearchButton->MoveWindow(search);
     }
 
     // "the", page number, "page", side by side.
-    CKWRect label = RectAt(Scaled(485), static_cast<int>(height - 20 * s - 20 * s), Scaled(30), Scaled(20));
+    CKWRect label = RectAt(Scaled(485), Trunc(height - 20 * s - 20 * s), Scaled(30), Scaled(20));
     for (CKWStatic* control : { m_pPageTheStatic, m_pPageNumberStatic, m_pPageWordStatic }) {
         if (control != nullptr) {
             CKWRect rect = label;
@@ -303,19 +257,19 @@ void CModelSelectDlgEventImp::OnDlgSize(UINT /*type*/, int& width, int& height)
 
     const int side = Scaled(23);
     CKWRect prev(0, 0, side, side);
-    prev.MoveToXY(static_cast<int>(pageRight + 5 * s), static_cast<int>(pageTop - 4 * s));
+    prev.MoveToXY(Trunc(pageRight + 5 * s), Trunc(pageTop - 4 * s));
     if (m_pPrevPageButton != nullptr) {
         CKWRect rect = prev;
         m_pPrevPageButton->MoveWindow(rect);
     }
     CKWRect next = prev;
-    next.MoveToX(static_cast<int>(prev.right + 5 * s));
+    next.MoveToX(Trunc(prev.right + 5 * s));
     if (m_pNextPageButton != nullptr) {
         CKWRect rect = next;
         m_pNextPageButton->MoveWindow(rect);
     }
     CKWRect ok = next;
-    ok.MoveToX(static_cast<int>(next.right + 10 * s));
+    ok.MoveToX(Trunc(next.right + 10 * s));
     ok.right = ok.left + Scaled(80);
     if (m_pOKButton != nullptr) {
         m_pOKButton->MoveWindow(ok);
@@ -395,6 +349,11 @@ std::wstring CModelSelectDlgEventImp::GetSelectedModel() const
 
 void CModelSelectDlgEventImp::ResetRadios()
 {
+    // Emptying the field first: its change notice brings the whole list
+    // back onto the radios and enables next-page, which the rest undoes.
+    if (m_pSearchEdit != nullptr) {
+        m_pSearchEdit->SetWindowTextW(L"");
+    }
     ClearRadios();
     // The radios no longer show the choice, so OK must not confirm it.
     ForgetChoice();
@@ -404,9 +363,6 @@ void CModelSelectDlgEventImp::ResetRadios()
     }
     if (m_pNextPageButton != nullptr) {
         m_pNextPageButton->EnableWindow(0);
-    }
-    if (m_pSearchEdit != nullptr) {
-        m_pSearchEdit->SetWindowTextW(L"");
     }
     ShowPageNumber();
 }

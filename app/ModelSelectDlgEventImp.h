@@ -73,8 +73,10 @@ public:
     void SetModelList(const std::vector<std::wstring>& names);
     // The name on the checked radio of the page, or empty.
     std::wstring GetSelectedModel() const;
-    // Hides and unchecks every radio, back to page 1 with both paging
-    // buttons disabled, and empties the search field.
+    // Hides and unchecks every radio and forgets the choice, back to page 1
+    // with both paging buttons disabled, and empties the search field. The
+    // radios stay hidden until the list is shown again (SetModelList, or a
+    // change of the search text).
     void ResetRadios();
     void RetranslateTexts();
 
@@ -115,6 +117,9 @@ public:
     CKWButton* GetNextPageButton() const { return m_pNextPageButton; }
     CKWButton* GetOKButton() const { return m_pOKButton; }
     CKWStatic* GetPageNumberStatic() const { return m_pPageNumberStatic; }
+    CKWStatic* GetTitleStatic() const { return m_pTitle; }
+    CKWStatic* GetPageTheStatic() const { return m_pPageTheStatic; }
+    CKWStatic* GetPageWordStatic() const { return m_pPageWordStatic; }
 
     KW_BEGIN_MSGMAP(CModelSelectDlgEventImp)
     KW_COMMAND(kIdModelSearch, OnSearch)

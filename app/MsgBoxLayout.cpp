@@ -1,11 +1,8 @@
 #include "app/MsgBoxLayout.h"
 
-namespace {
+#include "base/ScaledLength.h"
 
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
+namespace {
 
 struct Metrics {
     int titleBand;

@@ -1,8 +1,11 @@
 #include "app/MsgDlgEventImp.h"
 
+#include "app/ControlSkin.h"
+#include "app/DialogSkin.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWStatic.h"
 
@@ -14,11 +17,6 @@ constexpr UINT kKeyEnter = 0x01000005;
 
 constexpr UINT kPressedText = 0xFFFFFF;
 constexpr UINT kButtonText = 0xDF7609;
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
 
 } // namespace
 
@@ -37,33 +35,23 @@ void CMsgDlgEventImp::FillDialogStyle(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"bg_toolbar.png";
-    style->strInteriorImage = L"bg_calendar.png";
-    style->strSkinImageMode = L"tile";
-    style->strInteriorColor = L"000000";
+    static const DialogLook kLook = { L"bg_toolbar.png", L"bg_calendar.png", L"tile", L"000000", L"Tahoma",
+        L"11", L"normal", L"FFFFFF", L"999999", L"left" };
     // The frame pieces are cut from the toolbar picture, whose 4K version is
     // twice as tall; only the first two pieces carry a mode.
-    const bool unit = g_uiScale == 1.0f;
-    const wchar_t* const pieces1x[12]
-        = { L"0,0,10,35", L"30,0,1,35", L"76,0,10,35", L"0,37,1,30", L"0,37,1,30", L"0,37,1,30", L"0,84,10,1",
-              L"10,84,30,1", L"85,84,1,1", L"85,37,1,30", L"85,37,1,30", L"85,37,1,30" };
-    const wchar_t* const pieces2x[12] = { L"0,0,10,70", L"30,0,1,70", L"76,0,10,70", L"0,71,1,1", L"0,71,1,1",
-        L"0,71,1,1", L"0,84,10,1", L"10,84,30,1", L"85,84,1,1", L"85,71,1,1", L"85,71,1,1", L"85,71,1,1" };
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = unit ? pieces1x[i] : pieces2x[i];
-    }
-    style->Str(5) = L"tile";
-    style->Str(7) = L"stretch";
+    static const DialogFramePieces kPieces1x = { { { L"0,0,10,35", L"tile" }, { L"30,0,1,35", L"stretch" },
+        { L"76,0,10,35", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" }, { L"0,37,1,30", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,37,1,30", L"" },
+        { L"85,37,1,30", L"" }, { L"85,37,1,30", L"" } } };
+    static const DialogFramePieces kPieces2x = { { { L"0,0,10,70", L"tile" }, { L"30,0,1,70", L"stretch" },
+        { L"76,0,10,70", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" }, { L"0,71,1,1", L"" },
+        { L"0,84,10,1", L"" }, { L"10,84,30,1", L"" }, { L"85,84,1,1", L"" }, { L"85,71,1,1", L"" },
+        { L"85,71,1,1", L"" }, { L"85,71,1,1", L"" } } };
+    FillDialogLook(style, kLook, g_uiScale == 1.0f ? kPieces1x : kPieces2x);
     // Title buttons 10 to 12, the last three of the twelve.
     style->Str(37) = L"11,41,23,14";
     style->Str(38) = L"41,41,23,14";
     style->Str(39) = L"71,41,23,14";
-    style->strTitleFont = L"Tahoma";
-    style->strTitleFontSize = L"11";
-    style->strTitleFontWeight = L"normal";
-    style->strTitleColor = L"FFFFFF";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
     style->strCaptionRect = ScaledSkinRect(20, 0, 1000, 27, g_uiScale);
     style->bFlag = true;
     style->strReservedRect = L"0,0,-1,-1";
@@ -91,11 +79,8 @@ void CMsgDlgEventImp::OnDlgCreate(bool create)
         m_pText->MoveWindow(layout.text);
     }
 
-    ImageButtonStyle okSkin;
-    okSkin.strNormal = L"btn_ok_nor.png";
-    okSkin.strHover = L"btn_ok_hov.png";
-    okSkin.strPressed = L"btn_ok_pre.png";
-    okSkin.strDisabled = L"btn_ok_nor.png";
+    ImageButtonStyle okSkin
+        = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
     CKWRect button(0, 0, Trunc(80 * static_cast<double>(s)), Trunc(24 * static_cast<double>(s)));
     m_pOK = CreateKWButton(this);
     if (m_pOK != nullptr) {
@@ -121,11 +106,8 @@ void CMsgDlgEventImp::OnDlgCreate(bool create)
     m_pClose = CreateKWButton(nullptr);
     if (m_pClose != nullptr) {
         m_pClose->Create(L"", 0, CKWRect(width - 25, 2, width - 1, 26), wnd, kIdMsgClose);
-        ImageButtonStyle closeSkin;
-        closeSkin.strNormal = L"close-normal.png";
-        closeSkin.strHover = L"close-hover.png";
-        closeSkin.strPressed = L"close-pressed.png";
-        closeSkin.strDisabled = L"close-disabled.png";
+        ImageButtonStyle closeSkin = ButtonSkin(
+            L"close-normal.png", L"close-hover.png", L"close-pressed.png", L"close-disabled.png");
         m_pClose->SetSkin(&closeSkin);
         m_pClose->SetToolTipText(translate(L"Close"));
     }

@@ -1,9 +1,12 @@
 #include "app/PPMExplainDlgEventImp.h"
 
+#include "app/ControlSkin.h"
+#include "app/DialogSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/SkinRectText.h"
 #include "app/WindowStyles.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
@@ -17,11 +20,6 @@ constexpr UINT kOKText = 0x00A335;
 constexpr UINT kPressedText = 0xFFFFFF;
 constexpr UINT kReleasedText = 0xDF7609;
 constexpr UINT kIdNone = static_cast<UINT>(-1);
-
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
 
 } // namespace
 
@@ -71,23 +69,13 @@ void CPPMExplainDlgEventImp::FillDialogStyle(DialogStyle* style)
     if (style == nullptr) {
         return;
     }
-    style->strSkinImage = L"bg_modelslect_dlg.png";
-    style->strInteriorImage = L"bg_calendar.png";
-    style->strSkinImageMode = L"stretch";
-    style->strInteriorColor = L"000000";
-    const wchar_t* const pieces[12]
-        = { L"0,0,20,20", L"30,0,1,8", L"734,0,20,20", L"0,37,8,1", L"0,37,8,1", L"0,37,8,1", L"0,474,20,20",
-              L"30,474,1,20", L"734,474,20,20", L"746,27,8,30", L"746,27,8,10", L"746,27,8,30" };
-    for (int i = 0; i < 12; ++i) {
-        style->Str(4 + 2 * i) = pieces[i];
-    }
-    style->Str(5) = L"tile";
-    style->Str(7) = L"stretch";
-    style->strTitleFont = L"Tahoma";
-    style->strTitleFontSize = L"11";
-    style->strTitleColor = L"333333";
-    style->strTitleColor2 = L"999999";
-    style->strTitleAlign = L"left";
+    static const DialogLook kLook = { L"bg_modelslect_dlg.png", L"bg_calendar.png", L"stretch", L"000000",
+        L"Tahoma", L"11", L"", L"333333", L"999999", L"left" };
+    static const DialogFramePieces kPieces = { { { L"0,0,20,20", L"tile" }, { L"30,0,1,8", L"stretch" },
+        { L"734,0,20,20", L"" }, { L"0,37,8,1", L"" }, { L"0,37,8,1", L"" }, { L"0,37,8,1", L"" },
+        { L"0,474,20,20", L"" }, { L"30,474,1,20", L"" }, { L"734,474,20,20", L"" }, { L"746,27,8,30", L"" },
+        { L"746,27,8,10", L"" }, { L"746,27,8,30", L"" } } };
+    FillDialogLook(style, kLook, kPieces);
     style->strCaptionRect = ScaledSkinRect(10, 10, 1000, 10, g_uiScale);
     style->bFlag = false;
     style->strReservedRect = L"0,0,-1,-1";
@@ -104,11 +92,8 @@ void CPPMExplainDlgEventImp::OnDlgCreate(bool create)
 
     m_pCloseButton = CreateKWButton(nullptr);
     if (m_pCloseButton != nullptr) {
-        ImageButtonStyle closeSkin;
-        closeSkin.strNormal = L"close_nor.png";
-        closeSkin.strHover = L"close_hov.png";
-        closeSkin.strPressed = L"close_hov.png";
-        closeSkin.strDisabled = L"close_nor.png";
+        ImageButtonStyle closeSkin
+            = ButtonSkin(L"close_nor.png", L"close_hov.png", L"close_hov.png", L"close_nor.png");
         m_pCloseButton->SetSkin(&closeSkin);
         m_pCloseButton->Create(translate(L""), style, CKWRect(0, 0, 68, 20), wnd, kIdPPMExplainClose);
     }
@@ -140,11 +125,8 @@ void CPPMExplainDlgEventImp::OnDlgCreate(bool create)
 
     m_pOKButton = CreateKWButton(this);
     if (m_pOKButton != nullptr) {
-        ImageButtonStyle okSkin;
-        okSkin.strNormal = L"btn_ok_nor.png";
-        okSkin.strHover = L"btn_ok_hov.png";
-        okSkin.strPressed = L"btn_ok_pre.png";
-        okSkin.strDisabled = L"btn_ok_nor.png";
+        ImageButtonStyle okSkin
+            = ButtonSkin(L"btn_ok_nor.png", L"btn_ok_hov.png", L"btn_ok_pre.png", L"btn_ok_nor.png");
         m_pOKButton->SetSkin(&okSkin);
         m_pOKButton->Create(translate(L"OK"), style, CKWRect(0, 0, 68, 20), wnd, kIdPPMExplainOK);
         m_pOKButton->SetTextColor(kOKText);

@@ -1,11 +1,8 @@
 #include "app/PPMExplainLayout.h"
 
-namespace {
+#include "base/ScaledLength.h"
 
-int Trunc(double value)
-{
-    return static_cast<int>(value);
-}
+namespace {
 
 struct RowTexts {
     const wchar_t* picture;

@@ -2,6 +2,7 @@
 
 #include "app/AboutDlgEventImp.h"
 #include "app/ConfigManager.h"
+#include "app/ControlSkin.h"
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "app/QtTranslation.h"
@@ -16,6 +17,7 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWButton.h"
 #include "ui/api/KWPictureCtrl.h"
@@ -97,7 +99,7 @@ int CToolBarEventImp::OnCreate()
         m_pProductName->Create(
             translate(L"ProductName"), WS_CHILD | WS_VISIBLE, kPlaceholder, parent, kIdNone);
         m_pProductName->SetTextColor(kWhite);
-        m_pProductName->SetTextSize(static_cast<int>(18 * g_uiScale));
+        m_pProductName->SetTextSize(Scaled(18));
         m_pProductName->SetTextAlignFlag(4); // left, vertically centred
     }
 
@@ -143,11 +145,7 @@ void CToolBarEventImp::CreateButtons(void* parent)
         if (button == nullptr) {
             continue;
         }
-        ImageButtonStyle skin;
-        skin.strNormal = spec.normal;
-        skin.strHover = spec.hover;
-        skin.strPressed = spec.pressed;
-        skin.strDisabled = spec.disabled;
+        ImageButtonStyle skin = ButtonSkin(spec.normal, spec.hover, spec.pressed, spec.disabled);
         button->SetSkin(&skin);
         button->Create(L"", spec.style, kPlaceholder, parent, spec.id);
     }
@@ -203,14 +201,8 @@ void CToolBarEventImp::CreateUnitRadio(void* parent)
         return;
     }
     m_pUnitRadio->Create(translate(L""), 0, CKWRect(0, 0, 100, 24), parent, kIdToolBarUnit);
-    ImageRadioBox skin;
-    skin.strCheckedNormal = L"ft_nor.png";
-    skin.strCheckedHover = L"ft_hov.png";
-    skin.strCheckedPressed = L"ft_nor.png";
-    skin.strUncheckedNormal = L"m_nor.png";
-    skin.strUncheckedHover = L"m_hov.png";
-    skin.strUncheckedPressed = L"m_nor.png";
-    skin.strCheckedDisabled = L"ft_nor.png";
+    ImageRadioBox skin = RadioSkin(
+        L"ft_nor.png", L"ft_hov.png", L"ft_nor.png", L"m_nor.png", L"m_hov.png", L"m_nor.png", L"ft_nor.png");
     m_pUnitRadio->SetSkin(&skin);
     m_pUnitRadio->SetCheck(0); // unchecked: metres; checked: feet
     m_pUnitRadio->SetTooltipEnable(1);

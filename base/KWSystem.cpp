@@ -58,6 +58,13 @@ namespace {
         return map->l_name;
     }
 
+    // Up to and including the last separator; empty without one.
+    std::string DirectoryOf(const std::string& path)
+    {
+        const size_t separator = path.find_last_of("/\\");
+        return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+    }
+
 } // namespace
 
 CKWSystem::~CKWSystem() = default;
@@ -103,11 +110,13 @@ void CKWSystem::GetModuleDir(HMODULE module, char* buffer, unsigned size)
     if (path.empty() || path.size() + 1 > size) {
         return;
     }
-    const size_t separator = path.find_last_of("/\\");
-    if (separator == std::string::npos) {
-        return;
-    }
-    std::memcpy(buffer, path.data(), separator + 1);
+    const std::string dir = DirectoryOf(path);
+    std::memcpy(buffer, dir.data(), dir.size());
+}
+
+std::string CKWSystem::ModuleDir(HMODULE module)
+{
+    return DirectoryOf(ModulePath(module));
 }
 
 void* CKWSystem::MemSet(void* destination, int value, size_t count)

@@ -5,6 +5,7 @@
 #include "base/platform/KWWinTypes.h"
 
 #include <cstddef>
+#include <string>
 
 namespace KW_SOFT_BASE {
 
@@ -25,6 +26,9 @@ public:
     // '/'. The buffer is zero-filled first; a path that does not fit, or one
     // without a separator, leaves it empty rather than cut to another name.
     static void GetModuleDir(HMODULE module, char* buffer, unsigned size);
+    // The same directory without a size limit, with its trailing '/'; empty
+    // when the module's path is unknown or has no separator.
+    static std::string ModuleDir(HMODULE module);
 
     static void* MemSet(void* destination, int value, size_t count);
     static void* MemCpy(void* destination, const void* source, size_t count);

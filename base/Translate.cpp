@@ -2,6 +2,7 @@
 
 #include "base/CommonUtils.h"
 #include "base/Globals.h"
+#include "base/KWSystem.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <tinyxml2.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -36,25 +36,20 @@ std::map<std::wstring, std::wstring>& TranslationTable()
     return g_translations;
 }
 
-// The directory of the executable as file-system bytes. kwbase cannot ask the
-// UI framework, so it asks Qt when an application object exists and the
-// kernel otherwise (tools and tests that run without one).
+// The directory of the executable as file-system bytes, without a trailing
+// '/'. kwbase cannot ask the UI framework, so it asks Qt when an application
+// object exists and the kernel otherwise (tools and tests that run without
+// one).
 std::string ApplicationDirBytes()
 {
     if (QCoreApplication::instance() != nullptr) {
         return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     }
-    std::string exe(4096, '\0');
-    const ssize_t n = readlink("/proc/self/exe", exe.data(), exe.size() - 1);
-    if (n <= 0) {
-        return std::string();
+    std::string dir = KW_SOFT_BASE::CKWSystem::ModuleDir(nullptr);
+    if (!dir.empty()) {
+        dir.pop_back();
     }
-    exe.resize(static_cast<size_t>(n));
-    const size_t slash = exe.rfind('/');
-    if (slash == std::string::npos) {
-        return std::string();
-    }
-    return exe.substr(0, slash);
+    return dir;
 }
 
 // Everything that can change what merging a language file gives. Merging the

@@ -2,9 +2,7 @@
 
 #include "app/MainFrameEventImp.h"
 #include "app/calc/ViewControllerLayout.h"
-#include "base/Globals.h"
 #include "base/Translate.h"
-#include "ui/api/KWRect.h"
 
 #include <boost/make_shared.hpp>
 
@@ -18,15 +16,12 @@ const wchar_t* const kDefaultCameraPicture =
 } // namespace
 
 C3DViewEventImp::C3DViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner)
-    : CViewControllerBase(owner)
+    : C3DViewControllerBase(owner)
     , m_modelPicture(kDefaultCameraPicture)
 {
 }
 
-C3DViewEventImp::~C3DViewEventImp()
-{
-    m_pScene = nullptr;
-}
+C3DViewEventImp::~C3DViewEventImp() = default;
 
 boost::shared_ptr<C3DViewEventImp> C3DViewEventImp::CreateInstance(const boost::shared_ptr<CMainFrameEventImp>& owner)
 {
@@ -40,79 +35,31 @@ const wchar_t* C3DViewEventImp::TitleText() const
 
 int C3DViewEventImp::OnCreate()
 {
-    CreateTitle();
-    m_pScene = CreateKW3DView(this);
-    if (m_pScene == nullptr) {
-        return 1;
+    if (CKW3DView* scene = CreateScene(false)) {
+        scene->SetBgImage(m_modelPicture.c_str(), L"");
     }
-    AttachScene(m_pScene);
-    Image3DViewBtnStyle style = MarkerButtonStyle3D();
-    m_pScene->SetSkin(&style);
-    m_pScene->SetBgImage(m_modelPicture.c_str(), L"");
     return 1;
 }
 
-void C3DViewEventImp::OnDestroy() {}
-
 void C3DViewEventImp::OnSize(UINT /*type*/, int cx, int cy)
 {
-    CKWRect scene = LayoutTitle(cx, cy, false);
-    if (m_pScene == nullptr) {
-        return;
-    }
-    m_pScene->MoveWindow(scene);
-    m_pScene->SetVirtulXaxisMax(22.9133858);
-    m_pScene->SetObjectPos(10.0);
-    m_pScene->SetBgImage(m_modelPicture.c_str(), L"");
-}
-
-void C3DViewEventImp::OnView_ChangeUnit(int metric)
-{
-    if (m_pScene != nullptr) {
-        m_pScene->OnView_ChangeUnit(metric != 0);
-    }
-}
-
-void C3DViewEventImp::AddInstallHeight()
-{
-    if (m_pScene != nullptr) {
-        m_pScene->AddInstallHeight();
+    if (CKW3DView* scene = LayoutScene(cx, cy)) {
+        scene->SetBgImage(m_modelPicture.c_str(), L"");
     }
 }
 
 // The scene's resolution marker shows fixed texts; the value is not passed.
 void C3DViewEventImp::AddResolution(double /*value*/)
 {
-    if (m_pScene != nullptr) {
-        m_pScene->AddResolution();
+    if (GetScene() != nullptr) {
+        GetScene()->AddResolution();
     }
 }
 
 void C3DViewEventImp::AddInstAngle()
 {
-    if (m_pScene != nullptr) {
-        m_pScene->AddInstAngle();
-    }
-}
-
-void C3DViewEventImp::AddHDistance()
-{
-    if (m_pScene != nullptr) {
-        m_pScene->AddHDistance();
-    }
-}
-
-void C3DViewEventImp::SetObjectPos(double pos)
-{
-    if (m_pScene != nullptr) {
-        m_pScene->SetObjectPos(pos);
-    }
-}
-
-void C3DViewEventImp::SetVirtulXaxisMax(double max)
-{
-    if (m_pScene != nullptr) {
-        m_pScene->SetVirtulXaxisMax(max);
+    if (GetScene() != nullptr) {
+        GetScene()->AddInstAngle();
     }
 }
 
@@ -122,7 +69,7 @@ void C3DViewEventImp::SetBgImageByName(const wchar_t* name)
         return;
     }
     m_modelPicture = ModelPictureName(name);
-    if (m_pScene != nullptr) {
-        m_pScene->SetBgImage(m_modelPicture.c_str(), L"");
+    if (GetScene() != nullptr) {
+        GetScene()->SetBgImage(m_modelPicture.c_str(), L"");
     }
 }

@@ -2,9 +2,8 @@
 // Holds the IPC tool's 3D picture in a container view with a title line and
 // forwards the panel's marker commands and model picture to it.
 
-#include "app/calc/ViewControllerBase.h"
+#include "app/calc/3DViewControllerBase.h"
 #include "base/platform/KWWinTypes.h"
-#include "ui/api/KW3DView.h"
 
 #include <boost/shared_ptr.hpp>
 
@@ -12,7 +11,7 @@
 
 class CMainFrameEventImp;
 
-class C3DViewEventImp : public CViewControllerBase, public IKW3DViewEvent {
+class C3DViewEventImp : public C3DViewControllerBase {
 public:
     explicit C3DViewEventImp(const boost::shared_ptr<CMainFrameEventImp>& owner);
     ~C3DViewEventImp() override;
@@ -25,22 +24,13 @@ public:
 
     // IKWViewEvent
     int OnCreate() override;
-    void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
 
-    void OnView_ChangeUnit(int metric);
-
-    // Forwarders to the scene
-    void AddInstallHeight();
+    // Forwarders to the scene, besides the shared ones
     void AddResolution(double value);
     void AddInstAngle();
-    void AddHDistance();
-    void SetObjectPos(double pos);
-    void SetVirtulXaxisMax(double max);
     // Shows the picture named after the model: blanks become '_', ".png" is appended.
     void SetBgImageByName(const wchar_t* name);
-
-    CKW3DView* GetScene() const { return m_pScene; }
 
     KW_BEGIN_MSGMAP(C3DViewEventImp)
     KW_END_MSGMAP()
@@ -49,7 +39,6 @@ protected:
     const wchar_t* TitleText() const override;
 
 private:
-    CKW3DView* m_pScene = nullptr;
     // The picture of the model last chosen (the first model's until then),
     // shown again after every resize.
     std::wstring m_modelPicture;

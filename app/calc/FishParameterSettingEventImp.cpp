@@ -1,12 +1,17 @@
 #include "app/calc/FishParameterSettingEventImp.h"
 
+#include "app/ControlSkin.h"
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
 #include "app/WindowStyles.h"
 #include "app/calc/Fish3DViewEventImp.h"
+#include "app/calc/FishPanelLayout.h"
 #include "app/calc/FishSideViewEventImp.h"
 #include "app/calc/FishTopViewEventImp.h"
+#include "app/calc/PanelControls.h"
+#include "app/calc/PanelSkin.h"
 #include "base/Globals.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWRect.h"
@@ -33,111 +38,38 @@ constexpr UINT kAlignSliderMin = 6;
 // Below this an object or a camera height means nothing.
 constexpr double kMinHeight = 0.1;
 
-int Scaled(double value)
-{
-    return static_cast<int>(value * g_uiScale);
-}
-
-// A rectangle of the given size whose top centres it on the reference's
-// height, in integer arithmetic.
-int CentredTop(const CKWRect& reference, int height)
-{
-    return reference.top + (reference.Height() - height) / 2;
-}
-
 // Spin boxes do not report what code sets, so a clamp shown here does not
 // come back as a change.
-void Show(CKWDoubleSpiner* spin, double value)
+void ShowValue(CKWDoubleSpiner* spin, double value)
 {
     if (spin != nullptr) {
         spin->SetCurrentNum(value);
     }
 }
 
-CKWRect At(int x, int y, int width, int height)
-{
-    return CKWRect(x, y, x + width, y + height);
-}
-
-void FillSpinSkin(ImageNumSpinerStyle* skin)
-{
-    skin->strFrame = L"kuang2_nor.png";
-    skin->strDownNormal = L"spiner_down_n.png";
-    skin->strDownHover = L"spiner_down_h.png";
-    skin->strDownPressed = L"spiner_down_p.png";
-    skin->strDownDisabled = L"spiner_down_d.png";
-    skin->strUpNormal = L"spiner_up_n.png";
-    skin->strUpHover = L"spiner_up_h.png";
-    skin->strUpPressed = L"spiner_up_p.png";
-    skin->strUpDisabled = L"spiner_up_d.png";
-}
-
-void FillRadioSkin(ImageRadioBox* skin)
-{
-    skin->strCheckedNormal = L"check_nor.png";
-    skin->strCheckedHover = L"check_nor.png";
-    skin->strCheckedPressed = L"check_nor.png";
-    skin->strUncheckedNormal = L"uncheck_nor.png";
-    skin->strUncheckedHover = L"uncheck_nor.png";
-    skin->strUncheckedPressed = L"uncheck_nor.png";
-    skin->strCheckedDisabled = L"check_nor.png";
-}
-
+const SpinSkinNames kSpinSkin = { L"kuang2_nor.png", L"spiner_down_n.png", L"spiner_down_h.png",
+    L"spiner_down_p.png", L"spiner_down_d.png", L"spiner_up_n.png", L"spiner_up_h.png", L"spiner_up_p.png",
+    L"spiner_up_d.png" };
+const wchar_t* const kMarkerSkin = L"help_nor.png";
 // The combo box has pictures for the two design scales only.
-void FillComboSkin(ImageComboBoxStyle* skin)
-{
-    if (g_uiScale == 1.0f) {
-        skin->strImage = L"ComboBox.png";
-        const wchar_t* rects[] = { L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17",
-            L"0,36,134,17", L"0,0,134,17", L"0,28,134,17" };
-        for (int i = 0; i < 7; ++i) {
-            skin->strRect[i] = rects[i];
-        }
-    } else if (g_uiScale == 2.0f) {
-        skin->strImage = L"ComboBox_268.png";
-        const wchar_t* rects[] = { L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34",
-            L"0,72,268,34", L"0,0,268,34", L"0,28,268,34" };
-        for (int i = 0; i < 7; ++i) {
-            skin->strRect[i] = rects[i];
-        }
-    }
-}
+const ComboFace kCombo1 = { L"ComboBox.png",
+    { L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17", L"0,36,134,17", L"0,0,134,17",
+        L"0,28,134,17" } };
+const ComboFace kCombo2 = { L"ComboBox_268.png",
+    { L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34", L"0,72,268,34", L"0,0,268,34",
+        L"0,28,268,34" } };
+// The hidden slider has one face at every scale.
+const SliderFace kSlider = { L"slidingblock.png",
+    { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16", L"215,0,16,16" } };
 
-void FillSliderSkin(ImageSliderStyle* skin)
+// Moves each control of a row that exists.
+void MoveRow(
+    const FishPanelRow& row, CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker)
 {
-    skin->strImage = L"slidingblock.png";
-    const wchar_t* rects[]
-        = { L"108,0,100,18", L"0,0,100,18", L"215,0,16,16", L"236,0,16,16", L"256,0,16,16", L"215,0,16,16" };
-    for (int i = 0; i < 6; ++i) {
-        skin->strRect[i] = rects[i];
-    }
-}
-
-// One row of the panel: label, spin box, unit and marker button, laid out
-// from the label's top-left corner. Returns the spin box's rectangle.
-CKWRect LayoutRow(CKWStatic* label, CKWDoubleSpiner* spin, CKWStatic* unit, CKWButton* marker, int left,
-    int top, CKWRect* unitRect)
-{
-    CKWRect labelRect = At(left, top, Scaled(150), Scaled(22));
-    const int spinHeight = Scaled(18);
-    CKWRect spinRect
-        = At(labelRect.right + Scaled(5), CentredTop(labelRect, spinHeight), Scaled(100), spinHeight);
-    *unitRect = At(spinRect.right + Scaled(5), labelRect.top, Scaled(25), Scaled(22));
-    const int markerSize = Scaled(17) - 1;
-    CKWRect markerRect = At(unitRect->right, CentredTop(*unitRect, markerSize), markerSize, markerSize);
-    if (label != nullptr) {
-        label->MoveWindow(labelRect);
-    }
-    if (spin != nullptr) {
-        spin->MoveWindow(spinRect);
-    }
-    if (unit != nullptr) {
-        unit->MoveWindow(*unitRect);
-    }
-    if (marker != nullptr) {
-        marker->MoveWindow(markerRect);
-    }
-    return spinRect;
+    Move(label, row.label);
+    Move(spin, row.spin);
+    Move(unit, row.unit);
+    Move(marker, row.marker);
 }
 
 } // namespace
@@ -195,7 +127,7 @@ int CFishParameterSettingEventImp::OnCreate()
         if (spin != nullptr) {
             spin->SetRectTimes(g_uiScale);
             ImageNumSpinerStyle skin;
-            FillSpinSkin(&skin);
+            FillSpinSkin(&skin, kSpinSkin);
             spin->SetSkin(&skin);
             spin->Create(L"", none, parent, id);
             spin->SetRange(minimum, maximum);
@@ -206,8 +138,7 @@ int CFishParameterSettingEventImp::OnCreate()
     const auto makeMarker = [&](UINT id) {
         CKWButton* button = CreateKWButton(this);
         if (button != nullptr) {
-            ImageButtonStyle skin;
-            skin.strNormal = skin.strHover = skin.strPressed = skin.strDisabled = L"help_nor.png";
+            ImageButtonStyle skin = ButtonSkin(kMarkerSkin, kMarkerSkin, kMarkerSkin, kMarkerSkin);
             button->SetSkin(&skin);
             button->Create(L"", WS_VISIBLE | kWsTabStop, none, parent, id);
         }
@@ -217,8 +148,8 @@ int CFishParameterSettingEventImp::OnCreate()
         CKWRadioBox* radio = CreateKWRadioBox(this);
         if (radio != nullptr) {
             radio->Create(translate(key), WS_VISIBLE, none, parent, id);
-            ImageRadioBox skin;
-            FillRadioSkin(&skin);
+            ImageRadioBox skin = RadioSkin(L"check_nor.png", L"check_nor.png", L"check_nor.png",
+                L"uncheck_nor.png", L"uncheck_nor.png", L"uncheck_nor.png", L"check_nor.png");
             radio->SetSkin(&skin);
             radio->SetCheck(check);
             radio->SetTextSize(labelSize);
@@ -251,7 +182,7 @@ int CFishParameterSettingEventImp::OnCreate()
     m_pModelCombo = CreateKWComboBox(this);
     if (m_pModelCombo != nullptr) {
         ImageComboBoxStyle skin;
-        FillComboSkin(&skin);
+        FillComboSkin(&skin, FaceForScale(g_uiScale, kCombo1, kCombo2));
         m_pModelCombo->SetSkin(&skin);
         m_pModelCombo->Create(WS_CHILD | WS_VISIBLE | kWsTabStop, none, parent, kFishIdModelCombo);
         for (const wchar_t* name : kFishModelNames) {
@@ -278,7 +209,7 @@ int CFishParameterSettingEventImp::OnCreate()
     if (m_pSlider != nullptr) {
         m_pSlider->Create(0, none, parent, kFishIdSlider, SLIDER_RESPONSE_MODE { 0 });
         ImageSliderStyle skin;
-        FillSliderSkin(&skin);
+        FillSliderSkin(&skin, &kSlider);
         m_pSlider->SetSkin(&skin);
         m_pSlider->SetTooltipEnable(0, 1, 0);
         m_pSlider->SetRange(50, 10000, 0);
@@ -296,67 +227,24 @@ void CFishParameterSettingEventImp::OnDestroy() { }
 // Laid out from the top-left corner whatever the view's size.
 void CFishParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
 {
-    if (m_pTitleCap != nullptr) {
-        CKWRect cap = At(0, 0, Scaled(15), Scaled(24));
-        m_pTitleCap->MoveWindow(cap);
-    }
-    if (m_pTitleBar != nullptr) {
-        CKWRect bar = At(Scaled(15), 0, Scaled(506), Scaled(24));
-        m_pTitleBar->MoveWindow(bar);
-    }
-    CKWRect modelLabel = At(Scaled(30), Scaled(30), Scaled(150), Scaled(22));
-    const int comboHeight = Scaled(17);
-    CKWRect combo
-        = At(modelLabel.right + Scaled(5), CentredTop(modelLabel, comboHeight), Scaled(134), comboHeight);
-    CKWRect ceilingRadio = At(Scaled(30), combo.bottom + Scaled(20), Scaled(80), Scaled(22));
-    const int pictureSize = Scaled(19);
-    CKWRect ceilingPicture = At(ceilingRadio.right, ceilingRadio.top, pictureSize, pictureSize);
-    CKWRect wallRadio = At(ceilingPicture.right + Scaled(40), ceilingRadio.top, Scaled(80), Scaled(22));
-    CKWRect wallPicture = At(wallRadio.right, ceilingRadio.top, pictureSize, pictureSize);
-    if (m_pModelLabel != nullptr) {
-        m_pModelLabel->MoveWindow(modelLabel);
-    }
-    if (m_pModelCombo != nullptr) {
-        m_pModelCombo->MoveWindow(combo);
-    }
-    if (m_pCeilingRadio != nullptr) {
-        m_pCeilingRadio->MoveWindow(ceilingRadio, 0);
-    }
-    if (m_pCeilingPicture != nullptr) {
-        m_pCeilingPicture->MoveWindow(ceilingPicture);
-    }
-    if (m_pWallRadio != nullptr) {
-        m_pWallRadio->MoveWindow(wallRadio, 0);
-    }
-    if (m_pWallPicture != nullptr) {
-        m_pWallPicture->MoveWindow(wallPicture);
-    }
-
-    const int installTop = wallPicture.bottom + Scaled(30);
-    CKWRect installUnit;
-    const CKWRect installSpin = LayoutRow(m_pInstallHeightLabel, m_pInstallHeightSpin, m_pInstallHeightUnit,
-        m_pInstallHeightMarker, Scaled(30), installTop, &installUnit);
-
-    CKWRect sliderMin = At(installUnit.right + Scaled(10), installTop, Scaled(150), Scaled(22));
-    CKWRect slider
-        = At(sliderMin.left + Scaled(50) + Scaled(5), sliderMin.top + Scaled(2), Scaled(100), Scaled(18));
-    CKWRect sliderMax = At(slider.right + Scaled(5), sliderMin.top, Scaled(150), Scaled(22));
-    if (m_pSliderMinLabel != nullptr) {
-        m_pSliderMinLabel->MoveWindow(sliderMin);
-    }
-    if (m_pSlider != nullptr) {
-        m_pSlider->MoveWindow(slider);
-    }
-    if (m_pSliderMaxLabel != nullptr) {
-        m_pSliderMaxLabel->MoveWindow(sliderMax);
-    }
-
-    CKWRect objectUnit;
-    const CKWRect objectSpin = LayoutRow(m_pObjectHeightLabel, m_pObjectHeightSpin, m_pObjectHeightUnit,
-        m_pObjectHeightMarker, Scaled(30), installSpin.bottom + Scaled(20), &objectUnit);
-    CKWRect distanceUnit;
-    LayoutRow(m_pObjectDistanceLabel, m_pObjectDistanceSpin, m_pObjectDistanceUnit, m_pObjectDistanceMarker,
-        Scaled(30), objectSpin.bottom + Scaled(20), &distanceUnit);
+    const FishPanelLayout l = ComputeFishPanelLayout(g_uiScale);
+    Move(m_pTitleCap, l.titleCap);
+    Move(m_pTitleBar, l.titleBar);
+    Move(m_pModelLabel, l.modelLabel);
+    Move(m_pModelCombo, l.modelCombo);
+    Move(m_pCeilingRadio, l.ceilingRadio);
+    Move(m_pCeilingPicture, l.ceilingPicture);
+    Move(m_pWallRadio, l.wallRadio);
+    Move(m_pWallPicture, l.wallPicture);
+    MoveRow(l.installHeight, m_pInstallHeightLabel, m_pInstallHeightSpin, m_pInstallHeightUnit,
+        m_pInstallHeightMarker);
+    Move(m_pSliderMinLabel, l.sliderMinLabel);
+    Move(m_pSlider, l.slider);
+    Move(m_pSliderMaxLabel, l.sliderMaxLabel);
+    MoveRow(l.objectHeight, m_pObjectHeightLabel, m_pObjectHeightSpin, m_pObjectHeightUnit,
+        m_pObjectHeightMarker);
+    MoveRow(l.objectDistance, m_pObjectDistanceLabel, m_pObjectDistanceSpin, m_pObjectDistanceUnit,
+        m_pObjectDistanceMarker);
 }
 
 void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
@@ -370,11 +258,11 @@ void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
         // On the ceiling the camera cannot hang below the top of the person.
         if (ceiling && T > H) {
             H = T;
-            Show(m_pInstallHeightSpin, H);
+            ShowValue(m_pInstallHeightSpin, H);
         }
         if (H < kMinHeight) {
             H = kMinHeight;
-            Show(m_pInstallHeightSpin, H);
+            ShowValue(m_pInstallHeightSpin, H);
         }
         m_installHeight = H;
         if (sideView) {
@@ -383,11 +271,11 @@ void CFishParameterSettingEventImp::OnCurrentNumChanged(UINT id, double value)
     } else if (id == kFishIdObjectHeight) {
         if (ceiling && T > H) {
             T = H;
-            Show(m_pObjectHeightSpin, T);
+            ShowValue(m_pObjectHeightSpin, T);
         }
         if (T < kMinHeight) {
             T = kMinHeight;
-            Show(m_pObjectHeightSpin, T);
+            ShowValue(m_pObjectHeightSpin, T);
         }
         m_objectHeight = T;
         if (sideView) {
@@ -440,7 +328,7 @@ void CFishParameterSettingEventImp::SelectChanged(int id, int /*sel*/)
 void CFishParameterSettingEventImp::KW_OnSliderPos(int /*id*/, int pos)
 {
     m_installHeight = static_cast<float>(pos / 100.0);
-    Show(m_pInstallHeightSpin, m_installHeight);
+    ShowValue(m_pInstallHeightSpin, m_installHeight);
 }
 
 void CFishParameterSettingEventImp::OnInstallHeightMarker()
@@ -500,21 +388,21 @@ bool CFishParameterSettingEventImp::IsTopInstall() const
 
 void CFishParameterSettingEventImp::SetInstallHeight(double height)
 {
-    Show(m_pInstallHeightSpin, height);
+    ShowValue(m_pInstallHeightSpin, height);
     m_installHeight = height;
     CalcAll();
 }
 
 void CFishParameterSettingEventImp::SetObjectHeight(double height)
 {
-    Show(m_pObjectHeightSpin, height);
+    ShowValue(m_pObjectHeightSpin, height);
     m_objectHeight = height;
     CalcAll();
 }
 
 void CFishParameterSettingEventImp::SetObjectDistance(double distance)
 {
-    Show(m_pObjectDistanceSpin, distance);
+    ShowValue(m_pObjectDistanceSpin, distance);
     m_objectDistance = distance;
     CalcAll();
 }
@@ -640,11 +528,11 @@ void CFishParameterSettingEventImp::ClampObjectHeightToCeiling()
     double T = m_objectHeight;
     if (T > m_installHeight) {
         T = m_installHeight;
-        Show(m_pObjectHeightSpin, T);
+        ShowValue(m_pObjectHeightSpin, T);
     }
     if (T < kMinHeight) {
         T = kMinHeight;
-        Show(m_pObjectHeightSpin, T);
+        ShowValue(m_pObjectHeightSpin, T);
     }
     m_objectHeight = T;
     const boost::shared_ptr<CFishSideViewEventImp> sideView = FishSideView();

@@ -2,6 +2,7 @@
 
 #include "app/MainFrameEventImp.h"
 #include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/ViewControllerLayout.h"
 #include "app/calc/ViewRoutes.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
@@ -44,17 +45,9 @@ int CFishSideViewEventImp::OnCreate()
     if (m_pScene == nullptr) {
         return 1;
     }
-    m_pScene->Create(L"", WS_VISIBLE, CKWRect(460, 10, 990, 363), GetUIWnd(), static_cast<UINT>(-2));
-    m_pScene->SetRectTimes(g_uiScale);
+    AttachSideScene(m_pScene);
     // The fisheye scene draws its own captions: the three label texts stay empty.
-    ImageVericalStyle style;
-    style.strVDragNormal = L"move_shangxia_nor.PNG";
-    style.strVDragHover = L"move_shangxia_hov.PNG";
-    style.strVDragPressed = L"move_shangxia_pre.PNG";
-    style.strHDragNormal = L"move_zuoyou_nor.PNG";
-    style.strHDragHover = L"move_zuoyou_hov.PNG";
-    style.strHDragPressed = L"move_zuoyou_pre.PNG";
-    style.strPerson = L"besidepeople_nor.PNG";
+    ImageVericalStyle style = SideViewHandleStyle();
     style.strWallMountImage = L"ceshi_bizhuang_nor.png";
     style.strCameraImage = L"ceshi_dingzhuang_nor.png";
     m_pScene->SetImage(&style);

@@ -5,13 +5,17 @@
 #include "app/ModelSelectDlgEventImp.h"
 #include "app/NumberText.h"
 #include "app/calc/3DViewEventImp.h"
+#include "app/calc/ComboItems.h"
 #include "app/calc/IPCCalc.h"
 #include "app/calc/IPCCameraSetup.h"
+#include "app/calc/IPCPanelControlMaker.h"
 #include "app/calc/IPCPanelLayout.h"
+#include "app/calc/PanelControls.h"
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
+#include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWRect.h"
 #include "ui/api/KWStatic.h"
@@ -37,8 +41,6 @@ const BuiltInModel kBuiltInModels[] = {
 };
 
 constexpr DWORD kVisibleChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kHiddenChild = WS_CHILD;
-constexpr UINT kStaticId = static_cast<UINT>(-1);
 constexpr UINT kHeaderColour = 0xE2D7D0;
 // Both texts the 3D view's resolution marker was designed for; the marker
 // shows its own picture and takes no number.
@@ -54,183 +56,6 @@ boost::shared_ptr<T> ChildOf(const boost::weak_ptr<CMainFrameEventImp>& owner,
     return frame ? ((*frame).*getter)() : boost::shared_ptr<T>();
 }
 
-int TextSize(int design)
-{
-    return static_cast<int>(static_cast<float>(design) * g_uiScale);
-}
-
-// The skins: scale 1.0 and 2.0 have their own pictures; any other scale
-// gets an empty record. Each face is cut as wide as its picture, which ends
-// in the arrow.
-void FillComboStyle(ImageComboBoxStyle* style, bool wide)
-{
-    static const wchar_t* const kWide1[7] = {L"0,0,134,17", L"0,18,134,17", L"0,54,134,17", L"0,36,134,17",
-                                             L"0,36,134,17", L"0,0,134,17", L"0,28,134,17"};
-    static const wchar_t* const kWide2[7] = {L"0,0,268,34", L"0,36,268,34", L"0,108,268,34", L"0,72,268,34",
-                                             L"0,72,268,34", L"0,0,268,34", L"0,28,268,34"};
-    static const wchar_t* const kNarrow1[7] = {L"0,0,100,17", L"0,18,100,17", L"0,54,100,17", L"0,36,100,17",
-                                               L"0,36,100,17", L"0,0,100,17", L"0,28,100,17"};
-    static const wchar_t* const kNarrow2[7] = {L"0,0,200,34", L"0,36,200,34", L"0,108,200,34", L"0,72,200,34",
-                                               L"0,72,200,34", L"0,0,200,34", L"0,28,200,34"};
-    const wchar_t* const* parts = nullptr;
-    if (g_uiScale == 1.0f) {
-        style->strImage = wide ? L"ComboBox.png" : L"ComboBox_100.png";
-        parts = wide ? kWide1 : kNarrow1;
-    } else if (g_uiScale == 2.0f) {
-        style->strImage = wide ? L"ComboBox_268.png" : L"ComboBox.png";
-        parts = wide ? kWide2 : kNarrow2;
-    }
-    if (parts != nullptr) {
-        std::copy(parts, parts + 7, style->strRect);
-    }
-}
-
-void FillSliderStyle(ImageSliderStyle* style)
-{
-    static const wchar_t* const kParts1[6] = {L"108,0,100,18", L"0,0,100,18", L"215,0,16,16",
-                                              L"236,0,16,16", L"256,0,16,16", L"215,0,16,16"};
-    static const wchar_t* const kParts2[6] = {L"215,0,200,36", L"0,0,200,36", L"428,0,35,35",
-                                              L"470,0,35,35", L"512,0,35,35", L"428,0,35,35"};
-    const wchar_t* const* parts = nullptr;
-    if (g_uiScale == 1.0f) {
-        parts = kParts1;
-    } else if (g_uiScale == 2.0f) {
-        parts = kParts2;
-    }
-    if (parts != nullptr) {
-        style->strImage = L"slidingblock.png";
-        std::copy(parts, parts + 6, style->strRect);
-    }
-}
-
-void FillSpinStyle(ImageNumSpinerStyle* style)
-{
-    style->strFrame = L"kuang2_nor.png";
-    style->strDownNormal = L"spiner_down_n.png";
-    style->strDownHover = L"spiner_down_h.png";
-    style->strDownPressed = L"spiner_down_p.png";
-    style->strDownDisabled = L"spiner_down_d.png";
-    style->strUpNormal = L"spiner_up_n.png";
-    style->strUpHover = L"spiner_up_h.png";
-    style->strUpPressed = L"spiner_up_p.png";
-    style->strUpDisabled = L"spiner_up_d.png";
-}
-
-void FillRadioStyle(ImageRadioBox* style)
-{
-    style->strCheckedNormal = L"check_nor.png";
-    style->strCheckedHover = L"check_nor.png";
-    style->strCheckedPressed = L"check_nor.png";
-    style->strCheckedDisabled = L"check_nor.png";
-    style->strUncheckedNormal = L"uncheck_nor.png";
-    style->strUncheckedHover = L"uncheck_nor.png";
-    style->strUncheckedPressed = L"uncheck_nor.png";
-}
-
-void FillButtonStyle(ImageButtonStyle* style)
-{
-    style->strNormal = L"help_nor.png";
-    style->strHover = L"help_nor.png";
-    style->strPressed = L"help_nor.png";
-    style->strDisabled = L"help_nor.png";
-}
-
-// The controls the panel makes, all children of its view.
-class ControlMaker {
-public:
-    ControlMaker(CParameterSettingEventImp* owner, void* parent) : m_owner(owner), m_parent(parent)
-    {
-        FillSpinStyle(&m_spinStyle);
-        FillComboStyle(&m_wideCombo, true);
-        FillComboStyle(&m_narrowCombo, false);
-        FillRadioStyle(&m_radioStyle);
-        FillButtonStyle(&m_buttonStyle);
-        FillSliderStyle(&m_sliderStyle);
-    }
-
-    CKWStatic* Static(const wchar_t* text, const RECT& rect, bool visible, int size = 14, UINT align = 4)
-    {
-        CKWStatic* label = CreateKWStatic(nullptr);
-        if (label == nullptr) {
-            return nullptr;
-        }
-        label->Create(text, visible ? kVisibleChild : kHiddenChild, rect, m_parent, kStaticId);
-        label->SetTextAlignFlag(align);
-        label->SetTextSize(TextSize(size));
-        return label;
-    }
-
-    CKWRadioBox* Radio(const wchar_t* text, const RECT& rect, UINT id)
-    {
-        CKWRadioBox* radio = CreateKWRadioBox(m_owner);
-        if (radio == nullptr) {
-            return nullptr;
-        }
-        radio->Create(text, kHiddenChild, rect, m_parent, id);
-        radio->SetSkin(&m_radioStyle);
-        radio->SetCheck(0);
-        return radio;
-    }
-
-    CKWComboBox* Combo(const RECT& rect, UINT id, bool visible, bool wide = false)
-    {
-        CKWComboBox* combo = CreateKWComboBox(m_owner);
-        if (combo == nullptr) {
-            return nullptr;
-        }
-        combo->Create(visible ? kVisibleChild : kHiddenChild, rect, m_parent, id);
-        combo->SetSkin(wide ? &m_wideCombo : &m_narrowCombo);
-        return combo;
-    }
-
-    CKWDoubleSpiner* Spin(const RECT& rect, UINT id, bool visible, double low, double high)
-    {
-        CKWDoubleSpiner* spin = CreateKWDoubleSpiner(m_owner);
-        if (spin == nullptr) {
-            return nullptr;
-        }
-        spin->Create(L"", rect, m_parent, id);
-        spin->SetRectTimes(g_uiScale);
-        spin->SetSkin(&m_spinStyle);
-        spin->SetRange(low, high);
-        // The box has no style bits: its visibility is set here.
-        spin->ShowWindow(visible ? 1 : 0);
-        return spin;
-    }
-
-    CKWButton* Marker(const RECT& rect, UINT id, DWORD style = kHiddenChild)
-    {
-        CKWButton* button = CreateKWButton(m_owner);
-        if (button == nullptr) {
-            return nullptr;
-        }
-        button->Create(L"", style, rect, m_parent, id);
-        button->SetSkin(&m_buttonStyle);
-        return button;
-    }
-
-    CKWSliderCtrl* Slider(const RECT& rect, UINT id)
-    {
-        CKWSliderCtrl* slider = CreateKWSliderCtrl(m_owner);
-        if (slider == nullptr) {
-            return nullptr;
-        }
-        slider->Create(kVisibleChild, rect, m_parent, id, SLIDER_RESPONSE_MODE {0});
-        slider->SetSkin(&m_sliderStyle);
-        return slider;
-    }
-
-private:
-    CParameterSettingEventImp* m_owner;
-    void* m_parent;
-    ImageNumSpinerStyle m_spinStyle;
-    ImageComboBoxStyle m_wideCombo;
-    ImageComboBoxStyle m_narrowCombo;
-    ImageRadioBox m_radioStyle;
-    ImageButtonStyle m_buttonStyle;
-    ImageSliderStyle m_sliderStyle;
-};
-
 void SetText(CKWStatic* label, const wchar_t* text)
 {
     if (label != nullptr) {
@@ -241,56 +66,6 @@ void SetText(CKWStatic* label, const wchar_t* text)
 void SetText(CKWStatic* label, const std::wstring& text)
 {
     SetText(label, text.c_str());
-}
-
-template <class Control>
-void Show(Control* control, bool show)
-{
-    if (control != nullptr) {
-        control->ShowWindow(show ? 1 : 0);
-    }
-}
-
-template <class Control>
-void Move(Control* control, CKWRect rect)
-{
-    if (control != nullptr) {
-        control->MoveWindow(rect);
-    }
-}
-
-void Move(CKWRadioBox* radio, CKWRect rect)
-{
-    if (radio != nullptr) {
-        radio->MoveWindow(rect, 0);
-    }
-}
-
-// The combo item's text. GetLBText takes no capacity, so the buffer holds
-// the longest text the combo was given.
-std::wstring ComboItem(const CKWComboBox* combo, int index, size_t longest)
-{
-    if (combo == nullptr || index < 0) {
-        return std::wstring();
-    }
-    std::vector<WCHAR> buffer(std::max<size_t>(longest, 255) + 1, L'\0');
-    if (combo->GetLBText(index, buffer.data()) < 0) {
-        return std::wstring();
-    }
-    buffer.back() = L'\0';
-    return std::wstring(buffer.data());
-}
-
-void SetComboItems(CKWComboBox* combo, const std::vector<std::wstring>& items, size_t* longest)
-{
-    if (combo == nullptr) {
-        return;
-    }
-    combo->Clear();
-    for (const std::wstring& item : items) {
-        combo->AddString(item.c_str());
-        *longest = std::max(*longest, item.size());
-    }
 }
 
 } // namespace
@@ -346,7 +121,7 @@ void CParameterSettingEventImp::Trace(const char* call) const
 void CParameterSettingEventImp::CreateControls()
 {
     const IPCPanelLayout l = ComputeIPCPanelLayout(g_uiScale);
-    ControlMaker make(this, GetUIWnd());
+    CIPCPanelControlMaker make(this, GetUIWnd());
 
     m_pUserDefinedRadio = make.Radio(translate(L"  UserDefined"), l.radios, kIdUserDefinedRadio);
     m_pModelSelectRadio = make.Radio(translate(L"  ModelSelect"), l.radios, kIdModelSelectRadio);

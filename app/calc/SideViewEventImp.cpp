@@ -3,6 +3,7 @@
 #include "app/MainFrameEventImp.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "app/calc/TopViewEventImp.h"
+#include "app/calc/ViewControllerLayout.h"
 #include "app/calc/ViewRoutes.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
@@ -37,16 +38,8 @@ int CSideViewEventImp::OnCreate()
     if (m_pScene == nullptr) {
         return 1;
     }
-    m_pScene->Create(L"", WS_VISIBLE, CKWRect(460, 10, 990, 363), GetUIWnd(), static_cast<UINT>(-2));
-    m_pScene->SetRectTimes(g_uiScale);
-    ImageVericalStyle style;
-    style.strVDragNormal = L"move_shangxia_nor.PNG";
-    style.strVDragHover = L"move_shangxia_hov.PNG";
-    style.strVDragPressed = L"move_shangxia_pre.PNG";
-    style.strHDragNormal = L"move_zuoyou_nor.PNG";
-    style.strHDragHover = L"move_zuoyou_hov.PNG";
-    style.strHDragPressed = L"move_zuoyou_pre.PNG";
-    style.strPerson = L"besidepeople_nor.PNG";
+    AttachSideScene(m_pScene);
+    ImageVericalStyle style = SideViewHandleStyle();
     style.strWallMountImage = L"kuang2_nor.png";
     style.strCameraImage = L"besidevideodown_nor.png";
     style.strLabel1 = translate(L"Y-axis Length:");

@@ -57,6 +57,14 @@ protected:
         scene->Create(WS_VISIBLE, CKWRect(0, 0, 200, 20), GetUIWnd(), static_cast<UINT>(-2));
         scene->SetRectTimes(g_uiScale);
     }
+    // The same for a side scene, whose Create takes a name and which starts
+    // where the design drew it.
+    template <class Scene>
+    void AttachSideScene(Scene* scene)
+    {
+        scene->Create(L"", WS_VISIBLE, CKWRect(460, 10, 990, 363), GetUIWnd(), static_cast<UINT>(-2));
+        scene->SetRectTimes(g_uiScale);
+    }
 
     // The title in the current language: translate() of the controller's key.
     virtual const wchar_t* TitleText() const = 0;

@@ -1,17 +1,19 @@
 #include "app/calc/ViewControllerLayout.h"
 
+#include "base/ScaledLength.h"
+
 #include <algorithm>
 
 CKWRect ViewTitleRect(double scale)
 {
-    CKWRect title(0, 0, static_cast<int>(200 * scale), static_cast<int>(22 * scale));
-    title.MoveToXY(static_cast<int>(5 * scale), static_cast<int>(1 * scale));
+    CKWRect title(0, 0, Trunc(200 * scale), Trunc(22 * scale));
+    title.MoveToXY(Trunc(5 * scale), Trunc(1 * scale));
     return title;
 }
 
 int ViewTitleTextSize(double scale)
 {
-    return static_cast<int>(14 * scale);
+    return Trunc(14 * scale);
 }
 
 CKWRect ViewSceneRect(const CKWRect& title, int cx, int cy, double scale, bool keepBottomMargin)
@@ -40,4 +42,11 @@ Image3DViewBtnStyle MarkerButtonStyle3D()
     style.strWidth = L"w_nor.png";
     style.strHeight2 = L"h2_nor.png";
     return style;
+}
+
+ImageVericalStyle SideViewHandleStyle()
+{
+    return ImageVericalStyle { L"move_shangxia_nor.PNG", L"move_shangxia_hov.PNG", L"move_shangxia_pre.PNG",
+        L"move_zuoyou_nor.PNG", L"move_zuoyou_hov.PNG", L"move_zuoyou_pre.PNG", L"besidepeople_nor.PNG", {}, {}, {},
+        {}, {} };
 }

@@ -27,3 +27,7 @@ std::wstring ModelPictureName(const wchar_t* modelName);
 // The marker buttons of both 3D views: height, distance, angle, width and
 // the second height.
 Image3DViewBtnStyle MarkerButtonStyle3D();
+
+// The drag handles and the person of both side views; each side view adds
+// its own mount and camera pictures.
+ImageVericalStyle SideViewHandleStyle();

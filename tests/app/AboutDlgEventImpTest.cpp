@@ -3,6 +3,7 @@
 #include "app/MainFrameEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
@@ -19,13 +20,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring LabelText(CKWStatic* label)
-{
-    WCHAR buffer[256] = {};
-    label->GetStaticText(buffer, 256);
-    return buffer;
-}
 
 QWidget* WidgetOf(CKWStatic* label)
 {
@@ -146,11 +140,11 @@ TEST_F(AboutDlgTest, StartsHiddenWithVersionAndNoticeButNoPictureOrLink)
     QDialog* dialog = DialogOf(about);
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(LabelText(about->GetVersionLabel()), translate(L"ProductVer"));
-    EXPECT_EQ(LabelText(about->GetNoticeLabel()), translate(L"CopyrightString"));
+    EXPECT_EQ(TextOf(about->GetVersionLabel()), translate(L"ProductVer"));
+    EXPECT_EQ(TextOf(about->GetNoticeLabel()), translate(L"CopyrightString"));
     // The English file gives real texts, not the bare keys.
-    EXPECT_NE(LabelText(about->GetVersionLabel()), L"ProductVer");
-    EXPECT_NE(LabelText(about->GetNoticeLabel()), L"CopyrightString");
+    EXPECT_NE(TextOf(about->GetVersionLabel()), L"ProductVer");
+    EXPECT_NE(TextOf(about->GetNoticeLabel()), L"CopyrightString");
 
     dialog->show();
     EXPECT_TRUE(WidgetOf(about->GetVersionLabel())->isVisible());
@@ -167,16 +161,16 @@ TEST_F(AboutDlgTest, TextsFollowTheLanguage)
 {
     g_languageIndex = 0;
     const auto& about = Make();
-    const std::wstring english = LabelText(about->GetVersionLabel());
+    const std::wstring english = TextOf(about->GetVersionLabel());
     for (int language : { 2, 3, 1, 0 }) {
         g_languageIndex = language;
         about->RetranslateTexts();
-        EXPECT_EQ(LabelText(about->GetVersionLabel()), translate(L"ProductVer")) << language;
-        EXPECT_EQ(LabelText(about->GetNoticeLabel()), translate(L"CopyrightString")) << language;
+        EXPECT_EQ(TextOf(about->GetVersionLabel()), translate(L"ProductVer")) << language;
+        EXPECT_EQ(TextOf(about->GetNoticeLabel()), translate(L"CopyrightString")) << language;
         EXPECT_EQ(dynamic_cast<QAbstractButton*>(about->GetWebSiteButton())->text(),
             QString::fromStdWString(translate(L"WebSite")));
         if (language != 0) {
-            EXPECT_NE(LabelText(about->GetVersionLabel()), english) << language;
+            EXPECT_NE(TextOf(about->GetVersionLabel()), english) << language;
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "app/calc/FishParameterSettingEventImp.h"
 #include "app/calc/FishTopViewEventImp.h"
 #include "base/Globals.h"
+#include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
 #include "ui/scenes/KWQTTopViewFish.h"
@@ -20,13 +21,6 @@
 #include <string>
 
 namespace {
-
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[64] = {};
-    label->GetStaticText(buffer, 64);
-    return buffer;
-}
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "app/MainFrameEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWStatic.h"
 
 #include <gtest/gtest.h>
@@ -43,13 +44,6 @@ public:
 QDoubleSpinBox* Spin(CKWDoubleSpiner* spin)
 {
     return dynamic_cast<QDoubleSpinBox*>(spin);
-}
-
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[64] = {};
-    label->GetStaticText(buffer, 64);
-    return buffer;
 }
 
 class FishParameterSettingTest : public ::testing::Test {

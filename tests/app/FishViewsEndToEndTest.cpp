@@ -13,8 +13,11 @@
 #include "app/calc/FishTopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/EnglishFrame.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDoubleSpiner.h"
+#include "ui/api/KWRadioBox.h"
+#include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWQT3DView.h"
 #include "ui/scenes/KWQTSideSceneFish.h"
@@ -23,8 +26,11 @@
 #include <gtest/gtest.h>
 
 #include <QBrush>
+#include <QDoubleSpinBox>
 #include <QGraphicsPathItem>
 #include <QGraphicsTextItem>
+#include <QTest>
+#include <QWidget>
 
 #include <string>
 #include <vector>
@@ -37,10 +43,7 @@ protected:
     {
         m_savedLanguage = g_languageIndex;
         m_savedScale = g_uiScale;
-        g_languageIndex = 0;
-        g_uiScale = 1.0f;
-        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
-        frame = CMainFrameEventImp::CreateInstance();
+        frame = StartEnglishFrame();
         ASSERT_NE(frame->GetDlg(), nullptr);
         int width = 1020;
         int height = 720;
@@ -196,4 +199,62 @@ TEST_F(FishViewsEndToEnd, CeilingSwitchCutsTheObjectHeightInTheSideView)
     EXPECT_DOUBLE_EQ(panel->GetObjectHeight(), 2.0);
     EXPECT_DOUBLE_EQ(side->GetValues().objectHeight, 2.0);
     EXPECT_TRUE(side->GetValues().ceiling);
+}
+
+// A click on a mount radio turns the fisheye top view to that mount (its axes
+// and rings belong to the ceiling) and moves the density display to that
+// mount's place, as the main frame's own layout call would.
+TEST_F(FishViewsEndToEnd, MountRadioReachesTheTopViewAndTheDensityDisplay)
+{
+    auto* display = dynamic_cast<QWidget*>(frame->GetDensityValue());
+    ASSERT_NE(display, nullptr);
+    const auto placeFor = [&](bool ceiling) {
+        frame->LayoutPPMArea(ceiling);
+        return display->geometry();
+    };
+    const QRect ceilingPlace = placeFor(true);
+    const QRect wallPlace = placeFor(false);
+    ASSERT_NE(ceilingPlace, wallPlace);
+    dynamic_cast<QWidget*>(frame->GetDlg())->show();
+
+    const struct {
+        CKWRadioBox* radio;
+        bool ceiling;
+    } clicks[] = { { panel->GetWallRadio(), false }, { panel->GetCeilingRadio(), true },
+        { panel->GetWallRadio(), false } };
+    for (const auto& click : clicks) {
+        SCOPED_TRACE(click.ceiling ? "ceiling" : "wall");
+        // Where the other mount would put it, so that the click must move it.
+        placeFor(!click.ceiling);
+        QTest::mouseClick(dynamic_cast<QWidget*>(click.radio), Qt::LeftButton);
+        EXPECT_EQ(panel->IsTopInstall(), click.ceiling);
+        EXPECT_EQ(display->geometry(), click.ceiling ? ceilingPlace : wallPlace);
+        EXPECT_EQ(TopScene()->GetHorizontalAxis()->isVisible(), click.ceiling);
+        EXPECT_EQ(TopScene()->GetRing(1)->isVisible(), click.ceiling);
+    }
+}
+
+// What the user enters in a spin box is what the fisheye side view draws.
+TEST_F(FishViewsEndToEnd, SpinBoxesPushTheirLengthsToTheSideView)
+{
+    auto* side = dynamic_cast<CKWQTSideSceneFish*>(frame->GetFishSideView()->GetScene());
+    ASSERT_NE(side, nullptr);
+    const struct {
+        const char* name;
+        CKWDoubleSpiner* spin;
+        double value;
+        double KWFishSideValues::*shown;
+    } rows[] = {
+        { "install height", panel->GetInstallHeightSpin(), 3.5, &KWFishSideValues::installHeight },
+        { "object height", panel->GetObjectHeightSpin(), 1.2, &KWFishSideValues::objectHeight },
+        { "object distance", panel->GetObjectDistanceSpin(), 4.5, &KWFishSideValues::objectDistance },
+    };
+    for (const auto& row : rows) {
+        ASSERT_NE(side->GetValues().*row.shown, row.value) << row.name;
+        dynamic_cast<QDoubleSpinBox*>(row.spin)->setValue(row.value);
+        EXPECT_DOUBLE_EQ(side->GetValues().*row.shown, row.value) << row.name;
+    }
+    // Each went to its own field only.
+    EXPECT_DOUBLE_EQ(side->GetValues().installHeight, 3.5);
+    EXPECT_DOUBLE_EQ(side->GetValues().objectHeight, 1.2);
 }

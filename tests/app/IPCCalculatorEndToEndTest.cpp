@@ -4,14 +4,19 @@
 
 #include "app/MainFrameEventImp.h"
 #include "app/ModelSelectDlgEventImp.h"
+#include "app/calc/3DViewEventImp.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "tests/app/EnglishFrame.h"
 #include "tests/app/IPCExpect.h"
+#include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
+#include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
+#include "ui/scenes/KWQT3DView.h"
 #include "ui/scenes/KWQTTopView.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
 #include "ui/scenes/KWTopViewGeometry.h"
@@ -24,17 +29,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[128] = {};
-    label->GetStaticText(buffer, 128);
-    return buffer;
-}
 
 std::wstring ItemOf(CKWComboBox* combo, int index)
 {
@@ -56,11 +55,8 @@ protected:
     {
         m_savedScale = g_uiScale;
         m_savedLanguage = g_languageIndex;
-        g_uiScale = 1.0f;
-        g_languageIndex = 0;
         m_savedSkin = GetSkinPath().toStdWString();
-        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
-        frame = CMainFrameEventImp::CreateInstance();
+        frame = StartEnglishFrame();
         ASSERT_TRUE(frame);
         window = dynamic_cast<QWidget*>(frame->GetDlg());
         ASSERT_NE(window, nullptr);
@@ -211,3 +207,46 @@ TEST_F(IPCCalculatorEndToEnd, ModelConfirmedInTheDialogReachesThePanelTheViewsAn
 }
 
 } // namespace
+
+// Each marker button's command toggles in the 3D view what the 3D
+// controller's matching call toggles, and a second press takes it away.
+TEST_F(IPCCalculatorEndToEnd, MarkerCommandsReachTheMatchingMarkersOfThe3DView)
+{
+    const boost::shared_ptr<C3DViewEventImp> view3D = frame->Get3DView();
+    const auto* scene = dynamic_cast<const CKWQT3DView*>(view3D->GetScene());
+    ASSERT_NE(scene, nullptr);
+    const auto markers = [scene] {
+        std::vector<bool> shown;
+        for (int slot = 0; slot < KW3D_SLOT_COUNT; ++slot) {
+            shown.push_back(scene->GetMarkerItem(static_cast<KW3DSlot>(slot)) != nullptr);
+        }
+        return shown;
+    };
+    const auto command = [this](UINT id) {
+        CKWCustomEvent event(WM_COMMAND, 0, 0, id);
+        KWDispatchCustomEvent(panel.get(), &event);
+    };
+    const struct {
+        UINT id;
+        std::function<void()> direct;
+    } rows[] = {
+        { kIdInstallHeightMarker, [&] { view3D->AddInstallHeight(); } },
+        { kIdResolutionMarker, [&] { view3D->AddResolution(0.0); } },
+        { kIdInstallAngleMarker, [&] { view3D->AddInstAngle(); } },
+        { kIdDistanceMarker, [&] { view3D->AddHDistance(); } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.id);
+        const std::vector<bool> before = markers();
+        row.direct();
+        const std::vector<bool> expected = markers();
+        row.direct();
+        ASSERT_NE(expected, before);
+        ASSERT_EQ(markers(), before);
+
+        command(row.id);
+        EXPECT_EQ(markers(), expected);
+        command(row.id);
+        EXPECT_EQ(markers(), before);
+    }
+}

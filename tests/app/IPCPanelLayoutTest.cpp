@@ -3,6 +3,8 @@
 
 #include "app/calc/IPCPanelLayout.h"
 
+#include "tests/app/RectExpect.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,19 +12,9 @@ namespace {
 struct Expected {
     const char* name;
     CKWRect IPCPanelLayout::*member;
-    CKWRect at1;
-    CKWRect at2;
+    ExpectedRect at1;
+    ExpectedRect at2;
 };
-
-::testing::AssertionResult Same(const CKWRect& actual, const CKWRect& expected)
-{
-    if (actual.left == expected.left && actual.top == expected.top && actual.right == expected.right &&
-        actual.bottom == expected.bottom) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "(" << actual.left << ", " << actual.top << ", " << actual.right << ", "
-                                         << actual.bottom << ")";
-}
 
 TEST(IPCPanelLayout, BothScaleColumns)
 {
@@ -63,8 +55,8 @@ TEST(IPCPanelLayout, BothScaleColumns)
     const IPCPanelLayout at1 = ComputeIPCPanelLayout(1.0f);
     const IPCPanelLayout at2 = ComputeIPCPanelLayout(2.0f);
     for (const Expected& row : rows) {
-        EXPECT_TRUE(Same(at1.*row.member, row.at1)) << row.name << " at 1.0";
-        EXPECT_TRUE(Same(at2.*row.member, row.at2)) << row.name << " at 2.0";
+        EXPECT_TRUE(SameRect(at1.*row.member, row.at1)) << row.name << " at 1.0";
+        EXPECT_TRUE(SameRect(at2.*row.member, row.at2)) << row.name << " at 2.0";
     }
 }
 

@@ -17,6 +17,8 @@
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
 #include "base/Translate.h"
+#include "tests/app/EnglishFrame.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
 #include "ui/api/KWView.h"
@@ -56,34 +58,12 @@ template <class Control> QPoint TopLeft(Control* control)
     return widget != nullptr ? widget->pos() : QPoint(-1, -1);
 }
 
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[128] = {};
-    if (label != nullptr) {
-        label->GetStaticText(buffer, 128);
-    }
-    return buffer;
-}
-
-std::wstring TextOf(CKWButton* button)
-{
-    wchar_t buffer[128] = {};
-    if (button != nullptr) {
-        button->GetWindowTextW(buffer, 128);
-    }
-    return buffer;
-}
-
 class MainFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         m_savedLanguage = g_languageIndex;
-        g_languageIndex = 0;
-        g_uiScale = 1.0f;
-        g_screenScale = 1.0f;
-        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
-        frame = CMainFrameEventImp::CreateInstance();
+        frame = StartEnglishFrame();
         ASSERT_NE(frame->GetDlg(), nullptr);
         frame->SetShellOpener([this](const std::string& path) { opened.push_back(path); });
     }

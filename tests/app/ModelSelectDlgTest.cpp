@@ -2,6 +2,7 @@
 
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWControlKit.h"
@@ -12,6 +13,7 @@
 
 #include <boost/make_shared.hpp>
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -66,13 +68,6 @@ QWidget* WidgetOf(CKWEditCtrl* control)
 QWidget* WidgetOf(CKWStatic* control)
 {
     return dynamic_cast<QWidget*>(control);
-}
-
-std::wstring StaticText(CKWStatic* control)
-{
-    WCHAR buffer[32] = {};
-    control->GetStaticText(buffer, 32);
-    return buffer;
 }
 
 std::wstring RadioText(CKWRadioBox* radio)
@@ -184,7 +179,7 @@ TEST_F(ModelSelectDlgTest, NextPageIsEnabledOnlyWhenTheListPassesOnePage)
         EXPECT_EQ(WidgetOf(dlg->GetNextPageButton())->isEnabled(), c.next);
         EXPECT_FALSE(WidgetOf(dlg->GetPrevPageButton())->isEnabled());
         EXPECT_EQ(ShownNames(), Slice(0, static_cast<size_t>(std::min(c.count, 36))));
-        EXPECT_EQ(StaticText(dlg->GetPageNumberStatic()), L"1");
+        EXPECT_EQ(TextOf(dlg->GetPageNumberStatic()), L"1");
     }
 }
 
@@ -250,7 +245,7 @@ TEST_F(ModelSelectDlgTest, PagingForwardAndBackKeepsTheChoiceOnItsPosition)
 
     Click(WidgetOf(dlg->GetNextPageButton()));
     EXPECT_EQ(dlg->GetCurrentPage(), 2);
-    EXPECT_EQ(StaticText(dlg->GetPageNumberStatic()), L"2");
+    EXPECT_EQ(TextOf(dlg->GetPageNumberStatic()), L"2");
     EXPECT_EQ(ShownNames(), Slice(36, 46));
     // The last page holds 10 names: the choice moves to its last radio.
     EXPECT_EQ(CheckedPositions(), std::vector<int> { 9 });
@@ -381,6 +376,87 @@ TEST_F(ModelSelectDlgTest, EscapeAndCloseCancel)
     dlg->GetDlg()->ShowWindow(1);
     QTest::keyClick(Window(), Qt::Key_Return);
     EXPECT_TRUE(Window()->isVisible());
+}
+
+// Whatever was shown, searched or chosen: the radios stay hidden and neither
+// paging button leads anywhere until the list is shown again.
+TEST_F(ModelSelectDlgTest, ResetHidesEveryRadioAndDisablesBothPagingButtons)
+{
+    const struct {
+        const char* name;
+        std::function<void()> before;
+    } cases[] = {
+        { "whole list", [this] { Show(40); } },
+        { "after a search and a choice",
+            [this] {
+                Show(40);
+                QTest::keyClicks(WidgetOf(dlg->GetSearchEdit()), "cam-00");
+                ClickRadio(2);
+            } },
+        { "chosen on the second page",
+            [this] {
+                Show(80);
+                ClickRadio(5);
+                Click(WidgetOf(dlg->GetNextPageButton()));
+            } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.before();
+        ASSERT_FALSE(ShownNames().empty());
+        dlg->ResetRadios();
+        EXPECT_TRUE(ShownNames().empty());
+        EXPECT_TRUE(CheckedPositions().empty());
+        EXPECT_EQ(ActiveColour(2), ColorFromColorRef(CModelSelectDlgEventImp::kPlainTextColour));
+        EXPECT_TRUE(dlg->GetChosenName().empty());
+        EXPECT_EQ(dlg->GetCurrentPage(), 1);
+        EXPECT_EQ(TextOf(dlg->GetPageNumberStatic()), L"1");
+        EXPECT_FALSE(WidgetOf(dlg->GetPrevPageButton())->isEnabled());
+        EXPECT_FALSE(WidgetOf(dlg->GetNextPageButton())->isEnabled());
+        EXPECT_TRUE(qobject_cast<QLineEdit*>(WidgetOf(dlg->GetSearchEdit()))->text().isEmpty());
+    }
+    // Typing shows the list again.
+    QTest::keyClicks(WidgetOf(dlg->GetSearchEdit()), "cam");
+    EXPECT_EQ(ShownNames(), Slice(0, 36));
+    EXPECT_TRUE(WidgetOf(dlg->GetNextPageButton())->isEnabled());
+}
+
+TEST_F(ModelSelectDlgTest, RetranslationRereadsEveryTextOfTheDialog)
+{
+    const struct {
+        const char* name;
+        std::function<std::wstring()> shown;
+        const wchar_t* key;
+    } rows[] = {
+        { "title", [this] { return TextOf(dlg->GetTitleStatic()); }, L"ModelSelect" },
+        { "word before the page number", [this] { return TextOf(dlg->GetPageTheStatic()); }, L"the" },
+        { "word after the page number", [this] { return TextOf(dlg->GetPageWordStatic()); }, L"page" },
+        { "OK", [this] { return TextOf(dlg->GetOKButton()); }, L"OK" },
+        { "search placeholder",
+            [this] {
+                return qobject_cast<QLineEdit*>(WidgetOf(dlg->GetSearchEdit()))
+                    ->placeholderText()
+                    .toStdWString();
+            },
+            L"Search" },
+    };
+    const int language = g_languageIndex;
+    std::vector<std::wstring> shown[2];
+    for (int next : { 1, 0, 1 }) {
+        g_languageIndex = next;
+        dlg->RetranslateTexts();
+        shown[next].clear();
+        for (const auto& row : rows) {
+            shown[next].push_back(row.shown());
+            EXPECT_EQ(shown[next].back(), std::wstring(translate(row.key))) << row.name << " in " << next;
+        }
+    }
+    g_languageIndex = language;
+    // Every text differs between English and Chinese, so none can pass by
+    // keeping the text it had.
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_NE(shown[0][i], shown[1][i]) << rows[i].name;
+    }
 }
 
 TEST_F(ModelSelectDlgTest, NamesStartRightOfTheirMark)

@@ -6,6 +6,8 @@
 #include "app/StartupScale.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/EnglishFrame.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
@@ -21,25 +23,12 @@
 
 namespace {
 
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[256] = {};
-    if (label != nullptr) {
-        label->GetStaticText(buffer, 256);
-    }
-    return buffer;
-}
-
 class PPMExplainDlgTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         m_savedLanguage = g_languageIndex;
-        g_languageIndex = 0;
-        g_uiScale = 1.0f;
-        g_screenScale = 1.0f;
-        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
-        frame = CMainFrameEventImp::CreateInstance();
+        frame = StartEnglishFrame();
         explain = frame->GetPPMExplainDlg();
         ASSERT_TRUE(explain);
         ASSERT_NE(explain->GetDlg(), nullptr);

@@ -8,6 +8,7 @@
 #include "app/calc/IPCCalc.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
@@ -44,13 +45,6 @@ template <class Control>
 bool IsShown(Control* control)
 {
     return !WidgetOf(control)->isHidden();
-}
-
-std::wstring StaticText(CKWStatic* label)
-{
-    WCHAR buffer[128] = {};
-    label->GetStaticText(buffer, 128);
-    return buffer;
 }
 
 std::wstring RadioText(CKWRadioBox* radio)
@@ -141,8 +135,8 @@ TEST_F(BarePanelTest, StartsVarifocalWithTheFullRangeWithoutADatabase)
     EXPECT_DOUBLE_EQ(high, 100.0);
     EXPECT_DOUBLE_EQ(panel->GetFocalSpin()->GetCurrentNum(), 0.5);
     EXPECT_EQ(panel->GetFocalSlider()->GetPos(), 50);
-    EXPECT_EQ(StaticText(panel->GetMinFocalStatic()), L"0.5mm");
-    EXPECT_EQ(StaticText(panel->GetMaxFocalStatic()), L"100.0mm");
+    EXPECT_EQ(TextOf(panel->GetMinFocalStatic()), L"0.5mm");
+    EXPECT_EQ(TextOf(panel->GetMaxFocalStatic()), L"100.0mm");
     EXPECT_FALSE(IsShown(panel->GetUserDefinedRadio()));
     EXPECT_FALSE(IsShown(panel->GetModelSelectRadio()));
 }
@@ -222,7 +216,7 @@ TEST_F(BarePanelTest, UnitRoundTrip)
     EXPECT_NEAR(panel->GetInstallHeightMin(), 1.64041995, 1e-8);
     EXPECT_NEAR(panel->GetTargetDistance(), 32.808399, 1e-9);
     EXPECT_NEAR(panel->GetInstallHeightSpin()->GetCurrentNum(), 22.97, 1e-9); // two decimals shown
-    EXPECT_EQ(StaticText(panel->GetInstallHeightUnit()), StaticText(panel->GetDistanceUnit()));
+    EXPECT_EQ(TextOf(panel->GetInstallHeightUnit()), TextOf(panel->GetDistanceUnit()));
     EXPECT_EQ(trace, (Trace {"CalcViewAngles", "CalcPPM", "SetPPMValue"}));
 
     // Heights the side view reports in feet are kept in metres.
@@ -356,7 +350,7 @@ protected:
 
     void ChooseModel(int index) { panel->SelectChanged(kIdModelCombo, index); }
 
-    std::wstring DisplayedDensity() const { return StaticText(frame->GetDensityValue()); }
+    std::wstring DisplayedDensity() const { return TextOf(frame->GetDensityValue()); }
 
     boost::shared_ptr<CMainFrameEventImp> frame;
     boost::shared_ptr<CParameterSettingEventImp> panel;
@@ -383,9 +377,9 @@ TEST_F(PanelInWindowTest, ModelComboListsTheBuiltInNamesInOrderAndShowsTheModelL
     // Its record came from the shipped database.
     const ModelRecord& model = panel->GetModel();
     EXPECT_FALSE(model.PixelSize.empty());
-    EXPECT_EQ(StaticText(panel->GetResolutionStatic()),
+    EXPECT_EQ(TextOf(panel->GetResolutionStatic()),
               QString::fromStdString(model.strFBx + "*" + model.strFBy).toStdWString());
-    EXPECT_EQ(StaticText(panel->GetMegapixelStatic()), QString::fromStdString(model.Pixel).toStdWString());
+    EXPECT_EQ(TextOf(panel->GetMegapixelStatic()), QString::fromStdString(model.Pixel).toStdWString());
 }
 
 TEST_F(PanelInWindowTest, VarifocalModelSetsTheSpinBoxSliderAndStatics)
@@ -405,9 +399,9 @@ TEST_F(PanelInWindowTest, VarifocalModelSetsTheSpinBoxSliderAndStatics)
     EXPECT_EQ(sliderLow, 280);
     EXPECT_EQ(sliderHigh, 1200);
     EXPECT_EQ(panel->GetFocalSlider()->GetPos(), 280);
-    EXPECT_EQ(StaticText(panel->GetMinFocalStatic()), L"2.8mm");
-    EXPECT_EQ(StaticText(panel->GetMaxFocalStatic()), L"12.0mm");
-    EXPECT_EQ(StaticText(panel->GetMmStatic()), L"mm");
+    EXPECT_EQ(TextOf(panel->GetMinFocalStatic()), L"2.8mm");
+    EXPECT_EQ(TextOf(panel->GetMaxFocalStatic()), L"12.0mm");
+    EXPECT_EQ(TextOf(panel->GetMmStatic()), L"mm");
     EXPECT_TRUE(IsShown(panel->GetFocalSpin()));
     EXPECT_TRUE(IsShown(panel->GetFocalSlider()));
     EXPECT_TRUE(IsShown(panel->GetMinFocalStatic()));
@@ -422,7 +416,7 @@ TEST_F(PanelInWindowTest, VarifocalModelSetsTheSpinBoxSliderAndStatics)
     EXPECT_DOUBLE_EQ(low, 2.8);
     EXPECT_DOUBLE_EQ(high, 12.0);
     EXPECT_EQ(panel->GetFocalSlider()->GetPos(), 280);
-    EXPECT_EQ(StaticText(panel->GetMaxFocalStatic()), L"12.0mm");
+    EXPECT_EQ(TextOf(panel->GetMaxFocalStatic()), L"12.0mm");
 }
 
 TEST_F(PanelInWindowTest, FixedFocalModelFillsTheComboAndHidesTheRange)
@@ -440,7 +434,7 @@ TEST_F(PanelInWindowTest, FixedFocalModelFillsTheComboAndHidesTheRange)
     EXPECT_FALSE(IsShown(panel->GetMinFocalStatic()));
     EXPECT_FALSE(IsShown(panel->GetMaxFocalStatic()));
     EXPECT_DOUBLE_EQ(panel->GetVerticalAngle(), 40.0);
-    EXPECT_EQ(StaticText(panel->GetResolutionStatic()), L"1920*1080");
+    EXPECT_EQ(TextOf(panel->GetResolutionStatic()), L"1920*1080");
     EXPECT_EQ(ComboItems(panel->GetSensorFormatCombo()), (std::vector<std::wstring> {L"1/2.7"}));
     // The 3D picture first, then one calculation of each kind.
     ASSERT_FALSE(trace.empty());
@@ -452,7 +446,7 @@ TEST_F(PanelInWindowTest, CameraModeListsEachSensorFormatOnce)
 {
     UseTestDatabase();
     ChooseModel(0);
-    ASSERT_EQ(StaticText(panel->GetMegapixelStatic()), L"2.0MP");
+    ASSERT_EQ(TextOf(panel->GetMegapixelStatic()), L"2.0MP");
     panel->SelectChanged(kIdCameraModeCombo, 0);
     EXPECT_EQ(ComboItems(panel->GetSensorFormatCombo()), (std::vector<std::wstring> {L"1/2.8", L"1/2.7"}));
 }
@@ -464,7 +458,7 @@ TEST_F(PanelInWindowTest, ModelUnknownToTheDatabaseKeepsTheFieldsAndShowsNoDensi
     ChooseModel(3); // not in the test database
     EXPECT_EQ(panel->GetModelName(), names[3]);
     EXPECT_EQ(panel->GetModel().FLtype, "2");
-    EXPECT_EQ(StaticText(panel->GetResolutionStatic()), L"1920*1080");
+    EXPECT_EQ(TextOf(panel->GetResolutionStatic()), L"1920*1080");
     EXPECT_EQ(panel->GetFixedFocalCombo()->GetCount(), 0);
     // No focal length to read: the angles are 0 and the density unknown, not 0.
     EXPECT_DOUBLE_EQ(panel->GetVerticalAngle(), 0.0);

@@ -1,12 +1,13 @@
 // At start-up the user is told once, in the message box, that the product
 // database could not be read; the calculator then goes on without it.
 
-#include "app/ProductDatabaseNotice.h"
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
+#include "app/ProductDatabaseNotice.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
 
@@ -26,13 +27,6 @@
 namespace {
 
 const wchar_t* const kNotice = L"The product database could not be read.";
-
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[64] = {};
-    label->GetStaticText(buffer, 64);
-    return buffer;
-}
 
 struct NoticeRun {
     bool shown = false;

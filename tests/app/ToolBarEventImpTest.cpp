@@ -16,11 +16,17 @@
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/IPCExpect.h"
+#include "tests/app/ShownText.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQTButton.h"
+#include "ui/qt/KWQTRadioBox.h"
 #include "ui/qt/KWQTView.h"
 #include "ui/qt/KWQtSupport.h"
-#include "tests/app/IPCExpect.h"
+#include "ui/scenes/KWQT3DView.h"
+#include "ui/scenes/KWQTSideSceneFish.h"
+#include "ui/scenes/KWQTTopView.h"
+#include "ui/scenes/KWQTVerticalSceneC.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +36,7 @@
 #include <QDialog>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -37,6 +44,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -332,11 +340,7 @@ TEST_F(ToolBarTest, SwitchButtonFlipsTheToolAndItsTooltipNamesTheOtherOne)
 
     // A density neither tool computes, so that the switch must replace it
     // with the newly shown tool's own.
-    const auto density = [this] {
-        WCHAR text[64] = {};
-        m_mainFrame->GetDensityValue()->GetStaticText(text, 64);
-        return std::wstring(text);
-    };
+    const auto density = [this] { return TextOf(m_mainFrame->GetDensityValue()); };
     m_mainFrame->SetPPMValue(424242, true, 1);
     Click(change);
     const std::wstring fishDensity = density();
@@ -370,16 +374,8 @@ TEST_F(ToolBarTest, SwitchBackToTheIPCToolShowsTheDensityOfThePanelsCurrentValue
     m_mainFrame->OnIPCToolClicked();
     WidgetOf(m_mainFrame->GetDlg())->show();
     const auto panel = m_mainFrame->GetParameterSetting();
-    const auto density = [this] {
-        WCHAR text[64] = {};
-        m_mainFrame->GetDensityValue()->GetStaticText(text, 64);
-        return std::wstring(text);
-    };
-    const auto pixelCount = [this] {
-        WCHAR text[64] = {};
-        m_mainFrame->GetPixelCountValue()->GetStaticText(text, 64);
-        return std::wstring(text);
-    };
+    const auto density = [this] { return TextOf(m_mainFrame->GetDensityValue()); };
+    const auto pixelCount = [this] { return TextOf(m_mainFrame->GetPixelCountValue()); };
     dynamic_cast<QDoubleSpinBox*>(panel->GetDistanceSpin())->setValue(6.0);
     const std::wstring ipcBefore = density();
     ASSERT_EQ(ipcBefore, IPCDensityText(IPCExpectedDensity(*panel).value));
@@ -404,6 +400,88 @@ TEST_F(ToolBarTest, SwitchBackToTheIPCToolShowsTheDensityOfThePanelsCurrentValue
     EXPECT_NE(density(), fishDensity);
 }
 
+// The unit switch is never shown; shown here, a click on it takes every
+// panel and view to feet and the next one back. Each length is converted
+// once: the views before the panel that pushes its values into them, or the
+// side and top views would convert the panel's feet again.
+TEST_F(ToolBarTest, UnitSwitchTakesEveryViewAndBothPanelsToFeetAndBack)
+{
+    Start(0);
+    m_mainFrame->OnIPCToolClicked();
+    CKWQTRadioBox* unit = ToolBarView()->findChild<CKWQTRadioBox*>();
+    ASSERT_NE(unit, nullptr);
+    unit->show();
+
+    const auto ipcPanel = m_mainFrame->GetParameterSetting();
+    const auto fishPanel = m_mainFrame->GetFishParameterSetting();
+    auto* top = dynamic_cast<CKWQTTopView*>(m_mainFrame->GetTopView()->GetScene());
+    auto* side = dynamic_cast<CKWQTVerticalSceneC*>(m_mainFrame->GetSideView()->GetScene());
+    auto* ipc3D = dynamic_cast<CKWQT3DView*>(m_mainFrame->Get3DView()->GetScene());
+    auto* fishSide = dynamic_cast<CKWQTSideSceneFish*>(m_mainFrame->GetFishSideView()->GetScene());
+    auto* fish3D = dynamic_cast<CKWQT3DView*>(m_mainFrame->GetFish3DView()->GetScene());
+    const auto explain = m_mainFrame->GetPPMExplainDlg();
+    ASSERT_TRUE(top && side && ipc3D && fishSide && fish3D && explain);
+    const auto label = [](const QGraphicsTextItem* item) { return item->toPlainText(); };
+
+    // What each receiver holds, as a length in its unit and whether it is in feet.
+    struct Row {
+        const char* name;
+        std::function<double()> length;
+        std::function<bool()> feet;
+    };
+    const Row rows[] = {
+        { "top view",
+            [&] {
+                const QString width = label(top->GetWidthLabel());
+                return width.chopped(width.endsWith("ft") ? 2 : 1).toDouble();
+            },
+            [&] { return label(top->GetWidthLabel()).endsWith("ft"); } },
+        { "3D view", [&] { return ipc3D->GetObjectPos(); }, nullptr },
+        { "side view height", [&] { return side->GetModel().installHeight; },
+            [&] { return !side->GetModel().metric; } },
+        { "side view distance", [&] { return side->GetModel().targetDistance; }, nullptr },
+        { "IPC panel", [&] { return ipcPanel->GetInstallHeight(); },
+            [&] {
+                return !ipcPanel->IsMetric()
+                    && TextOf(ipcPanel->GetInstallHeightUnit()) == translate(L"ft");
+            } },
+        { "fisheye 3D view", [&] { return fish3D->GetObjectPos(); }, nullptr },
+        { "fisheye side view", [&] { return fishSide->GetValues().installHeight; },
+            [&] { return !fishSide->IsMetric() && label(fishSide->GetHeightLabel()).endsWith("ft"); } },
+        { "fisheye panel", [&] { return fishPanel->GetObjectDistance(); },
+            [&] {
+                return !fishPanel->IsMetric()
+                    && TextOf(fishPanel->GetInstallHeightUnit()) == translate(L"ft");
+            } },
+        { "explanation", nullptr, [&] { return !explain->IsMetric(); } },
+    };
+    std::vector<double> metres;
+    for (const Row& row : rows) {
+        metres.push_back(row.length ? row.length() : 0.0);
+        EXPECT_TRUE(!row.length || metres.back() > 0.0) << row.name;
+    }
+    // The width label shows two decimals.
+    const auto near = [](const Row& row, double value) {
+        return std::string(row.name) == "top view" ? 0.05 : 1e-6 * value;
+    };
+
+    for (const bool feet : { true, false, true, false }) {
+        Click(unit);
+        ASSERT_EQ(unit->GetCheck() != 0, feet);
+        for (size_t i = 0; i < std::size(rows); ++i) {
+            const Row& row = rows[i];
+            if (row.length) {
+                const double expected = feet ? metres[i] * 3.2808399 : metres[i];
+                EXPECT_NEAR(row.length(), expected, near(row, expected))
+                    << row.name << (feet ? " in feet" : " in metres");
+            }
+            if (row.feet) {
+                EXPECT_EQ(row.feet(), feet) << row.name;
+            }
+        }
+    }
+}
+
 // After a language switch the IPC panel's labels and every view's title are
 // those of the new language, and none of the English ones is left.
 TEST_F(ToolBarTest, IPCPanelAndViewTitlesFollowTheLanguage)
@@ -417,11 +495,7 @@ TEST_F(ToolBarTest, IPCPanelAndViewTitlesFollowTheLanguage)
         { mf->GetSideView().get(), L"Side View" }, { mf->GetTopView().get(), L"Top View" },
         { mf->GetFish3DView().get(), L"3D View" }, { mf->GetFishSideView().get(), L"Side View" },
         { mf->GetFishTopView().get(), L"Top View" } };
-    const auto title = [](CViewControllerBase* view) {
-        WCHAR text[128] = {};
-        view->GetTitle()->GetStaticText(text, 128);
-        return QString::fromWCharArray(text);
-    };
+    const auto title = [](CViewControllerBase* view) { return QString::fromStdWString(TextOf(view->GetTitle())); };
 
     for (const int language : { kIdMenuPortuguese, kIdMenuSpanish, kIdMenuEnglish }) {
         std::map<std::wstring, QString> previous;

@@ -5,14 +5,16 @@
 // a resize pushes into the scenes.
 
 #include "app/MainFrameEventImp.h"
+#include "app/StartupScale.h"
 #include "app/calc/FishParameterSettingEventImp.h"
 #include "app/calc/FishSideViewEventImp.h"
 #include "app/calc/FishTopViewEventImp.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
-#include "app/StartupScale.h"
 #include "base/Globals.h"
+#include "tests/app/EnglishFrame.h"
+#include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWComboBox.h"
 #include "ui/api/KWDoubleSpiner.h"
@@ -34,23 +36,12 @@
 
 namespace {
 
-std::wstring TextOf(CKWStatic* label)
-{
-    wchar_t buffer[128] = {};
-    label->GetStaticText(buffer, 128);
-    return buffer;
-}
-
 class ViewControllerWiring : public ::testing::Test {
 protected:
     void SetUp() override
     {
         m_savedLanguage = g_languageIndex;
-        g_languageIndex = 0;
-        g_uiScale = 1.0f;
-        g_screenScale = 1.0f;
-        SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
-        frame = CMainFrameEventImp::CreateInstance();
+        frame = StartEnglishFrame();
         ASSERT_NE(frame->GetDlg(), nullptr);
         Layout(1020, 720);
     }

@@ -88,6 +88,23 @@ TEST(System, GetModuleDirKeepsTheTrailingSeparator)
     CKWSystem::FreeDll(module);
 }
 
+// Without a buffer to fit, the whole directory of the program and of a
+// loaded library, as the language files and skins are looked up beside it.
+TEST(System, ModuleDirKeepsTheTrailingSeparatorAtAnyLength)
+{
+    HMODULE module = CKWSystem::LoadDll(KW_TEST_PLUGIN_PATH);
+    ASSERT_NE(module, nullptr);
+    const struct {
+        HMODULE module;
+        fs::path file;
+    } rows[] = { { nullptr, "/proc/self/exe" }, { module, KW_TEST_PLUGIN_PATH } };
+    for (const auto& row : rows) {
+        EXPECT_EQ(CKWSystem::ModuleDir(row.module), fs::canonical(row.file).parent_path().string() + "/")
+            << row.file;
+    }
+    CKWSystem::FreeDll(module);
+}
+
 TEST(System, GetModuleDirLeavesEmptyTextWhenThePathDoesNotFit)
 {
     const std::string exe = fs::canonical("/proc/self/exe").string();
