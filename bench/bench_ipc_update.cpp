@@ -8,6 +8,7 @@
 // and a larger M) then differ by exactly M - N updates of the same sequence.
 
 #include "app/MainFrameEventImp.h"
+#include "app/calc/IPCCalc.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
 #include "ui/qt/KWQtSupport.h"
@@ -49,10 +50,29 @@ void BM_InstallHeightChange(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
+// The focal slider is shown for a varifocal lens only: the first model has
+// a fixed one, so the first varifocal model of the list is chosen.
+bool SelectVarifocalModel(CParameterSettingEventImp& panel)
+{
+    const int count = panel.GetModelCombo()->GetCount();
+    for (int index = 0; index < count; ++index) {
+        panel.SelectChanged(kIdModelCombo, index);
+        if (std::atoi(panel.GetModel().FLtype.c_str()) == kFocalTypeVarifocal) {
+            QCoreApplication::processEvents();
+            return true;
+        }
+    }
+    return false;
+}
+
 void BM_FocalSliderMove(benchmark::State& state)
 {
     const boost::shared_ptr<CMainFrameEventImp> frame = IPCTool();
     const boost::shared_ptr<CParameterSettingEventImp> panel = frame->GetParameterSetting();
+    if (!SelectVarifocalModel(*panel)) {
+        state.SkipWithError("no varifocal model");
+        return;
+    }
     int pos = 280;
     for (auto _ : state) {
         pos = pos >= 1200 ? 280 : pos + 1;
