@@ -1,12 +1,14 @@
 #include "ui/scenes/KWQT3DView.h"
 
 #include "ui/qt/KWControlKit.h"
+#include "ui/qt/KWQtSupport.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
+#include <QImageReader>
 #include <QPainter>
 #include <QPen>
 
@@ -103,7 +105,7 @@ int CKWQT3DView::SetBgImage(LPCWSTR background, LPCWSTR person)
         ClearSlot(slot);
     }
 
-    const QPixmap backgroundPicture = LoadPicture(background);
+    const QPixmap backgroundPicture = LoadBackground(background);
     if (m_background == nullptr) {
         m_background = new QGraphicsPixmapItem(backgroundPicture);
         m_scene->addItem(m_background);
@@ -274,6 +276,19 @@ void CKWQT3DView::PlaceBackground()
     const QPixmap& picture = m_background->pixmap();
     m_background->setPos(ToQPoint(
         KW3DBackgroundPos(width(), height(), m_rectTimes, m_ceiling, picture.width(), picture.height())));
+}
+
+QPixmap CKWQT3DView::LoadBackground(LPCWSTR name) const
+{
+    // Read past Qt's pixmap cache: each camera model has its own picture,
+    // shown once per choice of model, and a few of them push the small skin
+    // pictures of every other control out of the cache, to be decoded again
+    // at their next use.
+    if (name == nullptr || *name == L'\0') {
+        return QPixmap();
+    }
+    QImageReader reader(KWSkinImagePath(name));
+    return QPixmap::fromImageReader(&reader);
 }
 
 QPixmap CKWQT3DView::LoadPicture(LPCWSTR name) const

@@ -62,6 +62,7 @@ private:
     void PlacePicture();
     void PlaceBackground();
     QPixmap LoadPicture(LPCWSTR name) const;
+    QPixmap LoadBackground(LPCWSTR name) const;
 
     QGraphicsScene* m_scene; // owned by the view
     QGraphicsPixmapItem* m_background = nullptr; // owned by the scene
