@@ -46,6 +46,33 @@ void SetSegment(QGraphicsLineItem* line, const SideViewSegment& segment)
     line->setLine(QLineF(ToQt(segment.from), ToQt(segment.to)));
 }
 
+// Qt lays a text out again for every width it is given, and marks an item
+// for repainting for every scale, rotation or pivot, the same or not: each
+// would paint the whole drawing again when nothing changed.
+void SetTextWidth(QGraphicsTextItem* label, double width)
+{
+    if (label->textWidth() != width) {
+        label->setTextWidth(width);
+    }
+}
+
+void SetScale(QGraphicsItem* item, double scale)
+{
+    if (item->scale() != scale) {
+        item->setScale(scale);
+    }
+}
+
+void SetRotation(QGraphicsItem* item, const QPointF& pivot, double degrees)
+{
+    if (item->transformOriginPoint() != pivot) {
+        item->setTransformOriginPoint(pivot);
+    }
+    if (item->rotation() != degrees) {
+        item->setRotation(degrees);
+    }
+}
+
 QString AngleText(double degrees)
 {
     return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
@@ -66,7 +93,10 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     m_view->setRenderHint(QPainter::Antialiasing, false);
     m_view->setDragMode(QGraphicsView::NoDrag);
     m_view->setOptimizationFlag(QGraphicsView::DontSavePainterState);
-    m_view->setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    // Any change paints the whole drawing, once, when the scene hands its
+    // changes to the view: a whole viewport is cheaper to paint than the many
+    // pieces the items mark, and a drawing that did not change is not painted.
+    m_view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     m_view->setTransformationAnchor(QGraphicsView::NoAnchor);
 
     m_scene = new QGraphicsScene(this);
@@ -466,14 +496,7 @@ QString CKWQTVerticalSceneC::LengthText(double value) const
 
 void CKWQTVerticalSceneC::SetLabel(QGraphicsTextItem* label, const QString& text)
 {
-    // Laying out a text again costs more than the rest of a drag step; most
-    // labels keep their text while one value is dragged.
-    const QVariant shown = label->data(0);
-    if (shown.isValid() && shown.toString() == text) {
-        return;
-    }
-    label->setPlainText(text);
-    label->setData(0, text);
+    KWSetLabelText(label, text);
 }
 
 void CKWQTVerticalSceneC::ShowAxisMaxima()
@@ -487,7 +510,7 @@ void CKWQTVerticalSceneC::ShowAxisMaxima()
 void CKWQTVerticalSceneC::PlaceTarget(const SideViewTargetPlace& place, double targetHeight)
 {
     SetLabel(m_targetHeightLabel, LengthText(targetHeight));
-    m_person->setScale(place.personScale);
+    SetScale(m_person, place.personScale);
     m_person->setPos(ToQt(place.personPos));
     m_targetHeightHandle->setOffset(ToQt(place.handleOffset));
     m_targetHeightHandle->SetMoveRange(place.handleMin, place.handleMax);
@@ -510,10 +533,10 @@ void CKWQTVerticalSceneC::Redraw()
             places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
     }
     m_heightUnitLabel->setPos(ToQt(places.heightUnitLabel));
-    m_heightTitle->setTextWidth(places.titleWidth);
+    SetTextWidth(m_heightTitle, places.titleWidth);
     m_heightTitle->setPos(ToQt(places.heightTitle));
     m_lengthUnitLabel->setPos(ToQt(places.lengthUnitLabel));
-    m_lengthTitle->setTextWidth(places.titleWidth);
+    SetTextWidth(m_lengthTitle, places.titleWidth);
     m_lengthTitle->setPos(ToQt(places.lengthTitle));
 
     const QRectF sceneRect = m_scene->sceneRect();
@@ -528,16 +551,15 @@ void CKWQTVerticalSceneC::Redraw()
     SetSegment(m_axisTop, l.axisTop);
     SetSegment(m_pole, l.pole);
     SetLabel(m_installAngleLabel, AngleText(m_model.installAngle));
-    m_installAngleLabel->setTextWidth(80.0 * k);
+    SetTextWidth(m_installAngleLabel, 80.0 * k);
     m_installAngleLabel->setPos(ToQt(l.installAngleLabel));
     SetLabel(m_installHeightLabel, LengthText(m_model.installHeight));
-    m_installHeightLabel->setTextWidth(80.0 * k);
+    SetTextWidth(m_installHeightLabel, 80.0 * k);
     m_installHeightLabel->setPos(ToQt(l.installHeightLabel));
     m_heightHandle->setOffset(ToQt(l.heightHandleOffset));
     m_heightHandle->SetMoveRange(l.heightHandleMin, l.heightHandleMax);
     m_camera->setPos(ToQt(l.cameraPos));
-    m_camera->setTransformOriginPoint(ToQt(l.cameraPivot));
-    m_camera->setRotation(-m_model.installAngle);
+    SetRotation(m_camera, ToQt(l.cameraPivot), -m_model.installAngle);
 
     SetSegment(m_nearGround, l.nearGround);
     m_blindHandle->setOffset(ToQt(l.blindHandleOffset));
@@ -565,9 +587,9 @@ void CKWQTVerticalSceneC::Redraw()
     m_targetDistanceLabel->setPos(ToQt(l.targetDistanceLabel));
     m_targetDistanceHandle->setOffset(ToQt(l.targetDistanceHandleOffset));
     m_targetDistanceHandle->SetMoveRange(l.targetDistanceHandleMin, l.targetDistanceHandleMax);
-
-    m_scene->update();
-    m_view->viewport()->update();
+    // What the items mark is all that is updated: an update of the scene or
+    // the view on top got the drawing painted twice whenever another scene
+    // painted the window in between.
 
     // Reported once the drawing stands, so that a listener that calls back
     // into the view finds it consistent. A listener may redraw from inside a
