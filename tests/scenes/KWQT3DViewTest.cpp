@@ -311,6 +311,15 @@ TEST_F(View3DFixture, ModelPicturesLeaveTheSkinPicturesCached)
     ASSERT_TRUE(KWLoadSkinPixmap(QStringLiteral("h_nor.png"), again));
     EXPECT_EQ(again.cacheKey(), first.cacheKey()) << "read from the cache, not decoded again";
     QPixmapCache::setCacheLimit(savedLimit);
+
+    const qint64 shown = view->GetBackgroundItem()->pixmap().cacheKey();
+    view->MoveWindow(0, 0, 800, 500);
+    view->SetBgImage(L"model_x.png", L"");
+    EXPECT_EQ(view->GetBackgroundItem()->pixmap().cacheKey(), shown) << "the picture shown is not read again";
+    view->SetBgImage(L"", L"");
+    EXPECT_TRUE(view->GetBackgroundItem()->pixmap().isNull());
+    view->SetBgImage(L"model_x.png", L"");
+    EXPECT_NE(view->GetBackgroundItem()->pixmap().cacheKey(), shown) << "read again after another picture";
 }
 
 } // namespace

@@ -278,17 +278,25 @@ void CKWQT3DView::PlaceBackground()
         KW3DBackgroundPos(width(), height(), m_rectTimes, m_ceiling, picture.width(), picture.height())));
 }
 
-QPixmap CKWQT3DView::LoadBackground(LPCWSTR name) const
+QPixmap CKWQT3DView::LoadBackground(LPCWSTR name)
 {
     // Read past Qt's pixmap cache: each camera model has its own picture,
     // shown once per choice of model, and a few of them push the small skin
     // pictures of every other control out of the cache, to be decoded again
-    // at their next use.
+    // at their next use. The picture shown is kept instead: every resize
+    // sets it again.
     if (name == nullptr || *name == L'\0') {
+        m_backgroundPath.clear();
         return QPixmap();
     }
-    QImageReader reader(KWSkinImagePath(name));
-    return QPixmap::fromImageReader(&reader);
+    const QString path = KWSkinImagePath(name);
+    if (m_background != nullptr && path == m_backgroundPath) {
+        return m_background->pixmap();
+    }
+    QImageReader reader(path);
+    const QPixmap picture = QPixmap::fromImageReader(&reader);
+    m_backgroundPath = picture.isNull() ? QString() : path;
+    return picture;
 }
 
 QPixmap CKWQT3DView::LoadPicture(LPCWSTR name) const
