@@ -2,8 +2,13 @@
 // reaches the panel, the side view redraws and reports back, the angles and
 // the pixel density are computed and the display shows the result. The time
 // printed is per update, painting included.
+//
+// KW_BENCH_ITERATIONS=N runs each case exactly N times instead of for a
+// minimum time: instruction counts of two such runs (say under callgrind, N
+// and a larger M) then differ by exactly M - N updates of the same sequence.
 
 #include "app/MainFrameEventImp.h"
+#include "app/calc/IPCCalc.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
 #include "ui/qt/KWQtSupport.h"
@@ -15,6 +20,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -43,12 +49,30 @@ void BM_InstallHeightChange(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_InstallHeightChange)->Unit(benchmark::kMicrosecond);
+
+// The focal slider is shown for a varifocal lens only: the first model has
+// a fixed one, so the first varifocal model of the list is chosen.
+bool SelectVarifocalModel(CParameterSettingEventImp& panel)
+{
+    const int count = panel.GetModelCombo()->GetCount();
+    for (int index = 0; index < count; ++index) {
+        panel.SelectChanged(kIdModelCombo, index);
+        if (std::atoi(panel.GetModel().FLtype.c_str()) == kFocalTypeVarifocal) {
+            QCoreApplication::processEvents();
+            return true;
+        }
+    }
+    return false;
+}
 
 void BM_FocalSliderMove(benchmark::State& state)
 {
     const boost::shared_ptr<CMainFrameEventImp> frame = IPCTool();
     const boost::shared_ptr<CParameterSettingEventImp> panel = frame->GetParameterSetting();
+    if (!SelectVarifocalModel(*panel)) {
+        state.SkipWithError("no varifocal model");
+        return;
+    }
     int pos = 280;
     for (auto _ : state) {
         pos = pos >= 1200 ? 280 : pos + 1;
@@ -57,7 +81,6 @@ void BM_FocalSliderMove(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_FocalSliderMove)->Unit(benchmark::kMicrosecond);
 
 void BM_ModelChange(benchmark::State& state)
 {
@@ -72,7 +95,24 @@ void BM_ModelChange(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ModelChange)->Unit(benchmark::kMicrosecond);
+
+void RegisterCases()
+{
+    const char* fixed = std::getenv("KW_BENCH_ITERATIONS");
+    const long iterations = fixed != nullptr ? std::strtol(fixed, nullptr, 10) : 0;
+    const std::pair<const char*, void (*)(benchmark::State&)> cases[] = {
+        { "BM_InstallHeightChange", BM_InstallHeightChange },
+        { "BM_FocalSliderMove", BM_FocalSliderMove },
+        { "BM_ModelChange", BM_ModelChange },
+    };
+    for (const auto& c : cases) {
+        benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(c.first, c.second);
+        b->Unit(benchmark::kMicrosecond);
+        if (iterations > 0) {
+            b->Iterations(iterations);
+        }
+    }
+}
 
 } // namespace
 
@@ -87,6 +127,7 @@ int main(int argc, char** argv)
     LoadKWStyleSheet((appDir + L"/Lumivane_Style.css").c_str());
     SetKWSkinPath((appDir + L"/Skin/").c_str());
     g_languageIndex = 0;
+    RegisterCases();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -19,6 +19,7 @@
 #include "base/Translate.h"
 #include "tests/app/EnglishFrame.h"
 #include "tests/app/ShownText.h"
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
 #include "ui/api/KWView.h"
@@ -228,17 +229,7 @@ TEST_F(MainFrameTest, DensityPictureIsRepaintedOnlyWhenTheLevelChanges)
     auto* picture = dynamic_cast<CKWQTPictureCtrl*>(frame->GetPPMPicture());
     ASSERT_NE(picture, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(picture->window()));
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int* count;
-        explicit PaintCounter(int* c) : count(c) { }
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            *count += event->type() == QEvent::Paint ? 1 : 0;
-            return false;
-        }
-    } counter(&paints);
-    picture->installEventFilter(&counter);
+    KWPaintCounter paints(picture);
     frame->SetPPMValue(-1, true, 0);
     QCoreApplication::processEvents();
 
@@ -256,10 +247,10 @@ TEST_F(MainFrameTest, DensityPictureIsRepaintedOnlyWhenTheLevelChanges)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.value);
-        paints = 0;
+        paints.Reset();
         frame->SetPPMValue(row.value, true, 36);
         QCoreApplication::processEvents();
-        EXPECT_EQ(paints > 0, row.repainted);
+        EXPECT_EQ(paints.Count() > 0, row.repainted);
         const QString file = QString::fromStdWString(GetKWAppDirPath() + L"/Skin/" + row.picture);
         EXPECT_EQ(picture->Picture().toImage(), QPixmap(file).toImage());
     }

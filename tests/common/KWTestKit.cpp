@@ -50,6 +50,17 @@ void KWWarningCatcher::Catch(QtMsgType type, const QMessageLogContext&, const QS
     }
 }
 
+KWPaintCounter::KWPaintCounter(QWidget* widget)
+{
+    widget->installEventFilter(this);
+}
+
+bool KWPaintCounter::eventFilter(QObject* /*watched*/, QEvent* event)
+{
+    m_count += event->type() == QEvent::Paint ? 1 : 0;
+    return false;
+}
+
 KWEventSinkWidget::KWEventSinkWidget()
 {
     resize(400, 300);

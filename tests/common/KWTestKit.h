@@ -100,6 +100,21 @@ protected:
     void customEvent(QEvent* event) override;
 };
 
+// ---- Paint events ----------------------------------------------------------
+// Counts the paint events a widget gets while the object lives.
+class KWPaintCounter : public QObject {
+public:
+    explicit KWPaintCounter(QWidget* widget);
+    int Count() const { return m_count; }
+    void Reset() { m_count = 0; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int m_count = 0;
+};
+
 // ---- Temporary skin directory --------------------------------------------
 // A directory of small solid-colour PNGs that is the skin directory while the
 // object lives; the previous skin directory comes back afterwards.

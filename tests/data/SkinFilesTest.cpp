@@ -3,6 +3,7 @@
 // controls cut from a picture lies inside it.
 
 #include "AppDataPaths.h"
+#include "PngRowFilters.h"
 
 #include "SkinManifest.h"
 
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <string>
 
 namespace
@@ -160,6 +162,26 @@ TEST(SkinFiles, SliderGroovesAreOpaqueWhereTheHandleRuns)
         EXPECT_GT(qAlpha(large.pixel(2 * x, 18)), 200) << x;
         EXPECT_GT(qAlpha(large.pixel(215 + 2 * x, 18)), 200) << x;
     }
+}
+
+TEST(SkinFiles, EveryPictureHasItsRowsUnfiltered)
+{
+    // Undoing row filters is most of the time a picture takes to load: a
+    // camera model's picture is loaded on every change of model.
+    int pictures = 0;
+    for (const QString& dir : {BinPath(QStringLiteral("Skin")), BinPath(QStringLiteral("Skin/4K"))}) {
+        QDirIterator it(dir, {QStringLiteral("*.png"), QStringLiteral("*.PNG")}, QDir::Files);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+            const std::vector<int> filters = PngRowFilters(file.readAll());
+            EXPECT_FALSE(filters.empty()) << file.fileName().toStdString();
+            EXPECT_TRUE(std::all_of(filters.begin(), filters.end(), [](int f) { return f == 0; }))
+                << file.fileName().toStdString();
+            ++pictures;
+        }
+    }
+    EXPECT_GT(pictures, 2 * static_cast<int>(SkinManifest().size()));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/scenes/KWQT3DView.h"
 
 #include "tests/common/KWTestKit.h"
+#include "ui/qt/KWControlKit.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QPen>
+#include <QPixmapCache>
 
 #include <cmath>
 #include <memory>
@@ -290,6 +292,34 @@ TEST_F(View3DFixture, ScreenshotShowsPictureAndPersonOnWhite)
     EXPECT_EQ(pixel(QPointF(245 + 205, 166.5 + 100)), kBackground) << "model picture";
     EXPECT_EQ(pixel(QPointF(245 + 87 + 6, 166.5 + 172 + 13)), kPerson) << "person at the start of its path";
     EXPECT_EQ(pixel(QPointF(100, 50)), QColor(Qt::white)) << "outside the picture";
+}
+
+// Each camera model has its own large picture; read past the pixmap cache,
+// however many of them are shown the controls' small pictures stay cached.
+TEST_F(View3DFixture, ModelPicturesLeaveTheSkinPicturesCached)
+{
+    Build(1.0, false);
+    const int savedLimit = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(600); // kilobytes: a 410 x 267 picture takes 428
+    QPixmap first;
+    ASSERT_TRUE(KWLoadSkinPixmap(QStringLiteral("h_nor.png"), first));
+    for (const wchar_t* model : { L"model_x.png", L"3d_dingzhuang_nor.png", L"model_x.png" }) {
+        view->SetBgImage(model, L"");
+        EXPECT_EQ(view->GetBackgroundItem()->pixmap().size(), QSize(410, 267));
+    }
+    QPixmap again;
+    ASSERT_TRUE(KWLoadSkinPixmap(QStringLiteral("h_nor.png"), again));
+    EXPECT_EQ(again.cacheKey(), first.cacheKey()) << "read from the cache, not decoded again";
+    QPixmapCache::setCacheLimit(savedLimit);
+
+    const qint64 shown = view->GetBackgroundItem()->pixmap().cacheKey();
+    view->MoveWindow(0, 0, 800, 500);
+    view->SetBgImage(L"model_x.png", L"");
+    EXPECT_EQ(view->GetBackgroundItem()->pixmap().cacheKey(), shown) << "the picture shown is not read again";
+    view->SetBgImage(L"", L"");
+    EXPECT_TRUE(view->GetBackgroundItem()->pixmap().isNull());
+    view->SetBgImage(L"model_x.png", L"");
+    EXPECT_NE(view->GetBackgroundItem()->pixmap().cacheKey(), shown) << "read again after another picture";
 }
 
 } // namespace

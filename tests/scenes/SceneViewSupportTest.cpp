@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QGraphicsLineItem>
 #include <QGraphicsTextItem>
 #include <QPen>
+#include <QSignalSpy>
 #include <QTextDocument>
 
 namespace {
@@ -41,6 +43,35 @@ TEST(SceneViewSupport, LabelsAndLinesFollowTheScale)
     const int before = tiny.font().pixelSize();
     KWSetLabelScale(&tiny, 0.05);
     EXPECT_EQ(tiny.font().pixelSize(), before) << "a scale that gives no pixel leaves the label";
+}
+
+// Laying a label out again costs more than the rest of an update: the same
+// text or scale again leaves its layout alone.
+TEST(SceneViewSupport, TheSameTextOrScaleAgainLaysNothingOut)
+{
+    QGraphicsTextItem label;
+    KWSetLabelScale(&label, 2.0);
+    KWSetLabelText(&label, QStringLiteral("12.50m"));
+    QSignalSpy layouts(label.document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+    const struct {
+        const char* what;
+        const char* text;
+        double times;
+        bool laidOut;
+    } rows[] = {
+        { "the same text and scale", "12.50m", 2.0, false },
+        { "a new text", "12.60m", 2.0, true },
+        { "a new scale", "12.60m", 1.0, true },
+        { "both the same again", "12.60m", 1.0, false },
+    };
+    for (const auto& row : rows) {
+        layouts.clear();
+        KWSetLabelScale(&label, row.times);
+        KWSetLabelText(&label, QString::fromLatin1(row.text));
+        EXPECT_EQ(!layouts.isEmpty(), row.laidOut) << row.what;
+        EXPECT_EQ(label.toPlainText(), QString::fromLatin1(row.text)) << row.what;
+        EXPECT_EQ(label.font().pixelSize(), KWScaledLabelPixelSize(row.times)) << row.what;
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QPen>
+#include <QTest>
 
 #include <cmath>
 #include <functional>
@@ -225,6 +226,36 @@ TEST_F(TopViewTest, PaintsTheSectorAndTheWidthLineWhereTheGeometrySays)
     EXPECT_EQ(pixel(100, 150), kSector);
     EXPECT_EQ(pixel(80, 140), QColor(Qt::white)) << "the line ends on the edge, at 84.5";
     EXPECT_EQ(pixel(200, 290), QColor(200, 0, 0)) << "the camera picture";
+}
+
+// The calculator sends the angle and the width on every update of any value;
+// most leave this view as it is.
+TEST_F(TopViewTest, AnUpdateThatChangesNothingPaintsNothing)
+{
+    LoadPictures();
+    parent.resize(400, 300);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    view->SetParam(83.25, 5.0);
+    QCoreApplication::processEvents();
+    KWPaintCounter paints(view->viewport());
+    const struct {
+        const char* what;
+        std::function<void()> update;
+        int paints;
+    } rows[] = {
+        { "the same angle and distance", [this] { view->SetParam(83.25, 5.0); }, 0 },
+        { "the same axis maximum", [this] { view->SetVirtulXaxisMax(7.0, 10.0); }, 0 },
+        { "a new distance", [this] { view->UpdateVisibleWidth(6.0); }, 1 },
+        { "a new angle", [this] { view->UpdateVisualAngle(60.0); }, 1 },
+        { "the same angle", [this] { view->UpdateVisualAngle(60.0); }, 0 },
+    };
+    for (const auto& row : rows) {
+        paints.Reset();
+        row.update();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paints.Count(), row.paints) << row.what;
+    }
 }
 
 } // namespace

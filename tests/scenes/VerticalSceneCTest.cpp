@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>
@@ -320,6 +323,49 @@ TEST(VerticalSceneC, SlotsAndReentrantListeners)
     f.view->SetTarHDistance(10.0);
     EXPECT_EQ(f.listener.Calls(), (Names { "Blind", "Blind", "TargetHeight", "ViewHeights" }));
     EXPECT_GT(f.listener.Last("ViewHeights")[1], 0.0);
+}
+
+// In the calculator's window other scenes change in the same update, and the
+// first of them to hand over its changes paints the window at once, before
+// this view's scene has handed over its own.
+TEST(VerticalSceneC, EachChangeIsPaintedOnceAndNoChangeNotAtAll)
+{
+    SideViewFixture f;
+    QWidget window;
+    window.resize(730, 320);
+    f.view->setParent(&window);
+    QGraphicsScene otherScene;
+    QGraphicsRectItem* mark = otherScene.addRect(0, 0, 4, 4);
+    QGraphicsView other(&otherScene, &window);
+    other.setGeometry(700, 0, 20, 20);
+    // The fixture owns the view: it leaves the window before the window goes.
+    const std::unique_ptr<QWidget, void (*)(QWidget*)> detach(
+        f.view.get(), [](QWidget* w) { w->setParent(nullptr); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    f.view->SetParam(17.46, 10.0, 7.0, 30.0, 19.0);
+    QCoreApplication::processEvents();
+    KWPaintCounter paints(f.Scene()->views().front()->viewport());
+
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        int paints;
+    } rows[] = {
+        { "a new tilt", [&f] { f.view->SetParam(17.46, 10.0, 7.0, 35.0, 19.0); }, 1 },
+        { "the same parameters", [&f] { f.view->SetParam(17.46, 10.0, 7.0, 35.0, 19.0); }, 0 },
+        { "a new distance", [&f] { f.view->SetTarHDistance(12.0); }, 1 },
+        { "the same distance", [&f] { f.view->SetTarHDistance(12.0); }, 0 },
+        { "the same height", [&f] { f.view->SetVirtualHeight(7.0); }, 0 },
+    };
+    for (const auto& row : rows) {
+        mark->moveBy(1.0, 0.0);
+        paints.Reset();
+        row.change();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paints.Count(), row.paints) << row.what;
+    }
 }
 
 } // namespace

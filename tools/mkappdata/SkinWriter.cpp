@@ -1,5 +1,6 @@
 #include "SkinWriter.h"
 
+#include "PngWriter.h"
 #include "SkinDraw.h"
 #include "SkinManifest.h"
 #include "SkinStyle.h"
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <algorithm>
@@ -20,17 +20,6 @@ namespace MkAppData
 
 namespace
 {
-
-bool Save(const QImage& image, const QString& path, QString* error)
-{
-    // The format is given, not guessed from the name: ".PNG" pictures are PNG too.
-    QImageWriter writer(path, "png");
-    if (!writer.write(image)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, writer.errorString());
-        return false;
-    }
-    return true;
-}
 
 struct Tile
 {
@@ -50,12 +39,12 @@ bool WriteSkins(const QString& skinDir, const SeedData& seeds, QString* error)
             return false;
         }
         for (const SkinEntry& entry : SkinManifest()) {
-            if (!Save(RenderSkin(entry, sets[i]), dirs[i] + QLatin1Char('/') + QLatin1String(entry.name), error)) {
+            if (!WritePng(RenderSkin(entry, sets[i]), dirs[i] + QLatin1Char('/') + QLatin1String(entry.name), error)) {
                 return false;
             }
         }
         for (const ModelSeed* model : DistinctModels(seeds)) {
-            if (!Save(RenderModelPicture(*model, sets[i]),
+            if (!WritePng(RenderModelPicture(*model, sets[i]),
                       dirs[i] + QLatin1Char('/') + ModelPictureName(model->name), error)) {
                 return false;
             }
@@ -124,7 +113,7 @@ bool WriteContactSheet(const QString& pngPath, const SeedData& seeds, QString* e
     }
     p.end();
     QDir().mkpath(QFileInfo(pngPath).absolutePath());
-    return Save(sheet, pngPath, error);
+    return WritePng(sheet, pngPath, error);
 }
 
 }  // namespace MkAppData

@@ -1,6 +1,7 @@
 #include "ui/scenes/KWQT3DView.h"
 
 #include "ui/qt/KWControlKit.h"
+#include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
@@ -8,6 +9,8 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
+#include <QImageReader>
+#include <QPainter>
 #include <QPen>
 
 #include <new>
@@ -87,10 +90,10 @@ int CKWQT3DView::SetBgImage(LPCWSTR background, LPCWSTR person)
         ClearSlot(slot);
     }
 
-    ShowPicture(m_background, background);
+    ShowPicture(m_background, LoadBackground(background));
     PlaceBackground();
 
-    ShowPicture(m_person, person);
+    ShowPicture(m_person, LoadPicture(person));
     m_person->setPos(KWToQPointF(KW3DToPixels(m_origin, m_rectTimes, KW3D_PERSON_FAR)));
     // The fisheye calculator shows no walking person.
     m_person->setVisible(!m_fisheye);
@@ -243,15 +246,35 @@ void CKWQT3DView::PlaceBackground()
         KW3DBackgroundPos(width(), height(), m_rectTimes, m_ceiling, picture.width(), picture.height())));
 }
 
-void CKWQT3DView::ShowPicture(QGraphicsPixmapItem*& item, LPCWSTR name)
+void CKWQT3DView::ShowPicture(QGraphicsPixmapItem*& item, const QPixmap& picture)
 {
-    const QPixmap picture = LoadPicture(name);
     if (item == nullptr) {
         item = new QGraphicsPixmapItem(picture);
         m_scene->addItem(item);
     } else {
         item->setPixmap(picture);
     }
+}
+
+QPixmap CKWQT3DView::LoadBackground(LPCWSTR name)
+{
+    // Read past Qt's pixmap cache: each camera model has its own picture,
+    // shown once per choice of model, and a few of them push the small skin
+    // pictures of every other control out of the cache, to be decoded again
+    // at their next use. The picture shown is kept instead: every resize
+    // sets it again.
+    if (name == nullptr || *name == L'\0') {
+        m_backgroundPath.clear();
+        return QPixmap();
+    }
+    const QString path = KWSkinImagePath(name);
+    if (m_background != nullptr && path == m_backgroundPath) {
+        return m_background->pixmap();
+    }
+    QImageReader reader(path);
+    const QPixmap picture = QPixmap::fromImageReader(&reader);
+    m_backgroundPath = picture.isNull() ? QString() : path;
+    return picture;
 }
 
 QPixmap CKWQT3DView::LoadPicture(LPCWSTR name) const

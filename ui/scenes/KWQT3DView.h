@@ -8,6 +8,7 @@
 
 #include <QGraphicsView>
 #include <QPixmap>
+#include <QString>
 
 #include <array>
 
@@ -62,13 +63,15 @@ private:
     void PlaceBackground();
     QPixmap LoadPicture(LPCWSTR name) const;
     // The picture into the item, which is made on the first call.
-    void ShowPicture(QGraphicsPixmapItem*& item, LPCWSTR name);
+    void ShowPicture(QGraphicsPixmapItem*& item, const QPixmap& picture);
+    QPixmap LoadBackground(LPCWSTR name);
 
     QGraphicsScene* m_scene; // owned by the view
     QGraphicsPixmapItem* m_background = nullptr; // owned by the scene
     QGraphicsPixmapItem* m_person = nullptr; // owned by the scene
     std::array<QGraphicsItem*, KW3D_SLOT_COUNT> m_markers {}; // owned by the scene
     std::array<QPixmap, KW3D_PICTURE_COUNT> m_pictures;
+    QString m_backgroundPath; // of the picture the background shows, if it loaded
     KWScenePoint m_origin;
     double m_axisMax = KW3D_DEFAULT_AXIS_MAX;
     double m_objectPos = KW3D_DEFAULT_OBJECT_POS;

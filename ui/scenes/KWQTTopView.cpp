@@ -39,6 +39,9 @@ CKWQTTopView::CKWQTTopView(IKWTopViewEvent* listener)
     , m_scene(new QGraphicsScene(this))
 {
     KWSetupSceneView(this, m_scene);
+    // Any change paints the whole view once; an update that changes nothing,
+    // as most of the calculator's updates are here, paints nothing.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     m_angleIcon = m_scene->addPixmap(QPixmap());
     m_leftEdge = m_scene->addLine(QLineF(), QPen(kEdgeColour));
     m_rightEdge = m_scene->addLine(QLineF(), QPen(kEdgeColour));
@@ -124,8 +127,8 @@ void CKWQTTopView::UpdateVisibleWidth(double distance)
         m_widthLabel->setPos(frame.width - 70.0 * m_rectTimes, line.y - 10.0 * m_rectTimes);
         KWSetLabelScale(m_widthLabel, m_rectTimes);
         const double seen = KWTopViewVisibleWidth(m_angle, distance);
-        m_widthLabel->setPlainText(
-            QString::asprintf(m_metric ? "%0.2fm" : "%0.2fft", seen).left(kLabelLength));
+        KWSetLabelText(
+            m_widthLabel, QString::asprintf(m_metric ? "%0.2fm" : "%0.2fft", seen).left(kLabelLength));
         if (m_targetIcon != nullptr) {
             m_targetIcon->setPos((width() - m_targetWidth) / 2, line.y - m_targetHeight / 2);
         }
@@ -133,7 +136,6 @@ void CKWQTTopView::UpdateVisibleWidth(double distance)
     if (m_cameraIcon != nullptr) {
         m_cameraIcon->setPos((width() - m_cameraWidth) / 2, height() - m_cameraHeight);
     }
-    m_scene->update();
 }
 
 void CKWQTTopView::UpdateVisualAngle(double angle)
@@ -161,11 +163,10 @@ void CKWQTTopView::UpdateVisualAngle(double angle)
     m_sector->setPen(KWScenePen(kSectorColour, m_rectTimes));
     m_sector->setBrush(QBrush(kSectorColour));
 
-    m_angleLabel->setPlainText(QString::asprintf("%0.2f", angle) + QChar(0x00B0));
+    KWSetLabelText(m_angleLabel, QString::asprintf("%0.2f", angle) + QChar(0x00B0));
     m_angleLabel->setPos(frame.ApexX() - 20.0 * m_rectTimes, frame.apexY / 2.0);
     KWSetLabelScale(m_angleLabel, m_rectTimes);
     m_angleIcon->setPos(frame.ApexX() - 56.0 * m_rectTimes, frame.apexY / 2.0 + 25.0 * m_rectTimes);
-    m_scene->update();
 }
 
 void CKWQTTopView::SetVirtulXaxisMax(double nearDistance, double axisMax)

@@ -36,6 +36,33 @@ const QColor kEdgeColour(145, 234, 240);
 const QColor kFieldOfViewColour(222, 233, 239);
 const QColor kVerticalAngleColour(218, 75, 7);
 
+// Qt lays a text out again for every width it is given, and marks an item
+// for repainting for every scale, rotation or pivot, the same or not: each
+// would paint the whole drawing again when nothing changed.
+void SetTextWidth(QGraphicsTextItem* label, double width)
+{
+    if (label->textWidth() != width) {
+        label->setTextWidth(width);
+    }
+}
+
+void SetScale(QGraphicsItem* item, double scale)
+{
+    if (item->scale() != scale) {
+        item->setScale(scale);
+    }
+}
+
+void SetRotation(QGraphicsItem* item, const QPointF& pivot, double degrees)
+{
+    if (item->transformOriginPoint() != pivot) {
+        item->setTransformOriginPoint(pivot);
+    }
+    if (item->rotation() != degrees) {
+        item->setRotation(degrees);
+    }
+}
+
 QString AngleText(double degrees)
 {
     return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
@@ -56,6 +83,10 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     m_scene = new QGraphicsScene(this);
     m_scene->setBackgroundBrush(QBrush(QColor(255, 255, 255)));
     KWSetupDrawingView(m_view, m_scene);
+    // Any change paints the whole drawing, once, when the scene hands its
+    // changes to the view: a whole viewport is cheaper to paint than the many
+    // pieces the items mark, and a drawing that did not change is not painted.
+    m_view->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
 
     const auto makeLine = [this](const QColor& colour) {
         auto* line = new CKWQTGraphicsLineItem();
@@ -446,14 +477,7 @@ QString CKWQTVerticalSceneC::LengthText(double value) const
 
 void CKWQTVerticalSceneC::SetLabel(QGraphicsTextItem* label, const QString& text)
 {
-    // Laying out a text again costs more than the rest of a drag step; most
-    // labels keep their text while one value is dragged.
-    const QVariant shown = label->data(0);
-    if (shown.isValid() && shown.toString() == text) {
-        return;
-    }
-    label->setPlainText(text);
-    label->setData(0, text);
+    KWSetLabelText(label, text);
 }
 
 void CKWQTVerticalSceneC::ShowAxisMaxima()
@@ -467,7 +491,7 @@ void CKWQTVerticalSceneC::ShowAxisMaxima()
 void CKWQTVerticalSceneC::PlaceTarget(const SideViewTargetPlace& place, double targetHeight)
 {
     SetLabel(m_targetHeightLabel, LengthText(targetHeight));
-    m_person->setScale(place.personScale);
+    SetScale(m_person, place.personScale);
     m_person->setPos(KWToQPointF(place.personPos));
     m_targetHeightHandle->setOffset(KWToQPointF(place.handleOffset));
     m_targetHeightHandle->SetMoveRange(place.handleMin, place.handleMax);
@@ -490,10 +514,10 @@ void CKWQTVerticalSceneC::Redraw()
             places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
     }
     m_heightUnitLabel->setPos(KWToQPointF(places.heightUnitLabel));
-    m_heightTitle->setTextWidth(places.titleWidth);
+    SetTextWidth(m_heightTitle, places.titleWidth);
     m_heightTitle->setPos(KWToQPointF(places.heightTitle));
     m_lengthUnitLabel->setPos(KWToQPointF(places.lengthUnitLabel));
-    m_lengthTitle->setTextWidth(places.titleWidth);
+    SetTextWidth(m_lengthTitle, places.titleWidth);
     m_lengthTitle->setPos(KWToQPointF(places.lengthTitle));
 
     const QRectF sceneRect = m_scene->sceneRect();
@@ -508,16 +532,15 @@ void CKWQTVerticalSceneC::Redraw()
     m_axisTop->setLine(KWToQLineF(l.axisTop));
     m_pole->setLine(KWToQLineF(l.pole));
     SetLabel(m_installAngleLabel, AngleText(m_model.installAngle));
-    m_installAngleLabel->setTextWidth(80.0 * k);
+    SetTextWidth(m_installAngleLabel, 80.0 * k);
     m_installAngleLabel->setPos(KWToQPointF(l.installAngleLabel));
     SetLabel(m_installHeightLabel, LengthText(m_model.installHeight));
-    m_installHeightLabel->setTextWidth(80.0 * k);
+    SetTextWidth(m_installHeightLabel, 80.0 * k);
     m_installHeightLabel->setPos(KWToQPointF(l.installHeightLabel));
     m_heightHandle->setOffset(KWToQPointF(l.heightHandleOffset));
     m_heightHandle->SetMoveRange(l.heightHandleMin, l.heightHandleMax);
     m_camera->setPos(KWToQPointF(l.cameraPos));
-    m_camera->setTransformOriginPoint(KWToQPointF(l.cameraPivot));
-    m_camera->setRotation(-m_model.installAngle);
+    SetRotation(m_camera, KWToQPointF(l.cameraPivot), -m_model.installAngle);
 
     m_nearGround->setLine(KWToQLineF(l.nearGround));
     m_blindHandle->setOffset(KWToQPointF(l.blindHandleOffset));
@@ -545,9 +568,9 @@ void CKWQTVerticalSceneC::Redraw()
     m_targetDistanceLabel->setPos(KWToQPointF(l.targetDistanceLabel));
     m_targetDistanceHandle->setOffset(KWToQPointF(l.targetDistanceHandleOffset));
     m_targetDistanceHandle->SetMoveRange(l.targetDistanceHandleMin, l.targetDistanceHandleMax);
-
-    m_scene->update();
-    m_view->viewport()->update();
+    // What the items mark is all that is updated: an update of the scene or
+    // the view on top got the drawing painted twice whenever another scene
+    // painted the window in between.
 
     // Reported once the drawing stands, so that a listener that calls back
     // into the view finds it consistent. A listener may redraw from inside a

@@ -13,6 +13,8 @@
 #include <QGraphicsView>
 #include <QPainter>
 #include <QPen>
+#include <QString>
+#include <QVariant>
 
 QPointF KWToQPointF(const KWScenePoint& point)
 {
@@ -79,10 +81,27 @@ void KWSetLabelScale(QGraphicsTextItem* label, double times)
         return;
     }
     QFont font = label->font();
-    font.setPixelSize(pixels);
-    label->setFont(font);
+    if (font.pixelSize() != pixels) {
+        font.setPixelSize(pixels);
+        label->setFont(font);
+    }
     // The text stands this far inside the label's position, 4 pixels at 1.0.
-    label->document()->setDocumentMargin(4.0 * times);
+    const double margin = 4.0 * times;
+    if (label->document()->documentMargin() != margin) {
+        label->document()->setDocumentMargin(margin);
+    }
+}
+
+void KWSetLabelText(QGraphicsTextItem* label, const QString& text)
+{
+    // The text last set is kept beside the label, which is cheaper than
+    // reading it back from the document.
+    const QVariant shown = label->data(0);
+    if (shown.isValid() && shown.toString() == text) {
+        return;
+    }
+    label->setPlainText(text);
+    label->setData(0, text);
 }
 
 QPen KWScenePen(const QColor& colour, double times)

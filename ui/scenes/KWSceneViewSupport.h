@@ -18,6 +18,7 @@ class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
 class QPen;
+class QString;
 class QWidget;
 
 // The geometry functions' points and lines as the scene items take them.
@@ -45,9 +46,12 @@ constexpr double KW_SCENE_LABEL_Z = 2.0;
 
 // Labels are 12 pixels at scale 1, truncated to whole pixels, their text set
 // in by a margin of 4 pixels times the scale; a scale too small to give a
-// pixel leaves the label as it is.
+// pixel leaves the label as it is. A font, a margin or a text is set only
+// when it changes: each lays the label out again, which costs more than the
+// rest of an update.
 int KWScaledLabelPixelSize(double times);
 void KWSetLabelScale(QGraphicsTextItem* label, double times);
+void KWSetLabelText(QGraphicsTextItem* label, const QString& text);
 
 // Every line a scene draws is one pixel wide at scale 1: a solid pen of that
 // colour, and an item's pen brought to the scale with its colour and style.
