@@ -14,6 +14,7 @@
 #include "base/Globals.h"
 #include "base/Translate.h"
 #include "tests/app/EnglishFrame.h"
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDoubleSpiner.h"
 #include "ui/api/KWRadioBox.h"
@@ -257,4 +258,41 @@ TEST_F(FishViewsEndToEnd, SpinBoxesPushTheirLengthsToTheSideView)
     // Each went to its own field only.
     EXPECT_DOUBLE_EQ(side->GetValues().installHeight, 3.5);
     EXPECT_DOUBLE_EQ(side->GetValues().objectHeight, 1.2);
+}
+
+// Lengths entered as the user enters them, key by key and Enter: no digit is
+// lost to a clamp of the half-typed number, and a number past a bound becomes
+// the bound.
+TEST_F(FishViewsEndToEnd, TypedLengthsAreTakenWhenEditingEnds)
+{
+    auto* side = dynamic_cast<CKWQTSideSceneFish*>(frame->GetFishSideView()->GetScene());
+    ASSERT_NE(side, nullptr);
+    using Held = double (CFishParameterSettingEventImp::*)() const;
+    const struct {
+        CKWDoubleSpiner* spin;
+        const char* typed;
+        double expected;
+        Held held;
+        double KWFishSideValues::*shown;
+    } rows[] = {
+        { panel->GetInstallHeightSpin(), "1.8", 1.8, &CFishParameterSettingEventImp::GetInstallHeight,
+            &KWFishSideValues::installHeight },
+        { panel->GetInstallHeightSpin(), "1.9", 1.9, &CFishParameterSettingEventImp::GetInstallHeight,
+            &KWFishSideValues::installHeight },
+        { panel->GetInstallHeightSpin(), "1.75", 1.75, &CFishParameterSettingEventImp::GetInstallHeight,
+            &KWFishSideValues::installHeight },
+        { panel->GetInstallHeightSpin(), "50", 5.0, &CFishParameterSettingEventImp::GetInstallHeight,
+            &KWFishSideValues::installHeight },
+        { panel->GetObjectDistanceSpin(), "30", 10.0, &CFishParameterSettingEventImp::GetObjectDistance,
+            &KWFishSideValues::objectDistance },
+        { panel->GetObjectHeightSpin(), "0.05", 0.1, &CFishParameterSettingEventImp::GetObjectHeight,
+            &KWFishSideValues::objectHeight },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        KWTypeAndEnter(dynamic_cast<QWidget*>(row.spin), QString::fromLatin1(row.typed));
+        EXPECT_DOUBLE_EQ(row.spin->GetCurrentNum(), row.expected);
+        EXPECT_DOUBLE_EQ(((*panel).*row.held)(), row.expected);
+        EXPECT_DOUBLE_EQ(side->GetValues().*row.shown, row.expected);
+    }
 }

@@ -15,17 +15,20 @@
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWStatic.h"
+#include "ui/qt/KWQTDoubleSpiner.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWQT3DView.h"
 #include "ui/scenes/KWQTTopView.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
 #include "ui/scenes/KWTopViewGeometry.h"
+#include "ui/scenes/SideViewGeometry.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGraphicsTextItem>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -249,4 +252,103 @@ TEST_F(IPCCalculatorEndToEnd, MarkerCommandsReachTheMatchingMarkersOfThe3DView)
         command(row.id);
         EXPECT_EQ(markers(), before);
     }
+}
+
+// Values entered as the user enters them, key by key and Enter: the field
+// keeps what was typed until editing ends, a number past a bound becomes the
+// bound, and a tilt the side view cannot draw becomes its lowest.
+TEST_F(IPCCalculatorEndToEnd, TypedValuesAreTakenWhenEditingEnds)
+{
+    const auto lowestTilt = [this] {
+        const SideViewModel& m = sideScene->GetModel();
+        return SideViewInstallAngle(m.blindMinimum, m.installHeight, m.verticalAngle);
+    };
+    const struct {
+        const char* typed;
+        QWidget* box;
+        std::function<double()> expected;
+        std::function<double()> taken; // what the calculator holds
+    } rows[] = {
+        { "60", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), [] { return 60.0; },
+            [this] { return panel->GetInstallAngle(); } },
+        { "45", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), [] { return 45.0; },
+            [this] { return panel->GetInstallAngle(); } },
+        { "20", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), lowestTilt,
+            [this] { return panel->GetInstallAngle(); } },
+        // Steep enough for the far target to stay in view.
+        { "60", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), [] { return 60.0; },
+            [this] { return panel->GetInstallAngle(); } },
+        { "30", dynamic_cast<QWidget*>(panel->GetDistanceSpin()), [] { return 22.91; },
+            [this] { return panel->GetTargetDistance(); } },
+        { "50", dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), [] { return 10.0; },
+            [this] { return panel->GetInstallHeight(); } },
+        { "99999", dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), [] { return 10.0; },
+            [this] { return panel->GetInstallHeight(); } },
+        { "20", sideScene->GetHeightBox(), [] { return 20.0; },
+            [this] { return panel->GetHeightAxisMax(); } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        KWTypeAndEnter(row.box, QString::fromLatin1(row.typed));
+        const double expected = row.expected();
+        EXPECT_NEAR(row.taken(), expected, 1e-9);
+        EXPECT_DOUBLE_EQ(
+            dynamic_cast<QDoubleSpinBox*>(row.box)->value(), SideViewRoundToHundredths(expected));
+        ExpectShownAsComputed(row.typed);
+    }
+    EXPECT_GT(lowestTilt(), 20.0);
+}
+
+// The axes only draw the person: stepping them, turning the wheel on them or
+// resizing the window leaves the target height and the density as they were.
+TEST_F(IPCCalculatorEndToEnd, AxisStepsAndResizesKeepTheTargetHeightAndTheDensity)
+{
+    QWidget* height = sideScene->GetHeightBox();
+    QWidget* length = sideScene->GetLengthBox();
+    const auto twice = [](QWidget* box, Qt::Key key) {
+        return [box, key] {
+            QTest::keyClick(box, key);
+            QTest::keyClick(box, key);
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } rows[] = {
+        { "two up-arrow steps on Height", twice(height, Qt::Key_Up) },
+        { "two down-arrow steps on Height", twice(height, Qt::Key_Down) },
+        { "two up-arrow steps on Length", twice(length, Qt::Key_Up) },
+        { "two down-arrow steps on Length", twice(length, Qt::Key_Down) },
+        { "a wheel notch down on Length", [length] { KWSendWheel(length, -120); } },
+        { "a taller window", [this] { window->resize(window->width(), window->height() + 60); } },
+    };
+    const std::wstring density = TextOf(frame->GetDensityValue());
+    for (const auto& row : rows) {
+        const SideViewModel before = sideScene->GetModel();
+        row.act();
+        QCoreApplication::processEvents();
+        const SideViewModel& after = sideScene->GetModel();
+        ASSERT_TRUE(after.heightMaximum != before.heightMaximum || after.axisHeight != before.axisHeight)
+            << row.what;
+        EXPECT_DOUBLE_EQ(after.targetHeight, 1.7) << row.what;
+        EXPECT_DOUBLE_EQ(panel->GetTargetHeight(), 1.7) << row.what;
+        EXPECT_EQ(TextOf(frame->GetDensityValue()), density) << row.what;
+        ExpectShownAsComputed(row.what);
+    }
+}
+
+// Length lowered below the target distance takes the target along, and
+// everything that shows the distance follows as after a drag of its handle.
+TEST_F(IPCCalculatorEndToEnd, LengthBelowTheTargetDistanceMovesTheTargetEverywhere)
+{
+    KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), QStringLiteral("2"));
+    KWTypeAndEnter(sideScene->GetLengthBox(), QStringLiteral("8"));
+    EXPECT_DOUBLE_EQ(sideScene->GetModel().targetDistance, 8.0);
+    EXPECT_DOUBLE_EQ(panel->GetTargetDistance(), 8.0);
+    EXPECT_DOUBLE_EQ(panel->GetDistanceSpin()->GetCurrentNum(), 8.0);
+    ASSERT_TRUE(topScene->GetWidthLabel()->isVisible());
+    const double angle = IPCExpectedAngles(*panel).horizontal;
+    EXPECT_EQ(topScene->GetWidthLabel()->toPlainText(),
+        QString::asprintf("%0.2fm", KWTopViewVisibleWidth(angle, 8.0)));
+    ExpectShownAsComputed("after Length 8");
 }

@@ -9,6 +9,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPixmap>
+#include <QTest>
 #include <QWheelEvent>
 
 int KWCallRecorder::Count(const std::string& name) const
@@ -161,6 +162,14 @@ bool KWSendWheel(QWidget* widget, int angleDeltaY, const QPointF& local)
         Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(widget, &event);
     return event.isAccepted();
+}
+
+void KWTypeAndEnter(QWidget* widget, const QString& text)
+{
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget, text);
+    QTest::keyClick(widget, Qt::Key_Return);
+    QCoreApplication::processEvents();
 }
 
 namespace {

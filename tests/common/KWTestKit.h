@@ -160,6 +160,11 @@ void KWSendLeave(QWidget* widget);
 // widget accepted the event.
 bool KWSendWheel(QWidget* widget, int angleDeltaY, const QPointF& local = QPointF(-1, -1));
 
+// ---- Keys -------------------------------------------------------------------
+// A value entered as the user enters it: the field's text selected (Ctrl+A),
+// the text typed key by key, then Enter; each a real key event.
+void KWTypeAndEnter(QWidget* widget, const QString& text);
+
 // ---- Mouse on a graphics scene -------------------------------------------
 // Sent to the scene itself, which finds the item under the point, lets a
 // press make it the mouse grabber and sends it the moves and the release:

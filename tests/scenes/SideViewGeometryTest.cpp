@@ -15,7 +15,6 @@ SideViewModel Standard(double v = 17.46, double d = 10.0, double h = 7.0, double
 {
     SideViewModel m;
     SideViewSetAxes(m, 682.0, 294.0);
-    m.targetHeightPixels = SideViewDefaultTargetHeightPixels(294.0, 1.0);
     m.blindMinimum = SideViewMinimumDistance(m);
     SideViewSetParam(m, v, d, h, a);
     return m;

@@ -146,7 +146,7 @@ TEST(VerticalSceneC, SetParamRedrawsThenReportsTheTilt)
     EXPECT_EQ(f.listener.Calls(), Redraw({ "Install" }));
     EXPECT_NEAR(f.listener.Last("Blind")[0], 2.7250, 5e-5);
     EXPECT_EQ(f.listener.Last("Blind")[1], 22.9133858);
-    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 1.7, 1e-9) << "the person is 17 % of the height axis";
+    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 1.7, 1e-9) << "the person's height at start";
     EXPECT_NEAR(f.listener.Last("ViewHeights")[0], -5.4687, 5e-5);
     EXPECT_EQ(f.listener.Last("ViewHeights")[1], 0.0);
     EXPECT_EQ(f.listener.Last("Install"), (std::vector<double> { 30.0, 7.0 }));
@@ -219,10 +219,11 @@ TEST(VerticalSceneC, AxisBoxesKeepTheAxesInProportionAndReportLast)
         const char* what;
         bool heightBox;
         double typed, shownHeight, shownLength;
+        Names afterRanges; // the target is reported when the axis takes it along
     };
     const Row rows[] = {
-        { "length too short for the camera", false, 10.0, 7.0, 16.04 },
-        { "height 20", true, 20.0, 20.0, 45.83 },
+        { "length too short for the camera and the target", false, 10.0, 7.0, 16.04, { "Distance" } },
+        { "height 20", true, 20.0, 20.0, 45.83, {} },
     };
     for (const Row& row : rows) {
         SideViewFixture f;
@@ -230,9 +231,10 @@ TEST(VerticalSceneC, AxisBoxesKeepTheAxesInProportionAndReportLast)
         f.listener.Clear();
         f.Box(row.heightBox)->setValue(row.typed); // as the user types it
         const SideViewModel& m = f.Model();
-        EXPECT_EQ(f.listener.Calls(),
-            (Names { "Install", "Blind", "TargetHeight", "ViewHeights", "LengthRange", "HeightMax" }))
-            << row.what;
+        Names reports { "Install", "Blind", "TargetHeight", "ViewHeights", "LengthRange", "HeightMax" };
+        reports.insert(reports.end(), row.afterRanges.begin(), row.afterRanges.end());
+        EXPECT_EQ(f.listener.Calls(), reports) << row.what;
+        EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 1.7, 1e-9) << row.what << ": the axes only draw it";
         EXPECT_NEAR(f.Box(true)->GetCurrentNum(), row.shownHeight, 1e-9) << row.what;
         EXPECT_NEAR(f.Box(false)->GetCurrentNum(), row.shownLength, 1e-9) << row.what;
         EXPECT_EQ(f.listener.Last("LengthRange"),
@@ -240,6 +242,9 @@ TEST(VerticalSceneC, AxisBoxesKeepTheAxesInProportionAndReportLast)
             << row.what;
         EXPECT_EQ(f.listener.Last("HeightMax"), std::vector<double> { m.heightMaximum }) << row.what;
         EXPECT_LE(m.targetDistance, m.lengthMaximum) << row.what;
+        if (!row.afterRanges.empty()) {
+            EXPECT_EQ(f.listener.Last("Distance"), std::vector<double> { m.lengthMaximum }) << row.what;
+        }
     }
 
     SideViewFixture f;
@@ -264,8 +269,7 @@ TEST(VerticalSceneC, UnitSwitchThereAndBack)
     f.listener.Clear();
     f.view->OnView_ChangeUnit(0);
     EXPECT_EQ(f.listener.Calls(), Redraw());
-    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 1.7 * 3.2808399, 1e-9)
-        << "17 % of the height axis, in feet";
+    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 1.7 * 3.2808399, 1e-9) << "the person's height, in feet";
     EXPECT_TRUE(f.Shows("22.97ft") && f.Shows("ft") && !f.Shows("m"));
     EXPECT_EQ(range(false), (std::vector<double> { 7.51, 3277.56 })) << "as the box shows two decimals";
     EXPECT_EQ(range(true), (std::vector<double> { 3.28, 1430.41 }));
@@ -280,7 +284,7 @@ TEST(VerticalSceneC, UnitSwitchThereAndBack)
     EXPECT_NEAR(f.Model().installHeight, 7.0 * 3.2808399 * 3.2808399, 1e-9) << "every call converts";
 }
 
-TEST(VerticalSceneC, ResizeResetsThePersonAndLeavesTheReportedNumbers)
+TEST(VerticalSceneC, ResizeMovesThePersonAndLeavesTheReportedNumbers)
 {
     SideViewFixture f;
     f.view->SetParam(17.46, 10.0, 7.0, 30.0, 19.0);
@@ -289,7 +293,7 @@ TEST(VerticalSceneC, ResizeResetsThePersonAndLeavesTheReportedNumbers)
     f.view->resize(900, 304); // the ground axis now has more pixels per metre
     EXPECT_EQ(f.Scene()->sceneRect(), QRectF(0, 0, 890, 294));
     EXPECT_EQ(f.listener.Calls(), Redraw());
-    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 1.7, 1e-9);
+    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 74 / 25.4, 1e-9) << "the height dragged to, kept";
     EXPECT_NEAR(f.listener.Last("ViewHeights")[0], -5.4687, 5e-5) << "the window's shape changes no height";
     f.view->SetVirtualHeight(7.0);
     EXPECT_NEAR(f.listener.Last("Install")[0], 30.0, 1e-9) << "nor the tilt";
@@ -298,6 +302,8 @@ TEST(VerticalSceneC, ResizeResetsThePersonAndLeavesTheReportedNumbers)
     f.view->resize(1384, 608);
     EXPECT_EQ(f.Scene()->sceneRect(), QRectF(0, 0, 1364, 588));
     EXPECT_EQ(f.HandleCentre(3).y(), 588 - 40 - 26 + 13) << "margins and handle offsets scale";
+    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 74 / 25.4, 1e-9);
+    EXPECT_NEAR(f.HandleCentre(4).y(), 588 - 40 - 74 / 25.4 * 508 / 10 - 26 + 13, 1e-9) << "drawn taller";
 }
 
 TEST(VerticalSceneC, SlotsAndReentrantListeners)
@@ -310,7 +316,7 @@ TEST(VerticalSceneC, SlotsAndReentrantListeners)
     EXPECT_EQ(f.Model().installHeight, 5.0) << "the camera comes down onto the axis";
     f.listener.Clear();
     f.view->OnClicked1(2);
-    EXPECT_EQ(f.listener.Calls(), Redraw({ "LengthRange" }));
+    EXPECT_EQ(f.listener.Calls(), Redraw({ "LengthRange", "Distance" }));
     EXPECT_EQ(f.listener.Last("LengthRange"), (std::vector<double> { 0.0, 2.0 }));
     EXPECT_EQ(f.Model().targetDistance, 2.0);
 

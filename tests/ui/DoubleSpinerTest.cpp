@@ -54,12 +54,20 @@ TEST_F(DoubleSpinerTest, ProgrammaticChangesAreSilentAndUserChangesReportOnceWit
         { "StepDown", [](CKWQTDoubleSpiner& b) { b.StepDown(); }, 1, 9.0 },
         { "wheel up", [](CKWQTDoubleSpiner& b) { KWSendWheel(&b, 120); }, 1, 11.0 },
         { "up-arrow key", [](CKWQTDoubleSpiner& b) { QTest::keyClick(&b, Qt::Key_Up); }, 1, 11.0 },
-        { "typing a value",
+        { "typing a value and Enter", [](CKWQTDoubleSpiner& b) { KWTypeAndEnter(&b, QStringLiteral("7")); },
+            1, 7.0 },
+        // Half typed, a number is no value: a listener that clamped it would
+        // write into the box under the user's cursor.
+        { "typing without Enter",
             [](CKWQTDoubleSpiner& b) {
                 b.selectAll();
-                QTest::keyClicks(&b, QStringLiteral("7"));
+                QTest::keyClicks(&b, QStringLiteral("6"));
             },
-            1, 7.0 },
+            0, 10.0 },
+        { "typing above the maximum takes the maximum, not the first digit",
+            [](CKWQTDoubleSpiner& b) { KWTypeAndEnter(&b, QStringLiteral("300")); }, 1, 100.0 },
+        { "typing far above it", [](CKWQTDoubleSpiner& b) { KWTypeAndEnter(&b, QStringLiteral("99999")); }, 1,
+            100.0 },
     };
     for (const Row& row : rows) {
         box->SetRange(0.0, 100.0);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QTest>
 
 #include <functional>
 
@@ -33,6 +34,11 @@ TEST(NumSpiner, SetCurrentNumReportsAChangeOnceWhileSetRangeStaysSilent)
         { "StepDown", [](CKWNumSpiner& b) { b.StepDown(); }, { { kId, 9 } }, 9 },
         { "wheel down", [](CKWNumSpiner& b) { KWSendWheel(dynamic_cast<QWidget*>(&b), -120); },
             { { kId, 9 } }, 9 },
+        { "typing without Enter", [](CKWNumSpiner& b) { QTest::keyClicks(dynamic_cast<QWidget*>(&b), "5"); },
+            {}, 10 },
+        { "typing above the maximum and Enter",
+            [](CKWNumSpiner& b) { KWTypeAndEnter(dynamic_cast<QWidget*>(&b), QStringLiteral("500")); },
+            { { kId, 99 } }, 99 },
     };
     Listener listener;
     KWEventSinkWidget parent;

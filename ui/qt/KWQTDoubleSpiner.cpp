@@ -4,6 +4,7 @@
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/qt/KWSpinBoxStyle.h"
+#include "ui/qt/KWSpinBoxTyping.h"
 
 #include <new>
 
@@ -18,6 +19,9 @@ CKWQTDoubleSpiner::CKWQTDoubleSpiner(IKWDoubleSpinerEvent* listener)
 {
     setAttribute(Qt::WA_MacShowFocusRect, false);
     setFrame(false);
+    // A half-typed number is no value: the calculators would clamp it and
+    // write the clamped value back under the user's cursor.
+    setKeyboardTracking(false);
     connect(this, &QDoubleSpinBox::valueChanged, this, &CKWQTDoubleSpiner::OnValueChanged);
 }
 
@@ -132,6 +136,25 @@ void CKWQTDoubleSpiner::SetRectTimes(float times)
 void CKWQTDoubleSpiner::SetDecimals(int decimals)
 {
     setDecimals(decimals);
+}
+
+QValidator::State CKWQTDoubleSpiner::validate(QString& text, int& pos) const
+{
+    return KWLetBeyondRangeStand(QDoubleSpinBox::validate(text, pos), TypedBound(text));
+}
+
+void CKWQTDoubleSpiner::fixup(QString& text) const
+{
+    if (const std::optional<double> bound = TypedBound(text)) {
+        text = textFromValue(*bound);
+        return;
+    }
+    QDoubleSpinBox::fixup(text);
+}
+
+std::optional<double> CKWQTDoubleSpiner::TypedBound(const QString& text) const
+{
+    return KWTypedBound(text, locale(), { minimum(), maximum(), decimals() });
 }
 
 void CKWQTDoubleSpiner::OnValueChanged(double value)

@@ -1,12 +1,15 @@
 #pragma once
 // Floating-point spin box: every length, height and angle input of the
 // calculators. Values the application sets (SetCurrentNum, SetRange) are not
-// reported back; what the user changes is, with the Create id.
+// reported back; what the user changes is, with the Create id: a typed value
+// once editing ends (Enter, Tab, leaving the box), a step at once.
 
 #include "ui/api/KWDoubleSpiner.h"
 
 #include <QDoubleSpinBox>
 #include <QString>
+
+#include <optional>
 
 class CKWQTDoubleSpiner : public QDoubleSpinBox, public CKWDoubleSpiner {
     Q_OBJECT
@@ -45,6 +48,11 @@ public:
     // the box's fixed sizes).
     static QString SkinFolder();
 
+    // A number typed beyond the range stands while it is typed and becomes
+    // the bound it passed when editing ends.
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& text) const override;
+
 public slots:
     void OnValueChanged(double value);
 
@@ -52,6 +60,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    std::optional<double> TypedBound(const QString& text) const;
+
     UINT m_id = static_cast<UINT>(-1);
     float m_rectTimes = 1.0f;
     bool m_silent = false;

@@ -4,6 +4,7 @@
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/qt/KWSpinBoxStyle.h"
+#include "ui/qt/KWSpinBoxTyping.h"
 
 #include <new>
 
@@ -18,6 +19,8 @@ CKWQTNumSpiner::CKWQTNumSpiner(IKWNumSpinerEvent* listener)
 {
     setAttribute(Qt::WA_MacShowFocusRect, false);
     setFrame(false);
+    // A half-typed number is no value to report.
+    setKeyboardTracking(false);
     connect(this, &QSpinBox::valueChanged, this, &CKWQTNumSpiner::OnValueChanged);
 }
 
@@ -111,6 +114,25 @@ void CKWQTNumSpiner::EnableWindow(int enable)
 void CKWQTNumSpiner::SetCircleStep(int circle)
 {
     setWrapping(circle != 0);
+}
+
+QValidator::State CKWQTNumSpiner::validate(QString& text, int& pos) const
+{
+    return KWLetBeyondRangeStand(QSpinBox::validate(text, pos), TypedBound(text));
+}
+
+void CKWQTNumSpiner::fixup(QString& text) const
+{
+    if (const std::optional<double> bound = TypedBound(text)) {
+        text = textFromValue(static_cast<int>(*bound));
+        return;
+    }
+    QSpinBox::fixup(text);
+}
+
+std::optional<double> CKWQTNumSpiner::TypedBound(const QString& text) const
+{
+    return KWTypedBound(text, locale(), { double(minimum()), double(maximum()), 0 });
 }
 
 void CKWQTNumSpiner::OnValueChanged(int value)

@@ -1,12 +1,15 @@
 #pragma once
 // Integer spin box. Unlike the floating-point box, SetCurrentNum reports a
 // changed value to the listener as the user's changes are; SetRange is
-// silent.
+// silent. Like it, a typed value is reported once editing ends, a step at
+// once, and a number typed beyond the range becomes the bound it passed.
 
 #include "ui/api/KWNumSpiner.h"
 
 #include <QSpinBox>
 #include <QString>
+
+#include <optional>
 
 class CKWQTNumSpiner : public QSpinBox, public CKWNumSpiner {
     Q_OBJECT
@@ -36,10 +39,15 @@ public:
     // The style sheet SetSkin sets, its pictures taken from skinFolder.
     static QString BuildStyleSheet(const ImageNumSpinerStyle& style, const QString& skinFolder);
 
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& text) const override;
+
 public slots:
     void OnValueChanged(int value);
 
 private:
+    std::optional<double> TypedBound(const QString& text) const;
+
     UINT m_id = static_cast<UINT>(-1);
     bool m_silent = false;
 };

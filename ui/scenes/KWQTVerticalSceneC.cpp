@@ -366,16 +366,14 @@ void CKWQTVerticalSceneC::OnTargetHeightSlider(double y)
 {
     // Only the person and what hangs on it move: the rest of the drawing and
     // its reports do not depend on the target height.
-    const double targetHeight = SideViewTargetHeightAt(m_model, y);
+    m_model.targetHeight = SideViewTargetHeightAt(m_model, y);
     if (m_pListener != nullptr) {
-        m_pListener->OnTargetHeightChanged(targetHeight);
+        m_pListener->OnTargetHeightChanged(m_model.targetHeight);
     }
-    const double pixels = m_model.originY - y;
     const SideViewLayout layout = SideViewComputeLayout(m_model);
-    PlaceTarget(
-        SideViewPlaceTarget(m_model, layout.targetPixels, layout.verticalAngleLabel, pixels), targetHeight);
-    m_model.targetHeight = targetHeight;
-    m_model.targetHeightPixels = pixels;
+    PlaceTarget(SideViewPlaceTarget(m_model, layout.targetPixels, layout.verticalAngleLabel,
+                    SideViewTargetHeightPixels(m_model)),
+        m_model.targetHeight);
 }
 
 void CKWQTVerticalSceneC::OnCurrentNumChanged(UINT id, double value)
@@ -393,6 +391,7 @@ void CKWQTVerticalSceneC::OnAxisBoxChanged(UINT id, double value)
         ShowAxisMaxima();
         return;
     }
+    const double targetDistance = m_model.targetDistance;
     const bool raised = id == LengthAxisBoxId ? SideViewApplyLengthMaximum(m_model, value)
                                               : SideViewApplyHeightMaximum(m_model, value);
     // The box typed into already shows its value unless it had to be raised.
@@ -410,6 +409,17 @@ void CKWQTVerticalSceneC::OnAxisBoxChanged(UINT id, double value)
         m_pListener->OnLengthAxisRangeChanged(SideViewMinimumDistance(m_model), m_model.lengthMaximum);
         m_pListener->OnHeightAxisMaxChanged(m_model.heightMaximum);
     }
+    ReportMovedTarget(targetDistance);
+}
+
+void CKWQTVerticalSceneC::ReportMovedTarget(double previousDistance)
+{
+    // The axis took the target along: everyone who heard of the old distance
+    // hears of the new one, as after a drag of its handle. After the new
+    // range, so that the distance lies inside it.
+    if (m_pListener != nullptr && m_model.targetDistance != previousDistance) {
+        m_pListener->OnTarHDistanceChanged(m_model.targetDistance);
+    }
 }
 
 void CKWQTVerticalSceneC::OnClicked(int value)
@@ -426,6 +436,7 @@ void CKWQTVerticalSceneC::OnClicked(int value)
 
 void CKWQTVerticalSceneC::OnClicked1(int value)
 {
+    const double targetDistance = m_model.targetDistance;
     m_model.lengthMaximum = value;
     if (value < m_model.blindDistance) {
         m_model.blindDistance = value;
@@ -437,6 +448,7 @@ void CKWQTVerticalSceneC::OnClicked1(int value)
     if (m_pListener != nullptr) {
         m_pListener->OnLengthAxisRangeChanged(0.0, m_model.lengthMaximum);
     }
+    ReportMovedTarget(targetDistance);
 }
 
 double CKWQTVerticalSceneC::RoundToHundredths(double value)
@@ -454,7 +466,6 @@ void CKWQTVerticalSceneC::resizeEvent(QResizeEvent* event)
     m_scene->setSceneRect(0.0, 0.0, sceneWidth, sceneHeight);
     m_scene->update();
     m_view->viewport()->update();
-    m_model.targetHeightPixels = SideViewDefaultTargetHeightPixels(sceneHeight, k);
     m_sceneSized = true;
     Redraw();
 }
@@ -527,7 +538,6 @@ void CKWQTVerticalSceneC::Redraw()
     }
     const SideViewLayout l = SideViewComputeLayout(m_model);
     m_model.blindMinimum = l.blindMinimum;
-    m_model.targetHeight = l.targetHeight;
 
     m_axisTop->setLine(KWToQLineF(l.axisTop));
     m_pole->setLine(KWToQLineF(l.pole));

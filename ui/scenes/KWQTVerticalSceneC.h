@@ -79,6 +79,9 @@ public:
     // What the view holds now.
     const SideViewModel& GetModel() const { return m_model; }
     QGraphicsScene* GetScene() const { return m_scene; }
+    // The axis boxes; null until SetSkin.
+    CKWQTDoubleSpiner* GetHeightBox() const { return m_heightBox; }
+    CKWQTDoubleSpiner* GetLengthBox() const { return m_lengthBox; }
 
 public slots:
     // Set the height or the length maximum to a whole value without keeping
@@ -103,6 +106,7 @@ private:
     void OnTargetDistanceSlider(double x);
     void OnTargetHeightSlider(double y);
     void OnAxisBoxChanged(UINT id, double value);
+    void ReportMovedTarget(double previousDistance);
     void PlaceTarget(const SideViewTargetPlace& place, double targetHeight);
     void ShowAxisMaxima();
     QString LengthText(double value) const;

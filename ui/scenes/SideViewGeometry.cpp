@@ -2,6 +2,7 @@
 
 #include "base/ScaledLength.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -73,9 +74,9 @@ double SideViewMinimumDistance(const SideViewModel& model)
     return 10.0 * model.scale * model.lengthMaximum / model.axisWidth;
 }
 
-double SideViewDefaultTargetHeightPixels(double sceneHeight, double scale)
+double SideViewTargetHeightPixels(const SideViewModel& model)
 {
-    return (Trunc(sceneHeight) - 40.0 * scale) * 0.5 * 1.7 / 5.0;
+    return model.targetHeight * model.axisHeight / model.heightMaximum;
 }
 
 void SideViewBlindFromAngle(SideViewModel& model)
@@ -180,8 +181,8 @@ void SideViewChangeUnit(SideViewModel& model, bool metric)
 {
     model.metric = metric;
     for (double* length : { &model.heightMaximum, &model.lengthMaximum, &model.blindMinimum,
-             &model.targetDistance, &model.installHeight, &model.blindDistance, &model.handleMinimumHeight,
-             &model.handleMinimumTargetHeight }) {
+             &model.targetDistance, &model.installHeight, &model.blindDistance, &model.targetHeight,
+             &model.handleMinimumHeight, &model.handleMinimumTargetHeight }) {
         // Divided, not multiplied by the inverse, so that there and back
         // returns the stored values as closely as the division allows.
         *length = metric ? *length / KW_FEET_PER_METRE : *length * KW_FEET_PER_METRE;
@@ -345,11 +346,8 @@ SideViewLayout SideViewComputeLayout(const SideViewModel& model)
 
     const double dPx = model.targetDistance / model.lengthMaximum * aw;
     l.targetPixels = dPx;
-    l.targetHeight = model.heightMaximum - ((ah - model.targetHeightPixels) / ah) * model.heightMaximum;
-    if (l.targetHeight < 0.01) {
-        l.targetHeight = 0.01;
-    }
-    l.target = SideViewPlaceTarget(model, dPx, l.verticalAngleLabel, model.targetHeightPixels);
+    l.targetHeight = std::max(model.targetHeight, 0.01);
+    l.target = SideViewPlaceTarget(model, dPx, l.verticalAngleLabel, SideViewTargetHeightPixels(model));
     l.targetDistanceLabel = { ox + dPx - 15.0 * k, oy + 4.0 * k };
     l.targetDistanceHandleOffset = { ox + dPx - 13.0 * k, oy - 13.0 * k };
     l.targetDistanceHandleMin = ox + 10.0 * k;

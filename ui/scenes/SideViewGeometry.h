@@ -25,8 +25,10 @@ struct SideViewModel {
     double verticalAngle = 17.46; // the camera's vertical angle of view
     double blindDistance = 0.52; // where the lower edge of the view meets the ground
     double blindMinimum = 0.52; // ten scaled pixels of length, from the last redraw
-    double targetHeight = 1.7; // follows the person's pixel height on every redraw
-    double targetHeightPixels = 86.36;
+    // The person's height: the user's value, which the axes only draw. Kept
+    // in the length unit, never derived from pixels, so that a change of
+    // either axis, a resize or pixel rounding never changes it.
+    double targetHeight = 1.7;
     double handleMinimumHeight = 0.5;
     double handleMinimumTargetHeight = 0.1;
     bool metric = true;
@@ -54,8 +56,8 @@ bool SideViewCanLayOut(const SideViewModel& model);
 // Ten scaled pixels of the length axis: the shortest blind and target
 // distance the axis boxes allow.
 double SideViewMinimumDistance(const SideViewModel& model);
-// The person's height on screen after a resize: 17 % of the height axis.
-double SideViewDefaultTargetHeightPixels(double sceneHeight, double scale);
+// The person's height on screen, from the target height and the height axis.
+double SideViewTargetHeightPixels(const SideViewModel& model);
 
 // ---- Setters and handles -----------------------------------------------------
 // Blind distance from the install angle, kept between the blind minimum and
