@@ -1,5 +1,6 @@
 #include "ui/video/QTVideoWindowLayout.h"
 
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWVideoWindow.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 #include <random>
 #include <set>
 #include <string>
-#include <time.h>
 #include <vector>
 
 namespace {
@@ -131,13 +131,6 @@ std::string WithEntryLeftOut(const std::string& text, std::mt19937& random)
     const std::size_t pick = random() % starts.size();
     const std::size_t stop = pick + 1 < starts.size() ? starts[pick + 1] - 1 : end;
     return text.substr(0, starts[pick]) + text.substr(stop);
-}
-
-double ThreadCpuSeconds()
-{
-    timespec now {};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 } // namespace
@@ -395,9 +388,9 @@ TEST(VideoWindowLayoutTest, ParseReadsOnlyWhatTheGridCanHold)
         text += "2147483647:2147483646:2147483645:2147483644:2147483643:2147483642-";
     }
     text += "/0:0:1:1";
-    const double start = ThreadCpuSeconds();
+    const double start = KWThreadCpuSeconds();
     EXPECT_EQ(layout.Parse(text), 0);
-    EXPECT_LT(ThreadCpuSeconds() - start, 0.05);
+    EXPECT_LT(KWThreadCpuSeconds() - start, 0.05);
     EXPECT_EQ(Text(layout), before);
 }
 
@@ -475,8 +468,8 @@ TEST(VideoWindowLayoutTest, ParseStopsReadingCellsAtTheGridsNumberOfCells)
         text += "-0:0:0:0";
     }
     CQTVideoWindowLayout layout(1, 1, 400, 300);
-    const double start = ThreadCpuSeconds();
+    const double start = KWThreadCpuSeconds();
     ASSERT_EQ(layout.Parse(text), 1);
-    EXPECT_LT(ThreadCpuSeconds() - start, 0.5);
+    EXPECT_LT(KWThreadCpuSeconds() - start, 0.5);
     EXPECT_EQ(layout.GetCells().size(), 255u * 255u);
 }
