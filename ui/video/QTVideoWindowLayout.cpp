@@ -209,6 +209,8 @@ int CQTVideoWindowLayout::Parse(const std::string& text)
     if (!InGridRange(rows) || !InGridRange(columns) || text.size() > MaxTextLength(rows, columns)) {
         return 0;
     }
+    // A canvas side below 1 has no cells to give, and the most negative one
+    // overflows the cell arithmetic.
     if (!InCanvasRange(canvas[0]) || !InCanvasRange(canvas[1])) {
         return 0;
     }
