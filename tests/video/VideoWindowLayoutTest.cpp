@@ -424,7 +424,7 @@ TEST(VideoWindowLayoutTest, EveryLayoutSurvivesItsOwnText)
     std::mt19937 random(34);
     const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     L layout(1, 1, 400, 300);
-    for (int step = 0; step < 3000; ++step) {
+    for (int step = 0; step < 2000; ++step) {
         int width = 0;
         int height = 0;
         layout.GetSize(width, height);
