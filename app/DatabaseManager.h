@@ -43,11 +43,12 @@ public:
 
     // Opens the application directory's "Product.db".
     int Init();
-    // Opens "<application directory>/Product.db", or the given file, keys it
-    // and reads its schema. 1 when that worked; 0, closed and with a warning
-    // naming the file and the reason, for a file that is missing, damaged,
-    // empty, not encrypted or keyed with another passphrase (the queries then
-    // give nothing). No file is ever created or changed.
+    // Opens "<application directory>/Product.db", or the given file, keys it,
+    // reads its schema and checks every page. 1 when that worked; 0, closed
+    // and with a warning naming the file and the reason, for a file that is
+    // missing, damaged anywhere, empty, not encrypted or keyed with another
+    // passphrase (the queries then give nothing). No file is ever created or
+    // changed.
     int Open();
     int Open(const std::wstring& path);
     // Always 1.
@@ -103,6 +104,12 @@ private:
 
     // Empty when the open connection's schema reads and lists a table; else why not.
     std::string SchemaProblem() const;
+    // Empty when SQLite's quick check finds every page of the open file sound;
+    // else what it found.
+    std::string IntegrityProblem() const;
+    // Runs a statement and gives the first cell of its first row; empty when
+    // that worked, else the connection's error message.
+    std::string FirstCellProblem(const char* sql, std::string* cell) const;
     static void WarnUnreadable(const char* utf8Path, const char* reason);
 
     // Runs one statement with its text parameters bound in order and returns

@@ -97,6 +97,9 @@ double TextToDouble(const char* text)
 
 std::string DoubleToText(double value)
 {
+    if (!std::isfinite(value)) {
+        return std::string();
+    }
     char buffer[64];
     const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof(buffer), value);
     if (ec != std::errc()) {

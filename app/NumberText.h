@@ -22,5 +22,8 @@ bool ParseLeadingDouble(const char* text, double* value);
 int TextToInt(const char* text);
 double TextToDouble(const char* text);
 
-// The shortest text that reads back as exactly the same double.
+// The shortest text that reads back as exactly the same double. Infinity and
+// NaN have no such text: they are written as the empty text, which no reader
+// takes for a number ("inf" would be infinity to strtod and TinyXML-2), so a
+// setting saved with one reads back as its default.
 std::string DoubleToText(double value);

@@ -52,17 +52,27 @@ std::string UpTo(const std::string& text, const std::string& mark)
 
 std::string StripTags(const std::wstring& text)
 {
-    std::string bytes = KW_SOFT_BASE::CKWStreamConvert(text.c_str(), kGbkCodePage).GetString();
+    const std::string bytes = KW_SOFT_BASE::CKWStreamConvert(text.c_str(), kGbkCodePage).GetString();
     // GBK trail bytes start at 0x40, so a '<' or '>' byte is always the ASCII sign.
-    for (size_t open = bytes.find('<'); open != npos; open = bytes.find('<', open)) {
-        const size_t close = bytes.find('>', open);
-        if (close == npos) {
-            bytes.erase(open);
+    // The text between the runs is copied once, in one pass: erasing each run
+    // in place would move the rest of the text every time, and the texts
+    // come from outside.
+    std::string kept;
+    kept.reserve(bytes.size());
+    size_t from = 0;
+    while (from < bytes.size()) {
+        const size_t open = bytes.find('<', from);
+        kept.append(bytes, from, open == npos ? npos : open - from);
+        if (open == npos) {
             break;
         }
-        bytes.erase(open, close - open + 1);
+        const size_t close = bytes.find('>', open);
+        if (close == npos) {
+            break;
+        }
+        from = close + 1;
     }
-    return bytes;
+    return kept;
 }
 
 std::string StripWhitespace(const std::string& text)

@@ -14,7 +14,9 @@
 
 #include <cstring>
 #include <map>
+#include <random>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -84,6 +86,24 @@ ModelRecord FilledRecord()
     record.value[9] = "9";
     record.ViewH[9] = "90";
     return record;
+}
+
+// Every model of an open database with all it reads, by name.
+std::map<std::wstring, ModelRecord> AllModels(CDatabaseManager& db)
+{
+    std::vector<std::wstring> names;
+    db.GetModelNames(&names);
+    std::map<std::wstring, ModelRecord> models;
+    for (const std::wstring& name : names) {
+        db.GetModelInfo(name, &models[name]);
+    }
+    return models;
+}
+
+bool SameModel(const ModelRecord& a, const ModelRecord& b)
+{
+    return std::tie(a.id, a.strBM, a.strFBx, a.strFBy, a.FLtype, a.value, a.ViewH, a.ViewV, a.Pixel, a.PixelSize)
+        == std::tie(b.id, b.strBM, b.strFBx, b.strFBy, b.FLtype, b.value, b.ViewH, b.ViewV, b.Pixel, b.PixelSize);
 }
 
 void ExpectFailedLookupLeftRecord(const ModelRecord& record)
@@ -233,4 +253,42 @@ TEST(ShippedProductDatabase, EveryModelReadsWithItsSensorRow)
     std::vector<SensorRow> rows;
     db.GetSensorTable(&rows);
     EXPECT_FALSE(rows.empty());
+}
+
+TEST(ShippedProductDatabase, ABitFlippedAnywhereIsRefusedOrLeavesEveryModelIntact)
+{
+    QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray sound = shipped.readAll();
+    CDatabaseManager db;
+    ASSERT_EQ(db.Open(shipped.fileName().toStdWString()), 1);
+    const std::map<std::wstring, ModelRecord> models = AllModels(db);
+    ASSERT_EQ(models.size(), 132u);
+
+    // One flip in every 1024 bytes: the encryption library's default page is
+    // that size or larger, so every page of the file gets at least one.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("Product.db");
+    std::mt19937 random(34);
+    int refused = 0;
+    for (int start = 0; start < sound.size(); start += 1024) {
+        const int at = start + static_cast<int>(random() % 1024u);
+        QByteArray flipped = sound;
+        flipped[at] = static_cast<char>(flipped[at] ^ (1 << (random() % 8u)));
+        QFile file(copy);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(flipped);
+        file.close();
+        KWWarningCatcher catcher;
+        if (db.Open(copy.toStdWString()) == 0) {
+            ++refused;
+            EXPECT_EQ(catcher.Warnings().size(), 1) << "byte " << at;
+            continue;
+        }
+        const std::map<std::wstring, ModelRecord> read = AllModels(db);
+        ASSERT_TRUE(std::equal(read.begin(), read.end(), models.begin(), models.end(),
+            [](const auto& a, const auto& b) { return a.first == b.first && SameModel(a.second, b.second); }))
+            << "byte " << at << " opened with models changed or lost";
+    }
+    EXPECT_GT(refused, 0);
 }

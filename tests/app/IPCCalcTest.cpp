@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -78,6 +80,25 @@ TEST(NumberText, OnlyAFiniteDecimalNumberStartsAText)
         EXPECT_EQ(ParseLeadingDouble(row.text, &value), row.parsed) << row.text;
         EXPECT_DOUBLE_EQ(value, row.number) << row.text;
         EXPECT_DOUBLE_EQ(TextToDouble(row.text), row.parsed ? row.number : 0.0) << row.text;
+    }
+}
+
+TEST(NumberText, DoubleTextReadsBackAsTheSameDoubleOrAsNoNumber)
+{
+    const double numbers[] = {0.0, -0.0, 2.8, -1e-300, 5e-324, 1.7976931348623157e308, 0.1 + 0.2};
+    for (const double number : numbers) {
+        const std::string text = DoubleToText(number);
+        double value = 7.0;
+        ASSERT_TRUE(ParseLeadingDouble(text.c_str(), &value)) << text;
+        EXPECT_EQ(std::memcmp(&value, &number, sizeof value), 0) << text;
+    }
+    // Without a text of their own, these read as no number to any reader, so
+    // that a setting holding one reads back as its default.
+    for (const double number : {kInf, -kInf, kNaN}) {
+        const std::string text = DoubleToText(number);
+        char* end = nullptr;
+        std::strtod(text.c_str(), &end);
+        EXPECT_EQ(end - text.c_str(), 0) << "\"" << text << "\" starts with a number";
     }
 }
 

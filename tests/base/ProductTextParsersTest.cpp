@@ -1,5 +1,7 @@
 #include "base/ProductTextParsers.h"
 
+#include "tests/common/KWTestKit.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -30,6 +32,20 @@ TEST(ProductTextParsers, StripTagsRemovesMarkupAndConvertsToGbk)
     for (const Row& row : rows) {
         EXPECT_EQ(StripTags(row.text), row.expected) << row.name;
     }
+}
+
+TEST(ProductTextParsers, StripTagsTakesTimeInProportionToTheText)
+{
+    // 65,536 tags in a row once took seconds: each one removed moved the
+    // whole rest of the text.
+    std::wstring text;
+    for (int i = 0; i < 262144; ++i) {
+        text += L"<a>";
+    }
+    text += L"end";
+    const double start = KWThreadCpuSeconds();
+    EXPECT_EQ(StripTags(text), "end");
+    EXPECT_LT(KWThreadCpuSeconds() - start, 0.25);
 }
 
 TEST(ProductTextParsers, StripWhitespaceRemovesTabsLineBreaksAndBlanks)

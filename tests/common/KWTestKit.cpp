@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <time.h>
+
 int KWCallRecorder::Count(const std::string& name) const
 {
     int n = 0;
@@ -218,4 +220,11 @@ void KWSceneDrag(QGraphicsScene* scene, const QPointF& from, const std::vector<Q
         KWSceneMove(scene, point);
     }
     KWSceneRelease(scene, path.empty() ? from : path.back());
+}
+
+double KWThreadCpuSeconds()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }

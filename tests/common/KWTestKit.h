@@ -175,3 +175,8 @@ void KWSceneRelease(QGraphicsScene* scene, const QPointF& scenePos);
 // Press at from, move through each point, release at the last one (or at
 // from when there is none).
 void KWSceneDrag(QGraphicsScene* scene, const QPointF& from, const std::vector<QPointF>& path);
+
+// ---- Time ------------------------------------------------------------------
+// Processor time this thread has used, in seconds: a bound on it holds
+// however busy the machine is with other work.
+double KWThreadCpuSeconds();

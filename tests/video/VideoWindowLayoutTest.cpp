@@ -1,12 +1,14 @@
 #include "ui/video/QTVideoWindowLayout.h"
 
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWVideoWindow.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <random>
 #include <set>
 #include <string>
-#include <time.h>
 #include <vector>
 
 namespace {
@@ -79,11 +81,56 @@ std::set<int32_t> ParseSnake(CQTVideoWindowLayout& layout)
     return snake;
 }
 
-double ThreadCpuSeconds()
+// Everything a layout holds, in a form that compares and prints: grid,
+// count and canvas, then one line per bar (0), cell (1) and selected bar (2).
+std::vector<std::vector<int32_t>> Contents(const CQTVideoWindowLayout& layout)
 {
-    timespec now {};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+    int width = 0;
+    int height = 0;
+    layout.GetSize(width, height);
+    std::vector<std::vector<int32_t>> all {{layout.GetRows(), layout.GetColumns(), layout.GetCount(), width, height}};
+    for (const auto& [id, bar] : layout.GetSplitters()) {
+        all.push_back({0, id, bar.flag, bar.rect.left, bar.rect.top, bar.rect.right, bar.rect.bottom});
+    }
+    for (const auto& [index, rect] : layout.GetCells()) {
+        all.push_back({1, index, rect.left, rect.top, rect.right, rect.bottom});
+    }
+    for (const auto& [id, rect] : layout.GetSelection()) {
+        all.push_back({2, id, rect.left, rect.top, rect.right, rect.bottom});
+    }
+    return all;
+}
+
+// The layout read back from its own text must be the layout, and the
+// selection it keeps must toggle the same bars.
+void ExpectSurvivesItsText(const CQTVideoWindowLayout& layout, const std::string& what)
+{
+    CQTVideoWindowLayout again = layout;
+    const std::string text = Text(layout);
+    ASSERT_EQ(again.Parse(text), 1) << what << ": " << text;
+    ASSERT_EQ(Contents(again), Contents(layout)) << what << ": " << text;
+    CQTVideoWindowLayout toggled = layout;
+    toggled.ToggleSelection();
+    again.ToggleSelection();
+    EXPECT_EQ(Contents(again), Contents(toggled)) << what << ": " << text;
+}
+
+// The text with one entry of its bar or cell field emptied, as a text that
+// leaves out a bar or a cell number reads.
+std::string WithEntryLeftOut(const std::string& text, std::mt19937& random)
+{
+    const std::size_t fieldStart = text.find('/', text.find(':')) + 1; // after the canvas
+    const std::size_t cellsStart = text.find('/', fieldStart) + 1;
+    const bool bars = random() % 2 == 0;
+    const std::size_t begin = bars ? fieldStart : cellsStart;
+    const std::size_t end = bars ? cellsStart - 1 : text.size();
+    std::vector<std::size_t> starts {begin};
+    for (std::size_t at = text.find('-', begin); at < end; at = text.find('-', at + 1)) {
+        starts.push_back(at + 1);
+    }
+    const std::size_t pick = random() % starts.size();
+    const std::size_t stop = pick + 1 < starts.size() ? starts[pick + 1] - 1 : end;
+    return text.substr(0, starts[pick]) + text.substr(stop);
 }
 
 } // namespace
@@ -162,6 +209,9 @@ TEST(VideoWindowLayoutTest, ParseRefusesMalformedTextAndKeepsItsState)
         "0/1/1/400:300//",           // no rows: the grid cannot be divided
         "1/256/1/400:300//",         // a column count the bar ids cannot hold
         "1/1/1/400//",               // canvas without its height
+        "2/2/4/-2147483648:200//",   // a side below 0 would overflow the grid arithmetic
+        "2/2/4/200:0//",             // nor is an empty canvas one
+        "2/2/4/2147483648:200//",    // beyond int
     };
     for (const char* text : refused) {
         CQTVideoWindowLayout layout(2, 2, 400, 300);
@@ -174,14 +224,14 @@ TEST(VideoWindowLayoutTest, ParseRefusesMalformedTextAndKeepsItsState)
 TEST(VideoWindowLayoutTest, ParseSkipsShortEntriesAndReadsJunkAsZero)
 {
     CQTVideoWindowLayout layout(1, 1, 400, 300);
-    ASSERT_EQ(layout.Parse("1/2/x/400:300/65536:1:195:0:205-65536:0:195:0:205:300--/0:0:1:1--2:2:3:3"), 1);
+    ASSERT_EQ(layout.Parse("2/2/x/400:300/65536:1:195:0:205-65536:0:195:0:205:300--/0:0:1:1--2:2:3:3"), 1);
     EXPECT_EQ(layout.GetCount(), 0);
     ASSERT_EQ(layout.GetSplitters().size(), 1u);
     EXPECT_EQ(layout.GetSplitters().at(0x10000).flag, 0);
     EXPECT_EQ(layout.GetCells().size(), 2u);
     EXPECT_TRUE(layout.HasCell(2));
     layout.RebuildCells();
-    EXPECT_EQ(layout.GetCount(), 1);
+    EXPECT_EQ(layout.GetCount(), 3);
 }
 
 TEST(VideoWindowLayoutTest, AddingARowKeepsJoinsAndStartsNewBarsActive)
@@ -338,8 +388,88 @@ TEST(VideoWindowLayoutTest, ParseReadsOnlyWhatTheGridCanHold)
         text += "2147483647:2147483646:2147483645:2147483644:2147483643:2147483642-";
     }
     text += "/0:0:1:1";
-    const double start = ThreadCpuSeconds();
+    const double start = KWThreadCpuSeconds();
     EXPECT_EQ(layout.Parse(text), 0);
-    EXPECT_LT(ThreadCpuSeconds() - start, 0.05);
+    EXPECT_LT(KWThreadCpuSeconds() - start, 0.05);
     EXPECT_EQ(Text(layout), before);
+}
+
+TEST(VideoWindowLayoutTest, EveryLayoutSurvivesItsOwnText)
+{
+    using L = CQTVideoWindowLayout;
+    // Bars of narrow grid cells reach past the canvas edge, and a canvas with
+    // fewer units than the grid has cells that end before they begin.
+    L small(4, 4, 400, 300);
+    ASSERT_EQ(small.Resize(8, 6), 1);
+    ExpectSurvivesItsText(small, "4 x 4 on 8 x 6");
+    EXPECT_EQ(small.GetSplitters().size(), 24u);
+    L tiny(3, 5, 2, 1);
+    ExpectSurvivesItsText(tiny, "3 x 5 on 2 x 1");
+    L largest(2, 2, INT_MAX, INT_MAX);
+    ExpectSurvivesItsText(largest, "2 x 2 on the largest canvas");
+    // A bar the text left out joins the map when the cells are rebuilt; a
+    // cell number left out stays out.
+    L missing(1, 1, 1, 1);
+    ASSERT_EQ(missing.Parse("2/2/4/400:300/0:1:0:145:200:155/0:0:1:1--2:2:3:3"), 1);
+    ExpectSurvivesItsText(missing, "cells 0 and 2");
+    missing.RebuildCells();
+    ExpectSurvivesItsText(missing, "bars added by the rebuild");
+    // A canvas side below 1 is never held.
+    L clamped(2, 2, 0, -5);
+    EXPECT_EQ(clamped.Resize(INT_MIN, 200), 0);
+    EXPECT_EQ(clamped.Resize(200, 0), 0);
+    ExpectSurvivesItsText(clamped, "sides below 1");
+
+    // Random sequences of what the video window and its editor do.
+    std::mt19937 random(34);
+    const auto below = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    L layout(1, 1, 400, 300);
+    for (int step = 0; step < 2000; ++step) {
+        int width = 0;
+        int height = 0;
+        layout.GetSize(width, height);
+        switch (below(8)) {
+        case 0: {
+            const std::string text = below(2) == 0 ? Text(layout) : std::string(CKWVideoWindow::GetDefaultLayout(static_cast<LAYOUT_TYPE>(below(10))));
+            layout.Parse(below(3) == 0 ? text : WithEntryLeftOut(text, random));
+            break;
+        }
+        case 1: {
+            const int sides[] = {1 + below(12), 1 + below(1000), INT_MAX - below(2), -below(3), INT_MIN};
+            layout.Resize(sides[below(5)], sides[below(5)]);
+            break;
+        }
+        case 2: layout.SetRows(1 + below(12)); break;
+        case 3: layout.SetColumns(1 + below(12)); break;
+        case 4: layout.ToggleSelection(); break;
+        case 5: layout.RebuildCells(); break;
+        case 6: layout.CopyFrom(L(1 + below(6), 1 + below(6), 1 + below(500), 1 + below(500))); break;
+        default: {
+            // Mostly on a bar, so that lines are selected.
+            auto bar = layout.GetSplitters().begin();
+            std::advance(bar, below(static_cast<int>(layout.GetSplitters().size()) + 1));
+            const RECT r = bar != layout.GetSplitters().end() ? bar->second.rect : RECT {0, 0, width - 1, height - 1};
+            layout.SelectSplitterAt(r.left + (r.right - r.left) / 2, r.top + (r.bottom - r.top) / 2);
+        }
+        }
+        ExpectSurvivesItsText(layout, "step " + std::to_string(step));
+        if (HasFailure()) {
+            return;
+        }
+    }
+}
+
+TEST(VideoWindowLayoutTest, ParseStopsReadingCellsAtTheGridsNumberOfCells)
+{
+    // 1.5 million cells, where a 255 x 255 grid has 65,025.
+    std::string text = "255/255/1/400:300//0:0:0:0";
+    text.reserve(12u * 1000 * 1000);
+    for (int i = 1; i < 1500000; ++i) {
+        text += "-0:0:0:0";
+    }
+    CQTVideoWindowLayout layout(1, 1, 400, 300);
+    const double start = KWThreadCpuSeconds();
+    ASSERT_EQ(layout.Parse(text), 1);
+    EXPECT_LT(KWThreadCpuSeconds() - start, 0.5);
+    EXPECT_EQ(layout.GetCells().size(), 255u * 255u);
 }

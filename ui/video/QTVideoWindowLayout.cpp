@@ -81,6 +81,26 @@ bool InGridRange(int value)
     return value >= 1 && value <= CQTVideoWindowLayout::kMaxGrid;
 }
 
+// Every positive side keeps the grid arithmetic within int: no edge it works
+// out lies beyond the side plus half a bar, and a side of 1 still leaves room
+// for a coordinate that is not negative. Numbers beyond int read as 0 and are
+// refused with the rest.
+bool InCanvasRange(int32_t value)
+{
+    return value >= 1;
+}
+
+// The rectangle moved inside a width x height canvas, edge by edge. Bars of
+// narrow grid cells reach past the canvas, and a grid with more cells than
+// canvas units has cells that end before they begin; clamped, no coordinate
+// is negative, which the layout string could not write (it joins entries
+// with '-').
+RECT ClampedToCanvas(const RECT& rect, int width, int height)
+{
+    const auto clamp = [](int32_t value, int side) { return std::max(0, std::min(value, side - 1)); };
+    return {clamp(rect.left, width), clamp(rect.top, height), clamp(rect.right, width), clamp(rect.bottom, height)};
+}
+
 // Reads the first numbers of a ':'-separated entry into `numbers`; how many
 // the entry had, at most `count`. Parts beyond those are not looked at.
 std::size_t ReadNumbers(std::string_view entry, int32_t* numbers, std::size_t count)
@@ -121,8 +141,8 @@ CQTVideoWindowLayout::CQTVideoWindowLayout(int rows, int columns, int width, int
     : m_rows(std::clamp(rows, 1, kMaxGrid))
     , m_columns(std::clamp(columns, 1, kMaxGrid))
     , m_count(m_rows * m_columns)
-    , m_width(width)
-    , m_height(height)
+    , m_width(std::max(width, 1))
+    , m_height(std::max(height, 1))
 {
     RefitGrid(m_rows, m_columns);
 }
@@ -141,7 +161,7 @@ RECT CQTVideoWindowLayout::GridCellRect(int r, int c, int rows, int columns, int
     rect.right = (c + 1) * cw - 1 + (c == columns - 1 ? width % columns : 0);
     rect.top = r * ch;
     rect.bottom = (r + 1) * ch - 1 + (r == rows - 1 ? height % rows : 0);
-    return rect;
+    return ClampedToCanvas(rect, width, height);
 }
 
 RECT CQTVideoWindowLayout::BarRect(int32_t id, int rows, int columns, int width, int height)
@@ -162,7 +182,7 @@ RECT CQTVideoWindowLayout::BarRect(int32_t id, int rows, int columns, int width,
         rect.top = (r + 1) * ch - kBarHalf;
         rect.bottom = (r + 1) * ch + kBarHalf - 1;
     }
-    return rect;
+    return ClampedToCanvas(rect, width, height);
 }
 
 int CQTVideoWindowLayout::Parse(const std::string& text)
@@ -189,6 +209,11 @@ int CQTVideoWindowLayout::Parse(const std::string& text)
     if (!InGridRange(rows) || !InGridRange(columns) || text.size() > MaxTextLength(rows, columns)) {
         return 0;
     }
+    // A canvas side below 1 has no cells to give, and the most negative one
+    // overflows the cell arithmetic.
+    if (!InCanvasRange(canvas[0]) || !InCanvasRange(canvas[1])) {
+        return 0;
+    }
     m_rows = rows;
     m_columns = columns;
     m_count = ToInt(parts[2]);
@@ -211,9 +236,11 @@ int CQTVideoWindowLayout::Parse(const std::string& text)
         }
     }
     if (!parts[5].empty()) {
+        // A grid has no more cells than grid cells: what follows is not read.
+        const int32_t gridCells = rows * columns;
         FieldReader entries(parts[5], '-');
         int32_t index = 0;
-        for (std::string_view entry; entries.Next(entry); ++index) {
+        for (std::string_view entry; index < gridCells && entries.Next(entry); ++index) {
             int32_t n[4];
             if (ReadNumbers(entry, n, 4) == 4) {
                 m_cells[index] = {n[0], n[1], n[2], n[3]};
@@ -238,13 +265,14 @@ int CQTVideoWindowLayout::Serialize(std::string& out) const
             out += ++written < m_splitters.size() ? '-' : '/';
         }
     }
-    bool first = true;
+    // A cell is numbered by its place in the list; a number a text left out
+    // (an entry that was skipped) is written as an empty entry, which is
+    // skipped again, so every cell keeps its number.
+    int32_t separators = 0;
     for (const auto& [index, rect] : m_cells) {
-        (void)index;
-        if (!first) {
+        for (; separators < index; ++separators) {
             out += '-';
         }
-        first = false;
         out += std::to_string(rect.left) + ':' + std::to_string(rect.top) + ':' + std::to_string(rect.right) + ':' +
                std::to_string(rect.bottom);
     }
@@ -253,7 +281,11 @@ int CQTVideoWindowLayout::Serialize(std::string& out) const
 
 KWSplitter& CQTVideoWindowLayout::Bar(int32_t id)
 {
-    return m_splitters[id];
+    const auto found = m_splitters.find(id);
+    if (found != m_splitters.end()) {
+        return found->second;
+    }
+    return m_splitters[id] = {1, BarRect(id, m_rows, m_columns, m_width, m_height)};
 }
 
 void CQTVideoWindowLayout::RebuildCells()
@@ -369,7 +401,7 @@ void CQTVideoWindowLayout::RefitBar(int32_t id, bool inGrid, int rows, int colum
 
 int CQTVideoWindowLayout::Resize(int width, int height)
 {
-    if (width == m_width && height == m_height) {
+    if ((width == m_width && height == m_height) || !InCanvasRange(width) || !InCanvasRange(height)) {
         return 0;
     }
     for (auto& [id, bar] : m_splitters) {

@@ -6,7 +6,10 @@
 // string (see ui/api/KWDefaultLayout.h for the format). Knows no widgets.
 //
 // Rectangles here are inclusive: a cell from left 0 to right 199 is 200
-// units wide; an empty rectangle is {0, 0, -1, -1}.
+// units wide; an empty rectangle is {0, 0, -1, -1}. The geometry the layout
+// works out itself is clamped to the canvas, so no coordinate it holds is
+// negative: the layout string joins its entries with '-' and could not carry
+// one.
 
 #include "base/platform/KWWinTypes.h"
 
@@ -29,24 +32,28 @@ public:
     static constexpr int32_t kVerticalBar = 0x10000;
     static constexpr int kMaxGrid = 255;
 
-    // A regular grid: every bar active.
+    // A regular grid: every bar active. A canvas side below 1 counts as 1.
     CQTVideoWindowLayout(int rows, int columns, int width, int height);
     virtual ~CQTVideoWindowLayout();
     CQTVideoWindowLayout(const CQTVideoWindowLayout&) = default;
     CQTVideoWindowLayout& operator=(const CQTVideoWindowLayout&) = default;
 
     // 1 read, 0 refused (the layout keeps its state), also for a text longer
-    // than any layout of its grid can be. Bars that are not of the grid are
-    // skipped. Count and cells are taken as written; callers refit and
-    // rebuild right afterwards.
+    // than any layout of its grid can be and for a canvas side below 1.
+    // Bars that are not of the grid are skipped, and cells beyond the grid's
+    // number of grid cells are not read. Count and cells are taken as
+    // written; callers refit and rebuild right afterwards.
     int Parse(const std::string& text);
+    // Parsing the text gives back this layout: grid, count, canvas, bars and
+    // cells, each cell under its number.
     int Serialize(std::string& out) const;
 
     // 1 changed, 0 refused (same value or below 1, or above 255). Joined
     // blocks survive where their bars still exist; new bars start active.
     int SetRows(int rows);
     int SetColumns(int columns);
-    // 1 when the canvas changed; the bars are refitted, flags kept.
+    // 1 when the canvas changed; the bars are refitted, flags kept. 0, and
+    // the canvas stays, for the same size or a side below 1.
     int Resize(int width, int height);
     void GetSize(int& width, int& height) const;
     // Takes the other layout's grid and bars and keeps this canvas; the
@@ -73,16 +80,17 @@ public:
     bool GetCell(int index, RECT& rect) const;
     bool HasCell(int index) const { return m_cells.count(index) != 0; }
 
-    // Grid geometry of a rows x columns grid on a width x height canvas; the
-    // division remainders go to the last column and the last row.
+    // Grid geometry of a rows x columns grid on a width x height canvas (sides
+    // of at least 1); the division remainders go to the last column and the
+    // last row, and every edge is clamped to the canvas.
     static RECT GridCellRect(int r, int c, int rows, int columns, int width, int height);
     static RECT BarRect(int32_t id, int rows, int columns, int width, int height);
     static int32_t HorizontalId(int r, int c) { return (r << 8) | c; }
     static int32_t VerticalId(int r, int c) { return kVerticalBar | (r << 8) | c; }
 
 private:
-    // The bar of that id, added (active, empty rectangle) when a string left
-    // it out.
+    // The bar of that id, added (active, at its place in the grid) when a
+    // string left it out.
     KWSplitter& Bar(int32_t id);
     // Fits the bars to a grid of rows x columns on this canvas: bars of that
     // grid that exist get its geometry and keep their flag, missing ones are
