@@ -2,6 +2,8 @@
 #include "app/ConfigXMLPersistImp.h"
 #include "app/StartupConfig.h"
 #include "base/Globals.h"
+#include "base/Translate.h"
+#include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -17,7 +22,7 @@ namespace {
 const char kSavedLanguage3[]
     = "<Setting>\n"
       "    <UIConfig>\n"
-      "        <Language value=\"3\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+      "        <Language value=\"3\" Default=\"0\" Min=\"0\" Max=\"3\" Scale=\"0\" />\n"
       "    </UIConfig>\n"
       "</Setting>\n";
 
@@ -49,6 +54,7 @@ protected:
     {
         QDir::setCurrent(m_savedCwd);
         g_languageIndex = m_savedLanguage;
+        SetLanguageFileDir(std::string());
     }
     QTemporaryDir m_dir;
     QString m_savedCwd = QDir::currentPath();
@@ -110,9 +116,11 @@ TEST_F(ConfigManagerTest, LanguageFromFileOrDefault)
             "<?xml version=\"1.0\"?>\n<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>", 2 },
         { "comment first", "<!-- edited --><Setting><UIConfig><Language value=\"3\"/></UIConfig></Setting>",
             3 },
-        { "no clamping at scale 0, any root name", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>",
-            9 },
-        { "negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", -1 },
+        { "any root name", "<Cfg><UIConfig><Language value=\"3\"/></UIConfig></Cfg>", 3 },
+        // Languages 0 to 3, as the file's own Min and Max say; no other is shown.
+        { "past the last language", "<Setting><UIConfig><Language value=\"4\"/></UIConfig></Setting>", 0 },
+        { "far past it", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>", 0 },
+        { "negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", 0 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,6 +131,96 @@ TEST_F(ConfigManagerTest, LanguageFromFileOrDefault)
         CConfigManager store;
         EXPECT_EQ(LoadConfiguration(store, appDir.path().toStdWString()), c.language);
         EXPECT_EQ(store.GetLanguage(), static_cast<unsigned>(c.language));
+    }
+}
+
+// The screen and the language menu must agree: a language whose file cannot
+// be read starts in English, whatever the configuration says.
+TEST_F(ConfigManagerTest, LanguageWhoseFileCannotBeReadStartsInEnglish)
+{
+    QTemporaryDir languages;
+    ASSERT_TRUE(languages.isValid());
+    SetLanguageFileDir(QFile::encodeName(languages.path()).toStdString());
+    WriteFile(m_dir.path() + "/Config/config.xml",
+        "<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>");
+    const struct {
+        const char* name;
+        const char* content; // null: no file
+        int language;
+    } cases[] = {
+        { "readable", "<Language><Text name=\"Close\" value=\"Fechar\"/></Language>", 2 },
+        { "cut short", "<Language><Text name=\"Close\" value=\"Fechar\"", 0 },
+        { "missing", nullptr, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(languages.filePath("Lang_2.xml"));
+        if (c.content != nullptr) {
+            WriteFile(languages.filePath("Lang_2.xml"), c.content);
+        }
+        CConfigManager store;
+        EXPECT_EQ(LoadConfiguration(store, m_dir.path().toStdWString()), c.language);
+        EXPECT_EQ(g_languageIndex, c.language);
+    }
+}
+
+// A choice that cannot be saved is told, with the file and the reason, and
+// leaves every file as it was: the settings file is replaced whole or not at all.
+TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
+{
+    const struct {
+        const char* name;
+        bool fileIsFolder; // a folder stands where the file belongs
+        bool configIsFile; // a file stands where the folder belongs
+        bool readOnlyFile;
+        bool readOnlyFolder;
+    } cases[] = {
+        { "folder in the file's place", true, false, false, false },
+        { "file in the folder's place", false, true, false, false },
+        { "read-only file", false, false, true, false },
+        { "read-only folder", false, false, false, true },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if ((c.readOnlyFile || c.readOnlyFolder) && ::geteuid() == 0) {
+            std::printf("[  note   ] %s: permissions do not bind root\n", c.name);
+            continue;
+        }
+        QTemporaryDir appDir;
+        const QString folder = appDir.path() + "/Config";
+        const QString path = folder + "/config.xml";
+        if (c.configIsFile) {
+            WriteFile(folder, "not a folder");
+        } else if (c.fileIsFolder) {
+            ASSERT_TRUE(QDir().mkpath(path));
+        } else {
+            WriteFile(path, kSavedLanguage3);
+        }
+        if (c.readOnlyFile) {
+            QFile::setPermissions(path, QFileDevice::ReadOwner);
+        }
+        if (c.readOnlyFolder) {
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        const QByteArray before = ReadFile(c.configIsFile ? folder : path);
+        CConfigManager store;
+        LoadConfiguration(store, appDir.path().toStdWString());
+        store.SetLanguage(1);
+        KWWarningCatcher catcher;
+        EXPECT_FALSE(store.Save());
+        ASSERT_EQ(catcher.Warnings().size(), 1);
+        const QString warning = catcher.Warnings().front();
+        EXPECT_TRUE(warning.contains(path) && warning.contains(": ")) << warning.toStdString();
+        EXPECT_EQ(ReadFile(c.configIsFile ? folder : path), before);
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(QDir(appDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { "Config" });
+        if (!c.configIsFile) {
+            EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList { "config.xml" })
+                << "no half-written file left beside it";
+        }
     }
 }
 

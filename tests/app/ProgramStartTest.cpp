@@ -83,6 +83,8 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
         const QString exe = home.filePath(QStringLiteral("Lumivane"));
         ASSERT_TRUE(::link(QFile::encodeName(program).constData(), QFile::encodeName(exe).constData()) == 0
             || QFile::copy(program, exe));
+        // Without its pictures the program would not start at all.
+        ASSERT_TRUE(QFile::link(appDir + QStringLiteral("/Skin"), home.filePath(QStringLiteral("Skin"))));
         const QString database = home.filePath(QStringLiteral("Product.db"));
         if (present) {
             QFile file(database);
@@ -112,6 +114,43 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
         EXPECT_EQ(
             file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
         EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), present ? 2 : 1) << "nothing created";
+    }
+}
+
+// Without the chosen look's pictures the window would come up black and
+// could not be closed: the program names the folder and stops before it
+// shows any window, changing nothing.
+TEST(ProgramStart, StopsNamingTheSkinFolderWhenItOrTheMainWindowsPicturesAreMissing)
+{
+    const QString appDir = QString::fromStdWString(GetKWAppDirPath());
+    const QString program = appDir + QStringLiteral("/Lumivane");
+    if (!QFileInfo(program).isExecutable()) {
+        GTEST_SKIP() << "the program is not built beside the tests";
+    }
+    for (const bool emptyFolder : { false, true }) {
+        SCOPED_TRACE(emptyFolder ? "empty Skin folder" : "no Skin folder");
+        QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
+        ASSERT_TRUE(home.isValid());
+        const QString exe = home.filePath(QStringLiteral("Lumivane"));
+        ASSERT_TRUE(::link(QFile::encodeName(program).constData(), QFile::encodeName(exe).constData()) == 0
+            || QFile::copy(program, exe));
+        if (emptyFolder) {
+            ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Skin")));
+        }
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(exe, {});
+        ASSERT_TRUE(process.waitForStarted(10000));
+        ASSERT_TRUE(process.waitForFinished(20000)) << "still running without its pictures";
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_NE(process.exitCode(), 0);
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_TRUE(errors.contains(home.filePath(QStringLiteral("Skin/")))) << errors.toStdString();
+        EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            emptyFolder ? QStringList({ "Lumivane", "Skin" }) : QStringList({ "Lumivane" }))
+            << "nothing created";
     }
 }
 
