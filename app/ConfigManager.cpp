@@ -45,17 +45,26 @@ public:
 };
 
 // The whole text is made first and replaces the file in one step, so a crash
-// or a full disk never leaves half a settings file behind.
+// or a full disk never leaves half a settings file behind. Unbuffered, so that
+// the write itself says how much reached the disk: Qt takes a write cut short
+// by a full disk for a success and would put the stub in the file's place.
 bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const QString& path)
 {
     SettingsFilePrinter printer;
     doc.Print(&printer);
+    const qint64 size = printer.CStrSize() - 1;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(printer.CStr(), printer.CStrSize() - 1) >= 0
-        && file.commit()) {
-        return true;
+    qint64 written = -1;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        written = file.write(printer.CStr(), size);
+        if (written == size && file.commit()) {
+            return true;
+        }
     }
-    qWarning().noquote() << "Settings file" << path << "cannot be written:" << file.errorString()
+    const QString reason = file.error() != QFileDevice::NoError || written < 0
+        ? file.errorString()
+        : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(size);
+    qWarning().noquote() << "Settings file" << path << "cannot be written:" << reason
                          << "- the choice is not remembered";
     return false;
 }

@@ -11,9 +11,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -165,58 +167,67 @@ TEST_F(ConfigManagerTest, LanguageWhoseFileCannotBeReadStartsInEnglish)
 }
 
 // A choice that cannot be saved is told, with the file and the reason, and
-// leaves every file as it was: the settings file is replaced whole or not at all.
+// leaves every file as it was: the settings file is replaced whole or not at
+// all, even when the disk fills up halfway through.
 TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
 {
-    const struct {
-        const char* name;
-        bool fileIsFolder; // a folder stands where the file belongs
-        bool configIsFile; // a file stands where the folder belongs
-        bool readOnlyFile;
-        bool readOnlyFolder;
-    } cases[] = {
-        { "folder in the file's place", true, false, false, false },
-        { "file in the folder's place", false, true, false, false },
-        { "read-only file", false, false, true, false },
-        { "read-only folder", false, false, false, true },
+    enum Obstacle { FolderInTheFilesPlace, FileInTheFoldersPlace, ReadOnlyFile, ReadOnlyFolder, DiskFull };
+    const std::pair<const char*, Obstacle> cases[] = {
+        { "folder in the file's place", FolderInTheFilesPlace },
+        { "file in the folder's place", FileInTheFoldersPlace },
+        { "read-only file", ReadOnlyFile },
+        { "read-only folder", ReadOnlyFolder },
+        { "disk full after 16 bytes", DiskFull },
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        if ((c.readOnlyFile || c.readOnlyFolder) && ::geteuid() == 0) {
-            std::printf("[  note   ] %s: permissions do not bind root\n", c.name);
+    // Writing past the file-size limit then fails like a full disk, instead
+    // of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& [name, obstacle] : cases) {
+        SCOPED_TRACE(name);
+        if ((obstacle == ReadOnlyFile || obstacle == ReadOnlyFolder) && ::geteuid() == 0) {
+            std::printf("[  note   ] %s: permissions do not bind root\n", name);
             continue;
         }
         QTemporaryDir appDir;
         const QString folder = appDir.path() + "/Config";
         const QString path = folder + "/config.xml";
-        if (c.configIsFile) {
+        if (obstacle == FileInTheFoldersPlace) {
             WriteFile(folder, "not a folder");
-        } else if (c.fileIsFolder) {
+        } else if (obstacle == FolderInTheFilesPlace) {
             ASSERT_TRUE(QDir().mkpath(path));
         } else {
             WriteFile(path, kSavedLanguage3);
         }
-        if (c.readOnlyFile) {
+        if (obstacle == ReadOnlyFile) {
             QFile::setPermissions(path, QFileDevice::ReadOwner);
         }
-        if (c.readOnlyFolder) {
+        if (obstacle == ReadOnlyFolder) {
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
-        const QByteArray before = ReadFile(c.configIsFile ? folder : path);
+        const QString changed = obstacle == FileInTheFoldersPlace ? folder : path;
+        const QByteArray before = ReadFile(changed);
         CConfigManager store;
         LoadConfiguration(store, appDir.path().toStdWString());
         store.SetLanguage(1);
         KWWarningCatcher catcher;
+        rlimit savedLimit {};
+        ::getrlimit(RLIMIT_FSIZE, &savedLimit);
+        if (obstacle == DiskFull) {
+            rlimit small = savedLimit;
+            small.rlim_cur = 16;
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        }
         EXPECT_FALSE(store.Save());
+        ::setrlimit(RLIMIT_FSIZE, &savedLimit);
         ASSERT_EQ(catcher.Warnings().size(), 1);
         const QString warning = catcher.Warnings().front();
         EXPECT_TRUE(warning.contains(path) && warning.contains(": ")) << warning.toStdString();
-        EXPECT_EQ(ReadFile(c.configIsFile ? folder : path), before);
+        EXPECT_EQ(ReadFile(changed), before);
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         EXPECT_EQ(QDir(appDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList { "Config" });
-        if (!c.configIsFile) {
+        if (obstacle != FileInTheFoldersPlace) {
             EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                 QStringList { "config.xml" })
                 << "no half-written file left beside it";
