@@ -46,8 +46,10 @@ bool CheckStartupSkin()
         return true;
     }
     const QString folder = QDir::toNativeSeparators(GetSkinPath());
-    qCritical().noquote() << "Skin folder" << folder << "is missing or incomplete (" + missing + " not found)"
-                          << "- the program cannot show its window";
+    const QString what = missing == GetSkinPath()
+        ? QStringLiteral("is missing")
+        : QStringLiteral("lacks %1").arg(QFileInfo(missing).fileName());
+    qCritical().noquote() << "Skin folder" << folder << what << "- the program cannot show its window";
     if (PlatformShowsWindows()) {
         QMessageBox::critical(nullptr, KWToQString(translate(L"Attention")),
             KWToQString(translate(L"The pictures of the program are missing from this folder:"))
