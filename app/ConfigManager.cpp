@@ -3,14 +3,16 @@
 #include "app/NumberText.h"
 #include "base/KWStreamConvert.h"
 
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+
 #include <tinyxml2.h>
 
-#include <cstdio>
-
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <system_error>
 
 using KW_SOFT_BASE::CKWStreamConvert;
 
@@ -33,7 +35,6 @@ std::string ToLocal(const wchar_t* text)
 // write "/>", and a file that changes at every save shows up in every diff.
 class SettingsFilePrinter : public tinyxml2::XMLPrinter {
 public:
-    explicit SettingsFilePrinter(FILE* file) : tinyxml2::XMLPrinter(file) {}
     void CloseElement(bool compactMode) override
     {
         if (_elementJustOpened) {
@@ -43,16 +44,29 @@ public:
     }
 };
 
-bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const std::string& path)
+// The whole text is made first and replaces the file in one step, so a crash
+// or a full disk never leaves half a settings file behind. Unbuffered, so that
+// the write itself says how much reached the disk: Qt takes a write cut short
+// by a full disk for a success and would put the stub in the file's place.
+bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const QString& path)
 {
-    FILE* file = std::fopen(path.c_str(), "w");
-    if (file == nullptr) {
-        return false;
-    }
-    SettingsFilePrinter printer(file);
+    SettingsFilePrinter printer;
     doc.Print(&printer);
-    const bool written = std::ferror(file) == 0;
-    return std::fclose(file) == 0 && written;
+    const qint64 size = printer.CStrSize() - 1;
+    QSaveFile file(path);
+    qint64 written = -1;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        written = file.write(printer.CStr(), size);
+        if (written == size && file.commit()) {
+            return true;
+        }
+    }
+    const QString reason = file.error() != QFileDevice::NoError || written < 0
+        ? file.errorString()
+        : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(size);
+    qWarning().noquote() << "Settings file" << path << "cannot be written:" << reason
+                         << "- the choice is not remembered";
+    return false;
 }
 
 } // namespace
@@ -70,7 +84,8 @@ void CConfigManager::Init()
     // A second Load must not register the settings twice, or Save would
     // write each of them twice.
     m_items.clear();
-    AddUIntItem(L"UIConfig", L"Language", &m_language, 0, 0, 0, 0, 0, false);
+    // Languages 0 to 3; anything else reads as English.
+    AddUIntItem(L"UIConfig", L"Language", &m_language, 0, 0, 0, kLastLanguage, 0, false);
 }
 
 void CConfigManager::AddUIntItem(const wchar_t* group, const wchar_t* key, unsigned* variable,
@@ -114,6 +129,10 @@ void CConfigManager::ReadItem(ConfigItem& item)
             } else if (value <= low) {
                 value = low;
             }
+        } else if (item.min < item.max && (value < item.min || value > item.max)) {
+            // An unscaled setting has no nearest meaningful value: a number
+            // outside its range is as good as none.
+            value = item.uDefault;
         }
         *item.pUInt = value;
     } else if (item.pDouble != nullptr) {
@@ -180,15 +199,12 @@ bool CConfigManager::Save()
     // Written back where it was read from: a path relative to the working
     // directory would leave the choice behind whenever the program is started
     // from elsewhere, and litter that directory.
-    const std::string path = LocalFilePath();
-    if (path.empty()) {
+    if (m_reader == nullptr || m_reader->GetFilePath().empty()) {
         return false;
     }
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty()) {
-        std::filesystem::create_directory(folder, error);
-    }
+    const QString path = QString::fromStdWString(m_reader->GetFilePath());
+    // A folder that cannot be made is told by the save that follows.
+    QDir().mkdir(QFileInfo(path).absolutePath());
     return SaveSettingsDocument(doc, path);
 }
 

@@ -28,14 +28,18 @@ struct ConfigItem {
     unsigned uDefault = 0;
     double dDefault = 0.0;
     std::wstring strDefault;
-    // Unsigned settings with scale != 0 and min < max are clamped on reading
-    // to [min * scale, max * scale].
+    // Unsigned settings with min < max are clamped on reading to
+    // [min * scale, max * scale] when scale != 0; with scale 0 a value
+    // outside [min, max] reads as the default.
     unsigned scale = 0;
     unsigned min = 0;
     unsigned max = 0;
     unsigned extra = 0; // kept with the record, not used
     bool flag = false; // kept with the record, not used
 };
+
+// The highest language number: 0 English, 1 Chinese, 2 Portuguese, 3 Spanish.
+constexpr unsigned kLastLanguage = 3;
 
 class CConfigManager {
 public:
@@ -49,7 +53,8 @@ public:
     void SetConfigPersist(IConfigPersistent* reader);
 
     // Registers the program's settings: "UIConfig"/"Language", unsigned,
-    // default 0, no clamping. Registering again replaces the list.
+    // default 0, min 0, max kLastLanguage, scale 0 (a language outside the
+    // range reads as English). Registering again replaces the list.
     void Init();
     void AddUIntItem(const wchar_t* group, const wchar_t* key, unsigned* variable, unsigned defaultValue,
         unsigned scale, unsigned min, unsigned max, unsigned extra, bool flag);
@@ -60,8 +65,9 @@ public:
     void ReadItem(ConfigItem& item);
 
     // Writes every setting to the file the reader was built on, creating its
-    // folder when missing. False when nothing could be written; the caller has
-    // no one to tell, so a failure only means the choice is not remembered.
+    // folder when missing. The file is replaced whole or not at all. False
+    // when it could not be written, with a warning naming the file and the
+    // reason; the choice is then not remembered at the next start.
     bool Save();
 
     // Raw byte dump of a buffer into the configuration file, and its reverse:

@@ -1,6 +1,7 @@
 #include "app/DatabaseManager.h"
 
 #include "app/LensTableNames.h"
+#include "app/LensTableParser.h"
 #include "app/NumberText.h"
 #include "base/KWAutoMutexLock.h"
 #include "base/KWDiagnostics.h"
@@ -332,25 +333,17 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
     }
     file.close();
 
-    std::map<float, float>& table = m_distortion[lensType];
     for (const QString& line : lines) {
         qCDebug(KWDiagnostics).noquote() << line;
     }
-    for (QString line : lines) {
-        line.remove(QLatin1Char('"'));
-        // Text that is no number reads as 0, so a header or blank line gives
-        // 0 -> 0, which is where every table starts anyway.
-        const float angle = line.section(QLatin1Char(','), 0, 0).toFloat();
-        const float height = line.section(QLatin1Char(','), 1, 1).toFloat();
-        // "NaN" and numbers beyond a float read as NaN or infinity; a NaN key
-        // would break the order of the map, and neither is a point of a lens.
-        if (!std::isfinite(angle) || !std::isfinite(height)) {
-            continue;
-        }
-        table[angle] = height;
-    }
-    if (table.empty()) {
-        WarnOfUnusableLensTable(lensType, file.fileName(), QStringLiteral("no entries"));
+    std::map<float, float>& table = m_distortion[lensType];
+    KWLensTables::ReadLensTableLines(lines, &table);
+    const QString problem = KWLensTables::LensTableProblem(table);
+    if (!problem.isEmpty()) {
+        // A damaged table would give densities that look real: no table at
+        // all is the honest answer.
+        table.clear();
+        WarnOfUnusableLensTable(lensType, file.fileName(), problem);
     }
 }
 

@@ -70,9 +70,10 @@ public:
     // Merges the table of the lens type (0 to 3) into *out, loading it from
     // "disdate<suffix>" in the table folder when it is not loaded yet. Any
     // other lens type leaves *out untouched. An empty table counts as not
-    // loaded, so a file that appears later is still read. A file that is
-    // missing or has no usable line is named in one warning; a line whose
-    // numbers are not finite is skipped.
+    // loaded, so a file that appears later is still read. A line whose two
+    // fields are not both numbers is skipped; a file that is missing, or whose
+    // points are fewer than two or do not grow in image height, gives no table
+    // and is named in one warning.
     void GetDistortionTable(int lensType, std::map<float, float>* out);
     void LoadDistortionCsv(int lensType);
 

@@ -31,6 +31,10 @@
 
 #include <boost/make_shared.hpp>
 
+#include <QDebug>
+#include <QFileInfo>
+#include <QString>
+
 namespace {
 
 // The main window delivers F1 as the virtual-key code the handlers know.
@@ -94,9 +98,14 @@ CKWStatic* CreateLabel(const wchar_t* text, void* parent, UINT alignFlag, int te
     return label;
 }
 
+// Without a desktop opener F1 would do nothing at all; the user who asked
+// for the guide at least finds why on the terminal.
 void ShellOpen(const std::string& localPath)
 {
-    KW_SOFT_BASE::CKWSystem::OpenWithShell(localPath.c_str());
+    if (!KW_SOFT_BASE::CKWSystem::OpenWithShell(localPath.c_str())) {
+        qWarning().noquote() << "User guide" << QString::fromLocal8Bit(localPath.c_str())
+                             << "cannot be opened: xdg-open could not be started";
+    }
 }
 
 } // namespace
@@ -474,6 +483,11 @@ void CMainFrameEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
         return;
     }
     const std::wstring path = GetKWAppDirPath() + L"/" + translate(L"User's Guide.pdf");
+    if (!QFileInfo(QString::fromStdWString(path)).isFile()) {
+        qWarning().noquote() << "User guide" << QString::fromStdWString(path)
+                             << "cannot be opened: there is no such file";
+        return;
+    }
     const KW_SOFT_BASE::CKWStreamConvert local(path.c_str(), 0);
     if (m_shellOpener && local.GetA() != nullptr) {
         m_shellOpener(local.GetA());

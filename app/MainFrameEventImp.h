@@ -75,7 +75,8 @@ public:
     int Dlg_Close() override;
     void OnDlgFileDrop(LPCWSTR path) override;
     void OnDlgCopyData(LPARAM copyData) override;
-    // F1 opens the user guide.
+    // F1 opens the user guide of the current language; a guide that is
+    // missing, or no desktop opener, is named in a warning.
     void OnDlgKeyDown(UINT modifiers, UINT key) override;
 
     // IKWButtonEvent: the tool buttons colour their title while hovered.

@@ -39,6 +39,22 @@ constexpr int kLanguageEntries[] = { kIdMenuChinese, kIdMenuEnglish, kIdMenuPort
 
 const CKWRect kPlaceholder(0, 0, 1, 1); // OnSize places every control
 
+// The menu toggles the entry it triggers once the listener returns; the
+// entries are set so that exactly `marked` ends checked, also when it was
+// checked already. The triggered entry goes first.
+void MarkLanguageAfterTrigger(CKWMenu* menu, int triggered, int marked)
+{
+    if (menu == nullptr) {
+        return;
+    }
+    menu->SetActionChecked(triggered, triggered != marked);
+    for (int entry : kLanguageEntries) {
+        if (entry != triggered) {
+            menu->SetActionChecked(entry, entry == marked);
+        }
+    }
+}
+
 void SetTooltip(CKWButton* button, const wchar_t* text)
 {
     if (button != nullptr) {
@@ -302,19 +318,17 @@ void CToolBarEventImp::Menu_OnAction(int id)
 
 void CToolBarEventImp::SwitchLanguage(int id, int language)
 {
-    // The menu checks the chosen entry itself once this returns, so after
-    // clearing all four exactly the chosen one ends checked, even when it
-    // was checked already.
-    if (m_pLanguageMenu != nullptr) {
-        m_pLanguageMenu->SetActionChecked(id, false);
-        for (int entry : kLanguageEntries) {
-            m_pLanguageMenu->SetActionChecked(entry, false);
-        }
+    // A language whose file cannot be read would show English under its own
+    // name, and be remembered so: the current language stays, unsaved.
+    if (!IsLanguageReadable(language)) {
+        MarkLanguageAfterTrigger(m_pLanguageMenu, id, MenuIdOfLanguage(g_languageIndex));
+        return;
     }
+    MarkLanguageAfterTrigger(m_pLanguageMenu, id, id);
 
     g_languageIndex = language;
     g_configManager.SetLanguage(static_cast<unsigned>(language));
-    // A failed save only means the choice is not remembered next time.
+    // A failed save is told by the store; the switch holds for this session.
     g_configManager.Save();
 
     RetranslateTexts();

@@ -8,6 +8,7 @@
 #include "app/QtTranslation.h"
 #include "app/StartupConfig.h"
 #include "app/StartupLook.h"
+#include "app/StartupSkinCheck.h"
 #include "base/CrashHandler.h"
 #include "base/Globals.h"
 #include "base/msgloop/KWTaskTrace.h"
@@ -43,6 +44,9 @@ int main(int argc, char** argv)
 
     LoadConfiguration(g_configManager, appDir);
     ApplyQtTranslation(g_languageIndex, appDir);
+    if (!CheckStartupSkin()) {
+        return 1;
+    }
 
     boost::shared_ptr<CMainFrameEventImp> mainFrame = CMainFrameEventImp::CreateInstance();
     if (CKWDialog* window = mainFrame->GetDlg()) {

@@ -5,6 +5,7 @@
 #include "base/KWSystem.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFile>
 
 #include <tinyxml2.h>
@@ -16,12 +17,16 @@
 #include <cwchar>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace {
 
 constexpr int kBufferCount = 5;
 constexpr size_t kBufferChars = 1024;
+constexpr int kEnglish = 0;
+
+using TranslationMap = std::map<std::wstring, std::wstring>;
 
 wchar_t g_resultBuffers[kBufferCount][kBufferChars];
 int g_nextBuffer = 0;
@@ -30,9 +35,9 @@ int g_nextBuffer = 0;
 // that the current file lacks keeps the text an earlier file gave it. Kept
 // beside the buffers rather than as a local so that its lifetime is the
 // process's.
-std::map<std::wstring, std::wstring>& TranslationTable()
+TranslationMap& TranslationTable()
 {
-    static std::map<std::wstring, std::wstring> g_translations;
+    static TranslationMap g_translations;
     return g_translations;
 }
 
@@ -50,6 +55,19 @@ std::string ApplicationDirBytes()
         dir.pop_back();
     }
     return dir;
+}
+
+// Empty: the application directory.
+std::string& LanguageFileDir()
+{
+    static std::string dir;
+    return dir;
+}
+
+std::string LanguageFilePath(int languageIndex)
+{
+    const std::string& dir = LanguageFileDir();
+    return (dir.empty() ? ApplicationDirBytes() : dir) + "/Lang_" + std::to_string(languageIndex) + ".xml";
 }
 
 // Everything that can change what merging a language file gives. Merging the
@@ -73,7 +91,7 @@ LanguageFileIdentity IdentifyLanguageFile(int languageIndex)
 {
     LanguageFileIdentity identity;
     identity.languageIndex = languageIndex;
-    identity.path = ApplicationDirBytes() + "/Lang_" + std::to_string(languageIndex) + ".xml";
+    identity.path = LanguageFilePath(languageIndex);
     struct stat info {};
     if (stat(identity.path.c_str(), &info) == 0) {
         identity.exists = true;
@@ -83,20 +101,49 @@ LanguageFileIdentity IdentifyLanguageFile(int languageIndex)
     return identity;
 }
 
-// A missing or malformed file merges nothing: the table stays as it was.
-void MergeLanguageFile(const std::string& path, std::map<std::wstring, std::wstring>& table)
+// The root element of a language file, or null with the reason why the file
+// cannot serve. TinyXML-2 reads the text as UTF-8 whether or not it declares
+// so, and stays inside its buffer on malformed input.
+const tinyxml2::XMLElement* LanguageRoot(
+    tinyxml2::XMLDocument& doc, const std::string& path, std::string* reason)
 {
-    // TinyXML-2 reads the text as UTF-8 whether or not it declares so, and
-    // stays inside its buffer on malformed input.
-    tinyxml2::XMLDocument doc;
-    if (doc.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) {
-        return;
+    switch (doc.LoadFile(path.c_str())) {
+    case tinyxml2::XML_SUCCESS:
+        break;
+    case tinyxml2::XML_ERROR_FILE_NOT_FOUND:
+        *reason = "no such file";
+        return nullptr;
+    case tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED:
+    case tinyxml2::XML_ERROR_FILE_READ_ERROR:
+        *reason = "the file cannot be opened";
+        return nullptr;
+    default:
+        *reason = std::string("not well-formed XML (") + doc.ErrorName() + " at line "
+            + std::to_string(doc.ErrorLineNum()) + ")";
+        return nullptr;
     }
     const tinyxml2::XMLElement* root = doc.FirstChildElement();
     if (root == nullptr) {
+        *reason = "no root element";
+    }
+    return root;
+}
+
+// Once per file for the whole run: the file is looked at again whenever it
+// changes or its language is chosen again.
+void WarnOfUnreadableLanguageFile(const std::string& path, const std::string& reason)
+{
+    static std::set<std::string> warned;
+    if (!warned.insert(path).second) {
         return;
     }
-    for (const tinyxml2::XMLElement* entry = root->FirstChildElement(); entry != nullptr;
+    qWarning().noquote() << "Language file" << QFile::decodeName(path.c_str())
+                         << "cannot be read:" << QString::fromStdString(reason);
+}
+
+void MergeEntries(const tinyxml2::XMLElement& root, TranslationMap& table)
+{
+    for (const tinyxml2::XMLElement* entry = root.FirstChildElement(); entry != nullptr;
          entry = entry->NextSiblingElement()) {
         const char* name = entry->Attribute("name");
         const char* value = entry->Attribute("value");
@@ -107,16 +154,53 @@ void MergeLanguageFile(const std::string& path, std::map<std::wstring, std::wstr
     }
 }
 
+// The English language file built into the program: the text of any key
+// that the language files beside it do not give, so that a missing or broken
+// file never shows the program's keys.
+const TranslationMap& BuiltInEnglish()
+{
+    static const TranslationMap english = [] {
+        TranslationMap table;
+        QFile file(QStringLiteral(":/kwbase/Lang_0.xml"));
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        tinyxml2::XMLDocument doc;
+        if (doc.Parse(text.constData(), static_cast<size_t>(text.size())) == tinyxml2::XML_SUCCESS
+            && doc.FirstChildElement() != nullptr) {
+            MergeEntries(*doc.FirstChildElement(), table);
+        }
+        return table;
+    }();
+    return english;
+}
+
+// A missing or malformed file merges nothing and is named once. English has
+// its texts built in, so the screen still turns English when its file is gone.
+void MergeLanguageFile(int languageIndex, const std::string& path, TranslationMap& table)
+{
+    tinyxml2::XMLDocument doc;
+    std::string reason;
+    if (const tinyxml2::XMLElement* root = LanguageRoot(doc, path, &reason)) {
+        MergeEntries(*root, table);
+        return;
+    }
+    WarnOfUnreadableLanguageFile(path, reason);
+    if (languageIndex == kEnglish) {
+        for (const auto& [key, text] : BuiltInEnglish()) {
+            table[key] = text;
+        }
+    }
+}
+
 // translate runs many times in every update of the calculator, and parsing
 // the file costs far more than the lookup; checking its identity is one stat.
-void MergeCurrentLanguageFile(std::map<std::wstring, std::wstring>& table)
+void MergeCurrentLanguageFile(TranslationMap& table)
 {
     static std::optional<LanguageFileIdentity> lastMerged;
     LanguageFileIdentity current = IdentifyLanguageFile(g_languageIndex);
     if (lastMerged == current) {
         return;
     }
-    MergeLanguageFile(current.path, table);
+    MergeLanguageFile(current.languageIndex, current.path, table);
     lastMerged = std::move(current);
 }
 
@@ -137,8 +221,32 @@ const wchar_t* translate(const wchar_t* key)
     if (key == nullptr || key[0] == L'\0') {
         return FillNextBuffer(std::wstring());
     }
-    std::map<std::wstring, std::wstring>& table = TranslationTable();
+    TranslationMap& table = TranslationTable();
     MergeCurrentLanguageFile(table);
-    const auto found = table.find(key);
-    return FillNextBuffer(found != table.end() ? found->second : std::wstring(key));
+    if (const auto found = table.find(key); found != table.end()) {
+        return FillNextBuffer(found->second);
+    }
+    const TranslationMap& english = BuiltInEnglish();
+    const auto fallback = english.find(key);
+    return FillNextBuffer(fallback != english.end() ? fallback->second : std::wstring(key));
+}
+
+bool IsLanguageReadable(int languageIndex)
+{
+    if (languageIndex == kEnglish) {
+        return true;
+    }
+    const std::string path = LanguageFilePath(languageIndex);
+    tinyxml2::XMLDocument doc;
+    std::string reason;
+    if (LanguageRoot(doc, path, &reason) != nullptr) {
+        return true;
+    }
+    WarnOfUnreadableLanguageFile(path, reason);
+    return false;
+}
+
+void SetLanguageFileDir(const std::string& dir)
+{
+    LanguageFileDir() = dir;
 }

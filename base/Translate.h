@@ -12,10 +12,26 @@
 // changed on disk, takes effect at the next call. What a file gives is merged
 // into one table that is never cleared: a key the current file lacks keeps
 // the text an earlier file gave it, and a missing or malformed file leaves the
-// table as it was. A key that no file has given comes back as the key itself.
+// table as it was (English then takes its built-in texts) and is named in one
+// warning. A key that no file has given takes the text of the English file
+// built into the program, and only a key that file lacks too comes back as
+// the key itself.
 //
 // The result lies in one of five rotating buffers of 1024 wide characters
 // (longer texts are cut to 1023), so it stays valid for the next four calls;
 // callers hand it straight to a control or copy it. A null or empty key gives
 // an empty text. GUI thread only.
+
+#include <string>
+
 const wchar_t* translate(const wchar_t* key);
+
+// Whether the language's texts can be shown: English always can, its texts
+// being built into the program; another language when its file can be read.
+// A file that cannot is named in one warning.
+bool IsLanguageReadable(int languageIndex);
+
+// Folder the language files are read from, as file-system bytes without a
+// trailing '/'; empty (the default) means the application directory. The
+// next translate reads the current language's file from there. For tests.
+void SetLanguageFileDir(const std::string& dir);

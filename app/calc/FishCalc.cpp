@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -41,11 +42,16 @@ float Degrees(double radians)
     return static_cast<float>(radians * kDegreesPerRadian);
 }
 
-// A point without an image height (past the table, or an undefined angle)
-// adds nothing.
-float ImageHeightOrZero(const FishLensTable& table, float angle)
+// The image height of a point of the target. An undefined angle (0/0, a point
+// on the optical axis seen from distance 0) adds nothing; an angle beyond the
+// table's last has no image height, and a density that needs it cannot be
+// computed.
+std::optional<float> TargetImageHeight(const FishLensTable& table, float angle)
 {
-    return FishImageHeight(table, angle).value_or(0.0f);
+    if (std::isnan(angle)) {
+        return 0.0f;
+    }
+    return FishImageHeight(table, angle);
 }
 
 // The inputs in metres.
@@ -129,12 +135,20 @@ std::optional<float> FishWallDensity(const FishLensTable& table, double H, doubl
     }
     const auto angleOf = [&](float y) { return Degrees(std::atan(std::fabs(y - H) / D)); };
     const double sliceHeight = T / n;
-    float rTop = ImageHeightOrZero(table, angleOf(static_cast<float>(T)));
+    const std::optional<float> rFirst = TargetImageHeight(table, angleOf(static_cast<float>(T)));
+    if (!rFirst) {
+        return std::nullopt;
+    }
+    float rTop = *rFirst;
     float sum = 0.0f;
     for (int i = 0; i < n; ++i) {
         const float yTop = static_cast<float>(T - i / kSlicesPerMetre);
         const float yBot = static_cast<float>(T - (i + 1) / kSlicesPerMetre);
-        const float rBot = ImageHeightOrZero(table, angleOf(yBot));
+        const std::optional<float> rBotAt = TargetImageHeight(table, angleOf(yBot));
+        if (!rBotAt) {
+            return std::nullopt;
+        }
+        const float rBot = *rBotAt;
         const float eTop = static_cast<float>(yTop - H);
         const float eBot = static_cast<float>(yBot - H);
         // A slice across the camera's height has its edges on both sides of
@@ -172,8 +186,13 @@ std::optional<float> FishCeilingDensity(const FishLensTable& table, double H, do
     }
     const float meanFar = sumFar / static_cast<float>(n);
     const float meanNear = sumNear / static_cast<float>(n);
-    const float rFar = ImageHeightOrZero(table, meanFar);
-    const float rNear = ImageHeightOrZero(table, meanNear);
+    const std::optional<float> rFarAt = TargetImageHeight(table, meanFar);
+    const std::optional<float> rNearAt = TargetImageHeight(table, meanNear);
+    if (!rFarAt || !rNearAt) {
+        return std::nullopt;
+    }
+    const float rFar = *rFarAt;
+    const float rNear = *rNearAt;
     // A target straddling the axis has its edges on both sides of the image
     // centre.
     const double extent = D >= kHalfWidth ? rFar * kMetresPerMillimetre - rNear * kMetresPerMillimetre
@@ -203,8 +222,8 @@ int FishTargetPPM(const FishInputs& inputs, const FishLensTable& table)
     if (!inputs.metric) {
         result = static_cast<float>(result / kFishFeetPerMetre);
     }
-    // A negative density (far edge beyond the lens table) means nothing; it
-    // must not show as 0 after truncation either.
+    // A negative density (a camera below the target's top mirrors its angles)
+    // means nothing; it must not show as 0 after truncation either.
     if (!(result >= 0.0f)) {
         return kFishNoDensity;
     }
@@ -225,7 +244,9 @@ std::vector<float> FishCeilingRingSamples(const FishInputs& inputs, const FishLe
     samples.reserve(kFishRingSampleCount);
     for (int k = 0; k < kFishRingSampleCount; ++k) {
         const double x = (k + 1) * (1 / 10.0);
-        float v = FishCeilingDensity(table, m.H, m.T, x, pitch).value_or(0.0f);
+        // Not a number where the target's far edge lies beyond the lens table.
+        float v
+            = FishCeilingDensity(table, m.H, m.T, x, pitch).value_or(std::numeric_limits<float>::quiet_NaN());
         if (!inputs.metric) {
             v = static_cast<float>(v / kFishFeetPerMetre);
         }
@@ -248,7 +269,12 @@ std::optional<double> FishRingCrossing(const std::vector<float>& samples, double
     int kp = 0;
     double vp = 0.0;
     for (int k = 0; k < static_cast<int>(samples.size()); ++k) {
-        const double v = std::isfinite(samples[k]) ? samples[k] : 0.0;
+        // A search that runs past the lens table before the density falls
+        // below the level cannot say where it would: no ring.
+        if (!std::isfinite(samples[k])) {
+            return std::nullopt;
+        }
+        const double v = samples[k];
         if (v < level) {
             // Equal densities on both sides (only a zero first sample after the
             // origin) would be 0/0: the crossing is then the sample itself.

@@ -54,8 +54,9 @@ std::optional<float> FishImageHeight(const FishLensTable& table, float angle);
 
 // Pixels per metre on an upright target T metres high at D metres from a
 // camera H metres up, with pixel pitch p. No value when the target has no
-// slices, the pitch is not positive or the result is not finite. A ceiling
-// result may be negative (its far edge beyond the lens table).
+// slices, the pitch is not positive, one of its points lies at an angle
+// beyond the lens table's last or the result is not finite. A ceiling result
+// may be negative (a camera below the target's top mirrors its angles).
 std::optional<float> FishWallDensity(const FishLensTable& table, double H, double T, double D, float pitch);
 std::optional<float> FishCeilingDensity(
     const FishLensTable& table, double H, double T, double D, float pitch);
@@ -66,13 +67,15 @@ std::optional<float> FishCeilingDensity(
 int FishTargetPPM(const FishInputs& inputs, const FishLensTable& table);
 
 // Ceiling rings: the density (per metre or per foot, as the inputs' unit) on
-// a target at 0.1, 0.2 ... 10.0 m; a sample that cannot be computed counts as
-// 0. Empty when the target has no slices.
+// a target at 0.1, 0.2 ... 10.0 m; not a number for a sample that cannot be
+// computed (its far edge beyond the lens table). Empty when the target has no
+// slices.
 std::vector<float> FishCeilingRingSamples(const FishInputs& inputs, const FishLensTable& table);
 
 // Where the samples first fall below `level`, interpolated from the sample
 // before (the origin before the first), as a radius in metres. No value when
-// the samples never reach the level or never fall below it.
+// the samples never reach the level, never fall below it, or come to a sample
+// that is not a number before they do.
 std::optional<double> FishRingCrossing(const std::vector<float>& samples, double level);
 
 // Density levels of the four ceiling rings, per metre or per foot.

@@ -2,6 +2,8 @@
 #include "app/ConfigXMLPersistImp.h"
 #include "app/StartupConfig.h"
 #include "base/Globals.h"
+#include "base/Translate.h"
+#include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -17,7 +24,7 @@ namespace {
 const char kSavedLanguage3[]
     = "<Setting>\n"
       "    <UIConfig>\n"
-      "        <Language value=\"3\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+      "        <Language value=\"3\" Default=\"0\" Min=\"0\" Max=\"3\" Scale=\"0\" />\n"
       "    </UIConfig>\n"
       "</Setting>\n";
 
@@ -49,6 +56,7 @@ protected:
     {
         QDir::setCurrent(m_savedCwd);
         g_languageIndex = m_savedLanguage;
+        SetLanguageFileDir(std::string());
     }
     QTemporaryDir m_dir;
     QString m_savedCwd = QDir::currentPath();
@@ -110,9 +118,11 @@ TEST_F(ConfigManagerTest, LanguageFromFileOrDefault)
             "<?xml version=\"1.0\"?>\n<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>", 2 },
         { "comment first", "<!-- edited --><Setting><UIConfig><Language value=\"3\"/></UIConfig></Setting>",
             3 },
-        { "no clamping at scale 0, any root name", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>",
-            9 },
-        { "negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", -1 },
+        { "any root name", "<Cfg><UIConfig><Language value=\"3\"/></UIConfig></Cfg>", 3 },
+        // Languages 0 to 3, as the file's own Min and Max say; no other is shown.
+        { "past the last language", "<Setting><UIConfig><Language value=\"4\"/></UIConfig></Setting>", 0 },
+        { "far past it", "<Cfg><UIConfig><Language value=\"9\"/></UIConfig></Cfg>", 0 },
+        { "negative reinterpreted", "<Setting><UIConfig><Language value=\"-1\"/></UIConfig></Setting>", 0 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,6 +133,105 @@ TEST_F(ConfigManagerTest, LanguageFromFileOrDefault)
         CConfigManager store;
         EXPECT_EQ(LoadConfiguration(store, appDir.path().toStdWString()), c.language);
         EXPECT_EQ(store.GetLanguage(), static_cast<unsigned>(c.language));
+    }
+}
+
+// The screen and the language menu must agree: a language whose file cannot
+// be read starts in English, whatever the configuration says.
+TEST_F(ConfigManagerTest, LanguageWhoseFileCannotBeReadStartsInEnglish)
+{
+    QTemporaryDir languages;
+    ASSERT_TRUE(languages.isValid());
+    SetLanguageFileDir(QFile::encodeName(languages.path()).toStdString());
+    WriteFile(m_dir.path() + "/Config/config.xml",
+        "<Setting><UIConfig><Language value=\"2\"/></UIConfig></Setting>");
+    const struct {
+        const char* name;
+        const char* content; // null: no file
+        int language;
+    } cases[] = {
+        { "readable", "<Language><Text name=\"Close\" value=\"Fechar\"/></Language>", 2 },
+        { "cut short", "<Language><Text name=\"Close\" value=\"Fechar\"", 0 },
+        { "missing", nullptr, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(languages.filePath("Lang_2.xml"));
+        if (c.content != nullptr) {
+            WriteFile(languages.filePath("Lang_2.xml"), c.content);
+        }
+        CConfigManager store;
+        EXPECT_EQ(LoadConfiguration(store, m_dir.path().toStdWString()), c.language);
+        EXPECT_EQ(g_languageIndex, c.language);
+    }
+}
+
+// A choice that cannot be saved is told, with the file and the reason, and
+// leaves every file as it was: the settings file is replaced whole or not at
+// all, even when the disk fills up halfway through.
+TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
+{
+    enum Obstacle { FolderInTheFilesPlace, FileInTheFoldersPlace, ReadOnlyFile, ReadOnlyFolder, DiskFull };
+    const std::pair<const char*, Obstacle> cases[] = {
+        { "folder in the file's place", FolderInTheFilesPlace },
+        { "file in the folder's place", FileInTheFoldersPlace },
+        { "read-only file", ReadOnlyFile },
+        { "read-only folder", ReadOnlyFolder },
+        { "disk full after 16 bytes", DiskFull },
+    };
+    // Writing past the file-size limit then fails like a full disk, instead
+    // of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& [name, obstacle] : cases) {
+        SCOPED_TRACE(name);
+        if ((obstacle == ReadOnlyFile || obstacle == ReadOnlyFolder) && ::geteuid() == 0) {
+            std::printf("[  note   ] %s: permissions do not bind root\n", name);
+            continue;
+        }
+        QTemporaryDir appDir;
+        const QString folder = appDir.path() + "/Config";
+        const QString path = folder + "/config.xml";
+        if (obstacle == FileInTheFoldersPlace) {
+            WriteFile(folder, "not a folder");
+        } else if (obstacle == FolderInTheFilesPlace) {
+            ASSERT_TRUE(QDir().mkpath(path));
+        } else {
+            WriteFile(path, kSavedLanguage3);
+        }
+        if (obstacle == ReadOnlyFile) {
+            QFile::setPermissions(path, QFileDevice::ReadOwner);
+        }
+        if (obstacle == ReadOnlyFolder) {
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        const QString changed = obstacle == FileInTheFoldersPlace ? folder : path;
+        const QByteArray before = ReadFile(changed);
+        CConfigManager store;
+        LoadConfiguration(store, appDir.path().toStdWString());
+        store.SetLanguage(1);
+        KWWarningCatcher catcher;
+        rlimit savedLimit {};
+        ::getrlimit(RLIMIT_FSIZE, &savedLimit);
+        if (obstacle == DiskFull) {
+            rlimit small = savedLimit;
+            small.rlim_cur = 16;
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        }
+        EXPECT_FALSE(store.Save());
+        ::setrlimit(RLIMIT_FSIZE, &savedLimit);
+        ASSERT_EQ(catcher.Warnings().size(), 1);
+        const QString warning = catcher.Warnings().front();
+        EXPECT_TRUE(warning.contains(path) && warning.contains(": ")) << warning.toStdString();
+        EXPECT_EQ(ReadFile(changed), before);
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(QDir(appDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { "Config" });
+        if (obstacle != FileInTheFoldersPlace) {
+            EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList { "config.xml" })
+                << "no half-written file left beside it";
+        }
     }
 }
 

@@ -183,8 +183,10 @@ TEST(FishCalcTest, RingCrossingInterpolatesFromThePreviousSample)
         { "a sample at the level is not below it", { 300, 250, 200 }, 250, 0.2 },
         { "first sample already below, later above", { 100, 300, 200 }, 250, 0.1 },
         { "zero first sample", { 0, 300, 100 }, 250, 0.1 },
-        // The undefined sample counts as 0: R = 1 * (300 - 250) / 300.
-        { "undefined sample", { 300, kNaN, 100 }, 250, (1.0 + 50.0 / 300.0) / 10.0 },
+        // A sample past the lens table ends the search: where the level is
+        // left beyond it is not known.
+        { "search runs past the table", { 300, kNaN, 100 }, 250, std::nullopt },
+        { "crossing before the table ends", { 300, 200, kNaN }, 250, 0.15 },
         { "never reached", { 100, 50 }, 250, std::nullopt },
         { "never left", { 300, 300 }, 250, std::nullopt },
         { "no samples", {}, 25, std::nullopt },

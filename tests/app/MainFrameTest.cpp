@@ -31,7 +31,9 @@
 #include <boost/make_shared.hpp>
 
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -322,6 +324,44 @@ TEST_F(MainFrameTest, F1OpensTheGuideOfTheCurrentLanguage)
     frame->OnDlgKeyDown(0, Qt::Key_F2);
     frame->OnDlgKeyDown(0, Qt::Key_F1); // only the main window's F1 code counts
     EXPECT_TRUE(opened.empty());
+}
+
+// F1 that opens nothing says why on the terminal: the guide of the current
+// language is not there, or there is no desktop opener to start.
+TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile language(folder.filePath("Lang_0.xml"));
+    ASSERT_TRUE(language.open(QIODevice::WriteOnly));
+    language.write("<Language><Text name=\"User's Guide.pdf\" value=\"Lost Guide.pdf\"/></Language>");
+    language.close();
+    const QByteArray savedPath = qgetenv("PATH");
+    const QString guide = QString::fromStdWString(GetKWAppDirPath() + L"/" + translate(L"User's Guide.pdf"));
+    const struct {
+        const char* name;
+        bool guideMissing;
+        QString path;
+        const char* failure;
+    } rows[] = {
+        { "no guide", true, QString::fromStdWString(GetKWAppDirPath()) + "/Lost Guide.pdf", "no such file" },
+        { "no opener", false, guide, "xdg-open could not be started" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetLanguageFileDir(row.guideMissing ? QFile::encodeName(folder.path()).toStdString() : std::string());
+        // The desktop's own opener, with none to be found on the path.
+        const auto plain = boost::make_shared<CMainFrameEventImp>();
+        qputenv("PATH", QFile::encodeName(folder.path()));
+        KWWarningCatcher catcher;
+        plain->OnDlgKeyDown(0, 0x70);
+        qputenv("PATH", savedPath);
+        SetLanguageFileDir(std::string());
+        ASSERT_EQ(catcher.Warnings().size(), 1);
+        EXPECT_TRUE(
+            catcher.Warnings().front().contains(row.path) && catcher.Warnings().front().contains(row.failure))
+            << catcher.Warnings().front().toStdString();
+    }
 }
 
 TEST_F(MainFrameTest, CloseHidesTheWindowAndMarksTheFrameClosing)

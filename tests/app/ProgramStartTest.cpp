@@ -26,24 +26,39 @@ QString Program()
     return QString::fromStdWString(GetKWAppDirPath()) + QStringLiteral("/Lumivane");
 }
 
+// Starts the program at exe headless, with the extra environment.
+void StartHeadless(QProcess& process, const QString& exe, const QProcessEnvironment& extra = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(extra);
+    process.setProcessEnvironment(environment);
+    process.start(exe, {});
+}
+
 // Starts the program headless in the directory, checks that it is still
 // running after start-up (the event loop is waiting for the user), stops it
 // and gives back everything it wrote to standard output and standard error.
 QString RunStartUp(const QString& directory, const QProcessEnvironment& extra = {})
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(extra);
-    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setWorkingDirectory(directory);
-    process.start(Program(), {});
+    StartHeadless(process, Program(), extra);
     EXPECT_TRUE(process.waitForStarted(10000));
     EXPECT_FALSE(process.waitForFinished(3000)) << process.readAll().toStdString();
     process.kill();
     process.waitForFinished(5000);
     return QString::fromLocal8Bit(process.readAll());
+}
+
+// The program in a folder of its own beside the build's, where a hard link
+// can stand in for a copy; false when neither could be made.
+bool PlaceProgramIn(const QTemporaryDir& home)
+{
+    const QString exe = home.filePath(QStringLiteral("Lumivane"));
+    return ::link(QFile::encodeName(Program()).constData(), QFile::encodeName(exe).constData()) == 0
+        || QFile::copy(Program(), exe);
 }
 
 TEST(ProgramStart, RunsFromItsDirectoryAndFromAnyOther)
@@ -67,8 +82,7 @@ TEST(ProgramStart, RunsFromItsDirectoryAndFromAnyOther)
 TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
 {
     const QString appDir = QString::fromStdWString(GetKWAppDirPath());
-    const QString program = appDir + QStringLiteral("/Lumivane");
-    if (!QFileInfo(program).isExecutable()) {
+    if (!QFileInfo(Program()).isExecutable()) {
         GTEST_SKIP() << "the program is not built beside the tests";
     }
     QByteArray noise(4096, '\0');
@@ -77,12 +91,10 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
     }
     for (const bool present : { true, false }) {
         SCOPED_TRACE(present ? "random bytes" : "no file");
-        // Beside the build's own folder, so that a hard link can stand in for a copy.
         QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
-        ASSERT_TRUE(home.isValid());
-        const QString exe = home.filePath(QStringLiteral("Lumivane"));
-        ASSERT_TRUE(::link(QFile::encodeName(program).constData(), QFile::encodeName(exe).constData()) == 0
-            || QFile::copy(program, exe));
+        ASSERT_TRUE(home.isValid() && PlaceProgramIn(home));
+        // Without its pictures the program would not start at all.
+        ASSERT_TRUE(QFile::link(appDir + QStringLiteral("/Skin"), home.filePath(QStringLiteral("Skin"))));
         const QString database = home.filePath(QStringLiteral("Product.db"));
         if (present) {
             QFile file(database);
@@ -90,10 +102,7 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
             file.write(noise);
         }
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.start(exe, {});
+        StartHeadless(process, home.filePath(QStringLiteral("Lumivane")));
         ASSERT_TRUE(process.waitForStarted(10000));
         const QString warning = QStringLiteral("Product database %1 cannot be read").arg(database);
         QString errors;
@@ -112,6 +121,36 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
         EXPECT_EQ(
             file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
         EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), present ? 2 : 1) << "nothing created";
+    }
+}
+
+// Without the chosen look's pictures the window would come up black and
+// could not be closed: the program names the folder and stops before it
+// shows any window, changing nothing.
+TEST(ProgramStart, StopsNamingTheSkinFolderWhenItOrTheMainWindowsPicturesAreMissing)
+{
+    const QString appDir = QString::fromStdWString(GetKWAppDirPath());
+    if (!QFileInfo(Program()).isExecutable()) {
+        GTEST_SKIP() << "the program is not built beside the tests";
+    }
+    for (const bool emptyFolder : { false, true }) {
+        SCOPED_TRACE(emptyFolder ? "empty Skin folder" : "no Skin folder");
+        QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
+        ASSERT_TRUE(home.isValid() && PlaceProgramIn(home));
+        if (emptyFolder) {
+            ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Skin")));
+        }
+        QProcess process;
+        StartHeadless(process, home.filePath(QStringLiteral("Lumivane")));
+        ASSERT_TRUE(process.waitForStarted(10000));
+        ASSERT_TRUE(process.waitForFinished(20000)) << "still running without its pictures";
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_NE(process.exitCode(), 0);
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_TRUE(errors.contains(home.filePath(QStringLiteral("Skin/")))) << errors.toStdString();
+        EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            emptyFolder ? QStringList({ "Lumivane", "Skin" }) : QStringList({ "Lumivane" }))
+            << "nothing created";
     }
 }
 

@@ -18,6 +18,7 @@
 #include "base/Translate.h"
 #include "tests/app/IPCExpect.h"
 #include "tests/app/ShownText.h"
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQTButton.h"
 #include "ui/qt/KWQTRadioBox.h"
@@ -140,6 +141,7 @@ protected:
         }
         m_mainFrame.reset();
         g_configManager.SetConfigPersist(nullptr);
+        SetLanguageFileDir(std::string());
         ApplyQtTranslation(0, std::wstring());
         SetSkinPath(m_savedSkin);
         g_languageIndex = m_savedLanguage;
@@ -312,6 +314,55 @@ TEST_F(ToolBarTest, LanguageChosenByKeyboardSwitchesToo)
     EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuSpanish });
     EXPECT_EQ(
         dynamic_cast<QLabel*>(m_mainFrame->GetIPCTitle())->text(), Text(translate(L"IPC Calculator Tool")));
+}
+
+// A language whose file is missing or broken would show English under its
+// own name and be remembered so: the current language stays, with its mark,
+// nothing is saved, and the file is named once. A readable one still switches.
+TEST_F(ToolBarTest, LanguageWhoseFileCannotBeReadIsNotTakenNorSaved)
+{
+    const struct {
+        const char* name;
+        const char* content; // null: no file
+    } rows[] = {
+        { "missing", nullptr },
+        { "broken", "<Language><Text name=\"ProductName\" value=\"Calculadora\">" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir languages;
+        ASSERT_TRUE(languages.isValid());
+        for (const char* name : { "Lang_0.xml", "Lang_3.xml" }) {
+            ASSERT_TRUE(
+                QFile::copy(QCoreApplication::applicationDirPath() + '/' + name, languages.filePath(name)));
+        }
+        const QString portuguese = languages.filePath("Lang_2.xml");
+        if (row.content != nullptr) {
+            QFile file(portuguese);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(row.content);
+        }
+        SetLanguageFileDir(QFile::encodeName(languages.path()).toStdString());
+        QFile::remove(ConfigPath());
+        Start(0);
+        const QStringList before = TextsUnder(ToolBarView());
+        KWWarningCatcher catcher;
+
+        ChooseLanguageByMouse(kIdMenuPortuguese);
+        EXPECT_EQ(g_languageIndex, 0);
+        EXPECT_FALSE(QFile::exists(ConfigPath()));
+        EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuEnglish });
+        EXPECT_EQ(TextsUnder(ToolBarView()), before);
+        ChooseLanguageByMouse(kIdMenuPortuguese);
+        const QStringList named = catcher.Warnings().filter(portuguese);
+        EXPECT_EQ(named.size(), 1) << catcher.Warnings().join("; ").toStdString();
+
+        ChooseLanguageByMouse(kIdMenuSpanish);
+        EXPECT_EQ(g_languageIndex, 3);
+        EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"3\""));
+        EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuSpanish });
+        m_mainFrame.reset();
+    }
 }
 
 // Only a Chinese translation of Qt's own texts ships; it must not stay

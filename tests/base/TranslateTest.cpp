@@ -1,11 +1,13 @@
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <string>
@@ -51,7 +53,11 @@ std::string Document(const std::string& entries)
 class TranslateTest : public ::testing::Test {
 protected:
     void SetUp() override { m_savedIndex = g_languageIndex; }
-    void TearDown() override { g_languageIndex = m_savedIndex; }
+    void TearDown() override
+    {
+        g_languageIndex = m_savedIndex;
+        SetLanguageFileDir(std::string());
+    }
 
 private:
     int m_savedIndex = 0;
@@ -254,4 +260,57 @@ TEST_F(TranslateTest, LongTextsAreCutTo1023Characters)
     EXPECT_EQ(std::wstring(translate(L"Long")), std::wstring(1023, L'v'));
     const std::wstring longKey(1500, L'k');
     EXPECT_EQ(std::wstring(translate(longKey.c_str())), std::wstring(1023, L'k'));
+}
+
+// The English texts are built in: they stand in for a key the current file
+// lacks and for an English file that is gone, so no key reaches the screen.
+// A file that cannot be read is named once however often it is asked for.
+TEST_F(TranslateTest, UnreadableFilesAreNamedOnceAndEnglishStandsInForThem)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SetLanguageFileDir(QFile::encodeName(folder.path()).toStdString());
+    const auto write = [&folder](int index, const std::string& content) {
+        QFile file(folder.filePath(QStringLiteral("Lang_%1.xml").arg(index)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content.data(), static_cast<qint64>(content.size()));
+    };
+    write(71, Document("<Text name=\"LimpidValue\" value=\"\xE6\xB8\x85\xE6\x99\xB0\" />")); // 清晰
+    write(73, "just some text");
+    write(74, "<!-- no root element -->");
+    write(75, Document("<Text name=\"Close\" value=\"Fechar\" />"));
+    struct Row {
+        const char* name;
+        int language;
+        bool readable;
+        const wchar_t* limpidValue;
+    };
+    const Row rows[] = {
+        { "a readable file", 71, true, L"\u6E05\u6670" },
+        { "English without its file, after another language", 0, true, L"Pixel density" },
+        { "missing", 72, false, L"Pixel density" },
+        { "not XML", 73, false, L"Pixel density" },
+        { "no root element", 74, false, L"Pixel density" },
+        { "a readable file without the key", 75, true, L"Pixel density" },
+    };
+    g_languageIndex = 71;
+    EXPECT_STREQ(translate(L"PixelAmount"), L"Pixel count") << "a key no file has given";
+    KWWarningCatcher catcher;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        catcher.Clear();
+        EXPECT_EQ(IsLanguageReadable(row.language), row.readable);
+        EXPECT_EQ(IsLanguageReadable(row.language), row.readable);
+        g_languageIndex = row.language;
+        EXPECT_STREQ(translate(L"LimpidValue"), row.limpidValue);
+        EXPECT_STREQ(translate(L"NotInAnyFile"), L"NotInAnyFile");
+        const bool fileMissing = !row.readable || row.language == 0;
+        ASSERT_EQ(catcher.Warnings().size(), fileMissing ? 1 : 0)
+            << catcher.Warnings().join("; ").toStdString();
+        if (fileMissing) {
+            EXPECT_TRUE(catcher.Warnings().front().contains(
+                folder.filePath(QStringLiteral("Lang_%1.xml").arg(row.language))))
+                << catcher.Warnings().front().toStdString();
+        }
+    }
 }

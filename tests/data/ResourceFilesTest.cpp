@@ -33,7 +33,7 @@ TEST(ResourceFiles, ConfigurationIsExactlyWhatTheStoreWrites)
     // "Setting", one group element, one item with five attributes.
     const QByteArray saved = "<Setting>\n"
                              "    <UIConfig>\n"
-                             "        <Language value=\"0\" Default=\"0\" Min=\"0\" Max=\"0\" Scale=\"0\" />\n"
+                             "        <Language value=\"0\" Default=\"0\" Min=\"0\" Max=\"3\" Scale=\"0\" />\n"
                              "    </UIConfig>\n"
                              "</Setting>\n";
     EXPECT_EQ(ReadAll(BinPath(QStringLiteral("Config/config.xml"))), saved);
