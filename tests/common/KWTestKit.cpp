@@ -2,6 +2,7 @@
 
 #include "base/KWQtText.h"
 #include "ui/api/KWCustomEvent.h"
+#include "ui/qt/KWCompositorWatch.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QCoreApplication>
@@ -209,4 +210,21 @@ void KWSceneDrag(QGraphicsScene* scene, const QPointF& from, const std::vector<Q
         KWSceneMove(scene, point);
     }
     KWSceneRelease(scene, path.empty() ? from : path.back());
+}
+
+KWStandInCompositor::KWStandInCompositor(bool owned)
+    : m_owned(owned)
+{
+    CKWCompositorWatch::Instance()->SetProbe([this] { return m_owned; });
+}
+
+KWStandInCompositor::~KWStandInCompositor()
+{
+    CKWCompositorWatch::Instance()->SetProbe({});
+}
+
+void KWStandInCompositor::Set(bool owned)
+{
+    m_owned = owned;
+    CKWCompositorWatch::Instance()->OwnerChanged();
 }

@@ -140,8 +140,8 @@ TEST_F(QTViewTest, TranslucentFrameCoversEveryPixelOnce)
         const QColor edge = image.pixelColor(50, 0);
         EXPECT_NE(edge, QColor(Qt::white));
         // The outline's corners are (0, 0) to (width - 2, height - 2).
-        for (const QPoint corner : { QPoint(0, 0), QPoint(99 - t, 0), QPoint(0, 59 - t), QPoint(99 - t, 59 - t),
-                 QPoint(t - 1, t - 1) }) {
+        for (const QPoint corner : { QPoint(0, 0), QPoint(99 - t, 0), QPoint(0, 59 - t),
+                 QPoint(99 - t, 59 - t), QPoint(t - 1, t - 1) }) {
             EXPECT_EQ(image.pixelColor(corner), edge) << corner.x() << "," << corner.y();
         }
         for (const QPoint side : { QPoint(0, 30), QPoint(99 - t, 30), QPoint(50, 59 - t) }) {
