@@ -221,8 +221,10 @@ TEST_F(TopViewTest, PaintsTheSectorAndTheWidthLineWhereTheGeometrySays)
     // Through the sides: the fill reaches the top margin over the full width.
     EXPECT_EQ(pixel(30, 30), kSector);
     EXPECT_EQ(pixel(5, 30), QColor(Qt::white)) << "the margin stays white";
-    // The grey width line at y 140 (antialiased over two rows) darkens the fill.
-    EXPECT_LT(qGray(pixel(100, 140).rgb()), qGray(kSector.rgb()) - 20);
+    // The grey width line at y 140 lies on one row of whole pixels.
+    EXPECT_EQ(pixel(100, 140), QColor(124, 124, 124));
+    EXPECT_EQ(pixel(100, 139), kSector);
+    EXPECT_EQ(pixel(100, 141), kSector);
     EXPECT_EQ(pixel(100, 150), kSector);
     EXPECT_EQ(pixel(80, 140), QColor(Qt::white)) << "the line ends on the edge, at 84.5";
     EXPECT_EQ(pixel(200, 290), QColor(200, 0, 0)) << "the camera picture";

@@ -2,11 +2,11 @@
 
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
+#include "ui/scenes/KWQTGraphicsLineItem.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <QTextDocument>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
+#include <QTextDocument>
 #include <QVariant>
 
 QPointF KWToQPointF(const KWScenePoint& point)
@@ -102,6 +103,15 @@ void KWSetLabelText(QGraphicsTextItem* label, const QString& text)
     }
     label->setPlainText(text);
     label->setData(0, text);
+}
+
+CKWQTGraphicsLineItem* KWAddSceneLine(QGraphicsScene* scene, const QLineF& line, const QPen& pen)
+{
+    auto* item = new CKWQTGraphicsLineItem();
+    item->setLine(line);
+    item->setPen(pen);
+    scene->addItem(item);
+    return item;
 }
 
 QPen KWScenePen(const QColor& colour, double times)

@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QRect>
 
+class CKWQTGraphicsLineItem;
 class QAbstractGraphicsShapeItem;
 class QColor;
 class QGraphicsLineItem;
@@ -52,6 +53,10 @@ constexpr double KW_SCENE_LABEL_Z = 2.0;
 int KWScaledLabelPixelSize(double times);
 void KWSetLabelScale(QGraphicsTextItem* label, double times);
 void KWSetLabelText(QGraphicsTextItem* label, const QString& text);
+
+// A line of the scene that lies on whole pixels when it is horizontal or
+// vertical (CKWQTGraphicsLineItem), added with the pen; the scene owns it.
+CKWQTGraphicsLineItem* KWAddSceneLine(QGraphicsScene* scene, const QLineF& line, const QPen& pen);
 
 // Every line a scene draws is one pixel wide at scale 1: a solid pen of that
 // colour, and an item's pen brought to the scale with its colour and style.
