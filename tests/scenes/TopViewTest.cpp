@@ -230,6 +230,35 @@ TEST_F(TopViewTest, PaintsTheSectorAndTheWidthLineWhereTheGeometrySays)
     EXPECT_EQ(pixel(200, 290), QColor(200, 0, 0)) << "the camera picture";
 }
 
+// The camera picture stands on the view's bottom edge; every row it draws
+// shows at both scales, the view's frame covering only its clear last rows.
+TEST_F(TopViewTest, CameraPictureShowsWholeOnTheBottomEdge)
+{
+    parent.resize(400, 300);
+    parent.show();
+    for (const int scale : { 1, 2 }) {
+        SCOPED_TRACE(scale);
+        // As the skins draw it: clear in the bottom row (two at 4K).
+        QImage camera(20 * scale, 30 * scale, QImage::Format_ARGB32);
+        camera.fill(QColor(200, 0, 0));
+        for (int y = 30 * scale - scale; y < 30 * scale; ++y) {
+            for (int x = 0; x < camera.width(); ++x) {
+                camera.setPixelColor(x, y, Qt::transparent);
+            }
+        }
+        ASSERT_TRUE(camera.save(skin.Path() + QStringLiteral("besidevideoup_nor.png")));
+        view->SetRectTimes(scale);
+        LoadPictures();
+        view->SetParam(83.25, 5.0);
+        const QImage image = KWGrabImage(view.get());
+        int shown = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            shown += image.pixelColor(200, y) == QColor(200, 0, 0) ? 1 : 0;
+        }
+        EXPECT_EQ(shown, 30 * scale - scale);
+    }
+}
+
 // The calculator sends the angle and the width on every update of any value;
 // most leave this view as it is.
 TEST_F(TopViewTest, AnUpdateThatChangesNothingPaintsNothing)

@@ -27,6 +27,19 @@ QLineF KWToQLineF(const KWSceneLine& line)
     return QLineF(KWToQPointF(line.from), KWToQPointF(line.to));
 }
 
+namespace {
+
+// The scene is drawn in the view's own coordinates: its frame covers the
+// scene's outermost pixels instead of pushing the whole scene one frame width
+// to the right and down, where the frame's far side would cut what lies on
+// the scene's bottom and right edges (the top view's camera picture).
+void ShowSceneInPlace(QGraphicsView* view)
+{
+    view->setSceneRect(view->contentsRect());
+}
+
+} // namespace
+
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene)
 {
     view->setScene(scene);
@@ -38,8 +51,7 @@ void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene)
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent)
 {
     KWPlaceInParent(view, parent, rect);
-    const QRect geometry = KWExclusiveRect(rect);
-    view->setSceneRect(0, 0, geometry.width(), geometry.height());
+    ShowSceneInPlace(view);
     view->setBackgroundBrush(QBrush(QColor(255, 255, 255)));
     KWShowByStyle(view, style);
     return 1;
@@ -48,7 +60,7 @@ int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* 
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry)
 {
     view->setGeometry(geometry);
-    view->setSceneRect(0, 0, geometry.width(), geometry.height());
+    ShowSceneInPlace(view);
 }
 
 void KWSetupDrawingView(QGraphicsView* view, QGraphicsScene* scene)

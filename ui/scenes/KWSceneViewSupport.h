@@ -29,9 +29,10 @@ QLineF KWToQLineF(const KWSceneLine& line);
 // Antialiased, both scroll bars off, showing scene.
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
 // The creation convention (parent handle, exclusive rectangle, WS_VISIBLE)
-// with a scene rectangle of the view's size on a white background. Returns 1.
+// on a white background, scene coordinates being the view's own (the part
+// inside its frame is the scene rectangle). Returns 1.
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent);
-// New geometry; the scene rectangle follows the size. Nothing is redrawn.
+// New geometry; the scene rectangle follows it. Nothing is redrawn.
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry);
 
 // The side views are widgets holding a view of their own: that view draws
