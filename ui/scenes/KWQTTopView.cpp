@@ -2,6 +2,7 @@
 
 #include "ui/qt/KWControlKit.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 #include "ui/scenes/KWTopViewGeometry.h"
 
@@ -48,7 +49,7 @@ CKWQTTopView::CKWQTTopView(IKWTopViewEvent* listener)
     m_rightEdge = KWAddSceneLine(m_scene, QLineF(), QPen(kEdgeColour));
     m_widthLine = KWAddSceneLine(m_scene, QLineF(), QPen(kWidthLineColour));
     for (QGraphicsTextItem** label : { &m_widthLabel, &m_angleLabel }) {
-        *label = m_scene->addText(QString());
+        *label = KWAddSceneLabel(m_scene, QString());
         (*label)->setDefaultTextColor(Qt::black);
         (*label)->setZValue(KW_SCENE_LABEL_Z);
         KWSetLabelScale(*label, 1.0);

@@ -3,6 +3,7 @@
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTSceneLabel.h"
 
 #include <QBrush>
 #include <QColor>
@@ -124,6 +125,13 @@ CKWQTGraphicsLineItem* KWAddSceneLine(QGraphicsScene* scene, const QLineF& line,
     item->setPen(pen);
     scene->addItem(item);
     return item;
+}
+
+CKWQTSceneLabel* KWAddSceneLabel(QGraphicsScene* scene, const QString& text)
+{
+    auto* label = new CKWQTSceneLabel(text);
+    scene->addItem(label);
+    return label;
 }
 
 QPen KWScenePen(const QColor& colour, double times)

@@ -12,6 +12,7 @@
 #include <QRect>
 
 class CKWQTGraphicsLineItem;
+class CKWQTSceneLabel;
 class QAbstractGraphicsShapeItem;
 class QColor;
 class QGraphicsLineItem;
@@ -58,6 +59,10 @@ void KWSetLabelText(QGraphicsTextItem* label, const QString& text);
 // A line of the scene that lies on whole pixels when it is horizontal or
 // vertical (CKWQTGraphicsLineItem), added with the pen; the scene owns it.
 CKWQTGraphicsLineItem* KWAddSceneLine(QGraphicsScene* scene, const QLineF& line, const QPen& pen);
+
+// A label of the scene on a backing of the views' white background
+// (CKWQTSceneLabel), added to it; the scene owns it.
+CKWQTSceneLabel* KWAddSceneLabel(QGraphicsScene* scene, const QString& text);
 
 // Every line a scene draws is one pixel wide at scale 1: a solid pen of that
 // colour, and an item's pen brought to the scale with its colour and style.
