@@ -105,35 +105,38 @@ struct Tool {
     std::function<void(CMainFrameEventImp&)> choose;
 };
 
-class SceneLabelTest : public ::testing::TestWithParam<Tool> { };
+class SceneLabelTest : public ::testing::TestWithParam<Tool> {
+protected:
+    // The window with the tool chosen, at each scale, for check.
+    void AtBothScales(const std::function<void(QWidget*)>& check)
+    {
+        for (int scale : { 1, 2 }) {
+            SCOPED_TRACE(scale);
+            const ScreenLook look(scale);
+            boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
+            auto* window = dynamic_cast<QWidget*>(frame->GetDlg());
+            GetParam().choose(*frame);
+            QCoreApplication::processEvents();
+            check(window);
+        }
+    }
+};
 
 TEST_P(SceneLabelTest, NoLabelLiesUnderAPictureOrHandle)
 {
-    for (int scale : { 1, 2 }) {
-        SCOPED_TRACE(scale);
-        const ScreenLook look(scale);
-        boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
-        auto* window = dynamic_cast<QWidget*>(frame->GetDlg());
-        GetParam().choose(*frame);
-        QCoreApplication::processEvents();
+    AtBothScales([](QWidget* window) {
         const QStringList hidden = HiddenLabels(window);
         EXPECT_TRUE(hidden.isEmpty()) << hidden.join(QStringLiteral(", ")).toStdString();
-    }
+    });
 }
 
 TEST_P(SceneLabelTest, EveryLabelStandsOnTheBackgroundColour)
 {
-    for (int scale : { 1, 2 }) {
-        SCOPED_TRACE(scale);
-        const ScreenLook look(scale);
-        boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
-        auto* window = dynamic_cast<QWidget*>(frame->GetDlg());
-        GetParam().choose(*frame);
-        QCoreApplication::processEvents();
+    AtBothScales([](QWidget* window) {
         EXPECT_GE(Labels(window).size(), 5);
         const QStringList bare = LabelsWithoutBacking(window);
         EXPECT_TRUE(bare.isEmpty()) << bare.join(QStringLiteral(", ")).toStdString();
-    }
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Tools, SceneLabelTest,
