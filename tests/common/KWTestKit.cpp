@@ -108,6 +108,23 @@ QString KWTempSkinDir::Path() const
     return m_dir.path() + QLatin1Char('/');
 }
 
+KWStandInCompositor::KWStandInCompositor(bool owned)
+    : m_owned(owned)
+{
+    CKWCompositorWatch::Instance()->SetProbe([this] { return m_owned; });
+}
+
+KWStandInCompositor::~KWStandInCompositor()
+{
+    CKWCompositorWatch::Instance()->SetProbe({});
+}
+
+void KWStandInCompositor::Set(bool owned)
+{
+    m_owned = owned;
+    CKWCompositorWatch::Instance()->OwnerChanged();
+}
+
 QImage KWGrabImage(QWidget* widget)
 {
     return widget->grab().toImage();
@@ -210,21 +227,4 @@ void KWSceneDrag(QGraphicsScene* scene, const QPointF& from, const std::vector<Q
         KWSceneMove(scene, point);
     }
     KWSceneRelease(scene, path.empty() ? from : path.back());
-}
-
-KWStandInCompositor::KWStandInCompositor(bool owned)
-    : m_owned(owned)
-{
-    CKWCompositorWatch::Instance()->SetProbe([this] { return m_owned; });
-}
-
-KWStandInCompositor::~KWStandInCompositor()
-{
-    CKWCompositorWatch::Instance()->SetProbe({});
-}
-
-void KWStandInCompositor::Set(bool owned)
-{
-    m_owned = owned;
-    CKWCompositorWatch::Instance()->OwnerChanged();
 }
