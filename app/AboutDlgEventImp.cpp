@@ -98,7 +98,7 @@ int CAboutDlgEventImp::Init()
     }
     const float s = g_uiScale;
     m_pDlg->SetSkin(&style);
-    m_pDlg->SetTitleToTopDistance(Trunc(8 * s));
+    m_pDlg->SetTitleToTopDistance(DialogTitleTop(s));
     m_pDlg->Create(L"AboutDlg", nullptr);
     m_pDlg->SetWindowTextW(translate(L"About"));
     m_pDlg->MoveWindow(0, 0, Trunc(320 * s), Trunc(200 * s));

@@ -1,9 +1,13 @@
 #include "app/DialogSkin.h"
 
+#include "base/ScaledLength.h"
+
 namespace {
 
 // Strings 4 to 27 hold the pieces as {rectangle, mode} pairs.
 constexpr int kFirstPieceString = 4;
+// The frame's shadow margin, the same at every scale.
+constexpr double kShadowMargin = 10.0;
 
 } // namespace
 
@@ -23,4 +27,9 @@ void FillDialogLook(DialogStyle* style, const DialogLook& look, const DialogFram
     style->strTitleColor = look.titleColour;
     style->strTitleColor2 = look.titleColour2;
     style->strTitleAlign = look.titleAlign;
+}
+
+int DialogTitleTop(double scale)
+{
+    return Trunc(scale * 8.0 + kShadowMargin);
 }

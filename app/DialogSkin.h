@@ -32,3 +32,10 @@ struct DialogLook {
 };
 
 void FillDialogLook(DialogStyle* style, const DialogLook& look, const DialogFramePieces& pieces);
+
+// The title's top in a dialog with a title band: 8 design pixels under the
+// band's top, the band itself starting under the frame's shadow margin of 10
+// pixels (at every scale, composited or not). Measured from the window's
+// top, a title would otherwise begin in the margin, which the window's mask
+// leaves out where no compositing manager blends it.
+int DialogTitleTop(double scale);

@@ -26,7 +26,12 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     out.chooser = RectAt(10, Trunc(out.toolBar.bottom + 5 * s), Trunc(w - s), Trunc((h - t) - 5 * s));
 
     CKWRect button(0, 0, Trunc(280 * s), Trunc(280 * s));
-    const int x = m + Trunc(((w - 2 * button.Width()) - 100 * s) / 2.0 - m * s);
+    // The buttons' x in the normal window, int(((w - 2 * 280) - 100) / 2.0),
+    // taken to this scale about the margin. Truncating the design x before
+    // scaling keeps it exact at scale 1 for every width, a narrow window's
+    // negative x included, and exactly doubled at scale 2.
+    const double designSpare = ((w - 2 * button.Width()) - 100 * s) / s;
+    const int x = m + Trunc((Trunc(designSpare / 2.0) - m) * s);
     button.MoveToXY(x, Trunc(out.chooser.top + 146 * s));
     out.ipcButton = button;
     CKWRect title(0, 0, button.Width(), Trunc(20 * s));

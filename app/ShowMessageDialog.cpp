@@ -1,8 +1,8 @@
 #include "app/ShowMessageDialog.h"
 
+#include "app/DialogSkin.h"
 #include "app/MsgDlgEventImp.h"
 #include "base/Globals.h"
-#include "base/ScaledLength.h"
 
 int ShowMessageDialog(const wchar_t* text, const wchar_t* caption, void* parentWindow, int layout, int spare)
 {
@@ -16,7 +16,7 @@ int ShowMessageDialog(const wchar_t* text, const wchar_t* caption, void* parentW
     }
     handler.SetDialog(dialog);
     dialog->SetSkin(&style);
-    dialog->SetTitleToTopDistance(Trunc(g_uiScale * 8.0 + 10.0));
+    dialog->SetTitleToTopDistance(DialogTitleTop(g_uiScale));
     dialog->SetDrawBackGround(1);
     dialog->Create(L"", nullptr);
     dialog->SetFrameShadow(true);

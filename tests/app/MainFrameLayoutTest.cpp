@@ -46,6 +46,23 @@ TEST(MainFrameLayout, ScaleTwoDoublesAllButTheFixedMargins)
     EXPECT_TRUE(SameRect(layout.ppmArea, { 1400, 1174, 2008, 1408 }));
 }
 
+// The chooser's buttons and titles at x = int(((w - 2 * 280) - 100) / 2.0)
+// for every window width, and at twice that inside the margin at 4K.
+TEST(MainFrameLayout, ChooserButtonsFollowTheDesignFormulaAtEveryWidth)
+{
+    for (int width = 300; width <= 1100; ++width) {
+        const int w = width - 20;
+        const int x = static_cast<int>(((w - 2 * 280) - 100) / 2.0);
+        const MainFrameLayout one = ComputeMainFrameLayout(width, 720, 1.0f);
+        const MainFrameLayout two = ComputeMainFrameLayout(2 * w + 20, 1420, 2.0f);
+        ASSERT_EQ(one.ipcButton.left, x) << "width " << width;
+        ASSERT_EQ(one.ipcTitle.left, x) << "width " << width;
+        ASSERT_EQ(one.fishButton.left, x + 380) << "width " << width;
+        ASSERT_EQ(two.ipcButton.left, 10 + 2 * (x - 10)) << "width " << width;
+        ASSERT_EQ(two.fishTitle.left, 10 + 2 * (x + 380 - 10)) << "width " << width;
+    }
+}
+
 TEST(MainFrameLayout, MainWindowSizeFollowsTheScreenScale)
 {
     const struct {

@@ -91,8 +91,9 @@ TEST(ProgressDlgEventImp, TheModalRunShowsTheMovieAndTimerTwoCancelsIt)
         dialogDuringRun = dialog.Window()->geometry();
     });
     ASSERT_NE(dialog.dialog->SetDlgTimer(kIdProgressTimer, 50), 0u);
-    // A fault must fail the test, not hang it.
-    QTimer::singleShot(3000, [&] { dialog.dialog->MFCOK(); });
+    // A fault must fail the test, not hang it. The guard goes with the
+    // dialog, so that it cannot fire into a later test.
+    QTimer::singleShot(3000, dialog.Window(), [&] { dialog.dialog->MFCOK(); });
     EXPECT_EQ(dialog.dialog->DoModalDlg(), 2) << "cancelled by the timer";
     dialog.dialog->KillDlgTimer(kIdProgressTimer);
 

@@ -2,6 +2,7 @@
 
 #include "base/KWQtText.h"
 #include "ui/api/KWCustomEvent.h"
+#include "ui/qt/KWCompositorWatch.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QCoreApplication>
@@ -108,6 +109,23 @@ bool KWTempSkinDir::Add(const QString& name, const QColor& colour, const QSize& 
 QString KWTempSkinDir::Path() const
 {
     return m_dir.path() + QLatin1Char('/');
+}
+
+KWStandInCompositor::KWStandInCompositor(bool owned)
+    : m_owned(owned)
+{
+    CKWCompositorWatch::Instance()->SetProbe([this] { return m_owned; });
+}
+
+KWStandInCompositor::~KWStandInCompositor()
+{
+    CKWCompositorWatch::Instance()->SetProbe({});
+}
+
+void KWStandInCompositor::Set(bool owned)
+{
+    m_owned = owned;
+    CKWCompositorWatch::Instance()->OwnerChanged();
 }
 
 QImage KWGrabImage(QWidget* widget)

@@ -142,6 +142,24 @@ private:
     std::wstring m_previous;
 };
 
+// ---- Compositing manager ---------------------------------------------------
+// Stands in for the owner of the compositing manager's selection while the
+// object lives: the frames see a compositor exactly while it is owned. Set
+// changes the owner as a manager that starts or stops does, and the watch
+// hears of it as from the X server.
+class KWStandInCompositor {
+public:
+    explicit KWStandInCompositor(bool owned);
+    ~KWStandInCompositor();
+    KWStandInCompositor(const KWStandInCompositor&) = delete;
+    KWStandInCompositor& operator=(const KWStandInCompositor&) = delete;
+
+    void Set(bool owned);
+
+private:
+    bool m_owned;
+};
+
 // ---- Pixels --------------------------------------------------------------
 // The widget as it paints now (grab()), and one pixel of it.
 QImage KWGrabImage(QWidget* widget);

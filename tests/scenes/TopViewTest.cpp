@@ -221,11 +221,42 @@ TEST_F(TopViewTest, PaintsTheSectorAndTheWidthLineWhereTheGeometrySays)
     // Through the sides: the fill reaches the top margin over the full width.
     EXPECT_EQ(pixel(30, 30), kSector);
     EXPECT_EQ(pixel(5, 30), QColor(Qt::white)) << "the margin stays white";
-    // The grey width line at y 140 (antialiased over two rows) darkens the fill.
-    EXPECT_LT(qGray(pixel(100, 140).rgb()), qGray(kSector.rgb()) - 20);
+    // The grey width line at y 140 lies on one row of whole pixels.
+    EXPECT_EQ(pixel(100, 140), QColor(124, 124, 124));
+    EXPECT_EQ(pixel(100, 139), kSector);
+    EXPECT_EQ(pixel(100, 141), kSector);
     EXPECT_EQ(pixel(100, 150), kSector);
     EXPECT_EQ(pixel(80, 140), QColor(Qt::white)) << "the line ends on the edge, at 84.5";
     EXPECT_EQ(pixel(200, 290), QColor(200, 0, 0)) << "the camera picture";
+}
+
+// The camera picture stands on the view's bottom edge; every row it draws
+// shows at both scales, the view's frame covering only its clear last rows.
+TEST_F(TopViewTest, CameraPictureShowsWholeOnTheBottomEdge)
+{
+    parent.resize(400, 300);
+    parent.show();
+    for (const int scale : { 1, 2 }) {
+        SCOPED_TRACE(scale);
+        // As the skins draw it: clear in the bottom row (two at 4K).
+        QImage camera(20 * scale, 30 * scale, QImage::Format_ARGB32);
+        camera.fill(QColor(200, 0, 0));
+        for (int y = 30 * scale - scale; y < 30 * scale; ++y) {
+            for (int x = 0; x < camera.width(); ++x) {
+                camera.setPixelColor(x, y, Qt::transparent);
+            }
+        }
+        ASSERT_TRUE(camera.save(skin.Path() + QStringLiteral("besidevideoup_nor.png")));
+        view->SetRectTimes(scale);
+        LoadPictures();
+        view->SetParam(83.25, 5.0);
+        const QImage image = KWGrabImage(view.get());
+        int shown = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            shown += image.pixelColor(200, y) == QColor(200, 0, 0) ? 1 : 0;
+        }
+        EXPECT_EQ(shown, 30 * scale - scale);
+    }
 }
 
 // The calculator sends the angle and the width on every update of any value;

@@ -1,5 +1,6 @@
 #include "ui/qt/KWQTComboBox.h"
 
+#include "base/Globals.h"
 #include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -270,6 +272,52 @@ TEST_F(ComboBoxTest, FaceIsCutExactlyFromTheStripForEachState)
     }
 }
 
+// A long list drops down under its box, or opens over it near the bottom of
+// the screen, with a bounded number of rows and a scroll bar, at both scales.
+TEST(ComboBoxList, OpensBelowOrAboveItsBoxWithBoundedRows)
+{
+    const float savedScale = g_uiScale;
+    KWTempSkinDir skin;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const struct {
+        float scale;
+        bool nearBottom;
+    } rows[] = { { 1.0f, false }, { 1.0f, true }, { 2.0f, false }, { 2.0f, true } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(
+            testing::Message() << "scale " << row.scale << (row.nearBottom ? ", near the bottom" : ""));
+        g_uiScale = row.scale;
+        ImageComboBoxStyle style = StripSkin(skin.Path());
+        KWEventSinkWidget parent;
+        CKWQTComboBox box;
+        const int boxHeight = static_cast<int>(18 * row.scale);
+        box.Create(WS_VISIBLE, RECT { 10, 0, 10 + static_cast<int>(135 * row.scale), boxHeight },
+            parent.Handle(), 1);
+        ASSERT_EQ(box.SetSkin(&style), 1);
+        for (int i = 0; i < 40; ++i) {
+            box.AddString(QStringLiteral("model %1").arg(i).toStdWString().c_str());
+        }
+        const int top = row.nearBottom ? screen.bottom() - 2 * boxHeight : screen.top() + 20;
+        parent.setGeometry(screen.left(), top, 400, 2 * boxHeight);
+        parent.show();
+        box.showPopup();
+        const QWidget* list = box.view()->window();
+        ASSERT_TRUE(list->isVisible());
+        const QRect listRect = list->geometry();
+        const QRect boxRect(box.mapToGlobal(QPoint(0, 0)), box.size());
+        const int rowHeight = box.view()->visualRect(box.model()->index(0, 0)).height();
+        EXPECT_GE(rowHeight, CKWQTComboBox::RowHeight());
+        // Like any drop-down list, it may share the box's edge row.
+        EXPECT_EQ(listRect.top() >= boxRect.bottom(), !row.nearBottom) << "below the box";
+        EXPECT_EQ(listRect.bottom() <= boxRect.top(), row.nearBottom) << "above the box";
+        EXPECT_EQ(listRect.height() / rowHeight, CKWQTComboBox::VISIBLE_ROWS);
+        EXPECT_TRUE(screen.contains(listRect));
+        EXPECT_TRUE(box.view()->verticalScrollBar()->isVisible()) << "the other rows scroll";
+        box.hidePopup();
+    }
+    g_uiScale = savedScale;
+}
+
 TEST_F(ComboBoxTest, SkinSetsTheExactListStyleSheetAndNativeLookRefuses)
 {
     KWTempSkinDir skin;
@@ -279,7 +327,7 @@ TEST_F(ComboBoxTest, SkinSetsTheExactListStyleSheetAndNativeLookRefuses)
     ASSERT_EQ(box->SetSkin(&style), 1);
     EXPECT_EQ(box->styleSheet(),
         QStringLiteral(
-            "QComboBox {subcontrol-position: bottom;color: black;font:12px;}"
+            "QComboBox {subcontrol-position: bottom;color: black;font:12px;combobox-popup: 0;}"
             "QComboBox QAbstractItemView {border: 1px solid rgb(228,235,245);border-top-width: 0px;"
             "outline:0px;border-radius:0px;border-style: outset;"
             "background-color: white;color: black;selection-background-color: rgb(228,235,245);"

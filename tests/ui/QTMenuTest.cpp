@@ -130,6 +130,10 @@ TEST_F(QTMenuTest, SubMenusReportThroughTheirOwnListener)
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->menu(), sub.get());
     EXPECT_EQ(entry->data().toInt(), 20);
+    // Opened from this menu, so its child, still a pop-up (Wayland refuses a
+    // pop-up parented elsewhere).
+    EXPECT_EQ(sub->parentWidget(), menu.get());
+    EXPECT_EQ(sub->windowType(), Qt::Popup);
 
     auto* plain = static_cast<QMenu*>(menu->AddMenu(L"Plain"));
     ASSERT_NE(plain, nullptr);

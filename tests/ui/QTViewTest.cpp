@@ -125,6 +125,33 @@ TEST_F(QTViewTest, SeparatorAndFrameKeepTheirPlaceAndThicknessAtEveryScale)
     g_uiScale = saved;
 }
 
+// A translucent outline is as dark at its corners as along its edges.
+TEST_F(QTViewTest, TranslucentFrameCoversEveryPixelOnce)
+{
+    const float saved = g_uiScale;
+    for (const float scale : { 1.0f, 2.0f }) {
+        SCOPED_TRACE(scale);
+        g_uiScale = scale;
+        CKWQTView* view = Make(WS_VISIBLE, RECT { 0, 0, 99, 59 });
+        view->SetBGClr(0x00FFFFFFu);
+        view->SetFrameClr(0x00000000u, 128, 1);
+        const QImage image = KWGrabImage(view);
+        const int t = static_cast<int>(scale);
+        const QColor edge = image.pixelColor(50, 0);
+        EXPECT_NE(edge, QColor(Qt::white));
+        // The outline's corners are (0, 0) to (width - 2, height - 2).
+        for (const QPoint corner : { QPoint(0, 0), QPoint(99 - t, 0), QPoint(0, 59 - t),
+                 QPoint(99 - t, 59 - t), QPoint(t - 1, t - 1) }) {
+            EXPECT_EQ(image.pixelColor(corner), edge) << corner.x() << "," << corner.y();
+        }
+        for (const QPoint side : { QPoint(0, 30), QPoint(99 - t, 30), QPoint(50, 59 - t) }) {
+            EXPECT_EQ(image.pixelColor(side), edge) << side.x() << "," << side.y();
+        }
+        delete view;
+    }
+    g_uiScale = saved;
+}
+
 TEST_F(QTViewTest, BackgroundColourCarriesTransparencyInItsTopByte)
 {
     CKWQTView* view = Make(WS_VISIBLE, RECT { 0, 0, 49, 49 });

@@ -265,6 +265,55 @@ TEST(SkinFrameFunctions, ShadowRingsArePaintedOnlyForRegionsThatReachThem)
     EXPECT_EQ(full.copy(clear), inside.copy(clear));
 }
 
+// A resizable window keeps every pixel the resize-band hit test answers in
+// its mask, with or without a compositor and rounded corners; one that is not
+// resizable loses the shadow margin where nothing blends it.
+TEST(SkinFrame, ResizeBandsStayInsideTheMask)
+{
+    KWTempSkinDir skins;
+    PieceStrip().save(skins.Path() + "strip.png", "png");
+    const struct {
+        bool composited;
+        const wchar_t* radii;
+        QSize size;
+    } rows[] = {
+        { false, L"0,0", QSize(120, 90) },
+        { false, L"8,8", QSize(120, 90) },
+        { true, L"8,8", QSize(60, 50) },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "composited " << row.composited << ", radii "
+                                        << QString::fromWCharArray(row.radii).toStdString());
+        KWStandInCompositor compositor(row.composited);
+        QWidget window;
+        window.resize(row.size);
+        CKWSkinFrame frame(CKWSkinFrame::Variant::Dialog, &window);
+        DialogStyle style;
+        style.Str(0) = L"strip.png";
+        style.Str(4) = L"0,0,4,4";
+        style.Str(56) = row.radii;
+        frame.SetSkin(&style);
+        frame.SetFrameShadow(true);
+        ASSERT_TRUE(frame.Resize(row.size, QSize(-1, -1)));
+        EXPECT_EQ(window.mask().contains(QPoint(7, 45)), row.composited) << "not resizable: the left band";
+
+        frame.SetResizeBands(true);
+        const QRegion mask = window.mask();
+        int bands = 0;
+        for (int y = 0; y < row.size.height(); ++y) {
+            for (int x = 0; x < row.size.width(); ++x) {
+                if (KWFrameHitTest(x, y, row.size.width(), row.size.height(), false).handled) {
+                    ++bands;
+                    ASSERT_TRUE(mask.contains(QPoint(x, y))) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_GT(bands, 0);
+        frame.SetResizeBands(false);
+        EXPECT_EQ(window.mask().contains(QPoint(7, 45)), row.composited) << "bands off again";
+    }
+}
+
 TEST(SkinFrame, MainWindowCropsASkinAtLeastAsLargeAsTheWindow)
 {
     KWTempSkinDir skins;

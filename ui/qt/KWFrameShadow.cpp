@@ -52,5 +52,10 @@ bool KWWindowSystemComposites()
     if (x11 == nullptr || x11->connection() == nullptr) {
         return true;
     }
-    return SelectionHasOwner(x11->connection(), "_NET_WM_CM_S" + QByteArray::number(DisplayScreenNumber()));
+    return SelectionHasOwner(x11->connection(), KWCompositorSelectionName());
+}
+
+QByteArray KWCompositorSelectionName()
+{
+    return "_NET_WM_CM_S" + QByteArray::number(DisplayScreenNumber());
 }

@@ -5,6 +5,7 @@
 // black, so it is cut away with the window's mask instead (shaped windows
 // need no compositor) and no shadow is drawn into it.
 
+class QByteArray;
 class QWidget;
 
 struct KWShadowPlan {
@@ -19,4 +20,8 @@ KWShadowPlan KWPlanFrameShadow(bool wanted, bool composited, int margin);
 // On X11 a screen is composited while the selection _NET_WM_CM_S<screen>
 // has an owner (the compositing manager holds it). Other window systems
 // compose every window, and an offscreen window keeps its alpha: true.
+// Asks the window system each time; CKWCompositorWatch keeps the answer.
 bool KWWindowSystemComposites();
+
+// The selection's name for the X screen the program was started on.
+QByteArray KWCompositorSelectionName();

@@ -25,6 +25,7 @@ CKWQTComboBox::CKWQTComboBox(IKWComboBoxEvent* listener)
 {
     setFrame(false);
     view()->viewport()->setFocusPolicy(Qt::NoFocus);
+    setMaxVisibleItems(VISIBLE_ROWS);
 
     QPixmap clear(1, RowHeight());
     clear.fill(Qt::transparent);
@@ -51,13 +52,17 @@ int CKWQTComboBox::RowHeight()
 
 QString CKWQTComboBox::DropDownStyleSheet()
 {
-    return QStringLiteral("QComboBox {subcontrol-position: bottom;color: black;font:%1px;}"
-                          "QComboBox QAbstractItemView {border: %2px solid rgb(228,235,245);border-top-width: "
-                          "0px;outline:0px;border-radius:0px;border-style: outset;"
-                          "background-color: white;color: black;selection-background-color: "
-                          "rgb(228,235,245);selection-color:black;"
-                          "subcontrol-origin: content;"
-                          "position: absolute;}")
+    // combobox-popup 0: the list drops down under (or over) the box with at
+    // most maxVisibleItems rows and a scroll bar. Left to the style, a
+    // styled box opens a pop-up that may be as tall as the screen.
+    return QStringLiteral(
+        "QComboBox {subcontrol-position: bottom;color: black;font:%1px;combobox-popup: 0;}"
+        "QComboBox QAbstractItemView {border: %2px solid rgb(228,235,245);border-top-width: "
+        "0px;outline:0px;border-radius:0px;border-style: outset;"
+        "background-color: white;color: black;selection-background-color: "
+        "rgb(228,235,245);selection-color:black;"
+        "subcontrol-origin: content;"
+        "position: absolute;}")
         .arg(Scaled(12))
         .arg(std::max(1, Scaled(1)));
 }
@@ -85,6 +90,9 @@ int CKWQTComboBox::SetSkin(ImageComboBoxStyle* style)
         part.stretch = style->strMode[i] == L"stretch";
     }
     setStyleSheet(DropDownStyleSheet());
+    // The list was made for the style's pop-up, which scrolls by arrows and
+    // turns the scroll bar off; the list that drops down scrolls by its bar.
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     return 1;
 }
 

@@ -26,6 +26,8 @@ public:
     static constexpr int ROW_HEIGHT = 25;
     // The row height at the current UI scale.
     static int RowHeight();
+    // The open list shows at most this many rows and scrolls the rest.
+    static constexpr int VISIBLE_ROWS = 10;
 
     explicit CKWQTComboBox(IKWComboBoxEvent* listener = nullptr);
     ~CKWQTComboBox() override;

@@ -69,6 +69,12 @@ void* CKWQTMenu::AddMenu(CKWMenu* menu, LPCWSTR icon, LPCWSTR text, int id)
     if (sub == nullptr) {
         return nullptr;
     }
+    // A pop-up opened from this menu must be its child: Wayland grabs a
+    // pop-up only under the pop-up that is open, and refuses one that hangs
+    // from another window. The sub-menu now goes with this menu.
+    if (sub->parentWidget() != this) {
+        sub->setParent(this, sub->windowFlags());
+    }
     QAction* action = addMenu(sub);
     action->setText(KWToQString(text));
     action->setIcon(QIcon(KWToQString(icon)));

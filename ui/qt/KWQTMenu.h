@@ -24,8 +24,8 @@ public:
     int Create(DWORD style, const RECT& rect, void* parent, UINT id) override;
     // The picture (path as given) becomes the menu's base brush.
     int SetSkin(LPCWSTR image) override;
-    // Adds another CKWMenu as a sub-menu entry with id; null when there is
-    // no such menu.
+    // Adds another CKWMenu as a sub-menu entry with id, and takes it as a
+    // child; null when there is no such menu.
     void* AddMenu(CKWMenu* menu, LPCWSTR icon, LPCWSTR text, int id) override;
     // A plain Qt sub-menu without id; its entries report nothing.
     void* AddMenu(LPCWSTR text) override;

@@ -307,13 +307,15 @@ void CKWQTView::paintEvent(QPaintEvent* event)
     if (m_frame != 0) {
         // The outline of (0, 0) to (width - 2, height - 2), one pixel thick
         // at scale 1.0, as four strips that keep their place at any scale.
+        // The sides run between the top and bottom strips: a translucent
+        // colour painted twice over a corner would darken it.
         const int t = std::max(1, Scaled(1));
         const int w = width() - t;
         const int h = height() - t;
         painter.fillRect(QRect(0, 0, w, t), m_frameColor);
         painter.fillRect(QRect(0, h - t, w, t), m_frameColor);
-        painter.fillRect(QRect(0, 0, t, h), m_frameColor);
-        painter.fillRect(QRect(w - t, 0, t, h), m_frameColor);
+        painter.fillRect(QRect(0, t, t, h - 2 * t), m_frameColor);
+        painter.fillRect(QRect(w - t, t, t, h - 2 * t), m_frameColor);
     }
     // The separator, one pixel wide from (183, 26) to (183, 45) at scale 1.0,
     // as a rectangle so that it keeps its place and thickness at any scale.

@@ -3,6 +3,7 @@
 #include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
 #include "ui/api/KWDialogStyle.h"
+#include "ui/qt/KWCompositorWatch.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
@@ -43,10 +44,17 @@ CKWSkinFrame::CKWSkinFrame(Variant variant, QWidget* window)
         sources.fill(QRect());
     }
     m_hit.fill(QRect());
+    // A compositing manager that starts or stops changes what the shadow
+    // margin shows: blended grey, or black where nothing blends it.
+    if (CKWCompositorWatch* watch = CKWCompositorWatch::Instance()) {
+        m_compositorLink
+            = QObject::connect(watch, &CKWCompositorWatch::Changed, m_window, [this] { ApplyShadowPlan(); });
+    }
 }
 
 CKWSkinFrame::~CKWSkinFrame()
 {
+    QObject::disconnect(m_compositorLink);
     // The label is the window's child; deleting it here keeps the window's
     // own teardown from seeing it half gone.
     delete m_title.data();
@@ -187,6 +195,26 @@ void CKWSkinFrame::SetFrameShadow(bool on)
     } else {
         m_shadowWidth = 0;
     }
+    ApplyShadowPlan();
+}
+
+void CKWSkinFrame::SetResizeBands(bool on)
+{
+    m_resizeBands = on;
+    if (!m_skin.isNull()) {
+        ApplyMask(m_window->size());
+    }
+}
+
+void CKWSkinFrame::DecideShadow()
+{
+    const CKWCompositorWatch* watch = CKWCompositorWatch::Instance();
+    const bool composited = watch != nullptr ? watch->Composited() : KWWindowSystemComposites();
+    m_shadowPlan = KWPlanFrameShadow(m_frameShadow, composited, m_shadowWidth);
+}
+
+void CKWSkinFrame::ApplyShadowPlan()
+{
     DecideShadow();
     // Until the skin's first resize the window has no mask to change.
     if (!m_skin.isNull()) {
@@ -195,14 +223,9 @@ void CKWSkinFrame::SetFrameShadow(bool on)
     m_window->update();
 }
 
-void CKWSkinFrame::DecideShadow()
-{
-    m_shadowPlan = KWPlanFrameShadow(m_frameShadow, KWWindowSystemComposites(), m_shadowWidth);
-}
-
 void CKWSkinFrame::ApplyMask(const QSize& size)
 {
-    m_window->setMask(KWRoundedFrameMask(size, m_radiusA, m_radiusB, m_shadowPlan.maskInset));
+    m_window->setMask(KWFrameWindowMask(size, m_radiusA, m_radiusB, m_shadowPlan.maskInset, m_resizeBands));
 }
 
 void CKWSkinFrame::SetTitle(const QString& text)
@@ -276,6 +299,10 @@ void CKWSkinFrame::Paint(QPainter& painter, const QRegion& region)
     const int s = m_shadowWidth;
     if (m_shadowPlan.paintShadow) {
         KWPaintFrameShadow(painter, size, s, region);
+    } else if (m_resizeBands && m_shadowPlan.maskInset > 0) {
+        // The bands are all the mask keeps of the margin: the shadow's grey
+        // there rather than what an unblended clear pixel shows.
+        KWPaintResizeBands(painter, size);
     }
     if (m_background.isNull()) {
         return;
@@ -307,7 +334,6 @@ bool CKWSkinFrame::Resize(const QSize& size, const QSize& oldSize)
         m_background = KWComposeFrameBackground(m_skin, m_interior, m_interiorColor, m_pieces, size);
     }
     LayoutTitle();
-    // A compositing manager may have come or gone since the last size.
     DecideShadow();
     ApplyMask(size);
     return true;

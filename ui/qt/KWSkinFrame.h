@@ -15,6 +15,7 @@
 #include <QBitmap>
 #include <QColor>
 #include <QLabel>
+#include <QMetaObject>
 #include <QPixmap>
 #include <QPoint>
 #include <QPointer>
@@ -58,7 +59,8 @@ public:
     void GetWindowRect(RECT* rect) const;
     // "a,b"; used from the next resize on.
     void SetRoundCorner(LPCWSTR radii);
-    void SetResizeBands(bool on) { m_resizeBands = on; }
+    // Resize bands keep their strips of the window in its mask.
+    void SetResizeBands(bool on);
     void SetFrameShadow(bool on);
     void EnableNcButtons(int enable) { m_ncButtons = enable != 0; }
 
@@ -94,7 +96,7 @@ public:
     bool ResizeBands() const { return m_resizeBands; }
     bool FrameShadow() const { return m_frameShadow; }
     // What the window system lets the shadow be, decided at the last
-    // SetFrameShadow or resize.
+    // SetFrameShadow, resize or start or stop of a compositing manager.
     KWShadowPlan ShadowPlan() const { return m_shadowPlan; }
     int ShadowWidth() const { return m_shadowWidth; }
     bool NcButtonsEnabled() const { return m_ncButtons; }
@@ -119,8 +121,10 @@ private:
     QPoint DragTarget(const QPoint& globalPos) const;
     // Asks the window system whether the shadow can be shown.
     void DecideShadow();
+    // Decides again, and masks and repaints the window to match.
+    void ApplyShadowPlan();
     // The rounded mask of the window, without the shadow margin when the
-    // window system cannot show it.
+    // window system cannot show it, with the resize bands when they are on.
     void ApplyMask(const QSize& size);
 
     Variant m_variant;
@@ -155,5 +159,6 @@ private:
     bool m_frameShadow = false;
     int m_shadowWidth = 10;
     KWShadowPlan m_shadowPlan;
+    QMetaObject::Connection m_compositorLink;
     bool m_ncButtons = true;
 };

@@ -135,13 +135,38 @@ bool KWClampReleaseTarget(QPoint& target, int width, const QRect& workArea, cons
     return applied;
 }
 
+namespace {
+
+// The resize bands in window coordinates, first and last pixel: the left
+// one and the top corner's rows near the window's own edges, the top band
+// below the caption, the right and bottom ones beyond the width and height.
+constexpr int kLeftBandFirst = 6;
+constexpr int kLeftBandLast = 8;
+constexpr int kTopCornerFirst = 6;
+constexpr int kTopCornerLast = 8;
+constexpr int kTopBandFirst = 30;
+constexpr int kTopBandLast = 34;
+constexpr int kRightBandFirst = 1; // past the width
+constexpr int kRightBandLast = 8;
+constexpr int kBottomBandFirst = 26; // past the height
+constexpr int kBottomBandLast = 29;
+
+const QColor kShadowGrey(82, 82, 82);
+
+bool Within(int value, int first, int last)
+{
+    return value >= first && value <= last;
+}
+
+} // namespace
+
 KWFrameHit KWFrameHitTest(int x, int y, int width, int height, bool overChild)
 {
-    const bool leftBand = x >= 6 && x <= 8;
-    const bool rightBand = x >= width + 1 && x <= width + 8;
-    const bool topBand = y >= 30 && y <= 34;
-    const bool bottomBand = y >= height + 26 && y <= height + 29;
-    const bool topCorner = y >= 6 && y <= 8;
+    const bool leftBand = Within(x, kLeftBandFirst, kLeftBandLast);
+    const bool rightBand = Within(x, width + kRightBandFirst, width + kRightBandLast);
+    const bool topBand = Within(y, kTopBandFirst, kTopBandLast);
+    const bool bottomBand = Within(y, height + kBottomBandFirst, height + kBottomBandLast);
+    const bool topCorner = Within(y, kTopCornerFirst, kTopCornerLast);
 
     LRESULT code = HTCAPTION;
     if (overChild && !leftBand) {
@@ -197,6 +222,37 @@ Qt::Edges KWFrameHitEdges(LRESULT code)
     }
 }
 
+QRegion KWResizeBandRegion(const QSize& size)
+{
+    const QRect window(QPoint(0, 0), size);
+    QRegion bands(QRect(QPoint(kLeftBandFirst, 0), QPoint(kLeftBandLast, size.height() - 1)));
+    bands += QRect(QPoint(0, kTopBandFirst), QPoint(size.width() - 1, kTopBandLast));
+    bands += QRect(
+        QPoint(size.width() + kRightBandFirst, 0), QPoint(size.width() + kRightBandLast, size.height() - 1));
+    bands += QRect(QPoint(0, size.height() + kBottomBandFirst),
+        QPoint(size.width() - 1, size.height() + kBottomBandLast));
+    return bands.intersected(window);
+}
+
+QBitmap KWFrameWindowMask(const QSize& size, int a, int b, int inset, bool resizeBands)
+{
+    QBitmap mask = KWRoundedFrameMask(size, a, b, inset);
+    if (resizeBands && !mask.isNull()) {
+        QPainter painter(&mask);
+        for (const QRect& band : KWResizeBandRegion(size)) {
+            painter.fillRect(band, Qt::color1);
+        }
+    }
+    return mask;
+}
+
+void KWPaintResizeBands(QPainter& painter, const QSize& size)
+{
+    for (const QRect& band : KWResizeBandRegion(size)) {
+        painter.fillRect(band, kShadowGrey);
+    }
+}
+
 QPoint KWCenterPosition(const QRect& area, const QSize& stored, const QSize& available, const QSize& base)
 {
     int w = stored.width();
@@ -229,7 +285,7 @@ void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s, const QRegi
 {
     const int W = size.width();
     const int H = size.height();
-    const QColor grey(82, 82, 82);
+    const QColor grey = kShadowGrey;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(QRect(s, s, W - 2 * s, H - 2 * s), grey);

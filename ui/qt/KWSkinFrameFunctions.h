@@ -63,6 +63,20 @@ KWFrameHit KWFrameHitTest(int x, int y, int width, int height, bool overChild);
 // The window edges a resize-band code stands for (none for other codes).
 Qt::Edges KWFrameHitEdges(LRESULT code);
 
+// The part of a W x H window where KWFrameHitTest answers a resize band
+// (clear of child widgets): the left band and the top band across the
+// window. The right and bottom bands lie outside it.
+QRegion KWResizeBandRegion(const QSize& size);
+
+// The window's mask: the rounded frame inset as KWRoundedFrameMask gives
+// it, and with resize bands their region too, so that a press on a band
+// reaches the window even where the shadow margin is left out.
+QBitmap KWFrameWindowMask(const QSize& size, int a, int b, int inset, bool resizeBands);
+
+// The bands of a W x H window filled with the shadow's grey, for a margin
+// that is not blended.
+void KWPaintResizeBands(QPainter& painter, const QSize& size);
+
 // The top-left that centres a window of `stored` size in `area`. A size
 // beyond the available screen counts as the available size, or as the base
 // size when that is larger; a window that still does not fit goes to the

@@ -3,6 +3,7 @@
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
@@ -61,9 +62,9 @@ CKWQTSideSceneFish::CKWQTSideSceneFish(IKWSideSceneFishEvent* listener)
     , m_scene(new QGraphicsScene(this))
     , m_view(new QGraphicsView(this))
     , m_backdrop(new QGraphicsPathItem())
-    , m_cameraLabel(new QGraphicsTextItem())
-    , m_heightLabel(new QGraphicsTextItem())
-    , m_distanceLabel(new QGraphicsTextItem())
+    , m_cameraLabel(new CKWQTSceneLabel())
+    , m_heightLabel(new CKWQTSceneLabel())
+    , m_distanceLabel(new CKWQTSceneLabel())
     , m_cameraHandle(new CKWQTVSliderItem(CameraHandleId, true))
     , m_distanceHandle(new CKWQTVSliderItem(DistanceHandleId, false))
     , m_objectHandle(new CKWQTVSliderItem(ObjectHandleId, true))

@@ -1,6 +1,8 @@
 #include "ui/scenes/KWQTTopView.h"
 
 #include "ui/qt/KWControlKit.h"
+#include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 #include "ui/scenes/KWTopViewGeometry.h"
 
@@ -43,11 +45,11 @@ CKWQTTopView::CKWQTTopView(IKWTopViewEvent* listener)
     // as most of the calculator's updates are here, paints nothing.
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     m_angleIcon = m_scene->addPixmap(QPixmap());
-    m_leftEdge = m_scene->addLine(QLineF(), QPen(kEdgeColour));
-    m_rightEdge = m_scene->addLine(QLineF(), QPen(kEdgeColour));
-    m_widthLine = m_scene->addLine(QLineF(), QPen(kWidthLineColour));
+    m_leftEdge = KWAddSceneLine(m_scene, QLineF(), QPen(kEdgeColour));
+    m_rightEdge = KWAddSceneLine(m_scene, QLineF(), QPen(kEdgeColour));
+    m_widthLine = KWAddSceneLine(m_scene, QLineF(), QPen(kWidthLineColour));
     for (QGraphicsTextItem** label : { &m_widthLabel, &m_angleLabel }) {
-        *label = m_scene->addText(QString());
+        *label = KWAddSceneLabel(m_scene, QString());
         (*label)->setDefaultTextColor(Qt::black);
         (*label)->setZValue(KW_SCENE_LABEL_Z);
         KWSetLabelScale(*label, 1.0);

@@ -2,6 +2,8 @@
 
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
+#include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
@@ -67,10 +69,10 @@ CKWQTTopViewFish::CKWQTTopViewFish(IKWTopViewFishEvent* listener)
     KWSetupSceneView(this, m_scene);
     // All at one z value, so the order of adding stacks them: rings over the
     // axes, the innermost ring on top.
-    m_horizontalAxis = m_scene->addLine(QLineF(20, 150, 280, 150), QPen(kAxisColour));
-    m_verticalAxis = m_scene->addLine(QLineF(150, 20, 150, 280), QPen(kAxisColour));
+    m_horizontalAxis = KWAddSceneLine(m_scene, QLineF(20, 150, 280, 150), QPen(kAxisColour));
+    m_verticalAxis = KWAddSceneLine(m_scene, QLineF(150, 20, 150, 280), QPen(kAxisColour));
     for (int i = 0; i < KW_FISH_LABEL_COUNT; ++i) {
-        m_labels[i] = m_scene->addText(QString::fromUtf8(kDefaultLabels[i]));
+        m_labels[i] = KWAddSceneLabel(m_scene, QString::fromUtf8(kDefaultLabels[i]));
         m_labels[i]->setZValue(KW_SCENE_LABEL_Z);
         m_labels[i]->setPos(345, 28 + 30 * std::min(i, KW_FISH_RING_COUNT - 1));
     }

@@ -4,6 +4,7 @@
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQTDoubleSpiner.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
@@ -117,7 +118,7 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     m_targetDistanceHandle = makeHandle(TargetDistanceHandleId, false, 0.0);
 
     const auto makeLabel = [this](const QString& text) {
-        auto* label = new QGraphicsTextItem(text);
+        auto* label = new CKWQTSceneLabel(text);
         KWSetLabelScale(label, 1.0);
         label->setZValue(KW_SCENE_LABEL_Z);
         m_scene->addItem(label);

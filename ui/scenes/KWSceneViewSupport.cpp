@@ -2,11 +2,12 @@
 
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
+#include "ui/scenes/KWQTGraphicsLineItem.h"
+#include "ui/scenes/KWQTSceneLabel.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <QTextDocument>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
+#include <QTextDocument>
 #include <QVariant>
 
 QPointF KWToQPointF(const KWScenePoint& point)
@@ -26,6 +28,19 @@ QLineF KWToQLineF(const KWSceneLine& line)
     return QLineF(KWToQPointF(line.from), KWToQPointF(line.to));
 }
 
+namespace {
+
+// The scene is drawn in the view's own coordinates: its frame covers the
+// scene's outermost pixels instead of pushing the whole scene one frame width
+// to the right and down, where the frame's far side would cut what lies on
+// the scene's bottom and right edges (the top view's camera picture).
+void ShowSceneInPlace(QGraphicsView* view)
+{
+    view->setSceneRect(view->contentsRect());
+}
+
+} // namespace
+
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene)
 {
     view->setScene(scene);
@@ -37,8 +52,7 @@ void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene)
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent)
 {
     KWPlaceInParent(view, parent, rect);
-    const QRect geometry = KWExclusiveRect(rect);
-    view->setSceneRect(0, 0, geometry.width(), geometry.height());
+    ShowSceneInPlace(view);
     view->setBackgroundBrush(QBrush(QColor(255, 255, 255)));
     KWShowByStyle(view, style);
     return 1;
@@ -47,7 +61,7 @@ int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* 
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry)
 {
     view->setGeometry(geometry);
-    view->setSceneRect(0, 0, geometry.width(), geometry.height());
+    ShowSceneInPlace(view);
 }
 
 void KWSetupDrawingView(QGraphicsView* view, QGraphicsScene* scene)
@@ -102,6 +116,22 @@ void KWSetLabelText(QGraphicsTextItem* label, const QString& text)
     }
     label->setPlainText(text);
     label->setData(0, text);
+}
+
+CKWQTGraphicsLineItem* KWAddSceneLine(QGraphicsScene* scene, const QLineF& line, const QPen& pen)
+{
+    auto* item = new CKWQTGraphicsLineItem();
+    item->setLine(line);
+    item->setPen(pen);
+    scene->addItem(item);
+    return item;
+}
+
+CKWQTSceneLabel* KWAddSceneLabel(QGraphicsScene* scene, const QString& text)
+{
+    auto* label = new CKWQTSceneLabel(text);
+    scene->addItem(label);
+    return label;
 }
 
 QPen KWScenePen(const QColor& colour, double times)

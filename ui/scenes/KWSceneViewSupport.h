@@ -11,6 +11,8 @@
 #include <QPointF>
 #include <QRect>
 
+class CKWQTGraphicsLineItem;
+class CKWQTSceneLabel;
 class QAbstractGraphicsShapeItem;
 class QColor;
 class QGraphicsLineItem;
@@ -28,9 +30,10 @@ QLineF KWToQLineF(const KWSceneLine& line);
 // Antialiased, both scroll bars off, showing scene.
 void KWSetupSceneView(QGraphicsView* view, QGraphicsScene* scene);
 // The creation convention (parent handle, exclusive rectangle, WS_VISIBLE)
-// with a scene rectangle of the view's size on a white background. Returns 1.
+// on a white background, scene coordinates being the view's own (the part
+// inside its frame is the scene rectangle). Returns 1.
 int KWCreateSceneView(QGraphicsView* view, DWORD style, const RECT& rect, void* parent);
-// New geometry; the scene rectangle follows the size. Nothing is redrawn.
+// New geometry; the scene rectangle follows it. Nothing is redrawn.
 void KWMoveSceneView(QGraphicsView* view, const QRect& geometry);
 
 // The side views are widgets holding a view of their own: that view draws
@@ -52,6 +55,14 @@ constexpr double KW_SCENE_LABEL_Z = 2.0;
 int KWScaledLabelPixelSize(double times);
 void KWSetLabelScale(QGraphicsTextItem* label, double times);
 void KWSetLabelText(QGraphicsTextItem* label, const QString& text);
+
+// A line of the scene that lies on whole pixels when it is horizontal or
+// vertical (CKWQTGraphicsLineItem), added with the pen; the scene owns it.
+CKWQTGraphicsLineItem* KWAddSceneLine(QGraphicsScene* scene, const QLineF& line, const QPen& pen);
+
+// A label of the scene on a backing of the views' white background
+// (CKWQTSceneLabel), added to it; the scene owns it.
+CKWQTSceneLabel* KWAddSceneLabel(QGraphicsScene* scene, const QString& text);
 
 // Every line a scene draws is one pixel wide at scale 1: a solid pen of that
 // colour, and an item's pen brought to the scale with its colour and style.
