@@ -70,9 +70,9 @@ QList<QGraphicsTextItem*> Labels(QWidget* window)
     return labels;
 }
 
-// The labels that, painted on black, show none of the views' white: black
-// text there would be lost on a dark picture, and a line through it would
-// run on through its glyphs.
+// The labels that, painted on black, show no light backing: black text
+// there would be lost on a dark picture, and a line through it would run on
+// through its glyphs.
 QStringList LabelsWithoutBacking(QWidget* window)
 {
     QStringList bare;
@@ -87,13 +87,13 @@ QStringList LabelsWithoutBacking(QWidget* window)
             option.exposedRect = bounds;
             label->paint(&painter, &option, nullptr);
         }
-        int white = 0;
+        int light = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                white += image.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+                light += qGray(image.pixel(x, y)) >= 200 ? 1 : 0;
             }
         }
-        if (white == 0) {
+        if (light == 0) {
             bare << label->toPlainText();
         }
     }

@@ -13,6 +13,10 @@ namespace {
 
 // The font size at which the backing reaches one pixel beyond the text.
 constexpr double kFontPixelsPerPixel = 12.0;
+// Enough to make black text legible on the darkest picture, yet the picture
+// under a label (the dome of the fisheye side view lies under its height
+// label) still shows through instead of vanishing.
+constexpr double kBackingOpacity = 0.85;
 
 } // namespace
 
@@ -48,7 +52,9 @@ void CKWQTSceneLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* o
 {
     const QRectF backing = BackingRect();
     if (!backing.isEmpty()) {
-        painter->fillRect(backing, m_backing);
+        QColor veil = m_backing;
+        veil.setAlphaF(kBackingOpacity);
+        painter->fillRect(backing, veil);
     }
     QGraphicsTextItem::paint(painter, option, widget);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // A text of a scene drawn over lines, fills and pictures: it stands on a
-// backing of the view's background colour, just larger than its text, so
-// that a line running through the digits or a dark picture under them leaves
-// it legible. The backing reaches one pixel beyond the text for the 12-pixel
-// font of scale 1 and grows with the font.
+// mostly opaque backing of the view's background colour, just larger than its
+// text, so that a line running through the digits or a dark picture under
+// them leaves it legible while the picture still shows faintly. The backing reaches one pixel beyond the text
+// for the 12-pixel font of scale 1 and grows with the font.
 
 #include <QColor>
 #include <QGraphicsTextItem>
