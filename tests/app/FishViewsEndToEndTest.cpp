@@ -306,29 +306,30 @@ TEST_F(FishViewsEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
     auto* side = dynamic_cast<CKWQTSideSceneFish*>(frame->GetFishSideView()->GetScene());
     ASSERT_NE(side, nullptr);
     using Held = double (CFishParameterSettingEventImp::*)() const;
+    // Pointers between two hundredths, where the fields show 5.86, 3.01 and
+    // 1.24: taken as they stand, these lengths give 52 PPM, the shown ones 51.
     const struct {
         int handle;
+        double pointer;
         double shown;
         Held held;
         CKWDoubleSpiner* spin;
     } rows[] = {
-        { CKWQTSideSceneFish::DistanceHandleId, 5.86, &CFishParameterSettingEventImp::GetObjectDistance,
-            panel->GetObjectDistanceSpin() },
-        { CKWQTSideSceneFish::CameraHandleId, 3.01, &CFishParameterSettingEventImp::GetInstallHeight,
+        { CKWQTSideSceneFish::DistanceHandleId, 5.857, 5.86,
+            &CFishParameterSettingEventImp::GetObjectDistance, panel->GetObjectDistanceSpin() },
+        { CKWQTSideSceneFish::CameraHandleId, 3.013, 3.01, &CFishParameterSettingEventImp::GetInstallHeight,
             panel->GetInstallHeightSpin() },
-        { CKWQTSideSceneFish::ObjectHandleId, 1.24, &CFishParameterSettingEventImp::GetObjectHeight,
+        { CKWQTSideSceneFish::ObjectHandleId, 1.243, 1.24, &CFishParameterSettingEventImp::GetObjectHeight,
             panel->GetObjectHeightSpin() },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.shown);
         const KWFishSideLayout& l = side->GetLayout();
         const KWFishSideValues& v = side->GetValues();
-        // A pointer a little past the value, where the field already shows it.
-        const double past = row.shown + 0.004;
         const QPointF from = side->GetHandle(row.handle)->sceneBoundingRect().center();
         const QPointF to = row.handle == CKWQTSideSceneFish::DistanceHandleId
-            ? QPointF(l.originX + past / v.lengthMax * l.axisWidth, from.y())
-            : QPointF(from.x(), l.originY - past * l.axisHeight / v.heightMax);
+            ? QPointF(l.originX + row.pointer / v.lengthMax * l.axisWidth, from.y())
+            : QPointF(from.x(), l.originY - row.pointer * l.axisHeight / v.heightMax);
         KWSceneDrag(side->GetScene(), from, { to });
         EXPECT_EQ(row.spin->GetCurrentNum(), row.shown);
         EXPECT_EQ(((*panel).*row.held)(), row.shown);
@@ -336,6 +337,9 @@ TEST_F(FishViewsEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
     EXPECT_EQ(side->GetDistanceLabel()->toPlainText(), QStringLiteral("5.86m"));
     EXPECT_EQ(side->GetCameraLabel()->toPlainText(), QStringLiteral("3.01m"));
     EXPECT_EQ(side->GetHeightLabel()->toPlainText(), QStringLiteral("1.24m"));
+    const KWFishSideLayout& l = side->GetLayout();
+    EXPECT_NEAR(l.objectPx, 1.24 * l.axisHeight / side->GetValues().heightMax, 1e-9)
+        << "drawn as tall as shown";
 
     CDatabaseManager database;
     FishLensTable table;
@@ -345,6 +349,7 @@ TEST_F(FishViewsEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
     typed.objectHeight = 1.24;
     typed.objectDistance = 5.86;
     const std::wstring density = std::to_wstring(FishTargetPPM(typed, table));
+    ASSERT_EQ(density, L"51");
     EXPECT_EQ(TextOf(frame->GetDensityValue()), density);
     KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetObjectDistanceSpin()), QStringLiteral("5.86"));
     EXPECT_EQ(TextOf(frame->GetDensityValue()), density);

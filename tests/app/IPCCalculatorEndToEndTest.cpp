@@ -393,7 +393,8 @@ TEST_F(IPCCalculatorEndToEnd, TheTargetStaysInItsHandlesTravelAndTheSceneWhateve
         KWTypeAndEnter(sideScene->GetHeightBox(), QString::fromLatin1(height));
         const SideViewModel& m = sideScene->GetModel();
         ASSERT_DOUBLE_EQ(m.targetHeight, 1.7);
-        EXPECT_DOUBLE_EQ(sideScene->GetHeightBox()->value(), m.heightMaximum) << "raised where the user sees it";
+        EXPECT_DOUBLE_EQ(sideScene->GetHeightBox()->value(), m.heightMaximum)
+            << "raised where the user sees it";
 
         CKWQTVSliderItem* handle = HandleOf(scene, CKWQTVerticalSceneC::TargetHeightHandleId);
         ASSERT_NE(handle, nullptr);

@@ -128,7 +128,8 @@ TEST(DoubleSpiner, ShowsAndReadsADecimalPointInEveryLocaleAndTakesATypedCommaFor
             EXPECT_EQ(box.text(), QStringLiteral("1234.50")) << where;
             KWTypeAndEnter(&box, QString::fromLatin1(typed));
             EXPECT_EQ(box.text(), QStringLiteral("3.50")) << where;
-            EXPECT_EQ(listener.ArgsOf("OnCurrentNumChanged"), (std::vector<std::vector<double>> { { kId, 3.5 } }))
+            EXPECT_EQ(
+                listener.ArgsOf("OnCurrentNumChanged"), (std::vector<std::vector<double>> { { kId, 3.5 } }))
                 << where;
         }
     }

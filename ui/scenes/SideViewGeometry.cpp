@@ -50,7 +50,8 @@ void BringOntoLengthAxis(SideViewModel& model, bool keepHeightOnAxis)
 void TakeTiltAtHundredths(SideViewModel& model)
 {
     const double lowest = SideViewInstallAngle(model.blindMinimum, model.installHeight, model.verticalAngle);
-    const double highest = SideViewInstallAngle(model.lengthMaximum, model.installHeight, model.verticalAngle);
+    const double highest
+        = SideViewInstallAngle(model.lengthMaximum, model.installHeight, model.verticalAngle);
     double tilt = KWSceneRoundToHundredths(model.installAngle);
     if (tilt > highest) {
         tilt = KWSceneRoundToHundredths(tilt - 0.01);
@@ -164,7 +165,8 @@ void SideViewDragBlindDistance(SideViewModel& model, double x)
 
 void SideViewDragTargetDistance(SideViewModel& model, double x)
 {
-    model.targetDistance = KWSceneRoundToHundredths((x - model.originX) / model.axisWidth * model.lengthMaximum);
+    model.targetDistance
+        = KWSceneRoundToHundredths((x - model.originX) / model.axisWidth * model.lengthMaximum);
 }
 
 double SideViewTargetHeightAt(const SideViewModel& model, double y)
