@@ -37,7 +37,6 @@
 #include <cmath>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -387,10 +386,19 @@ QGraphicsTextItem* LabelShowing(QGraphicsScene* scene, const QString& text)
 TEST_F(IPCCalculatorEndToEnd, TheTargetStaysInItsHandlesTravelAndTheSceneWhateverTheHeightAxis)
 {
     QGraphicsScene* scene = sideScene->GetScene();
-    for (const auto& [mount, height] : { std::pair { "2", "2" }, std::pair { "1.2", "1" } }) {
-        SCOPED_TRACE(std::string(mount) + " / " + height);
-        KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), QString::fromLatin1(mount));
-        KWTypeAndEnter(sideScene->GetHeightBox(), QString::fromLatin1(height));
+    const struct {
+        const char* mount;
+        QWidget* axisBox;
+        const char* axis;
+    } rows[] = {
+        { "2", sideScene->GetHeightBox(), "2" },
+        { "1.2", sideScene->GetHeightBox(), "1" },
+        { "1.2", sideScene->GetLengthBox(), "3" }, // a Length whose Height would be 1.3
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.mount) + " / " + row.axis);
+        KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), QString::fromLatin1(row.mount));
+        KWTypeAndEnter(row.axisBox, QString::fromLatin1(row.axis));
         const SideViewModel& m = sideScene->GetModel();
         ASSERT_DOUBLE_EQ(m.targetHeight, 1.7);
         EXPECT_DOUBLE_EQ(sideScene->GetHeightBox()->value(), m.heightMaximum)

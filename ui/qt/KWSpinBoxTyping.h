@@ -10,9 +10,9 @@
 #include <QString>
 #include <QValidator>
 
-class QAbstractSpinBox;
-
 #include <optional>
+
+class QAbstractSpinBox;
 
 struct KWSpinBoxLimits {
     double minimum = 0.0;
