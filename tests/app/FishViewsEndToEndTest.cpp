@@ -14,6 +14,7 @@
 #include "base/Globals.h"
 #include "base/Translate.h"
 #include "tests/app/EnglishFrame.h"
+#include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWDoubleSpiner.h"
@@ -23,6 +24,7 @@
 #include "ui/scenes/KWQT3DView.h"
 #include "ui/scenes/KWQTSideSceneFish.h"
 #include "ui/scenes/KWQTTopViewFish.h"
+#include "ui/scenes/KWQTVSliderItem.h"
 
 #include <gtest/gtest.h>
 
@@ -295,4 +297,60 @@ TEST_F(FishViewsEndToEnd, TypedLengthsAreTakenWhenEditingEnds)
         EXPECT_DOUBLE_EQ(((*panel).*row.held)(), row.expected);
         EXPECT_DOUBLE_EQ(side->GetValues().*row.shown, row.expected);
     }
+}
+
+// A drag takes the value its field shows: the density is that of the same
+// values typed, and typing what a field shows changes nothing.
+TEST_F(FishViewsEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
+{
+    auto* side = dynamic_cast<CKWQTSideSceneFish*>(frame->GetFishSideView()->GetScene());
+    ASSERT_NE(side, nullptr);
+    using Held = double (CFishParameterSettingEventImp::*)() const;
+    // Pointers between two hundredths, where the fields show 5.86, 3.01 and
+    // 1.24: taken as they stand, these lengths give 52 PPM, the shown ones 51.
+    const struct {
+        int handle;
+        double pointer;
+        double shown;
+        Held held;
+        CKWDoubleSpiner* spin;
+    } rows[] = {
+        { CKWQTSideSceneFish::DistanceHandleId, 5.857, 5.86,
+            &CFishParameterSettingEventImp::GetObjectDistance, panel->GetObjectDistanceSpin() },
+        { CKWQTSideSceneFish::CameraHandleId, 3.013, 3.01, &CFishParameterSettingEventImp::GetInstallHeight,
+            panel->GetInstallHeightSpin() },
+        { CKWQTSideSceneFish::ObjectHandleId, 1.243, 1.24, &CFishParameterSettingEventImp::GetObjectHeight,
+            panel->GetObjectHeightSpin() },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown);
+        const KWFishSideLayout& l = side->GetLayout();
+        const KWFishSideValues& v = side->GetValues();
+        const QPointF from = side->GetHandle(row.handle)->sceneBoundingRect().center();
+        const QPointF to = row.handle == CKWQTSideSceneFish::DistanceHandleId
+            ? QPointF(l.originX + row.pointer / v.lengthMax * l.axisWidth, from.y())
+            : QPointF(from.x(), l.originY - row.pointer * l.axisHeight / v.heightMax);
+        KWSceneDrag(side->GetScene(), from, { to });
+        EXPECT_EQ(row.spin->GetCurrentNum(), row.shown);
+        EXPECT_EQ(((*panel).*row.held)(), row.shown);
+    }
+    EXPECT_EQ(side->GetDistanceLabel()->toPlainText(), QStringLiteral("5.86m"));
+    EXPECT_EQ(side->GetCameraLabel()->toPlainText(), QStringLiteral("3.01m"));
+    EXPECT_EQ(side->GetHeightLabel()->toPlainText(), QStringLiteral("1.24m"));
+    const KWFishSideLayout& l = side->GetLayout();
+    EXPECT_NEAR(l.objectPx, 1.24 * l.axisHeight / side->GetValues().heightMax, 1e-9)
+        << "drawn as tall as shown";
+
+    CDatabaseManager database;
+    FishLensTable table;
+    database.GetDistortionTable(0, &table);
+    FishInputs typed;
+    typed.installHeight = 3.01;
+    typed.objectHeight = 1.24;
+    typed.objectDistance = 5.86;
+    const std::wstring density = std::to_wstring(FishTargetPPM(typed, table));
+    ASSERT_EQ(density, L"51");
+    EXPECT_EQ(TextOf(frame->GetDensityValue()), density);
+    KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetObjectDistanceSpin()), QStringLiteral("5.86"));
+    EXPECT_EQ(TextOf(frame->GetDensityValue()), density);
 }

@@ -19,6 +19,7 @@
 #include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWQT3DView.h"
 #include "ui/scenes/KWQTTopView.h"
+#include "ui/scenes/KWQTVSliderItem.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
 #include "ui/scenes/KWTopViewGeometry.h"
 #include "ui/scenes/SideViewGeometry.h"
@@ -27,11 +28,13 @@
 
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
+#include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -351,4 +354,121 @@ TEST_F(IPCCalculatorEndToEnd, LengthBelowTheTargetDistanceMovesTheTargetEverywhe
     EXPECT_EQ(topScene->GetWidthLabel()->toPlainText(),
         QString::asprintf("%0.2fm", KWTopViewVisibleWidth(angle, 8.0)));
     ExpectShownAsComputed("after Length 8");
+}
+
+namespace {
+
+CKWQTVSliderItem* HandleOf(QGraphicsScene* scene, int id)
+{
+    for (QGraphicsItem* item : scene->items()) {
+        if (auto* handle = dynamic_cast<CKWQTVSliderItem*>(item); handle && handle->GetSliderId() == id) {
+            return handle;
+        }
+    }
+    return nullptr;
+}
+
+QGraphicsTextItem* LabelShowing(QGraphicsScene* scene, const QString& text)
+{
+    for (QGraphicsItem* item : scene->items()) {
+        if (auto* label = dynamic_cast<QGraphicsTextItem*>(item); label && label->toPlainText() == text) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// A Height axis too short for the person is raised, as for the camera: the
+// person, its handle and its label stay in the scene and in the handle's
+// travel, and a pixel of drag is about a pixel's worth of height.
+TEST_F(IPCCalculatorEndToEnd, TheTargetStaysInItsHandlesTravelAndTheSceneWhateverTheHeightAxis)
+{
+    QGraphicsScene* scene = sideScene->GetScene();
+    const struct {
+        const char* mount;
+        QWidget* axisBox;
+        const char* axis;
+    } rows[] = {
+        { "2", sideScene->GetHeightBox(), "2" },
+        { "1.2", sideScene->GetHeightBox(), "1" },
+        { "1.2", sideScene->GetLengthBox(), "3" }, // a Length whose Height would be 1.3
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.mount) + " / " + row.axis);
+        KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), QString::fromLatin1(row.mount));
+        KWTypeAndEnter(row.axisBox, QString::fromLatin1(row.axis));
+        const SideViewModel& m = sideScene->GetModel();
+        ASSERT_DOUBLE_EQ(m.targetHeight, 1.7);
+        EXPECT_DOUBLE_EQ(sideScene->GetHeightBox()->value(), m.heightMaximum)
+            << "raised where the user sees it";
+
+        CKWQTVSliderItem* handle = HandleOf(scene, CKWQTVerticalSceneC::TargetHeightHandleId);
+        ASSERT_NE(handle, nullptr);
+        const QPointF centre = handle->sceneBoundingRect().center();
+        const SideViewTargetPlace travel = SideViewComputeLayout(m).target;
+        EXPECT_GE(centre.y(), travel.handleMin);
+        EXPECT_LE(centre.y(), travel.handleMax);
+        EXPECT_TRUE(scene->sceneRect().contains(handle->sceneBoundingRect()));
+        const QGraphicsTextItem* label = LabelShowing(scene, QStringLiteral("1.70m"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_TRUE(scene->sceneRect().contains(label->sceneBoundingRect()));
+
+        const double pixel = m.heightMaximum / m.axisHeight;
+        KWSceneDrag(scene, centre, { centre + QPointF(0, 1) });
+        EXPECT_LT(std::abs(panel->GetTargetHeight() - 1.7), 2 * pixel);
+        ExpectShownAsComputed("after a one-pixel drag");
+        KWSceneDrag(scene, handle->sceneBoundingRect().center(), { centre });
+    }
+}
+
+// The axes only draw the installation: the same one gives the same density
+// on a Height axis below, near and far above the person.
+TEST_F(IPCCalculatorEndToEnd, TheHeightAxisNeverChangesTheDensity)
+{
+    KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), QStringLiteral("1.5"));
+    KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetDistanceSpin()), QStringLiteral("5"));
+    std::vector<std::wstring> densities;
+    for (const char* height : { "1.5", "3", "10" }) {
+        KWTypeAndEnter(sideScene->GetHeightBox(), QString::fromLatin1(height));
+        densities.push_back(TextOf(frame->GetDensityValue()));
+        ExpectShownAsComputed(height);
+    }
+    EXPECT_EQ(densities, std::vector<std::wstring>(3, densities.front()));
+}
+
+// Whichever handle is dragged, the calculator holds what the fields and the
+// view's labels show: two decimals, as typing them would give.
+TEST_F(IPCCalculatorEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
+{
+    QGraphicsScene* scene = sideScene->GetScene();
+    const struct {
+        const char* what;
+        int id;
+        QPointF by; // pixels, fractions as a finer pointer gives them
+    } rows[] = {
+        { "mount height", CKWQTVerticalSceneC::HeightHandleId, { 0, 7.3 } },
+        { "blind distance", CKWQTVerticalSceneC::BlindDistanceHandleId, { 13.3, 0 } },
+        { "target distance", CKWQTVerticalSceneC::TargetDistanceHandleId, { -23.3, 0 } },
+        { "target height", CKWQTVerticalSceneC::TargetHeightHandleId, { 0, -5.3 } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const QPointF from = HandleOf(scene, row.id)->sceneBoundingRect().center();
+        KWSceneDrag(scene, from, { from + row.by });
+        const struct {
+            const char* name;
+            double held;
+        } values[] = { { "mount height", panel->GetInstallHeight() }, { "tilt", panel->GetInstallAngle() },
+            { "distance", panel->GetTargetDistance() }, { "target height", panel->GetTargetHeight() } };
+        for (const auto& value : values) {
+            EXPECT_EQ(value.held, SideViewRoundToHundredths(value.held)) << value.name;
+        }
+        ExpectShownAsComputed(row.what);
+    }
+    EXPECT_NE(panel->GetInstallHeight(), 7.0);
+    EXPECT_NE(panel->GetInstallAngle(), 55.21);
+    EXPECT_NE(panel->GetTargetDistance(), 10.0);
+    EXPECT_NE(panel->GetTargetHeight(), 1.7);
 }

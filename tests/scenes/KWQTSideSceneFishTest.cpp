@@ -116,7 +116,7 @@ TEST_F(SideFishFixture, CameraHandleStopsAtThePersonOnACeilingAndAtTheMinimumOnA
     Drag(1, { QPointF(244, 150), QPointF(244, 280) });
     std::vector<std::vector<double>> reports = listener.ArgsOf("OnVirtualHeightChanged");
     ASSERT_EQ(reports.size(), 2u);
-    EXPECT_NEAR(reports[0][0], (274 - 150) / 254.0 * 5, 1e-9);
+    EXPECT_NEAR(reports[0][0], 2.44, 1e-9) << "124 of 254 px of 5 m, at the field's two decimals";
     EXPECT_NEAR(reports[1][0], 1.7, 1e-9) << "ceiling: no lower than the top of the person";
     EXPECT_EQ(view->GetCameraLabel()->toPlainText(), QStringLiteral("1.70m"));
 
@@ -156,10 +156,12 @@ TEST_F(SideFishFixture, DistanceHandleLeftOfTheCeilingCameraMirrorsThePerson)
 
     // On a wall the label moves left once the person is beyond 200 px.
     view->SetInstWay(false);
+    // The person stands at the distance taken (5.55 m, 4.97 m), a little off
+    // the pointer.
     Drag(2, { QPointF(221, 274) });
-    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 221 - 60, 1e-9);
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 20 + 5.55 * 36.2 - 60, 1e-9);
     Drag(2, { QPointF(200, 274) });
-    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 200 + 20, 1e-9);
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 20 + 4.97 * 36.2 + 20, 1e-9);
 }
 
 TEST_F(SideFishFixture, ObjectHeightDragMovesOnlyThePersonPartsAndReports)

@@ -99,9 +99,10 @@ TEST(KWSideSceneFishGeometry, DistanceDragPicksTheSideByMountAndTheWallThreshold
         { "ceiling, right of the axis", true, 291.5, 5.0, true },
         { "ceiling, left of the axis: positive distance", true, 110.5, 5.0, false },
         { "ceiling, on the axis counts as left", true, 201, 0.0, false },
-        { "wall, within 200 px", false, 200, 180.0 / 362 * 10, true },
-        { "wall, exactly 200 px", false, 220, 200.0 / 362 * 10, true },
-        { "wall, beyond 200 px", false, 221, 201.0 / 362 * 10, false },
+        // 180, 200 and 201 of 362 px of 10 m, at the field's two decimals.
+        { "wall, within 200 px", false, 200, 4.97, true },
+        { "wall, exactly 200 px", false, 220, 5.52, true },
+        { "wall, beyond 200 px", false, 221, 5.55, false },
         { "wall, at the wall", false, 20, 0.0, true },
     };
     for (const Row& r : rows) {

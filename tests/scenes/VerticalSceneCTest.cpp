@@ -170,9 +170,8 @@ TEST(VerticalSceneC, SetParamRedrawsThenReportsTheTilt)
 
 TEST(VerticalSceneC, EachHandleDragConvertsItsPositionAndReports)
 {
-    const double lmax = 22.9133858;
-    const double blind = std::tan((30.0 - 8.73) * KW_SCENE_PI / 180.0) * 7.0;
-    const auto tilt = [](double b, double h) { return std::atan(b / h) * 180.0 / KW_SCENE_PI + 8.73; };
+    // Every value is taken at the two decimals its field shows; a height or
+    // blind-distance drag sends the tilt to its field too (blind 2.72496 m).
     struct Row {
         const char* what;
         int id;
@@ -181,13 +180,14 @@ TEST(VerticalSceneC, EachHandleDragConvertsItsPositionAndReports)
         std::vector<double> values; // of the last report
     };
     const Row rows[] = {
-        { "camera height", 1, { 28, 150 }, Redraw({ "Install" }), { tilt(blind, 124 / 25.4), 124 / 25.4 } },
-        { "camera height stops at the top", 1, { 28, 0 }, Redraw({ "Install" }), { tilt(blind, 10), 10 } },
-        { "blind distance", 2, { 200, 274 }, Redraw({ "Install" }), { tilt(140 / 582.0 * lmax, 7), 7 } },
-        { "blind distance stops 10 px from the pole", 2, { 0, 274 }, Redraw({ "Install" }),
-            { tilt(10 / 582.0 * lmax, 7), 7 } },
-        { "target distance", 3, { 400, 274 }, Redraw({ "Distance" }), { 340 / 582.0 * lmax } },
-        { "target height moves only the person", 4, { 314, 200 }, { "TargetHeight" }, { 74 / 25.4 } },
+        // 124 / 25.4 = 4.8819 m high: atan(2.72496 / 4.88) + 8.73 = 37.909 degrees.
+        { "camera height", 1, { 28, 150 }, Redraw({ "Install" }), { 37.91, 4.88 } },
+        { "camera height stops at the top", 1, { 28, 0 }, Redraw({ "Install" }), { 23.97, 10 } },
+        // 140 / 582 of 22.9133858 m = 5.5117 m: atan(5.5117 / 7) + 8.73 = 46.947 degrees.
+        { "blind distance", 2, { 200, 274 }, Redraw({ "Install" }), { 46.95, 7 } },
+        { "blind distance stops 10 px from the pole", 2, { 0, 274 }, Redraw({ "Install" }), { 11.95, 7 } },
+        { "target distance", 3, { 400, 274 }, Redraw({ "Distance" }), { 13.39 } }, // 13.3858 m
+        { "target height moves only the person", 4, { 314, 200 }, { "TargetHeight" }, { 2.91 } }, // 74 / 25.4
         { "target height stops at half the axis", 4, { 314, 0 }, { "TargetHeight" }, { 5.0 } },
     };
     for (const Row& row : rows) {
@@ -206,11 +206,11 @@ TEST(VerticalSceneC, EachHandleDragConvertsItsPositionAndReports)
     SideViewFixture f;
     f.view->SetParam(17.46, 10.0, 7.0, 30.0, 19.0);
     KWSceneDrag(f.Scene(), f.HandleCentre(4), { { 314, 200 } });
-    EXPECT_NEAR(f.Picture(QSize(104, 254))->scale(), 74.0 / 254.0, 1e-12);
-    EXPECT_NEAR(f.HandleCentre(4).y(), 200.0, 1e-9);
+    EXPECT_NEAR(f.Picture(QSize(104, 254))->scale(), 2.91 * 25.4 / 254.0, 1e-12);
+    EXPECT_NEAR(f.HandleCentre(4).y(), 274 - 2.91 * 25.4, 1e-9) << "at the height taken, near the pointer";
     EXPECT_TRUE(f.Shows("2.91m"));
     f.view->SetTarHDistance(8.0);
-    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 74 / 25.4, 1e-9);
+    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 2.91, 1e-9);
 }
 
 TEST(VerticalSceneC, AxisBoxesKeepTheAxesInProportionAndReportLast)
@@ -293,7 +293,7 @@ TEST(VerticalSceneC, ResizeMovesThePersonAndLeavesTheReportedNumbers)
     f.view->resize(900, 304); // the ground axis now has more pixels per metre
     EXPECT_EQ(f.Scene()->sceneRect(), QRectF(0, 0, 890, 294));
     EXPECT_EQ(f.listener.Calls(), Redraw());
-    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 74 / 25.4, 1e-9) << "the height dragged to, kept";
+    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 2.91, 1e-9) << "the height dragged to, kept";
     EXPECT_NEAR(f.listener.Last("ViewHeights")[0], -5.4687, 5e-5) << "the window's shape changes no height";
     f.view->SetVirtualHeight(7.0);
     EXPECT_NEAR(f.listener.Last("Install")[0], 30.0, 1e-9) << "nor the tilt";
@@ -302,8 +302,8 @@ TEST(VerticalSceneC, ResizeMovesThePersonAndLeavesTheReportedNumbers)
     f.view->resize(1384, 608);
     EXPECT_EQ(f.Scene()->sceneRect(), QRectF(0, 0, 1364, 588));
     EXPECT_EQ(f.HandleCentre(3).y(), 588 - 40 - 26 + 13) << "margins and handle offsets scale";
-    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 74 / 25.4, 1e-9);
-    EXPECT_NEAR(f.HandleCentre(4).y(), 588 - 40 - 74 / 25.4 * 508 / 10 - 26 + 13, 1e-9) << "drawn taller";
+    EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 2.91, 1e-9);
+    EXPECT_NEAR(f.HandleCentre(4).y(), 588 - 40 - 2.91 * 508 / 10 - 26 + 13, 1e-9) << "drawn taller";
 }
 
 TEST(VerticalSceneC, SlotsAndReentrantListeners)

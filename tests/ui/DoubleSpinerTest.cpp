@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTest>
 #include <QTimer>
 
@@ -102,6 +103,36 @@ TEST(DoubleSpiner, ReportsCarryMinusOneBeforeCreateAndANullListenerHearsNothing)
     CKWQTDoubleSpiner silent(nullptr);
     silent.StepUp();
     EXPECT_DOUBLE_EQ(silent.GetCurrentNum(), 1.0);
+}
+
+// The program's numbers, not the system's: shown with '.', read with '.'
+// or ',' typed as the decimal point, under whatever locale the system has.
+TEST(DoubleSpiner, ShowsAndReadsADecimalPointInEveryLocaleAndTakesATypedCommaForIt)
+{
+    struct DefaultLocale {
+        QLocale saved;
+        ~DefaultLocale() { QLocale::setDefault(saved); }
+    } restore;
+    for (const QLocale& system : { QLocale::c(), QLocale(QLocale::Portuguese, QLocale::Brazil),
+             QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Arabic, QLocale::Egypt) }) {
+        QLocale::setDefault(system);
+        for (const char* typed : { "3,5", "3.5" }) {
+            Listener listener;
+            KWEventSinkWidget parent;
+            CKWQTDoubleSpiner box(&listener);
+            box.Create(nullptr, RECT { 0, 0, 100, 24 }, parent.Handle(), kId);
+            box.SetRange(0.0, 2000.0);
+            box.SetCurrentNum(1234.5);
+            parent.show();
+            const std::string where = system.name().toStdString() + " " + typed;
+            EXPECT_EQ(box.text(), QStringLiteral("1234.50")) << where;
+            KWTypeAndEnter(&box, QString::fromLatin1(typed));
+            EXPECT_EQ(box.text(), QStringLiteral("3.50")) << where;
+            EXPECT_EQ(
+                listener.ArgsOf("OnCurrentNumChanged"), (std::vector<std::vector<double>> { { kId, 3.5 } }))
+                << where;
+        }
+    }
 }
 
 TEST(DoubleSpiner, KeepsStepOneAndTwoDecimalsUntilSetAndWrapsWhenAsked)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLocale>
 #include <QTest>
 
 #include <functional>
@@ -62,6 +63,20 @@ TEST(NumSpiner, ReportsCarryMinusOneBeforeCreate)
     box.SetCurrentNum(3);
     EXPECT_EQ(
         listener.ArgsOf("OnCurrentNumChanged"), (std::vector<std::vector<double>> { { 4294967295.0, 3 } }));
+}
+
+// Digits the program prints everywhere else, not the system's.
+TEST(NumSpiner, ShowsNumbersWithoutTheSystemLocale)
+{
+    struct DefaultLocale {
+        QLocale saved;
+        ~DefaultLocale() { QLocale::setDefault(saved); }
+    } restore;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    CKWQTNumSpiner box;
+    box.SetRange(0, 2000);
+    box.SetCurrentNum(1234);
+    EXPECT_EQ(box.text(), QStringLiteral("1234"));
 }
 
 TEST(NumSpiner, MoveWindowReadsTheRectangleInclusiveCreateExclusive)

@@ -22,6 +22,7 @@ CKWQTDoubleSpiner::CKWQTDoubleSpiner(IKWDoubleSpinerEvent* listener)
     // A half-typed number is no value: the calculators would clamp it and
     // write the clamped value back under the user's cursor.
     setKeyboardTracking(false);
+    KWUseProgramNumberFormat(this);
     connect(this, &QDoubleSpinBox::valueChanged, this, &CKWQTDoubleSpiner::OnValueChanged);
 }
 
@@ -140,11 +141,13 @@ void CKWQTDoubleSpiner::SetDecimals(int decimals)
 
 QValidator::State CKWQTDoubleSpiner::validate(QString& text, int& pos) const
 {
+    KWTakeCommaAsDecimalPoint(text);
     return KWLetBeyondRangeStand(QDoubleSpinBox::validate(text, pos), TypedBound(text));
 }
 
 void CKWQTDoubleSpiner::fixup(QString& text) const
 {
+    KWTakeCommaAsDecimalPoint(text);
     if (const std::optional<double> bound = TypedBound(text)) {
         text = textFromValue(*bound);
         return;

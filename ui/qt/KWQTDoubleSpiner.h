@@ -2,7 +2,8 @@
 // Floating-point spin box: every length, height and angle input of the
 // calculators. Values the application sets (SetCurrentNum, SetRange) are not
 // reported back; what the user changes is, with the Create id: a typed value
-// once editing ends (Enter, Tab, leaving the box), a step at once.
+// once editing ends (Enter, Tab, leaving the box), a step at once. Numbers
+// are shown and read with '.' in every locale; a typed ',' is taken as '.'.
 
 #include "ui/api/KWDoubleSpiner.h"
 

@@ -21,6 +21,7 @@ CKWQTNumSpiner::CKWQTNumSpiner(IKWNumSpinerEvent* listener)
     setFrame(false);
     // A half-typed number is no value to report.
     setKeyboardTracking(false);
+    KWUseProgramNumberFormat(this);
     connect(this, &QSpinBox::valueChanged, this, &CKWQTNumSpiner::OnValueChanged);
 }
 
@@ -118,11 +119,13 @@ void CKWQTNumSpiner::SetCircleStep(int circle)
 
 QValidator::State CKWQTNumSpiner::validate(QString& text, int& pos) const
 {
+    KWTakeCommaAsDecimalPoint(text);
     return KWLetBeyondRangeStand(QSpinBox::validate(text, pos), TypedBound(text));
 }
 
 void CKWQTNumSpiner::fixup(QString& text) const
 {
+    KWTakeCommaAsDecimalPoint(text);
     if (const std::optional<double> bound = TypedBound(text)) {
         text = textFromValue(static_cast<int>(*bound));
         return;

@@ -3,6 +3,8 @@
 // changed value to the listener as the user's changes are; SetRange is
 // silent. Like it, a typed value is reported once editing ends, a step at
 // once, and a number typed beyond the range becomes the bound it passed.
+// Numbers are shown and read without the system locale; a typed ',' is a
+// decimal point, which an integer box refuses as it refuses '.'.
 
 #include "ui/api/KWNumSpiner.h"
 

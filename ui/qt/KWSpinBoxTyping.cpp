@@ -1,5 +1,19 @@
 #include "ui/qt/KWSpinBoxTyping.h"
 
+#include <QAbstractSpinBox>
+
+void KWUseProgramNumberFormat(QAbstractSpinBox* box)
+{
+    QLocale format = QLocale::c();
+    format.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    box->setLocale(format);
+}
+
+void KWTakeCommaAsDecimalPoint(QString& text)
+{
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 std::optional<double> KWTypedBound(const QString& text, const QLocale& locale, const KWSpinBoxLimits& limits)
 {
     const QString number = text.trimmed();

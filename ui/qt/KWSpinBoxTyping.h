@@ -12,6 +12,8 @@
 
 #include <optional>
 
+class QAbstractSpinBox;
+
 struct KWSpinBoxLimits {
     double minimum = 0.0;
     double maximum = 0.0;
@@ -24,6 +26,18 @@ struct KWSpinBoxLimits {
 // box has). The boxes have neither prefix nor suffix, so the text is the bare
 // number.
 std::optional<double> KWTypedBound(const QString& text, const QLocale& locale, const KWSpinBoxLimits& limits);
+
+// The boxes show and read numbers as the program prints every other number:
+// '.' as the decimal point and no thousands separators, whatever the system
+// locale. The interface language does not set the number locale, so a box
+// left to the system's would read "3.5" as 35 under a Portuguese one, or show
+// "12,75" beside a drawing that prints "12.75m".
+void KWUseProgramNumberFormat(QAbstractSpinBox* box);
+
+// A ',' typed into a box is meant as the decimal point (the boxes have no
+// thousands separators): it becomes '.', in place, so that the box shows
+// what it takes.
+void KWTakeCommaAsDecimalPoint(QString& text);
 
 // Qt's verdict on a typed text, with a number beyond the range let stand
 // (Intermediate) instead of refused.

@@ -299,6 +299,8 @@ void CKWQTSideSceneFish::DragObjectHeight(double y)
     if (!KWFishHeightAtY(m_values, m_layout, y, height)) {
         return;
     }
+    // The person stands at the height taken, which the pointer only nears.
+    y = KWFishYAtHeight(m_values, m_layout, height);
     // Only what depends on the person's height moves.
     const double t = m_values.rectTimes;
     m_values.objectHeight = height;

@@ -2,6 +2,9 @@
 // Plain value types for the scene views' Qt-free geometry, so that their
 // numbers can be computed and tested without a window.
 
+#include <charconv>
+#include <system_error>
+
 // Metres to feet; the views convert every stored length by it when the unit
 // changes.
 constexpr double KW_FEET_PER_METRE = 3.2808399;
@@ -41,3 +44,18 @@ struct KWSceneRange {
     double min = 0.0;
     double max = 0.0;
 };
+
+// Two decimals, as the fields and labels show a length or an angle: printed
+// and read back, so that the value is the one the text shows, in any locale.
+inline double KWSceneRoundToHundredths(double value)
+{
+    char text[64];
+    const std::to_chars_result printed
+        = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+    if (printed.ec != std::errc()) {
+        return value;
+    }
+    double rounded = value;
+    std::from_chars(text, printed.ptr, rounded);
+    return rounded;
+}

@@ -90,8 +90,13 @@ bool KWFishHeightAtY(const KWFishSideValues& v, const KWFishSideLayout& l, doubl
     if (!AxesHaveLength(l)) {
         return false;
     }
-    height = (l.originY - y) / l.axisHeight * v.heightMax;
+    height = KWSceneRoundToHundredths((l.originY - y) / l.axisHeight * v.heightMax);
     return true;
+}
+
+double KWFishYAtHeight(const KWFishSideValues& v, const KWFishSideLayout& l, double height)
+{
+    return l.originY - height * l.axisHeight / v.heightMax;
 }
 
 bool KWFishDistanceAtX(
@@ -104,12 +109,12 @@ bool KWFishDistanceAtX(
     if (d >= 1e-6) {
         // Scene pixels, not scaled by t.
         rightSide = v.ceiling || d <= KW_FISH_WALL_LABEL_SWITCH_PX;
-        distance = d / l.axisWidth * v.lengthMax;
+        distance = KWSceneRoundToHundredths(d / l.axisWidth * v.lengthMax);
     } else {
         // A wall mount has nothing left of the wall; a ceiling mount puts
         // the person on the camera's left.
         rightSide = !v.ceiling;
-        distance = (l.originX - x) / l.axisWidth * v.lengthMax;
+        distance = KWSceneRoundToHundredths((l.originX - x) / l.axisWidth * v.lengthMax);
     }
     return true;
 }

@@ -86,11 +86,15 @@ double KWFishHeightLabelX(const KWFishSideValues& values, double objectX);
 
 // Drags. Each returns false, and changes nothing, while the axes have no
 // length (the scene is smaller than its margins): the value would be a
-// division by zero or point the wrong way.
+// division by zero or point the wrong way. A dragged value is taken at the
+// two decimals its field shows, before anything is computed from it.
 // The camera (id 1) or person (id 4) handle's centre at y: the height it
 // stands for.
 bool KWFishHeightAtY(
     const KWFishSideValues& values, const KWFishSideLayout& layout, double y, double& height);
+// Where a height stands on the height axis: the way back from a height taken
+// at two decimals to the pixel that draws it.
+double KWFishYAtHeight(const KWFishSideValues& values, const KWFishSideLayout& layout, double height);
 // The distance handle's centre at x: the distance and the side flag.
 bool KWFishDistanceAtX(const KWFishSideValues& values, const KWFishSideLayout& layout, double x,
     double& distance, bool& rightSide);

@@ -3,15 +3,17 @@
 #include "base/ScaledLength.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <system_error>
 
 namespace {
 
 // Differences this small count as equal when telling the field-of-view cases
 // apart, so that an edge exactly on a corner takes the simpler case.
 constexpr double kCaseTolerance = 0.000001;
+
+// The target-height handle travels the lower half of the height axis: the
+// tallest target it can show is this share of the height maximum.
+constexpr double kTargetHandleReach = 0.5;
 
 double TanDegrees(double degrees)
 {
@@ -39,6 +41,24 @@ void BringOntoLengthAxis(SideViewModel& model, bool keepHeightOnAxis)
     if (model.targetDistance < minimum) {
         model.targetDistance = minimum;
     }
+}
+
+// A dragged tilt goes to the tilt field, which shows two decimals: it is
+// taken at those, and the blind distance follows from it as from a typed
+// tilt. The hundredth is chosen inside the tilts the blind distance's bounds
+// allow, so that neither bound turns it back into more decimals.
+void TakeTiltAtHundredths(SideViewModel& model)
+{
+    const double lowest = SideViewInstallAngle(model.blindMinimum, model.installHeight, model.verticalAngle);
+    const double highest
+        = SideViewInstallAngle(model.lengthMaximum, model.installHeight, model.verticalAngle);
+    double tilt = KWSceneRoundToHundredths(model.installAngle);
+    if (tilt > highest) {
+        tilt = KWSceneRoundToHundredths(tilt - 0.01);
+    } else if (tilt < lowest) {
+        tilt = KWSceneRoundToHundredths(tilt + 0.01);
+    }
+    SideViewSetInstAngle(model, tilt);
 }
 
 } // namespace
@@ -131,23 +151,32 @@ void SideViewSetInstallHeight(SideViewModel& model, double installHeight)
 
 void SideViewDragHeight(SideViewModel& model, double y)
 {
-    SideViewSetInstallHeight(model, (model.originY - y) / model.axisHeight * model.heightMaximum);
+    SideViewSetInstallHeight(
+        model, KWSceneRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum));
+    TakeTiltAtHundredths(model);
 }
 
 void SideViewDragBlindDistance(SideViewModel& model, double x)
 {
     model.blindDistance = (x - model.originX) / model.axisWidth * model.lengthMaximum;
     model.installAngle = SideViewInstallAngle(model.blindDistance, model.installHeight, model.verticalAngle);
+    TakeTiltAtHundredths(model);
 }
 
 void SideViewDragTargetDistance(SideViewModel& model, double x)
 {
-    model.targetDistance = (x - model.originX) / model.axisWidth * model.lengthMaximum;
+    model.targetDistance
+        = KWSceneRoundToHundredths((x - model.originX) / model.axisWidth * model.lengthMaximum);
 }
 
 double SideViewTargetHeightAt(const SideViewModel& model, double y)
 {
-    return (model.originY - y) / model.axisHeight * model.heightMaximum;
+    return KWSceneRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum);
+}
+
+double SideViewLowestHeightMaximum(const SideViewModel& model)
+{
+    return std::max(model.installHeight, model.targetHeight / kTargetHandleReach);
 }
 
 bool SideViewApplyLengthMaximum(SideViewModel& model, double value)
@@ -155,8 +184,9 @@ bool SideViewApplyLengthMaximum(SideViewModel& model, double value)
     model.lengthMaximum = value;
     model.heightMaximum = model.axisHeight * value / model.axisWidth;
     bool raised = false;
-    if (model.heightMaximum < model.installHeight) {
-        model.heightMaximum = model.installHeight;
+    const double lowest = SideViewLowestHeightMaximum(model);
+    if (model.heightMaximum < lowest) {
+        model.heightMaximum = lowest;
         model.lengthMaximum = model.heightMaximum * model.axisWidth / model.axisHeight;
         raised = true;
     }
@@ -168,8 +198,9 @@ bool SideViewApplyHeightMaximum(SideViewModel& model, double value)
 {
     model.heightMaximum = value;
     bool raised = false;
-    if (model.installHeight > value) {
-        model.heightMaximum = model.installHeight;
+    const double lowest = SideViewLowestHeightMaximum(model);
+    if (lowest > value) {
+        model.heightMaximum = lowest;
         raised = true;
     }
     model.lengthMaximum = model.heightMaximum * model.axisWidth / model.axisHeight;
@@ -191,15 +222,7 @@ void SideViewChangeUnit(SideViewModel& model, bool metric)
 
 double SideViewRoundToHundredths(double value)
 {
-    char text[64];
-    const std::to_chars_result printed
-        = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
-    if (printed.ec != std::errc()) {
-        return value;
-    }
-    double rounded = value;
-    std::from_chars(text, printed.ptr, rounded);
-    return rounded;
+    return KWSceneRoundToHundredths(value);
 }
 
 SideViewTargetPlace SideViewPlaceTarget(const SideViewModel& model, double targetPixels,
@@ -216,7 +239,7 @@ SideViewTargetPlace SideViewPlaceTarget(const SideViewModel& model, double targe
     const double s = place.personScale;
     place.personPos = { ox + targetPixels - 104.0 * k * s * 0.5, oy - tpx };
     place.handleOffset = { ox + targetPixels - 13.0 * k, oy - tpx - 13.0 * k };
-    place.handleMin = 20.0 * k + model.axisHeight * 0.5;
+    place.handleMin = 20.0 * k + model.axisHeight * (1.0 - kTargetHandleReach);
     place.handleMax = oy - model.handleMinimumTargetHeight * model.axisHeight / model.heightMaximum;
 
     double x = ox + targetPixels - 20.0 * k * s * 0.5 - 47.0 * k;

@@ -70,17 +70,26 @@ void SideViewSetParam(SideViewModel& model, double verticalAngle, double targetD
 void SideViewSetInstAngle(SideViewModel& model, double installAngle);
 // Keeps the blind distance; the tilt follows the new height.
 void SideViewSetInstallHeight(SideViewModel& model, double installHeight);
-// Handle centres (scene coordinates) into the model.
+// Handle centres (scene coordinates) into the model. A dragged value is
+// taken at the two decimals its field or label shows, before anything is
+// computed from it: the tilt a height or blind-distance drag gives as well,
+// the blind distance then following from that tilt.
 void SideViewDragHeight(SideViewModel& model, double y);
 void SideViewDragBlindDistance(SideViewModel& model, double x);
 void SideViewDragTargetDistance(SideViewModel& model, double x);
-// The target height the target-height handle's centre stands for.
+// The target height the target-height handle's centre stands for, at two
+// decimals.
 double SideViewTargetHeightAt(const SideViewModel& model, double y);
+// The lowest height maximum the axes may take: the camera and the target on
+// the axis, the target inside its handle's travel (the lower half of the
+// axis). A lower one would draw the target above the handle's reach or the
+// scene, and cut the view's top at the target below the target's height.
+double SideViewLowestHeightMaximum(const SideViewModel& model);
 
 // ---- Axis boxes ----------------------------------------------------------------
 // The typed maximum of one axis sets the other so that both keep one length
-// per pixel; the height maximum never goes below the install height, and the
-// blind and target distances are brought back onto the axis. Each returns
+// per pixel; the height maximum never goes below SideViewLowestHeightMaximum,
+// and the blind and target distances are brought back onto the axis. Each returns
 // whether the typed value had to be raised (the box typed into then shows
 // the value taken instead).
 bool SideViewApplyLengthMaximum(SideViewModel& model, double value);
