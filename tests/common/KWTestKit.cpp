@@ -257,8 +257,8 @@ bool KWRunInProcessOfItsOwn()
         return false;
     }
     const ::testing::TestInfo& test = *unit.current_test_info();
-    const QString name = QString::fromUtf8(test.test_suite_name()) + QLatin1Char('.')
-        + QString::fromUtf8(test.name());
+    const QString name
+        = QString::fromUtf8(test.test_suite_name()) + QLatin1Char('.') + QString::fromUtf8(test.name());
     QProcess child;
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=") + name });

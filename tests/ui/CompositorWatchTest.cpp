@@ -116,7 +116,8 @@ public:
     {
         const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
             xcb_intern_atom_reply(m_connection,
-                xcb_intern_atom(m_connection, 0, static_cast<uint16_t>(name.size()), name.constData()), nullptr),
+                xcb_intern_atom(m_connection, 0, static_cast<uint16_t>(name.size()), name.constData()),
+                nullptr),
             &std::free);
         return atom ? atom->atom : uint32_t { XCB_ATOM_NONE };
     }
@@ -161,8 +162,8 @@ private:
 // The notices of a new owner that reached the connection, waiting up to two
 // seconds for `expected` of them: a client that quits is handled by the
 // server in its own time.
-int OwnerChangesHeard(xcb_connection_t* connection, const CKWCompositorWatch::Subscription& subscription,
-    int expected)
+int OwnerChangesHeard(
+    xcb_connection_t* connection, const CKWCompositorWatch::Subscription& subscription, int expected)
 {
     int heard = 0;
     QElapsedTimer waited;
@@ -170,7 +171,8 @@ int OwnerChangesHeard(xcb_connection_t* connection, const CKWCompositorWatch::Su
     do {
         RoundTrip(connection);
         while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection)) {
-            heard += CKWCompositorWatch::IsOwnerChange(event, subscription.firstEvent, subscription.selection);
+            heard
+                += CKWCompositorWatch::IsOwnerChange(event, subscription.firstEvent, subscription.selection);
             std::free(event);
         }
     } while (heard < expected && waited.elapsed() < 2000);
@@ -203,8 +205,18 @@ TEST(CompositorWatch, TheXServerTellsTheSubscriptionOfEachNewOwner)
         { "a manager starts: it takes the selection", [&] { owner.Take(selection); }, 1 },
         { "another selection changes hands", [&] { owner.Take(other); }, 0 },
         { "it lets the selection go", [&] { owner.LetGo(selection); }, 1 },
-        { "it takes it again and loses its window", [&] { owner.Take(selection); owner.LoseWindow(); }, 2 },
-        { "it takes it again and quits", [&] { owner.Take(selection); owner.Quit(); }, 2 },
+        { "it takes it again and loses its window",
+            [&] {
+                owner.Take(selection);
+                owner.LoseWindow();
+            },
+            2 },
+        { "it takes it again and quits",
+            [&] {
+                owner.Take(selection);
+                owner.Quit();
+            },
+            2 },
     };
     for (const auto& row : rows) {
         row.act();
