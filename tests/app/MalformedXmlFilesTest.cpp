@@ -2,8 +2,8 @@
 // anyone can edit them, so the readers must stay inside their buffers on any
 // bytes. Two kinds of input are run through the program's own readers
 // (translate and the start-up configuration load):
-// - inputs that made the XML parser the program once used read past the end
-//   of its buffer: a UTF-8 lead byte as the very last byte of the text, cut
+// - inputs that make TinyXML 2.6.2 read past the end of its buffer: a UTF-8
+//   lead byte as the very last byte of the text, cut
 //   off from the bytes it announces, inside element text or an attribute
 //   value, after an XML declaration or a byte-order mark;
 // - a bounded run of random mutations of the shipped Lang_0.xml and
