@@ -1,6 +1,8 @@
 // A compositing manager that starts or stops while the windows are open: the
 // X server's notice of a new owner of its selection, and the frames that
-// re-decide their shadow on it. A stand-in plays the owner.
+// re-decide their shadow on it. A stand-in plays the owner; where an X
+// server can be reached, a client of the test's own also plays it there, on
+// a selection of the test's, for the watch's subscription to hear.
 
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWDialogStyle.h"
