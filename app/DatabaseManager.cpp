@@ -3,6 +3,7 @@
 #include "app/LensTableNames.h"
 #include "app/LensTableParser.h"
 #include "app/NumberText.h"
+#include "app/ProductDatabaseKey.h"
 #include "base/KWAutoMutexLock.h"
 #include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
@@ -85,7 +86,7 @@ int CDatabaseManager::Open(const std::wstring& path)
         m_db = nullptr;
         return 0;
     }
-    sqlite3_key(m_db, "604281957", 9);
+    sqlite3_key(m_db, kProductDatabasePassphrase, kProductDatabasePassphraseLength);
     // Opening reads nothing: a damaged file, one that is not encrypted or one
     // keyed with another passphrase shows only at the first read. Read the
     // schema now, so that such a file counts as not opened.
@@ -105,7 +106,8 @@ int CDatabaseManager::Open(const std::wstring& path)
 std::string CDatabaseManager::SchemaProblem() const
 {
     std::string tables;
-    std::string problem = FirstCellProblem("select count(*) from sqlite_master where type = 'table'", &tables);
+    std::string problem
+        = ErrorReadingFirstCell("select count(*) from sqlite_master where type = 'table'", &tables);
     if (problem.empty() && TextToInt(tables.c_str()) == 0) {
         // An empty file keys and reads like an empty database.
         problem = "it holds no tables";
@@ -121,14 +123,14 @@ std::string CDatabaseManager::IntegrityProblem() const
     // for the shipped database) and names the first fault it finds, "ok"
     // when all is well.
     std::string verdict;
-    std::string problem = FirstCellProblem("PRAGMA quick_check(1)", &verdict);
+    std::string problem = ErrorReadingFirstCell("PRAGMA quick_check(1)", &verdict);
     if (problem.empty() && verdict != "ok") {
         problem = "it is damaged: " + verdict;
     }
     return problem;
 }
 
-std::string CDatabaseManager::FirstCellProblem(const char* sql, std::string* cell) const
+std::string CDatabaseManager::ErrorReadingFirstCell(const char* sql, std::string* cell) const
 {
     sqlite3_stmt* statement = nullptr;
     int rc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);

@@ -108,9 +108,9 @@ private:
     // Empty when SQLite's quick check finds every page of the open file sound;
     // else what it found.
     std::string IntegrityProblem() const;
-    // Runs a statement and gives the first cell of its first row; empty when
-    // that worked, else the connection's error message.
-    std::string FirstCellProblem(const char* sql, std::string* cell) const;
+    // Runs a statement and puts the first cell of its first row in *cell;
+    // gives the connection's error message, empty when that worked.
+    std::string ErrorReadingFirstCell(const char* sql, std::string* cell) const;
     static void WarnUnreadable(const char* utf8Path, const char* reason);
 
     // Runs one statement with its text parameters bound in order and returns

@@ -32,8 +32,8 @@ constexpr int kSearchReadChars = 200;
 constexpr int kChosenNameChars = 100;
 constexpr int kSelectedModelChars = 50;
 // Gap between a radio's mark and its name. The radio draws its text from
-// the mark's right edge plus this offset, so the -90 the layout was first
-// drawn with put every name left of the box, out of sight.
+// the mark's right edge plus this offset, so a large negative one (-90) would
+// put every name left of the box, out of sight.
 constexpr int kRadioTextGap = 6;
 
 } // namespace

@@ -137,8 +137,9 @@ int CKWFile::Open(const char* name, DWORD access, DWORD /*shareMode*/, DWORD cre
     if (fd < 0) {
         return 0;
     }
-    // Opening a directory for reading succeeds here but never did with the
-    // classic call, and "does this file exist" checks rely on it failing.
+    // Opening a directory for reading succeeds on POSIX but fails with the
+    // Windows call this stands in for, and "does this file exist" checks rely
+    // on it failing.
     struct stat st {};
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
         ::close(fd);

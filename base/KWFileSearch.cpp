@@ -12,7 +12,7 @@ namespace KW_SOFT_BASE {
 
 namespace {
 
-// Callers of old sized their copies on this; results never get smaller.
+// Callers may take 256 bytes for granted in every result, so none is smaller.
 constexpr size_t kMinResultSize = 256;
 
 char* CopyForCaller(const std::string& path)

@@ -31,7 +31,9 @@ const wchar_t* translate(const wchar_t* key);
 // A file that cannot is named in one warning.
 bool IsLanguageReadable(int languageIndex);
 
-// Folder the language files are read from, as file-system bytes without a
-// trailing '/'; empty (the default) means the application directory. The
-// next translate reads the current language's file from there. For tests.
+// Test hook; the program never calls it. The folder the language files are
+// read from, as file-system bytes without a trailing '/'; empty (the
+// default) is the application directory. The next translate reads the
+// current language's file from there, so that a test can take a language
+// file away or damage it without touching those beside the program.
 void SetLanguageFileDir(const std::string& dir);

@@ -3,6 +3,7 @@
 // fresh connection whose schema has been read, as Open runs it.
 
 #include "app/DatabaseManager.h"
+#include "app/ProductDatabaseKey.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,7 +52,7 @@ static void BM_QuickCheckOfShippedProductDatabase(benchmark::State& state)
         state.PauseTiming();
         sqlite3* db = nullptr;
         sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_key(db, "604281957", 9);
+        sqlite3_key(db, kProductDatabasePassphrase, kProductDatabasePassphraseLength);
         sqlite3_exec(db, "select count(*) from sqlite_master where type = 'table'", nullptr, nullptr, nullptr);
         std::string verdict;
         state.ResumeTiming();

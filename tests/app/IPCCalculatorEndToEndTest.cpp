@@ -276,6 +276,8 @@ TEST_F(IPCCalculatorEndToEnd, TypedValuesAreTakenWhenEditingEnds)
             [this] { return panel->GetInstallAngle(); } },
         { "45", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), [] { return 45.0; },
             [this] { return panel->GetInstallAngle(); } },
+        // Taken while typed, the "2" alone would become the lowest tilt under
+        // the cursor and the "0" would land inside it.
         { "20", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), lowestTilt,
             [this] { return panel->GetInstallAngle(); } },
         // Steep enough for the far target to stay in view.

@@ -178,7 +178,7 @@ QString Shown(const FishLensTable& table, int model)
 
 // A damaged table is no lens: no density and no ring, and one warning that
 // names the file and why. A table that ends early gives what lies within it
-// and "N/A" beyond. The shipped tables give exactly the numbers they always did.
+// and "N/A" beyond. The shipped tables give exactly the numbers listed here.
 TEST(LensTableDensities, DamagedTablesShowNothingShippedTablesKeepTheirNumbers)
 {
     const QByteArray lensB = ShippedTable(0);

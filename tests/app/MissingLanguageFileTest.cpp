@@ -112,6 +112,12 @@ protected:
 
 TEST_F(MissingLanguageFileTest, NoKeyIsShownAndTheFileIsNamedOnce)
 {
+    // The translation table is the process's and keeps every text read
+    // before: English texts other tests left there would hide a missing
+    // built-in English.
+    if (KWRunInProcessOfItsOwn()) {
+        return;
+    }
     const QSet<QString> keys = KeysThatAreNotTheirText();
     ASSERT_TRUE(keys.contains(QStringLiteral("ProductName")));
     const struct {

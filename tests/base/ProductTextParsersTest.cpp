@@ -36,7 +36,7 @@ TEST(ProductTextParsers, StripTagsRemovesMarkupAndConvertsToGbk)
 
 TEST(ProductTextParsers, StripTagsTakesTimeInProportionToTheText)
 {
-    // 65,536 tags in a row once took seconds: each one removed moved the
+    // 65,536 tags in a row take seconds where each one removed moves the
     // whole rest of the text.
     std::wstring text;
     for (int i = 0; i < 262144; ++i) {

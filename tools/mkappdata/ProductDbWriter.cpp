@@ -1,5 +1,7 @@
 #include "ProductDbWriter.h"
 
+#include "app/ProductDatabaseKey.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -14,11 +16,6 @@ namespace MkAppData
 
 namespace
 {
-
-// The fixed key of Product.db. The application's database manager holds the
-// same nine digits; neither ever prints them.
-constexpr char kPassphrase[] = "604281957";
-constexpr int kPassphraseLength = 9;
 
 struct DbCloser
 {
@@ -52,7 +49,7 @@ public:
         if (rc != SQLITE_OK) {
             return Fail("cannot create the database");
         }
-        if (sqlite3_key(m_db.get(), kPassphrase, kPassphraseLength) != SQLITE_OK) {
+        if (sqlite3_key(m_db.get(), kProductDatabasePassphrase, kProductDatabasePassphraseLength) != SQLITE_OK) {
             return Fail("cannot key the database");
         }
         return true;

@@ -1,6 +1,7 @@
 #pragma once
-// An earlier side view; an interface without a Qt implementation. It reports
-// through the IPC side view's listener.
+// A second side view the framework declares beside CKWVerticalSceneC; an
+// interface without a Qt implementation. It reports through the IPC side
+// view's listener.
 
 #include "base/platform/KWWinTypes.h"
 #include "ui/api/KWSkinRecords.h"

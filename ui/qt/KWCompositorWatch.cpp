@@ -50,9 +50,21 @@ bool CKWCompositorWatch::WatchSelection()
     if (connection == nullptr) {
         return false;
     }
+    const std::optional<Subscription> subscription
+        = SubscribeToOwnerChanges(connection, KWCompositorSelectionName());
+    if (!subscription) {
+        return false;
+    }
+    m_subscription = *subscription;
+    return true;
+}
+
+std::optional<CKWCompositorWatch::Subscription> CKWCompositorWatch::SubscribeToOwnerChanges(
+    xcb_connection_t* connection, const QByteArray& name)
+{
     const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     if (xfixes == nullptr || xfixes->present == 0) {
-        return false;
+        return std::nullopt;
     }
     // The extension answers nothing before its version has been asked.
     const XcbReply<xcb_xfixes_query_version_reply_t> version(
@@ -60,7 +72,6 @@ bool CKWCompositorWatch::WatchSelection()
             xcb_xfixes_query_version(connection, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION),
             nullptr),
         &std::free);
-    const QByteArray name = KWCompositorSelectionName();
     // Made if need be: the first compositing manager may come later.
     const XcbReply<xcb_intern_atom_reply_t> atom(
         xcb_intern_atom_reply(connection,
@@ -68,17 +79,17 @@ bool CKWCompositorWatch::WatchSelection()
         &std::free);
     const xcb_screen_iterator_t roots = xcb_setup_roots_iterator(xcb_get_setup(connection));
     if (!version || !atom || roots.rem == 0) {
-        return false;
+        return std::nullopt;
     }
-    // Any window of ours would do; the notices name it and nothing else.
+    // The notices are asked for as long as the window they name lives: the
+    // root window lives as long as the connection, whatever windows of ours
+    // come and go.
     xcb_xfixes_select_selection_input(connection, roots.data->root, atom->atom,
         XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER
             | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY
             | XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
     xcb_flush(connection);
-    m_firstEvent = xfixes->first_event;
-    m_selection = atom->atom;
-    return true;
+    return Subscription { xfixes->first_event, atom->atom };
 }
 
 bool CKWCompositorWatch::Ask() const
@@ -119,7 +130,7 @@ bool CKWCompositorWatch::IsOwnerChange(const void* xcbEvent, uint8_t firstEvent,
 bool CKWCompositorWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)
 {
     if (message != nullptr && eventType == QByteArrayLiteral("xcb_generic_event_t")
-        && IsOwnerChange(message, m_firstEvent, m_selection)) {
+        && IsOwnerChange(message, m_subscription.firstEvent, m_subscription.selection)) {
         OwnerChanged();
     }
     // Qt follows the selection as well: the event goes on.

@@ -14,6 +14,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+struct xcb_connection_t;
 
 class CKWCompositorWatch : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
@@ -38,6 +41,17 @@ public:
     // new owner of `selection`, XFixes' events starting at firstEvent.
     static bool IsOwnerChange(const void* xcbEvent, uint8_t firstEvent, uint32_t selection);
 
+    // What IsOwnerChange needs to know the notices a subscription brings.
+    struct Subscription {
+        uint8_t firstEvent = 0;
+        uint32_t selection = 0;
+    };
+    // Asks the X server behind `connection` for XFixes' notices of every new
+    // owner of the selection `name`: one that takes it, and the owner's
+    // window or client going away. Nothing where XFixes is missing.
+    static std::optional<Subscription> SubscribeToOwnerChanges(
+        xcb_connection_t* connection, const QByteArray& name);
+
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 signals:
@@ -53,6 +67,5 @@ private:
     std::function<bool()> m_probe;
     bool m_composited = true;
     bool m_watching = false;
-    uint8_t m_firstEvent = 0;
-    uint32_t m_selection = 0;
+    Subscription m_subscription;
 };

@@ -71,7 +71,8 @@ void* CKWQTMenu::AddMenu(CKWMenu* menu, LPCWSTR icon, LPCWSTR text, int id)
     }
     // A pop-up opened from this menu must be its child: Wayland grabs a
     // pop-up only under the pop-up that is open, and refuses one that hangs
-    // from another window. The sub-menu now goes with this menu.
+    // from another window. As its child, the sub-menu is destroyed with this
+    // menu.
     if (sub->parentWidget() != this) {
         sub->setParent(this, sub->windowFlags());
     }

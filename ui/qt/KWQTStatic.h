@@ -27,7 +27,7 @@ public:
     void MoveWindow(RECT* rect) override;
     void MoveWindow(int x, int y, int width, int height) override;
     // size counts the terminator: at most size - 1 units are copied. Returns
-    // 0 whatever was copied, as callers have always seen.
+    // 0 whatever was copied, as the framework's callers expect.
     int GetStaticText(WCHAR* buffer, int size) const override;
     // With fit the label grows to its text, its top-left staying put.
     void SetStaticText(LPCWSTR text, bool fit) override;

@@ -9,8 +9,8 @@
 // changes.
 constexpr double KW_FEET_PER_METRE = 3.2808399;
 
-// The value of pi the drawings have always used; reported angles depend on it
-// in their last digits.
+// The ten-digit value of pi the drawings use; reported angles depend on it in
+// their last digits.
 constexpr double KW_SCENE_PI = 3.1415926535;
 
 // Degrees to radians and back with that value of pi.
