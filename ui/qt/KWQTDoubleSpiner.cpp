@@ -142,7 +142,7 @@ void CKWQTDoubleSpiner::SetDecimals(int decimals)
 QValidator::State CKWQTDoubleSpiner::validate(QString& text, int& pos) const
 {
     KWTakeCommaAsDecimalPoint(text);
-    return KWLetBeyondRangeStand(QDoubleSpinBox::validate(text, pos), TypedBound(text));
+    return KWAcceptNumberBeyondRangeWhileTyping(QDoubleSpinBox::validate(text, pos), TypedBound(text));
 }
 
 void CKWQTDoubleSpiner::fixup(QString& text) const

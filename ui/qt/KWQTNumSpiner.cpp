@@ -120,7 +120,7 @@ void CKWQTNumSpiner::SetCircleStep(int circle)
 QValidator::State CKWQTNumSpiner::validate(QString& text, int& pos) const
 {
     KWTakeCommaAsDecimalPoint(text);
-    return KWLetBeyondRangeStand(QSpinBox::validate(text, pos), TypedBound(text));
+    return KWAcceptNumberBeyondRangeWhileTyping(QSpinBox::validate(text, pos), TypedBound(text));
 }
 
 void CKWQTNumSpiner::fixup(QString& text) const

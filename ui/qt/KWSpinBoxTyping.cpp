@@ -35,7 +35,7 @@ std::optional<double> KWTypedBound(const QString& text, const QLocale& locale, c
     return std::nullopt;
 }
 
-QValidator::State KWLetBeyondRangeStand(QValidator::State state, const std::optional<double>& bound)
+QValidator::State KWAcceptNumberBeyondRangeWhileTyping(QValidator::State state, const std::optional<double>& bound)
 {
     return state == QValidator::Invalid && bound.has_value() ? QValidator::Intermediate : state;
 }

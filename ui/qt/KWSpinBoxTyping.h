@@ -41,4 +41,4 @@ void KWTakeCommaAsDecimalPoint(QString& text);
 
 // Qt's verdict on a typed text, with a number beyond the range let stand
 // (Intermediate) instead of refused.
-QValidator::State KWLetBeyondRangeStand(QValidator::State state, const std::optional<double>& bound);
+QValidator::State KWAcceptNumberBeyondRangeWhileTyping(QValidator::State state, const std::optional<double>& bound);
