@@ -196,7 +196,7 @@ private:
 
 } // namespace
 
-TEST_F(MalformedXmlFilesTest, InputsThatOverranTheOldParserAreRefusedByBothReaders)
+TEST_F(MalformedXmlFilesTest, InputsKnownToOverrunAParserAreRefusedByBothReaders)
 {
     LanguageFile file(kReproducerLanguage);
     for (const Reproducer& input : kReproducers) {
