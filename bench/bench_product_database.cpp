@@ -3,6 +3,7 @@
 // fresh connection whose schema has been read, as Open runs it.
 
 #include "app/DatabaseManager.h"
+#include "bench/BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -69,12 +69,7 @@ BENCHMARK(BM_QuickCheckOfShippedProductDatabase)->Unit(benchmark::kMicrosecond)-
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    UseOffscreenUnlessAsked();
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
