@@ -172,12 +172,14 @@ void CConfigManager::WriteItem(tinyxml2::XMLElement* groupElement, const ConfigI
     }
 }
 
+std::wstring CConfigManager::GetFilePath() const
+{
+    return m_reader != nullptr ? m_reader->GetFilePath() : std::wstring();
+}
+
 std::string CConfigManager::LocalFilePath() const
 {
-    if (m_reader == nullptr) {
-        return std::string();
-    }
-    return ToLocal(m_reader->GetFilePath().c_str());
+    return ToLocal(GetFilePath().c_str());
 }
 
 bool CConfigManager::Save()

@@ -69,6 +69,8 @@ public:
     // when it could not be written, with a warning naming the file and the
     // reason; the choice is then not remembered at the next start.
     bool Save();
+    // The file Save writes: the reader's, empty without a reader.
+    std::wstring GetFilePath() const;
 
     // Raw byte dump of a buffer into the configuration file, and its reverse:
     // each byte b is stored as the decimal text of 4*b in a 4-byte field padded

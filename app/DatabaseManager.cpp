@@ -14,7 +14,7 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QStringList>
+#include <QString>
 #include <QTextStream>
 
 #include <boost/make_shared.hpp>
@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 using KW_SOFT_BASE::CKWAutoMutexLock;
@@ -295,15 +296,27 @@ void CDatabaseManager::GetModelNames(std::vector<std::wstring>* names)
     }
 }
 
+std::shared_ptr<const std::map<float, float>> CDatabaseManager::DistortionTable(int lensType)
+{
+    if (lensType < 0 || lensType >= kLensTypeCount) {
+        return std::make_shared<const std::map<float, float>>();
+    }
+    // Every calculation of the fisheye tool asks: one stat tells whether the
+    // file is still the one read, where reading a large table takes seconds.
+    const LensTableRead& read = m_distortion[lensType];
+    const KWFileStamp now = GetFileStamp(QFile::encodeName(LensTablePath(lensType)).toStdString());
+    if (!read.table || (now.exists && now != read.stamp)) {
+        LoadDistortionCsv(lensType);
+    }
+    return m_distortion[lensType].table;
+}
+
 void CDatabaseManager::GetDistortionTable(int lensType, std::map<float, float>* out)
 {
     if (lensType < 0 || lensType >= kLensTypeCount || out == nullptr) {
         return;
     }
-    if (m_distortion[lensType].empty()) {
-        LoadDistortionCsv(lensType);
-    }
-    for (const auto& [angle, height] : m_distortion[lensType]) {
+    for (const auto& [angle, height] : *DistortionTable(lensType)) {
         (*out)[angle] = height;
     }
 }
@@ -312,9 +325,15 @@ void CDatabaseManager::SetDataDir(const std::wstring& dir)
 {
     m_dataDir = dir;
     for (int type = 0; type < kLensTypeCount; ++type) {
-        m_distortion[type].clear();
+        m_distortion[type] = LensTableRead();
         m_lensTableWarned[type] = false;
     }
+}
+
+QString CDatabaseManager::LensTablePath(int lensType) const
+{
+    const QString dir = KWToQString(m_dataDir.empty() ? GetKWAppDirPath() : m_dataDir);
+    return dir + QLatin1Char('/') + QString::fromStdString(KWLensTables::LensTableFileName(lensType));
 }
 
 void CDatabaseManager::LoadDistortionCsv(int lensType)
@@ -322,36 +341,35 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
     if (lensType < 0 || lensType >= kLensTypeCount) {
         return;
     }
-    const QString dir = KWToQString(m_dataDir.empty() ? GetKWAppDirPath() : m_dataDir);
-    QFile file(dir + QLatin1Char('/') + QString::fromStdString(KWLensTables::LensTableFileName(lensType)));
+    QFile file(LensTablePath(lensType));
+    // Taken before the read: a file changed while it is read is read again.
+    LensTableRead& read = m_distortion[lensType];
+    read.stamp = GetFileStamp(QFile::encodeName(file.fileName()).toStdString());
+    auto table = std::make_shared<std::map<float, float>>();
+    read.table = table;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         WarnOfUnusableLensTable(lensType, file.fileName(), file.errorString());
         return;
     }
-    QStringList lines;
+    // Line by line: a table of millions of lines is never held as text too.
     QTextStream stream(&file);
-    while (!stream.atEnd()) {
-        lines.append(stream.readLine());
-    }
-    file.close();
-
-    for (const QString& line : lines) {
+    QString line;
+    while (stream.readLineInto(&line)) {
         qCDebug(KWDiagnostics).noquote() << line;
+        KWLensTables::ReadLensTableLine(line, table.get());
     }
-    std::map<float, float>& table = m_distortion[lensType];
-    KWLensTables::ReadLensTableLines(lines, &table);
-    const QString problem = KWLensTables::LensTableProblem(table);
+    const QString problem = KWLensTables::LensTableProblem(*table);
     if (!problem.isEmpty()) {
         // A damaged table would give densities that look real: no table at
         // all is the honest answer.
-        table.clear();
+        table->clear();
         WarnOfUnusableLensTable(lensType, file.fileName(), problem);
     }
 }
 
 void CDatabaseManager::WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason)
 {
-    // The file is tried again at every calculation; one word about it is enough.
+    // A file rewritten again and again, unusable each time, is one fault.
     if (m_lensTableWarned[lensType]) {
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "app/DatabaseRecords.h"
 #include "app/LensTableNames.h"
+#include "base/KWFileStamp.h"
 #include "base/KWMutex.h"
 
 #include <boost/enable_shared_from_this.hpp>
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -67,14 +69,19 @@ public:
     // A cell's text, empty for NULL.
     static std::string CellToString(const char* cell);
 
-    // Merges the table of the lens type (0 to 3) into *out, loading it from
-    // "disdate<suffix>" in the table folder when it is not loaded yet. Any
-    // other lens type leaves *out untouched. An empty table counts as not
-    // loaded, so a file that appears later is still read. A line whose two
-    // fields are not both numbers is skipped; a file that is missing, or whose
-    // points are fewer than two or do not grow in image height, gives no table
-    // and is named in one warning.
+    // The table of the lens type (0 to 3), read from "disdate<suffix>" in the
+    // table folder the first time it is asked for, and again only when that
+    // file has changed since (a file that has gone leaves what was read).
+    // Usable or not, a file is read once per version: a table whose file is
+    // missing, or whose points are fewer than two or do not grow in image
+    // height, is empty and named in one warning. A line whose two fields are
+    // not both numbers is skipped. Any other lens type gives an empty table.
+    // Never null; shared, not copied, however large the table.
+    std::shared_ptr<const std::map<float, float>> DistortionTable(int lensType);
+    // Merges DistortionTable(lensType) into *out: its keys are overwritten,
+    // others stay. Any other lens type leaves *out untouched.
     void GetDistortionTable(int lensType, std::map<float, float>* out);
+    // Reads the lens type's file now, whatever was read before.
     void LoadDistortionCsv(int lensType);
 
     // Catalogue converter (a maintenance tool; the calculator never calls
@@ -130,10 +137,17 @@ private:
     bool QueryBound(const char* sql, size_t parameterCount,
         const std::function<int(sqlite3_stmt*, int)>& bindParameter, size_t columns, std::vector<Row>* rows);
 
-    // Once per lens type, however often a missing or empty table is asked for.
+    // Once per lens type, however often its file changes and stays unusable.
     void WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason);
 
-    std::map<float, float> m_distortion[kLensTypeCount];
+    // A lens table as read last, with the stamp its file had then.
+    struct LensTableRead {
+        std::shared_ptr<const std::map<float, float>> table;
+        KWFileStamp stamp;
+    };
+    QString LensTablePath(int lensType) const;
+
+    LensTableRead m_distortion[kLensTypeCount];
     bool m_lensTableWarned[kLensTypeCount] = {};
     sqlite3* m_db = nullptr;
     KW_SOFT_BASE::CKWMutex m_mutex;

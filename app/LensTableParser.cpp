@@ -1,5 +1,7 @@
 #include "app/LensTableParser.h"
 
+#include <QStringView>
+
 #include <cmath>
 #include <optional>
 
@@ -7,10 +9,13 @@ namespace KWLensTables {
 
 namespace {
 
-    std::optional<float> FiniteNumber(const QString& field)
+    std::optional<float> FiniteNumber(QStringView field)
     {
         bool ok = false;
-        const float value = field.toFloat(&ok);
+        // The same C-locale number as QString::toFloat reads, a few times
+        // faster: a number is ASCII, and the text's own conversion first
+        // looks at every character as a letter of the locale's.
+        const float value = field.trimmed().toLatin1().toFloat(&ok);
         // "NaN" and numbers beyond a float are no point of a lens, and a NaN key
         // would break the order of the map.
         if (!ok || !std::isfinite(value)) {
@@ -21,15 +26,22 @@ namespace {
 
 } // namespace
 
-void ReadLensTableLines(const QStringList& lines, LensTable* table)
+void ReadLensTableLine(QString line, LensTable* table)
 {
-    for (QString line : lines) {
-        line.remove(QLatin1Char('"'));
-        const std::optional<float> angle = FiniteNumber(line.section(QLatin1Char(','), 0, 0));
-        const std::optional<float> height = FiniteNumber(line.section(QLatin1Char(','), 1, 1));
-        if (angle && height) {
-            (*table)[*angle] = *height;
-        }
+    line.remove(QLatin1Char('"'));
+    // The fields are looked at where they lie: a table may have millions of
+    // lines, and splitting each into a list of copies is most of the work.
+    const QStringView text(line);
+    const qsizetype firstComma = text.indexOf(QLatin1Char(','));
+    if (firstComma < 0) {
+        return;
+    }
+    const qsizetype secondComma = text.indexOf(QLatin1Char(','), firstComma + 1);
+    const qsizetype heightLength = secondComma < 0 ? -1 : secondComma - firstComma - 1;
+    const std::optional<float> angle = FiniteNumber(text.left(firstComma));
+    const std::optional<float> height = FiniteNumber(text.mid(firstComma + 1, heightLength));
+    if (angle && height) {
+        (*table)[*angle] = *height;
     }
 }
 

@@ -4,7 +4,9 @@
 #include "app/ControlSkin.h"
 #include "app/CopyDataText.h"
 #include "app/DatabaseManager.h"
+#include "app/DesktopOpener.h"
 #include "app/DialogSkin.h"
+#include "app/FailureNotice.h"
 #include "app/MainFrameLayout.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "app/StartupScale.h"
@@ -20,7 +22,6 @@
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
-#include "base/KWSystem.h"
 #include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWPictureCtrl.h"
@@ -30,6 +31,7 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <boost/make_shared.hpp>
+#include <boost/weak_ptr.hpp>
 
 #include <QDebug>
 #include <QFileInfo>
@@ -98,22 +100,9 @@ CKWStatic* CreateLabel(const wchar_t* text, void* parent, UINT alignFlag, int te
     return label;
 }
 
-// Without a desktop opener F1 would do nothing at all; the user who asked
-// for the guide at least finds why on the terminal.
-void ShellOpen(const std::string& localPath)
-{
-    if (!KW_SOFT_BASE::CKWSystem::OpenWithShell(localPath.c_str())) {
-        qWarning().noquote() << "User guide" << QString::fromLocal8Bit(localPath.c_str())
-                             << "cannot be opened: xdg-open could not be started";
-    }
-}
-
 } // namespace
 
-CMainFrameEventImp::CMainFrameEventImp()
-    : m_shellOpener(ShellOpen)
-{
-}
+CMainFrameEventImp::CMainFrameEventImp() = default;
 
 CMainFrameEventImp::~CMainFrameEventImp()
 {
@@ -483,15 +472,29 @@ void CMainFrameEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
         return;
     }
     const std::wstring path = GetKWAppDirPath() + L"/" + translate(L"User's Guide.pdf");
-    if (!QFileInfo(QString::fromStdWString(path)).isFile()) {
-        qWarning().noquote() << "User guide" << QString::fromStdWString(path)
-                             << "cannot be opened: there is no such file";
+    const QString guide = QString::fromStdWString(path);
+    if (!QFileInfo(guide).isFile()) {
+        qWarning().noquote() << "User guide" << guide << "cannot be opened: there is no such file";
+        TellUserOfFailure(GetUIWnd(), translate(L"The user's guide is not in the program's folder:"), guide);
         return;
     }
-    const KW_SOFT_BASE::CKWStreamConvert local(path.c_str(), 0);
-    if (m_shellOpener && local.GetA() != nullptr) {
-        m_shellOpener(local.GetA());
+    if (m_shellOpener) {
+        const KW_SOFT_BASE::CKWStreamConvert local(path.c_str(), 0);
+        if (local.GetA() != nullptr) {
+            m_shellOpener(local.GetA());
+        }
+        return;
     }
+    // The opener may fail after this handler has returned; by then the
+    // window may be gone, and with it the frame.
+    const boost::weak_ptr<CMainFrameEventImp> self = weak_from_this();
+    OpenWithDesktop(guide, [self, guide](const QString& reason) {
+        qWarning().noquote() << "User guide" << guide << "cannot be opened:" << reason;
+        if (const boost::shared_ptr<CMainFrameEventImp> frame = self.lock()) {
+            TellUserOfFailure(frame->GetUIWnd(),
+                translate(L"No program could be started to open the user's guide:"), guide);
+        }
+    });
 }
 
 void CMainFrameEventImp::OnDlgCopyData(LPARAM copyData)

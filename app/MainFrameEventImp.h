@@ -51,8 +51,8 @@ class CMainFrameEventImp : public IKWDialogEvent,
                            public IKWButtonEvent,
                            public boost::enable_shared_from_this<CMainFrameEventImp> {
 public:
-    // Hands the path of a document to the desktop; replaceable so that tests
-    // can see what F1 would open.
+    // Hands the path of a document to the desktop in place of the desktop's
+    // own opener, so that tests can see what F1 would open.
     using ShellOpener = std::function<void(const std::string& localPath)>;
 
     CMainFrameEventImp();
@@ -76,7 +76,8 @@ public:
     void OnDlgFileDrop(LPCWSTR path) override;
     void OnDlgCopyData(LPARAM copyData) override;
     // F1 opens the user guide of the current language; a guide that is
-    // missing, or no desktop opener, is named in a warning.
+    // missing, or that no program can be started to open, is named in a
+    // warning and told in the message box.
     void OnDlgKeyDown(UINT modifiers, UINT key) override;
 
     // IKWButtonEvent: the tool buttons colour their title while hovered.
@@ -123,6 +124,7 @@ public:
     int GetToolMode() const { return m_toolMode; }
     void SetToolMode(int mode) { m_toolMode = mode; }
 
+    // Without one (the default) the desktop's opener serves.
     void SetShellOpener(ShellOpener opener) { m_shellOpener = std::move(opener); }
 
     // State of the display and the layout, for the tool bar and for tests.

@@ -72,6 +72,10 @@ void CMsgDlgEventImp::OnDlgCreate(bool create)
         m_pText->SetTextAlignFlag(0x2015);
         m_pText->Create(m_text.c_str(), WS_VISIBLE | kWsTabStop, MsgBoxInitialTextRect(s), wnd, 0);
         m_pText->SetTextSize(Trunc(14 * static_cast<double>(s)));
+        // Create fitted the label to its text in the font it had then; a
+        // text of several lines needs the height of its own font, or its last
+        // line is cut.
+        m_pText->SetStaticText(m_text.c_str(), true);
         m_pText->GetTextSize(textWidth, textHeight);
     }
     MsgBoxLayout layout = ComputeMsgBoxLayout(m_layout, textWidth, textHeight, s);

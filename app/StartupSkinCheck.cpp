@@ -6,11 +6,16 @@
 #include "ui/api/KWDialogStyle.h"
 #include "ui/qt/KWQtSupport.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -20,40 +25,83 @@ bool PlatformShowsWindows()
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
+// A file that is there is not yet a picture: an empty, cut or overwritten
+// one is found out only by decoding it whole.
+bool IsReadablePicture(const QString& path, QString* reason)
+{
+    QImageReader reader(path);
+    if (!reader.read().isNull()) {
+        return true;
+    }
+    *reason = reader.errorString();
+    return false;
+}
+
 } // namespace
 
-QString MissingMainWindowSkin()
+MainWindowSkinFault FindMainWindowSkinFault()
 {
     const QString folder = GetSkinPath();
     if (!QFileInfo(folder).isDir()) {
-        return folder;
+        return { folder, QStringLiteral("is missing") };
     }
     DialogStyle style;
     CMainFrameEventImp::FillSkin(&style);
     for (const std::wstring& picture : { style.strSkinImage, style.strInteriorImage }) {
+        if (picture.empty()) {
+            continue;
+        }
         const QString path = KWSkinImagePath(picture);
-        if (!picture.empty() && !QFileInfo(path).isFile()) {
-            return path;
+        QString reason;
+        if (!QFileInfo(path).isFile()) {
+            return { path, QStringLiteral("is missing") };
+        }
+        if (!IsReadablePicture(path, &reason)) {
+            return { path, QStringLiteral("cannot be read as a picture (%1)").arg(reason) };
         }
     }
-    return QString();
+    return {};
 }
 
 bool CheckStartupSkin()
 {
-    const QString missing = MissingMainWindowSkin();
-    if (missing.isEmpty()) {
+    const MainWindowSkinFault fault = FindMainWindowSkinFault();
+    if (fault.path.isEmpty()) {
         return true;
     }
-    const QString folder = QDir::toNativeSeparators(GetSkinPath());
-    const QString what = missing == GetSkinPath()
-        ? QStringLiteral("is missing")
-        : QStringLiteral("lacks %1").arg(QFileInfo(missing).fileName());
-    qCritical().noquote() << "Skin folder" << folder << what << "- the program cannot show its window";
+    const bool wholeFolder = fault.path == GetSkinPath();
+    const QString shown = QDir::toNativeSeparators(fault.path);
+    qCritical().noquote() << (wholeFolder ? "Skin folder" : "Skin picture") << shown << fault.what
+                          << "- the program cannot show its window";
     if (PlatformShowsWindows()) {
-        QMessageBox::critical(nullptr, KWToQString(translate(L"Attention")),
-            KWToQString(translate(L"The pictures of the program are missing from this folder:"))
-                + QLatin1Char('\n') + folder);
+        const QString sentence = KWToQString(wholeFolder
+                ? translate(L"The pictures of the program are missing from this folder:")
+                : translate(L"This picture of the program cannot be read:"));
+        QMessageBox::critical(
+            nullptr, KWToQString(translate(L"Attention")), sentence + QLatin1Char('\n') + shown);
     }
     return false;
+}
+
+void WarnOfUnreadableSkinPicturesWhenIdle()
+{
+    auto pictures = std::make_shared<QFileInfoList>(
+        QDir(GetSkinPath()).entryInfoList({ QStringLiteral("*.png") }, QDir::Files, QDir::Name));
+    // A zero timer fires only when no other event waits: the user never
+    // waits for more than one picture.
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, pictures] {
+        if (pictures->isEmpty()) {
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        const QString path = pictures->takeFirst().filePath();
+        QString reason;
+        if (!IsReadablePicture(path, &reason)) {
+            qWarning().noquote() << "Skin picture" << QDir::toNativeSeparators(path)
+                                 << "cannot be read as a picture (" + reason + ") - it shows empty";
+        }
+    });
+    timer->start(0);
 }

@@ -1,17 +1,34 @@
 #pragma once
-// The start-up check of the chosen look's skin folder. Without it, or without
-// the main window's own pictures, the frameless window comes up black with no
-// close button, and a user without a window manager cannot even close it; the
-// program tells the user instead and stops before any skinned window shows.
+// The start-up check of the chosen look's skin folder. Without it, or with
+// one of the main window's own pictures missing or damaged, the frameless
+// window comes up black with no close button, and a user without a window
+// manager cannot even close it; the program tells the user instead and stops
+// before any skinned window shows.
 
 #include <QString>
 
-// The first of the skin folder (as the look set it) and the main window's own
-// pictures in it that is missing, as a path; empty when all are there.
-QString MissingMainWindowSkin();
+// What keeps the main window from showing, if anything.
+struct MainWindowSkinFault {
+    // The skin folder (as the look set it) or the picture in it; empty when
+    // nothing is wrong.
+    QString path;
+    // Why, as the end of a sentence: "is missing", or "cannot be read as a
+    // picture (<reason>)".
+    QString what;
+};
 
-// When something is missing: a line on standard error and a plain message
-// box, both naming the folder, and false. The box is left out on platforms
-// that show nothing (offscreen, minimal), where it would wait for a click
-// that no one can give. True when start-up may go on.
+// The first of the skin folder and the main window's own pictures in it that
+// is missing or cannot be read as a picture.
+MainWindowSkinFault FindMainWindowSkinFault();
+
+// When something is wrong: a line on standard error and a plain message
+// box, both naming the folder or the picture, and false. The box is left out
+// on platforms that show nothing (offscreen, minimal), where it would wait
+// for a click that no one can give. True when start-up may go on.
 bool CheckStartupSkin();
+
+// Reads every picture of the skin folder, one at a time whenever the event
+// loop has nothing else to do, and names each one that cannot be read as a
+// picture in one warning: a damaged button or face then shows empty, but not
+// without a word. Reading them all at once would hold up the first window.
+void WarnOfUnreadableSkinPicturesWhenIdle();

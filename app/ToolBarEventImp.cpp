@@ -3,6 +3,7 @@
 #include "app/AboutDlgEventImp.h"
 #include "app/ConfigManager.h"
 #include "app/ControlSkin.h"
+#include "app/FailureNotice.h"
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "app/QtTranslation.h"
@@ -26,6 +27,11 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <boost/make_shared.hpp>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QString>
+#include <QTimer>
 
 namespace {
 
@@ -319,17 +325,20 @@ void CToolBarEventImp::Menu_OnAction(int id)
 void CToolBarEventImp::SwitchLanguage(int id, int language)
 {
     // A language whose file cannot be read would show English under its own
-    // name, and be remembered so: the current language stays, unsaved.
+    // name, and be remembered so: the current language stays, unsaved, and
+    // the user who chose it learns why, in the language that stays.
     if (!IsLanguageReadable(language)) {
         MarkLanguageAfterTrigger(m_pLanguageMenu, id, MenuIdOfLanguage(g_languageIndex));
+        TellAfterTheMenu(translate(L"This language file cannot be read, so the language stays as it is:"),
+            QFile::decodeName(LanguageFilePath(language).c_str()));
         return;
     }
     MarkLanguageAfterTrigger(m_pLanguageMenu, id, id);
 
     g_languageIndex = language;
     g_configManager.SetLanguage(static_cast<unsigned>(language));
-    // A failed save is told by the store; the switch holds for this session.
-    g_configManager.Save();
+    // The switch holds for this session either way.
+    const bool saved = g_configManager.Save();
 
     RetranslateTexts();
     if (const boost::shared_ptr<CMainFrameEventImp> mainFrame = m_mainFrame.lock()) {
@@ -370,6 +379,25 @@ void CToolBarEventImp::SwitchLanguage(int id, int language)
     // every switch and comes back for Chinese alone: Portuguese or Spanish
     // must not get Chinese buttons in Qt's own dialogs.
     ApplyQtTranslation(language, GetKWAppDirPath());
+    // Told once every window speaks the new language.
+    if (!saved) {
+        TellAfterTheMenu(
+            translate(
+                L"The settings file cannot be written, so this language will not be kept at the next start:"),
+            QString::fromStdWString(g_configManager.GetFilePath()));
+    }
+}
+
+void CToolBarEventImp::TellAfterTheMenu(const std::wstring& whatFailed, const QString& path) const
+{
+    // The menu has yet to finish the click that chose the entry: a modal box
+    // now would close it first, and the entry's check mark would be left
+    // wrong. The window may be gone by the time the box is due.
+    QTimer::singleShot(0, QCoreApplication::instance(), [mainFrame = m_mainFrame, whatFailed, path] {
+        if (const boost::shared_ptr<CMainFrameEventImp> frame = mainFrame.lock()) {
+            TellUserOfFailure(frame->GetUIWnd(), whatFailed, path);
+        }
+    });
 }
 
 void CToolBarEventImp::RADIO_OnClicked(int checked, int /*id*/, POINT /*point*/)

@@ -12,6 +12,10 @@
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
 
+#include <QString>
+
+#include <string>
+
 class CKWButton;
 class CKWMenu;
 class CKWPictureCtrl;
@@ -128,6 +132,9 @@ private:
     void CreateMenus(void* parent);
     void CreateUnitRadio(void* parent);
     void SwitchLanguage(int id, int language);
+    // A failure of the user's choice, told in the message box over the main
+    // window once the menu has closed.
+    void TellAfterTheMenu(const std::wstring& whatFailed, const QString& path) const;
     void ChangeUnit(bool metric);
 
     boost::weak_ptr<CMainFrameEventImp> m_mainFrame;

@@ -47,6 +47,7 @@ int main(int argc, char** argv)
     if (!CheckStartupSkin()) {
         return 1;
     }
+    WarnOfUnreadableSkinPicturesWhenIdle();
 
     boost::shared_ptr<CMainFrameEventImp> mainFrame = CMainFrameEventImp::CreateInstance();
     if (CKWDialog* window = mainFrame->GetDlg()) {

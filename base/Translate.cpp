@@ -2,6 +2,7 @@
 
 #include "base/CommonUtils.h"
 #include "base/Globals.h"
+#include "base/KWFileStamp.h"
 #include "base/KWSystem.h"
 
 #include <QCoreApplication>
@@ -10,10 +11,7 @@
 
 #include <tinyxml2.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cstdint>
 #include <cwchar>
 #include <map>
 #include <optional>
@@ -31,10 +29,8 @@ using TranslationMap = std::map<std::wstring, std::wstring>;
 wchar_t g_resultBuffers[kBufferCount][kBufferChars];
 int g_nextBuffer = 0;
 
-// Every language file read so far merged into one table, never cleared: a key
-// that the current file lacks keeps the text an earlier file gave it. Kept
-// beside the buffers rather than as a local so that its lifetime is the
-// process's.
+// The texts of the current language's file, as read last. Kept beside the
+// buffers rather than as a local so that its lifetime is the process's.
 TranslationMap& TranslationTable()
 {
     static TranslationMap g_translations;
@@ -64,26 +60,21 @@ std::string& LanguageFileDir()
     return dir;
 }
 
-std::string LanguageFilePath(int languageIndex)
-{
-    const std::string& dir = LanguageFileDir();
-    return (dir.empty() ? ApplicationDirBytes() : dir) + "/Lang_" + std::to_string(languageIndex) + ".xml";
-}
-
-// Everything that can change what merging a language file gives. Merging the
-// same unchanged file twice leaves the table as it was, so a file whose
-// identity matches the one merged last need not be parsed again.
+// Everything that can change what reading a language file gives. Reading the
+// same unchanged file again gives the same table, so a file whose identity
+// matches the one read last need not be parsed again.
 struct LanguageFileIdentity {
     int languageIndex = 0;
     std::string path;
-    bool exists = false;
-    std::int64_t modifiedNs = 0;
-    std::int64_t size = 0;
+    KWFileStamp stamp;
 
+    bool IsSameFile(const LanguageFileIdentity& other) const
+    {
+        return languageIndex == other.languageIndex && path == other.path;
+    }
     bool operator==(const LanguageFileIdentity& other) const
     {
-        return languageIndex == other.languageIndex && path == other.path && exists == other.exists
-            && modifiedNs == other.modifiedNs && size == other.size;
+        return IsSameFile(other) && stamp == other.stamp;
     }
 };
 
@@ -92,12 +83,7 @@ LanguageFileIdentity IdentifyLanguageFile(int languageIndex)
     LanguageFileIdentity identity;
     identity.languageIndex = languageIndex;
     identity.path = LanguageFilePath(languageIndex);
-    struct stat info {};
-    if (stat(identity.path.c_str(), &info) == 0) {
-        identity.exists = true;
-        identity.modifiedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-        identity.size = static_cast<std::int64_t>(info.st_size);
-    }
+    identity.stamp = GetFileStamp(identity.path);
     return identity;
 }
 
@@ -173,35 +159,37 @@ const TranslationMap& BuiltInEnglish()
     return english;
 }
 
-// A missing or malformed file merges nothing and is named once. English has
-// its texts built in, so the screen still turns English when its file is gone.
-void MergeLanguageFile(int languageIndex, const std::string& path, TranslationMap& table)
+// The table then holds the file's texts alone: a key it lacks takes the
+// built-in English text, never one an earlier language gave. A file that
+// cannot be read is named once and leaves no language's texts but English,
+// unless it is the file the table was read from, changed on disk into one
+// that cannot be read: its texts as read last are still that language's.
+void ReadLanguageFile(const std::string& path, bool keepOnFailure, TranslationMap& table)
 {
     tinyxml2::XMLDocument doc;
     std::string reason;
     if (const tinyxml2::XMLElement* root = LanguageRoot(doc, path, &reason)) {
+        table.clear();
         MergeEntries(*root, table);
         return;
     }
     WarnOfUnreadableLanguageFile(path, reason);
-    if (languageIndex == kEnglish) {
-        for (const auto& [key, text] : BuiltInEnglish()) {
-            table[key] = text;
-        }
+    if (!keepOnFailure) {
+        table.clear();
     }
 }
 
 // translate runs many times in every update of the calculator, and parsing
 // the file costs far more than the lookup; checking its identity is one stat.
-void MergeCurrentLanguageFile(TranslationMap& table)
+void ReadCurrentLanguageFile(TranslationMap& table)
 {
-    static std::optional<LanguageFileIdentity> lastMerged;
+    static std::optional<LanguageFileIdentity> lastRead;
     LanguageFileIdentity current = IdentifyLanguageFile(g_languageIndex);
-    if (lastMerged == current) {
+    if (lastRead == current) {
         return;
     }
-    MergeLanguageFile(current.languageIndex, current.path, table);
-    lastMerged = std::move(current);
+    ReadLanguageFile(current.path, lastRead && lastRead->IsSameFile(current), table);
+    lastRead = std::move(current);
 }
 
 const wchar_t* FillNextBuffer(const std::wstring& text)
@@ -222,7 +210,7 @@ const wchar_t* translate(const wchar_t* key)
         return FillNextBuffer(std::wstring());
     }
     TranslationMap& table = TranslationTable();
-    MergeCurrentLanguageFile(table);
+    ReadCurrentLanguageFile(table);
     if (const auto found = table.find(key); found != table.end()) {
         return FillNextBuffer(found->second);
     }
@@ -244,6 +232,12 @@ bool IsLanguageReadable(int languageIndex)
     }
     WarnOfUnreadableLanguageFile(path, reason);
     return false;
+}
+
+std::string LanguageFilePath(int languageIndex)
+{
+    const std::string& dir = LanguageFileDir();
+    return (dir.empty() ? ApplicationDirBytes() : dir) + "/Lang_" + std::to_string(languageIndex) + ".xml";
 }
 
 void SetLanguageFileDir(const std::string& dir)

@@ -9,13 +9,13 @@
 // Each call checks the current file (the language index, its path, its
 // modification time and size) and reads it again only when one of these
 // differs from the file read last, so a change of g_languageIndex, or a file
-// changed on disk, takes effect at the next call. What a file gives is merged
-// into one table that is never cleared: a key the current file lacks keeps
-// the text an earlier file gave it, and a missing or malformed file leaves the
-// table as it was (English then takes its built-in texts) and is named in one
-// warning. A key that no file has given takes the text of the English file
-// built into the program, and only a key that file lacks too comes back as
-// the key itself.
+// changed on disk, takes effect at the next call. The texts shown are those
+// of one language: a key the current file lacks takes the text of the
+// English file built into the program, never the text an earlier language
+// gave it, and only a key that English file lacks too comes back as the key
+// itself. A missing or malformed file is named in one warning and gives no
+// texts of its own (English then shows), except when it is the file already
+// read, damaged since: its texts as read last stay.
 //
 // The result lies in one of five rotating buffers of 1024 wide characters
 // (longer texts are cut to 1023), so it stays valid for the next four calls;
@@ -30,6 +30,11 @@ const wchar_t* translate(const wchar_t* key);
 // being built into the program; another language when its file can be read.
 // A file that cannot is named in one warning.
 bool IsLanguageReadable(int languageIndex);
+
+// "<folder>/Lang_<languageIndex>.xml", the file the language's texts are
+// read from, as file-system bytes: the folder below, or the application
+// directory.
+std::string LanguageFilePath(int languageIndex);
 
 // Test hook; the program never calls it. The folder the language files are
 // read from, as file-system bytes without a trailing '/'; empty (the

@@ -11,6 +11,7 @@
 #include "app/calc/IPCCalc.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
+#include "bench/BenchSupport.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <benchmark/benchmark.h>
@@ -118,18 +119,10 @@ void RegisterCases()
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
     InitKWApplication(&app);
-    const std::wstring appDir = GetKWAppDirPath();
-    LoadKWStyleSheet((appDir + L"/Lumivane_Style.css").c_str());
-    SetKWSkinPath((appDir + L"/Skin/").c_str());
-    g_languageIndex = 0;
+    UseProgramLookAt1x();
     RegisterCases();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 
 #include "app/DatabaseManager.h"
 #include "app/ProductDatabaseKey.h"
+#include "bench/BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +14,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -70,12 +70,7 @@ BENCHMARK(BM_QuickCheckOfShippedProductDatabase)->Unit(benchmark::kMicrosecond)-
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    UseOffscreenUnlessAsked();
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 // 60 Hz frame (16.7 ms). The last case also paints the scene, as the screen
 // would after the step.
 
+#include "bench/BenchSupport.h"
 #include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWQTVSliderItem.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
@@ -18,7 +19,6 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -146,9 +146,7 @@ BENCHMARK(BM_CameraHeightStepWithPaint)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
     InitKWApplication(&app);
     benchmark::Initialize(&argc, argv);

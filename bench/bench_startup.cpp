@@ -6,34 +6,18 @@
 #include "app/MainFrameEventImp.h"
 #include "app/StartupScale.h"
 #include "base/Globals.h"
+#include "bench/BenchSupport.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
 
 double g_residentAfterStart = 0.0;
-
-// Resident set size of this process in megabytes, as the kernel counts it.
-double ResidentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return 0.0;
-    }
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-        }
-    }
-    return 0.0;
-}
 
 // The first main frame of the process, as the program starts: measured
 // before any benchmark has run, so that nothing else has grown the heap.
@@ -63,18 +47,10 @@ BENCHMARK(BM_MainFrameToFirstShownWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
     InitKWApplication(&app);
-    const std::wstring appDir = GetKWAppDirPath();
-    LoadKWStyleSheet((appDir + L"/Lumivane_Style.css").c_str());
-    SetKWSkinPath((appDir + L"/Skin/").c_str());
-    g_languageIndex = 0;
+    UseProgramLookAt1x();
     MeasureResidentAfterStart();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

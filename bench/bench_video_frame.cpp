@@ -3,6 +3,7 @@
 // the window's picture (the renderer's path), and the software path's
 // conversion to 32-bit RGB alone. The time printed is per frame.
 
+#include "bench/BenchSupport.h"
 #include "ui/video/DDrawRender.h"
 #include "ui/video/KWFrameConvert.h"
 
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QWidget>
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -75,12 +75,7 @@ BENCHMARK(BM_ConvertI420ToUYVY_1080p)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    UseOffscreenUnlessAsked();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

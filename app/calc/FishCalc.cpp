@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -110,21 +112,26 @@ int FishSliceCount(double objectHeight)
 
 std::optional<float> FishImageHeight(const FishLensTable& table, float angle)
 {
-    // A linear walk rather than lower_bound: no key compares at least NaN, so
-    // an undefined angle finds nothing instead of the first entry.
+    // No key compares at least NaN, yet lower_bound would take the first
+    // entry for it: an undefined angle finds nothing. The table holds only
+    // finite angles, so for any other angle the search is exact.
+    if (std::isnan(angle)) {
+        return std::nullopt;
+    }
+    const auto at = table.lower_bound(angle);
+    if (at == table.end()) {
+        return std::nullopt;
+    }
+    const auto [k, v] = *at;
     float kp = 0.0f;
     float vp = 0.0f;
-    for (const auto& [k, v] : table) {
-        if (k >= angle) {
-            if (k == angle || k == kp) {
-                return v;
-            }
-            return (v - vp) * (angle - kp) / (k - kp) + vp;
-        }
-        kp = k;
-        vp = v;
+    if (at != table.begin()) {
+        std::tie(kp, vp) = *std::prev(at);
     }
-    return std::nullopt;
+    if (k == angle || k == kp) {
+        return v;
+    }
+    return (v - vp) * (angle - kp) / (k - kp) + vp;
 }
 
 std::optional<float> FishWallDensity(const FishLensTable& table, double H, double T, double D, float pitch)

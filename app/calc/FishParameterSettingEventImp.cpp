@@ -448,7 +448,7 @@ void CFishParameterSettingEventImp::CalcTargetPPM()
         return;
     }
     const FishInputs inputs = CurrentInputs();
-    const int value = FishTargetPPM(inputs, CurrentLensTable(mainFrame, inputs.modelIndex));
+    const int value = FishTargetPPM(inputs, *CurrentLensTable(mainFrame, inputs.modelIndex));
     // The display belongs to whichever tool is shown.
     if (mainFrame->GetToolMode() == kToolModeFish) {
         mainFrame->SetPPMValue(value, m_metric, 0);
@@ -465,7 +465,7 @@ void CFishParameterSettingEventImp::CalcRingPPM()
     // Copied at once: translate's buffers are reused.
     const std::wstring area = translate(L"Area");
     const std::wstring distance = translate(L"distance");
-    FishRingMap rings = FishRingPPM(inputs, CurrentLensTable(mainFrame, inputs.modelIndex), area, distance);
+    FishRingMap rings = FishRingPPM(inputs, *CurrentLensTable(mainFrame, inputs.modelIndex), area, distance);
     const boost::shared_ptr<CFishTopViewEventImp> topView = mainFrame->GetFishTopView();
     if (topView) {
         topView->SetRadiusPPM(std::move(rings));
@@ -484,15 +484,11 @@ FishInputs CFishParameterSettingEventImp::CurrentInputs() const
     return inputs;
 }
 
-FishLensTable CFishParameterSettingEventImp::CurrentLensTable(
+std::shared_ptr<const FishLensTable> CFishParameterSettingEventImp::CurrentLensTable(
     const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const
 {
-    FishLensTable table;
     const boost::shared_ptr<CDatabaseManager> database = mainFrame->GetDatabaseManager();
-    if (database) {
-        database->GetDistortionTable(modelIndex, &table);
-    }
-    return table;
+    return database ? database->DistortionTable(modelIndex) : std::make_shared<const FishLensTable>();
 }
 
 void CFishParameterSettingEventImp::ApplyMountType(bool ceiling)

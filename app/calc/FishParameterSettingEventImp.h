@@ -17,6 +17,8 @@
 #include <boost/shared_ptr.hpp>
 #include <boost/weak_ptr.hpp>
 
+#include <memory>
+
 class CKWPictureCtrl;
 class CKWStatic;
 class CFish3DViewEventImp;
@@ -115,8 +117,9 @@ public:
 private:
     // The panel's values as the calculations read them.
     FishInputs CurrentInputs() const;
-    // The lens table of the chosen model, read afresh.
-    FishLensTable CurrentLensTable(
+    // The lens table of the chosen model, as the database manager holds it
+    // (never null).
+    std::shared_ptr<const FishLensTable> CurrentLensTable(
         const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const;
     // The mount type to the three fisheye views and the density display.
     void ApplyMountType(bool ceiling);

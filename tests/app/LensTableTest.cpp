@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QList>
 #include <QStringList>
@@ -109,6 +110,46 @@ TEST_F(LensTableTest, MissingOrEmptyFileIsRetriedUntilItHasLinesAndNamedOnce)
     ASSERT_EQ(catcher.Warnings().size(), 2);
     EXPECT_TRUE(catcher.Warnings().back().contains(PathOf("-FL12")))
         << catcher.Warnings().back().toStdString();
+}
+
+// Every calculation asks for the table: a file is read once, usable or not,
+// and again only when it changes. Content changed under the same size and
+// time is not seen, which proves that it was not read again.
+TEST_F(LensTableTest, TableIsReadOnceUntilItsFileChanges)
+{
+    const QByteArray usable = "10,1\n20,2\n";
+    const QByteArray other = "10,3\n20,4\n";
+    const struct {
+        const char* name;
+        QByteArray first;
+        Table firstTable;
+    } rows[] = {
+        { "usable", usable, Table { { 10.0f, 1.0f }, { 20.0f, 2.0f } } },
+        { "unusable", QByteArray(usable.size() - 1, '#') + '\n', Table {} },
+    };
+    const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-100);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CDatabaseManager db;
+        db.SetDataDir(m_dir.path().toStdWString());
+        const auto write = [this](const QByteArray& content, const QDateTime& time) {
+            QFile file(PathOf("-FL12"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(content);
+            file.flush();
+            ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+        };
+        write(row.first, written);
+        EXPECT_EQ(*db.DistortionTable(2), row.firstTable);
+        ASSERT_EQ(row.first.size(), other.size());
+        write(other, written);
+        for (int calculation = 0; calculation < 3; ++calculation) {
+            EXPECT_EQ(*db.DistortionTable(2), row.firstTable) << "read again unchanged";
+        }
+        write(other, written.addSecs(1));
+        EXPECT_EQ(*db.DistortionTable(2), (Table { { 10.0f, 3.0f }, { 20.0f, 4.0f } }))
+            << "not read when changed";
+    }
 }
 
 TEST(ShippedLensTables, EveryLensTypeReachesNinetyDegrees)

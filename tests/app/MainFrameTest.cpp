@@ -17,6 +17,7 @@
 #include "base/Globals.h"
 #include "base/KWStreamConvert.h"
 #include "base/Translate.h"
+#include "tests/app/AnsweredBoxes.h"
 #include "tests/app/EnglishFrame.h"
 #include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
@@ -326,8 +327,9 @@ TEST_F(MainFrameTest, F1OpensTheGuideOfTheCurrentLanguage)
     EXPECT_TRUE(opened.empty());
 }
 
-// F1 that opens nothing says why on the terminal: the guide of the current
-// language is not there, or there is no desktop opener to start.
+// F1 that opens nothing says why, on the terminal and in the message box:
+// the guide of the current language is not there, there is no desktop opener
+// to start, or the opener finds no program for the file.
 TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
 {
     QTemporaryDir folder;
@@ -336,31 +338,51 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
     ASSERT_TRUE(language.open(QIODevice::WriteOnly));
     language.write("<Language><Text name=\"User's Guide.pdf\" value=\"Lost Guide.pdf\"/></Language>");
     language.close();
+    QTemporaryDir noViewer;
+    QFile opener(noViewer.filePath("xdg-open"));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QByteArray savedPath = qgetenv("PATH");
     const QString guide = QString::fromStdWString(GetKWAppDirPath() + L"/" + translate(L"User's Guide.pdf"));
+    const wchar_t* const noOpener = L"No program could be started to open the user's guide:";
     const struct {
         const char* name;
         bool guideMissing;
+        QString searchPath;
         QString path;
         const char* failure;
+        const wchar_t* told;
     } rows[] = {
-        { "no guide", true, QString::fromStdWString(GetKWAppDirPath()) + "/Lost Guide.pdf", "no such file" },
-        { "no opener", false, guide, "xdg-open could not be started" },
+        { "no guide", true, folder.path(), QString::fromStdWString(GetKWAppDirPath()) + "/Lost Guide.pdf",
+            "no such file", L"The user's guide is not in the program's folder:" },
+        { "no opener", false, folder.path(), guide, "xdg-open could not be started", noOpener },
+        { "no program for the file", false, noViewer.path(), guide, "xdg-open found no program to open it",
+            noOpener },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         SetLanguageFileDir(row.guideMissing ? QFile::encodeName(folder.path()).toStdString() : std::string());
-        // The desktop's own opener, with none to be found on the path.
+        // The desktop's own opener, looked for on the path.
         const auto plain = boost::make_shared<CMainFrameEventImp>();
-        qputenv("PATH", QFile::encodeName(folder.path()));
+        qputenv("PATH", QFile::encodeName(row.searchPath));
         KWWarningCatcher catcher;
+        const AnsweredBoxes boxes;
         plain->OnDlgKeyDown(0, 0x70);
         qputenv("PATH", savedPath);
+        // The opener tells its failure when it ends.
+        boxes.WaitFor(1);
         SetLanguageFileDir(std::string());
-        ASSERT_EQ(catcher.Warnings().size(), 1);
-        EXPECT_TRUE(
-            catcher.Warnings().front().contains(row.path) && catcher.Warnings().front().contains(row.failure))
-            << catcher.Warnings().front().toStdString();
+        // Showing the box, the offscreen platform has words of its own.
+        const QStringList named = catcher.Warnings().filter(QStringLiteral("User guide"));
+        ASSERT_EQ(named.size(), 1) << catcher.Warnings().join("; ").toStdString();
+        EXPECT_TRUE(named.front().contains(row.path) && named.front().contains(row.failure))
+            << named.front().toStdString();
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_TRUE(boxes.Joined(0).contains(QString::fromWCharArray(translate(row.told)))
+            && boxes.Joined(0).contains(row.path))
+            << boxes.Joined(0).toStdString();
     }
 }
 

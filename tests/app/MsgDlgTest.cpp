@@ -12,6 +12,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -34,7 +36,8 @@ protected:
     // Shows the box and lets answer act on it once its modal loop runs. A
     // box nobody answers is rejected after two seconds, so a fault here
     // fails the test instead of hanging the suite.
-    int Run(int layout, const std::function<void(QWidget*)>& answer)
+    int Run(int layout, const std::function<void(QWidget*)>& answer,
+        const wchar_t* text = L"Please select a device model.")
     {
         QTimer::singleShot(0, [answer] {
             QWidget* box = QApplication::activeModalWidget();
@@ -47,7 +50,7 @@ protected:
                 QTest::keyClick(box, Qt::Key_Escape);
             }
         });
-        return ShowMessageDialog(L"Please select a device model.", L"Attention", nullptr, layout, 0);
+        return ShowMessageDialog(text, L"Attention", nullptr, layout, 0);
     }
 };
 
@@ -141,6 +144,45 @@ TEST_F(MsgDlgTest, ButtonsOfEachLayoutAreShownOrHidden)
             EXPECT_EQ(okLeft, 70);
         }
     }
+}
+
+// A text of several lines is shown whole, in the font the box gives it, and
+// the OK button stands below it, at both scales.
+TEST_F(MsgDlgTest, TextOfSeveralLinesIsShownWholeAboveTheButton)
+{
+    const wchar_t* const text = L"The settings file cannot be written, so this language will not be kept at "
+                                L"the next start:\n/home/someone/Programs/Lumivane/Config/config.xml";
+    for (const float scale : { 1.0f, 2.0f }) {
+        SCOPED_TRACE(scale);
+        g_uiScale = scale;
+        SetKWSkinPath((GetKWAppDirPath() + (scale > 1.0f ? L"/Skin/4K/" : L"/Skin/")).c_str());
+        QRect label;
+        QRect needed;
+        QRect ok;
+        Run(
+            kMsgLayoutOK,
+            [&](QWidget* box) {
+                for (const QLabel* child : box->findChildren<QLabel*>()) {
+                    if (child->text() == QString::fromWCharArray(text)) {
+                        label = child->geometry();
+                        needed = QFontMetrics(child->font())
+                                     .boundingRect(QRect(0, 0, label.width(), 10000),
+                                         Qt::TextWordWrap | Qt::AlignHCenter, child->text());
+                    }
+                }
+                if (QAbstractButton* button = ButtonWithText(box, translate(L"OK"))) {
+                    ok = button->geometry();
+                }
+                QTest::keyClick(box, Qt::Key_Return);
+            },
+            text);
+        ASSERT_FALSE(label.isNull());
+        EXPECT_GE(needed.height(), QFontMetrics(QFont()).lineSpacing() * 3) << "not several lines";
+        EXPECT_GE(label.height(), needed.height());
+        EXPECT_GE(ok.top(), label.bottom());
+    }
+    g_uiScale = 1.0f;
+    SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/AnsweredBoxes.h"
 #include "tests/app/ShownText.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
@@ -18,8 +19,6 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 #include <string>
@@ -37,25 +36,10 @@ struct NoticeRun {
 // would; a second box would be counted, not left waiting.
 NoticeRun RunNotice(CMainFrameEventImp& frame)
 {
+    const AnsweredBoxes answer;
     NoticeRun run;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&run] {
-        QWidget* box = QApplication::activeModalWidget();
-        if (box == nullptr || !box->isVisible()) {
-            return;
-        }
-        QStringList texts;
-        for (QWidget* child : box->findChildren<QWidget*>()) {
-            const QVariant text = child->property("text");
-            if (text.isValid() && !text.toString().isEmpty()) {
-                texts << text.toString();
-            }
-        }
-        run.boxes.push_back(texts);
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    answer.start(10);
     run.shown = NoticeUnreadableProductDatabase(frame);
+    run.boxes = answer.Boxes();
     return run;
 }
 

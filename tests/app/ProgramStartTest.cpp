@@ -166,6 +166,74 @@ TEST(ProgramStart, StopsNamingTheSkinFolderWhenItOrTheMainWindowsPicturesAreMiss
     }
 }
 
+// A picture that is there but cannot be read as one is no picture: the main
+// window's own stops the program just as a missing one does, named; any
+// other is named in one warning, and the program goes on without it.
+TEST(ProgramStart, NamesASkinPictureThatCannotBeReadAndStopsOnlyForTheMainWindowsOwn)
+{
+    const QString appDir = QString::fromStdWString(GetKWAppDirPath());
+    if (!QFileInfo(Program()).isExecutable()) {
+        GTEST_SKIP() << "the program is not built beside the tests";
+    }
+    QFile main(appDir + QStringLiteral("/Skin/DlgBackgorund.png"));
+    ASSERT_TRUE(main.open(QIODevice::ReadOnly));
+    const QByteArray cut = main.read(320);
+    ASSERT_EQ(cut.size(), 320);
+    QByteArray noise(643, '\0');
+    for (int i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    }
+    const struct {
+        const char* name;
+        const char* picture;
+        QByteArray content;
+        bool stops;
+    } rows[] = {
+        { "main picture emptied", "DlgBackgorund.png", QByteArray(), true },
+        { "main picture cut to 320 bytes", "DlgBackgorund.png", cut, true },
+        { "main picture of random bytes", "DlgBackgorund.png", noise, true },
+        { "close button of random bytes", "closed_nor.png", noise, false },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
+        ASSERT_TRUE(
+            home.isValid() && PlaceProgramIn(home) && QDir(home.path()).mkdir(QStringLiteral("Skin")));
+        const QString picture = home.filePath(QStringLiteral("Skin/") + row.picture);
+        for (const QFileInfo& shipped : QDir(appDir + QStringLiteral("/Skin")).entryInfoList(QDir::Files)) {
+            ASSERT_TRUE(
+                QFile::link(shipped.filePath(), home.filePath(QStringLiteral("Skin/") + shipped.fileName())));
+        }
+        QFile::remove(picture);
+        QFile damaged(picture);
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+        damaged.write(row.content);
+        damaged.close();
+
+        QProcess process;
+        StartHeadless(process, home.filePath(QStringLiteral("Lumivane")));
+        ASSERT_TRUE(process.waitForStarted(10000));
+        QString errors;
+        if (row.stops) {
+            ASSERT_TRUE(process.waitForFinished(20000)) << "still running without its main picture";
+            EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+            EXPECT_NE(process.exitCode(), 0);
+        } else {
+            for (QDeadlineTimer patience(20000); !errors.contains(picture) && !patience.hasExpired()
+                 && process.state() == QProcess::Running;) {
+                process.waitForReadyRead(100);
+                errors += QString::fromLocal8Bit(process.readAllStandardError());
+            }
+            // Time for a second word about it, which must not come.
+            EXPECT_FALSE(process.waitForFinished(1000)) << "stopped for a button";
+            process.kill();
+            process.waitForFinished(5000);
+        }
+        errors += QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(errors.count(picture), 1) << errors.toStdString();
+    }
+}
+
 TEST(ProgramStart, StartsQuietlyUnlessItsDiagnosticsAreSwitchedOn)
 {
     if (!QFileInfo(Program()).isExecutable()) {

@@ -16,6 +16,7 @@
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/app/AnsweredBoxes.h"
 #include "tests/app/IPCExpect.h"
 #include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
@@ -35,14 +36,18 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGraphicsTextItem>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <tinyxml2.h>
 
 #include <cstdio>
 #include <functional>
@@ -68,18 +73,23 @@ QString Text(const wchar_t* text)
 }
 
 // Every label and button text under a window, in tree order: what the user
-// reads there.
-QStringList TextsUnder(QWidget* window)
+// reads there; with shownOnly, of the controls not hidden alone.
+QStringList TextsUnder(QWidget* window, bool shownOnly = false)
 {
     QStringList texts;
     if (const auto* label = qobject_cast<const QLabel*>(window)) {
         texts << label->text();
     }
+    const auto shown = [&](const QWidget* widget) { return !shownOnly || widget->isVisibleTo(window); };
     for (const QLabel* label : window->findChildren<QLabel*>()) {
-        texts << label->text();
+        if (shown(label)) {
+            texts << label->text();
+        }
     }
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        texts << button->text() << button->toolTip();
+        if (shown(button)) {
+            texts << button->text() << button->toolTip();
+        }
     }
     return texts;
 }
@@ -119,6 +129,27 @@ QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString ShippedLanguageFile(int language)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Lang_%1.xml").arg(language);
+}
+
+// Key -> text of a language file.
+std::map<QString, QString> LanguageTexts(const QString& path)
+{
+    tinyxml2::XMLDocument doc;
+    const QByteArray bytes = ReadFile(path);
+    std::map<QString, QString> texts;
+    if (doc.Parse(bytes.constData(), static_cast<size_t>(bytes.size())) != tinyxml2::XML_SUCCESS) {
+        return texts;
+    }
+    for (const tinyxml2::XMLElement* entry = doc.RootElement()->FirstChildElement(); entry != nullptr;
+         entry = entry->NextSiblingElement()) {
+        texts[QString::fromUtf8(entry->Attribute("name"))] = QString::fromUtf8(entry->Attribute("value"));
+    }
+    return texts;
 }
 
 // Runs the program's whole main frame with the shipped skin and language
@@ -347,20 +378,123 @@ TEST_F(ToolBarTest, LanguageWhoseFileCannotBeReadIsNotTakenNorSaved)
         Start(0);
         const QStringList before = TextsUnder(ToolBarView());
         KWWarningCatcher catcher;
+        AnsweredBoxes boxes;
 
         ChooseLanguageByMouse(kIdMenuPortuguese);
         EXPECT_EQ(g_languageIndex, 0);
         EXPECT_FALSE(QFile::exists(ConfigPath()));
         EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuEnglish });
         EXPECT_EQ(TextsUnder(ToolBarView()), before);
+        // The user who chose it is told on screen, in the language that stays.
+        ASSERT_TRUE(boxes.WaitFor(1));
+        EXPECT_TRUE(boxes.Joined(0).contains(Text(
+                        translate(L"This language file cannot be read, so the language stays as it is:")))
+            && boxes.Joined(0).contains(portuguese))
+            << boxes.Joined(0).toStdString();
         ChooseLanguageByMouse(kIdMenuPortuguese);
         const QStringList named = catcher.Warnings().filter(portuguese);
         EXPECT_EQ(named.size(), 1) << catcher.Warnings().join("; ").toStdString();
+        EXPECT_TRUE(boxes.WaitFor(2)) << "each choice is answered";
+        EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuEnglish });
 
         ChooseLanguageByMouse(kIdMenuSpanish);
         EXPECT_EQ(g_languageIndex, 3);
         EXPECT_TRUE(ReadFile(ConfigPath()).contains("<Language value=\"3\""));
         EXPECT_EQ(CheckedEntries(LanguageMenu()), std::vector<int> { kIdMenuSpanish });
+        EXPECT_FALSE(boxes.WaitFor(3, 300)) << "a switch that works says nothing";
+        m_mainFrame.reset();
+    }
+}
+
+// A choice that cannot be saved still holds for this session, and the user
+// learns, in the language just chosen, that it will not be kept.
+TEST_F(ToolBarTest, LanguageThatCannotBeSavedIsToldInTheNewLanguage)
+{
+    for (const bool writable : { true, false }) {
+        SCOPED_TRACE(writable ? "settings file writable" : "a folder in the settings file's place");
+        QFile::remove(ConfigPath());
+        if (!writable) {
+            ASSERT_TRUE(QDir().mkpath(ConfigPath()));
+        }
+        Start(0);
+        KWWarningCatcher catcher;
+        AnsweredBoxes boxes;
+        ChooseLanguageByMouse(kIdMenuSpanish);
+        EXPECT_EQ(g_languageIndex, 3);
+        EXPECT_TRUE(TextsUnder(ToolBarView()).contains(Text(translate(L"ProductName"))));
+        EXPECT_EQ(catcher.Warnings().filter(ConfigPath()).size(), writable ? 0 : 1);
+        ASSERT_EQ(boxes.WaitFor(1, writable ? 300 : 10000), !writable);
+        if (!writable) {
+            const QString sentence = Text(translate(L"The settings file cannot be written, so this language "
+                                                    L"will not be kept at the next start:"));
+            EXPECT_TRUE(sentence.contains(QStringLiteral("idioma")));
+            EXPECT_TRUE(boxes.Joined(0).contains(sentence) && boxes.Joined(0).contains(ConfigPath()))
+                << boxes.Joined(0).toStdString();
+        }
+        QDir(ConfigPath()).removeRecursively();
+        m_mainFrame.reset();
+    }
+}
+
+// A language file with half its texts gone: after a switch from another
+// language, the texts it lacks are English, never those of the language
+// shown before.
+TEST_F(ToolBarTest, EnglishFillsTheGapsOfAHalfEmptyLanguageFile)
+{
+    const struct {
+        const char* name;
+        int target;
+        int menuId;
+    } rows[] = {
+        { "Portuguese to a half-empty English", 0, kIdMenuEnglish },
+        { "Portuguese to a half-empty Spanish", 3, kIdMenuSpanish },
+    };
+    const std::map<QString, QString> english = LanguageTexts(ShippedLanguageFile(0));
+    const std::map<QString, QString> portuguese = LanguageTexts(ShippedLanguageFile(2));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir languages;
+        ASSERT_TRUE(languages.isValid());
+        for (const int language : { 0, 2, 3 }) {
+            ASSERT_TRUE(QFile::copy(ShippedLanguageFile(language),
+                languages.filePath(QFileInfo(ShippedLanguageFile(language)).fileName())));
+        }
+        // Every other text of the target file removed.
+        const QString target = languages.filePath(QFileInfo(ShippedLanguageFile(row.target)).fileName());
+        QStringList lines = QString::fromUtf8(ReadFile(target)).split('\n');
+        int texts = 0;
+        lines.removeIf([&texts](const QString& line) { return line.contains("<Text ") && texts++ % 2 == 0; });
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n').toUtf8());
+        file.close();
+        const std::map<QString, QString> kept = LanguageTexts(target);
+        ASSERT_LT(kept.size(), english.size() * 2 / 3);
+        SetLanguageFileDir(QFile::encodeName(languages.path()).toStdString());
+
+        Start(2);
+        m_mainFrame->OnFishToolClicked();
+        ChooseLanguageByMouse(row.menuId);
+        ASSERT_EQ(g_languageIndex, row.target);
+        const QStringList shown = TextsUnder(WidgetOf(m_mainFrame->GetDlg()), true);
+        QStringList leftOver;
+        int filled = 0;
+        for (const auto& [key, text] : portuguese) {
+            const auto inFile = kept.find(key);
+            const auto inEnglish = english.find(key);
+            if (inFile == kept.end() && inEnglish == english.end()) {
+                continue;
+            }
+            const QString wanted = inFile != kept.end() ? inFile->second : inEnglish->second;
+            if (text != wanted && shown.contains(text) && !shown.contains(wanted)) {
+                leftOver << text;
+            }
+            if (inFile == kept.end() && text != wanted && shown.contains(wanted)) {
+                ++filled;
+            }
+        }
+        EXPECT_TRUE(leftOver.isEmpty()) << leftOver.join(" | ").toStdString();
+        EXPECT_GT(filled, 5) << "too few gaps on screen to prove anything";
         m_mainFrame.reset();
     }
 }

@@ -174,11 +174,13 @@ TEST_F(TranslateTest, LanguageFilesAreUtf8WithOrWithoutADeclaration)
     }
 }
 
-TEST_F(TranslateTest, SwitchingLanguageKeepsEarlierTextsOfKeysTheNewFileLacks)
+// One language at a time: a key the new file lacks shows English, never the
+// text the language before gave it.
+TEST_F(TranslateTest, SwitchingLanguageShowsEnglishForKeysTheNewFileLacks)
 {
     const LanguageFile chinese(96, Document(
         "<Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />"
-        "<Text name=\"Search\" value=\"\xE6\x90\x9C\xE7\xB4\xA2\" />"));
+        "<Text name=\"LimpidValue\" value=\"\xE6\xB8\x85\xE6\x99\xB0\" />")); // 清晰
     const LanguageFile portuguese(97, Document("<Text name=\"Close\" value=\"Fechar\" />"));
     const LanguageFile broken(87, "<Language><Text name=\"Close\" value=\"Cerrar\"></Language>");
 
@@ -189,11 +191,11 @@ TEST_F(TranslateTest, SwitchingLanguageKeepsEarlierTextsOfKeysTheNewFileLacks)
         const char* proves;
     };
     const std::vector<Row> rows = {
-        {96, L"Search", L"\u641C\u7D22", "the first file is read"},
+        {96, L"LimpidValue", L"\u6E05\u6670", "the first file is read"},
         {97, L"Close", L"Fechar", "a new language takes effect at the very next call"},
-        {97, L"Search", L"\u641C\u7D22", "a key the new file lacks keeps the earlier text"},
-        {98, L"Close", L"Fechar", "a missing file leaves the table unchanged"},
-        {87, L"Close", L"Fechar", "a malformed file leaves the table unchanged"},
+        {97, L"LimpidValue", L"Pixel density", "a key the new file lacks shows English"},
+        {98, L"Close", L"Close", "a missing file shows English"},
+        {87, L"Close", L"Close", "a malformed file shows English"},
         {96, L"Close", L"\u5173\u95ED", "going back reads the first file again"},
     };
     for (const Row& row : rows) {
