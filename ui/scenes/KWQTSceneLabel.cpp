@@ -1,8 +1,9 @@
 #include "ui/scenes/KWQTSceneLabel.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QFont>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QPen>
+#include <QRawFont>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -11,50 +12,77 @@
 
 namespace {
 
-// The font size at which the backing reaches one pixel beyond the text.
-constexpr double kFontPixelsPerPixel = 12.0;
-// Enough to make black text legible on the darkest picture, yet the picture
-// under a label (the dome of the fisheye side view lies under its height
-// label) still shows through instead of vanishing.
-constexpr double kBackingOpacity = 0.85;
+// The font size whose halo is one pixel wide.
+constexpr double kFontPixelsPerHaloPixel = 12.0;
+
+void AddGlyphs(QPainterPath& outline, const QGlyphRun& run, const QPointF& origin)
+{
+    const QRawFont rawFont = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+        outline.addPath(rawFont.pathForGlyph(glyphs[i]).translated(origin + positions[i]));
+    }
+}
 
 } // namespace
 
-CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& backing)
+CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& halo)
     : QGraphicsTextItem(text)
-    , m_backing(backing)
+    , m_halo(halo)
 {
 }
 
 CKWQTSceneLabel::~CKWQTSceneLabel() = default;
 
-QRectF CKWQTSceneLabel::BackingRect() const
+double CKWQTSceneLabel::HaloWidth() const
 {
-    QRectF text;
+    const int pixels = font().pixelSize();
+    return pixels > 0 ? std::max(1.0, pixels / kFontPixelsPerHaloPixel) : 1.0;
+}
+
+const QPainterPath& CKWQTSceneLabel::GlyphOutline() const
+{
+    OutlineKey key { toPlainText(), font(), document()->documentMargin(), textWidth() };
+    if (key == m_outlineKey) {
+        return m_outline;
+    }
+    m_outlineKey = std::move(key);
+    m_outline = QPainterPath();
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
-        for (int i = 0; layout != nullptr && i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            if (line.naturalTextWidth() > 0.0) {
-                text |= line.naturalTextRect().translated(layout->position());
+        if (layout == nullptr) {
+            continue;
+        }
+        for (int line = 0; line < layout->lineCount(); ++line) {
+            for (const QGlyphRun& run : layout->lineAt(line).glyphRuns()) {
+                AddGlyphs(m_outline, run, layout->position());
             }
         }
     }
-    if (text.isEmpty()) {
-        return text;
+    return m_outline;
+}
+
+QRectF CKWQTSceneLabel::InkRect() const
+{
+    const QRectF glyphs = GlyphOutline().boundingRect();
+    if (glyphs.isEmpty()) {
+        return QRectF();
     }
-    const int pixels = font().pixelSize();
-    const double reach = pixels > 0 ? std::max(1.0, pixels / kFontPixelsPerPixel) : 1.0;
-    return text.adjusted(-reach, -reach, reach, reach);
+    const double halo = HaloWidth();
+    return glyphs.adjusted(-halo, -halo, halo, halo);
 }
 
 void CKWQTSceneLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
-    const QRectF backing = BackingRect();
-    if (!backing.isEmpty()) {
-        QColor veil = m_backing;
-        veil.setAlphaF(kBackingOpacity);
-        painter->fillRect(backing, veil);
+    const QPainterPath& outline = GlyphOutline();
+    if (!outline.isEmpty()) {
+        painter->save();
+        // The stroke is centred on the outline: twice the halo reaches one
+        // halo beyond the glyphs.
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        painter->strokePath(outline, QPen(m_halo, 2.0 * HaloWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->restore();
     }
     QGraphicsTextItem::paint(painter, option, widget);
 }

@@ -1,26 +1,46 @@
 #pragma once
-// A text of a scene drawn over lines, fills and pictures: it stands on a
-// mostly opaque backing of the view's background colour, just larger than its
-// text, so that a line running through the digits or a dark picture under
-// them leaves it legible while the picture still shows faintly. The backing reaches one pixel beyond the text
-// for the 12-pixel font of scale 1 and grows with the font.
+// A text of a scene drawn over lines, fills and pictures. Its glyphs are
+// outlined by a halo in the view's background colour, one pixel wide for the
+// 12-pixel font of scale 1 and growing with the font: a line running through
+// the digits is cut where they stand, while the picture under the label stays
+// whole between and around its glyphs, as maps keep their names legible.
 
 #include <QColor>
+#include <QFont>
 #include <QGraphicsTextItem>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 
 class CKWQTSceneLabel : public QGraphicsTextItem {
 public:
-    explicit CKWQTSceneLabel(const QString& text = QString(), const QColor& backing = QColor(255, 255, 255));
+    explicit CKWQTSceneLabel(const QString& text = QString(), const QColor& halo = QColor(255, 255, 255));
     ~CKWQTSceneLabel() override;
 
-    // The backing in item coordinates: the lines of text as wide as their
-    // text, one pixel more on every side at scale 1. Empty for no text.
-    QRectF BackingRect() const;
+    // The halo's width in pixels: the font's pixel size / 12, at least 1.
+    double HaloWidth() const;
+    // What the label covers, in item coordinates: its glyphs with their halo.
+    // Empty for no text.
+    QRectF InkRect() const;
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
-    QColor m_backing;
+    // The outlines of the glyphs as laid out, in item coordinates; built
+    // again only when the text or its layout changed.
+    const QPainterPath& GlyphOutline() const;
+
+    QColor m_halo;
+    struct OutlineKey {
+        QString text;
+        QFont font;
+        qreal margin = -1.0;
+        qreal width = -1.0;
+        bool operator==(const OutlineKey& other) const
+        {
+            return text == other.text && font == other.font && margin == other.margin && width == other.width;
+        }
+    };
+    mutable OutlineKey m_outlineKey;
+    mutable QPainterPath m_outline;
 };
