@@ -329,7 +329,7 @@ TEST_F(ComboBoxTest, SkinSetsTheExactListStyleSheetAndNativeLookRefuses)
         QStringLiteral(
             "QComboBox {subcontrol-position: bottom;color: black;font:12px;combobox-popup: 0;}"
             "QComboBox QAbstractItemView {border: 1px solid rgb(228,235,245);border-top-width: 0px;"
-            "outline:0px;border-radius:0px;border-style: outset;"
+            "outline:0px;border-radius:0px;"
             "background-color: white;color: black;selection-background-color: rgb(228,235,245);"
             "selection-color:black;subcontrol-origin: content;position: absolute;}"));
 
