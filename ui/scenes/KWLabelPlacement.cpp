@@ -34,12 +34,13 @@ std::vector<double> EdgeShifts(double low, double high, double boundLow, double 
         shifts.push_back(lowOf(obstacle) - high);
         shifts.push_back(highOf(obstacle) - low);
     }
-    // Only those that keep the span inside the bounds.
+    // Only those that keep the span inside the bounds, the shortest first.
     shifts.erase(std::remove_if(shifts.begin(), shifts.end(),
                      [&](double shift) {
                          return low + shift < boundLow - kTouching || high + shift > boundHigh + kTouching;
                      }),
         shifts.end());
+    std::sort(shifts.begin(), shifts.end(), [](double a, double b) { return std::abs(a) < std::abs(b); });
     return shifts;
 }
 
@@ -91,10 +92,19 @@ KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds, const
         [](const KWSceneBox& o) { return o.top; }, [](const KWSceneBox& o) { return o.bottom; });
     KWScenePoint best = inside;
     double bestCost = std::numeric_limits<double>::infinity();
+    // Nearest first, so that places no nearer than the best one so far,
+    // which cannot cost less, are left untried.
     for (double dx : xs) {
+        if (dx * dx >= bestCost * bestCost) {
+            break;
+        }
         for (double dy : ys) {
+            const double squared = dx * dx + dy * dy;
+            if (squared >= bestCost * bestCost) {
+                break;
+            }
             const KWSceneBox moved = box.Shifted({ dx, dy });
-            const double cost = std::hypot(dx, dy) + (IsClear(moved, avoided) ? 0.0 : avoidCost);
+            const double cost = std::sqrt(squared) + (IsClear(moved, avoided) ? 0.0 : avoidCost);
             if (cost < bestCost && IsClear(moved, obstacles)) {
                 best = { dx, dy };
                 bestCost = cost;

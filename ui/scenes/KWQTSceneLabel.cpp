@@ -1,19 +1,36 @@
 #include "ui/scenes/KWQTSceneLabel.h"
 
 #include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
-#include <QPen>
 #include <QRawFont>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // The font size whose halo is one pixel wide.
 constexpr double kFontPixelsPerHaloPixel = 12.0;
+
+// The outline of one glyph of a font. The labels show a handful of glyphs
+// (digits, the point, the units) whose outlines a drag asks for again at
+// every step as the values change; the font engine's hinting of each costs
+// far more than the rest of the step.
+QPainterPath GlyphPath(const QRawFont& font, quint32 glyph)
+{
+    static QHash<QRawFont, QHash<quint32, QPainterPath>> outlines;
+    QHash<quint32, QPainterPath>& ofFont = outlines[font];
+    const auto known = ofFont.constFind(glyph);
+    if (known != ofFont.constEnd()) {
+        return *known;
+    }
+    return *ofFont.insert(glyph, font.pathForGlyph(glyph));
+}
 
 void AddGlyphs(QPainterPath& outline, const QGlyphRun& run, const QPointF& origin)
 {
@@ -21,8 +38,58 @@ void AddGlyphs(QPainterPath& outline, const QGlyphRun& run, const QPointF& origi
     const QList<quint32> glyphs = run.glyphIndexes();
     const QList<QPointF> positions = run.positions();
     for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-        outline.addPath(rawFont.pathForGlyph(glyphs[i]).translated(origin + positions[i]));
+        outline.addPath(GlyphPath(rawFont, glyphs[i]).translated(origin + positions[i]));
     }
+}
+
+// Moves closer to whole pixels than this are whole.
+constexpr double kWholePixel = 1e-6;
+
+// How much of each pixel of `area` (on the painter's pixels) the glyphs
+// cover, smoothed at their edges.
+QImage GlyphsOn(const QPainterPath& outline, const QTransform& world, const QRect& area)
+{
+    QImage coverage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    coverage.fill(Qt::transparent);
+    QPainter painter(&coverage);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setWorldTransform(world * QTransform::fromTranslate(-area.left(), -area.top()));
+    painter.fillPath(outline, Qt::black);
+    return coverage;
+}
+
+// The halo: each pixel as covered as the most covered glyph pixel within
+// reach of it (a disc of that radius), in the halo's colour.
+QImage HaloAround(const QImage& coverage, int reach, const QColor& colour)
+{
+    QImage halo(coverage.size(), QImage::Format_ARGB32_Premultiplied);
+    const int w = coverage.width();
+    const int h = coverage.height();
+    for (int y = 0; y < h; ++y) {
+        auto* out = reinterpret_cast<QRgb*>(halo.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            int most = 0;
+            for (int dy = -reach; dy <= reach; ++dy) {
+                const int row = y + dy;
+                if (row < 0 || row >= h) {
+                    continue;
+                }
+                const auto* in = reinterpret_cast<const QRgb*>(coverage.constScanLine(row));
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    const int column = x + dx;
+                    if (column >= 0 && column < w && dx * dx + dy * dy <= reach * reach + 1) {
+                        most = std::max(most, qAlpha(in[column]));
+                    }
+                }
+            }
+            // A glyph's edge pixel is only partly covered: doubled, the
+            // pixels within reach of it are as solid as a stroke of that
+            // width would make them.
+            const int alpha = std::min(255, 2 * most) * colour.alpha() / 255;
+            out[x] = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
+        }
+    }
+    return halo;
 }
 
 } // namespace
@@ -49,6 +116,7 @@ const QPainterPath& CKWQTSceneLabel::GlyphOutline() const
     }
     m_outlineKey = std::move(key);
     m_outline = QPainterPath();
+    m_haloImage = QImage();
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
         if (layout == nullptr) {
@@ -73,16 +141,36 @@ QRectF CKWQTSceneLabel::InkRect() const
     return glyphs.adjusted(-halo, -halo, halo, halo);
 }
 
+void CKWQTSceneLabel::PaintHalo(QPainter* painter) const
+{
+    // Building the halo costs more than the rest of a repaint: it is made
+    // once on the painter's pixels and copied at every repaint, until the
+    // text changes or the label moves by other than whole pixels.
+    const QTransform world = painter->worldTransform();
+    const QPointF moved(world.dx() - m_haloTransform.dx(), world.dy() - m_haloTransform.dy());
+    const QPoint whole(static_cast<int>(std::lround(moved.x())), static_cast<int>(std::lround(moved.y())));
+    const bool reusable = !m_haloImage.isNull() && world.m11() == m_haloTransform.m11()
+        && world.m12() == m_haloTransform.m12() && world.m21() == m_haloTransform.m21()
+        && world.m22() == m_haloTransform.m22() && std::abs(moved.x() - whole.x()) < kWholePixel
+        && std::abs(moved.y() - whole.y()) < kWholePixel;
+    if (!reusable) {
+        const int reach = std::max(1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(world.determinant())))));
+        const QRect area = world.mapRect(GlyphOutline().boundingRect()).toAlignedRect().adjusted(
+            -reach - 1, -reach - 1, reach + 1, reach + 1);
+        m_haloImage = HaloAround(GlyphsOn(GlyphOutline(), world, area), reach, m_halo);
+        m_haloOrigin = area.topLeft();
+        m_haloTransform = world;
+    }
+    painter->save();
+    painter->resetTransform();
+    painter->drawImage(m_haloOrigin + (reusable ? whole : QPoint()), m_haloImage);
+    painter->restore();
+}
+
 void CKWQTSceneLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
-    const QPainterPath& outline = GlyphOutline();
-    if (!outline.isEmpty()) {
-        painter->save();
-        // The stroke is centred on the outline: twice the halo reaches one
-        // halo beyond the glyphs.
-        painter->setRenderHint(QPainter::Antialiasing, true);
-        painter->strokePath(outline, QPen(m_halo, 2.0 * HaloWidth(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter->restore();
+    if (!GlyphOutline().isEmpty()) {
+        PaintHalo(painter);
     }
     QGraphicsTextItem::paint(painter, option, widget);
 }

@@ -8,7 +8,10 @@
 #include <QColor>
 #include <QFont>
 #include <QGraphicsTextItem>
+#include <QImage>
 #include <QPainterPath>
+#include <QPoint>
+#include <QTransform>
 #include <QRectF>
 #include <QString>
 
@@ -29,6 +32,7 @@ private:
     // The outlines of the glyphs as laid out, in item coordinates; built
     // again only when the text or its layout changed.
     const QPainterPath& GlyphOutline() const;
+    void PaintHalo(QPainter* painter) const;
 
     QColor m_halo;
     struct OutlineKey {
@@ -43,4 +47,9 @@ private:
     };
     mutable OutlineKey m_outlineKey;
     mutable QPainterPath m_outline;
+    // The halo made on the painter's pixels, where its top-left pixel lay
+    // there and the painter's transform it was made for.
+    mutable QImage m_haloImage;
+    mutable QPoint m_haloOrigin;
+    mutable QTransform m_haloTransform;
 };

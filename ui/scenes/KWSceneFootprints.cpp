@@ -17,16 +17,17 @@ KWSceneBox KWToSceneBox(const QRectF& rect)
 namespace {
 
 // How far in from the view's contents the scene's top-left corner is shown.
-// Qt centres a scene smaller than its view, as every scene here is, and
-// scrolls by whole pixels, dropping the half of an odd difference. Worked
-// out from the sizes rather than asked of the view: a hidden view learns its
-// size only when shown, after its holder has laid the drawing out.
+// Qt centres a scene smaller than its view, as every scene here is: half the
+// view's length in whole pixels less the middle of the scene, scrolled by
+// whole pixels. Worked out from the sizes rather than asked of the view: a
+// hidden view learns its size only when shown, after its holder has laid
+// the drawing out.
 QPointF SceneIndent(const QGraphicsView* view)
 {
     const QRect port = view->contentsRect();
     const QRectF scene = view->sceneRect();
     const auto indent = [](int portLength, double low, double high) {
-        return std::max(0.0, std::trunc(portLength / 2.0 - (low + high) / 2.0));
+        return std::max(0.0, std::trunc(portLength / 2 - (low + high) / 2.0));
     };
     return { indent(port.width(), scene.left(), scene.right()), indent(port.height(), scene.top(), scene.bottom()) };
 }
