@@ -117,7 +117,8 @@ TEST(PPMExplainDlgCorners, OutsideEachRoundedCornerIsShadow)
         const int bottom = image.height() - 1 - s;
         const QColor margin = image.pixelColor(image.width() / 2, s - 1);
         ASSERT_LT(margin.alpha(), 255) << "the margin is shadow";
-        for (const QPoint corner : { QPoint(s, s), QPoint(right, s), QPoint(s, bottom), QPoint(right, bottom) }) {
+        for (const QPoint corner :
+            { QPoint(s, s), QPoint(right, s), QPoint(s, bottom), QPoint(right, bottom) }) {
             const QColor pixel = image.pixelColor(corner);
             EXPECT_LT(pixel.alpha(), 255) << corner.x() << "," << corner.y() << " is not the frame's";
             // Its grey; the translucent pixels round it a little apart.

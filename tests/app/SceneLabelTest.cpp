@@ -192,8 +192,8 @@ struct Drawing {
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHints(view->renderHints());
-        const QTransform toHolder = view->viewportTransform()
-            * QTransform::fromTranslate(port.x() + kPad, port.y() + kPad);
+        const QTransform toHolder
+            = view->viewportTransform() * QTransform::fromTranslate(port.x() + kPad, port.y() + kPad);
         for (QGraphicsItem* item : items) {
             if (!item->isVisible()) {
                 continue;
@@ -253,7 +253,9 @@ QString NameOf(QGraphicsItem* item)
     if (auto* handle = dynamic_cast<CKWQTVSliderItem*>(item)) {
         return QStringLiteral("handle %1").arg(handle->GetSliderId());
     }
-    return QStringLiteral("picture at %1,%2").arg(item->sceneBoundingRect().x()).arg(item->sceneBoundingRect().y());
+    return QStringLiteral("picture at %1,%2")
+        .arg(item->sceneBoundingRect().x())
+        .arg(item->sceneBoundingRect().y());
 }
 
 // A label's glyphs: solid pixels of its text colour.
@@ -284,7 +286,8 @@ QStringList HiddenParts(const Drawing& d)
             labels << item;
         } else if (dynamic_cast<CKWQTVSliderItem*>(item) != nullptr) {
             handles << item;
-        } else if (auto* picture = dynamic_cast<QGraphicsPixmapItem*>(item); picture && !picture->pixmap().isNull()) {
+        } else if (auto* picture = dynamic_cast<QGraphicsPixmapItem*>(item);
+                   picture && !picture->pixmap().isNull()) {
             pictures << item;
         }
     }
@@ -361,7 +364,8 @@ void FishFarTarget(CMainFrameEventImp& frame, bool wall)
 // The program in a language at each scale, after `set`, for `check` on one
 // of its drawings.
 void OnBothScales(int language, const std::function<void(CMainFrameEventImp&)>& set,
-    const std::function<Drawing(CMainFrameEventImp&)>& drawing, const std::function<void(const Drawing&)>& check)
+    const std::function<Drawing(CMainFrameEventImp&)>& drawing,
+    const std::function<void(const Drawing&)>& check)
 {
     const int savedLanguage = g_languageIndex;
     g_languageIndex = language;
@@ -395,7 +399,8 @@ TEST_P(SceneLabelLimitTest, EveryLabelHandleAndPictureShowsWhole)
                 texts << label->toPlainText();
             }
         }
-        ASSERT_TRUE(texts.contains(QString::fromUtf8(GetParam().shownLabel))) << texts.join(' ').toStdString();
+        ASSERT_TRUE(texts.contains(QString::fromUtf8(GetParam().shownLabel)))
+            << texts.join(' ').toStdString();
         const QStringList hidden = HiddenParts(drawing);
         EXPECT_TRUE(hidden.isEmpty()) << hidden.join(QStringLiteral("; ")).toStdString();
     });
@@ -422,8 +427,8 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneLabelLimitTest,
             IPCSideView, "22.91m" },
         Limit { "fish_ceiling_far_target", 0, [](CMainFrameEventImp& f) { FishFarTarget(f, false); },
             FishSideView, "10.00m" },
-        Limit { "fish_wall_far_target", 0, [](CMainFrameEventImp& f) { FishFarTarget(f, true); }, FishSideView,
-            "10.00m" }),
+        Limit { "fish_wall_far_target", 0, [](CMainFrameEventImp& f) { FishFarTarget(f, true); },
+            FishSideView, "10.00m" }),
     [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
 
 // ---- Pictures under labels ------------------------------------------------------
@@ -488,7 +493,8 @@ TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndThe
             auto* picture = dynamic_cast<QGraphicsPixmapItem*>(item);
             if (text != nullptr && text->toPlainText() == QString::fromUtf8(GetParam().label)) {
                 label = text;
-            } else if (picture != nullptr && picture->isVisible() && dynamic_cast<CKWQTVSliderItem*>(item) == nullptr) {
+            } else if (picture != nullptr && picture->isVisible()
+                && dynamic_cast<CKWQTVSliderItem*>(item) == nullptr) {
                 pictures << item;
             }
         }
@@ -516,14 +522,14 @@ TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndThe
             }
         }
         EXPECT_GE(under, 8) << "the label stands over the picture";
-        EXPECT_GE(kept, under * 9 / 10) << kept << " of " << under << " pixels under the label keep their colour";
+        EXPECT_GE(kept, under * 9 / 10)
+            << kept << " of " << under << " pixels under the label keep their colour";
     });
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstScreens, SceneLabelOverPictureTest,
-    ::testing::Values(
-        LabelOverPicture { "top_view_target", [](CMainFrameEventImp& f) { f.OnIPCToolClicked(); }, TopView,
-            "89.67°" },
+    ::testing::Values(LabelOverPicture { "top_view_target",
+                          [](CMainFrameEventImp& f) { f.OnIPCToolClicked(); }, TopView, "89.67°" },
         LabelOverPicture { "fisheye_side_dome", [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
             FishSideView, "1.70m" }),
     [](const ::testing::TestParamInfo<LabelOverPicture>& info) { return std::string(info.param.name); });

@@ -34,8 +34,8 @@ TEST(LabelPlacement, StepsToTheNearestClearPlaceInsideTheBounds)
         { "half a pixel of overlap is touching", label, { { 40, 30, 66, 50.4 } }, {}, { 0, 0 } },
         { "the nearer side of a wide obstacle", label, { { 45, 45, 190, 58 } }, {}, { 0, 8 } },
         { "pressed to the bottom: over it", label, { { 45, 45, 95, 100 } }, {}, { 0, -17 } },
-        { "closed in above too: around the nearer side", label,
-            { { 40, 45, 95, 100 }, { 0, 0, 200, 45 } }, {}, { 45, 0 } },
+        { "closed in above too: around the nearer side", label, { { 40, 45, 95, 100 }, { 0, 0, 200, 45 } },
+            {}, { 45, 0 } },
         { "rather a little farther than over a picture", label, { { 40, 40, 100, 60 } },
             { { 40, 60, 100, 100 } }, { 0, -22 } },
         { "nowhere clear: only inside the bounds", { 190, 50, 230, 62 }, { { 0, 0, 200, 100 } }, {},
@@ -54,8 +54,11 @@ TEST(LabelPlacement, StepsToTheNearestClearPlaceInsideTheBounds)
 // every difference of sizes, odd ones included.
 TEST(LabelPlacement, BoundsAreWhatTheViewShowsEvenBeforeItIsShown)
 {
-    for (const QSize size : { QSize(300, 200), QSize(301, 203), QSize(302, 201), QSize(303, 202) })
-    for (const int margin : { 9, 10 }) {
+    // Views of even and odd sizes, scenes 9 and 10 pixels smaller.
+    const QSize sizes[] = { QSize(300, 200), QSize(301, 203), QSize(302, 201), QSize(303, 202) };
+    for (int row = 0; row < 8; ++row) {
+        const QSize size = sizes[row / 2];
+        const int margin = 9 + row % 2;
         QWidget holder;
         QGraphicsScene scene;
         QGraphicsView view(&scene, &holder);

@@ -226,8 +226,9 @@ void CKWSkinFrame::ApplyShadowPlan()
 void CKWSkinFrame::ApplyMask(const QSize& size)
 {
     m_window->setMask(KWFrameWindowMask(size, m_radiusA, m_radiusB, m_shadowPlan.maskInset, m_resizeBands));
-    m_shadowCorners = m_shadowPlan.paintShadow ? KWFrameCornerRegion(size, m_radiusA, m_radiusB, m_shadowWidth)
-                                               : QRegion();
+    m_shadowCorners = m_shadowPlan.paintShadow
+        ? KWFrameCornerRegion(size, m_radiusA, m_radiusB, m_shadowWidth)
+        : QRegion();
 }
 
 void CKWSkinFrame::SetTitle(const QString& text)

@@ -77,8 +77,8 @@ KWSceneBox KWBoxUnion(const KWSceneBox& a, const KWSceneBox& b)
         std::max(a.bottom, b.bottom) };
 }
 
-KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds, const std::vector<KWSceneBox>& obstacles,
-    const std::vector<KWSceneBox>& avoided, double avoidCost)
+KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds,
+    const std::vector<KWSceneBox>& obstacles, const std::vector<KWSceneBox>& avoided, double avoidCost)
 {
     const KWScenePoint inside { InsideShift(box.left, box.right, bounds.left, bounds.right),
         InsideShift(box.top, box.bottom, bounds.top, bounds.bottom) };
@@ -86,10 +86,12 @@ KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds, const
         return {};
     }
     const std::vector<KWSceneBox> edges = Joined(obstacles, avoided);
-    const std::vector<double> xs = EdgeShifts(box.left, box.right, bounds.left, bounds.right, edges,
-        [](const KWSceneBox& o) { return o.left; }, [](const KWSceneBox& o) { return o.right; });
-    const std::vector<double> ys = EdgeShifts(box.top, box.bottom, bounds.top, bounds.bottom, edges,
-        [](const KWSceneBox& o) { return o.top; }, [](const KWSceneBox& o) { return o.bottom; });
+    const std::vector<double> xs = EdgeShifts(
+        box.left, box.right, bounds.left, bounds.right, edges, [](const KWSceneBox& o) { return o.left; },
+        [](const KWSceneBox& o) { return o.right; });
+    const std::vector<double> ys = EdgeShifts(
+        box.top, box.bottom, bounds.top, bounds.bottom, edges, [](const KWSceneBox& o) { return o.top; },
+        [](const KWSceneBox& o) { return o.bottom; });
     KWScenePoint best = inside;
     double bestCost = std::numeric_limits<double>::infinity();
     // Nearest first, so that places no nearer than the best one so far,

@@ -32,12 +32,13 @@ KWSceneBox KWBoxUnion(const KWSceneBox& a, const KWSceneBox& b);
 
 // The shortest shift that brings box wholly inside bounds and clear of every
 // obstacle, half a pixel counting as nothing as for KWBoxesOverlap: none
-// when it already stands so. Where no place inside bounds is
-// clear, the shortest shift that brings it inside bounds alone; a box larger
-// than bounds keeps its top-left corner inside them.
+// when it already stands so. Where no place inside bounds is clear, the
+// shortest shift that brings it inside bounds alone; a box larger than
+// bounds keeps its top-left corner inside them.
 //
 // A box that must move would also rather not cover what is in `avoided` (the
 // pictures of a drawing): a place over one of those counts as avoidCost
 // farther than it is.
-KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds, const std::vector<KWSceneBox>& obstacles,
-    const std::vector<KWSceneBox>& avoided = {}, double avoidCost = 0.0);
+KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds,
+    const std::vector<KWSceneBox>& obstacles, const std::vector<KWSceneBox>& avoided = {},
+    double avoidCost = 0.0);

@@ -154,9 +154,11 @@ void CKWQTSceneLabel::PaintHalo(QPainter* painter) const
         && world.m22() == m_haloTransform.m22() && std::abs(moved.x() - whole.x()) < kWholePixel
         && std::abs(moved.y() - whole.y()) < kWholePixel;
     if (!reusable) {
-        const int reach = std::max(1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(world.determinant())))));
-        const QRect area = world.mapRect(GlyphOutline().boundingRect()).toAlignedRect().adjusted(
-            -reach - 1, -reach - 1, reach + 1, reach + 1);
+        const int reach = std::max(
+            1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(world.determinant())))));
+        const QRect area = world.mapRect(GlyphOutline().boundingRect())
+                               .toAlignedRect()
+                               .adjusted(-reach - 1, -reach - 1, reach + 1, reach + 1);
         m_haloImage = HaloAround(GlyphsOn(GlyphOutline(), world, area), reach, m_halo);
         m_haloOrigin = area.topLeft();
         m_haloTransform = world;

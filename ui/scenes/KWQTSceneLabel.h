@@ -11,9 +11,9 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QPoint>
-#include <QTransform>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 
 class CKWQTSceneLabel : public QGraphicsTextItem {
 public:

@@ -654,7 +654,8 @@ void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
         QRect(places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight),
         m_lengthUnitLabel, places.lengthUnitLabel, m_lengthTitle, places.lengthTitle);
     PlaceAxisControls(places, sideways(heightControls), sideways(lengthControls));
-    for (const QGraphicsItem* fixed : { m_heightUnitLabel, m_heightTitle, m_lengthUnitLabel, m_lengthTitle }) {
+    for (const QGraphicsItem* fixed :
+        { m_heightUnitLabel, m_heightTitle, m_lengthUnitLabel, m_lengthTitle }) {
         room.taken.push_back(KWItemFootprint(fixed));
     }
     for (const CKWQTDoubleSpiner* box : { m_heightBox, m_lengthBox }) {

@@ -114,8 +114,8 @@ private:
     // clear of the boxes, the handles and the other labels: each as near to
     // the place the layout gives it as it can.
     void ArrangeAroundDrawing(const SideViewLayout& layout);
-    void PlaceAxisControls(const SideViewWidgetPlaces& places, const KWScenePoint& heightShift,
-        const KWScenePoint& lengthShift);
+    void PlaceAxisControls(
+        const SideViewWidgetPlaces& places, const KWScenePoint& heightShift, const KWScenePoint& lengthShift);
     void ShowAxisMaxima();
     QString LengthText(double value) const;
     void SetLabel(QGraphicsTextItem* label, const QString& text);

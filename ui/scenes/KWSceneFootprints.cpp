@@ -29,7 +29,8 @@ QPointF SceneIndent(const QGraphicsView* view)
     const auto indent = [](int portLength, double low, double high) {
         return std::max(0.0, std::trunc(portLength / 2 - (low + high) / 2.0));
     };
-    return { indent(port.width(), scene.left(), scene.right()), indent(port.height(), scene.top(), scene.bottom()) };
+    return { indent(port.width(), scene.left(), scene.right()),
+        indent(port.height(), scene.top(), scene.bottom()) };
 }
 
 // The scene point shown at a point of the view's own coordinates.
@@ -92,7 +93,8 @@ void KWPlaceClear(QGraphicsItem* item, const QPointF& pos, KWLabelRoom& room)
         return;
     }
     const KWSceneBox footprint = KWItemFootprintAt(item, pos);
-    const KWScenePoint shift = KWClearShift(footprint, room.bounds, room.taken, room.pictures, room.pictureCost);
+    const KWScenePoint shift
+        = KWClearShift(footprint, room.bounds, room.taken, room.pictures, room.pictureCost);
     item->setPos(pos + QPointF(shift.x, shift.y));
     room.taken.push_back(footprint.Shifted(shift));
 }
