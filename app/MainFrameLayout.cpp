@@ -27,9 +27,9 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     // both at scale 2): the tool bar and the page read their rectangles
     // inclusive, and a row or column more would stand in the shadow margin,
     // where a compositing manager shows it.
-    const int underBand = t + 10;
-    out.toolBar = CKWRect(10, 10, w + 9, underBand - 1);
-    out.chooser = CKWRect(10, Trunc(underBand + 5 * s), w + 9, h + 9);
+    const int underBand = m + t;
+    out.toolBar = CKWRect(m, m, m + w - 1, underBand - 1);
+    out.chooser = CKWRect(m, Trunc(underBand + 5 * s), m + w - 1, m + h - 1);
 
     CKWRect button(0, 0, Trunc(280 * s), Trunc(280 * s));
     // The buttons' x in the normal window, int(((w - 2 * 280) - 100) / 2.0),

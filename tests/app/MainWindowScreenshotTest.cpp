@@ -8,6 +8,7 @@
 #include "app/MainFrameLayout.h"
 #include "app/StartupScale.h"
 #include "base/Globals.h"
+#include "ui/qt/KWQTMainWindow.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
@@ -93,9 +94,10 @@ TEST_P(MainWindowScreenshotTest, ChooserPageIsDrawnAtTheLooksSize)
     // the window's inside, twice both at 4K: their last column and row are
     // theirs, and none of them stands in the shadow margin beyond.
     const QColor green(0x35, 0xA3, 0x00);
-    const int lastColumn = window->width() - 11;
-    const int bandRow = 10 + static_cast<int>(62 * g_uiScale) - 1;
-    const int lastRow = window->height() - 11;
+    const int margin = dynamic_cast<CKWQTMainWindow*>(window)->Frame().ShadowWidth();
+    const int lastColumn = window->width() - margin - 1;
+    const int bandRow = margin + static_cast<int>(62 * g_uiScale) - 1;
+    const int lastRow = window->height() - margin - 1;
     EXPECT_EQ(image.pixelColor(lastColumn, bandRow), green);
     EXPECT_NE(image.pixelColor(lastColumn + 1, bandRow), green);
     EXPECT_NE(image.pixelColor(window->width() / 2, bandRow + 1), green);

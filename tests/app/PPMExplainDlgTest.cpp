@@ -12,6 +12,7 @@
 #include "tests/app/ShownText.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
+#include "ui/qt/KWQTDialog.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
@@ -106,13 +107,13 @@ TEST(PPMExplainDlgCorners, OutsideEachRoundedCornerIsShadow)
         SCOPED_TRACE(scale);
         const ScreenLook look(scale);
         boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
-        auto* dialog = dynamic_cast<QWidget*>(frame->GetPPMExplainDlg()->GetDlg());
+        auto* dialog = dynamic_cast<CKWQTDialog*>(frame->GetPPMExplainDlg()->GetDlg());
         ASSERT_NE(dialog, nullptr);
         dialog->show();
         QCoreApplication::processEvents();
         const QImage image = dialog->grab().toImage().convertToFormat(QImage::Format_ARGB32);
         dialog->hide();
-        const int s = 10;
+        const int s = dialog->Frame().ShadowWidth();
         const int right = image.width() - 1 - s;
         const int bottom = image.height() - 1 - s;
         const QColor margin = image.pixelColor(image.width() / 2, s - 1);
