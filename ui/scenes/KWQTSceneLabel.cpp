@@ -17,31 +17,6 @@ namespace {
 // The font size whose halo is one pixel wide.
 constexpr double kFontPixelsPerHaloPixel = 12.0;
 
-// The outline of one glyph of a font. The labels show a handful of glyphs
-// (digits, the point, the units) whose outlines a drag asks for again at
-// every step as the values change; the font engine's hinting of each costs
-// far more than the rest of the step.
-QPainterPath GlyphPath(const QRawFont& font, quint32 glyph)
-{
-    static QHash<QRawFont, QHash<quint32, QPainterPath>> outlines;
-    QHash<quint32, QPainterPath>& ofFont = outlines[font];
-    const auto known = ofFont.constFind(glyph);
-    if (known != ofFont.constEnd()) {
-        return *known;
-    }
-    return *ofFont.insert(glyph, font.pathForGlyph(glyph));
-}
-
-void AddGlyphs(QPainterPath& outline, const QGlyphRun& run, const QPointF& origin)
-{
-    const QRawFont rawFont = run.rawFont();
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-        outline.addPath(GlyphPath(rawFont, glyphs[i]).translated(origin + positions[i]));
-    }
-}
-
 // Moves closer to whole pixels than this are whole.
 constexpr double kWholePixel = 1e-6;
 
@@ -124,11 +99,35 @@ const QPainterPath& CKWQTSceneLabel::GlyphOutline() const
         }
         for (int line = 0; line < layout->lineCount(); ++line) {
             for (const QGlyphRun& run : layout->lineAt(line).glyphRuns()) {
-                AddGlyphs(m_outline, run, layout->position());
+                AddGlyphs(run, layout->position());
             }
         }
     }
     return m_outline;
+}
+
+void CKWQTSceneLabel::AddGlyphs(const QGlyphRun& run, const QPointF& origin) const
+{
+    const QRawFont rawFont = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+        m_outline.addPath(GlyphPath(rawFont, glyphs[i]).translated(origin + positions[i]));
+    }
+}
+
+const QPainterPath& CKWQTSceneLabel::GlyphPath(const QRawFont& font, quint32 glyph) const
+{
+    auto ofFont = std::find_if(m_glyphPaths.begin(), m_glyphPaths.end(),
+        [&font](const FontGlyphs& known) { return known.first == font; });
+    if (ofFont == m_glyphPaths.end()) {
+        ofFont = m_glyphPaths.insert(m_glyphPaths.end(), FontGlyphs(font, {}));
+    }
+    const auto known = ofFont->second.constFind(glyph);
+    if (known != ofFont->second.constEnd()) {
+        return *known;
+    }
+    return *ofFont->second.insert(glyph, font.pathForGlyph(glyph));
 }
 
 QRectF CKWQTSceneLabel::InkRect() const

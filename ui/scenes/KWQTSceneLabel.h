@@ -8,12 +8,20 @@
 #include <QColor>
 #include <QFont>
 #include <QGraphicsTextItem>
+#include <QHash>
 #include <QImage>
 #include <QPainterPath>
 #include <QPoint>
+#include <QPointF>
+#include <QRawFont>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
+
+#include <utility>
+#include <vector>
+
+class QGlyphRun;
 
 class CKWQTSceneLabel : public QGraphicsTextItem {
 public:
@@ -32,6 +40,12 @@ private:
     // The outlines of the glyphs as laid out, in item coordinates; built
     // again only when the text or its layout changed.
     const QPainterPath& GlyphOutline() const;
+    void AddGlyphs(const QGlyphRun& run, const QPointF& origin) const;
+    // The outline of one glyph of a font. A label shows a handful of glyphs
+    // (digits, the point, its unit) whose outlines a drag asks for again at
+    // every step as the value changes; the font engine's hinting of each
+    // costs far more than the rest of the step, so each is kept.
+    const QPainterPath& GlyphPath(const QRawFont& font, quint32 glyph) const;
     void PaintHalo(QPainter* painter) const;
 
     QColor m_halo;
@@ -47,6 +61,8 @@ private:
     };
     mutable OutlineKey m_outlineKey;
     mutable QPainterPath m_outline;
+    using FontGlyphs = std::pair<QRawFont, QHash<quint32, QPainterPath>>;
+    mutable std::vector<FontGlyphs> m_glyphPaths;
     // The halo made on the painter's pixels, where its top-left pixel lay
     // there and the painter's transform it was made for.
     mutable QImage m_haloImage;
