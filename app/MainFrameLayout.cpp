@@ -22,8 +22,14 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     const int t = Trunc(62 * s);
     MainFrameLayout out;
 
-    out.toolBar = CKWRect(10, 10, w + 10, t + 10);
-    out.chooser = RectAt(10, Trunc(out.toolBar.bottom + 5 * s), Trunc(w - s), Trunc((h - t) - 5 * s));
+    // The band under the title and the chooser page are exactly their size,
+    // 1000 x 62 and the rest of the window's inside under the band (twice
+    // both at scale 2): the tool bar and the page read their rectangles
+    // inclusive, and a row or column more would stand in the shadow margin,
+    // where a compositing manager shows it.
+    const int underBand = m + t;
+    out.toolBar = CKWRect(m, m, m + w - 1, underBand - 1);
+    out.chooser = CKWRect(m, Trunc(underBand + 5 * s), m + w - 1, m + h - 1);
 
     CKWRect button(0, 0, Trunc(280 * s), Trunc(280 * s));
     // The buttons' x in the normal window, int(((w - 2 * 280) - 100) / 2.0),
@@ -43,7 +49,7 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     out.fishTitle = title;
 
     CKWRect panel(0, 0, Trunc(520 * s), Trunc(300 * s));
-    panel.MoveToXY(10, Trunc(out.toolBar.bottom + 5 * s));
+    panel.MoveToXY(10, Trunc(underBand + 5 * s));
     out.panel = panel;
     out.view3D = CKWRect(Trunc(panel.right + 5 * s), panel.top, Trunc((w + 10) - s), panel.bottom);
 

@@ -12,8 +12,8 @@ namespace {
 TEST(MainFrameLayout, DesignWindowAtScaleOnePlacesEveryPart)
 {
     const MainFrameLayout layout = ComputeMainFrameLayout(1020, 720, 1.0f);
-    EXPECT_TRUE(SameRect(layout.toolBar, { 10, 10, 1010, 72 }));
-    EXPECT_TRUE(SameRect(layout.chooser, { 10, 77, 1009, 710 }));
+    EXPECT_TRUE(SameRect(layout.toolBar, { 10, 10, 1009, 71 }));
+    EXPECT_TRUE(SameRect(layout.chooser, { 10, 77, 1009, 709 }));
     EXPECT_TRUE(SameRect(layout.ipcButton, { 170, 223, 450, 503 }));
     EXPECT_TRUE(SameRect(layout.fishButton, { 550, 223, 830, 503 }));
     EXPECT_TRUE(SameRect(layout.ipcTitle, { 170, 533, 450, 553 }));
@@ -32,8 +32,8 @@ TEST(MainFrameLayout, ScaleTwoDoublesAllButTheFixedMargins)
     // The 4K window: 1000 x 2 + 20 by 700 x 2 + 20. Inside the 10-pixel
     // shadow margin it is the normal window at twice the size.
     const MainFrameLayout layout = ComputeMainFrameLayout(2020, 1420, 2.0f);
-    EXPECT_TRUE(SameRect(layout.toolBar, { 10, 10, 2010, 134 }));
-    EXPECT_TRUE(SameRect(layout.chooser, { 10, 144, 2008, 1410 }));
+    EXPECT_TRUE(SameRect(layout.toolBar, { 10, 10, 2009, 133 }));
+    EXPECT_TRUE(SameRect(layout.chooser, { 10, 144, 2009, 1409 }));
     EXPECT_TRUE(SameRect(layout.ipcButton, { 330, 436, 890, 996 }));
     EXPECT_TRUE(SameRect(layout.fishButton, { 1090, 436, 1650, 996 }));
     EXPECT_TRUE(SameRect(layout.ipcTitle, { 330, 1056, 890, 1096 }));

@@ -1,12 +1,14 @@
 // The first screen at the normal and at the 4K look, built as start-up
 // builds it, grabbed to "<test directory>/screenshots/" for a person to look
 // at, with the time from creating the main frame to its first shown window
-// written to the test log.
+// written to the test log; its band and page end where the window's inside
+// ends.
 
 #include "app/MainFrameEventImp.h"
 #include "app/MainFrameLayout.h"
 #include "app/StartupScale.h"
 #include "base/Globals.h"
+#include "ui/qt/KWQTMainWindow.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +89,21 @@ TEST_P(MainWindowScreenshotTest, ChooserPageIsDrawnAtTheLooksSize)
     const MainFrameLayout layout = ComputeMainFrameLayout(window->width(), window->height(), g_uiScale);
     const QPoint blank((layout.ipcButton.right + layout.fishButton.left) / 2, layout.chooser.top + 20);
     EXPECT_EQ(image.pixelColor(blank * image.devicePixelRatio()), QColor(Qt::white));
+
+    // The green band under the title is 1000 x 62 and the page the rest of
+    // the window's inside, twice both at 4K: their last column and row are
+    // theirs, and none of them stands in the shadow margin beyond.
+    const QColor green(0x35, 0xA3, 0x00);
+    const int margin = dynamic_cast<CKWQTMainWindow*>(window)->Frame().ShadowWidth();
+    const int lastColumn = window->width() - margin - 1;
+    const int bandRow = margin + static_cast<int>(62 * g_uiScale) - 1;
+    const int lastRow = window->height() - margin - 1;
+    EXPECT_EQ(image.pixelColor(lastColumn, bandRow), green);
+    EXPECT_NE(image.pixelColor(lastColumn + 1, bandRow), green);
+    EXPECT_NE(image.pixelColor(window->width() / 2, bandRow + 1), green);
+    EXPECT_EQ(image.pixelColor(blank.x(), lastRow), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(blank.x(), lastRow + 1), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(lastColumn, lastRow), QColor(Qt::white));
     frame.reset();
 }
 

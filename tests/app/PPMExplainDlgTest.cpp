@@ -1,5 +1,6 @@
 // The pixel-density explanation dialog on real controls: its texts in metres
-// and feet across a language switch, its grid, and how it ends.
+// and feet across a language switch, its grid, how it ends, and its rounded
+// corners over the shadow at both scales.
 
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
@@ -7,14 +8,17 @@
 #include "base/Globals.h"
 #include "base/Translate.h"
 #include "tests/app/EnglishFrame.h"
+#include "tests/app/ScreenLook.h"
 #include "tests/app/ShownText.h"
 #include "ui/api/KWPictureCtrl.h"
 #include "ui/api/KWStatic.h"
+#include "ui/qt/KWQTDialog.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -92,6 +96,39 @@ TEST_F(PPMExplainDlgTest, OKAcceptsAndEscapeHides)
 
     QTimer::singleShot(0, [this] { explain->OnCloseClicked(); });
     EXPECT_NE(dialog->DoModalDlg(), 1);
+}
+
+// Where a compositing manager shows the shadow, the pixels of the frame's
+// rectangle outside its rounded corners are shadow, as the margin beside
+// them, at both scales; the offscreen platform composites.
+TEST(PPMExplainDlgCorners, OutsideEachRoundedCornerIsShadow)
+{
+    for (int scale : { 1, 2 }) {
+        SCOPED_TRACE(scale);
+        const ScreenLook look(scale);
+        boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
+        auto* dialog = dynamic_cast<CKWQTDialog*>(frame->GetPPMExplainDlg()->GetDlg());
+        ASSERT_NE(dialog, nullptr);
+        dialog->show();
+        QCoreApplication::processEvents();
+        const QImage image = dialog->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        dialog->hide();
+        const int s = dialog->Frame().ShadowWidth();
+        const int right = image.width() - 1 - s;
+        const int bottom = image.height() - 1 - s;
+        const QColor margin = image.pixelColor(image.width() / 2, s - 1);
+        ASSERT_LT(margin.alpha(), 255) << "the margin is shadow";
+        for (const QPoint corner :
+            { QPoint(s, s), QPoint(right, s), QPoint(s, bottom), QPoint(right, bottom) }) {
+            const QColor pixel = image.pixelColor(corner);
+            EXPECT_LT(pixel.alpha(), 255) << corner.x() << "," << corner.y() << " is not the frame's";
+            // Its grey; the translucent pixels round it a little apart.
+            for (const auto& channel : { &QColor::red, &QColor::green, &QColor::blue }) {
+                EXPECT_NEAR((pixel.*channel)(), (margin.*channel)(), 4) << corner.x() << "," << corner.y();
+            }
+        }
+        EXPECT_EQ(image.pixelColor(image.width() / 2, bottom).alpha(), 255) << "the frame's own bottom row";
+    }
 }
 
 } // namespace

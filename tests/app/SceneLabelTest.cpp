@@ -2,14 +2,27 @@
 // the values the tools start with, every label that meets a picture is
 // drawn above it, in each view of both tools. And every label stays legible
 // over the dark pictures and lines it may lie on.
+//
+// On the grabbed side views, at both scales, with values typed to their
+// limits: every glyph of every label shows whole inside its view, under no
+// box, no handle and no other label; every handle, the camera and the person
+// show wherever no label stands over them. And at the first screens, the
+// pictures under a label keep their colour outside its glyphs and halo.
 
 #include "app/MainFrameEventImp.h"
+#include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/FishSideViewEventImp.h"
+#include "app/calc/ParameterSettingEventImp.h"
+#include "app/calc/SideViewEventImp.h"
+#include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
 #include "tests/app/ScreenLook.h"
+#include "ui/scenes/KWQTVSliderItem.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -20,8 +33,10 @@
 #include <QStyleOptionGraphicsItem>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -138,6 +153,386 @@ TEST_P(SceneLabelTest, EveryLabelStandsOnTheBackgroundColour)
         EXPECT_TRUE(bare.isEmpty()) << bare.join(QStringLiteral(", ")).toStdString();
     });
 }
+
+// ---- Grabbed pixels ----------------------------------------------------------
+
+// Room around a view's holder for what an item paints outside it.
+constexpr int kPad = 64;
+// Colours this close count as the same: a pixel drawn again in another
+// painting differs by no more than rounding.
+constexpr int kSameColour = 48;
+
+bool SameColour(const QColor& a, const QColor& b)
+{
+    return std::abs(a.red() - b.red()) <= kSameColour && std::abs(a.green() - b.green()) <= kSameColour
+        && std::abs(a.blue() - b.blue()) <= kSameColour;
+}
+
+// A drawing view and the widget that holds it with the controls laid over
+// it (the view itself for a top view).
+struct Drawing {
+    QGraphicsView* view = nullptr;
+    QWidget* holder = nullptr;
+    QImage grab;
+    QRect port; // the view's viewport in the holder
+
+    Drawing(QGraphicsView* v, QWidget* h)
+        : view(v)
+        , holder(h)
+        , grab(h->grab().toImage().convertToFormat(QImage::Format_ARGB32))
+        , port(v->viewport()->mapTo(h, QPoint(0, 0)), v->viewport()->size())
+    {
+    }
+
+    // What the items paint by themselves where they stand, on clear pixels
+    // kPad larger than the holder on every side.
+    QImage Alone(const QList<QGraphicsItem*>& items) const
+    {
+        QImage image(holder->size() + QSize(2 * kPad, 2 * kPad), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(view->renderHints());
+        const QTransform toHolder
+            = view->viewportTransform() * QTransform::fromTranslate(port.x() + kPad, port.y() + kPad);
+        for (QGraphicsItem* item : items) {
+            if (!item->isVisible()) {
+                continue;
+            }
+            painter.setTransform(item->sceneTransform() * toHolder);
+            QStyleOptionGraphicsItem option;
+            option.exposedRect = item->boundingRect();
+            item->paint(&painter, &option, nullptr);
+        }
+        painter.end();
+        return image.convertToFormat(QImage::Format_ARGB32);
+    }
+
+    // Whether the grab shows the colour at a pixel of the view, or within
+    // reach of it.
+    bool Shows(const QPoint& at, const QColor& colour, int reach) const
+    {
+        if (!port.contains(at)) {
+            return false;
+        }
+        for (int dy = -reach; dy <= reach; ++dy) {
+            for (int dx = -reach; dx <= reach; ++dx) {
+                const QPoint near = at + QPoint(dx, dy);
+                if (port.contains(near) && SameColour(grab.pixelColor(near), colour)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // Of the pixels an item paints alone that `wanted` picks and nothing in
+    // `under` covers: how many the grab does not show in their colour within
+    // reach, those outside the view counted too.
+    int Unseen(const QImage& alone, const std::function<bool(const QColor&)>& wanted,
+        const QImage& under = QImage(), int reach = 0) const
+    {
+        int unseen = 0;
+        for (int y = 0; y < alone.height(); ++y) {
+            for (int x = 0; x < alone.width(); ++x) {
+                const QColor colour = alone.pixelColor(x, y);
+                if (!wanted(colour) || (!under.isNull() && qAlpha(under.pixel(x, y)) > 0)) {
+                    continue;
+                }
+                unseen += Shows(QPoint(x - kPad, y - kPad), colour, reach) ? 0 : 1;
+            }
+        }
+        return unseen;
+    }
+};
+
+QString NameOf(QGraphicsItem* item)
+{
+    if (auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item)) {
+        return QStringLiteral("label ") + label->toPlainText();
+    }
+    if (auto* handle = dynamic_cast<CKWQTVSliderItem*>(item)) {
+        return QStringLiteral("handle %1").arg(handle->GetSliderId());
+    }
+    return QStringLiteral("picture at %1,%2")
+        .arg(item->sceneBoundingRect().x())
+        .arg(item->sceneBoundingRect().y());
+}
+
+// A label's glyphs: solid pixels of its text colour.
+std::function<bool(const QColor&)> GlyphOf(QGraphicsTextItem* label)
+{
+    const QColor text = label->defaultTextColor();
+    return [text](const QColor& colour) { return colour.alpha() == 255 && SameColour(colour, text); };
+}
+
+bool Solid(const QColor& colour)
+{
+    return colour.alpha() == 255;
+}
+
+// Every glyph of every label shows whole inside the view; every handle shows
+// where no other handle lies; every picture where no label or handle lies.
+QStringList HiddenParts(const Drawing& d)
+{
+    QList<QGraphicsItem*> labels;
+    QList<QGraphicsItem*> handles;
+    QList<QGraphicsItem*> pictures;
+    for (QGraphicsItem* item : d.view->scene()->items()) {
+        auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (!item->isVisible() || (label != nullptr && label->toPlainText().isEmpty())) {
+            continue;
+        }
+        if (label != nullptr) {
+            labels << item;
+        } else if (dynamic_cast<CKWQTVSliderItem*>(item) != nullptr) {
+            handles << item;
+        } else if (auto* picture = dynamic_cast<QGraphicsPixmapItem*>(item);
+                   picture && !picture->pixmap().isNull()) {
+            pictures << item;
+        }
+    }
+    QStringList hidden;
+    const auto count = [&hidden](QGraphicsItem* item, int unseen) {
+        if (unseen > 0) {
+            hidden << QStringLiteral("%1: %2 pixels unseen").arg(NameOf(item)).arg(unseen);
+        }
+    };
+    for (QGraphicsItem* label : labels) {
+        count(label, d.Unseen(d.Alone({ label }), GlyphOf(qgraphicsitem_cast<QGraphicsTextItem*>(label))));
+    }
+    for (QGraphicsItem* handle : handles) {
+        QList<QGraphicsItem*> others = handles;
+        others.removeOne(handle);
+        count(handle, d.Unseen(d.Alone({ handle }), Solid, d.Alone(others)));
+    }
+    // A turned picture's edge may fall a pixel aside in another painting.
+    const QImage labelsAndHandles = d.Alone(labels + handles);
+    for (QGraphicsItem* picture : pictures) {
+        count(picture, d.Unseen(d.Alone({ picture }), Solid, labelsAndHandles, 1));
+    }
+    return hidden;
+}
+
+// What the user does: the box reports the new value to its panel.
+void UserSets(CKWDoubleSpiner* box, double value)
+{
+    dynamic_cast<QDoubleSpinBox*>(box)->setValue(value);
+    QCoreApplication::processEvents();
+}
+
+Drawing IPCSideView(CMainFrameEventImp& frame)
+{
+    auto* holder = dynamic_cast<QWidget*>(frame.GetSideView()->GetScene());
+    return Drawing(holder->findChild<QGraphicsView*>(), holder);
+}
+
+Drawing FishSideView(CMainFrameEventImp& frame)
+{
+    auto* holder = dynamic_cast<QWidget*>(frame.GetFishSideView()->GetScene());
+    return Drawing(holder->findChild<QGraphicsView*>(), holder);
+}
+
+struct Limit {
+    const char* name;
+    int language;
+    std::function<void(CMainFrameEventImp&)> set;
+    std::function<Drawing(CMainFrameEventImp&)> drawing;
+    const char* shownLabel; // proves the limit was reached
+};
+
+void IPCValues(CMainFrameEventImp& frame, double height, double tilt, double distance)
+{
+    frame.OnIPCToolClicked();
+    const boost::shared_ptr<CParameterSettingEventImp> panel = frame.GetParameterSetting();
+    UserSets(panel->GetInstallHeightSpin(), height);
+    if (tilt > 0.0) {
+        UserSets(panel->GetInstallAngleSpin(), tilt);
+    }
+    UserSets(panel->GetDistanceSpin(), distance);
+}
+
+void FishFarTarget(CMainFrameEventImp& frame, bool wall)
+{
+    frame.OnFishToolClicked();
+    const boost::shared_ptr<CFishParameterSettingEventImp> panel = frame.GetFishParameterSetting();
+    if (wall) {
+        panel->RADIO_OnClicked(1, static_cast<int>(kFishIdWallRadio), POINT { 0, 0 });
+    }
+    UserSets(panel->GetObjectDistanceSpin(), 99.0);
+}
+
+// The program in a language at each scale, after `set`, for `check` on one
+// of its drawings.
+void OnBothScales(int language, const std::function<void(CMainFrameEventImp&)>& set,
+    const std::function<Drawing(CMainFrameEventImp&)>& drawing,
+    const std::function<void(const Drawing&)>& check)
+{
+    const int savedLanguage = g_languageIndex;
+    g_languageIndex = language;
+    for (int scale : { 1, 2 }) {
+        SCOPED_TRACE(scale);
+        const ScreenLook look(scale);
+        boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
+        dynamic_cast<QWidget*>(frame->GetDlg())->show();
+        set(*frame);
+        QCoreApplication::processEvents();
+        check(drawing(*frame));
+    }
+    g_languageIndex = savedLanguage;
+}
+
+// The camera at the top of the height axis, in a language.
+Limit AtFullHeight(const char* name, int language)
+{
+    return Limit { name, language, [](CMainFrameEventImp& f) { IPCValues(f, 10.0, 0.0, 10.0); }, IPCSideView,
+        "48.06°" };
+}
+
+class SceneLabelLimitTest : public ::testing::TestWithParam<Limit> { };
+
+TEST_P(SceneLabelLimitTest, EveryLabelHandleAndPictureShowsWhole)
+{
+    OnBothScales(GetParam().language, GetParam().set, GetParam().drawing, [](const Drawing& drawing) {
+        QStringList texts;
+        for (QGraphicsItem* item : drawing.view->scene()->items()) {
+            if (auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item)) {
+                texts << label->toPlainText();
+            }
+        }
+        ASSERT_TRUE(texts.contains(QString::fromUtf8(GetParam().shownLabel)))
+            << texts.join(' ').toStdString();
+        const QStringList hidden = HiddenParts(drawing);
+        EXPECT_TRUE(hidden.isEmpty()) << hidden.join(QStringLiteral("; ")).toStdString();
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, SceneLabelLimitTest,
+    ::testing::Values(
+        // The tilt at the top edge, the vertical angle against the height box
+        // and its title, whose width depends on the language.
+        AtFullHeight("ipc_height_10_en", 0), AtFullHeight("ipc_height_10_zh", 1),
+        AtFullHeight("ipc_height_10_pt", 2), AtFullHeight("ipc_height_10_es", 3),
+        Limit { "ipc_height_9_6", 0, [](CMainFrameEventImp& f) { IPCValues(f, 9.6, 0.0, 10.0); }, IPCSideView,
+            "9.60m" },
+        Limit { "ipc_height_9_8", 0, [](CMainFrameEventImp& f) { IPCValues(f, 9.8, 0.0, 10.0); }, IPCSideView,
+            "9.80m" },
+        // The camera turned level at the top, against the height box.
+        Limit { "ipc_height_10_tilt_89", 0, [](CMainFrameEventImp& f) { IPCValues(f, 10.0, 89.0, 10.0); },
+            IPCSideView, "89.00°" },
+        // The blind distance beyond the target, its label at the target's handle.
+        Limit { "ipc_height_7_tilt_89", 0, [](CMainFrameEventImp& f) { IPCValues(f, 7.0, 89.0, 10.0); },
+            IPCSideView, "12.02m" },
+        // The person at the end of the length axis, under the length box.
+        Limit { "ipc_target_at_axis_end", 0, [](CMainFrameEventImp& f) { IPCValues(f, 7.0, 0.0, 99.0); },
+            IPCSideView, "22.91m" },
+        Limit { "fish_ceiling_far_target", 0, [](CMainFrameEventImp& f) { FishFarTarget(f, false); },
+            FishSideView, "10.00m" },
+        Limit { "fish_wall_far_target", 0, [](CMainFrameEventImp& f) { FishFarTarget(f, true); },
+            FishSideView, "10.00m" }),
+    [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
+
+// ---- Pictures under labels ------------------------------------------------------
+
+Drawing TopView(CMainFrameEventImp& frame)
+{
+    auto* view = dynamic_cast<QGraphicsView*>(frame.GetTopView()->GetScene());
+    return Drawing(view, view);
+}
+
+// A label's glyphs, their soft edges included (what it paints solid in
+// another colour than its halo's white), grown by `grow` pixels for the halo
+// and its soft edge: a mask of the Alone pixels, and the glyphs' box.
+struct GlyphArea {
+    QImage mask;
+    QRect box;
+};
+
+GlyphArea GrownGlyphs(const Drawing& d, QGraphicsTextItem* label, int grow)
+{
+    const QImage alone = d.Alone({ label });
+    GlyphArea area { QImage(alone.size(), QImage::Format_ARGB32), QRect() };
+    area.mask.fill(Qt::transparent);
+    for (int y = 0; y < alone.height(); ++y) {
+        for (int x = 0; x < alone.width(); ++x) {
+            const QColor colour = alone.pixelColor(x, y);
+            if (colour.alpha() < 255 || SameColour(colour, Qt::white)) {
+                continue;
+            }
+            area.box |= QRect(x, y, 1, 1);
+            for (int dy = -grow; dy <= grow; ++dy) {
+                for (int dx = -grow; dx <= grow; ++dx) {
+                    if (area.mask.rect().contains(x + dx, y + dy)) {
+                        area.mask.setPixel(x + dx, y + dy, qRgba(0, 0, 0, 255));
+                    }
+                }
+            }
+        }
+    }
+    return area;
+}
+
+struct LabelOverPicture {
+    const char* name;
+    std::function<void(CMainFrameEventImp&)> choose;
+    std::function<Drawing(CMainFrameEventImp&)> drawing;
+    const char* label;
+};
+
+class SceneLabelOverPictureTest : public ::testing::TestWithParam<LabelOverPicture> { };
+
+// The first screens: a label standing over a picture cuts into it only with
+// its glyphs and their halo; the rest of the picture under it keeps its
+// colour, and the digits theirs.
+TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndTheirHalo)
+{
+    OnBothScales(0, GetParam().choose, GetParam().drawing, [](const Drawing& d) {
+        QGraphicsTextItem* label = nullptr;
+        QList<QGraphicsItem*> pictures;
+        for (QGraphicsItem* item : d.view->scene()->items()) {
+            auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+            auto* picture = dynamic_cast<QGraphicsPixmapItem*>(item);
+            if (text != nullptr && text->toPlainText() == QString::fromUtf8(GetParam().label)) {
+                label = text;
+            } else if (picture != nullptr && picture->isVisible()
+                && dynamic_cast<CKWQTVSliderItem*>(item) == nullptr) {
+                pictures << item;
+            }
+        }
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(d.Unseen(d.Alone({ label }), GlyphOf(label)), 0) << "the digits show in their colour";
+
+        // Under the label: within a few pixels of its glyphs, where a box
+        // behind the text would reach. The halo is a pixel at scale 1.
+        const int scale = static_cast<int>(g_uiScale);
+        const GlyphArea glyphs = GrownGlyphs(d, label, 1 + scale);
+        const QRect near = glyphs.box.adjusted(-4 * scale, -4 * scale, 4 * scale, 4 * scale);
+        int under = 0;
+        int kept = 0;
+        for (QGraphicsItem* picture : pictures) {
+            const QImage alone = d.Alone({ picture });
+            for (int y = near.top(); y <= near.bottom(); ++y) {
+                for (int x = near.left(); x <= near.right(); ++x) {
+                    const QColor colour = alone.pixelColor(x, y);
+                    if (colour.alpha() < 255 || qAlpha(glyphs.mask.pixel(x, y)) > 0) {
+                        continue;
+                    }
+                    ++under;
+                    kept += d.Shows(QPoint(x - kPad, y - kPad), colour, 0) ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_GE(under, 8) << "the label stands over the picture";
+        EXPECT_GE(kept, under * 9 / 10)
+            << kept << " of " << under << " pixels under the label keep their colour";
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstScreens, SceneLabelOverPictureTest,
+    ::testing::Values(LabelOverPicture { "top_view_target",
+                          [](CMainFrameEventImp& f) { f.OnIPCToolClicked(); }, TopView, "89.67°" },
+        LabelOverPicture { "fisheye_side_dome", [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
+            FishSideView, "1.70m" }),
+    [](const ::testing::TestParamInfo<LabelOverPicture>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Tools, SceneLabelTest,
     ::testing::Values(Tool { "ipc", [](CMainFrameEventImp& frame) { frame.OnIPCToolClicked(); } },

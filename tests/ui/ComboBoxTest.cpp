@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -273,7 +274,8 @@ TEST_F(ComboBoxTest, FaceIsCutExactlyFromTheStripForEachState)
 }
 
 // A long list drops down under its box, or opens over it near the bottom of
-// the screen, with a bounded number of rows and a scroll bar, at both scales.
+// the screen, with a bounded number of rows and a scroll bar, at both scales,
+// leaving the box's border row in view and drawing its own three borders.
 TEST(ComboBoxList, OpensBelowOrAboveItsBoxWithBoundedRows)
 {
     const float savedScale = g_uiScale;
@@ -301,15 +303,28 @@ TEST(ComboBoxList, OpensBelowOrAboveItsBoxWithBoundedRows)
         parent.setGeometry(screen.left(), top, 400, 2 * boxHeight);
         parent.show();
         box.showPopup();
-        const QWidget* list = box.view()->window();
+        QWidget* list = box.view()->window();
         ASSERT_TRUE(list->isVisible());
         const QRect listRect = list->geometry();
         const QRect boxRect(box.mapToGlobal(QPoint(0, 0)), box.size());
         const int rowHeight = box.view()->visualRect(box.model()->index(0, 0)).height();
         EXPECT_GE(rowHeight, CKWQTComboBox::RowHeight());
-        // Like any drop-down list, it may share the box's edge row.
-        EXPECT_EQ(listRect.top() >= boxRect.bottom(), !row.nearBottom) << "below the box";
-        EXPECT_EQ(listRect.bottom() <= boxRect.top(), row.nearBottom) << "above the box";
+        // Clear of the box's border row on the side it opens to.
+        EXPECT_EQ(listRect.top() == boxRect.bottom() + 1, !row.nearBottom) << "below the box";
+        EXPECT_EQ(listRect.bottom() == boxRect.top() - 1, row.nearBottom) << "above the box";
+        // Its border on the left, the right and the bottom, none on top.
+        const QImage shown = list->grab().toImage();
+        const QColor border(228, 235, 245);
+        const int width = std::max(1, static_cast<int>(row.scale));
+        const int middleY = shown.height() / 2;
+        const int middleX = shown.width() / 2;
+        for (int i = 0; i < width; ++i) {
+            EXPECT_EQ(shown.pixelColor(i, middleY), border) << "left";
+            EXPECT_EQ(shown.pixelColor(shown.width() - 1 - i, middleY), border) << "right";
+            EXPECT_EQ(shown.pixelColor(middleX, shown.height() - 1 - i), border) << "bottom";
+        }
+        EXPECT_NE(shown.pixelColor(width, middleY), border) << "one border wide";
+        EXPECT_NE(shown.pixelColor(middleX, 0), border) << "no border on top";
         EXPECT_EQ(listRect.height() / rowHeight, CKWQTComboBox::VISIBLE_ROWS);
         EXPECT_TRUE(screen.contains(listRect));
         EXPECT_TRUE(box.view()->verticalScrollBar()->isVisible()) << "the other rows scroll";
@@ -329,7 +344,7 @@ TEST_F(ComboBoxTest, SkinSetsTheExactListStyleSheetAndNativeLookRefuses)
         QStringLiteral(
             "QComboBox {subcontrol-position: bottom;color: black;font:12px;combobox-popup: 0;}"
             "QComboBox QAbstractItemView {border: 1px solid rgb(228,235,245);border-top-width: 0px;"
-            "outline:0px;border-radius:0px;border-style: outset;"
+            "outline:0px;border-radius:0px;"
             "background-color: white;color: black;selection-background-color: rgb(228,235,245);"
             "selection-color:black;subcontrol-origin: content;position: absolute;}"));
 

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QPainter>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -54,11 +55,14 @@ QString CKWQTComboBox::DropDownStyleSheet()
 {
     // combobox-popup 0: the list drops down under (or over) the box with at
     // most maxVisibleItems rows and a scroll bar. Left to the style, a
-    // styled box opens a pop-up that may be as tall as the screen.
+    // styled box opens a pop-up that may be as tall as the screen. Its
+    // three borders are solid: an outset border draws its left side in a
+    // lighter shade, white on this colour, and the list's edge melts into
+    // the white panel beside it.
     return QStringLiteral(
         "QComboBox {subcontrol-position: bottom;color: black;font:%1px;combobox-popup: 0;}"
         "QComboBox QAbstractItemView {border: %2px solid rgb(228,235,245);border-top-width: "
-        "0px;outline:0px;border-radius:0px;border-style: outset;"
+        "0px;outline:0px;border-radius:0px;"
         "background-color: white;color: black;selection-background-color: "
         "rgb(228,235,245);selection-color:black;"
         "subcontrol-origin: content;"
@@ -313,6 +317,33 @@ void CKWQTComboBox::showPopup()
     SetFaceState(FACE_OPEN);
     m_popupShown = 1;
     QComboBox::showPopup();
+    ClearBoxEdge();
+}
+
+void CKWQTComboBox::ClearBoxEdge()
+{
+    // Only the list that drops down, which SetSkin's style sheet asks for;
+    // the style's own pop-up stands over the box on purpose.
+    QWidget* list = view()->window();
+    if (styleSheet().isEmpty() || list == nullptr || list == window() || !list->isVisible()) {
+        return;
+    }
+    // Qt lays that list over the box's last row (its first, when the list
+    // opens upward), where the face draws its border.
+    const QRect box(mapToGlobal(QPoint(0, 0)), size());
+    QRect placed = list->geometry();
+    if (placed.top() >= box.top() && placed.top() <= box.bottom()) {
+        placed.moveTop(box.bottom() + 1);
+    } else if (placed.top() < box.top() && placed.bottom() >= box.top()) {
+        placed.moveBottom(box.top() - 1);
+    } else {
+        return;
+    }
+    // A list that just fitted the screen keeps to it, one pixel shorter.
+    if (const QScreen* screen = list->screen()) {
+        placed = placed.intersected(screen->geometry());
+    }
+    list->setGeometry(placed);
 }
 
 void CKWQTComboBox::hidePopup()

@@ -97,6 +97,8 @@ private:
         bool stretch = false; // kept from the record; the face is always scaled whole
     };
 
+    // Moves the open list off the box's border row it was laid over.
+    void ClearBoxEdge();
     // Sets the face state and repaints when it changed.
     void SetFaceState(int state);
     bool ListIsActiveWindow() const;

@@ -226,6 +226,9 @@ void CKWSkinFrame::ApplyShadowPlan()
 void CKWSkinFrame::ApplyMask(const QSize& size)
 {
     m_window->setMask(KWFrameWindowMask(size, m_radiusA, m_radiusB, m_shadowPlan.maskInset, m_resizeBands));
+    m_shadowCorners = m_shadowPlan.paintShadow
+        ? KWFrameCornerRegion(size, m_radiusA, m_radiusB, m_shadowWidth)
+        : QRegion();
 }
 
 void CKWSkinFrame::SetTitle(const QString& text)
@@ -299,6 +302,7 @@ void CKWSkinFrame::Paint(QPainter& painter, const QRegion& region)
     const int s = m_shadowWidth;
     if (m_shadowPlan.paintShadow) {
         KWPaintFrameShadow(painter, size, s, region);
+        KWPaintShadowCorners(painter, m_shadowCorners);
     } else if (m_resizeBands && m_shadowPlan.maskInset > 0) {
         // The bands are all the mask keeps of the margin: the shadow's grey
         // there rather than what an unblended clear pixel shows.
@@ -308,8 +312,13 @@ void CKWSkinFrame::Paint(QPainter& painter, const QRegion& region)
         return;
     }
     PaintButtons();
+    painter.save();
+    if (!m_shadowCorners.isEmpty()) {
+        painter.setClipRegion(QRegion(m_window->rect()).subtracted(m_shadowCorners));
+    }
     painter.drawPixmap(
         QRect(QPoint(s, s), QPoint(size.width() - 1 - s, size.height() - 1 - s)), m_background);
+    painter.restore();
 }
 
 bool CKWSkinFrame::Resize(const QSize& size, const QSize& oldSize)

@@ -20,6 +20,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 
@@ -159,6 +160,10 @@ private:
     bool m_frameShadow = false;
     int m_shadowWidth = 10;
     KWShadowPlan m_shadowPlan;
+    // Where the shadow is shown the mask keeps the margin and the frame's
+    // rounded corners are cut from its painting instead: the pixels of the
+    // frame's rectangle outside them.
+    QRegion m_shadowCorners;
     QMetaObject::Connection m_compositorLink;
     bool m_ncButtons = true;
 };

@@ -302,6 +302,29 @@ void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s, const QRegi
     painter.restore();
 }
 
+QRegion KWFrameCornerRegion(const QSize& size, int a, int b, int s)
+{
+    if ((a <= 0 && b <= 0) || size.isEmpty()) {
+        return QRegion();
+    }
+    const QRegion frame(s, s, size.width() - 2 * s, size.height() - 2 * s);
+    return frame.subtracted(QRegion(KWRoundedFrameMask(size, a, b, s)));
+}
+
+void KWPaintShadowCorners(QPainter& painter, const QRegion& corners)
+{
+    if (corners.isEmpty()) {
+        return;
+    }
+    QColor shade = kShadowGrey;
+    shade.setAlpha(KWShadowAlpha(0));
+    painter.save();
+    painter.setClipRegion(corners);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(corners.boundingRect(), shade);
+    painter.restore();
+}
+
 int KWTitleLeft(int alignment, int captionLeft, int width, int tw)
 {
     switch (alignment) {

@@ -95,6 +95,15 @@ bool KWRegionReachesShadowRings(const QRegion& region, const QSize& size, int s)
 // when the repainted region reaches them.
 void KWPaintFrameShadow(QPainter& painter, const QSize& size, int s, const QRegion& region);
 
+// The pixels of a W x H window's frame rectangle (inside a margin of s) that
+// lie outside its corners rounded as KWRoundedFrameMask rounds them; empty
+// for square corners.
+QRegion KWFrameCornerRegion(const QSize& size, int a, int b, int s);
+// Paints those pixels in the shadow's colour next to the frame, replacing
+// what lay there: a rounded frame then shows the shadow outside its corners
+// as the margin around it does.
+void KWPaintShadowCorners(QPainter& painter, const QRegion& corners);
+
 // Left edge of a title tw pixels wide in a window `width` wide: alignment 0
 // the caption's left, 1 centred, 2 flush right.
 int KWTitleLeft(int alignment, int captionLeft, int width, int tw);

@@ -5,6 +5,7 @@
 #include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneFootprints.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
@@ -19,7 +20,10 @@
 #include <QResizeEvent>
 #include <QTransform>
 
+#include <initializer_list>
 #include <new>
+#include <utility>
+#include <vector>
 
 CKWSideSceneFish* CreateKWSideSceneFish(IKWSideSceneFishEvent* listener)
 {
@@ -244,7 +248,6 @@ void CKWQTSideSceneFish::Redraw()
     }
 
     m_cameraLabel->setPlainText(LengthText(m_values.installHeight));
-    m_cameraLabel->setPos(KWToQPointF(l.cameraLabel));
     m_cameraHandle->setOffset(KWToQPointF(l.cameraHandle));
     m_cameraHandle->SetMoveRange(l.cameraRange.min, l.cameraRange.max);
     m_ceilingPicture->setPos(KWToQPointF(l.cameraPicture));
@@ -258,8 +261,7 @@ void CKWQTSideSceneFish::Redraw()
     m_objectHandle->SetMoveRange(l.objectRange.min, l.objectRange.max);
 
     m_distanceLabel->setPlainText(LengthText(m_values.objectDistance));
-    m_distanceLabel->setPos(KWToQPointF(l.distanceLabel));
-    m_heightLabel->setPos(KWToQPointF(l.heightLabel));
+    ArrangeLabels();
 
     m_scene->update();
     m_view->viewport()->update();
@@ -314,7 +316,7 @@ void CKWQTSideSceneFish::DragObjectHeight(double y)
     m_layout.cameraRange = KWFishCameraRange(m_values, m_layout, objectPx);
     m_cameraHandle->SetMoveRange(m_layout.cameraRange.min, m_layout.cameraRange.max);
     m_layout.heightLabel = { KWFishHeightLabelX(m_values, m_layout.objectX), y - 13.0 * t };
-    m_heightLabel->setPos(KWToQPointF(m_layout.heightLabel));
+    ArrangeLabels();
     m_layout.objectPx = objectPx;
 
     if (m_pListener != nullptr) {
@@ -326,6 +328,27 @@ void CKWQTSideSceneFish::PlacePerson(const KWFishPerson& person)
 {
     m_personPicture->setTransform(QTransform::fromScale(person.scaleX, person.scaleY));
     m_personPicture->setPos(KWToQPointF(person.pos));
+}
+
+void CKWQTSideSceneFish::ArrangeLabels()
+{
+    KWLabelRoom room;
+    room.bounds = KWVisibleSceneBox(m_view);
+    for (const QGraphicsItem* handle : { m_cameraHandle, m_distanceHandle, m_objectHandle }) {
+        room.taken.push_back(KWItemFootprint(handle));
+    }
+    for (const QGraphicsItem* picture : { m_ceilingPicture, m_wallPicture, m_personPicture }) {
+        room.pictures.push_back(KWItemFootprint(picture));
+    }
+    room.pictureCost = KW_LABEL_PICTURE_COST * m_values.rectTimes;
+    const std::pair<QGraphicsTextItem*, KWScenePoint> labels[] = {
+        { m_cameraLabel, m_layout.cameraLabel },
+        { m_heightLabel, m_layout.heightLabel },
+        { m_distanceLabel, m_layout.distanceLabel },
+    };
+    for (const auto& [label, home] : labels) {
+        KWPlaceClear(label, KWToQPointF(home), room);
+    }
 }
 
 QString CKWQTSideSceneFish::LengthText(double value) const

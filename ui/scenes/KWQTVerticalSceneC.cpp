@@ -6,6 +6,7 @@
 #include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneFootprints.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
 #include <QBrush>
@@ -22,7 +23,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -67,6 +70,23 @@ void SetRotation(QGraphicsItem* item, const QPointF& pivot, double degrees)
 QString AngleText(double degrees)
 {
     return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
+}
+
+// What an axis box, its unit and its title cover at the places given.
+KWSceneBox AxisControlsFootprint(const QGraphicsView* view, const QWidget* box, const QRect& boxPlace,
+    const QGraphicsItem* unit, const SideViewPoint& unitPlace, const QGraphicsItem* title,
+    const SideViewPoint& titlePlace)
+{
+    const KWSceneBox captions = KWBoxUnion(
+        KWItemFootprintAt(unit, KWToQPointF(unitPlace)), KWItemFootprintAt(title, KWToQPointF(titlePlace)));
+    return box != nullptr ? KWBoxUnion(captions, KWParentRectInScene(view, boxPlace)) : captions;
+}
+
+// A control moved by a fraction of a pixel less than its shift would still
+// overlap what it steps aside from.
+int WholePixelsAwayFromZero(double shift)
+{
+    return static_cast<int>(shift < 0.0 ? std::floor(shift) : std::ceil(shift));
 }
 
 } // namespace
@@ -371,10 +391,11 @@ void CKWQTVerticalSceneC::OnTargetHeightSlider(double y)
     if (m_pListener != nullptr) {
         m_pListener->OnTargetHeightChanged(m_model.targetHeight);
     }
-    const SideViewLayout layout = SideViewComputeLayout(m_model);
-    PlaceTarget(SideViewPlaceTarget(m_model, layout.targetPixels, layout.verticalAngleLabel,
-                    SideViewTargetHeightPixels(m_model)),
-        m_model.targetHeight);
+    SideViewLayout layout = SideViewComputeLayout(m_model);
+    layout.target = SideViewPlaceTarget(
+        m_model, layout.targetPixels, layout.verticalAngleLabel, SideViewTargetHeightPixels(m_model));
+    PlaceTarget(layout.target, m_model.targetHeight);
+    ArrangeAroundDrawing(layout);
 }
 
 void CKWQTVerticalSceneC::OnCurrentNumChanged(UINT id, double value)
@@ -507,7 +528,6 @@ void CKWQTVerticalSceneC::PlaceTarget(const SideViewTargetPlace& place, double t
     m_person->setPos(KWToQPointF(place.personPos));
     m_targetHeightHandle->setOffset(KWToQPointF(place.handleOffset));
     m_targetHeightHandle->SetMoveRange(place.handleMin, place.handleMax);
-    m_targetHeightLabel->setPos(KWToQPointF(place.labelPos));
 }
 
 void CKWQTVerticalSceneC::Redraw()
@@ -519,22 +539,13 @@ void CKWQTVerticalSceneC::Redraw()
     }
     const double k = m_model.scale;
     const SideViewWidgetPlaces places = SideViewPlaceWidgets(width(), height(), k);
-    if (m_heightBox != nullptr) {
-        m_heightBox->MoveWindow(
-            places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
-        m_lengthBox->MoveWindow(
-            places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
-    }
-    m_heightUnitLabel->setPos(KWToQPointF(places.heightUnitLabel));
     SetTextWidth(m_heightTitle, places.titleWidth);
-    m_heightTitle->setPos(KWToQPointF(places.heightTitle));
-    m_lengthUnitLabel->setPos(KWToQPointF(places.lengthUnitLabel));
     SetTextWidth(m_lengthTitle, places.titleWidth);
-    m_lengthTitle->setPos(KWToQPointF(places.lengthTitle));
 
     const QRectF sceneRect = m_scene->sceneRect();
     SideViewSetAxes(m_model, sceneRect.width(), sceneRect.height());
     if (!SideViewCanLayOut(m_model)) {
+        PlaceAxisControls(places, {}, {});
         return;
     }
     const SideViewLayout l = SideViewComputeLayout(m_model);
@@ -544,10 +555,8 @@ void CKWQTVerticalSceneC::Redraw()
     m_pole->setLine(KWToQLineF(l.pole));
     SetLabel(m_installAngleLabel, AngleText(m_model.installAngle));
     SetTextWidth(m_installAngleLabel, 80.0 * k);
-    m_installAngleLabel->setPos(KWToQPointF(l.installAngleLabel));
     SetLabel(m_installHeightLabel, LengthText(m_model.installHeight));
     SetTextWidth(m_installHeightLabel, 80.0 * k);
-    m_installHeightLabel->setPos(KWToQPointF(l.installHeightLabel));
     m_heightHandle->setOffset(KWToQPointF(l.heightHandleOffset));
     m_heightHandle->SetMoveRange(l.heightHandleMin, l.heightHandleMax);
     m_camera->setPos(KWToQPointF(l.cameraPos));
@@ -557,9 +566,7 @@ void CKWQTVerticalSceneC::Redraw()
     m_blindHandle->setOffset(KWToQPointF(l.blindHandleOffset));
     m_blindHandle->SetMoveRange(l.blindHandleMin, l.blindHandleMax);
     SetLabel(m_blindDistanceLabel, LengthText(m_model.blindDistance));
-    m_blindDistanceLabel->setPos(KWToQPointF(l.blindLabel));
     SetLabel(m_verticalAngleLabel, AngleText(m_model.verticalAngle));
-    m_verticalAngleLabel->setPos(KWToQPointF(l.verticalAngleLabel));
     m_lowerEdge->setLine(KWToQLineF(l.lowerEdge));
 
     m_upperEdge->setLine(KWToQLineF(l.upperEdge));
@@ -576,9 +583,9 @@ void CKWQTVerticalSceneC::Redraw()
 
     PlaceTarget(l.target, l.targetHeight);
     SetLabel(m_targetDistanceLabel, LengthText(m_model.targetDistance));
-    m_targetDistanceLabel->setPos(KWToQPointF(l.targetDistanceLabel));
     m_targetDistanceHandle->setOffset(KWToQPointF(l.targetDistanceHandleOffset));
     m_targetDistanceHandle->SetMoveRange(l.targetDistanceHandleMin, l.targetDistanceHandleMax);
+    ArrangeAroundDrawing(l);
     // What the items mark is all that is updated: an update of the scene or
     // the view on top got the drawing painted twice whenever another scene
     // painted the window in between.
@@ -600,4 +607,75 @@ void CKWQTVerticalSceneC::Redraw()
         return;
     }
     m_pListener->OnTargetViewHeightsChanged(l.viewTop, l.viewBottom);
+}
+
+void CKWQTVerticalSceneC::PlaceAxisControls(
+    const SideViewWidgetPlaces& places, const KWScenePoint& heightShift, const KWScenePoint& lengthShift)
+{
+    const QPoint height(WholePixelsAwayFromZero(heightShift.x), WholePixelsAwayFromZero(heightShift.y));
+    const QPoint length(WholePixelsAwayFromZero(lengthShift.x), WholePixelsAwayFromZero(lengthShift.y));
+    if (m_heightBox != nullptr) {
+        m_heightBox->MoveWindow(places.heightBoxX + height.x(), places.heightBoxY + height.y(),
+            places.heightBoxWidth, places.heightBoxHeight);
+        m_lengthBox->MoveWindow(places.lengthBoxX + length.x(), places.lengthBoxY + length.y(),
+            places.lengthBoxWidth, places.lengthBoxHeight);
+    }
+    m_heightUnitLabel->setPos(KWToQPointF(places.heightUnitLabel) + height);
+    m_heightTitle->setPos(KWToQPointF(places.heightTitle) + height);
+    m_lengthUnitLabel->setPos(KWToQPointF(places.lengthUnitLabel) + length);
+    m_lengthTitle->setPos(KWToQPointF(places.lengthTitle) + length);
+}
+
+void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
+{
+    const SideViewWidgetPlaces places = SideViewPlaceWidgets(width(), height(), m_model.scale);
+    KWLabelRoom room;
+    room.bounds = KWVisibleSceneBox(m_view);
+    for (const QGraphicsItem* handle :
+        { m_heightHandle, m_blindHandle, m_targetDistanceHandle, m_targetHeightHandle }) {
+        room.taken.push_back(KWItemFootprint(handle));
+    }
+    room.pictures = { KWItemFootprint(m_camera), KWItemFootprint(m_person) };
+    room.pictureCost = KW_LABEL_PICTURE_COST * m_model.scale;
+
+    // A box laid over the drawing would hide the camera, the person or a
+    // handle under it: the box, its unit and its title step aside together,
+    // along the edge of the drawing they stand at.
+    std::vector<KWSceneBox> drawn = room.taken;
+    drawn.insert(drawn.end(), room.pictures.begin(), room.pictures.end());
+    const auto sideways = [&room, &drawn](const KWSceneBox& controls) {
+        const KWSceneBox row { room.bounds.left, controls.top, room.bounds.right, controls.bottom };
+        return KWClearShift(controls, row, drawn);
+    };
+    const KWSceneBox heightControls = AxisControlsFootprint(m_view, m_heightBox,
+        QRect(places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight),
+        m_heightUnitLabel, places.heightUnitLabel, m_heightTitle, places.heightTitle);
+    const KWSceneBox lengthControls = AxisControlsFootprint(m_view, m_lengthBox,
+        QRect(places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight),
+        m_lengthUnitLabel, places.lengthUnitLabel, m_lengthTitle, places.lengthTitle);
+    PlaceAxisControls(places, sideways(heightControls), sideways(lengthControls));
+    for (const QGraphicsItem* fixed :
+        { m_heightUnitLabel, m_heightTitle, m_lengthUnitLabel, m_lengthTitle }) {
+        room.taken.push_back(KWItemFootprint(fixed));
+    }
+    for (const CKWQTDoubleSpiner* box : { m_heightBox, m_lengthBox }) {
+        if (box != nullptr) {
+            room.taken.push_back(KWParentRectInScene(m_view, box->geometry()));
+        }
+    }
+
+    // In this order each keeps its place before those after it: the tilt
+    // stays above the camera height, and the blind distance steps aside from
+    // the target it passes.
+    const std::pair<QGraphicsTextItem*, SideViewPoint> labels[] = {
+        { m_installAngleLabel, l.installAngleLabel },
+        { m_installHeightLabel, l.installHeightLabel },
+        { m_verticalAngleLabel, l.verticalAngleLabel },
+        { m_targetHeightLabel, l.target.labelPos },
+        { m_targetDistanceLabel, l.targetDistanceLabel },
+        { m_blindDistanceLabel, l.blindLabel },
+    };
+    for (const auto& [label, home] : labels) {
+        KWPlaceClear(label, KWToQPointF(home), room);
+    }
 }

@@ -10,6 +10,7 @@
 
 #include "ui/api/KWDoubleSpiner.h"
 #include "ui/api/KWVerticalSceneC.h"
+#include "ui/scenes/KWLabelPlacement.h"
 #include "ui/scenes/KWSliderEvent.h"
 #include "ui/scenes/SideViewGeometry.h"
 
@@ -108,6 +109,13 @@ private:
     void OnAxisBoxChanged(UINT id, double value);
     void ReportMovedTarget(double previousDistance);
     void PlaceTarget(const SideViewTargetPlace& place, double targetHeight);
+    // The axis boxes with their unit and title where the drawing leaves them
+    // room, then every value label where it stands whole inside the view,
+    // clear of the boxes, the handles and the other labels: each as near to
+    // the place the layout gives it as it can.
+    void ArrangeAroundDrawing(const SideViewLayout& layout);
+    void PlaceAxisControls(
+        const SideViewWidgetPlaces& places, const KWScenePoint& heightShift, const KWScenePoint& lengthShift);
     void ShowAxisMaxima();
     QString LengthText(double value) const;
     void SetLabel(QGraphicsTextItem* label, const QString& text);
