@@ -1,13 +1,12 @@
 #include "app/DialogSkin.h"
 
 #include "base/ScaledLength.h"
+#include "ui/qt/KWFrameShadow.h"
 
 namespace {
 
 // Strings 4 to 27 hold the pieces as {rectangle, mode} pairs.
 constexpr int kFirstPieceString = 4;
-// The frame's shadow margin, the same at every scale.
-constexpr double kShadowMargin = 10.0;
 
 } // namespace
 
@@ -31,5 +30,5 @@ void FillDialogLook(DialogStyle* style, const DialogLook& look, const DialogFram
 
 int DialogTitleTop(double scale)
 {
-    return Trunc(scale * 8.0 + kShadowMargin);
+    return Trunc(scale * 8.0 + kKWFrameShadowMargin);
 }

@@ -2,13 +2,7 @@
 
 #include "app/LayoutRect.h"
 #include "base/ScaledLength.h"
-
-namespace {
-
-// The main window's shadow margin around everything it lays out.
-constexpr int kShadowMargin = 10;
-
-} // namespace
+#include "ui/qt/KWFrameShadow.h"
 
 MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
 {
@@ -16,9 +10,9 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     // is 10 pixels at every scale, the 4K layout is the normal one at twice
     // the size: a design x of the normal window becomes 10 + (x - 10) * s.
     const double s = scale;
-    const int m = kShadowMargin;
-    const int w = width - 20;
-    const int h = height - 20;
+    const int m = kKWFrameShadowMargin;
+    const int w = width - 2 * m;
+    const int h = height - 2 * m;
     const int t = Trunc(62 * s);
     MainFrameLayout out;
 
@@ -49,19 +43,19 @@ MainFrameLayout ComputeMainFrameLayout(int width, int height, float scale)
     out.fishTitle = title;
 
     CKWRect panel(0, 0, Trunc(520 * s), Trunc(300 * s));
-    panel.MoveToXY(10, Trunc(underBand + 5 * s));
+    panel.MoveToXY(m, Trunc(underBand + 5 * s));
     out.panel = panel;
-    out.view3D = CKWRect(Trunc(panel.right + 5 * s), panel.top, Trunc((w + 10) - s), panel.bottom);
+    out.view3D = CKWRect(Trunc(panel.right + 5 * s), panel.top, Trunc((w + m) - s), panel.bottom);
 
     const int fishSideRight = m + Trunc((420 - m) * s);
-    out.ipcSide = CKWRect(10, Trunc(panel.bottom + 5 * s), m + Trunc((700 - m) * s), h + 9);
+    out.ipcSide = CKWRect(m, Trunc(panel.bottom + 5 * s), m + Trunc((700 - m) * s), h + m - 1);
     out.fishSide = out.ipcSide;
     out.fishSide.right = fishSideRight;
-    out.ipcTop = CKWRect(Trunc(out.ipcSide.right + 5 * s), out.ipcSide.top, Trunc((w + 10) - s),
-        Trunc(h + m - (113 + m) * s));
-    out.fishTop = CKWRect(Trunc(fishSideRight + 5 * s), out.ipcSide.top, Trunc((w + 10) - s), h + 9);
+    out.ipcTop = CKWRect(
+        Trunc(out.ipcSide.right + 5 * s), out.ipcSide.top, Trunc((w + m) - s), Trunc(h + m - (113 + m) * s));
+    out.fishTop = CKWRect(Trunc(fishSideRight + 5 * s), out.ipcSide.top, Trunc((w + m) - s), h + m - 1);
     out.ppmArea
-        = CKWRect(out.ipcTop.left, Trunc(out.ipcTop.bottom + 5 * s), out.ipcTop.right, Trunc((h + 10) - s));
+        = CKWRect(out.ipcTop.left, Trunc(out.ipcTop.bottom + 5 * s), out.ipcTop.right, Trunc((h + m) - s));
     return out;
 }
 
@@ -122,7 +116,8 @@ PPMDisplayLayout ComputeFixedPPMLayout(float scale)
     const double s = scale;
     // Main-window positions of the design: the 10-pixel shadow margin stays
     // 10 pixels at every scale, what lies inside it scales.
-    const auto at = [s](int design) { return kShadowMargin + Trunc((design - kShadowMargin) * s); };
+    const auto at
+        = [s](int design) { return kKWFrameShadowMargin + Trunc((design - kKWFrameShadowMargin) * s); };
     PPMDisplayLayout out;
     CKWRect r(0, 0, Trunc(152 * s), Trunc(20 * s));
     r.MoveToXY(at(810), at(457));
@@ -136,11 +131,11 @@ PPMDisplayLayout ComputeFixedPPMLayout(float scale)
     r.right = Trunc(r.left + 55 * s);
     out.unitCaption = r;
 
-    out.explainButton
-        = CKWRect(at(815), Trunc(r.bottom + 5 * s), Trunc(at(825) + 120 * s), Trunc(r.bottom + 5 * s + 24 * s));
+    out.explainButton = CKWRect(
+        at(815), Trunc(r.bottom + 5 * s), Trunc(at(825) + 120 * s), Trunc(r.bottom + 5 * s + 24 * s));
     const CKWRect& b = out.explainButton;
-    out.picture
-        = CKWRect(at(835), Trunc(b.bottom + 10 * s), Trunc(at(835) + 100 * s), Trunc(b.bottom + 10 * s + 100 * s));
+    out.picture = CKWRect(
+        at(835), Trunc(b.bottom + 10 * s), Trunc(at(835) + 100 * s), Trunc(b.bottom + 10 * s + 100 * s));
     return out;
 }
 
@@ -167,10 +162,10 @@ std::wstring PpmValueText(int value)
 
 int MainWindowWidth(float screenScale)
 {
-    return Trunc(1000 * static_cast<double>(screenScale) + 20);
+    return Trunc(1000 * static_cast<double>(screenScale) + 2 * kKWFrameShadowMargin);
 }
 
 int MainWindowHeight(float screenScale)
 {
-    return Trunc(700 * static_cast<double>(screenScale) + 20);
+    return Trunc(700 * static_cast<double>(screenScale) + 2 * kKWFrameShadowMargin);
 }

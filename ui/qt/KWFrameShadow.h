@@ -8,6 +8,11 @@
 class QByteArray;
 class QWidget;
 
+// The translucent margin every skinned frame leaves around what it draws for
+// its shadow: the same 10 pixels at every scale, since the shadow's rings are
+// drawn pixel by pixel rather than from the skin.
+constexpr int kKWFrameShadowMargin = 10;
+
 struct KWShadowPlan {
     bool paintShadow = false; // the grey fill and its fading rings are drawn
     int maskInset = 0; // the window's mask leaves out this many pixels on every side

@@ -158,7 +158,7 @@ private:
 
     bool m_resizeBands = false;
     bool m_frameShadow = false;
-    int m_shadowWidth = 10;
+    int m_shadowWidth = kKWFrameShadowMargin;
     KWShadowPlan m_shadowPlan;
     // Where the shadow is shown the mask keeps the margin and the frame's
     // rounded corners are cut from its painting instead: the pixels of the
