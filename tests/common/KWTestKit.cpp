@@ -5,14 +5,11 @@
 #include "ui/qt/KWCompositorWatch.h"
 #include "ui/qt/KWQtSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPixmap>
-#include <QProcess>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -248,24 +245,4 @@ double KWThreadCpuSeconds()
     timespec now {};
     ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-bool KWRunInProcessOfItsOwn()
-{
-    const ::testing::UnitTest& unit = *::testing::UnitTest::GetInstance();
-    if (unit.test_to_run_count() == 1) {
-        return false;
-    }
-    const ::testing::TestInfo& test = *unit.current_test_info();
-    const QString name
-        = QString::fromUtf8(test.test_suite_name()) + QLatin1Char('.') + QString::fromUtf8(test.name());
-    QProcess child;
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--gtest_filter=") + name });
-    // No bound of its own: the child does what the test would have done here.
-    const bool finished = child.waitForFinished(-1);
-    EXPECT_TRUE(finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
-        << name.toStdString() << " failed in a process of its own:\n"
-        << child.readAll().toStdString();
-    return true;
 }

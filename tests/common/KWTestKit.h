@@ -198,13 +198,3 @@ void KWSceneDrag(QGraphicsScene* scene, const QPointF& from, const std::vector<Q
 // Processor time this thread has used, in seconds: a bound on it holds
 // however busy the machine is with other work.
 double KWThreadCpuSeconds();
-
-// ---- A process of its own --------------------------------------------------
-// For a test that must start from what a fresh process holds (the
-// translation table, warnings given once per run). In a process that runs
-// this test alone, as CTest runs each test, it returns false and the test
-// goes on. In a run of many tests it runs the test again, alone, in a child
-// process, makes the child's outcome this test's and returns true; the test
-// then returns:
-//     if (KWRunInProcessOfItsOwn()) { return; }
-bool KWRunInProcessOfItsOwn();
