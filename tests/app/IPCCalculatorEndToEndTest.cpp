@@ -298,7 +298,7 @@ TEST_F(IPCCalculatorEndToEnd, TypedValuesAreTakenWhenEditingEnds)
         const double expected = row.expected();
         EXPECT_NEAR(row.taken(), expected, 1e-9);
         EXPECT_DOUBLE_EQ(
-            dynamic_cast<QDoubleSpinBox*>(row.box)->value(), SideViewRoundToHundredths(expected));
+            dynamic_cast<QDoubleSpinBox*>(row.box)->value(), KWSceneRoundToHundredths(expected));
         ExpectShownAsComputed(row.typed);
     }
     EXPECT_GT(lowestTilt(), 20.0);
@@ -465,7 +465,7 @@ TEST_F(IPCCalculatorEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
         } values[] = { { "mount height", panel->GetInstallHeight() }, { "tilt", panel->GetInstallAngle() },
             { "distance", panel->GetTargetDistance() }, { "target height", panel->GetTargetHeight() } };
         for (const auto& value : values) {
-            EXPECT_EQ(value.held, SideViewRoundToHundredths(value.held)) << value.name;
+            EXPECT_EQ(value.held, KWSceneRoundToHundredths(value.held)) << value.name;
         }
         ExpectShownAsComputed(row.what);
     }

@@ -243,7 +243,7 @@ TEST(SideViewGeometry, RoundsToHundredthsThroughText)
     // 2.675 is 2.67499999... in binary.
     for (auto [value, rounded] : std::vector<std::pair<double, double>> { { 2.72496, 2.72 },
              { 12.345678, 12.35 }, { -3.14159, -3.14 }, { 2.675, 2.67 }, { 999.999, 1000.0 } }) {
-        EXPECT_EQ(SideViewRoundToHundredths(value), rounded) << value;
+        EXPECT_EQ(KWSceneRoundToHundredths(value), rounded) << value;
     }
 }
 

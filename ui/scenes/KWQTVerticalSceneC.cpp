@@ -475,7 +475,7 @@ void CKWQTVerticalSceneC::OnClicked1(int value)
 
 double CKWQTVerticalSceneC::RoundToHundredths(double value)
 {
-    return SideViewRoundToHundredths(value);
+    return KWSceneRoundToHundredths(value);
 }
 
 void CKWQTVerticalSceneC::resizeEvent(QResizeEvent* event)

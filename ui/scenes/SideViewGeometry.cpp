@@ -220,11 +220,6 @@ void SideViewChangeUnit(SideViewModel& model, bool metric)
     }
 }
 
-double SideViewRoundToHundredths(double value)
-{
-    return KWSceneRoundToHundredths(value);
-}
-
 SideViewTargetPlace SideViewPlaceTarget(const SideViewModel& model, double targetPixels,
     const SideViewPoint& verticalAngleLabel, double targetHeightPixels)
 {

@@ -100,9 +100,6 @@ bool SideViewApplyHeightMaximum(SideViewModel& model, double value);
 // whatever the current unit: the callers always flip.
 void SideViewChangeUnit(SideViewModel& model, bool metric);
 
-// Two decimals through text, locale-independent.
-double SideViewRoundToHundredths(double value);
-
 // ---- Drawing -----------------------------------------------------------------------
 // Where the upper edge of the field of view leaves the drawing.
 enum class SideViewFovCase {
