@@ -170,6 +170,7 @@ CKWQTVerticalSceneC::~CKWQTVerticalSceneC() = default;
 
 int CKWQTVerticalSceneC::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
 {
+    m_placedSize = QSize(rect.right - rect.left + 1, rect.bottom - rect.top + 1);
     return KWCreateSceneWidget(this, name, style, rect, parent);
 }
 
@@ -250,6 +251,9 @@ void CKWQTVerticalSceneC::ShowWindow(int /*show*/) { }
 
 void CKWQTVerticalSceneC::MoveWindow(RECT* rect)
 {
+    if (rect != nullptr) {
+        m_placedSize = QSize(rect->right - rect->left + 1, rect->bottom - rect->top + 1);
+    }
     KWMoveInclusive(this, rect);
 }
 
@@ -416,6 +420,7 @@ void CKWQTVerticalSceneC::OnAxisBoxChanged(UINT id, double value)
     const double targetDistance = m_model.targetDistance;
     const bool raised = id == LengthAxisBoxId ? SideViewApplyLengthMaximum(m_model, value)
                                               : SideViewApplyHeightMaximum(m_model, value);
+    SideViewTakeMovedDistance(m_model, targetDistance);
     // The box typed into already shows its value unless it had to be raised.
     if (m_heightBox != nullptr && (id == LengthAxisBoxId || raised)) {
         m_heightBox->SetCurrentNum(m_model.heightMaximum);
@@ -471,11 +476,6 @@ void CKWQTVerticalSceneC::OnClicked1(int value)
         m_pListener->OnLengthAxisRangeChanged(0.0, m_model.lengthMaximum);
     }
     ReportMovedTarget(targetDistance);
-}
-
-double CKWQTVerticalSceneC::RoundToHundredths(double value)
-{
-    return KWSceneRoundToHundredths(value);
 }
 
 void CKWQTVerticalSceneC::resizeEvent(QResizeEvent* event)
@@ -542,8 +542,10 @@ void CKWQTVerticalSceneC::Redraw()
     SetTextWidth(m_heightTitle, places.titleWidth);
     SetTextWidth(m_lengthTitle, places.titleWidth);
 
-    const QRectF sceneRect = m_scene->sceneRect();
-    SideViewSetAxes(m_model, sceneRect.width(), sceneRect.height());
+    // The scene as the 1x look has it, margins as resizeEvent leaves them.
+    const bool placed = size() == m_placedSize;
+    SideViewSetAxes(m_model, SideViewOneTimesSize(width(), k, placed) - 10.0,
+        SideViewOneTimesSize(height(), k, placed) - 10.0);
     if (!SideViewCanLayOut(m_model)) {
         PlaceAxisControls(places, {}, {});
         return;

@@ -74,9 +74,17 @@ void SideViewSetAxes(SideViewModel& model, double sceneWidth, double sceneHeight
     const double width = Trunc(sceneWidth);
     const double height = Trunc(sceneHeight);
     model.originX = 60.0 * k;
-    model.originY = height - 20.0 * k;
-    model.axisWidth = width - 100.0 * k;
-    model.axisHeight = height - 40.0 * k;
+    model.originY = (height - 20.0) * k;
+    model.axisWidth = (width - 100.0) * k;
+    model.axisHeight = (height - 40.0) * k;
+}
+
+double SideViewOneTimesSize(double size, double scale, bool placedInclusive)
+{
+    if (!placedInclusive) {
+        return std::ceil(size / scale);
+    }
+    return std::ceil((size - 1.0) / scale) + 1.0;
 }
 
 bool SideViewHasAxes(const SideViewModel& model)
@@ -167,6 +175,19 @@ void SideViewDragTargetDistance(SideViewModel& model, double x)
 {
     model.targetDistance
         = KWSceneRoundToHundredths((x - model.originX) / model.axisWidth * model.lengthMaximum);
+}
+
+void SideViewTakeMovedDistance(SideViewModel& model, double distanceBefore)
+{
+    if (model.targetDistance == distanceBefore) {
+        return;
+    }
+    model.targetDistance = KWSceneRoundToHundredths(model.targetDistance);
+    // Brought to the end of the axis and rounded up past it: the end is what
+    // the Length box shows, and is taken at its two decimals as well.
+    if (model.targetDistance > model.lengthMaximum) {
+        model.lengthMaximum = model.targetDistance;
+    }
 }
 
 double SideViewTargetHeightAt(const SideViewModel& model, double y)

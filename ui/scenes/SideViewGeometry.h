@@ -45,9 +45,16 @@ struct SideViewModel {
 double SideViewInstallAngle(double blindDistance, double installHeight, double verticalAngle);
 
 // ---- Axes ------------------------------------------------------------------
-// Origin and axis lengths from the scene size (each truncated), as every
-// redraw sets them.
+// Origin and axis lengths from the size of the scene at the 1x look (each
+// truncated), as every redraw sets them: at scale k every position is k times
+// the 1x one, so that the bounds and proportions the axes give, and with them
+// every number, are those of the 1x look.
 void SideViewSetAxes(SideViewModel& model, double sceneWidth, double sceneHeight);
+// The length at the 1x look of a side of a view that is size pixels long at
+// scale. A view placed by a rectangle whose right and bottom are inclusive
+// ends one pixel past its corners' span at every scale, while the layouts
+// scale the corners: that last pixel stands for a whole 1x pixel.
+double SideViewOneTimesSize(double size, double scale, bool placedInclusive);
 // Whether the axes have a length: before that no pixel maps to a length.
 bool SideViewHasAxes(const SideViewModel& model);
 // Whether a drawing can be made: axes with a length and positive maxima.
@@ -77,6 +84,10 @@ void SideViewSetInstallHeight(SideViewModel& model, double installHeight);
 void SideViewDragHeight(SideViewModel& model, double y);
 void SideViewDragBlindDistance(SideViewModel& model, double x);
 void SideViewDragTargetDistance(SideViewModel& model, double x);
+// A target distance that an axis box moved onto the axis, taken at the two
+// decimals its field shows; a length maximum it then passes is raised to it.
+// A distance the axes left where it was is not touched.
+void SideViewTakeMovedDistance(SideViewModel& model, double distanceBefore);
 // The target height the target-height handle's centre stands for, at two
 // decimals.
 double SideViewTargetHeightAt(const SideViewModel& model, double y);
