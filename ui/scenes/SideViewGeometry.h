@@ -53,7 +53,9 @@ void SideViewSetAxes(SideViewModel& model, double sceneWidth, double sceneHeight
 // The length at the 1x look of a side of a view that is size pixels long at
 // scale. A view placed by a rectangle whose right and bottom are inclusive
 // ends one pixel past its corners' span at every scale, while the layouts
-// scale the corners: that last pixel stands for a whole 1x pixel.
+// scale the corners (truncated): that last pixel stands for a whole 1x pixel,
+// and a span a pixel short of scale times the 1x span is still that span. A
+// view sized otherwise is scale times its 1x size, rounded up.
 double SideViewOneTimesSize(double size, double scale, bool placedInclusive);
 // Whether the axes have a length: before that no pixel maps to a length.
 bool SideViewHasAxes(const SideViewModel& model);
