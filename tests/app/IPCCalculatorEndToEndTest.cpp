@@ -542,6 +542,8 @@ TEST_F(IPCCalculatorEndToEnd, ADistanceTheAxesMoveIsHeldAsItsFieldShowsIt)
         const QString shown = FieldText(panel->GetDistanceSpin());
         EXPECT_EQ(panel->GetTargetDistance(), shown.toDouble());
         EXPECT_EQ(sideScene->GetModel().targetDistance, shown.toDouble());
+        EXPECT_LE(panel->GetTargetDistance(), panel->GetLengthAxisMax())
+            << "inside the axis it was brought to";
         const std::vector<std::string> held = ShownTexts(*frame);
         KWTypeAndEnter(distance, QStringLiteral("6"));
         KWTypeAndEnter(distance, shown);
