@@ -280,7 +280,9 @@ TEST_F(IPCCalculatorEndToEnd, TypedValuesAreTakenWhenEditingEnds)
             [this] { return panel->GetInstallAngle(); } },
         // Taken while typed, the "2" alone would become the lowest tilt under
         // the cursor and the "0" would land inside it.
-        { "20", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), lowestTilt,
+        // The lowest tilt is held as the tilt field shows it.
+        { "20", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()),
+            [&] { return KWSceneRoundToHundredths(lowestTilt()); },
             [this] { return panel->GetInstallAngle(); } },
         // Steep enough for the far target to stay in view.
         { "60", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), [] { return 60.0; },

@@ -215,11 +215,11 @@ TEST(VerticalSceneC, EachHandleDragConvertsItsPositionAndReports)
 
 TEST(VerticalSceneC, ABlindDistanceDraggedPastEitherEndGivesATiltAtTwoDecimals)
 {
-    // At 4 m the tilts of both ends would round off the axis: 14.35124 to
-    // 14.35, 88.82764 to 88.83. The hundredth taken lies inside.
+    // At 4 m the tilts of both ends are 14.35124 and 88.82764: each end is
+    // taken as the tilt field shows it, as a typed tilt held there is.
     const struct {
         double x, tilt;
-    } rows[] = { { -100.0, 14.36 }, { 2000.0, 88.82 } };
+    } rows[] = { { -100.0, 14.35 }, { 2000.0, 88.83 } };
     for (const auto& row : rows) {
         SideViewFixture f;
         f.view->SetParam(17.46, 10.0, 4.0, 30.0, 19.0);

@@ -43,6 +43,16 @@ const QColor kVerticalAngleColour(218, 75, 7);
 // Qt lays a text out again for every width it is given, and marks an item
 // for repainting for every scale, rotation or pivot, the same or not: each
 // would paint the whole drawing again when nothing changed.
+// A tilt the view changed from the one it had or was given (a bound, a blind
+// distance kept for a new height, an axis) is taken as the tilt field shows
+// it; a tilt left as given is the panel's own and is not touched.
+void TakeChangedTilt(SideViewModel& model, double given)
+{
+    if (model.installAngle != given) {
+        SideViewTakeTiltAtHundredths(model);
+    }
+}
+
 void SetTextWidth(QGraphicsTextItem* label, double width)
 {
     if (label->textWidth() != width) {
@@ -273,7 +283,9 @@ void CKWQTVerticalSceneC::SetRealXY(int x, int y)
 
 void CKWQTVerticalSceneC::SetVirtualHeight(double height)
 {
+    const double tilt = m_model.installAngle;
     SideViewSetInstallHeight(m_model, height);
+    TakeChangedTilt(m_model, tilt);
     RedrawAndReportInstall();
 }
 
@@ -281,12 +293,14 @@ void CKWQTVerticalSceneC::SetParam(
     double verticalAngle, double targetDistance, double installHeight, double installAngle, double /*unused*/)
 {
     SideViewSetParam(m_model, verticalAngle, targetDistance, installHeight, installAngle);
+    TakeChangedTilt(m_model, installAngle);
     RedrawAndReportInstall();
 }
 
 void CKWQTVerticalSceneC::SetInstAngle(double angle)
 {
     SideViewSetInstAngle(m_model, angle);
+    TakeChangedTilt(m_model, angle);
     RedrawAndReportInstall();
 }
 
@@ -418,9 +432,11 @@ void CKWQTVerticalSceneC::OnAxisBoxChanged(UINT id, double value)
         return;
     }
     const double targetDistance = m_model.targetDistance;
+    const double tilt = m_model.installAngle;
     const bool raised = id == LengthAxisBoxId ? SideViewApplyLengthMaximum(m_model, value)
                                               : SideViewApplyHeightMaximum(m_model, value);
     SideViewTakeMovedDistance(m_model, targetDistance);
+    TakeChangedTilt(m_model, tilt);
     // The box typed into already shows its value unless it had to be raised.
     if (m_heightBox != nullptr && (id == LengthAxisBoxId || raised)) {
         m_heightBox->SetCurrentNum(m_model.heightMaximum);

@@ -79,6 +79,14 @@ void SideViewSetParam(SideViewModel& model, double verticalAngle, double targetD
 void SideViewSetInstAngle(SideViewModel& model, double installAngle);
 // Keeps the blind distance; the tilt follows the new height.
 void SideViewSetInstallHeight(SideViewModel& model, double installHeight);
+// A tilt the view set on its own (a drag, a bound, a blind distance kept for
+// a new height, an axis) goes to the tilt field, which shows two decimals: it
+// is taken at those, and the blind distance follows from it as from a typed
+// tilt. The tilts the blind distance's bounds allow are taken at two decimals
+// the same way, so that a tilt held at a bound is the one the field shows;
+// the blind distance then lies a hair off that bound. Without axes there is
+// no bound in pixels yet, and the tilt stays as it is.
+void SideViewTakeTiltAtHundredths(SideViewModel& model);
 // Handle centres (scene coordinates) into the model. A dragged value is
 // taken at the two decimals its field or label shows, before anything is
 // computed from it: the tilt a height or blind-distance drag gives as well,
