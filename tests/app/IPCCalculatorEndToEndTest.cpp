@@ -554,6 +554,53 @@ TEST_F(IPCCalculatorEndToEnd, ADistanceTheAxesMoveIsHeldAsItsFieldShowsIt)
     }
 }
 
+// A tilt the view sets on its own is held as the tilt field shows it: the
+// lowest tilt typing 0 gives, the tilt a blind distance kept for a new
+// mount height gives, and the tilt a blind distance raised to ten pixels of
+// a long Length axis gives. Typing what the field shows changes no result
+// (at 1.57 m and at 1.4 m the density once moved by one).
+TEST_F(IPCCalculatorEndToEnd, ATiltTheViewSetsIsHeldAsItsFieldShowsIt)
+{
+    QWidget* mount = dynamic_cast<QWidget*>(panel->GetInstallHeightSpin());
+    QWidget* tilt = dynamic_cast<QWidget*>(panel->GetInstallAngleSpin());
+    const struct {
+        const char* distance;
+        const char* mount;
+        const char* tilt;
+        QWidget* then; // a field typed into last, or null
+        const char* typed;
+        const char* shown; // the tilt field's text
+    } rows[] = {
+        { "10", "0.5", "0", nullptr, nullptr, "67.44" },
+        { "2", "2", "0", nullptr, nullptr, "40.36" },
+        { "10", "10", "0", nullptr, nullptr, "31.47" },
+        { "1", "1.57", "0", nullptr, nullptr, "43.30" },
+        { "10", "3", "62", mount, "5", "50.35" },
+        { "0.6", "3", "62", mount, "1.4", "83.29" },
+        { "5", "3", "80", sideScene->GetLengthBox(), "300", "89.02" },
+        { "5", "3", "80", sideScene->GetLengthBox(), "250.5", "84.34" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.mount) + " " + row.tilt + " " + (row.typed ? row.typed : ""));
+        KWTypeAndEnter(sideScene->GetHeightBox(), QStringLiteral("10"));
+        KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetDistanceSpin()), QString::fromLatin1(row.distance));
+        KWTypeAndEnter(mount, QString::fromLatin1(row.mount));
+        KWTypeAndEnter(tilt, QString::fromLatin1(row.tilt));
+        if (row.then != nullptr) {
+            KWTypeAndEnter(row.then, QString::fromLatin1(row.typed));
+        }
+        const QString shown = FieldText(panel->GetInstallAngleSpin());
+        EXPECT_EQ(shown, QString::fromLatin1(row.shown));
+        EXPECT_EQ(panel->GetInstallAngle(), shown.toDouble());
+        EXPECT_EQ(sideScene->GetModel().installAngle, shown.toDouble());
+        const std::vector<std::string> held = ShownTexts(*frame);
+        KWTypeAndEnter(tilt, QString::number(shown.toDouble() + 1.0, 'f', 2));
+        KWTypeAndEnter(tilt, shown);
+        EXPECT_EQ(ShownTexts(*frame), held);
+        ExpectShownAsComputed(row.shown);
+    }
+}
+
 // The same typed values at the 1x and the 4K look: the tilt held at its
 // lowest at four mount heights, and the distance a Height of 2 (raised to
 // 3.40) brings to the end of its axis, give the same texts everywhere.
