@@ -20,6 +20,7 @@
 #include "ui/api/KWRect.h"
 #include "ui/api/KWStatic.h"
 #include "ui/api/KWView.h"
+#include "ui/scenes/KWSceneGeometry.h"
 
 #include <boost/make_shared.hpp>
 
@@ -415,11 +416,16 @@ void CParameterSettingEventImp::SetLengthAxisRange(double min, double max)
 {
     m_lengthAxisMax = max;
     m_lengthAxisMin = min;
-    if (min > m_targetDistance) {
-        m_targetDistance = min;
+    // The distance is brought into the range as its field holds it, at two
+    // decimals: a bound with more would leave the panel computing with a
+    // distance the field does not show.
+    const double shownMin = KWSceneRoundToHundredths(min);
+    const double shownMax = KWSceneRoundToHundredths(max);
+    if (shownMin > m_targetDistance) {
+        m_targetDistance = shownMin;
     }
-    if (max < m_targetDistance) {
-        m_targetDistance = max;
+    if (shownMax < m_targetDistance) {
+        m_targetDistance = shownMax;
     }
     if (m_pDistanceSpin != nullptr) {
         m_pDistanceSpin->SetRange(min, max);

@@ -11,6 +11,7 @@
 #include "base/Globals.h"
 #include "tests/app/EnglishFrame.h"
 #include "tests/app/IPCExpect.h"
+#include "tests/app/ScreenLook.h"
 #include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
@@ -30,6 +31,7 @@
 #include <QDoubleSpinBox>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -278,7 +280,9 @@ TEST_F(IPCCalculatorEndToEnd, TypedValuesAreTakenWhenEditingEnds)
             [this] { return panel->GetInstallAngle(); } },
         // Taken while typed, the "2" alone would become the lowest tilt under
         // the cursor and the "0" would land inside it.
-        { "20", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), lowestTilt,
+        // The lowest tilt is held as the tilt field shows it.
+        { "20", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()),
+            [&] { return KWSceneRoundToHundredths(lowestTilt()); },
             [this] { return panel->GetInstallAngle(); } },
         // Steep enough for the far target to stay in view.
         { "60", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), [] { return 60.0; },
@@ -473,4 +477,170 @@ TEST_F(IPCCalculatorEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
     EXPECT_NE(panel->GetInstallAngle(), 55.21);
     EXPECT_NE(panel->GetTargetDistance(), 10.0);
     EXPECT_NE(panel->GetTargetHeight(), 1.7);
+}
+
+namespace {
+
+QString FieldText(CKWDoubleSpiner* field)
+{
+    return dynamic_cast<QDoubleSpinBox*>(field)->text();
+}
+
+// Every text of the panel's fields, the display and both IPC views.
+std::vector<std::string> ShownTexts(CMainFrameEventImp& frame)
+{
+    const boost::shared_ptr<CParameterSettingEventImp> panel = frame.GetParameterSetting();
+    std::vector<std::string> texts { FieldText(panel->GetInstallHeightSpin()).toStdString(),
+        FieldText(panel->GetInstallAngleSpin()).toStdString(),
+        FieldText(panel->GetDistanceSpin()).toStdString(),
+        QString::fromStdWString(TextOf(frame.GetDensityValue())).toStdString(),
+        QString::fromStdWString(TextOf(frame.GetPixelCountValue())).toStdString() };
+    const QGraphicsScene* scenes[]
+        = { dynamic_cast<CKWQTVerticalSceneC*>(frame.GetSideView()->GetScene())->GetScene(),
+              dynamic_cast<CKWQTTopView*>(frame.GetTopView()->GetScene())->scene() };
+    for (const QGraphicsScene* scene : scenes) {
+        QStringList labels;
+        for (QGraphicsItem* item : scene->items()) {
+            if (auto* label = dynamic_cast<QGraphicsTextItem*>(item); label && label->isVisible()) {
+                labels << label->toPlainText();
+            }
+        }
+        labels.sort();
+        texts.push_back(labels.join(QLatin1Char('|')).toStdString());
+    }
+    return texts;
+}
+
+} // namespace
+
+// A distance the axes move is held as its field shows it: brought to the end
+// of the Length axis a Height gives, or up to ten pixels of a long Length
+// axis (5.1546 m, shown 5.15, then a Length whose ten pixels show the same).
+// Typing what the field shows changes no result.
+TEST_F(IPCCalculatorEndToEnd, ADistanceTheAxesMoveIsHeldAsItsFieldShowsIt)
+{
+    QWidget* distance = dynamic_cast<QWidget*>(panel->GetDistanceSpin());
+    const struct {
+        const char* distanceFirst; // typed before, or null to keep the one held
+        QWidget* axis;
+        const char* typed;
+    } rows[] = {
+        { "10", sideScene->GetHeightBox(), "3.4" },
+        { "10", sideScene->GetHeightBox(), "3.41" },
+        { "10", sideScene->GetHeightBox(), "3.43" },
+        { "10", sideScene->GetHeightBox(), "3.77" },
+        { "10", sideScene->GetHeightBox(), "4.36" },
+        { "1", sideScene->GetLengthBox(), "300" },
+        { nullptr, sideScene->GetLengthBox(), "300.01" },
+    };
+    KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetInstallHeightSpin()), QStringLiteral("3"));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        if (row.distanceFirst != nullptr) {
+            KWTypeAndEnter(sideScene->GetHeightBox(), QStringLiteral("10"));
+            KWTypeAndEnter(distance, QString::fromLatin1(row.distanceFirst));
+        }
+        KWTypeAndEnter(row.axis, QString::fromLatin1(row.typed));
+        const QString shown = FieldText(panel->GetDistanceSpin());
+        EXPECT_EQ(panel->GetTargetDistance(), shown.toDouble());
+        EXPECT_EQ(sideScene->GetModel().targetDistance, shown.toDouble());
+        EXPECT_LE(panel->GetTargetDistance(), panel->GetLengthAxisMax())
+            << "inside the axis it was brought to";
+        const std::vector<std::string> held = ShownTexts(*frame);
+        KWTypeAndEnter(distance, QStringLiteral("6"));
+        KWTypeAndEnter(distance, shown);
+        EXPECT_EQ(ShownTexts(*frame), held);
+        ExpectShownAsComputed(row.typed);
+    }
+}
+
+// A tilt the view sets on its own is held as the tilt field shows it: the
+// lowest tilt typing 0 gives, the tilt a blind distance kept for a new
+// mount height gives, and the tilt a blind distance raised to ten pixels of
+// a long Length axis gives. Typing what the field shows changes no result
+// (at 1.57 m and at 1.4 m the density once moved by one).
+TEST_F(IPCCalculatorEndToEnd, ATiltTheViewSetsIsHeldAsItsFieldShowsIt)
+{
+    QWidget* mount = dynamic_cast<QWidget*>(panel->GetInstallHeightSpin());
+    QWidget* tilt = dynamic_cast<QWidget*>(panel->GetInstallAngleSpin());
+    const struct {
+        const char* distance;
+        const char* mount;
+        const char* tilt;
+        QWidget* then; // a field typed into last, or null
+        const char* typed;
+        const char* shown; // the tilt field's text
+    } rows[] = {
+        { "10", "0.5", "0", nullptr, nullptr, "67.44" },
+        { "2", "2", "0", nullptr, nullptr, "40.36" },
+        { "10", "10", "0", nullptr, nullptr, "31.47" },
+        { "1", "1.57", "0", nullptr, nullptr, "43.30" },
+        { "10", "3", "62", mount, "5", "50.35" },
+        { "0.6", "3", "62", mount, "1.4", "83.29" },
+        { "5", "3", "80", sideScene->GetLengthBox(), "300", "89.02" },
+        { "5", "3", "80", sideScene->GetLengthBox(), "250.5", "84.34" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.mount) + " " + row.tilt + " " + (row.typed ? row.typed : ""));
+        KWTypeAndEnter(sideScene->GetHeightBox(), QStringLiteral("10"));
+        KWTypeAndEnter(dynamic_cast<QWidget*>(panel->GetDistanceSpin()), QString::fromLatin1(row.distance));
+        KWTypeAndEnter(mount, QString::fromLatin1(row.mount));
+        KWTypeAndEnter(tilt, QString::fromLatin1(row.tilt));
+        if (row.then != nullptr) {
+            KWTypeAndEnter(row.then, QString::fromLatin1(row.typed));
+        }
+        const QString shown = FieldText(panel->GetInstallAngleSpin());
+        EXPECT_EQ(shown, QString::fromLatin1(row.shown));
+        EXPECT_EQ(panel->GetInstallAngle(), shown.toDouble());
+        EXPECT_EQ(sideScene->GetModel().installAngle, shown.toDouble());
+        const std::vector<std::string> held = ShownTexts(*frame);
+        KWTypeAndEnter(tilt, QString::number(shown.toDouble() + 1.0, 'f', 2));
+        KWTypeAndEnter(tilt, shown);
+        EXPECT_EQ(ShownTexts(*frame), held);
+        ExpectShownAsComputed(row.shown);
+    }
+}
+
+// The same typed values at the 1x and the 4K look: the tilt held at its
+// lowest at four mount heights, and the distance a Height of 2 (raised to
+// 3.40) brings to the end of its axis, give the same texts everywhere.
+TEST(IPCCalculatorAtBothScales, TheSameTypedValuesShowTheSameNumbers)
+{
+    const auto typedAt = [](int scale) {
+        const ScreenLook look(scale);
+        const int language = g_languageIndex;
+        g_languageIndex = 0;
+        std::vector<std::string> texts;
+        {
+            boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
+            auto* window = dynamic_cast<QWidget*>(frame->GetDlg());
+            window->show();
+            frame->OnIPCToolClicked();
+            QCoreApplication::processEvents();
+            const boost::shared_ptr<CParameterSettingEventImp> panel = frame->GetParameterSetting();
+            auto* side = dynamic_cast<CKWQTVerticalSceneC*>(frame->GetSideView()->GetScene());
+            const auto type = [](CKWDoubleSpiner* field, const char* text) {
+                KWTypeAndEnter(dynamic_cast<QWidget*>(field), QString::fromLatin1(text));
+            };
+            for (const char* mount : { "0.5", "2", "5", "10" }) {
+                type(panel->GetInstallHeightSpin(), mount);
+                type(panel->GetInstallAngleSpin(), "0");
+                const std::vector<std::string> shown = ShownTexts(*frame);
+                texts.insert(texts.end(), shown.begin(), shown.end());
+            }
+            type(panel->GetInstallHeightSpin(), "2");
+            type(side->GetHeightBox(), "2");
+            const std::vector<std::string> shown = ShownTexts(*frame);
+            texts.insert(texts.end(), shown.begin(), shown.end());
+            window->hide();
+        }
+        g_languageIndex = language;
+        return texts;
+    };
+    const std::vector<std::string> normal = typedAt(1);
+    const std::vector<std::string> large = typedAt(2);
+    ASSERT_EQ(normal.size(), large.size());
+    for (size_t i = 0; i < normal.size(); ++i) {
+        EXPECT_EQ(large[i], normal[i]) << i;
+    }
 }

@@ -213,6 +213,22 @@ TEST(VerticalSceneC, EachHandleDragConvertsItsPositionAndReports)
     EXPECT_NEAR(f.listener.Last("TargetHeight")[0], 2.91, 1e-9);
 }
 
+TEST(VerticalSceneC, ABlindDistanceDraggedPastEitherEndGivesATiltAtTwoDecimals)
+{
+    // At 4 m the tilts of both ends are 14.35124 and 88.82764: each end is
+    // taken as the tilt field shows it, as a typed tilt held there is.
+    const struct {
+        double x, tilt;
+    } rows[] = { { -100.0, 14.35 }, { 2000.0, 88.83 } };
+    for (const auto& row : rows) {
+        SideViewFixture f;
+        f.view->SetParam(17.46, 10.0, 4.0, 30.0, 19.0);
+        KWSceneDrag(f.Scene(), f.HandleCentre(2), { { row.x, 274 } });
+        EXPECT_EQ(f.listener.Last("Install")[0], row.tilt) << row.x;
+        EXPECT_EQ(f.Model().installAngle, row.tilt) << row.x;
+    }
+}
+
 TEST(VerticalSceneC, AxisBoxesKeepTheAxesInProportionAndReportLast)
 {
     struct Row {

@@ -43,6 +43,16 @@ const QColor kVerticalAngleColour(218, 75, 7);
 // Qt lays a text out again for every width it is given, and marks an item
 // for repainting for every scale, rotation or pivot, the same or not: each
 // would paint the whole drawing again when nothing changed.
+// A tilt the view changed from the one it had or was given (a bound, a blind
+// distance kept for a new height, an axis) is taken as the tilt field shows
+// it; a tilt left as given is the panel's own and is not touched.
+void TakeChangedTilt(SideViewModel& model, double given)
+{
+    if (model.installAngle != given) {
+        SideViewTakeTiltAtHundredths(model);
+    }
+}
+
 void SetTextWidth(QGraphicsTextItem* label, double width)
 {
     if (label->textWidth() != width) {
@@ -170,6 +180,7 @@ CKWQTVerticalSceneC::~CKWQTVerticalSceneC() = default;
 
 int CKWQTVerticalSceneC::Create(LPCWSTR name, DWORD style, const RECT& rect, void* parent, UINT /*id*/)
 {
+    m_placedSize = QSize(rect.right - rect.left + 1, rect.bottom - rect.top + 1);
     return KWCreateSceneWidget(this, name, style, rect, parent);
 }
 
@@ -250,6 +261,9 @@ void CKWQTVerticalSceneC::ShowWindow(int /*show*/) { }
 
 void CKWQTVerticalSceneC::MoveWindow(RECT* rect)
 {
+    if (rect != nullptr) {
+        m_placedSize = QSize(rect->right - rect->left + 1, rect->bottom - rect->top + 1);
+    }
     KWMoveInclusive(this, rect);
 }
 
@@ -269,7 +283,9 @@ void CKWQTVerticalSceneC::SetRealXY(int x, int y)
 
 void CKWQTVerticalSceneC::SetVirtualHeight(double height)
 {
+    const double tilt = m_model.installAngle;
     SideViewSetInstallHeight(m_model, height);
+    TakeChangedTilt(m_model, tilt);
     RedrawAndReportInstall();
 }
 
@@ -277,12 +293,14 @@ void CKWQTVerticalSceneC::SetParam(
     double verticalAngle, double targetDistance, double installHeight, double installAngle, double /*unused*/)
 {
     SideViewSetParam(m_model, verticalAngle, targetDistance, installHeight, installAngle);
+    TakeChangedTilt(m_model, installAngle);
     RedrawAndReportInstall();
 }
 
 void CKWQTVerticalSceneC::SetInstAngle(double angle)
 {
     SideViewSetInstAngle(m_model, angle);
+    TakeChangedTilt(m_model, angle);
     RedrawAndReportInstall();
 }
 
@@ -414,8 +432,11 @@ void CKWQTVerticalSceneC::OnAxisBoxChanged(UINT id, double value)
         return;
     }
     const double targetDistance = m_model.targetDistance;
+    const double tilt = m_model.installAngle;
     const bool raised = id == LengthAxisBoxId ? SideViewApplyLengthMaximum(m_model, value)
                                               : SideViewApplyHeightMaximum(m_model, value);
+    SideViewTakeMovedDistance(m_model, targetDistance);
+    TakeChangedTilt(m_model, tilt);
     // The box typed into already shows its value unless it had to be raised.
     if (m_heightBox != nullptr && (id == LengthAxisBoxId || raised)) {
         m_heightBox->SetCurrentNum(m_model.heightMaximum);
@@ -471,11 +492,6 @@ void CKWQTVerticalSceneC::OnClicked1(int value)
         m_pListener->OnLengthAxisRangeChanged(0.0, m_model.lengthMaximum);
     }
     ReportMovedTarget(targetDistance);
-}
-
-double CKWQTVerticalSceneC::RoundToHundredths(double value)
-{
-    return KWSceneRoundToHundredths(value);
 }
 
 void CKWQTVerticalSceneC::resizeEvent(QResizeEvent* event)
@@ -542,8 +558,10 @@ void CKWQTVerticalSceneC::Redraw()
     SetTextWidth(m_heightTitle, places.titleWidth);
     SetTextWidth(m_lengthTitle, places.titleWidth);
 
-    const QRectF sceneRect = m_scene->sceneRect();
-    SideViewSetAxes(m_model, sceneRect.width(), sceneRect.height());
+    // The scene as the 1x look has it, margins as resizeEvent leaves them.
+    const bool placed = size() == m_placedSize;
+    SideViewSetAxes(m_model, SideViewOneTimesSize(width(), k, placed) - 10.0,
+        SideViewOneTimesSize(height(), k, placed) - 10.0);
     if (!SideViewCanLayOut(m_model)) {
         PlaceAxisControls(places, {}, {});
         return;

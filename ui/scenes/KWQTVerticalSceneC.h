@@ -15,6 +15,7 @@
 #include "ui/scenes/SideViewGeometry.h"
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -75,8 +76,6 @@ public:
     void OnSliderPos(int sliderId, double pos) override;
     void OnCurrentNumChanged(UINT id, double value) override;
 
-    static double RoundToHundredths(double value);
-
     // What the view holds now.
     const SideViewModel& GetModel() const { return m_model; }
     QGraphicsScene* GetScene() const { return m_scene; }
@@ -122,6 +121,9 @@ private:
     CKWQTDoubleSpiner* MakeAxisBox(UINT id);
 
     SideViewModel m_model;
+    // The size the last rectangle gave the widget: while it has that size,
+    // its 1x size is taken from that rectangle's corners.
+    QSize m_placedSize;
     // A resize has given the scene its size; until then there is nothing to
     // lay out and nothing to report.
     bool m_sceneSized = false;

@@ -43,24 +43,6 @@ void BringOntoLengthAxis(SideViewModel& model, bool keepHeightOnAxis)
     }
 }
 
-// A dragged tilt goes to the tilt field, which shows two decimals: it is
-// taken at those, and the blind distance follows from it as from a typed
-// tilt. The hundredth is chosen inside the tilts the blind distance's bounds
-// allow, so that neither bound turns it back into more decimals.
-void TakeTiltAtHundredths(SideViewModel& model)
-{
-    const double lowest = SideViewInstallAngle(model.blindMinimum, model.installHeight, model.verticalAngle);
-    const double highest
-        = SideViewInstallAngle(model.lengthMaximum, model.installHeight, model.verticalAngle);
-    double tilt = KWSceneRoundToHundredths(model.installAngle);
-    if (tilt > highest) {
-        tilt = KWSceneRoundToHundredths(tilt - 0.01);
-    } else if (tilt < lowest) {
-        tilt = KWSceneRoundToHundredths(tilt + 0.01);
-    }
-    SideViewSetInstAngle(model, tilt);
-}
-
 } // namespace
 
 double SideViewInstallAngle(double blindDistance, double installHeight, double verticalAngle)
@@ -74,9 +56,17 @@ void SideViewSetAxes(SideViewModel& model, double sceneWidth, double sceneHeight
     const double width = Trunc(sceneWidth);
     const double height = Trunc(sceneHeight);
     model.originX = 60.0 * k;
-    model.originY = height - 20.0 * k;
-    model.axisWidth = width - 100.0 * k;
-    model.axisHeight = height - 40.0 * k;
+    model.originY = (height - 20.0) * k;
+    model.axisWidth = (width - 100.0) * k;
+    model.axisHeight = (height - 40.0) * k;
+}
+
+double SideViewOneTimesSize(double size, double scale, bool placedInclusive)
+{
+    if (!placedInclusive) {
+        return std::ceil(size / scale);
+    }
+    return std::ceil((size - 1.0) / scale) + 1.0;
 }
 
 bool SideViewHasAxes(const SideViewModel& model)
@@ -149,24 +139,56 @@ void SideViewSetInstallHeight(SideViewModel& model, double installHeight)
     model.installAngle = SideViewInstallAngle(model.blindDistance, model.installHeight, model.verticalAngle);
 }
 
+void SideViewTakeTiltAtHundredths(SideViewModel& model)
+{
+    if (!SideViewHasAxes(model)) {
+        return;
+    }
+    const double lowest = KWSceneRoundToHundredths(
+        SideViewInstallAngle(SideViewMinimumDistance(model), model.installHeight, model.verticalAngle));
+    const double highest = KWSceneRoundToHundredths(
+        SideViewInstallAngle(model.lengthMaximum, model.installHeight, model.verticalAngle));
+    double tilt = KWSceneRoundToHundredths(model.installAngle);
+    if (tilt > highest) {
+        tilt = highest;
+    } else if (tilt < lowest) {
+        tilt = lowest;
+    }
+    model.installAngle = tilt;
+    model.blindDistance = TanDegrees(tilt - model.verticalAngle * 0.5) * model.installHeight;
+}
+
 void SideViewDragHeight(SideViewModel& model, double y)
 {
     SideViewSetInstallHeight(
         model, KWSceneRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum));
-    TakeTiltAtHundredths(model);
+    SideViewTakeTiltAtHundredths(model);
 }
 
 void SideViewDragBlindDistance(SideViewModel& model, double x)
 {
     model.blindDistance = (x - model.originX) / model.axisWidth * model.lengthMaximum;
     model.installAngle = SideViewInstallAngle(model.blindDistance, model.installHeight, model.verticalAngle);
-    TakeTiltAtHundredths(model);
+    SideViewTakeTiltAtHundredths(model);
 }
 
 void SideViewDragTargetDistance(SideViewModel& model, double x)
 {
     model.targetDistance
         = KWSceneRoundToHundredths((x - model.originX) / model.axisWidth * model.lengthMaximum);
+}
+
+void SideViewTakeMovedDistance(SideViewModel& model, double distanceBefore)
+{
+    if (model.targetDistance == distanceBefore) {
+        return;
+    }
+    model.targetDistance = KWSceneRoundToHundredths(model.targetDistance);
+    // Brought to the end of the axis and rounded up past it: the end is what
+    // the Length box shows, and is taken at its two decimals as well.
+    if (model.targetDistance > model.lengthMaximum) {
+        model.lengthMaximum = model.targetDistance;
+    }
 }
 
 double SideViewTargetHeightAt(const SideViewModel& model, double y)

@@ -45,9 +45,18 @@ struct SideViewModel {
 double SideViewInstallAngle(double blindDistance, double installHeight, double verticalAngle);
 
 // ---- Axes ------------------------------------------------------------------
-// Origin and axis lengths from the scene size (each truncated), as every
-// redraw sets them.
+// Origin and axis lengths from the size of the scene at the 1x look (each
+// truncated), as every redraw sets them: at scale k every position is k times
+// the 1x one, so that the bounds and proportions the axes give, and with them
+// every number, are those of the 1x look.
 void SideViewSetAxes(SideViewModel& model, double sceneWidth, double sceneHeight);
+// The length at the 1x look of a side of a view that is size pixels long at
+// scale. A view placed by a rectangle whose right and bottom are inclusive
+// ends one pixel past its corners' span at every scale, while the layouts
+// scale the corners (truncated): that last pixel stands for a whole 1x pixel,
+// and a span a pixel short of scale times the 1x span is still that span. A
+// view sized otherwise is scale times its 1x size, rounded up.
+double SideViewOneTimesSize(double size, double scale, bool placedInclusive);
 // Whether the axes have a length: before that no pixel maps to a length.
 bool SideViewHasAxes(const SideViewModel& model);
 // Whether a drawing can be made: axes with a length and positive maxima.
@@ -70,6 +79,14 @@ void SideViewSetParam(SideViewModel& model, double verticalAngle, double targetD
 void SideViewSetInstAngle(SideViewModel& model, double installAngle);
 // Keeps the blind distance; the tilt follows the new height.
 void SideViewSetInstallHeight(SideViewModel& model, double installHeight);
+// A tilt the view set on its own (a drag, a bound, a blind distance kept for
+// a new height, an axis) goes to the tilt field, which shows two decimals: it
+// is taken at those, and the blind distance follows from it as from a typed
+// tilt. The tilts the blind distance's bounds allow are taken at two decimals
+// the same way, so that a tilt held at a bound is the one the field shows;
+// the blind distance then lies a hair off that bound. Without axes there is
+// no bound in pixels yet, and the tilt stays as it is.
+void SideViewTakeTiltAtHundredths(SideViewModel& model);
 // Handle centres (scene coordinates) into the model. A dragged value is
 // taken at the two decimals its field or label shows, before anything is
 // computed from it: the tilt a height or blind-distance drag gives as well,
@@ -77,6 +94,10 @@ void SideViewSetInstallHeight(SideViewModel& model, double installHeight);
 void SideViewDragHeight(SideViewModel& model, double y);
 void SideViewDragBlindDistance(SideViewModel& model, double x);
 void SideViewDragTargetDistance(SideViewModel& model, double x);
+// A target distance that an axis box moved onto the axis, taken at the two
+// decimals its field shows; a length maximum it then passes is raised to it.
+// A distance the axes left where it was is not touched.
+void SideViewTakeMovedDistance(SideViewModel& model, double distanceBefore);
 // The target height the target-height handle's centre stands for, at two
 // decimals.
 double SideViewTargetHeightAt(const SideViewModel& model, double y);
