@@ -356,9 +356,13 @@ std::vector<CKWQTSceneLabel::LineUnder> CKWQTSceneLabel::LinesUnder(const QTrans
     }
     const QTransform toDevice = sceneTransform().inverted() * world;
     const double scale = std::sqrt(std::abs(toDevice.determinant()));
-    for (const QGraphicsItem* item : scene()->items(mapRectToScene(InkRect()))) {
+    // Asked of every item: while the scene paints, its index finds none
+    // within a rectangle.
+    const QRectF ink = mapRectToScene(InkRect());
+    for (const QGraphicsItem* item : scene()->items()) {
         const auto* line = dynamic_cast<const QGraphicsLineItem*>(item);
-        if (line == nullptr || !line->isVisible() || line->zValue() > zValue()) {
+        if (line == nullptr || !line->isVisible() || line->zValue() > zValue()
+            || !line->sceneBoundingRect().intersects(ink)) {
             continue;
         }
         // The line's antialiased edge reaches a pixel beyond its pen.
