@@ -10,7 +10,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace {
@@ -37,7 +36,7 @@ constexpr int kSolidMost = 128;
 constexpr size_t kMostFonts = 8;
 constexpr size_t kMostSprites = 1024;
 
-double DistanceToSegment(const QPointF& point, const QLineF& line)
+double SquaredDistanceToSegment(const QPointF& point, const QLineF& line)
 {
     const QPointF along = line.p2() - line.p1();
     const double length = QPointF::dotProduct(along, along);
@@ -45,7 +44,8 @@ double DistanceToSegment(const QPointF& point, const QLineF& line)
         ? std::clamp(QPointF::dotProduct(point - line.p1(), along) / length, 0.0, 1.0)
         : 0.0;
     const QPointF nearest = line.p1() + t * along;
-    return std::hypot(point.x() - nearest.x(), point.y() - nearest.y());
+    const QPointF apart = point - nearest;
+    return QPointF::dotProduct(apart, apart);
 }
 
 int WholePixel(double at)
@@ -104,6 +104,10 @@ CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& halo)
     : QGraphicsTextItem(text)
     , m_halo(halo)
 {
+    for (int most = 0; most < 256; ++most) {
+        const int alpha = std::min(255, 2 * most) * halo.alpha() / 255;
+        m_haloColours[static_cast<size_t>(most)] = qPremultiply(qRgba(halo.red(), halo.green(), halo.blue(), alpha));
+    }
     connect(document(), &QTextDocument::contentsChanged, this, [this]() { ++m_textChanges; });
 }
 
@@ -325,18 +329,12 @@ void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
         }
     }
 
-    std::array<QRgb, 256> colourOf {};
-    for (int m = 0; m < 256; ++m) {
-        const int alpha = std::min(255, 2 * m) * m_halo.alpha() / 255;
-        colourOf[static_cast<size_t>(m)]
-            = qPremultiply(qRgba(m_halo.red(), m_halo.green(), m_halo.blue(), alpha));
-    }
     m_haloImage = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < area.height(); ++y) {
         auto* out = reinterpret_cast<QRgb*>(m_haloImage.scanLine(y));
         const uchar* in = &most[static_cast<size_t>(y * w)];
         for (int x = 0; x < w; ++x) {
-            out[x] = colourOf[in[x]];
+            out[x] = m_haloColours[in[x]];
         }
     }
 }
@@ -356,18 +354,22 @@ std::vector<CKWQTSceneLabel::LineUnder> CKWQTSceneLabel::LinesUnder(const QTrans
     }
     const QTransform toDevice = sceneTransform().inverted() * world;
     const double scale = std::sqrt(std::abs(toDevice.determinant()));
-    // Asked of every item: while the scene paints, its index finds none
-    // within a rectangle.
+    // Asked of every item: while the scene paints, its index skips the items
+    // it has found for painting.
     const QRectF ink = mapRectToScene(InkRect());
-    for (const QGraphicsItem* item : scene()->items()) {
-        const auto* line = dynamic_cast<const QGraphicsLineItem*>(item);
-        if (line == nullptr || !line->isVisible() || line->zValue() > zValue()
-            || !line->sceneBoundingRect().intersects(ink)) {
+    for (const QGraphicsItem* item : scene()->items(Qt::AscendingOrder)) {
+        const auto* line = qgraphicsitem_cast<const QGraphicsLineItem*>(item);
+        if (line == nullptr || !line->isVisible() || line->zValue() > zValue()) {
+            continue;
+        }
+        const QLineF onScene = line->sceneTransform().map(line->line());
+        const double pen = std::max(1.0, line->pen().widthF());
+        const QRectF reach = QRectF(onScene.p1(), onScene.p2()).normalized().adjusted(-pen, -pen, pen, pen);
+        if (!reach.intersects(ink)) {
             continue;
         }
         // The line's antialiased edge reaches a pixel beyond its pen.
-        const double reach = std::max(1.0, line->pen().widthF()) * scale / 2.0 + 1.0;
-        lines.push_back({ line->sceneTransform().map(line->line()) * toDevice, reach });
+        lines.push_back({ onScene * toDevice, pen * scale / 2.0 + 1.0 });
     }
     return lines;
 }
@@ -376,11 +378,18 @@ void CKWQTSceneLabel::PaintGapsOverLines(QPainter* painter, const QPoint& origin
 {
     for (const LineUnder& line : LinesUnder(world)) {
         for (const QRect& gap : m_gaps) {
+            // The pixels of the gap the line covers, as one run.
+            int first = gap.right() + 1;
+            int last = gap.left() - 1;
             for (int x = gap.left(); x <= gap.right(); ++x) {
                 const QPointF centre(origin.x() + x + 0.5, origin.y() + gap.top() + 0.5);
-                if (DistanceToSegment(centre, line.line) <= line.reach) {
-                    painter->fillRect(QRect(origin + QPoint(x, gap.top()), QSize(1, 1)), m_halo);
+                if (SquaredDistanceToSegment(centre, line.line) <= line.reach * line.reach) {
+                    first = std::min(first, x);
+                    last = x;
                 }
+            }
+            if (first <= last) {
+                painter->fillRect(QRect(origin + QPoint(first, gap.top()), QSize(last - first + 1, 1)), m_halo);
             }
         }
     }

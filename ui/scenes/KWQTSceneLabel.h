@@ -24,6 +24,7 @@
 #include <QString>
 #include <QTransform>
 
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -107,6 +108,8 @@ private:
     void PaintGapsOverLines(QPainter* painter, const QPoint& origin, const QTransform& world) const;
 
     QColor m_halo;
+    // The halo's colour for each coverage of a pixel within reach.
+    std::array<QRgb, 256> m_haloColours {};
     unsigned m_textChanges = 0;
     mutable LayoutKey m_layoutKey;
     mutable std::vector<LaidGlyph> m_glyphs;
