@@ -288,25 +288,9 @@ void CKWQTVerticalSceneC::SetInstAngle(double angle)
 
 void CKWQTVerticalSceneC::RedrawAndReportInstall()
 {
-    BeginRedraw();
     Redraw();
     if (m_pListener != nullptr) {
         m_pListener->OnInstallChanged(m_model.installAngle, m_model.installHeight);
-    }
-    EndRedraw();
-}
-
-void CKWQTVerticalSceneC::BeginRedraw()
-{
-    ++m_redrawsUnderWay;
-}
-
-void CKWQTVerticalSceneC::EndRedraw()
-{
-    if (--m_redrawsUnderWay == 0 && m_unarranged) {
-        const SideViewLayout layout = *m_unarranged;
-        m_unarranged.reset();
-        ArrangeAroundDrawing(layout);
     }
 }
 
@@ -601,8 +585,7 @@ void CKWQTVerticalSceneC::Redraw()
     SetLabel(m_targetDistanceLabel, LengthText(m_model.targetDistance));
     m_targetDistanceHandle->setOffset(KWToQPointF(l.targetDistanceHandleOffset));
     m_targetDistanceHandle->SetMoveRange(l.targetDistanceHandleMin, l.targetDistanceHandleMax);
-    m_unarranged = l;
-    BeginRedraw();
+    ArrangeAroundDrawing(l);
     // What the items mark is all that is updated: an update of the scene or
     // the view on top got the drawing painted twice whenever another scene
     // painted the window in between.
@@ -611,17 +594,19 @@ void CKWQTVerticalSceneC::Redraw()
     // into the view finds it consistent. A listener may redraw from inside a
     // report; that redraw has then reported the newer values, and reports of
     // this one must not follow them.
+    if (m_pListener == nullptr) {
+        return;
+    }
     const unsigned generation = ++m_redrawGeneration;
-    if (m_pListener != nullptr) {
-        m_pListener->OnBlindDistanceChanged(m_model.blindDistance, m_model.lengthMaximum);
+    m_pListener->OnBlindDistanceChanged(m_model.blindDistance, m_model.lengthMaximum);
+    if (generation != m_redrawGeneration) {
+        return;
     }
-    if (m_pListener != nullptr && generation == m_redrawGeneration) {
-        m_pListener->OnTargetHeightChanged(l.targetHeight);
+    m_pListener->OnTargetHeightChanged(l.targetHeight);
+    if (generation != m_redrawGeneration) {
+        return;
     }
-    if (m_pListener != nullptr && generation == m_redrawGeneration) {
-        m_pListener->OnTargetViewHeightsChanged(l.viewTop, l.viewBottom);
-    }
-    EndRedraw();
+    m_pListener->OnTargetViewHeightsChanged(l.viewTop, l.viewBottom);
 }
 
 void CKWQTVerticalSceneC::PlaceAxisControls(

@@ -18,8 +18,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <optional>
-
 class CKWQTDoubleSpiner;
 class CKWQTGraphicsLineItem;
 class CKWQTVSliderItem;
@@ -116,11 +114,6 @@ private:
     // clear of the boxes, the handles and the other labels: each as near to
     // the place the layout gives it as it can.
     void ArrangeAroundDrawing(const SideViewLayout& layout);
-    // A change the panel answers with a redraw of its own (a new height, then
-    // every parameter) is arranged once, with the last layout, when the
-    // outermost redraw ends.
-    void BeginRedraw();
-    void EndRedraw();
     void PlaceAxisControls(
         const SideViewWidgetPlaces& places, const KWScenePoint& heightShift, const KWScenePoint& lengthShift);
     void ShowAxisMaxima();
@@ -135,8 +128,6 @@ private:
     // Counts redraws that report, so that one begun inside another's report
     // silences the rest of the outer one.
     unsigned m_redrawGeneration = 0;
-    int m_redrawsUnderWay = 0;
-    std::optional<SideViewLayout> m_unarranged;
 
     QGraphicsView* m_view = nullptr; // children of the widget
     QGraphicsScene* m_scene = nullptr;
