@@ -20,9 +20,7 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -154,29 +152,6 @@ void BM_CameraHeightStepWithPaint4K(benchmark::State& state)
     DragStepsOn(g_bench4K, state, 1, { 28, 120 }, { 28, 140 }, true);
 }
 
-// KW_BENCH_ITERATIONS=N runs each case exactly N times, as in
-// bench_ipc_update, so that two runs under callgrind differ by whole steps.
-void RegisterCases()
-{
-    const char* fixed = std::getenv("KW_BENCH_ITERATIONS");
-    const long iterations = fixed != nullptr ? std::strtol(fixed, nullptr, 10) : 0;
-    const std::pair<const char*, void (*)(benchmark::State&)> cases[] = {
-        { "BM_CameraHeightStep", BM_CameraHeightStep },
-        { "BM_BlindDistanceStep", BM_BlindDistanceStep },
-        { "BM_TargetDistanceStep", BM_TargetDistanceStep },
-        { "BM_TargetHeightStep", BM_TargetHeightStep },
-        { "BM_CameraHeightStepWithPaint", BM_CameraHeightStepWithPaint },
-        { "BM_CameraHeightStepWithPaint4K", BM_CameraHeightStepWithPaint4K },
-    };
-    for (const auto& c : cases) {
-        benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(c.first, c.second);
-        b->Unit(benchmark::kMicrosecond);
-        if (iterations > 0) {
-            b->Iterations(iterations);
-        }
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -185,7 +160,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InitKWApplication(&app);
     benchmark::Initialize(&argc, argv);
-    RegisterCases();
+    RegisterCases({ { "BM_CameraHeightStep", BM_CameraHeightStep },
+        { "BM_BlindDistanceStep", BM_BlindDistanceStep }, { "BM_TargetDistanceStep", BM_TargetDistanceStep },
+        { "BM_TargetHeightStep", BM_TargetHeightStep },
+        { "BM_CameraHeightStepWithPaint", BM_CameraHeightStepWithPaint },
+        { "BM_CameraHeightStepWithPaint4K", BM_CameraHeightStepWithPaint4K } });
     Bench bench(1);
     Bench bench4K(2);
     g_bench = &bench;

@@ -91,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(Changes, SceneLabelCacheTest,
         // the larger font's.
         CacheCase { "font_twice_the_size", "8.08m", 12, { 10, 10 }, "8.08m", 24, { 10, 10 }, { 10, 10 } },
         CacheCase { "font_half_the_size", "58.44°", 24, { 10, 10 }, "58.44°", 12, { 10, 10 }, { 10, 10 } },
-        CacheCase { "moved_by_half_a_pixel", "58.44°", 12, { 10, 10 }, "58.44°", 12, { 10.5, 10.25 },
-            { 11, 10 } },
+        CacheCase {
+            "moved_by_half_a_pixel", "58.44°", 12, { 10, 10 }, "58.44°", 12, { 10.5, 10.25 }, { 11, 10 } },
         CacheCase { "moved_by_a_fraction_at_4k", "58.44°", 24, { 10.4, 10 }, "58.44°", 24, { 10.75, 9.6 },
             { 11, 10 } },
         CacheCase { "moved_by_whole_pixels", "58.44°", 12, { 10, 10 }, "58.44°", 12, { 13, 7 }, { 13, 7 } }),

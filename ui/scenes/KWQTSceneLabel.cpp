@@ -40,9 +40,8 @@ double SquaredDistanceToSegment(const QPointF& point, const QLineF& line)
 {
     const QPointF along = line.p2() - line.p1();
     const double length = QPointF::dotProduct(along, along);
-    const double t = length > 0.0
-        ? std::clamp(QPointF::dotProduct(point - line.p1(), along) / length, 0.0, 1.0)
-        : 0.0;
+    const double t
+        = length > 0.0 ? std::clamp(QPointF::dotProduct(point - line.p1(), along) / length, 0.0, 1.0) : 0.0;
     const QPointF nearest = line.p1() + t * along;
     const QPointF apart = point - nearest;
     return QPointF::dotProduct(apart, apart);
@@ -106,7 +105,8 @@ CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& halo)
 {
     for (int most = 0; most < 256; ++most) {
         const int alpha = std::min(255, 2 * most) * halo.alpha() / 255;
-        m_haloColours[static_cast<size_t>(most)] = qPremultiply(qRgba(halo.red(), halo.green(), halo.blue(), alpha));
+        m_haloColours[static_cast<size_t>(most)]
+            = qPremultiply(qRgba(halo.red(), halo.green(), halo.blue(), alpha));
     }
     connect(document(), &QTextDocument::contentsChanged, this, [this]() { ++m_textChanges; });
 }
@@ -197,7 +197,8 @@ QRectF CKWQTSceneLabel::InkRect() const
 
 int CKWQTSceneLabel::HaloReach(const QTransform& linear) const
 {
-    return std::max(1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(linear.determinant())))));
+    return std::max(
+        1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(linear.determinant())))));
 }
 
 CKWQTSceneLabel::Sprite CKWQTSceneLabel::MakeSprite(
@@ -209,16 +210,15 @@ CKWQTSceneLabel::Sprite CKWQTSceneLabel::MakeSprite(
         return sprite;
     }
     const int reach = HaloReach(linear);
-    const QRect area = linear.mapRect(box)
-                           .translated(phase)
-                           .toAlignedRect()
-                           .adjusted(-reach - 1, -reach - 1, reach + 1, reach + 1);
+    const QRect area = linear.mapRect(box).translated(phase).toAlignedRect().adjusted(
+        -reach - 1, -reach - 1, reach + 1, reach + 1);
     // The coverage the font engine's glyph cache gives the text itself.
     QImage coverage(area.size(), QImage::Format_ARGB32_Premultiplied);
     coverage.fill(Qt::transparent);
     {
         QPainter painter(&coverage);
-        painter.setTransform(linear * QTransform::fromTranslate(phase.x() - area.left(), phase.y() - area.top()));
+        painter.setTransform(
+            linear * QTransform::fromTranslate(phase.x() - area.left(), phase.y() - area.top()));
         QGlyphRun run;
         run.setRawFont(m_fonts[static_cast<size_t>(glyph.font)]);
         run.setGlyphIndexes({ glyph.index });
@@ -323,7 +323,8 @@ void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
             const int first = p.at.x() - area.left() + p.sprite->solidFirst[static_cast<size_t>(sy)];
             const int last = p.at.x() - area.left() + p.sprite->solidLast[static_cast<size_t>(sy)];
             if (previousLast >= 0 && first > previousLast + 1 && first - previousLast - 1 <= widestGap) {
-                m_gaps.push_back(QRect(previousLast + 1, y, first - previousLast - 1, 1).translated(area.topLeft()));
+                m_gaps.push_back(
+                    QRect(previousLast + 1, y, first - previousLast - 1, 1).translated(area.topLeft()));
             }
             previousLast = std::max(previousLast, last);
         }
@@ -374,7 +375,8 @@ std::vector<CKWQTSceneLabel::LineUnder> CKWQTSceneLabel::LinesUnder(const QTrans
     return lines;
 }
 
-void CKWQTSceneLabel::PaintGapsOverLines(QPainter* painter, const QPoint& origin, const QTransform& world) const
+void CKWQTSceneLabel::PaintGapsOverLines(
+    QPainter* painter, const QPoint& origin, const QTransform& world) const
 {
     for (const LineUnder& line : LinesUnder(world)) {
         for (const QRect& gap : m_gaps) {
@@ -389,7 +391,8 @@ void CKWQTSceneLabel::PaintGapsOverLines(QPainter* painter, const QPoint& origin
                 }
             }
             if (first <= last) {
-                painter->fillRect(QRect(origin + QPoint(first, gap.top()), QSize(last - first + 1, 1)), m_halo);
+                painter->fillRect(
+                    QRect(origin + QPoint(first, gap.top()), QSize(last - first + 1, 1)), m_halo);
             }
         }
     }
