@@ -34,7 +34,7 @@ constexpr int kSolidMost = 128;
 // Beyond these a label's caches start again: a label sees a handful of
 // fonts (one per scale) and glyphs (digits, the point, its units).
 constexpr size_t kMostFonts = 8;
-constexpr size_t kMostSprites = 1024;
+constexpr size_t kMostSprites = 256;
 
 double SquaredDistanceToSegment(const QPointF& point, const QLineF& line)
 {
