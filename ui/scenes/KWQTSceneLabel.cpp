@@ -22,8 +22,9 @@ constexpr double kFontPixelsPerHaloPixel = 12.0;
 constexpr int kPlacesPerPixel = 64;
 
 // Gaps between the glyphs of a word up to this many font sizes wide are
-// closed: a line seen through them would join the glyphs into another text
-// ("45.56m" read as "45-56m"). A space between words stays open.
+// closed where a line of the drawing crosses them: seen through them, it
+// would join the glyphs into another text ("45.56m" read as "45-56m"). A
+// space between words stays open, and so does a gap over a picture.
 constexpr double kClosedGapPerFontPixel = 1.0;
 
 // A glyph's edge pixel is only partly covered: doubled, the pixels within
