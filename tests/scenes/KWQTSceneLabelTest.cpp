@@ -9,10 +9,12 @@
 #include <QFont>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QStyleOptionGraphicsItem>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
@@ -97,6 +99,54 @@ INSTANTIATE_TEST_SUITE_P(Changes, SceneLabelCacheTest,
             { 11, 10 } },
         CacheCase { "moved_by_whole_pixels", "58.44°", 12, { 10, 10 }, "58.44°", 12, { 13, 7 }, { 13, 7 } }),
     [](const ::testing::TestParamInfo<CacheCase>& info) { return std::string(info.param.name); });
+
+struct TextCase {
+    const char* name;
+    const char* text;
+    int pixels;
+    QColor colour;
+    double margin;
+};
+
+void PrintTo(const TextCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class SceneLabelTextTest : public ::testing::TestWithParam<TextCase> { };
+
+// The label draws its glyphs itself: pixel for pixel as the text item draws
+// the same text, colour and margin.
+TEST_P(SceneLabelTextTest, DrawsItsTextAsTheTextItemDoes)
+{
+    const TextCase& c = GetParam();
+    CKWQTSceneLabel label(QString::fromUtf8(c.text), Qt::transparent);
+    QGraphicsTextItem item(QString::fromUtf8(c.text));
+    for (QGraphicsTextItem* text : { static_cast<QGraphicsTextItem*>(&label), &item }) {
+        QFont font = text->font();
+        font.setPixelSize(c.pixels);
+        text->setFont(font);
+        text->setDefaultTextColor(c.colour);
+        text->document()->setDocumentMargin(c.margin);
+    }
+    const auto painted = [](QGraphicsTextItem& text) {
+        QImage image(200, 60, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(7, 3);
+        QStyleOptionGraphicsItem option;
+        option.exposedRect = text.boundingRect();
+        text.paint(&painter, &option, nullptr);
+        return image;
+    };
+    EXPECT_TRUE(painted(label) == painted(item));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SceneLabelTextTest,
+    ::testing::Values(TextCase { "length_1x", "45.56m", 12, Qt::black, 4.0 },
+        TextCase { "angle_4k", "58.44°", 24, QColor(218, 75, 7), 8.0 },
+        TextCase { "title", "Altura (m)", 12, Qt::black, 4.0 }),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
 // Whether a pixel is dark: a line's or a glyph's, not the halo's or the
 // background's.

@@ -4,6 +4,7 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <QPainterPath>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -130,6 +131,7 @@ void CKWQTSceneLabel::UpdateLayout() const
     }
     m_layoutKey = std::move(key);
     m_glyphs.clear();
+    m_runs.clear();
     m_glyphBox = QRectF();
     m_haloMade = false;
     if (m_fonts.size() > kMostFonts) {
@@ -152,6 +154,7 @@ void CKWQTSceneLabel::UpdateLayout() const
 
 void CKWQTSceneLabel::AddGlyphs(const QGlyphRun& run, const QPointF& origin) const
 {
+    m_runs.emplace_back(origin, run);
     const int font = FontIndex(run.rawFont());
     const QList<quint32> glyphs = run.glyphIndexes();
     const QList<QPointF> positions = run.positions();
@@ -420,6 +423,23 @@ void CKWQTSceneLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* o
         PaintGapsOverLines(painter, origin, world);
     }
     painter->setWorldTransform(linear * QTransform::fromTranslate(origin.x(), origin.y()));
-    QGraphicsTextItem::paint(painter, option, widget);
+    if (DrawsPlainText(option)) {
+        // The glyphs as laid out, in the text's colour: what the document
+        // would draw for a plain text, without going through its layout
+        // again, which costs more than the rest of the label's painting.
+        painter->setPen(defaultTextColor());
+        for (const auto& [at, run] : m_runs) {
+            painter->drawGlyphRun(at, run);
+        }
+    } else {
+        QGraphicsTextItem::paint(painter, option, widget);
+    }
     painter->setWorldTransform(world);
+}
+
+bool CKWQTSceneLabel::DrawsPlainText(const QStyleOptionGraphicsItem* option) const
+{
+    // A text the user may select or edit, or one selected, has more to show.
+    return textInteractionFlags() == Qt::NoTextInteraction
+        && (option == nullptr || !(option->state & (QStyle::State_Selected | QStyle::State_HasFocus)));
 }

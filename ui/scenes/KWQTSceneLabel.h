@@ -6,12 +6,14 @@
 // between the glyphs of a word, while the picture under the label stays
 // whole around them, as maps keep their names legible.
 //
-// A label is drawn on whole pixels of its painter, so that one that only
+// A label shows a plain text, in its default text colour. It is drawn on
+// whole pixels of its painter, so that one that only
 // moves copies the halo it has instead of making it again; the halo is made
 // of one spread coverage picture per glyph, kept for the label's life.
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QGraphicsTextItem>
 #include <QHash>
 #include <QImage>
@@ -26,9 +28,9 @@
 
 #include <array>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
-class QGlyphRun;
 class QTextDocument;
 
 class CKWQTSceneLabel : public QGraphicsTextItem {
@@ -97,6 +99,9 @@ private:
     void MakeHalo(const QTransform& linear) const;
     int HaloReach(const QTransform& linear) const;
     void PaintHalo(QPainter* painter, const QPoint& origin) const;
+    // Whether the label shows nothing but its text, which it then draws from
+    // the glyph runs it keeps.
+    bool DrawsPlainText(const QStyleOptionGraphicsItem* option) const;
     // A line of the scene under the label, on the painter's pixels, and how
     // far from it its pixels reach.
     struct LineUnder {
@@ -113,6 +118,8 @@ private:
     unsigned m_textChanges = 0;
     mutable LayoutKey m_layoutKey;
     mutable std::vector<LaidGlyph> m_glyphs;
+    // The glyph runs as laid out, each with its layout's place.
+    mutable std::vector<std::pair<QPointF, QGlyphRun>> m_runs;
     mutable QRectF m_glyphBox;
     mutable std::vector<QRawFont> m_fonts;
     mutable std::vector<QHash<quint32, QRectF>> m_glyphBoxes;
