@@ -10,7 +10,10 @@
 #include <QFile>
 #include <QtGlobal>
 
+#include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 // Before the application object exists: the offscreen platform, unless
 // QT_QPA_PLATFORM names another (a display to watch a benchmark on).
@@ -43,6 +46,23 @@ inline double ResidentMegabytes()
         }
     }
     return 0.0;
+}
+
+// Registers each case, timed in microseconds. KW_BENCH_ITERATIONS=N runs each
+// exactly N times instead of for a minimum time: instruction counts of two
+// such runs (say under callgrind, N and a larger M) then differ by exactly
+// M - N runs of the same sequence.
+inline void RegisterCases(std::initializer_list<std::pair<const char*, void (*)(benchmark::State&)>> cases)
+{
+    const char* fixed = std::getenv("KW_BENCH_ITERATIONS");
+    const long iterations = fixed != nullptr ? std::strtol(fixed, nullptr, 10) : 0;
+    for (const auto& c : cases) {
+        benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(c.first, c.second);
+        b->Unit(benchmark::kMicrosecond);
+        if (iterations > 0) {
+            b->Iterations(iterations);
+        }
+    }
 }
 
 // Runs the benchmarks the command line asks for; the program's exit status.

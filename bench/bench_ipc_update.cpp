@@ -21,7 +21,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -97,24 +96,6 @@ void BM_ModelChange(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
-void RegisterCases()
-{
-    const char* fixed = std::getenv("KW_BENCH_ITERATIONS");
-    const long iterations = fixed != nullptr ? std::strtol(fixed, nullptr, 10) : 0;
-    const std::pair<const char*, void (*)(benchmark::State&)> cases[] = {
-        { "BM_InstallHeightChange", BM_InstallHeightChange },
-        { "BM_FocalSliderMove", BM_FocalSliderMove },
-        { "BM_ModelChange", BM_ModelChange },
-    };
-    for (const auto& c : cases) {
-        benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(c.first, c.second);
-        b->Unit(benchmark::kMicrosecond);
-        if (iterations > 0) {
-            b->Iterations(iterations);
-        }
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -123,6 +104,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InitKWApplication(&app);
     UseProgramLookAt1x();
-    RegisterCases();
+    RegisterCases({ { "BM_InstallHeightChange", BM_InstallHeightChange },
+        { "BM_FocalSliderMove", BM_FocalSliderMove }, { "BM_ModelChange", BM_ModelChange } });
     return RunBenchmarks(argc, argv);
 }

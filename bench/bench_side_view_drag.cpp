@@ -1,8 +1,9 @@
 // One drag step of the side view's handles: the mouse move the handle gets,
 // the conversion into the model, the redraw and the reports to a listener.
 // A drag must keep up with the pointer, so a step has to stay far below a
-// 60 Hz frame (16.7 ms). The last case also paints the scene, as the screen
-// would after the step.
+// 60 Hz frame (16.7 ms). The cases with paint also paint the scene, as the
+// screen would after the step; the 4K one draws the view at twice the size,
+// with pictures twice as large, at the 4K scale.
 
 #include "bench/BenchSupport.h"
 #include "ui/qt/KWQtSupport.h"
@@ -35,10 +36,11 @@ struct Sink : IKWVerticalSceneCEvent {
 };
 
 struct Bench {
-    Bench()
+    explicit Bench(int scale)
+        : times(scale)
     {
-        const auto picture = [this](const char* name, int w, int h) {
-            QPixmap pixmap(w, h);
+        const auto picture = [this, scale](const char* name, int w, int h) {
+            QPixmap pixmap(w * scale, h * scale);
             pixmap.fill(Qt::gray);
             pixmap.save(skinDir.path() + QLatin1Char('/') + QLatin1String(name), "PNG");
         };
@@ -51,8 +53,8 @@ struct Bench {
         SetSkinPath((skinDir.path() + QLatin1Char('/')).toStdWString());
 
         view = std::make_unique<CKWQTVerticalSceneC>(&sink);
-        view->Create(L"", WS_VISIBLE, RECT { 0, 0, 691, 303 }, nullptr, 0);
-        view->SetRectTimes(1.0);
+        view->Create(L"", WS_VISIBLE, RECT { 0, 0, 691 * scale, 303 * scale }, nullptr, 0);
+        view->SetRectTimes(scale);
         ImageVericalStyle style;
         style.strVDragNormal = L"move_shangxia_nor.PNG";
         style.strVDragHover = L"move_shangxia_hov.PNG";
@@ -89,30 +91,39 @@ struct Bench {
         view->GetScene()->sendEvent(handle, &move);
     }
 
+    double times;
     QTemporaryDir skinDir;
     Sink sink;
     std::unique_ptr<CKWQTVerticalSceneC> view;
 };
 
 Bench* g_bench = nullptr;
+Bench* g_bench4K = nullptr;
 
-// Alternates between two positions a few pixels apart, so that every step
-// changes the values and their labels.
-void DragSteps(benchmark::State& state, int id, QPointF a, QPointF b, bool paint)
+// Alternates between two positions a few pixels apart (at scale 1), so that
+// every step changes the values and their labels.
+void DragStepsOn(Bench* bench, benchmark::State& state, int id, QPointF a, QPointF b, bool paint)
 {
-    CKWQTVSliderItem* handle = g_bench->Handle(id);
-    QImage frame(g_bench->view->size(), QImage::Format_ARGB32_Premultiplied);
+    CKWQTVSliderItem* handle = bench->Handle(id);
+    QImage frame(bench->view->size(), QImage::Format_ARGB32_Premultiplied);
+    a *= bench->times;
+    b *= bench->times;
     bool flip = false;
     for (auto _ : state) {
-        g_bench->Step(handle, flip ? a : b);
+        bench->Step(handle, flip ? a : b);
         flip = !flip;
         if (paint) {
             QPainter painter(&frame);
-            g_bench->view->GetScene()->render(&painter);
+            bench->view->GetScene()->render(&painter);
         }
     }
-    benchmark::DoNotOptimize(g_bench->sink.sum);
+    benchmark::DoNotOptimize(bench->sink.sum);
     state.SetLabel("time per drag step");
+}
+
+void DragSteps(benchmark::State& state, int id, QPointF a, QPointF b, bool paint)
+{
+    DragStepsOn(g_bench, state, id, a, b, paint);
 }
 
 void BM_CameraHeightStep(benchmark::State& state)
@@ -136,11 +147,10 @@ void BM_CameraHeightStepWithPaint(benchmark::State& state)
     DragSteps(state, 1, { 28, 120 }, { 28, 140 }, true);
 }
 
-BENCHMARK(BM_CameraHeightStep)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BlindDistanceStep)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TargetDistanceStep)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_TargetHeightStep)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CameraHeightStepWithPaint)->Unit(benchmark::kMicrosecond);
+void BM_CameraHeightStepWithPaint4K(benchmark::State& state)
+{
+    DragStepsOn(g_bench4K, state, 1, { 28, 120 }, { 28, 140 }, true);
+}
 
 } // namespace
 
@@ -150,10 +160,18 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     InitKWApplication(&app);
     benchmark::Initialize(&argc, argv);
-    Bench bench;
+    RegisterCases({ { "BM_CameraHeightStep", BM_CameraHeightStep },
+        { "BM_BlindDistanceStep", BM_BlindDistanceStep }, { "BM_TargetDistanceStep", BM_TargetDistanceStep },
+        { "BM_TargetHeightStep", BM_TargetHeightStep },
+        { "BM_CameraHeightStepWithPaint", BM_CameraHeightStepWithPaint },
+        { "BM_CameraHeightStepWithPaint4K", BM_CameraHeightStepWithPaint4K } });
+    Bench bench(1);
+    Bench bench4K(2);
     g_bench = &bench;
+    g_bench4K = &bench4K;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_bench = nullptr;
+    g_bench4K = nullptr;
     return 0;
 }

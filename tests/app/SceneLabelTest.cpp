@@ -87,11 +87,14 @@ QList<QGraphicsTextItem*> Labels(QWidget* window)
 
 // The labels that, painted on black, show no light backing: black text
 // there would be lost on a dark picture, and a line through it would run on
-// through its glyphs.
+// through its glyphs. A label over nothing (the fisheye legend) needs none.
 QStringList LabelsWithoutBacking(QWidget* window)
 {
     QStringList bare;
     for (QGraphicsTextItem* label : Labels(window)) {
+        if (label->collidingItems(Qt::IntersectsItemBoundingRect).isEmpty()) {
+            continue;
+        }
         const QRectF bounds = label->boundingRect();
         QImage image(bounds.size().toSize(), QImage::Format_ARGB32);
         image.fill(Qt::black);

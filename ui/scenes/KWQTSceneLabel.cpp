@@ -1,13 +1,14 @@
 #include "ui/scenes/KWQTSceneLabel.h"
 
 #include <QGlyphRun>
-#include <QHash>
+#include <QGraphicsLineItem>
+#include <QGraphicsScene>
 #include <QPainter>
-#include <QRawFont>
+#include <QStyleOptionGraphicsItem>
+#include <QPainterPath>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -17,54 +18,85 @@ namespace {
 // The font size whose halo is one pixel wide.
 constexpr double kFontPixelsPerHaloPixel = 12.0;
 
-// Moves closer to whole pixels than this are whole.
-constexpr double kWholePixel = 1e-6;
+// A glyph's place within a pixel is told apart to this fraction, the
+// precision the font engine places glyphs with.
+constexpr int kPlacesPerPixel = 64;
 
-// How much of each pixel of `area` (on the painter's pixels) the glyphs
-// cover, smoothed at their edges.
-QImage GlyphsOn(const QPainterPath& outline, const QTransform& world, const QRect& area)
+// Gaps between the glyphs of a word up to this many font sizes wide are
+// closed where a line of the drawing crosses them: seen through them, it
+// would join the glyphs into another text ("45.56m" read as "45-56m"). A
+// space between words stays open, and so does a gap over a picture.
+constexpr double kClosedGapPerFontPixel = 1.0;
+
+// A glyph's edge pixel is only partly covered: doubled, the pixels within
+// reach of it are as solid as a stroke of that width would make them. Half
+// that is where the halo is solid.
+constexpr int kSolidMost = 128;
+
+// Beyond these a label's caches start again: a label sees a handful of
+// fonts (one per scale) and glyphs (digits, the point, its units).
+constexpr size_t kMostFonts = 8;
+constexpr size_t kMostSprites = 256;
+
+double SquaredDistanceToSegment(const QPointF& point, const QLineF& line)
 {
-    QImage coverage(area.size(), QImage::Format_ARGB32_Premultiplied);
-    coverage.fill(Qt::transparent);
-    QPainter painter(&coverage);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setWorldTransform(world * QTransform::fromTranslate(-area.left(), -area.top()));
-    painter.fillPath(outline, Qt::black);
-    return coverage;
+    const QPointF along = line.p2() - line.p1();
+    const double length = QPointF::dotProduct(along, along);
+    const double t
+        = length > 0.0 ? std::clamp(QPointF::dotProduct(point - line.p1(), along) / length, 0.0, 1.0) : 0.0;
+    const QPointF nearest = line.p1() + t * along;
+    const QPointF apart = point - nearest;
+    return QPointF::dotProduct(apart, apart);
 }
 
-// The halo: each pixel as covered as the most covered glyph pixel within
-// reach of it (a disc of that radius), in the halo's colour.
-QImage HaloAround(const QImage& coverage, int reach, const QColor& colour)
+int WholePixel(double at)
 {
-    QImage halo(coverage.size(), QImage::Format_ARGB32_Premultiplied);
+    return static_cast<int>(std::floor(at + 0.5));
+}
+
+// The transform without its translation.
+QTransform Linear(const QTransform& world)
+{
+    return QTransform(world.m11(), world.m12(), world.m21(), world.m22(), 0.0, 0.0);
+}
+
+quint64 SpriteKey(int font, quint32 glyph, const QPoint& place)
+{
+    return (static_cast<quint64>(font) << 56) | (static_cast<quint64>(glyph) << 16)
+        | (static_cast<quint64>(place.x()) << 8) | static_cast<quint64>(place.y());
+}
+
+// Each pixel as covered as the most covered pixel of `coverage` within reach
+// of it (a disc of that radius).
+std::vector<uchar> Spread(const QImage& coverage, int reach)
+{
     const int w = coverage.width();
     const int h = coverage.height();
+    std::vector<uchar> alpha(static_cast<size_t>(w) * static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) {
-        auto* out = reinterpret_cast<QRgb*>(halo.scanLine(y));
+        const auto* in = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            int most = 0;
-            for (int dy = -reach; dy <= reach; ++dy) {
-                const int row = y + dy;
-                if (row < 0 || row >= h) {
-                    continue;
-                }
-                const auto* in = reinterpret_cast<const QRgb*>(coverage.constScanLine(row));
-                for (int dx = -reach; dx <= reach; ++dx) {
-                    const int column = x + dx;
-                    if (column >= 0 && column < w && dx * dx + dy * dy <= reach * reach + 1) {
-                        most = std::max(most, qAlpha(in[column]));
-                    }
-                }
-            }
-            // A glyph's edge pixel is only partly covered: doubled, the
-            // pixels within reach of it are as solid as a stroke of that
-            // width would make them.
-            const int alpha = std::min(255, 2 * most) * colour.alpha() / 255;
-            out[x] = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), alpha));
+            alpha[static_cast<size_t>(y * w + x)] = static_cast<uchar>(qAlpha(in[x]));
         }
     }
-    return halo;
+    std::vector<uchar> most(alpha.size(), 0);
+    for (int dy = -reach; dy <= reach; ++dy) {
+        // The disc's half width on this row.
+        int half = 0;
+        while (half < reach && (half + 1) * (half + 1) + dy * dy <= reach * reach + 1) {
+            ++half;
+        }
+        for (int y = std::max(0, -dy); y < h && y + dy < h; ++y) {
+            const uchar* from = &alpha[static_cast<size_t>((y + dy) * w)];
+            uchar* to = &most[static_cast<size_t>(y * w)];
+            for (int x = 0; x < w; ++x) {
+                const int low = std::max(0, x - half);
+                const int high = std::min(w - 1, x + half);
+                to[x] = std::max(to[x], *std::max_element(from + low, from + high + 1));
+            }
+        }
+    }
+    return most;
 }
 
 } // namespace
@@ -73,26 +105,41 @@ CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& halo)
     : QGraphicsTextItem(text)
     , m_halo(halo)
 {
+    for (int most = 0; most < 256; ++most) {
+        const int alpha = std::min(255, 2 * most) * halo.alpha() / 255;
+        m_haloColours[static_cast<size_t>(most)]
+            = qPremultiply(qRgba(halo.red(), halo.green(), halo.blue(), alpha));
+    }
+    connect(document(), &QTextDocument::contentsChanged, this, [this]() { ++m_textChanges; });
 }
 
 CKWQTSceneLabel::~CKWQTSceneLabel() = default;
 
 double CKWQTSceneLabel::HaloWidth() const
 {
-    const int pixels = font().pixelSize();
+    UpdateLayout();
+    const int pixels = m_layoutKey.font.pixelSize();
     return pixels > 0 ? std::max(1.0, pixels / kFontPixelsPerHaloPixel) : 1.0;
 }
 
-const QPainterPath& CKWQTSceneLabel::GlyphOutline() const
+void CKWQTSceneLabel::UpdateLayout() const
 {
-    OutlineKey key { toPlainText(), font(), document()->documentMargin(), textWidth() };
-    if (key == m_outlineKey) {
-        return m_outline;
+    const QTextDocument* doc = document();
+    LayoutKey key { doc, m_textChanges, font(), doc->documentMargin(), textWidth() };
+    if (key == m_layoutKey) {
+        return;
     }
-    m_outlineKey = std::move(key);
-    m_outline = QPainterPath();
-    m_haloImage = QImage();
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    m_layoutKey = std::move(key);
+    m_glyphs.clear();
+    m_runs.clear();
+    m_glyphBox = QRectF();
+    m_haloMade = false;
+    if (m_fonts.size() > kMostFonts) {
+        m_fonts.clear();
+        m_glyphBoxes.clear();
+        m_sprites.clear();
+    }
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
         if (layout == nullptr) {
             continue;
@@ -103,75 +150,296 @@ const QPainterPath& CKWQTSceneLabel::GlyphOutline() const
             }
         }
     }
-    return m_outline;
 }
 
 void CKWQTSceneLabel::AddGlyphs(const QGlyphRun& run, const QPointF& origin) const
 {
-    const QRawFont rawFont = run.rawFont();
+    m_runs.emplace_back(origin, run);
+    const int font = FontIndex(run.rawFont());
     const QList<quint32> glyphs = run.glyphIndexes();
     const QList<QPointF> positions = run.positions();
     for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-        m_outline.addPath(GlyphPath(rawFont, glyphs[i]).translated(origin + positions[i]));
+        const LaidGlyph glyph { font, glyphs[i], origin + positions[i] };
+        const QRectF box = GlyphBox(font, glyph.index);
+        if (!box.isEmpty()) {
+            m_glyphBox |= box.translated(glyph.pos);
+        }
+        m_glyphs.push_back(glyph);
     }
 }
 
-const QPainterPath& CKWQTSceneLabel::GlyphPath(const QRawFont& font, quint32 glyph) const
+int CKWQTSceneLabel::FontIndex(const QRawFont& font) const
 {
-    auto ofFont = std::find_if(m_glyphPaths.begin(), m_glyphPaths.end(),
-        [&font](const FontGlyphs& known) { return known.first == font; });
-    if (ofFont == m_glyphPaths.end()) {
-        ofFont = m_glyphPaths.insert(m_glyphPaths.end(), FontGlyphs(font, {}));
+    const auto known = std::find(m_fonts.begin(), m_fonts.end(), font);
+    if (known != m_fonts.end()) {
+        return static_cast<int>(known - m_fonts.begin());
     }
-    const auto known = ofFont->second.constFind(glyph);
-    if (known != ofFont->second.constEnd()) {
+    m_fonts.push_back(font);
+    m_glyphBoxes.emplace_back();
+    return static_cast<int>(m_fonts.size()) - 1;
+}
+
+QRectF CKWQTSceneLabel::GlyphBox(int font, quint32 glyph) const
+{
+    QHash<quint32, QRectF>& boxes = m_glyphBoxes[static_cast<size_t>(font)];
+    const auto known = boxes.constFind(glyph);
+    if (known != boxes.constEnd()) {
         return *known;
     }
-    return *ofFont->second.insert(glyph, font.pathForGlyph(glyph));
+    return *boxes.insert(glyph, m_fonts[static_cast<size_t>(font)].pathForGlyph(glyph).boundingRect());
 }
 
 QRectF CKWQTSceneLabel::InkRect() const
 {
-    const QRectF glyphs = GlyphOutline().boundingRect();
-    if (glyphs.isEmpty()) {
+    UpdateLayout();
+    if (m_glyphBox.isEmpty()) {
         return QRectF();
     }
     const double halo = HaloWidth();
-    return glyphs.adjusted(-halo, -halo, halo, halo);
+    return m_glyphBox.adjusted(-halo, -halo, halo, halo);
 }
 
-void CKWQTSceneLabel::PaintHalo(QPainter* painter) const
+int CKWQTSceneLabel::HaloReach(const QTransform& linear) const
 {
-    // Building the halo costs more than the rest of a repaint: it is made
-    // once on the painter's pixels and copied at every repaint, until the
-    // text changes or the label moves by other than whole pixels.
-    const QTransform world = painter->worldTransform();
-    const QPointF moved(world.dx() - m_haloTransform.dx(), world.dy() - m_haloTransform.dy());
-    const QPoint whole(static_cast<int>(std::lround(moved.x())), static_cast<int>(std::lround(moved.y())));
-    const bool reusable = !m_haloImage.isNull() && world.m11() == m_haloTransform.m11()
-        && world.m12() == m_haloTransform.m12() && world.m21() == m_haloTransform.m21()
-        && world.m22() == m_haloTransform.m22() && std::abs(moved.x() - whole.x()) < kWholePixel
-        && std::abs(moved.y() - whole.y()) < kWholePixel;
-    if (!reusable) {
-        const int reach = std::max(
-            1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(world.determinant())))));
-        const QRect area = world.mapRect(GlyphOutline().boundingRect())
-                               .toAlignedRect()
-                               .adjusted(-reach - 1, -reach - 1, reach + 1, reach + 1);
-        m_haloImage = HaloAround(GlyphsOn(GlyphOutline(), world, area), reach, m_halo);
-        m_haloOrigin = area.topLeft();
-        m_haloTransform = world;
+    return std::max(
+        1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(linear.determinant())))));
+}
+
+CKWQTSceneLabel::Sprite CKWQTSceneLabel::MakeSprite(
+    const LaidGlyph& glyph, const QTransform& linear, const QPointF& phase) const
+{
+    Sprite sprite;
+    const QRectF box = GlyphBox(glyph.font, glyph.index);
+    if (box.isEmpty()) {
+        return sprite;
     }
-    painter->save();
-    painter->resetTransform();
-    painter->drawImage(m_haloOrigin + (reusable ? whole : QPoint()), m_haloImage);
-    painter->restore();
+    const int reach = HaloReach(linear);
+    const QRect area = linear.mapRect(box).translated(phase).toAlignedRect().adjusted(
+        -reach - 1, -reach - 1, reach + 1, reach + 1);
+    // The coverage the font engine's glyph cache gives the text itself.
+    QImage coverage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    coverage.fill(Qt::transparent);
+    {
+        QPainter painter(&coverage);
+        painter.setTransform(
+            linear * QTransform::fromTranslate(phase.x() - area.left(), phase.y() - area.top()));
+        QGlyphRun run;
+        run.setRawFont(m_fonts[static_cast<size_t>(glyph.font)]);
+        run.setGlyphIndexes({ glyph.index });
+        run.setPositions({ QPointF() });
+        painter.drawGlyphRun(QPointF(), run);
+    }
+    sprite.origin = area.topLeft();
+    sprite.width = area.width();
+    sprite.height = area.height();
+    sprite.most = Spread(coverage, reach);
+    sprite.solidFirst.assign(static_cast<size_t>(sprite.height), -1);
+    sprite.solidLast.assign(static_cast<size_t>(sprite.height), -1);
+    for (int y = 0; y < sprite.height; ++y) {
+        for (int x = 0; x < sprite.width; ++x) {
+            if (sprite.most[static_cast<size_t>(y * sprite.width + x)] >= kSolidMost) {
+                int& first = sprite.solidFirst[static_cast<size_t>(y)];
+                first = first < 0 ? x : first;
+                sprite.solidLast[static_cast<size_t>(y)] = x;
+            }
+        }
+    }
+    return sprite;
+}
+
+const CKWQTSceneLabel::Sprite& CKWQTSceneLabel::GlyphSprite(
+    const LaidGlyph& glyph, const QTransform& linear, const QPointF& phase) const
+{
+    const QPoint place(WholePixel(phase.x() * kPlacesPerPixel), WholePixel(phase.y() * kPlacesPerPixel));
+    const quint64 key = SpriteKey(glyph.font, glyph.index, place);
+    const auto known = m_sprites.find(key);
+    if (known != m_sprites.end()) {
+        return known->second;
+    }
+    return m_sprites.emplace(key, MakeSprite(glyph, linear, QPointF(place) / kPlacesPerPixel)).first->second;
+}
+
+void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
+{
+    if (linear != m_spriteTransform || m_sprites.size() > kMostSprites) {
+        m_sprites.clear();
+        m_spriteTransform = linear;
+    }
+    // Each glyph's sprite where its pen stands, from the label's origin on a
+    // whole pixel.
+    struct Placed {
+        const Sprite* sprite;
+        QPoint at;
+        bool wordStart;
+    };
+    std::vector<Placed> placed;
+    QRect area;
+    bool wordStart = true;
+    double lineY = 0.0;
+    for (const LaidGlyph& glyph : m_glyphs) {
+        const QPointF pen = linear.map(glyph.pos);
+        const QPointF whole(std::floor(pen.x()), std::floor(pen.y()));
+        const Sprite& sprite = GlyphSprite(glyph, linear, pen - whole);
+        if (sprite.width == 0) {
+            wordStart = true;
+            continue;
+        }
+        wordStart = wordStart || placed.empty() || glyph.pos.y() != lineY;
+        lineY = glyph.pos.y();
+        const QPoint at = whole.toPoint() + sprite.origin;
+        placed.push_back({ &sprite, at, wordStart });
+        area |= QRect(at, QSize(sprite.width, sprite.height));
+        wordStart = false;
+    }
+    m_haloMade = true;
+    m_haloTransform = linear;
+    m_haloOffset = area.topLeft();
+    if (area.isEmpty()) {
+        m_haloImage = QImage();
+        return;
+    }
+
+    const int w = area.width();
+    std::vector<uchar> most(static_cast<size_t>(w) * static_cast<size_t>(area.height()), 0);
+    for (const Placed& p : placed) {
+        const Sprite& s = *p.sprite;
+        for (int y = 0; y < s.height; ++y) {
+            uchar* to = &most[static_cast<size_t>((p.at.y() - area.top() + y) * w + p.at.x() - area.left())];
+            const uchar* from = &s.most[static_cast<size_t>(y * s.width)];
+            for (int x = 0; x < s.width; ++x) {
+                to[x] = std::max(to[x], from[x]);
+            }
+        }
+    }
+    // Rows crossing neighbouring glyphs of a word: the gap between the solid
+    // halos of the two, which a line of the drawing may show through.
+    m_gaps.clear();
+    const int widestGap = static_cast<int>(
+        kClosedGapPerFontPixel * m_layoutKey.font.pixelSize() * std::sqrt(std::abs(linear.determinant())));
+    for (int y = 0; y < area.height(); ++y) {
+        int previousLast = -1;
+        for (const Placed& p : placed) {
+            previousLast = p.wordStart ? -1 : previousLast;
+            const int sy = area.top() + y - p.at.y();
+            if (sy < 0 || sy >= p.sprite->height || p.sprite->solidFirst[static_cast<size_t>(sy)] < 0) {
+                continue;
+            }
+            const int first = p.at.x() - area.left() + p.sprite->solidFirst[static_cast<size_t>(sy)];
+            const int last = p.at.x() - area.left() + p.sprite->solidLast[static_cast<size_t>(sy)];
+            if (previousLast >= 0 && first > previousLast + 1 && first - previousLast - 1 <= widestGap) {
+                m_gaps.push_back(
+                    QRect(previousLast + 1, y, first - previousLast - 1, 1).translated(area.topLeft()));
+            }
+            previousLast = std::max(previousLast, last);
+        }
+    }
+
+    m_haloImage = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < area.height(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(m_haloImage.scanLine(y));
+        const uchar* in = &most[static_cast<size_t>(y * w)];
+        for (int x = 0; x < w; ++x) {
+            out[x] = m_haloColours[in[x]];
+        }
+    }
+}
+
+void CKWQTSceneLabel::PaintHalo(QPainter* painter, const QPoint& origin) const
+{
+    if (!m_haloImage.isNull()) {
+        painter->drawImage(origin + m_haloOffset, m_haloImage);
+    }
+}
+
+std::vector<CKWQTSceneLabel::LineUnder> CKWQTSceneLabel::LinesUnder(const QTransform& world) const
+{
+    std::vector<LineUnder> lines;
+    if (m_gaps.empty() || scene() == nullptr) {
+        return lines;
+    }
+    const QTransform toDevice = sceneTransform().inverted() * world;
+    const double scale = std::sqrt(std::abs(toDevice.determinant()));
+    // Asked of every item: while the scene paints, its index skips the items
+    // it has found for painting.
+    const QRectF ink = mapRectToScene(InkRect());
+    for (const QGraphicsItem* item : scene()->items(Qt::AscendingOrder)) {
+        const auto* line = qgraphicsitem_cast<const QGraphicsLineItem*>(item);
+        if (line == nullptr || !line->isVisible() || line->zValue() > zValue()) {
+            continue;
+        }
+        const QLineF onScene = line->sceneTransform().map(line->line());
+        const double pen = std::max(1.0, line->pen().widthF());
+        const QRectF reach = QRectF(onScene.p1(), onScene.p2()).normalized().adjusted(-pen, -pen, pen, pen);
+        if (!reach.intersects(ink)) {
+            continue;
+        }
+        // The line's antialiased edge reaches a pixel beyond its pen.
+        lines.push_back({ onScene * toDevice, pen * scale / 2.0 + 1.0 });
+    }
+    return lines;
+}
+
+void CKWQTSceneLabel::PaintGapsOverLines(
+    QPainter* painter, const QPoint& origin, const QTransform& world) const
+{
+    for (const LineUnder& line : LinesUnder(world)) {
+        for (const QRect& gap : m_gaps) {
+            // The pixels of the gap the line covers, as one run.
+            int first = gap.right() + 1;
+            int last = gap.left() - 1;
+            for (int x = gap.left(); x <= gap.right(); ++x) {
+                const QPointF centre(origin.x() + x + 0.5, origin.y() + gap.top() + 0.5);
+                if (SquaredDistanceToSegment(centre, line.line) <= line.reach * line.reach) {
+                    first = std::min(first, x);
+                    last = x;
+                }
+            }
+            if (first <= last) {
+                painter->fillRect(
+                    QRect(origin + QPoint(first, gap.top()), QSize(last - first + 1, 1)), m_halo);
+            }
+        }
+    }
 }
 
 void CKWQTSceneLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
 {
-    if (!GlyphOutline().isEmpty()) {
-        PaintHalo(painter);
+    const QTransform world = painter->worldTransform();
+    if (world.type() > QTransform::TxShear) {
+        QGraphicsTextItem::paint(painter, option, widget);
+        return;
     }
-    QGraphicsTextItem::paint(painter, option, widget);
+    // On a whole pixel, the halo made for the label stays right wherever it
+    // moves: it is copied, and made again only for another text or scale.
+    const QPoint origin(WholePixel(world.dx()), WholePixel(world.dy()));
+    const QTransform linear = Linear(world);
+    UpdateLayout();
+    if (!m_glyphs.empty() && m_halo.alpha() > 0) {
+        if (!m_haloMade || linear != m_haloTransform) {
+            MakeHalo(linear);
+        }
+        painter->resetTransform();
+        PaintHalo(painter, origin);
+        PaintGapsOverLines(painter, origin, world);
+    }
+    painter->setWorldTransform(linear * QTransform::fromTranslate(origin.x(), origin.y()));
+    if (DrawsPlainText(option)) {
+        // The glyphs as laid out, in the text's colour: what the document
+        // would draw for a plain text, without going through its layout
+        // again, which costs more than the rest of the label's painting.
+        painter->setPen(defaultTextColor());
+        for (const auto& [at, run] : m_runs) {
+            painter->drawGlyphRun(at, run);
+        }
+    } else {
+        QGraphicsTextItem::paint(painter, option, widget);
+    }
+    painter->setWorldTransform(world);
+}
+
+bool CKWQTSceneLabel::DrawsPlainText(const QStyleOptionGraphicsItem* option) const
+{
+    // A text the user may select or edit, or one selected, has more to show.
+    return textInteractionFlags() == Qt::NoTextInteraction
+        && (option == nullptr || !(option->state & (QStyle::State_Selected | QStyle::State_HasFocus)));
 }

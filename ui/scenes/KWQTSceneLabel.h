@@ -2,29 +2,41 @@
 // A text of a scene drawn over lines, fills and pictures. Its glyphs are
 // outlined by a halo in the view's background colour, one pixel wide for the
 // 12-pixel font of scale 1 and growing with the font: a line running through
-// the digits is cut where they stand, while the picture under the label stays
-// whole between and around its glyphs, as maps keep their names legible.
+// the digits is cut where they stand and where it crosses the narrow gaps
+// between the glyphs of a word, while the picture under the label stays
+// whole around them, as maps keep their names legible.
+//
+// A label shows a plain text, in its default text colour. It is drawn on
+// whole pixels of its painter, so that one that only
+// moves copies the halo it has instead of making it again; the halo is made
+// of one spread coverage picture per glyph, kept for the label's life.
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QGraphicsTextItem>
 #include <QHash>
 #include <QImage>
-#include <QPainterPath>
+#include <QLineF>
 #include <QPoint>
 #include <QPointF>
 #include <QRawFont>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
 
+#include <array>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
-class QGlyphRun;
+class QTextDocument;
 
 class CKWQTSceneLabel : public QGraphicsTextItem {
 public:
+    // A fully transparent halo colour draws no halo: for a label that only
+    // ever stands on plain background, where a halo would change nothing.
     explicit CKWQTSceneLabel(const QString& text = QString(), const QColor& halo = QColor(255, 255, 255));
     ~CKWQTSceneLabel() override;
 
@@ -37,35 +49,92 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
-    // The outlines of the glyphs as laid out, in item coordinates; built
-    // again only when the text or its layout changed.
-    const QPainterPath& GlyphOutline() const;
-    void AddGlyphs(const QGlyphRun& run, const QPointF& origin) const;
-    // The outline of one glyph of a font. A label shows a handful of glyphs
-    // (digits, the point, its unit) whose outlines a drag asks for again at
-    // every step as the value changes; the font engine's hinting of each
-    // costs far more than the rest of the step, so each is kept.
-    const QPainterPath& GlyphPath(const QRawFont& font, quint32 glyph) const;
-    void PaintHalo(QPainter* painter) const;
-
-    QColor m_halo;
-    struct OutlineKey {
-        QString text;
+    // One glyph as laid out: which of m_fonts, its index there, where its
+    // pen stands in item coordinates.
+    struct LaidGlyph {
+        int font = 0;
+        quint32 index = 0;
+        QPointF pos;
+    };
+    // The glyphs' halo coverage for one place of a glyph on the painter's
+    // pixels: how covered each pixel within reach of the glyph is (the most
+    // covered glyph pixel within the halo's reach), and per row the first
+    // and last pixel the halo covers solidly (-1 where none).
+    struct Sprite {
+        QPoint origin; // top-left, from the whole pixel the pen stands on
+        int width = 0;
+        int height = 0;
+        std::vector<uchar> most;
+        std::vector<int> solidFirst;
+        std::vector<int> solidLast;
+    };
+    // What the glyphs and their boxes were worked out from; the text and
+    // the document's changes are counted rather than compared.
+    struct LayoutKey {
+        const QTextDocument* document = nullptr;
+        unsigned textChanges = 0;
         QFont font;
         qreal margin = -1.0;
         qreal width = -1.0;
-        bool operator==(const OutlineKey& other) const
+        bool operator==(const LayoutKey& other) const
         {
-            return text == other.text && font == other.font && margin == other.margin && width == other.width;
+            return document == other.document && textChanges == other.textChanges && font == other.font
+                && margin == other.margin && width == other.width;
         }
     };
-    mutable OutlineKey m_outlineKey;
-    mutable QPainterPath m_outline;
-    using FontGlyphs = std::pair<QRawFont, QHash<quint32, QPainterPath>>;
-    mutable std::vector<FontGlyphs> m_glyphPaths;
-    // The halo made on the painter's pixels, where its top-left pixel lay
-    // there and the painter's transform it was made for.
+
+    // The glyphs as laid out, worked out again only when the text, the font
+    // or the layout changed; so is the box they cover.
+    void UpdateLayout() const;
+    void AddGlyphs(const QGlyphRun& run, const QPointF& origin) const;
+    // A glyph's outline box in item coordinates at its pen position 0,0. The
+    // font engine's hinting of an outline costs far more than the rest of
+    // an update, so each is asked for once per font.
+    QRectF GlyphBox(int font, quint32 glyph) const;
+    int FontIndex(const QRawFont& font) const;
+    const Sprite& GlyphSprite(const LaidGlyph& glyph, const QTransform& linear, const QPointF& phase) const;
+    Sprite MakeSprite(const LaidGlyph& glyph, const QTransform& linear, const QPointF& phase) const;
+    // The halo of every glyph on the painter's pixels, its top-left pixel at
+    // m_haloOffset from the whole pixel the label's origin stands on.
+    void MakeHalo(const QTransform& linear) const;
+    int HaloReach(const QTransform& linear) const;
+    void PaintHalo(QPainter* painter, const QPoint& origin) const;
+    // Whether the label shows nothing but its text, which it then draws from
+    // the glyph runs it keeps.
+    bool DrawsPlainText(const QStyleOptionGraphicsItem* option) const;
+    // A line of the scene under the label, on the painter's pixels, and how
+    // far from it its pixels reach.
+    struct LineUnder {
+        QLineF line;
+        double reach = 0.0;
+    };
+    std::vector<LineUnder> LinesUnder(const QTransform& world) const;
+    // Closes the gaps between glyphs where one of those lines crosses them.
+    void PaintGapsOverLines(QPainter* painter, const QPoint& origin, const QTransform& world) const;
+
+    QColor m_halo;
+    // The halo's colour for each coverage of a pixel within reach.
+    std::array<QRgb, 256> m_haloColours {};
+    unsigned m_textChanges = 0;
+    mutable LayoutKey m_layoutKey;
+    mutable std::vector<LaidGlyph> m_glyphs;
+    // The glyph runs as laid out, each with its layout's place.
+    mutable std::vector<std::pair<QPointF, QGlyphRun>> m_runs;
+    mutable QRectF m_glyphBox;
+    mutable std::vector<QRawFont> m_fonts;
+    mutable std::vector<QHash<quint32, QRectF>> m_glyphBoxes;
+    // Sprites by font, glyph and place within a pixel, for the painter's
+    // transform without its translation. A halo being made holds sprites
+    // while others are added: their places must not move.
+    mutable std::unordered_map<quint64, Sprite> m_sprites;
+    mutable QTransform m_spriteTransform;
+    // The halo as made for the layout last worked out and the painter's
+    // transform without its translation.
     mutable QImage m_haloImage;
-    mutable QPoint m_haloOrigin;
+    mutable QPoint m_haloOffset;
     mutable QTransform m_haloTransform;
+    mutable bool m_haloMade = false;
+    // The gaps between the glyphs of a word, one pixel row each, placed as
+    // the halo image is.
+    mutable std::vector<QRect> m_gaps;
 };

@@ -72,7 +72,10 @@ CKWQTTopViewFish::CKWQTTopViewFish(IKWTopViewFishEvent* listener)
     m_horizontalAxis = KWAddSceneLine(m_scene, QLineF(20, 150, 280, 150), QPen(kAxisColour));
     m_verticalAxis = KWAddSceneLine(m_scene, QLineF(150, 20, 150, 280), QPen(kAxisColour));
     for (int i = 0; i < KW_FISH_LABEL_COUNT; ++i) {
-        m_labels[i] = KWAddSceneLabel(m_scene, QString::fromUtf8(kDefaultLabels[i]));
+        // The legend stands on plain background, right of the rings: a halo
+        // there would show nothing.
+        m_labels[i] = new CKWQTSceneLabel(QString::fromUtf8(kDefaultLabels[i]), Qt::transparent);
+        m_scene->addItem(m_labels[i]);
         m_labels[i]->setZValue(KW_SCENE_LABEL_Z);
         m_labels[i]->setPos(345, 28 + 30 * std::min(i, KW_FISH_RING_COUNT - 1));
     }
