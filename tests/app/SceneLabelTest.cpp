@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,11 @@ struct Tool {
     const char* name;
     std::function<void(CMainFrameEventImp&)> choose;
 };
+
+void PrintTo(const Tool& tool, std::ostream* os)
+{
+    *os << tool.name;
+}
 
 class SceneLabelTest : public ::testing::TestWithParam<Tool> {
 protected:
@@ -340,6 +346,11 @@ struct Limit {
     const char* shownLabel; // proves the limit was reached
 };
 
+void PrintTo(const Limit& limit, std::ostream* os)
+{
+    *os << limit.name;
+}
+
 void IPCValues(CMainFrameEventImp& frame, double height, double tilt, double distance)
 {
     frame.OnIPCToolClicked();
@@ -477,6 +488,11 @@ struct LabelOverPicture {
     std::function<Drawing(CMainFrameEventImp&)> drawing;
     const char* label;
 };
+
+void PrintTo(const LabelOverPicture& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class SceneLabelOverPictureTest : public ::testing::TestWithParam<LabelOverPicture> { };
 

@@ -1,8 +1,16 @@
 #include "ui/scenes/KWSceneFootprints.h"
 
 #include "ui/scenes/KWQTSceneLabel.h"
+#include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneViewSupport.h"
 
+#include <QChar>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsPixmapItem>
+#include <QHash>
+#include <QString>
+#include <QTextDocument>
 #include <QGraphicsView>
 #include <QWidget>
 
@@ -87,14 +95,132 @@ KWSceneBox KWParentRectInScene(const QGraphicsView* view, const QRect& rect)
     return { topLeft.x(), topLeft.y(), topLeft.x() + rect.width(), topLeft.y() + rect.height() };
 }
 
-void KWPlaceClear(QGraphicsItem* item, const QPointF& pos, KWLabelRoom& room)
+KWLabelRoom KWLabelRoomIn(const QGraphicsView* view, double scale)
 {
-    if (item == nullptr) {
+    KWLabelRoom room;
+    room.scale = scale > 0.0 ? scale : 1.0;
+    room.bounds = KWInRoomUnits(KWVisibleSceneBox(view), room);
+    return room;
+}
+
+KWSceneBox KWInRoomUnits(const KWSceneBox& box, const KWLabelRoom& room)
+{
+    const double k = room.scale;
+    return box.IsEmpty() ? KWSceneBox {} : KWSceneBox { box.left / k, box.top / k, box.right / k, box.bottom / k };
+}
+
+namespace {
+
+// The halo's width at scale 1.
+constexpr double kUnitHalo = 1.0;
+
+// The ink of a label's text at scale 1, in units from where the label
+// stands. Measured once per text: an update sets most texts unchanged.
+QRectF UnitInk(const CKWQTSceneLabel* label, double scale)
+{
+    const QString text = label->toPlainText();
+    if (text.isEmpty()) {
+        return QRectF();
+    }
+    QFont font = label->font();
+    font.setPixelSize(KWScaledLabelPixelSize(1.0));
+    const QFontMetricsF metrics(font);
+    const double margin = label->document()->documentMargin() / scale;
+    // A text its width wraps has no single line to measure: its own ink,
+    // brought to units, is the nearest there is.
+    if (label->textWidth() > 0.0 && metrics.horizontalAdvance(text) > label->textWidth() / scale - 2.0 * margin) {
+        const QRectF ink = label->InkRect();
+        return QRectF(ink.topLeft() / scale, ink.size() / scale);
+    }
+    static QHash<QString, QRectF> measured;
+    const QString key = text + QChar(0) + font.family() + QChar(font.bold() ? 'b' : 'n');
+    auto known = measured.constFind(key);
+    if (known == measured.constEnd()) {
+        // Every value of a drag is a new text: what was measured long ago
+        // goes rather than grow without end.
+        if (measured.size() > 1024) {
+            measured.clear();
+        }
+        known = measured.insert(key, metrics.tightBoundingRect(text));
+    }
+    return known->translated(margin, margin + metrics.ascent())
+        .adjusted(-kUnitHalo, -kUnitHalo, kUnitHalo, kUnitHalo);
+}
+
+KWSceneBox Grown(const KWSceneBox& box, double dx, double dy)
+{
+    return { box.left - dx, box.top - dy, box.right + dx, box.bottom + dy };
+}
+
+KWSceneBox Intersected(const KWSceneBox& a, const KWSceneBox& b)
+{
+    return { std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+        std::min(a.bottom, b.bottom) };
+}
+
+bool IsClear(const KWSceneBox& box, const std::vector<KWSceneBox>& taken)
+{
+    return std::none_of(
+        taken.begin(), taken.end(), [&box](const KWSceneBox& other) { return KWBoxesOverlap(box, other); });
+}
+
+} // namespace
+
+KWSceneBox KWArrangedBoxAt(const QGraphicsItem* item, const QPointF& pos, const KWLabelRoom& room)
+{
+    const auto* label = dynamic_cast<const CKWQTSceneLabel*>(item);
+    if (label == nullptr || !label->isVisible()) {
+        return KWInRoomUnits(KWItemFootprintAt(item, pos), room);
+    }
+    const QRectF ink = UnitInk(label, room.scale);
+    return ink.isEmpty() ? KWSceneBox {}
+                         : KWToSceneBox(ink).Shifted({ pos.x() / room.scale, pos.y() / room.scale });
+}
+
+void KWTake(const QGraphicsItem* item, KWLabelRoom& room)
+{
+    if (item != nullptr) {
+        room.taken.push_back(KWArrangedBoxAt(item, item->pos(), room));
+    }
+}
+
+void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room)
+{
+    if (picture != nullptr) {
+        room.pictures.push_back(KWArrangedBoxAt(picture, picture->pos(), room));
+    }
+}
+
+void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
+{
+    const KWSceneBox box = KWArrangedBoxAt(handle, handle->pos(), room);
+    if (box.IsEmpty()) {
         return;
     }
-    const KWSceneBox footprint = KWItemFootprintAt(item, pos);
-    const KWScenePoint shift
-        = KWClearShift(footprint, room.bounds, room.taken, room.pictures, room.pictureCost);
-    item->setPos(pos + QPointF(shift.x, shift.y));
-    room.taken.push_back(footprint.Shifted(shift));
+    const KWSceneBox& b = room.bounds;
+    const KWSceneBox across = handle->IsVertical() ? KWSceneBox { b.left, box.top, b.right, box.bottom }
+                                                   : KWSceneBox { box.left, b.top, box.right, b.bottom };
+    const KWScenePoint shift = KWClearShift(box, across, room.taken);
+    // Whole pixels keep the picture on the pixel grid.
+    handle->setOffset(handle->offset()
+        + QPointF(std::round(shift.x * room.scale), std::round(shift.y * room.scale)));
+    room.taken.push_back(box.Shifted(shift));
+}
+
+void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room)
+{
+    if (label == nullptr) {
+        return;
+    }
+    const KWSceneBox box = KWArrangedBoxAt(label, home, room);
+    const KWSceneBox ownBox = own != nullptr ? KWArrangedBoxAt(own, own->pos(), room) : KWSceneBox {};
+    const KWSceneBox labelled = ownBox.IsEmpty() ? box : ownBox;
+    const KWSceneBox near = Intersected(room.bounds,
+        Grown(labelled, KW_LABEL_REACH + box.right - box.left, KW_LABEL_REACH + box.bottom - box.top));
+    KWScenePoint shift = KWClearShift(box, near, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
+    if (!IsClear(box.Shifted(shift), room.taken)) {
+        shift = KWClearShift(box, room.bounds, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
+    }
+    label->setPos(home + QPointF(shift.x, shift.y) * room.scale);
+    room.taken.push_back(Grown(box.Shifted(shift), KW_LABEL_GAP, KW_LABEL_GAP));
 }
