@@ -36,6 +36,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -146,6 +147,14 @@ int GapBetween(const QRect& a, const QRect& b)
 {
     return std::max({ b.left() - a.right() - 1, a.left() - b.right() - 1, b.top() - a.bottom() - 1,
         a.top() - b.bottom() - 1 });
+}
+
+// How far apart two boxes are, corner to corner where they stand diagonally.
+double DistanceBetween(const QRect& a, const QRect& b)
+{
+    const int dx = std::max({ 0, b.left() - a.right() - 1, a.left() - b.right() - 1 });
+    const int dy = std::max({ 0, b.top() - a.bottom() - 1, a.top() - b.bottom() - 1 });
+    return std::hypot(dx, dy);
 }
 
 std::string Text(QGraphicsTextItem* label)
@@ -292,10 +301,13 @@ TEST_P(SceneArrangementTest, LabelsStandApartAndBesideWhatTheyLabel)
             const auto label = std::find_if(labels.begin(), labels.end(),
                 [&owner](QGraphicsTextItem* l) { return l->toPlainText() == QString::fromUtf8(owner.label); });
             ASSERT_NE(label, labels.end()) << owner.label;
-            CKWQTVSliderItem* handle = KWSceneHandle(d.view->scene(), owner.handle);
-            const QRect handleBox = BoxOf(d.Alone(handle), Solid);
-            EXPECT_LE(GapBetween(glyphs[label - labels.begin()], handleBox), 20 * scale)
-                << owner.label << " beside handle " << owner.handle;
+            const QRect glyph = glyphs[label - labels.begin()];
+            const double own = DistanceBetween(glyph, BoxOf(d.Alone(KWSceneHandle(d.view->scene(), owner.handle)), Solid));
+            EXPECT_LE(own, 20 * scale) << owner.label << " beside handle " << owner.handle;
+            for (CKWQTVSliderItem* other : d.Visible<CKWQTVSliderItem>()) {
+                EXPECT_LE(own, DistanceBetween(glyph, BoxOf(d.Alone(other), Solid)) + scale)
+                    << owner.label << " nearer handle " << other->GetSliderId() << " than its own";
+            }
         }
     });
 }

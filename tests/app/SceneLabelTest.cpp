@@ -444,12 +444,6 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneLabelLimitTest,
 
 // ---- Pictures under labels ------------------------------------------------------
 
-Drawing TopView(CMainFrameEventImp& frame)
-{
-    auto* view = dynamic_cast<QGraphicsView*>(frame.GetTopView()->GetScene());
-    return Drawing(view, view);
-}
-
 // A label's glyphs, their soft edges included (what it paints solid in
 // another colour than its halo's white), grown by `grow` pixels for the halo
 // and its soft edge: a mask of the Alone pixels, and the glyphs' box.
@@ -544,10 +538,10 @@ TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndThe
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstScreens, SceneLabelOverPictureTest,
-    ::testing::Values(LabelOverPicture { "top_view_target",
-                          [](CMainFrameEventImp& f) { f.OnIPCToolClicked(); }, TopView, "89.67°" },
-        LabelOverPicture { "fisheye_side_dome", [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
-            FishSideView, "1.70m" }),
+    // The top view's angle no longer stands over its target: it steps off
+    // the picture rather than hide it (SceneArrangementTest).
+    ::testing::Values(LabelOverPicture { "fisheye_side_dome", [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
+        FishSideView, "1.70m" }),
     [](const ::testing::TestParamInfo<LabelOverPicture>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Tools, SceneLabelTest,

@@ -96,7 +96,7 @@ TEST_F(SideFishFixture, ItemsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(view->GetDistanceLabel()->toPlainText(), QStringLiteral("2.00m"));
     // The camera's handle (231, 159.4) would lie on the person's: it steps
     // right of it, and its label with it.
-    EXPECT_EQ(view->GetCameraLabel()->pos(), QPointF(273.2, 159.4));
+    EXPECT_EQ(view->GetCameraLabel()->pos(), QPointF(280, 159.4));
     EXPECT_EQ(view->GetHeightLabel()->pos(), QPointF(177.2, 174.64));
     EXPECT_EQ(view->GetHandle(1)->offset(), QPointF(250, 159.4));
     EXPECT_EQ(view->GetHandle(2)->offset(), QPointF(224.2, 261));

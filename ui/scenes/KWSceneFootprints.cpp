@@ -202,25 +202,60 @@ void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
                                                    : KWSceneBox { box.left, b.top, box.right, b.bottom };
     const KWScenePoint shift = KWClearShift(box, across, room.taken);
     // Whole pixels keep the picture on the pixel grid.
-    handle->setOffset(handle->offset()
-        + QPointF(std::round(shift.x * room.scale), std::round(shift.y * room.scale)));
+    const QPointF moved(std::round(shift.x * room.scale), std::round(shift.y * room.scale));
+    handle->setOffset(handle->offset() + moved);
     room.taken.push_back(box.Shifted(shift));
+    if (!moved.isNull()) {
+        room.stepped.emplace_back(handle, KWScenePoint { moved.x() / room.scale, moved.y() / room.scale });
+    }
 }
+
+namespace {
+
+// The shortest shift of box within reach of what it labels, or anywhere in
+// the room where nothing so near is clear.
+KWScenePoint ClearShiftNear(const KWSceneBox& box, const KWSceneBox& labelled, const KWLabelRoom& room)
+{
+    const KWSceneBox near = Intersected(room.bounds,
+        Grown(labelled, KW_LABEL_REACH + box.right - box.left, KW_LABEL_REACH + box.bottom - box.top));
+    const KWScenePoint shift = KWClearShift(box, near, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
+    return IsClear(box.Shifted(shift), room.taken)
+        ? shift
+        : KWClearShift(box, room.bounds, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
+}
+
+// How much farther than its own side a label's other side counts.
+constexpr double kMirrorCost = 8.0;
+
+double Length(const KWScenePoint& shift)
+{
+    return std::hypot(shift.x, shift.y);
+}
+
+} // namespace
 
 void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room)
 {
     if (label == nullptr) {
         return;
     }
-    const KWSceneBox box = KWArrangedBoxAt(label, home, room);
+    const auto step = std::find_if(room.stepped.begin(), room.stepped.end(),
+        [own](const std::pair<const QGraphicsItem*, KWScenePoint>& s) { return own != nullptr && s.first == own; });
+    const QPointF start = step == room.stepped.end() ? home : home + QPointF(step->second.x, step->second.y) * room.scale;
+    const KWSceneBox box = KWArrangedBoxAt(label, start, room);
     const KWSceneBox ownBox = own != nullptr ? KWArrangedBoxAt(own, own->pos(), room) : KWSceneBox {};
     const KWSceneBox labelled = ownBox.IsEmpty() ? box : ownBox;
-    const KWSceneBox near = Intersected(room.bounds,
-        Grown(labelled, KW_LABEL_REACH + box.right - box.left, KW_LABEL_REACH + box.bottom - box.top));
-    KWScenePoint shift = KWClearShift(box, near, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
-    if (!IsClear(box.Shifted(shift), room.taken)) {
-        shift = KWClearShift(box, room.bounds, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
+    KWScenePoint shift = ClearShiftNear(box, labelled, room);
+    // A label beside a handle reads as well on the handle's other side: where
+    // home is taken, the mirrored place may need a far shorter step. A label
+    // that only steps a little stays on its side rather than jump across.
+    if (Length(shift) > kMirrorCost && !ownBox.IsEmpty()) {
+        const KWScenePoint across { ownBox.left + ownBox.right - box.left - box.right, 0.0 };
+        const KWScenePoint mirrored = ClearShiftNear(box.Shifted(across), labelled, room);
+        if (Length(mirrored) + kMirrorCost < Length(shift)) {
+            shift = { across.x + mirrored.x, across.y + mirrored.y };
+        }
     }
-    label->setPos(home + QPointF(shift.x, shift.y) * room.scale);
+    label->setPos(start + QPointF(shift.x, shift.y) * room.scale);
     room.taken.push_back(Grown(box.Shifted(shift), KW_LABEL_GAP, KW_LABEL_GAP));
 }

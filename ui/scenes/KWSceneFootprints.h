@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QRectF>
 
+#include <utility>
 #include <vector>
 
 class CKWQTVSliderItem;
@@ -53,6 +54,9 @@ struct KWLabelRoom {
     KWSceneBox bounds; // what the view shows
     std::vector<KWSceneBox> taken; // what must be kept clear, growing by each item placed
     std::vector<KWSceneBox> pictures; // what a label would rather not hide
+    // The handles that stepped aside, and by how much (units): their labels
+    // step with them.
+    std::vector<std::pair<const QGraphicsItem*, KWScenePoint>> stepped;
 };
 
 // A room spanning what the view shows, at the scale.
@@ -73,10 +77,12 @@ void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room);
 // a handle under another could no longer be grabbed.
 void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room);
 
-// Moves the label from home by the shortest shift that takes it inside the
+// Moves the label from home, moved with `own` where that stepped aside, by
+// the shortest shift that takes it inside the
 // room's bounds and clear of what is taken there (KWClearShift), staying
 // within KW_LABEL_REACH of `own` (what it labels), or of home for a label
 // without one (null), where such a place is clear, anywhere in the view
-// where none is; and
-// takes it, with the gap every other label keeps from it.
+// where none is. Where home is taken, the place mirrored to the other side
+// of `own` counts as home too. Then takes it, with the gap every other label
+// keeps from it.
 void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room);
