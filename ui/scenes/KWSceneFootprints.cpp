@@ -114,37 +114,55 @@ namespace {
 // The halo's width at scale 1.
 constexpr double kUnitHalo = 1.0;
 
+// What a label's ink at scale 1 was measured from, and the ink: a null
+// rectangle for a text its width wraps, which has no single line to measure.
+struct UnitInkMeasure {
+    QString text;
+    QString family;
+    bool bold = false;
+    double margin = 0.0;
+    double width = 0.0;
+    QRectF ink;
+};
+
 // The ink of a label's text at scale 1, in units from where the label
-// stands. Measured once per text: an update sets most texts unchanged.
+// stands. Measured once per text and layout, and kept beside the label: an
+// update sets most texts unchanged, and shaping a text costs more than the
+// rest of its placing.
 QRectF UnitInk(const CKWQTSceneLabel* label, double scale)
 {
     const QString text = label->toPlainText();
     if (text.isEmpty()) {
         return QRectF();
     }
-    QFont font = label->font();
-    font.setPixelSize(KWScaledLabelPixelSize(1.0));
-    const QFontMetricsF metrics(font);
-    const double margin = label->document()->documentMargin() / scale;
-    // A text its width wraps has no single line to measure: its own ink,
-    // brought to units, is the nearest there is.
-    if (label->textWidth() > 0.0 && metrics.horizontalAdvance(text) > label->textWidth() / scale - 2.0 * margin) {
+    const QFont& shown = label->font();
+    UnitInkMeasure now { text, shown.family(), shown.bold(), label->document()->documentMargin() / scale,
+        label->textWidth() / scale, QRectF() };
+    // Labels come and go with their windows: the measures of those gone
+    // go too, now and then, rather than grow without end.
+    static QHash<const CKWQTSceneLabel*, UnitInkMeasure> measured;
+    auto known = measured.find(label);
+    if (known == measured.end() || known->text != now.text || known->family != now.family
+        || known->bold != now.bold || known->margin != now.margin || known->width != now.width) {
+        QFont font = shown;
+        font.setPixelSize(KWScaledLabelPixelSize(1.0));
+        const QFontMetricsF metrics(font);
+        if (now.width <= 0.0 || metrics.horizontalAdvance(text) <= now.width - 2.0 * now.margin) {
+            now.ink = metrics.tightBoundingRect(text)
+                          .translated(now.margin, now.margin + metrics.ascent())
+                          .adjusted(-kUnitHalo, -kUnitHalo, kUnitHalo, kUnitHalo);
+        }
+        if (measured.size() > 256) {
+            measured.clear();
+        }
+        known = measured.insert(label, now);
+    }
+    if (known->ink.isNull()) {
+        // Its own ink, brought to units, is the nearest there is.
         const QRectF ink = label->InkRect();
         return QRectF(ink.topLeft() / scale, ink.size() / scale);
     }
-    static QHash<QString, QRectF> measured;
-    const QString key = text + QChar(0) + font.family() + QChar(font.bold() ? 'b' : 'n');
-    auto known = measured.constFind(key);
-    if (known == measured.constEnd()) {
-        // Every value of a drag is a new text: what was measured long ago
-        // goes rather than grow without end.
-        if (measured.size() > 1024) {
-            measured.clear();
-        }
-        known = measured.insert(key, metrics.tightBoundingRect(text));
-    }
-    return known->translated(margin, margin + metrics.ascent())
-        .adjusted(-kUnitHalo, -kUnitHalo, kUnitHalo, kUnitHalo);
+    return known->ink;
 }
 
 KWSceneBox Grown(const KWSceneBox& box, double dx, double dy)
