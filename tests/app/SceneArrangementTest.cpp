@@ -78,7 +78,8 @@ struct Drawing {
         for (QGraphicsItem* item : view->scene()->items(Qt::DescendingOrder)) {
             auto* typed = dynamic_cast<Item*>(item);
             auto* label = dynamic_cast<QGraphicsTextItem*>(item);
-            if (typed != nullptr && item->isVisible() && (label == nullptr || !label->toPlainText().isEmpty())) {
+            if (typed != nullptr && item->isVisible()
+                && (label == nullptr || !label->toPlainText().isEmpty())) {
                 found << typed;
             }
         }
@@ -211,7 +212,8 @@ void LowestTarget(CMainFrameEventImp& frame)
 {
     frame.OnIPCToolClicked();
     QGraphicsScene* scene = SideOf(frame)->GetScene();
-    const QPointF from = KWSceneHandle(scene, CKWQTVerticalSceneC::TargetHeightHandleId)->sceneBoundingRect().center();
+    const QPointF from
+        = KWSceneHandle(scene, CKWQTVerticalSceneC::TargetHeightHandleId)->sceneBoundingRect().center();
     KWSceneDrag(scene, from, { from + QPointF(0, 400 * g_uiScale) });
 }
 
@@ -258,7 +260,6 @@ struct Program {
     boost::shared_ptr<CMainFrameEventImp> frame;
 };
 
-
 QStringList Texts(const Drawing& d)
 {
     QStringList texts;
@@ -277,7 +278,8 @@ protected:
             Program program(GetParam().language, scale);
             GetParam().set(*program.frame);
             const Drawing d = GetParam().drawing(*program.frame);
-            ASSERT_TRUE(Texts(d).contains(QString::fromUtf8(GetParam().shown))) << Texts(d).join(' ').toStdString();
+            ASSERT_TRUE(Texts(d).contains(QString::fromUtf8(GetParam().shown)))
+                << Texts(d).join(' ').toStdString();
             check(d, scale);
         }
     }
@@ -298,11 +300,13 @@ TEST_P(SceneArrangementTest, LabelsStandApartAndBesideWhatTheyLabel)
             }
         }
         for (const Owner& owner : GetParam().owners) {
-            const auto label = std::find_if(labels.begin(), labels.end(),
-                [&owner](QGraphicsTextItem* l) { return l->toPlainText() == QString::fromUtf8(owner.label); });
+            const auto label = std::find_if(labels.begin(), labels.end(), [&owner](QGraphicsTextItem* l) {
+                return l->toPlainText() == QString::fromUtf8(owner.label);
+            });
             ASSERT_NE(label, labels.end()) << owner.label;
             const QRect glyph = glyphs[label - labels.begin()];
-            const double own = DistanceBetween(glyph, BoxOf(d.Alone(KWSceneHandle(d.view->scene(), owner.handle)), Solid));
+            const double own
+                = DistanceBetween(glyph, BoxOf(d.Alone(KWSceneHandle(d.view->scene(), owner.handle)), Solid));
             EXPECT_LE(own, 20 * scale) << owner.label << " beside handle " << owner.handle;
             for (CKWQTVSliderItem* other : d.Visible<CKWQTVSliderItem>()) {
                 EXPECT_LE(own, DistanceBetween(glyph, BoxOf(d.Alone(other), Solid)) + scale)
@@ -350,7 +354,8 @@ TEST_P(SceneArrangementTest, EveryHandleShowsAtLeastHalfAndAPressOnItGrabsIt)
             }
             QWidget* port = d.view->viewport();
             QTest::mousePress(port, Qt::LeftButton, {}, at - d.Port());
-            EXPECT_EQ(d.view->scene()->mouseGrabberItem(), handle) << "pressed at " << at.x() << "," << at.y();
+            EXPECT_EQ(d.view->scene()->mouseGrabberItem(), handle)
+                << "pressed at " << at.x() << "," << at.y();
             QTest::mouseRelease(port, Qt::LeftButton, {}, at - d.Port());
         }
     });
@@ -377,7 +382,8 @@ TEST_P(SceneArrangementTest, LabelsOfScaleTwoStandWhereThoseOfScaleOneDo)
         const QPointF apart = places[1][i].second - places[0][i].second;
         EXPECT_LE(std::max(std::abs(apart.x()), std::abs(apart.y())), 1.0)
             << places[0][i].first << " at " << places[0][i].second.x() << "," << places[0][i].second.y()
-            << " at scale 1, " << places[1][i].second.x() << "," << places[1][i].second.y() << " at scale 2 halved";
+            << " at scale 1, " << places[1][i].second.x() << "," << places[1][i].second.y()
+            << " at scale 2 halved";
     }
 }
 
@@ -395,7 +401,8 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneArrangementTest,
                 LowestTarget(f);
                 IPC(f, "10", "90");
             },
-            IPCSide, "12.51m", { { "12.51m", Id::BlindDistanceHandleId }, { "0.10m", Id::TargetHeightHandleId } } },
+            IPCSide, "12.51m",
+            { { "12.51m", Id::BlindDistanceHandleId }, { "0.10m", Id::TargetHeightHandleId } } },
         Limit { "ipc_mount_2_height_2", 0,
             [](CMainFrameEventImp& f) {
                 IPC(f, "2");
@@ -405,8 +412,8 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneArrangementTest,
         Limit { "ipc_top_defaults", 0, [](CMainFrameEventImp& f) { IPC(f, nullptr); }, IPCTop, "89.67°", {} },
         Limit { "fish_defaults", 0, [](CMainFrameEventImp& f) { Fish(f, false, nullptr, nullptr, nullptr); },
             FishSide, "1.70m", {} },
-        Limit { "fish_ceiling_mount_0", 0, [](CMainFrameEventImp& f) { Fish(f, false, "0", nullptr, nullptr); },
-            FishSide, "1.70m", {} },
+        Limit { "fish_ceiling_mount_0", 0,
+            [](CMainFrameEventImp& f) { Fish(f, false, "0", nullptr, nullptr); }, FishSide, "1.70m", {} },
         Limit { "fish_wall_low_and_near", 0, [](CMainFrameEventImp& f) { Fish(f, true, "0.3", "0.1", "0"); },
             FishSide, "0.00m", {} }),
     [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
@@ -420,7 +427,8 @@ TEST(SceneArrangement, TheTopViewsTargetShowsAtLeastTwoThirdsOfItsDarkPixels)
         Program program(0, scale);
         program.frame->OnIPCToolClicked();
         const Drawing d = IPCTop(*program.frame);
-        const auto* target = dynamic_cast<CKWQTTopView*>(program.frame->GetTopView()->GetScene())->GetTargetIcon();
+        const auto* target
+            = dynamic_cast<CKWQTTopView*>(program.frame->GetTopView()->GetScene())->GetTargetIcon();
         ASSERT_NE(target, nullptr);
         const QImage icon = d.Alone(const_cast<QGraphicsPixmapItem*>(target));
         QImage labels(icon.size(), QImage::Format_ARGB32);

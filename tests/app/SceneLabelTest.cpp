@@ -540,8 +540,8 @@ TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndThe
 INSTANTIATE_TEST_SUITE_P(FirstScreens, SceneLabelOverPictureTest,
     // The top view's angle no longer stands over its target: it steps off
     // the picture rather than hide it (SceneArrangementTest).
-    ::testing::Values(LabelOverPicture { "fisheye_side_dome", [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
-        FishSideView, "1.70m" }),
+    ::testing::Values(LabelOverPicture {
+        "fisheye_side_dome", [](CMainFrameEventImp& f) { f.OnFishToolClicked(); }, FishSideView, "1.70m" }),
     [](const ::testing::TestParamInfo<LabelOverPicture>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(Tools, SceneLabelTest,

@@ -10,7 +10,8 @@
 inline CKWQTVSliderItem* KWSceneHandle(QGraphicsScene* scene, int id)
 {
     for (QGraphicsItem* item : scene->items()) {
-        if (auto* handle = dynamic_cast<CKWQTVSliderItem*>(item); handle != nullptr && handle->GetSliderId() == id) {
+        if (auto* handle = dynamic_cast<CKWQTVSliderItem*>(item);
+            handle != nullptr && handle->GetSliderId() == id) {
             return handle;
         }
     }

@@ -3,9 +3,9 @@
 // view's bounds as the scene shows them, hidden or not.
 
 #include "ui/scenes/KWLabelPlacement.h"
-#include "ui/scenes/KWSceneFootprints.h"
 #include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneFootprints.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
 #include <gtest/gtest.h>
@@ -129,7 +129,8 @@ Arranged Arrange(double k)
     CKWQTVSliderItem* upper = handle(true, { 205, 110 });
     CKWQTVSliderItem* ground = handle(false, { 100, 200 });
     CKWQTVSliderItem* lone = handle(true, { 300, 40 });
-    for (CKWQTVSliderItem* item : { handle(true, { 200, 100 }), upper, handle(true, { 100, 190 }), ground, lone }) {
+    for (CKWQTVSliderItem* item :
+        { handle(true, { 200, 100 }), upper, handle(true, { 100, 190 }), ground, lone }) {
         KWClearHandle(item, room);
     }
     CKWQTSceneLabel* first = label("12.51m");

@@ -21,8 +21,8 @@
 #include <QTransform>
 
 #include <initializer_list>
-#include <tuple>
 #include <new>
+#include <tuple>
 #include <utility>
 #include <vector>
 

@@ -11,23 +11,23 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QEvent>
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
+#include <QMetaObject>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
-#include <QEvent>
-#include <QMetaObject>
 #include <QResizeEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
-#include <tuple>
 #include <new>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -246,7 +246,8 @@ bool CKWQTVerticalSceneC::eventFilter(QObject* watched, QEvent* event)
     // A box kept in place while in use steps aside once the pointer and the
     // focus have left it, when Qt has told every widget that they did.
     const QEvent::Type type = event->type();
-    if ((watched == m_heightBox || watched == m_lengthBox) && (type == QEvent::Leave || type == QEvent::FocusOut)) {
+    if ((watched == m_heightBox || watched == m_lengthBox)
+        && (type == QEvent::Leave || type == QEvent::FocusOut)) {
         QMetaObject::invokeMethod(this, &CKWQTVerticalSceneC::ArrangeAfterUse, Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
@@ -337,8 +338,8 @@ void CKWQTVerticalSceneC::SetRectTimes(double times)
              m_lengthUnitLabel, m_heightTitle, m_lengthTitle }) {
         KWSetLabelScale(label, times);
     }
-    for (CKWQTGraphicsLineItem* line : { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround,
-             m_upperEdge, m_lowerEdge }) {
+    for (CKWQTGraphicsLineItem* line :
+        { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround, m_upperEdge, m_lowerEdge }) {
         KWScalePen(line, times);
     }
     KWScalePen(m_fieldOfView, times);
@@ -631,9 +632,8 @@ bool CKWQTVerticalSceneC::IsInUse(const QWidget* box)
     return box->underMouse() || (focus != nullptr && (focus == box || box->isAncestorOf(focus)));
 }
 
-QPoint CKWQTVerticalSceneC::AxisControlsShift(
-    const QWidget* box, const QPoint& home, const KWSceneBox& controls, const std::vector<KWSceneBox>& drawn,
-    const KWLabelRoom& room)
+QPoint CKWQTVerticalSceneC::AxisControlsShift(const QWidget* box, const QPoint& home,
+    const KWSceneBox& controls, const std::vector<KWSceneBox>& drawn, const KWLabelRoom& room)
 {
     // A box under the pointer or typed into stays where it is: moved, the
     // next click would land on the drawing, or the text typed on leave.
@@ -687,25 +687,29 @@ void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
     // along the edge of the drawing they stand at.
     std::vector<KWSceneBox> drawn = room.taken;
     drawn.insert(drawn.end(), room.pictures.begin(), room.pictures.end());
-    const auto controlsAt = [this, &room](const QWidget* box, const QRect& boxPlace, const QGraphicsItem* unit,
-                                const SideViewPoint& unitPlace, const QGraphicsItem* title,
-                                const SideViewPoint& titlePlace) {
-        KWSceneBox controls = KWBoxUnion(KWArrangedBoxAt(unit, KWToQPointF(unitPlace), room),
-            KWArrangedBoxAt(title, KWToQPointF(titlePlace), room));
-        if (box != nullptr) {
-            controls = KWBoxUnion(controls, KWInRoomUnits(KWParentRectInScene(m_view, boxPlace), room));
-        }
-        return controls;
-    };
-    const QRect heightHome(places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
-    const QRect lengthHome(places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
-    const KWSceneBox heightControls = controlsAt(
-        m_heightBox, heightHome, m_heightUnitLabel, places.heightUnitLabel, m_heightTitle, places.heightTitle);
-    const KWSceneBox lengthControls = controlsAt(
-        m_lengthBox, lengthHome, m_lengthUnitLabel, places.lengthUnitLabel, m_lengthTitle, places.lengthTitle);
-    PlaceAxisControls(places, AxisControlsShift(m_heightBox, heightHome.topLeft(), heightControls, drawn, room),
+    const auto controlsAt
+        = [this, &room](const QWidget* box, const QRect& boxPlace, const QGraphicsItem* unit,
+              const SideViewPoint& unitPlace, const QGraphicsItem* title, const SideViewPoint& titlePlace) {
+              KWSceneBox controls = KWBoxUnion(KWArrangedBoxAt(unit, KWToQPointF(unitPlace), room),
+                  KWArrangedBoxAt(title, KWToQPointF(titlePlace), room));
+              if (box != nullptr) {
+                  controls = KWBoxUnion(controls, KWInRoomUnits(KWParentRectInScene(m_view, boxPlace), room));
+              }
+              return controls;
+          };
+    const QRect heightHome(
+        places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
+    const QRect lengthHome(
+        places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
+    const KWSceneBox heightControls = controlsAt(m_heightBox, heightHome, m_heightUnitLabel,
+        places.heightUnitLabel, m_heightTitle, places.heightTitle);
+    const KWSceneBox lengthControls = controlsAt(m_lengthBox, lengthHome, m_lengthUnitLabel,
+        places.lengthUnitLabel, m_lengthTitle, places.lengthTitle);
+    PlaceAxisControls(places,
+        AxisControlsShift(m_heightBox, heightHome.topLeft(), heightControls, drawn, room),
         AxisControlsShift(m_lengthBox, lengthHome.topLeft(), lengthControls, drawn, room));
-    for (const QGraphicsItem* fixed : { m_heightUnitLabel, m_heightTitle, m_lengthUnitLabel, m_lengthTitle }) {
+    for (const QGraphicsItem* fixed :
+        { m_heightUnitLabel, m_heightTitle, m_lengthUnitLabel, m_lengthTitle }) {
         KWTake(fixed, room);
     }
     for (const CKWQTDoubleSpiner* box : { m_heightBox, m_lengthBox }) {

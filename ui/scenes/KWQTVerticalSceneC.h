@@ -121,7 +121,8 @@ private:
     void ArrangeAroundDrawing(const SideViewLayout& layout);
     // Once an axis box is no longer in use.
     void ArrangeAfterUse();
-    void PlaceAxisControls(const SideViewWidgetPlaces& places, const QPoint& heightShift, const QPoint& lengthShift);
+    void PlaceAxisControls(
+        const SideViewWidgetPlaces& places, const QPoint& heightShift, const QPoint& lengthShift);
     // Whether the pointer is over the box or the box has the focus.
     static bool IsInUse(const QWidget* box);
     // How far an axis box, with its unit and title (controls, in the room's

@@ -8,10 +8,10 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsPixmapItem>
+#include <QGraphicsView>
 #include <QHash>
 #include <QString>
 #include <QTextDocument>
-#include <QGraphicsView>
 #include <QWidget>
 
 #include <algorithm>
@@ -106,7 +106,8 @@ KWLabelRoom KWLabelRoomIn(const QGraphicsView* view, double scale)
 KWSceneBox KWInRoomUnits(const KWSceneBox& box, const KWLabelRoom& room)
 {
     const double k = room.scale;
-    return box.IsEmpty() ? KWSceneBox {} : KWSceneBox { box.left / k, box.top / k, box.right / k, box.bottom / k };
+    return box.IsEmpty() ? KWSceneBox {}
+                         : KWSceneBox { box.left / k, box.top / k, box.right / k, box.bottom / k };
 }
 
 namespace {
@@ -258,8 +259,11 @@ void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem
         return;
     }
     const auto step = std::find_if(room.stepped.begin(), room.stepped.end(),
-        [own](const std::pair<const QGraphicsItem*, KWScenePoint>& s) { return own != nullptr && s.first == own; });
-    const QPointF start = step == room.stepped.end() ? home : home + QPointF(step->second.x, step->second.y) * room.scale;
+        [own](const std::pair<const QGraphicsItem*, KWScenePoint>& s) {
+            return own != nullptr && s.first == own;
+        });
+    const QPointF start
+        = step == room.stepped.end() ? home : home + QPointF(step->second.x, step->second.y) * room.scale;
     const KWSceneBox box = KWArrangedBoxAt(label, start, room);
     const KWSceneBox ownBox = own != nullptr ? KWArrangedBoxAt(own, own->pos(), room) : KWSceneBox {};
     const KWSceneBox labelled = ownBox.IsEmpty() ? box : ownBox;

@@ -316,7 +316,7 @@ SideViewLayout SideViewComputeLayout(const SideViewModel& model)
     // The label goes to the left of the blind point once it nears the far
     // end, at the same place at every scale.
     l.blindLabel = bPx <= 260.0 * k ? SideViewPoint { ox + bPx + 10.0 * k, oy - 6.0 * k }
-                                : SideViewPoint { ox + bPx - 70.0 * k, oy - 6.0 * k };
+                                    : SideViewPoint { ox + bPx - 70.0 * k, oy - 6.0 * k };
     l.lowerEdge = { l.camera, l.blindPoint };
 
     // Drawn from pixel angles, so that the wedge meets the pictures exactly.
