@@ -75,6 +75,18 @@ QString AngleText(double degrees)
     return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
 }
 
+// What an axis box, its unit and its title cover at the places given, in
+// the room's units.
+KWSceneBox AxisControlsFootprint(const QGraphicsView* view, const QWidget* box, const QRect& boxPlace,
+    const QGraphicsItem* unit, const SideViewPoint& unitPlace, const QGraphicsItem* title,
+    const SideViewPoint& titlePlace, const KWLabelRoom& room)
+{
+    const KWSceneBox captions = KWBoxUnion(KWArrangedBoxAt(unit, KWToQPointF(unitPlace), room),
+        KWArrangedBoxAt(title, KWToQPointF(titlePlace), room));
+    return box != nullptr ? KWBoxUnion(captions, KWInRoomUnits(KWParentRectInScene(view, boxPlace), room))
+                          : captions;
+}
+
 // A control moved by a fraction of a pixel less than its shift would still
 // overlap what it steps aside from.
 int WholePixelsAwayFromZero(double shift)
@@ -338,8 +350,8 @@ void CKWQTVerticalSceneC::SetRectTimes(double times)
              m_lengthUnitLabel, m_heightTitle, m_lengthTitle }) {
         KWSetLabelScale(label, times);
     }
-    for (CKWQTGraphicsLineItem* line :
-        { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround, m_upperEdge, m_lowerEdge }) {
+    for (CKWQTGraphicsLineItem* line : { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround,
+             m_upperEdge, m_lowerEdge }) {
         KWScalePen(line, times);
     }
     KWScalePen(m_fieldOfView, times);
@@ -687,24 +699,14 @@ void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
     // along the edge of the drawing they stand at.
     std::vector<KWSceneBox> drawn = room.taken;
     drawn.insert(drawn.end(), room.pictures.begin(), room.pictures.end());
-    const auto controlsAt
-        = [this, &room](const QWidget* box, const QRect& boxPlace, const QGraphicsItem* unit,
-              const SideViewPoint& unitPlace, const QGraphicsItem* title, const SideViewPoint& titlePlace) {
-              KWSceneBox controls = KWBoxUnion(KWArrangedBoxAt(unit, KWToQPointF(unitPlace), room),
-                  KWArrangedBoxAt(title, KWToQPointF(titlePlace), room));
-              if (box != nullptr) {
-                  controls = KWBoxUnion(controls, KWInRoomUnits(KWParentRectInScene(m_view, boxPlace), room));
-              }
-              return controls;
-          };
     const QRect heightHome(
         places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
     const QRect lengthHome(
         places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
-    const KWSceneBox heightControls = controlsAt(m_heightBox, heightHome, m_heightUnitLabel,
-        places.heightUnitLabel, m_heightTitle, places.heightTitle);
-    const KWSceneBox lengthControls = controlsAt(m_lengthBox, lengthHome, m_lengthUnitLabel,
-        places.lengthUnitLabel, m_lengthTitle, places.lengthTitle);
+    const KWSceneBox heightControls = AxisControlsFootprint(m_view, m_heightBox, heightHome,
+        m_heightUnitLabel, places.heightUnitLabel, m_heightTitle, places.heightTitle, room);
+    const KWSceneBox lengthControls = AxisControlsFootprint(m_view, m_lengthBox, lengthHome,
+        m_lengthUnitLabel, places.lengthUnitLabel, m_lengthTitle, places.lengthTitle, room);
     PlaceAxisControls(places,
         AxisControlsShift(m_heightBox, heightHome.topLeft(), heightControls, drawn, room),
         AxisControlsShift(m_lengthBox, lengthHome.topLeft(), lengthControls, drawn, room));

@@ -4,7 +4,6 @@
 #include "ui/scenes/KWQTVSliderItem.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
-#include <QChar>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsPixmapItem>
@@ -127,9 +126,10 @@ struct UnitInkMeasure {
 };
 
 // The ink of a label's text at scale 1, in units from where the label
-// stands. Measured once per text and layout, and kept beside the label: an
-// update sets most texts unchanged, and shaping a text costs more than the
-// rest of its placing.
+// stands. Measured once per text and layout and kept by label: an update
+// sets most texts unchanged, and shaping a text costs more than the rest of
+// its placing. A label made where a gone one was is measured again unless
+// it shows the same text the same way, when the ink kept is its own.
 QRectF UnitInk(const CKWQTSceneLabel* label, double scale)
 {
     const QString text = label->toPlainText();

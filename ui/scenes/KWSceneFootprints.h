@@ -77,12 +77,11 @@ void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room);
 // a handle under another could no longer be grabbed.
 void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room);
 
-// Moves the label from home, moved with `own` where that stepped aside, by
-// the shortest shift that takes it inside the
-// room's bounds and clear of what is taken there (KWClearShift), staying
-// within KW_LABEL_REACH of `own` (what it labels), or of home for a label
-// without one (null), where such a place is clear, anywhere in the view
-// where none is. Where home is taken, the place mirrored to the other side
-// of `own` counts as home too. Then takes it, with the gap every other label
-// keeps from it.
+// Moves the label from home (moved with `own` where that stepped aside) by
+// the shortest shift that takes it inside the room's bounds and clear of
+// what is taken there (KWClearShift), staying within KW_LABEL_REACH of `own`
+// (what it labels), or of home for a label without one (null), where such a
+// place is clear, anywhere in the view where none is. Where home is taken,
+// the place mirrored to the other side of `own` counts as home too. Then
+// takes it, with the gap every other label keeps from it.
 void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room);
