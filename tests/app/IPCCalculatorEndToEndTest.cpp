@@ -13,6 +13,7 @@
 #include "tests/app/IPCExpect.h"
 #include "tests/app/ScreenLook.h"
 #include "tests/app/ShownText.h"
+#include "tests/common/KWSceneHandle.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWStatic.h"
@@ -364,16 +365,6 @@ TEST_F(IPCCalculatorEndToEnd, LengthBelowTheTargetDistanceMovesTheTargetEverywhe
 
 namespace {
 
-CKWQTVSliderItem* HandleOf(QGraphicsScene* scene, int id)
-{
-    for (QGraphicsItem* item : scene->items()) {
-        if (auto* handle = dynamic_cast<CKWQTVSliderItem*>(item); handle && handle->GetSliderId() == id) {
-            return handle;
-        }
-    }
-    return nullptr;
-}
-
 QGraphicsTextItem* LabelShowing(QGraphicsScene* scene, const QString& text)
 {
     for (QGraphicsItem* item : scene->items()) {
@@ -410,7 +401,7 @@ TEST_F(IPCCalculatorEndToEnd, TheTargetStaysInItsHandlesTravelAndTheSceneWhateve
         EXPECT_DOUBLE_EQ(sideScene->GetHeightBox()->value(), m.heightMaximum)
             << "raised where the user sees it";
 
-        CKWQTVSliderItem* handle = HandleOf(scene, CKWQTVerticalSceneC::TargetHeightHandleId);
+        CKWQTVSliderItem* handle = KWSceneHandle(scene, CKWQTVerticalSceneC::TargetHeightHandleId);
         ASSERT_NE(handle, nullptr);
         const QPointF centre = handle->sceneBoundingRect().center();
         const SideViewTargetPlace travel = SideViewComputeLayout(m).target;
@@ -461,7 +452,7 @@ TEST_F(IPCCalculatorEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        const QPointF from = HandleOf(scene, row.id)->sceneBoundingRect().center();
+        const QPointF from = KWSceneHandle(scene, row.id)->sceneBoundingRect().center();
         KWSceneDrag(scene, from, { from + row.by });
         const struct {
             const char* name;

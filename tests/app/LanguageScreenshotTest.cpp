@@ -40,6 +40,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ struct Sheet {
     const char* name;
     int scale;
 };
+
+void PrintTo(const Sheet& sheet, std::ostream* os)
+{
+    *os << sheet.name << " at scale " << sheet.scale;
+}
 
 QWidget* WidgetOf(CKWDialog* dialog)
 {

@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -30,6 +31,11 @@ struct Look {
     int screenHeight;
     const wchar_t* skinDir;
 };
+
+void PrintTo(const Look& look, std::ostream* os)
+{
+    *os << look.name;
+}
 
 class MainWindowScreenshotTest : public ::testing::TestWithParam<Look> {
 protected:

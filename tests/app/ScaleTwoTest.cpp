@@ -24,6 +24,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,11 @@ struct Screen {
     const char* name;
     Step show;
 };
+
+void PrintTo(const Screen& screen, std::ostream* os)
+{
+    *os << screen.name;
+}
 
 struct Drawn {
     QImage main;

@@ -15,6 +15,7 @@
 #include "base/Globals.h"
 #include "tests/app/EnglishFrame.h"
 #include "tests/app/ShownText.h"
+#include "tests/common/KWSceneHandle.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWComboBox.h"
 #include "ui/api/KWDoubleSpiner.h"
@@ -69,16 +70,6 @@ private:
     int m_savedLanguage = 0;
 };
 
-CKWQTVSliderItem* Handle(QGraphicsScene* scene, int id)
-{
-    for (QGraphicsItem* item : scene->items()) {
-        if (auto* handle = dynamic_cast<CKWQTVSliderItem*>(item); handle && handle->GetSliderId() == id) {
-            return handle;
-        }
-    }
-    return nullptr;
-}
-
 QPointF Centre(const CKWQTVSliderItem* handle)
 {
     return handle->sceneBoundingRect().center();
@@ -121,7 +112,7 @@ TEST_F(ViewControllerWiring, FisheyeCameraDragSetsThePanelsHeight)
 {
     frame->OnFishToolClicked();
     QGraphicsScene* scene = FishSideScene()->GetScene();
-    CKWQTVSliderItem* handle = Handle(scene, CKWQTSideSceneFish::CameraHandleId);
+    CKWQTVSliderItem* handle = KWSceneHandle(scene, CKWQTSideSceneFish::CameraHandleId);
     ASSERT_NE(handle, nullptr);
     const QPointF from = Centre(handle);
     KWSceneDrag(scene, from, { from + QPointF(0, 40) });

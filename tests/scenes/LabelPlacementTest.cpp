@@ -3,14 +3,21 @@
 // view's bounds as the scene shows them, hidden or not.
 
 #include "ui/scenes/KWLabelPlacement.h"
+#include "ui/scenes/KWQTSceneLabel.h"
+#include "ui/scenes/KWQTVSliderItem.h"
 #include "ui/scenes/KWSceneFootprints.h"
+#include "ui/scenes/KWSceneViewSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QPixmap>
 #include <QWidget>
+
+#include <algorithm>
+#include <utility>
 
 #include <vector>
 
@@ -83,6 +90,84 @@ TEST(LabelPlacement, BoundsAreWhatTheViewShowsEvenBeforeItIsShown)
         EXPECT_DOUBLE_EQ(boxHidden.left, boxShown.x());
         EXPECT_DOUBLE_EQ(boxHidden.top, boxShown.y());
     }
+}
+
+// ---- Labels and handles among each other ---------------------------------------
+
+// Handles laid on each other and labels laid on each other, arranged in a
+// view of 400 x 300 at a scale: where each then stands, in scene pixels.
+struct Arranged {
+    QPointF upper; // a vertical handle laid on another
+    QPointF ground; // a horizontal handle laid on a vertical one
+    QPointF own; // a lone handle's label, its side taken
+    QPointF follower; // the ground handle's label
+    KWSceneBox first; // a label, and one laid on its home
+    KWSceneBox second;
+    KWSceneBox ownBox;
+};
+
+Arranged Arrange(double k)
+{
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    view.setGeometry(0, 0, static_cast<int>(400 * k), static_cast<int>(300 * k));
+    scene.setSceneRect(view.contentsRect());
+    const auto handle = [&scene, k](bool vertical, QPointF offset) {
+        auto* item = new CKWQTVSliderItem(0, vertical);
+        item->setPixmap(QPixmap(QSize(26, 26) * k));
+        item->setOffset(offset * k);
+        scene.addItem(item);
+        return item;
+    };
+    const auto label = [&scene, k](const char* text) {
+        auto* item = new CKWQTSceneLabel(QString::fromLatin1(text));
+        KWSetLabelScale(item, k);
+        scene.addItem(item);
+        return item;
+    };
+    KWLabelRoom room = KWLabelRoomIn(&view, k);
+    CKWQTVSliderItem* upper = handle(true, { 205, 110 });
+    CKWQTVSliderItem* ground = handle(false, { 100, 200 });
+    CKWQTVSliderItem* lone = handle(true, { 300, 40 });
+    for (CKWQTVSliderItem* item :
+        { handle(true, { 200, 100 }), upper, handle(true, { 100, 190 }), ground, lone }) {
+        KWClearHandle(item, room);
+    }
+    CKWQTSceneLabel* first = label("12.51m");
+    CKWQTSceneLabel* second = label("0.10m");
+    CKWQTSceneLabel* own = label("1.70m");
+    CKWQTSceneLabel* follower = label("2.00m");
+    KWPlaceLabel(first, QPointF(326, 44) * k, nullptr, room);
+    KWPlaceLabel(second, QPointF(326, 44) * k, nullptr, room);
+    KWPlaceLabel(own, QPointF(326, 44) * k, lone, room);
+    KWPlaceLabel(follower, QPointF(95, 228) * k, ground, room);
+    return { upper->offset(), ground->offset(), own->pos(), follower->pos(),
+        KWArrangedBoxAt(first, first->pos(), room), KWArrangedBoxAt(second, second->pos(), room),
+        KWArrangedBoxAt(own, own->pos(), room) };
+}
+
+double Apart(const KWSceneBox& a, const KWSceneBox& b)
+{
+    return std::max({ b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom });
+}
+
+TEST(LabelPlacement, HandlesAndLabelsStepAsideFromEachOtherTheSameAtBothScales)
+{
+    const Arranged one = Arrange(1.0);
+    EXPECT_EQ(one.upper, QPointF(226, 110)) << "a vertical handle: across, clear of the other";
+    EXPECT_EQ(one.ground, QPointF(100, 216)) << "a horizontal handle: down, clear of the vertical one";
+    EXPECT_EQ(one.follower, QPointF(95, 244)) << "a label steps with its handle";
+    EXPECT_LT(one.ownBox.right, 300.0) << "its side taken: on the handle's other side";
+    EXPECT_GE(Apart(one.first, one.second), KW_LABEL_GAP - 0.5) << "a label laid on another keeps the gap";
+    EXPECT_GE(Apart(one.first, one.ownBox), 0.0);
+
+    const Arranged two = Arrange(2.0);
+    for (const auto& [at1, at2] : { std::pair(one.upper, two.upper), std::pair(one.ground, two.ground),
+             std::pair(one.own, two.own), std::pair(one.follower, two.follower) }) {
+        EXPECT_EQ(at2, at1 * 2.0) << "at " << at1.x() << "," << at1.y();
+    }
+    EXPECT_DOUBLE_EQ(two.second.left, one.second.left) << "the same arrangement, in the same units";
+    EXPECT_DOUBLE_EQ(two.second.top, one.second.top);
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 
 #include <initializer_list>
 #include <new>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -248,15 +249,12 @@ void CKWQTSideSceneFish::Redraw()
     }
 
     m_cameraLabel->setPlainText(LengthText(m_values.installHeight));
-    m_cameraHandle->setOffset(KWToQPointF(l.cameraHandle));
     m_cameraHandle->SetMoveRange(l.cameraRange.min, l.cameraRange.max);
     m_ceilingPicture->setPos(KWToQPointF(l.cameraPicture));
     m_wallPicture->setPos(KWToQPointF(l.cameraPicture));
 
     m_heightLabel->setPlainText(LengthText(m_values.objectHeight));
     PlacePerson(l.person);
-    m_objectHandle->setOffset(KWToQPointF(l.objectHandle));
-    m_distanceHandle->setOffset(KWToQPointF(l.distanceHandle));
     m_distanceHandle->SetMoveRange(l.distanceRange.min, l.distanceRange.max);
     m_objectHandle->SetMoveRange(l.objectRange.min, l.objectRange.max);
 
@@ -312,7 +310,6 @@ void CKWQTSideSceneFish::DragObjectHeight(double y)
     m_layout.person = KWFishPersonAt(m_values, m_layout, objectPx);
     PlacePerson(m_layout.person);
     m_layout.objectHandle = { m_layout.objectX - 13.0 * t, y - 13.0 * t };
-    m_objectHandle->setOffset(KWToQPointF(m_layout.objectHandle));
     m_layout.cameraRange = KWFishCameraRange(m_values, m_layout, objectPx);
     m_cameraHandle->SetMoveRange(m_layout.cameraRange.min, m_layout.cameraRange.max);
     m_layout.heightLabel = { KWFishHeightLabelX(m_values, m_layout.objectX), y - 13.0 * t };
@@ -332,22 +329,28 @@ void CKWQTSideSceneFish::PlacePerson(const KWFishPerson& person)
 
 void CKWQTSideSceneFish::ArrangeLabels()
 {
-    KWLabelRoom room;
-    room.bounds = KWVisibleSceneBox(m_view);
-    for (const QGraphicsItem* handle : { m_cameraHandle, m_distanceHandle, m_objectHandle }) {
-        room.taken.push_back(KWItemFootprint(handle));
+    KWLabelRoom room = KWLabelRoomIn(m_view, m_values.rectTimes);
+    // The person's handles stay on the person; the camera's steps aside
+    // from them, as when the camera comes down to the person's height.
+    const std::pair<CKWQTVSliderItem*, KWScenePoint> handles[] = {
+        { m_distanceHandle, m_layout.distanceHandle },
+        { m_objectHandle, m_layout.objectHandle },
+        { m_cameraHandle, m_layout.cameraHandle },
+    };
+    for (const auto& [handle, offset] : handles) {
+        handle->setOffset(KWToQPointF(offset));
+        KWClearHandle(handle, room);
     }
     for (const QGraphicsItem* picture : { m_ceilingPicture, m_wallPicture, m_personPicture }) {
-        room.pictures.push_back(KWItemFootprint(picture));
+        KWAvoid(picture, room);
     }
-    room.pictureCost = KW_LABEL_PICTURE_COST * m_values.rectTimes;
-    const std::pair<QGraphicsTextItem*, KWScenePoint> labels[] = {
-        { m_cameraLabel, m_layout.cameraLabel },
-        { m_heightLabel, m_layout.heightLabel },
-        { m_distanceLabel, m_layout.distanceLabel },
+    const std::tuple<QGraphicsTextItem*, KWScenePoint, const QGraphicsItem*> labels[] = {
+        { m_cameraLabel, m_layout.cameraLabel, m_cameraHandle },
+        { m_heightLabel, m_layout.heightLabel, m_objectHandle },
+        { m_distanceLabel, m_layout.distanceLabel, m_distanceHandle },
     };
-    for (const auto& [label, home] : labels) {
-        KWPlaceClear(label, KWToQPointF(home), room);
+    for (const auto& [label, home, own] : labels) {
+        KWPlaceLabel(label, KWToQPointF(home), own, room);
     }
 }
 

@@ -77,9 +77,10 @@ private:
     void DragDistance(double x);
     void DragObjectHeight(double y);
     void PlacePerson(const KWFishPerson& person);
-    // The three labels where the layout puts them, each moved only as far as
-    // it must to stand whole inside the view, clear of the handles and of the
-    // labels placed before it.
+    // The handles where the layout puts them, the camera's aside from the
+    // person's; then the three labels, each moved only as far as it must to
+    // stand whole inside the view, beside its handle, clear of the handles
+    // and of the labels placed before it.
     void ArrangeLabels();
     QString LengthText(double value) const;
 

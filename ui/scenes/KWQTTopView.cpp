@@ -3,6 +3,7 @@
 #include "ui/qt/KWControlKit.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTSceneLabel.h"
+#include "ui/scenes/KWSceneFootprints.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 #include "ui/scenes/KWTopViewGeometry.h"
 
@@ -126,7 +127,7 @@ void CKWQTTopView::UpdateVisibleWidth(double distance)
     }
     if (line.placed) {
         m_widthLine->setLine(line.x1, line.y, line.x2, line.y);
-        m_widthLabel->setPos(frame.width - 70.0 * m_rectTimes, line.y - 10.0 * m_rectTimes);
+        m_widthLabelHome = QPointF(frame.width - 70.0 * m_rectTimes, line.y - 10.0 * m_rectTimes);
         KWSetLabelScale(m_widthLabel, m_rectTimes);
         const double seen = KWTopViewVisibleWidth(m_angle, distance);
         KWSetLabelText(
@@ -138,6 +139,7 @@ void CKWQTTopView::UpdateVisibleWidth(double distance)
     if (m_cameraIcon != nullptr) {
         m_cameraIcon->setPos((width() - m_cameraWidth) / 2, height() - m_cameraHeight);
     }
+    ArrangeLabels();
 }
 
 void CKWQTTopView::UpdateVisualAngle(double angle)
@@ -166,9 +168,23 @@ void CKWQTTopView::UpdateVisualAngle(double angle)
     m_sector->setBrush(QBrush(kSectorColour));
 
     KWSetLabelText(m_angleLabel, QString::asprintf("%0.2f", angle) + QChar(0x00B0));
-    m_angleLabel->setPos(frame.ApexX() - 20.0 * m_rectTimes, frame.apexY / 2.0);
+    m_angleLabelHome = QPointF(frame.ApexX() - 20.0 * m_rectTimes, frame.apexY / 2.0);
     KWSetLabelScale(m_angleLabel, m_rectTimes);
     m_angleIcon->setPos(frame.ApexX() - 56.0 * m_rectTimes, frame.apexY / 2.0 + 25.0 * m_rectTimes);
+    ArrangeLabels();
+}
+
+void CKWQTTopView::ArrangeLabels()
+{
+    // The pictures stay whole: the target and the camera are what the user
+    // looks for first, and the angle's picture stands beside its label.
+    KWLabelRoom room = KWLabelRoomIn(this, m_rectTimes);
+    const QGraphicsItem* pictures[] = { m_targetIcon, m_cameraIcon, m_angleIcon };
+    for (const QGraphicsItem* picture : pictures) {
+        KWTake(picture, room);
+    }
+    KWPlaceLabel(m_widthLabel, m_widthLabelHome, nullptr, room);
+    KWPlaceLabel(m_angleLabel, m_angleLabelHome, nullptr, room);
 }
 
 void CKWQTTopView::SetVirtulXaxisMax(double nearDistance, double axisMax)

@@ -7,6 +7,7 @@
 #include "ui/api/KWTopView.h"
 
 #include <QGraphicsView>
+#include <QPointF>
 
 class QGraphicsLineItem;
 class QGraphicsPathItem;
@@ -54,6 +55,9 @@ private:
     KWTopViewFrame Frame() const;
     // Loads the picture into icon, creating and adding it the first time.
     QGraphicsPixmapItem* LoadIcon(QGraphicsPixmapItem* icon, LPCWSTR name, int& width, int& height);
+    // Each label from the place the drawing gives it, as little aside as it
+    // takes to leave the pictures whole and the other label clear.
+    void ArrangeLabels();
 
     QGraphicsScene* m_scene; // child of the view
     QGraphicsPixmapItem* m_cameraIcon = nullptr; // items: owned by the scene
@@ -65,6 +69,8 @@ private:
     QGraphicsTextItem* m_widthLabel = nullptr;
     QGraphicsTextItem* m_angleLabel = nullptr;
     QGraphicsPathItem* m_sector = nullptr;
+    QPointF m_widthLabelHome;
+    QPointF m_angleLabelHome;
 
     double m_angle = 83.25;
     double m_distance = 10.0;

@@ -11,11 +11,13 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QEvent>
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
+#include <QMetaObject>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
@@ -25,6 +27,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <new>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -82,14 +85,16 @@ QString AngleText(double degrees)
     return QString::asprintf("%0.2f", degrees) + QChar(0x00B0);
 }
 
-// What an axis box, its unit and its title cover at the places given.
+// What an axis box, its unit and its title cover at the places given, in
+// the room's units.
 KWSceneBox AxisControlsFootprint(const QGraphicsView* view, const QWidget* box, const QRect& boxPlace,
     const QGraphicsItem* unit, const SideViewPoint& unitPlace, const QGraphicsItem* title,
-    const SideViewPoint& titlePlace)
+    const SideViewPoint& titlePlace, const KWLabelRoom& room)
 {
-    const KWSceneBox captions = KWBoxUnion(
-        KWItemFootprintAt(unit, KWToQPointF(unitPlace)), KWItemFootprintAt(title, KWToQPointF(titlePlace)));
-    return box != nullptr ? KWBoxUnion(captions, KWParentRectInScene(view, boxPlace)) : captions;
+    const KWSceneBox captions = KWBoxUnion(KWArrangedBoxAt(unit, KWToQPointF(unitPlace), room),
+        KWArrangedBoxAt(title, KWToQPointF(titlePlace), room));
+    return box != nullptr ? KWBoxUnion(captions, KWInRoomUnits(KWParentRectInScene(view, boxPlace), room))
+                          : captions;
 }
 
 // A control moved by a fraction of a pixel less than its shift would still
@@ -253,8 +258,29 @@ int CKWQTVerticalSceneC::SetSkin(ImageVericalStyle* style)
         // stays hidden until shown.
         m_heightBox->show();
         m_lengthBox->show();
+        m_heightBox->installEventFilter(this);
+        m_lengthBox->installEventFilter(this);
     }
     return 1;
+}
+
+bool CKWQTVerticalSceneC::eventFilter(QObject* watched, QEvent* event)
+{
+    // A box kept in place while in use steps aside once the pointer and the
+    // focus have left it, when Qt has told every widget that they did.
+    const QEvent::Type type = event->type();
+    if ((watched == m_heightBox || watched == m_lengthBox)
+        && (type == QEvent::Leave || type == QEvent::FocusOut)) {
+        QMetaObject::invokeMethod(this, &CKWQTVerticalSceneC::ArrangeAfterUse, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CKWQTVerticalSceneC::ArrangeAfterUse()
+{
+    if (IsLaidOut()) {
+        ArrangeAroundDrawing(SideViewComputeLayout(m_model));
+    }
 }
 
 void CKWQTVerticalSceneC::ShowWindow(int /*show*/) { }
@@ -627,11 +653,32 @@ void CKWQTVerticalSceneC::Redraw()
     m_pListener->OnTargetViewHeightsChanged(l.viewTop, l.viewBottom);
 }
 
-void CKWQTVerticalSceneC::PlaceAxisControls(
-    const SideViewWidgetPlaces& places, const KWScenePoint& heightShift, const KWScenePoint& lengthShift)
+bool CKWQTVerticalSceneC::IsInUse(const QWidget* box)
 {
-    const QPoint height(WholePixelsAwayFromZero(heightShift.x), WholePixelsAwayFromZero(heightShift.y));
-    const QPoint length(WholePixelsAwayFromZero(lengthShift.x), WholePixelsAwayFromZero(lengthShift.y));
+    if (box == nullptr) {
+        return false;
+    }
+    const QWidget* focus = box->window()->focusWidget();
+    return box->underMouse() || (focus != nullptr && (focus == box || box->isAncestorOf(focus)));
+}
+
+QPoint CKWQTVerticalSceneC::AxisControlsShift(const QWidget* box, const QPoint& home,
+    const KWSceneBox& controls, const std::vector<KWSceneBox>& drawn, const KWLabelRoom& room)
+{
+    // A box under the pointer or typed into stays where it is: moved, the
+    // next click would land on the drawing, or the text typed on leave.
+    if (IsInUse(box)) {
+        return box->pos() - home;
+    }
+    const KWSceneBox row { room.bounds.left, controls.top, room.bounds.right, controls.bottom };
+    const KWScenePoint shift = KWClearShift(controls, row, drawn);
+    const double k = room.scale;
+    return QPoint(WholePixelsAwayFromZero(shift.x * k), WholePixelsAwayFromZero(shift.y * k));
+}
+
+void CKWQTVerticalSceneC::PlaceAxisControls(
+    const SideViewWidgetPlaces& places, const QPoint& height, const QPoint& length)
+{
     if (m_heightBox != nullptr) {
         m_heightBox->MoveWindow(places.heightBoxX + height.x(), places.heightBoxY + height.y(),
             places.heightBoxWidth, places.heightBoxHeight);
@@ -647,53 +694,62 @@ void CKWQTVerticalSceneC::PlaceAxisControls(
 void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
 {
     const SideViewWidgetPlaces places = SideViewPlaceWidgets(width(), height(), m_model.scale);
-    KWLabelRoom room;
-    room.bounds = KWVisibleSceneBox(m_view);
-    for (const QGraphicsItem* handle :
-        { m_heightHandle, m_blindHandle, m_targetDistanceHandle, m_targetHeightHandle }) {
-        room.taken.push_back(KWItemFootprint(handle));
+    KWLabelRoom room = KWLabelRoomIn(m_view, m_model.scale);
+    // Each handle from the place its value gives it, stepping aside from
+    // those before it: the target-height handle of a short person off the
+    // target-distance handle on the ground, the blind-distance handle off
+    // the target's.
+    const std::pair<CKWQTVSliderItem*, SideViewPoint> handles[] = {
+        { m_heightHandle, l.heightHandleOffset },
+        { m_targetDistanceHandle, l.targetDistanceHandleOffset },
+        { m_targetHeightHandle, l.target.handleOffset },
+        { m_blindHandle, l.blindHandleOffset },
+    };
+    for (const auto& [handle, offset] : handles) {
+        handle->setOffset(KWToQPointF(offset));
+        KWClearHandle(handle, room);
     }
-    room.pictures = { KWItemFootprint(m_camera), KWItemFootprint(m_person) };
-    room.pictureCost = KW_LABEL_PICTURE_COST * m_model.scale;
+    KWAvoid(m_camera, room);
+    KWAvoid(m_person, room);
 
     // A box laid over the drawing would hide the camera, the person or a
     // handle under it: the box, its unit and its title step aside together,
     // along the edge of the drawing they stand at.
     std::vector<KWSceneBox> drawn = room.taken;
     drawn.insert(drawn.end(), room.pictures.begin(), room.pictures.end());
-    const auto sideways = [&room, &drawn](const KWSceneBox& controls) {
-        const KWSceneBox row { room.bounds.left, controls.top, room.bounds.right, controls.bottom };
-        return KWClearShift(controls, row, drawn);
-    };
-    const KWSceneBox heightControls = AxisControlsFootprint(m_view, m_heightBox,
-        QRect(places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight),
-        m_heightUnitLabel, places.heightUnitLabel, m_heightTitle, places.heightTitle);
-    const KWSceneBox lengthControls = AxisControlsFootprint(m_view, m_lengthBox,
-        QRect(places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight),
-        m_lengthUnitLabel, places.lengthUnitLabel, m_lengthTitle, places.lengthTitle);
-    PlaceAxisControls(places, sideways(heightControls), sideways(lengthControls));
+    const QRect heightHome(
+        places.heightBoxX, places.heightBoxY, places.heightBoxWidth, places.heightBoxHeight);
+    const QRect lengthHome(
+        places.lengthBoxX, places.lengthBoxY, places.lengthBoxWidth, places.lengthBoxHeight);
+    const KWSceneBox heightControls = AxisControlsFootprint(m_view, m_heightBox, heightHome,
+        m_heightUnitLabel, places.heightUnitLabel, m_heightTitle, places.heightTitle, room);
+    const KWSceneBox lengthControls = AxisControlsFootprint(m_view, m_lengthBox, lengthHome,
+        m_lengthUnitLabel, places.lengthUnitLabel, m_lengthTitle, places.lengthTitle, room);
+    PlaceAxisControls(places,
+        AxisControlsShift(m_heightBox, heightHome.topLeft(), heightControls, drawn, room),
+        AxisControlsShift(m_lengthBox, lengthHome.topLeft(), lengthControls, drawn, room));
     for (const QGraphicsItem* fixed :
         { m_heightUnitLabel, m_heightTitle, m_lengthUnitLabel, m_lengthTitle }) {
-        room.taken.push_back(KWItemFootprint(fixed));
+        KWTake(fixed, room);
     }
     for (const CKWQTDoubleSpiner* box : { m_heightBox, m_lengthBox }) {
         if (box != nullptr) {
-            room.taken.push_back(KWParentRectInScene(m_view, box->geometry()));
+            room.taken.push_back(KWInRoomUnits(KWParentRectInScene(m_view, box->geometry()), room));
         }
     }
 
     // In this order each keeps its place before those after it: the tilt
     // stays above the camera height, and the blind distance steps aside from
-    // the target it passes.
-    const std::pair<QGraphicsTextItem*, SideViewPoint> labels[] = {
-        { m_installAngleLabel, l.installAngleLabel },
-        { m_installHeightLabel, l.installHeightLabel },
-        { m_verticalAngleLabel, l.verticalAngleLabel },
-        { m_targetHeightLabel, l.target.labelPos },
-        { m_targetDistanceLabel, l.targetDistanceLabel },
-        { m_blindDistanceLabel, l.blindLabel },
+    // the target it passes. Each stays beside what it labels.
+    const std::tuple<QGraphicsTextItem*, SideViewPoint, const QGraphicsItem*> labels[] = {
+        { m_installAngleLabel, l.installAngleLabel, m_camera },
+        { m_installHeightLabel, l.installHeightLabel, m_heightHandle },
+        { m_verticalAngleLabel, l.verticalAngleLabel, nullptr },
+        { m_targetHeightLabel, l.target.labelPos, m_targetHeightHandle },
+        { m_targetDistanceLabel, l.targetDistanceLabel, m_targetDistanceHandle },
+        { m_blindDistanceLabel, l.blindLabel, m_blindHandle },
     };
-    for (const auto& [label, home] : labels) {
-        KWPlaceClear(label, KWToQPointF(home), room);
+    for (const auto& [label, home, own] : labels) {
+        KWPlaceLabel(label, KWToQPointF(home), own, room);
     }
 }

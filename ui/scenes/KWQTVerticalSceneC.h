@@ -11,13 +11,17 @@
 #include "ui/api/KWDoubleSpiner.h"
 #include "ui/api/KWVerticalSceneC.h"
 #include "ui/scenes/KWLabelPlacement.h"
+#include "ui/scenes/KWSceneFootprints.h"
 #include "ui/scenes/KWSliderEvent.h"
 #include "ui/scenes/SideViewGeometry.h"
 
 #include <QPixmap>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class CKWQTDoubleSpiner;
 class CKWQTGraphicsLineItem;
@@ -95,6 +99,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Redraw();
@@ -108,13 +113,22 @@ private:
     void OnAxisBoxChanged(UINT id, double value);
     void ReportMovedTarget(double previousDistance);
     void PlaceTarget(const SideViewTargetPlace& place, double targetHeight);
-    // The axis boxes with their unit and title where the drawing leaves them
-    // room, then every value label where it stands whole inside the view,
+    // The handles clear of each other, the axis boxes with their unit and
+    // title where the drawing leaves them room, then every value label where it stands whole inside the view,
     // clear of the boxes, the handles and the other labels: each as near to
     // the place the layout gives it as it can.
     void ArrangeAroundDrawing(const SideViewLayout& layout);
+    // Once an axis box is no longer in use.
+    void ArrangeAfterUse();
     void PlaceAxisControls(
-        const SideViewWidgetPlaces& places, const KWScenePoint& heightShift, const KWScenePoint& lengthShift);
+        const SideViewWidgetPlaces& places, const QPoint& heightShift, const QPoint& lengthShift);
+    // Whether the pointer is over the box or the box has the focus.
+    static bool IsInUse(const QWidget* box);
+    // How far an axis box, with its unit and title (controls, in the room's
+    // units), stands from its home: where it is while in use, else aside
+    // from what is drawn, along its edge of the drawing.
+    static QPoint AxisControlsShift(const QWidget* box, const QPoint& home, const KWSceneBox& controls,
+        const std::vector<KWSceneBox>& drawn, const KWLabelRoom& room);
     void ShowAxisMaxima();
     QString LengthText(double value) const;
     void SetLabel(QGraphicsTextItem* label, const QString& text);

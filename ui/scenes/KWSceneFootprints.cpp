@@ -1,9 +1,16 @@
 #include "ui/scenes/KWSceneFootprints.h"
 
 #include "ui/scenes/KWQTSceneLabel.h"
+#include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWSceneViewSupport.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
+#include <QHash>
+#include <QString>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
@@ -87,14 +94,190 @@ KWSceneBox KWParentRectInScene(const QGraphicsView* view, const QRect& rect)
     return { topLeft.x(), topLeft.y(), topLeft.x() + rect.width(), topLeft.y() + rect.height() };
 }
 
-void KWPlaceClear(QGraphicsItem* item, const QPointF& pos, KWLabelRoom& room)
+KWLabelRoom KWLabelRoomIn(const QGraphicsView* view, double scale)
 {
-    if (item == nullptr) {
+    KWLabelRoom room;
+    room.scale = scale > 0.0 ? scale : 1.0;
+    room.bounds = KWInRoomUnits(KWVisibleSceneBox(view), room);
+    return room;
+}
+
+KWSceneBox KWInRoomUnits(const KWSceneBox& box, const KWLabelRoom& room)
+{
+    const double k = room.scale;
+    return box.IsEmpty() ? KWSceneBox {}
+                         : KWSceneBox { box.left / k, box.top / k, box.right / k, box.bottom / k };
+}
+
+namespace {
+
+// The halo's width at scale 1.
+constexpr double kUnitHalo = 1.0;
+
+// What a label's ink at scale 1 was measured from, and the ink: a null
+// rectangle for a text its width wraps, which has no single line to measure.
+struct UnitInkMeasure {
+    QString text;
+    QString family;
+    bool bold = false;
+    double margin = 0.0;
+    double width = 0.0;
+    QRectF ink;
+};
+
+// The ink of a label's text at scale 1, in units from where the label
+// stands. Measured once per text and layout and kept by label: an update
+// sets most texts unchanged, and shaping a text costs more than the rest of
+// its placing. A label made where a gone one was is measured again unless
+// it shows the same text the same way, when the ink kept is its own.
+QRectF UnitInk(const CKWQTSceneLabel* label, double scale)
+{
+    const QString text = label->toPlainText();
+    if (text.isEmpty()) {
+        return QRectF();
+    }
+    const QFont& shown = label->font();
+    UnitInkMeasure now { text, shown.family(), shown.bold(), label->document()->documentMargin() / scale,
+        label->textWidth() / scale, QRectF() };
+    // Labels come and go with their windows: the measures of those gone
+    // go too, now and then, rather than grow without end.
+    static QHash<const CKWQTSceneLabel*, UnitInkMeasure> measured;
+    auto known = measured.find(label);
+    if (known == measured.end() || known->text != now.text || known->family != now.family
+        || known->bold != now.bold || known->margin != now.margin || known->width != now.width) {
+        QFont font = shown;
+        font.setPixelSize(KWScaledLabelPixelSize(1.0));
+        const QFontMetricsF metrics(font);
+        if (now.width <= 0.0 || metrics.horizontalAdvance(text) <= now.width - 2.0 * now.margin) {
+            now.ink = metrics.tightBoundingRect(text)
+                          .translated(now.margin, now.margin + metrics.ascent())
+                          .adjusted(-kUnitHalo, -kUnitHalo, kUnitHalo, kUnitHalo);
+        }
+        if (measured.size() > 256) {
+            measured.clear();
+        }
+        known = measured.insert(label, now);
+    }
+    if (known->ink.isNull()) {
+        // Its own ink, brought to units, is the nearest there is.
+        const QRectF ink = label->InkRect();
+        return QRectF(ink.topLeft() / scale, ink.size() / scale);
+    }
+    return known->ink;
+}
+
+KWSceneBox Grown(const KWSceneBox& box, double dx, double dy)
+{
+    return { box.left - dx, box.top - dy, box.right + dx, box.bottom + dy };
+}
+
+KWSceneBox Intersected(const KWSceneBox& a, const KWSceneBox& b)
+{
+    return { std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+        std::min(a.bottom, b.bottom) };
+}
+
+bool IsClear(const KWSceneBox& box, const std::vector<KWSceneBox>& taken)
+{
+    return std::none_of(
+        taken.begin(), taken.end(), [&box](const KWSceneBox& other) { return KWBoxesOverlap(box, other); });
+}
+
+} // namespace
+
+KWSceneBox KWArrangedBoxAt(const QGraphicsItem* item, const QPointF& pos, const KWLabelRoom& room)
+{
+    const auto* label = dynamic_cast<const CKWQTSceneLabel*>(item);
+    if (label == nullptr || !label->isVisible()) {
+        return KWInRoomUnits(KWItemFootprintAt(item, pos), room);
+    }
+    const QRectF ink = UnitInk(label, room.scale);
+    return ink.isEmpty() ? KWSceneBox {}
+                         : KWToSceneBox(ink).Shifted({ pos.x() / room.scale, pos.y() / room.scale });
+}
+
+void KWTake(const QGraphicsItem* item, KWLabelRoom& room)
+{
+    if (item != nullptr) {
+        room.taken.push_back(KWArrangedBoxAt(item, item->pos(), room));
+    }
+}
+
+void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room)
+{
+    if (picture != nullptr) {
+        room.pictures.push_back(KWArrangedBoxAt(picture, picture->pos(), room));
+    }
+}
+
+void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
+{
+    const KWSceneBox box = KWArrangedBoxAt(handle, handle->pos(), room);
+    if (box.IsEmpty()) {
         return;
     }
-    const KWSceneBox footprint = KWItemFootprintAt(item, pos);
-    const KWScenePoint shift
-        = KWClearShift(footprint, room.bounds, room.taken, room.pictures, room.pictureCost);
-    item->setPos(pos + QPointF(shift.x, shift.y));
-    room.taken.push_back(footprint.Shifted(shift));
+    const KWSceneBox& b = room.bounds;
+    const KWSceneBox across = handle->IsVertical() ? KWSceneBox { b.left, box.top, b.right, box.bottom }
+                                                   : KWSceneBox { box.left, b.top, box.right, b.bottom };
+    const KWScenePoint shift = KWClearShift(box, across, room.taken);
+    // Whole pixels keep the picture on the pixel grid.
+    const QPointF moved(std::round(shift.x * room.scale), std::round(shift.y * room.scale));
+    handle->setOffset(handle->offset() + moved);
+    room.taken.push_back(box.Shifted(shift));
+    if (!moved.isNull()) {
+        room.stepped.emplace_back(handle, KWScenePoint { moved.x() / room.scale, moved.y() / room.scale });
+    }
+}
+
+namespace {
+
+// The shortest shift of box within reach of what it labels, or anywhere in
+// the room where nothing so near is clear.
+KWScenePoint ClearShiftNear(const KWSceneBox& box, const KWSceneBox& labelled, const KWLabelRoom& room)
+{
+    const KWSceneBox near = Intersected(room.bounds,
+        Grown(labelled, KW_LABEL_REACH + box.right - box.left, KW_LABEL_REACH + box.bottom - box.top));
+    const KWScenePoint shift = KWClearShift(box, near, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
+    return IsClear(box.Shifted(shift), room.taken)
+        ? shift
+        : KWClearShift(box, room.bounds, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
+}
+
+// How much farther than its own side a label's other side counts.
+constexpr double kMirrorCost = 8.0;
+
+double Length(const KWScenePoint& shift)
+{
+    return std::hypot(shift.x, shift.y);
+}
+
+} // namespace
+
+void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room)
+{
+    if (label == nullptr) {
+        return;
+    }
+    const auto step = std::find_if(room.stepped.begin(), room.stepped.end(),
+        [own](const std::pair<const QGraphicsItem*, KWScenePoint>& s) {
+            return own != nullptr && s.first == own;
+        });
+    const QPointF start
+        = step == room.stepped.end() ? home : home + QPointF(step->second.x, step->second.y) * room.scale;
+    const KWSceneBox box = KWArrangedBoxAt(label, start, room);
+    const KWSceneBox ownBox = own != nullptr ? KWArrangedBoxAt(own, own->pos(), room) : KWSceneBox {};
+    const KWSceneBox labelled = ownBox.IsEmpty() ? box : ownBox;
+    KWScenePoint shift = ClearShiftNear(box, labelled, room);
+    // A label beside a handle reads as well on the handle's other side: where
+    // home is taken, the mirrored place may need a far shorter step. A label
+    // that only steps a little stays on its side rather than jump across.
+    if (Length(shift) > kMirrorCost && !ownBox.IsEmpty()) {
+        const KWScenePoint across { ownBox.left + ownBox.right - box.left - box.right, 0.0 };
+        const KWScenePoint mirrored = ClearShiftNear(box.Shifted(across), labelled, room);
+        if (Length(mirrored) + kMirrorCost < Length(shift)) {
+            shift = { across.x + mirrored.x, across.y + mirrored.y };
+        }
+    }
+    label->setPos(start + QPointF(shift.x, shift.y) * room.scale);
+    room.taken.push_back(Grown(box.Shifted(shift), KW_LABEL_GAP, KW_LABEL_GAP));
 }

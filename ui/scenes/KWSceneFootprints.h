@@ -9,8 +9,10 @@
 #include <QRect>
 #include <QRectF>
 
+#include <utility>
 #include <vector>
 
+class CKWQTVSliderItem;
 class QGraphicsItem;
 class QGraphicsView;
 
@@ -30,22 +32,56 @@ KWSceneBox KWItemFootprintAt(const QGraphicsItem* item, const QPointF& pos);
 // control laid over the view there covers the scene.
 KWSceneBox KWParentRectInScene(const QGraphicsView* view, const QRect& rect);
 
-// Once a label must move, a place over a picture counts as this many pixels
-// (at scale 1) farther than it is: it would rather stand a little farther
-// off than hide the camera or the person it describes.
+// Once a label must move, a place over a picture counts as this many units
+// farther than it is: it would rather stand a little farther off than hide
+// the camera or the person it describes.
 constexpr double KW_LABEL_PICTURE_COST = 30.0;
+// Labels keep this many units between their halos, so that the glyphs of two
+// labels stand at least two pixels apart at scale 1, four at scale 2,
+// whatever the rounding of their edges.
+constexpr double KW_LABEL_GAP = 1.5;
+// How far a label may stand from what it labels (its handle, its picture or
+// the place its drawing gives it) while a place so near is clear.
+constexpr double KW_LABEL_REACH = 16.0;
 
-// What a label places itself among: the view's bounds, what it must keep
-// clear of (growing by each label placed) and the pictures it would rather
-// not hide once it must move at all.
+// What the labels and handles of a drawing place themselves among. The
+// arrangement is worked out in units of one pixel at scale 1 (scene pixels
+// divided by the scale), and the boxes of labels are those of their texts at
+// scale 1: a drawing at scale 2 is then the same arrangement drawn twice as
+// large, whatever the rounding of the larger glyphs and pictures.
 struct KWLabelRoom {
-    KWSceneBox bounds;
-    std::vector<KWSceneBox> taken;
-    std::vector<KWSceneBox> pictures;
-    double pictureCost = 0.0;
+    double scale = 1.0; // scene pixels per unit
+    KWSceneBox bounds; // what the view shows
+    std::vector<KWSceneBox> taken; // what must be kept clear, growing by each item placed
+    std::vector<KWSceneBox> pictures; // what a label would rather not hide
+    // The handles that stepped aside, and by how much (units): their labels
+    // step with them.
+    std::vector<std::pair<const QGraphicsItem*, KWScenePoint>> stepped;
 };
 
-// Moves the item from pos by the shortest shift that takes it inside the
-// room's bounds and clear of what is taken there (KWClearShift), and adds
-// what it then covers to what is taken.
-void KWPlaceClear(QGraphicsItem* item, const QPointF& pos, KWLabelRoom& room);
+// A room spanning what the view shows, at the scale.
+KWLabelRoom KWLabelRoomIn(const QGraphicsView* view, double scale);
+// What the item covers standing at pos, in the room's units: a scene label
+// the ink of its text at scale 1, scaled to where it stands.
+KWSceneBox KWArrangedBoxAt(const QGraphicsItem* item, const QPointF& pos, const KWLabelRoom& room);
+// A box of scene pixels in the room's units.
+KWSceneBox KWInRoomUnits(const KWSceneBox& box, const KWLabelRoom& room);
+// The item, as it stands, kept clear of (taken) or not hidden if it can be
+// helped (pictures).
+void KWTake(const QGraphicsItem* item, KWLabelRoom& room);
+void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room);
+
+// Moves the handle across its travel (sideways for one dragged up and down)
+// by the shortest shift that keeps it inside the room's bounds and clear of
+// what is taken, and takes it: its place along its travel is its value, and
+// a handle under another could no longer be grabbed.
+void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room);
+
+// Moves the label from home (moved with `own` where that stepped aside) by
+// the shortest shift that takes it inside the room's bounds and clear of
+// what is taken there (KWClearShift), staying within KW_LABEL_REACH of `own`
+// (what it labels), or of home for a label without one (null), where such a
+// place is clear, anywhere in the view where none is. Where home is taken,
+// the place mirrored to the other side of `own` counts as home too. Then
+// takes it, with the gap every other label keeps from it.
+void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room);

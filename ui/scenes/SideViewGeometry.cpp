@@ -336,9 +336,9 @@ SideViewLayout SideViewComputeLayout(const SideViewModel& model)
     l.blindHandleMin = ox + 10.0 * k;
     l.blindHandleMax = ox + aw;
     // The label goes to the left of the blind point once it nears the far
-    // end; the threshold is in scene pixels at any scale.
-    l.blindLabel = bPx <= 260.0 ? SideViewPoint { ox + bPx + 10.0 * k, oy - 6.0 * k }
-                                : SideViewPoint { ox + bPx - 70.0 * k, oy - 6.0 * k };
+    // end, at the same place at every scale.
+    l.blindLabel = bPx <= 260.0 * k ? SideViewPoint { ox + bPx + 10.0 * k, oy - 6.0 * k }
+                                    : SideViewPoint { ox + bPx - 70.0 * k, oy - 6.0 * k };
     l.lowerEdge = { l.camera, l.blindPoint };
 
     // Drawn from pixel angles, so that the wedge meets the pictures exactly.

@@ -1,0 +1,482 @@
+// The labels and handles of the scene views with values at their limits, on
+// grabbed pixels and real mouse events at both scales: no two labels closer
+// than two pixels (four at scale 2), each beside what it labels, no handle
+// more than half under another and a press on what shows of a handle grabs
+// it; the top view's target recognisable under its labels; the labels of
+// scale 2 where those of scale 1 are, twice as far out; and an axis box
+// that stays under the pointer while it is clicked.
+
+#include "app/MainFrameEventImp.h"
+#include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/FishSideViewEventImp.h"
+#include "app/calc/ParameterSettingEventImp.h"
+#include "app/calc/SideViewEventImp.h"
+#include "app/calc/TopViewEventImp.h"
+#include "base/Globals.h"
+#include "tests/app/ScreenLook.h"
+#include "tests/common/KWSceneHandle.h"
+#include "tests/common/KWTestKit.h"
+#include "ui/qt/KWQTDoubleSpiner.h"
+#include "ui/scenes/KWQTTopView.h"
+#include "ui/scenes/KWQTVSliderItem.h"
+#include "ui/scenes/KWQTVerticalSceneC.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+#include <QStyleOptionGraphicsItem>
+#include <QTest>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A drawing view, the widget holding it with the controls laid over it, and
+// what the holder paints now.
+struct Drawing {
+    QGraphicsView* view = nullptr;
+    QWidget* holder = nullptr;
+    QImage grab;
+
+    QPoint Port() const { return view->viewport()->mapTo(holder, QPoint(0, 0)); }
+
+    // What the item paints by itself where it stands, on clear pixels of the
+    // holder's size.
+    QImage Alone(QGraphicsItem* item) const
+    {
+        QImage image(holder->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(view->renderHints());
+        painter.setTransform(item->sceneTransform() * view->viewportTransform()
+            * QTransform::fromTranslate(Port().x(), Port().y()));
+        QStyleOptionGraphicsItem option;
+        option.exposedRect = item->boundingRect();
+        item->paint(&painter, &option, nullptr);
+        painter.end();
+        return image.convertToFormat(QImage::Format_ARGB32);
+    }
+
+    template <class Item> QList<Item*> Visible() const
+    {
+        QList<Item*> found;
+        // Topmost first.
+        for (QGraphicsItem* item : view->scene()->items(Qt::DescendingOrder)) {
+            auto* typed = dynamic_cast<Item*>(item);
+            auto* label = dynamic_cast<QGraphicsTextItem*>(item);
+            if (typed != nullptr && item->isVisible()
+                && (label == nullptr || !label->toPlainText().isEmpty())) {
+                found << typed;
+            }
+        }
+        return found;
+    }
+};
+
+Drawing Grabbed(QGraphicsView* view, QWidget* holder)
+{
+    QCoreApplication::processEvents();
+    return { view, holder, holder->grab().toImage().convertToFormat(QImage::Format_ARGB32) };
+}
+
+Drawing IPCSide(CMainFrameEventImp& frame)
+{
+    auto* holder = dynamic_cast<QWidget*>(frame.GetSideView()->GetScene());
+    return Grabbed(holder->findChild<QGraphicsView*>(), holder);
+}
+
+Drawing FishSide(CMainFrameEventImp& frame)
+{
+    auto* holder = dynamic_cast<QWidget*>(frame.GetFishSideView()->GetScene());
+    return Grabbed(holder->findChild<QGraphicsView*>(), holder);
+}
+
+Drawing IPCTop(CMainFrameEventImp& frame)
+{
+    auto* view = dynamic_cast<QGraphicsView*>(frame.GetTopView()->GetScene());
+    return Grabbed(view, view);
+}
+
+// The box of the pixels that pick, and how many.
+QRect BoxOf(const QImage& image, const std::function<bool(QRgb)>& pick, int* count = nullptr)
+{
+    QRect box;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (pick(row[x])) {
+                box |= QRect(x, y, 1, 1);
+                ++n;
+            }
+        }
+    }
+    if (count != nullptr) {
+        *count = n;
+    }
+    return box;
+}
+
+// A glyph pixel: clearly darker or more coloured than the halo's white.
+bool Glyph(QRgb pixel)
+{
+    return qAlpha(pixel) >= 128 && std::min({ qRed(pixel), qGreen(pixel), qBlue(pixel) }) < 160;
+}
+
+bool Solid(QRgb pixel)
+{
+    return qAlpha(pixel) >= 128;
+}
+
+// Pixels between two boxes along the axis that parts them most; negative
+// when they overlap.
+int GapBetween(const QRect& a, const QRect& b)
+{
+    return std::max({ b.left() - a.right() - 1, a.left() - b.right() - 1, b.top() - a.bottom() - 1,
+        a.top() - b.bottom() - 1 });
+}
+
+// How far apart two boxes are, corner to corner where they stand diagonally.
+double DistanceBetween(const QRect& a, const QRect& b)
+{
+    const int dx = std::max({ 0, b.left() - a.right() - 1, a.left() - b.right() - 1 });
+    const int dy = std::max({ 0, b.top() - a.bottom() - 1, a.top() - b.bottom() - 1 });
+    return std::hypot(dx, dy);
+}
+
+std::string Text(QGraphicsTextItem* label)
+{
+    return label->toPlainText().toStdString();
+}
+
+// ---- The drawing at a limit -----------------------------------------------------
+
+struct Owner {
+    const char* label;
+    int handle;
+};
+
+struct Limit {
+    const char* name;
+    int language;
+    std::function<void(CMainFrameEventImp&)> set;
+    std::function<Drawing(CMainFrameEventImp&)> drawing;
+    const char* shown; // proves the limit was reached
+    std::vector<Owner> owners; // labels that stand beside their handle
+};
+
+void PrintTo(const Limit& limit, std::ostream* os)
+{
+    *os << limit.name;
+}
+
+void Type(CKWDoubleSpiner* box, const char* text)
+{
+    KWTypeAndEnter(dynamic_cast<QWidget*>(box), QString::fromLatin1(text));
+    QCoreApplication::processEvents();
+}
+
+CKWQTVerticalSceneC* SideOf(CMainFrameEventImp& frame)
+{
+    return dynamic_cast<CKWQTVerticalSceneC*>(frame.GetSideView()->GetScene());
+}
+
+void IPC(CMainFrameEventImp& frame, const char* mount, const char* tilt = nullptr)
+{
+    frame.OnIPCToolClicked();
+    const boost::shared_ptr<CParameterSettingEventImp> panel = frame.GetParameterSetting();
+    if (tilt != nullptr) {
+        Type(panel->GetInstallAngleSpin(), tilt);
+    }
+    if (mount != nullptr) {
+        Type(panel->GetInstallHeightSpin(), mount);
+    }
+}
+
+// The target-height handle dragged as far down as it goes.
+void LowestTarget(CMainFrameEventImp& frame)
+{
+    frame.OnIPCToolClicked();
+    QGraphicsScene* scene = SideOf(frame)->GetScene();
+    const QPointF from
+        = KWSceneHandle(scene, CKWQTVerticalSceneC::TargetHeightHandleId)->sceneBoundingRect().center();
+    KWSceneDrag(scene, from, { from + QPointF(0, 400 * g_uiScale) });
+}
+
+void Fish(CMainFrameEventImp& frame, bool wall, const char* mount, const char* height, const char* distance)
+{
+    frame.OnFishToolClicked();
+    const boost::shared_ptr<CFishParameterSettingEventImp> panel = frame.GetFishParameterSetting();
+    if (wall) {
+        panel->RADIO_OnClicked(1, static_cast<int>(kFishIdWallRadio), POINT { 0, 0 });
+    }
+    const std::pair<CKWDoubleSpiner*, const char*> values[] = { { panel->GetInstallHeightSpin(), mount },
+        { panel->GetObjectHeightSpin(), height }, { panel->GetObjectDistanceSpin(), distance } };
+    for (const auto& [box, text] : values) {
+        if (text != nullptr) {
+            Type(box, text);
+        }
+    }
+}
+
+// The language the program starts in while the object lives.
+struct Language {
+    explicit Language(int language)
+        : saved(std::exchange(g_languageIndex, language))
+    {
+    }
+    ~Language() { g_languageIndex = saved; }
+    int saved;
+};
+
+// The program shown in a language at a scale.
+struct Program {
+    Program(int language, int scale)
+        : language(language)
+        , look(scale)
+        , frame(CMainFrameEventImp::CreateInstance())
+    {
+        dynamic_cast<QWidget*>(frame->GetDlg())->show();
+        QCoreApplication::processEvents();
+    }
+    CKWQTVerticalSceneC* Side() const { return SideOf(*frame); }
+
+    Language language;
+    ScreenLook look;
+    boost::shared_ptr<CMainFrameEventImp> frame;
+};
+
+QStringList Texts(const Drawing& d)
+{
+    QStringList texts;
+    for (QGraphicsTextItem* label : d.Visible<QGraphicsTextItem>()) {
+        texts << label->toPlainText();
+    }
+    return texts;
+}
+
+class SceneArrangementTest : public ::testing::TestWithParam<Limit> {
+protected:
+    void AtBothScales(const std::function<void(const Drawing&, int)>& check)
+    {
+        for (int scale : { 1, 2 }) {
+            SCOPED_TRACE("scale " + std::to_string(scale));
+            Program program(GetParam().language, scale);
+            GetParam().set(*program.frame);
+            const Drawing d = GetParam().drawing(*program.frame);
+            ASSERT_TRUE(Texts(d).contains(QString::fromUtf8(GetParam().shown)))
+                << Texts(d).join(' ').toStdString();
+            check(d, scale);
+        }
+    }
+};
+
+TEST_P(SceneArrangementTest, LabelsStandApartAndBesideWhatTheyLabel)
+{
+    AtBothScales([](const Drawing& d, int scale) {
+        const QList<QGraphicsTextItem*> labels = d.Visible<QGraphicsTextItem>();
+        std::vector<QRect> glyphs;
+        for (QGraphicsTextItem* label : labels) {
+            glyphs.push_back(BoxOf(d.Alone(label), Glyph));
+        }
+        for (qsizetype a = 0; a < labels.size(); ++a) {
+            for (qsizetype b = a + 1; b < labels.size(); ++b) {
+                EXPECT_GE(GapBetween(glyphs[a], glyphs[b]), 2 * scale)
+                    << Text(labels[a]) << " and " << Text(labels[b]);
+            }
+        }
+        for (const Owner& owner : GetParam().owners) {
+            const auto label = std::find_if(labels.begin(), labels.end(), [&owner](QGraphicsTextItem* l) {
+                return l->toPlainText() == QString::fromUtf8(owner.label);
+            });
+            ASSERT_NE(label, labels.end()) << owner.label;
+            const QRect glyph = glyphs[label - labels.begin()];
+            const double own
+                = DistanceBetween(glyph, BoxOf(d.Alone(KWSceneHandle(d.view->scene(), owner.handle)), Solid));
+            EXPECT_LE(own, 20 * scale) << owner.label << " beside handle " << owner.handle;
+            for (CKWQTVSliderItem* other : d.Visible<CKWQTVSliderItem>()) {
+                EXPECT_LE(own, DistanceBetween(glyph, BoxOf(d.Alone(other), Solid)) + scale)
+                    << owner.label << " nearer handle " << other->GetSliderId() << " than its own";
+            }
+        }
+    });
+}
+
+TEST_P(SceneArrangementTest, EveryHandleShowsAtLeastHalfAndAPressOnItGrabsIt)
+{
+    AtBothScales([](const Drawing& d, int) {
+        for (CKWQTVSliderItem* handle : d.Visible<CKWQTVSliderItem>()) {
+            SCOPED_TRACE("handle " + std::to_string(handle->GetSliderId()));
+            const QImage alone = d.Alone(handle);
+            int solid = 0;
+            BoxOf(alone, Solid, &solid);
+            // What the grab shows of it: its own colour at its own pixels.
+            QImage shown(alone.size(), QImage::Format_ARGB32);
+            shown.fill(Qt::transparent);
+            for (int y = 0; y < alone.height(); ++y) {
+                for (int x = 0; x < alone.width(); ++x) {
+                    if (Solid(alone.pixel(x, y)) && alone.pixel(x, y) == d.grab.pixel(x, y)) {
+                        shown.setPixel(x, y, alone.pixel(x, y));
+                    }
+                }
+            }
+            int visible = 0;
+            const QRect part = BoxOf(shown, Solid, &visible);
+            ASSERT_GT(solid, 0);
+            EXPECT_GE(visible * 2, solid) << visible << " of " << solid << " pixels show";
+            ASSERT_GT(visible, 0);
+            // Pressed at the shown pixel nearest the middle of what shows.
+            QPoint at = part.center();
+            for (int r = 0; !Solid(shown.pixel(at)) && r < part.width() + part.height(); ++r) {
+                for (int dy = -r; dy <= r && !Solid(shown.pixel(at)); ++dy) {
+                    for (int dx = -r; dx <= r; ++dx) {
+                        const QPoint near = part.center() + QPoint(dx, dy);
+                        if (shown.rect().contains(near) && Solid(shown.pixel(near))) {
+                            at = near;
+                            break;
+                        }
+                    }
+                }
+            }
+            QWidget* port = d.view->viewport();
+            QTest::mousePress(port, Qt::LeftButton, {}, at - d.Port());
+            EXPECT_EQ(d.view->scene()->mouseGrabberItem(), handle)
+                << "pressed at " << at.x() << "," << at.y();
+            QTest::mouseRelease(port, Qt::LeftButton, {}, at - d.Port());
+        }
+    });
+}
+
+// The arrangement of scale 2 is that of scale 1 drawn twice as large: every
+// label stands twice as far from the scene's corner, give or take the pixel
+// by which the views of scale 2 are not quite twice as large.
+TEST_P(SceneArrangementTest, LabelsOfScaleTwoStandWhereThoseOfScaleOneDo)
+{
+    std::vector<std::vector<std::pair<std::string, QPointF>>> places;
+    for (int scale : { 1, 2 }) {
+        Program program(GetParam().language, scale);
+        GetParam().set(*program.frame);
+        const Drawing d = GetParam().drawing(*program.frame);
+        places.emplace_back();
+        for (QGraphicsTextItem* label : d.Visible<QGraphicsTextItem>()) {
+            places.back().emplace_back(Text(label), label->pos() / scale);
+        }
+    }
+    ASSERT_EQ(places[0].size(), places[1].size());
+    for (size_t i = 0; i < places[0].size(); ++i) {
+        EXPECT_EQ(places[1][i].first, places[0][i].first);
+        const QPointF apart = places[1][i].second - places[0][i].second;
+        EXPECT_LE(std::max(std::abs(apart.x()), std::abs(apart.y())), 1.0)
+            << places[0][i].first << " at " << places[0][i].second.x() << "," << places[0][i].second.y()
+            << " at scale 1, " << places[1][i].second.x() << "," << places[1][i].second.y()
+            << " at scale 2 halved";
+    }
+}
+
+using Id = CKWQTVerticalSceneC;
+
+INSTANTIATE_TEST_SUITE_P(Limits, SceneArrangementTest,
+    ::testing::Values(
+        Limit { "ipc_defaults_pt", 2, [](CMainFrameEventImp& f) { IPC(f, nullptr); }, IPCSide, "58.44°",
+            { { "7.00m", Id::HeightHandleId }, { "10.00m", Id::TargetDistanceHandleId } } },
+        Limit { "ipc_mount_10_es", 3, [](CMainFrameEventImp& f) { IPC(f, "10"); }, IPCSide, "10.00m", {} },
+        Limit { "ipc_target_lowest", 0, LowestTarget, IPCSide, "0.10m",
+            { { "0.10m", Id::TargetHeightHandleId }, { "10.00m", Id::TargetDistanceHandleId } } },
+        Limit { "ipc_target_lowest_tilt_90_mount_10", 0,
+            [](CMainFrameEventImp& f) {
+                LowestTarget(f);
+                IPC(f, "10", "90");
+            },
+            IPCSide, "12.51m",
+            { { "12.51m", Id::BlindDistanceHandleId }, { "0.10m", Id::TargetHeightHandleId } } },
+        Limit { "ipc_mount_2_height_2", 0,
+            [](CMainFrameEventImp& f) {
+                IPC(f, "2");
+                KWTypeAndEnter(SideOf(f)->GetHeightBox(), QStringLiteral("2"));
+            },
+            IPCSide, "3.41m", { { "3.41m", Id::BlindDistanceHandleId } } },
+        Limit { "ipc_top_defaults", 0, [](CMainFrameEventImp& f) { IPC(f, nullptr); }, IPCTop, "89.67°", {} },
+        Limit { "fish_defaults", 0, [](CMainFrameEventImp& f) { Fish(f, false, nullptr, nullptr, nullptr); },
+            FishSide, "1.70m", {} },
+        Limit { "fish_ceiling_mount_0", 0,
+            [](CMainFrameEventImp& f) { Fish(f, false, "0", nullptr, nullptr); }, FishSide, "1.70m", {} },
+        Limit { "fish_wall_low_and_near", 0, [](CMainFrameEventImp& f) { Fish(f, true, "0.3", "0.1", "0"); },
+            FishSide, "0.00m", {} }),
+    [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
+
+// ---- The top view's target -------------------------------------------------------
+
+TEST(SceneArrangement, TheTopViewsTargetShowsAtLeastTwoThirdsOfItsDarkPixels)
+{
+    for (int scale : { 1, 2 }) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        Program program(0, scale);
+        program.frame->OnIPCToolClicked();
+        const Drawing d = IPCTop(*program.frame);
+        const auto* target
+            = dynamic_cast<CKWQTTopView*>(program.frame->GetTopView()->GetScene())->GetTargetIcon();
+        ASSERT_NE(target, nullptr);
+        const QImage icon = d.Alone(const_cast<QGraphicsPixmapItem*>(target));
+        QImage labels(icon.size(), QImage::Format_ARGB32);
+        labels.fill(Qt::transparent);
+        {
+            QPainter painter(&labels);
+            for (QGraphicsTextItem* label : d.Visible<QGraphicsTextItem>()) {
+                painter.drawImage(0, 0, d.Alone(label));
+            }
+        }
+        int dark = 0;
+        int under = 0;
+        for (int y = 0; y < icon.height(); ++y) {
+            for (int x = 0; x < icon.width(); ++x) {
+                if (Solid(icon.pixel(x, y)) && qGray(icon.pixel(x, y)) < 128) {
+                    ++dark;
+                    under += qAlpha(labels.pixel(x, y)) > 0 ? 1 : 0;
+                }
+            }
+        }
+        ASSERT_GT(dark, 20);
+        EXPECT_LE(under * 3, dark) << under << " of " << dark << " dark pixels under a label";
+    }
+}
+
+// ---- An axis box under the pointer ------------------------------------------
+
+// The camera at the top of a 10 m Height axis: each click on the box's up
+// arrow raises the axis by one, and the box stays where the pointer is.
+TEST(SceneArrangement, FourClicksOnTheHeightBoxsArrowAtOnePlaceRaiseTheAxisByFour)
+{
+    for (int scale : { 1, 2 }) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        Program program(0, scale);
+        IPC(*program.frame, "10");
+        CKWQTVerticalSceneC* side = program.Side();
+        CKWQTDoubleSpiner* box = side->GetHeightBox();
+        ASSERT_DOUBLE_EQ(box->value(), 10.0);
+        const QPoint arrow = box->mapTo(side, QPoint(box->width() - 4 * scale, box->height() / 4));
+        for (int click = 0; click < 4; ++click) {
+            QWidget* under = side->childAt(arrow);
+            ASSERT_NE(under, nullptr);
+            QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(side, arrow));
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(box->text(), QStringLiteral("14.00"));
+        EXPECT_DOUBLE_EQ(side->GetModel().heightMaximum, 14.0);
+    }
+}
+
+} // namespace
