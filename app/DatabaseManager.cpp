@@ -341,6 +341,7 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
     if (lensType < 0 || lensType >= kLensTypeCount) {
         return;
     }
+    ++m_lensTableReads[lensType];
     QFile file(LensTablePath(lensType));
     // Taken before the read: a file changed while it is read is read again.
     LensTableRead& read = m_distortion[lensType];
@@ -365,6 +366,11 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
         table->clear();
         WarnOfUnusableLensTable(lensType, file.fileName(), problem);
     }
+}
+
+int CDatabaseManager::LensTableReads(int lensType) const
+{
+    return lensType >= 0 && lensType < kLensTypeCount ? m_lensTableReads[lensType] : 0;
 }
 
 void CDatabaseManager::WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason)

@@ -83,6 +83,9 @@ public:
     void GetDistortionTable(int lensType, std::map<float, float>* out);
     // Reads the lens type's file now, whatever was read before.
     void LoadDistortionCsv(int lensType);
+    // How often the lens type's file has been read, found or not: what
+    // tells a table served from memory from one read again.
+    int LensTableReads(int lensType) const;
 
     // Catalogue converter (a maintenance tool; the calculator never calls
     // it): fills newdata1 and newdata2 from the catalogue's menu and product
@@ -149,6 +152,7 @@ private:
 
     LensTableRead m_distortion[kLensTypeCount];
     bool m_lensTableWarned[kLensTypeCount] = {};
+    int m_lensTableReads[kLensTypeCount] = {};
     sqlite3* m_db = nullptr;
     KW_SOFT_BASE::CKWMutex m_mutex;
     std::wstring m_dataDir;
