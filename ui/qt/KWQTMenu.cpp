@@ -34,10 +34,10 @@ int CKWQTMenu::Create(DWORD, const RECT&, void* parent, UINT)
     // The check mark and the submenu arrow are skin pictures, drawn into
     // the squares the application's style sheet gives them: the style's own
     // glyphs keep one size whatever the scale.
-    setStyleSheet(QStringLiteral("QMenu::indicator:checked { image: url(%1); }"
-                                 "QMenu::right-arrow { image: url(%2); }")
-                      .arg(KWSkinImagePath(QStringLiteral("menu_check.png")),
-                          KWSkinImagePath(QStringLiteral("menu_arrow.png"))));
+    setStyleSheet(QStringLiteral("QMenu::indicator:checked { image: %1; }"
+                                 "QMenu::right-arrow { image: %2; }")
+                      .arg(KWStyleSheetUrl(KWSkinImagePath(QStringLiteral("menu_check.png"))),
+                          KWStyleSheetUrl(KWSkinImagePath(QStringLiteral("menu_arrow.png")))));
     return 1;
 }
 

@@ -229,6 +229,23 @@ QString KWSkinImagePath(const std::wstring& name)
     return SkinDir() + KWToQString(name);
 }
 
+QString KWStyleSheetUrl(const QString& path)
+{
+    QString quoted;
+    quoted.reserve(path.size() + 8);
+    quoted += QStringLiteral("url(\"");
+    for (const QChar c : path) {
+        // A backslash keeps the next character as it is, a line break too.
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c == QLatin1Char('\n') || c == QLatin1Char('\r')
+            || c == QLatin1Char('\f')) {
+            quoted += QLatin1Char('\\');
+        }
+        quoted += c;
+    }
+    quoted += QStringLiteral("\")");
+    return quoted;
+}
+
 void LoadStyleSheet(std::wstring path)
 {
     StyleSheetPath() = KWToQString(path);
