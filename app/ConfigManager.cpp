@@ -50,6 +50,14 @@ public:
 // by a full disk for a success and would put the stub in the file's place.
 bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const QString& path)
 {
+    // Qt writes straight into what is not a regular file, and writing into a
+    // pipe waits for a reader that never comes.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        qWarning().noquote() << "Settings file" << path << "cannot be written: not a regular file"
+                             << "- the choice is not remembered";
+        return false;
+    }
     SettingsFilePrinter printer;
     doc.Print(&printer);
     const qint64 size = printer.CStrSize() - 1;

@@ -7,6 +7,7 @@
 #include "base/KWAutoMutexLock.h"
 #include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
+#include "base/KWRegularFile.h"
 #include "base/KWStreamConvert.h"
 #include "ui/qt/KWQtSupport.h"
 
@@ -342,14 +343,17 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
         return;
     }
     ++m_lensTableReads[lensType];
-    QFile file(LensTablePath(lensType));
+    const QString path = LensTablePath(lensType);
+    const std::string pathBytes = QFile::encodeName(path).toStdString();
     // Taken before the read: a file changed while it is read is read again.
     LensTableRead& read = m_distortion[lensType];
-    read.stamp = GetFileStamp(QFile::encodeName(file.fileName()).toStdString());
+    read.stamp = GetFileStamp(pathBytes);
     auto table = std::make_shared<std::map<float, float>>();
     read.table = table;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        WarnOfUnusableLensTable(lensType, file.fileName(), file.errorString());
+    QFile file;
+    QString reason;
+    if (!KWOpenRegularQFile(file, path, QIODevice::Text, &reason)) {
+        WarnOfUnusableLensTable(lensType, path, reason);
         return;
     }
     // Line by line: a table of millions of lines is never held as text too.
@@ -364,7 +368,7 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
         // A damaged table would give densities that look real: no table at
         // all is the honest answer.
         table->clear();
-        WarnOfUnusableLensTable(lensType, file.fileName(), problem);
+        WarnOfUnusableLensTable(lensType, path, problem);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include "base/KWQtText.h"
+#include "base/KWRegularFile.h"
 #include "ui/qt/KWControlKit.h"
 
 #include <QApplication>
@@ -253,8 +254,8 @@ void LoadStyleSheet(std::wstring path)
     if (app == nullptr) {
         return;
     }
-    QFile file(StyleSheetPath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    if (!KWOpenRegularQFile(file, StyleSheetPath(), QIODevice::Text, nullptr)) {
         return;
     }
     app->setStyleSheet(QString::fromUtf8(file.readAll()));
