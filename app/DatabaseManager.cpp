@@ -21,6 +21,7 @@
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -53,6 +54,26 @@ void CopyWideBounded(const std::wstring& text, wchar_t* dest, size_t capacity)
     dest[n] = L'\0';
 }
 
+// SQLite's Unix file layer takes paths of at most 512 bytes, where Linux
+// takes PATH_MAX: a program folder copied a few levels deep would lose its
+// database. The same layer, under a name of its own, with room for any path
+// the system takes; null when it could not be registered.
+const char* LongPathFileLayer()
+{
+    static const char* const name = []() -> const char* {
+        const sqlite3_vfs* unix = sqlite3_vfs_find(nullptr);
+        if (unix == nullptr) {
+            return nullptr;
+        }
+        static sqlite3_vfs layer = *unix;
+        layer.zName = "kw-unix-long-paths";
+        layer.mxPathname = std::max(unix->mxPathname, PATH_MAX);
+        layer.pNext = nullptr;
+        return sqlite3_vfs_register(&layer, 0) == SQLITE_OK ? layer.zName : nullptr;
+    }();
+    return name;
+}
+
 } // namespace
 
 CDatabaseManager::CDatabaseManager() = default;
@@ -76,11 +97,13 @@ int CDatabaseManager::Open(const std::wstring& path)
 {
     CKWAutoMutexLock lock(m_mutex);
     Close();
+    m_failedPath.clear();
+    m_failureReason.clear();
     CKWStreamConvert utf8Path(path.c_str(), kUtf8CodePage);
     // Read-write for the catalogue tools, but never create: a missing database
     // must not leave an empty file behind (nor fail noisily in a read-only
     // install folder).
-    const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, LongPathFileLayer());
     if (rc != SQLITE_OK) {
         WarnUnreadable(utf8Path.GetA(), sqlite3_errstr(rc));
         // SQLite may hand out a handle even when opening fails.
@@ -148,6 +171,8 @@ std::string CDatabaseManager::ErrorReadingFirstCell(const char* sql, std::string
 
 void CDatabaseManager::WarnUnreadable(const char* utf8Path, const char* reason)
 {
+    m_failedPath = utf8Path;
+    m_failureReason = reason;
     qWarning().noquote() << "Product database" << QString::fromUtf8(utf8Path) << "cannot be read:" << reason;
 }
 
