@@ -2,6 +2,7 @@
 // tool, the pixel-density display, F1 and the window layout, on the real
 // framework controls and the skins beside the test program.
 
+#include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "app/StartupScale.h"
@@ -399,6 +400,29 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
                 << boxes.Joined(0).toStdString();
         }
     }
+}
+
+// A lens table may hold millions of points: the first window, resized or
+// left for the IPC tool, reads none; the fisheye tool reads its own when it
+// opens, once.
+TEST_F(MainFrameTest, ReadsALensTableOnlyWhenTheFisheyeToolFirstNeedsIt)
+{
+    const boost::shared_ptr<CDatabaseManager> database = frame->GetDatabaseManager();
+    ASSERT_TRUE(database);
+    const auto reads = [&database] {
+        std::vector<int> counts;
+        for (int type = 0; type < CDatabaseManager::kLensTypeCount; ++type) {
+            counts.push_back(database->LensTableReads(type));
+        }
+        return counts;
+    };
+    Layout(1100, 760);
+    frame->OnIPCToolClicked();
+    Layout(1020, 720);
+    EXPECT_EQ(reads(), (std::vector<int> { 0, 0, 0, 0 }));
+    frame->OnFishToolClicked();
+    Layout(1100, 760);
+    EXPECT_EQ(reads(), (std::vector<int> { 1, 0, 0, 0 }));
 }
 
 TEST_F(MainFrameTest, CloseHidesTheWindowAndMarksTheFrameClosing)
