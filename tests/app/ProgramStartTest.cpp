@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include <unistd.h>
 
 namespace {
@@ -182,16 +184,26 @@ TEST(ProgramStart, NamesASkinPictureThatCannotBeReadAndStopsOnlyForTheMainWindow
     for (int i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<char>((i * 7919 + 13) % 251);
     }
+    // The 4K look takes its spin boxes' frame and arrows from the 1x folder.
+    QTemporaryDir screens;
+    const QString fourK = screens.filePath(QStringLiteral("4K.json"));
+    QFile config(fourK);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(R"({ "screens": [ { "name": "4K", "x": 0, "y": 0, "width": 3840, "height": 2160 } ] })");
+    config.close();
     const struct {
         const char* name;
         const char* picture;
-        QByteArray content;
+        std::optional<QByteArray> content; // none: the picture is missing
         bool stops;
+        bool atFourK;
     } rows[] = {
-        { "main picture emptied", "DlgBackgorund.png", QByteArray(), true },
-        { "main picture cut to 320 bytes", "DlgBackgorund.png", cut, true },
-        { "main picture of random bytes", "DlgBackgorund.png", noise, true },
-        { "close button of random bytes", "closed_nor.png", noise, false },
+        { "main picture emptied", "DlgBackgorund.png", QByteArray(), true, false },
+        { "main picture cut to 320 bytes", "DlgBackgorund.png", cut, true, false },
+        { "main picture of random bytes", "DlgBackgorund.png", noise, true, false },
+        { "close button of random bytes", "closed_nor.png", noise, false, false },
+        { "spin box arrow missing", "spiner_up_n.png", std::nullopt, false, false },
+        { "spin box frame of random bytes, at 4K", "kuang2_nor.png", noise, false, true },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -199,18 +211,23 @@ TEST(ProgramStart, NamesASkinPictureThatCannotBeReadAndStopsOnlyForTheMainWindow
         ASSERT_TRUE(
             home.isValid() && PlaceProgramIn(home) && QDir(home.path()).mkdir(QStringLiteral("Skin")));
         const QString picture = home.filePath(QStringLiteral("Skin/") + row.picture);
-        for (const QFileInfo& shipped : QDir(appDir + QStringLiteral("/Skin")).entryInfoList(QDir::Files)) {
+        for (const QFileInfo& shipped : QDir(appDir + QStringLiteral("/Skin")).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
             ASSERT_TRUE(
                 QFile::link(shipped.filePath(), home.filePath(QStringLiteral("Skin/") + shipped.fileName())));
         }
         QFile::remove(picture);
-        QFile damaged(picture);
-        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-        damaged.write(row.content);
-        damaged.close();
+        if (row.content) {
+            QFile damaged(picture);
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write(*row.content);
+        }
 
         QProcess process;
-        StartHeadless(process, home.filePath(QStringLiteral("Lumivane")));
+        QProcessEnvironment screen;
+        if (row.atFourK) {
+            screen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + fourK);
+        }
+        StartHeadless(process, home.filePath(QStringLiteral("Lumivane")), screen);
         ASSERT_TRUE(process.waitForStarted(10000));
         QString errors;
         if (row.stops) {

@@ -5,8 +5,13 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <QCursor>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMimeData>
 #include <QPixmap>
+#include <QSet>
 #include <QUrl>
 #include <QWidget>
 
@@ -142,12 +147,48 @@ int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity)
     return copied;
 }
 
+bool KWLoadPicture(const QString& path, QPixmap& pixmap)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    const QFileInfo file(path);
+    QString reason;
+    if (!file.exists()) {
+        reason = QStringLiteral("is missing");
+    } else if (!file.isFile()) {
+        // Reading a pipe would wait for a writer.
+        reason = QStringLiteral("is not a regular file");
+    } else if (pixmap.load(path)) {
+        return true;
+    } else {
+        // Only a picture that failed is read again, for Qt's reason.
+        QImageReader reader(path);
+        reader.read();
+        reason = QStringLiteral("cannot be read as a picture (%1)").arg(reader.errorString());
+    }
+    pixmap = QPixmap();
+    static QSet<QString> named;
+    if (!named.contains(path)) {
+        named.insert(path);
+        qWarning().noquote() << "Skin picture" << QDir::toNativeSeparators(path) << reason << "- it shows empty";
+    }
+    return false;
+}
+
+QString KWPictureStyleUrl(const QString& path)
+{
+    QPixmap picture;
+    KWLoadPicture(path, picture);
+    return KWStyleSheetUrl(path);
+}
+
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap)
 {
     if (name.isEmpty()) {
         return false;
     }
-    return pixmap.load(KWSkinImagePath(name));
+    return KWLoadPicture(KWSkinImagePath(name), pixmap);
 }
 
 bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap)

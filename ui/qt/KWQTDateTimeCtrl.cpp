@@ -39,7 +39,7 @@ void CKWQTDateTimeCtrl::SetCursor() { }
 
 QString CKWQTDateTimeCtrl::SkinStyleSheet(const ImageDateTimeStyle& style)
 {
-    const auto url = [](const std::wstring& name) { return KWStyleSheetUrl(KWSkinImagePath(name)); };
+    const auto url = [](const std::wstring& name) { return KWPictureStyleUrl(KWSkinImagePath(name)); };
     QString sheet;
     sheet += QStringLiteral("QDateTimeEdit { padding: 0 8px; border-image: %1;}").arg(url(style.strFieldBackground));
     sheet += QStringLiteral("QDateTimeEdit::up-button {width: 18px; border-image: %1;}").arg(url(style.strUpNormal));
