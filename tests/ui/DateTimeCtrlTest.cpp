@@ -153,7 +153,11 @@ TEST(DateTimeCtrl, CreateIsExclusiveMoveWindowInclusiveAndTheOwnRectStartsAtZero
 
 TEST(DateTimeCtrl, SkinSheetUsesTheRecordsFieldsInItsOrderUnlessTheNativeLookIsKept)
 {
+    // A picture that does not load would be left out of the sheet.
     KWTempSkinDir skins;
+    for (const char* name : { "field.png", "dn.png", "dh.png", "dd.png", "un.png", "uh.png", "ud.png" }) {
+        ASSERT_TRUE(skins.Add(QString::fromLatin1(name), Qt::gray));
+    }
     ImageDateTimeStyle style;
     style.strReserved1 = L"r1.png";
     style.strFieldBackground = L"field.png";

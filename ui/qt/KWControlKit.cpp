@@ -1,12 +1,14 @@
 #include "ui/qt/KWControlKit.h"
 
 #include "base/Globals.h"
+#include "base/KWFileStamp.h"
 #include "base/KWQtText.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QCursor>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 const char* const KW_HAND_CURSOR_NAME = "hand_pointing.png";
 
@@ -152,9 +155,18 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap)
     if (path.isEmpty()) {
         return false;
     }
+    // A picture that failed is not decoded again, nor named again, until
+    // its file changes: every control of a kind asks for the same pictures.
+    static std::map<QString, KWFileStamp> failed;
+    const KWFileStamp stamp = GetFileStamp(QFile::encodeName(path).toStdString());
+    const auto known = failed.find(path);
+    if (known != failed.end() && known->second == stamp) {
+        pixmap = QPixmap();
+        return false;
+    }
     const QFileInfo file(path);
     QString reason;
-    if (!file.exists()) {
+    if (!stamp.exists) {
         reason = QStringLiteral("is missing");
     } else if (!file.isFile()) {
         // Reading a pipe would wait for a writer.
@@ -168,9 +180,9 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap)
         reason = QStringLiteral("cannot be read as a picture (%1)").arg(reader.errorString());
     }
     pixmap = QPixmap();
-    static QSet<QString> named;
-    if (!named.contains(path)) {
-        named.insert(path);
+    const bool named = known != failed.end();
+    failed[path] = stamp;
+    if (!named) {
         qWarning().noquote() << "Skin picture" << QDir::toNativeSeparators(path) << reason << "- it shows empty";
     }
     return false;
@@ -178,9 +190,10 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap)
 
 QString KWPictureStyleUrl(const QString& path)
 {
+    // A picture that draws nothing is left out of the sheet: Qt would try to
+    // decode it again at every paint.
     QPixmap picture;
-    KWLoadPicture(path, picture);
-    return KWStyleSheetUrl(path);
+    return KWLoadPicture(path, picture) ? KWStyleSheetUrl(path) : QStringLiteral("none");
 }
 
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap)

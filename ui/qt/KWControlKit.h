@@ -85,11 +85,13 @@ QString KWFirstDroppedFile(const QMimeData* data);
 // picture cache. An empty path leaves pixmap untouched and returns false. A
 // picture that is missing, is no regular file or cannot be decoded leaves
 // pixmap null (it draws nothing), returns false and is named in one warning,
-// once a run for each path.
+// once for each path; a failed one is not decoded again until its file
+// changes.
 bool KWLoadPicture(const QString& path, QPixmap& pixmap);
 // The picture at path as a style sheet's url(...) term (KWStyleSheetUrl),
 // loaded first as KWLoadPicture loads it: Qt then draws it from the cache,
-// and a picture that will draw nothing is named when the sheet is made.
+// and a picture that will draw nothing is named when the sheet is made and
+// given as "none".
 QString KWPictureStyleUrl(const QString& path);
 // KWLoadPicture of skin directory + name.
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap);
