@@ -9,6 +9,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -17,6 +18,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <map>
 #include <optional>
 
 #include <unistd.h>
@@ -44,13 +46,13 @@ void StartHeadless(QProcess& process, const QString& exe, const QProcessEnvironm
 // A text the caller awaits is waited for a while longer: on a loaded machine
 // the sanitizer build may not have written it by the end of the start-up
 // window.
-QString RunStartUp(
-    const QString& directory, const QProcessEnvironment& extra = {}, const QString& awaited = {})
+QString RunStartUp(const QString& directory, const QProcessEnvironment& extra = {}, const QString& awaited = {},
+    const QString& exe = Program())
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setWorkingDirectory(directory);
-    StartHeadless(process, Program(), extra);
+    StartHeadless(process, exe, extra);
     EXPECT_TRUE(process.waitForStarted(10000));
     EXPECT_FALSE(process.waitForFinished(3000)) << process.readAll().toStdString();
     QByteArray output = process.readAll();
@@ -72,6 +74,59 @@ bool PlaceProgramIn(const QTemporaryDir& home)
     const QString exe = home.filePath(QStringLiteral("Lumivane"));
     return ::link(QFile::encodeName(Program()).constData(), QFile::encodeName(exe).constData()) == 0
         || QFile::copy(Program(), exe);
+}
+
+// Every file in the folder, below it too, with its bytes; links are not followed.
+std::map<QString, QByteArray> FilesIn(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::NoSymLinks | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files[file.fileName()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+    }
+    return files;
+}
+
+// Copied into a folder named as users name theirs, the program keeps its
+// look at both scales: every style sheet parses (Qt says so of each one that
+// does not), every picture loads, and no file of the folder changes.
+TEST(ProgramStart, KeepsItsLookAndItsFilesInAFolderWithAnyName)
+{
+    const QString appDir = QString::fromStdWString(GetKWAppDirPath());
+    if (!QFileInfo(Program()).isExecutable()) {
+        GTEST_SKIP() << "the program is not built beside the tests";
+    }
+    QTemporaryDir base(appDir + QStringLiteral("/start-XXXXXX"));
+    const QString home = base.path() + QStringLiteral("/Área de Trabalho/R&D Câmeras (#1; x)/Installer's \"tools\"");
+    ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/Config")));
+    // A hard link, as PlaceProgramIn makes: the program finds its folder by
+    // the path it was started by.
+    ASSERT_TRUE(::link(QFile::encodeName(Program()).constData(), QFile::encodeName(home + "/Lumivane").constData()) == 0
+        || QFile::copy(Program(), home + QStringLiteral("/Lumivane")));
+    ASSERT_TRUE(QFile::link(appDir + QStringLiteral("/Skin"), home + QStringLiteral("/Skin")));
+    ASSERT_TRUE(QFile::copy(appDir + QStringLiteral("/Config/config.xml"), home + QStringLiteral("/Config/config.xml")));
+    for (const QFileInfo& shipped : QDir(appDir).entryInfoList(
+             { "*.css", "Lang_*.xml", "Product.db", "disdate*.csv", "*.qm", "*.pdf" }, QDir::Files)) {
+        ASSERT_TRUE(QFile::copy(shipped.filePath(), home + QLatin1Char('/') + shipped.fileName()));
+    }
+    QTemporaryDir screens;
+    QFile fourK(screens.filePath(QStringLiteral("4K.json")));
+    ASSERT_TRUE(fourK.open(QIODevice::WriteOnly));
+    fourK.write(R"({ "screens": [ { "name": "4K", "x": 0, "y": 0, "width": 3840, "height": 2160 } ] })");
+    fourK.close();
+    const std::map<QString, QByteArray> before = FilesIn(home);
+    for (const bool atFourK : { false, true }) {
+        SCOPED_TRACE(atFourK ? "4K" : "1x");
+        QProcessEnvironment screen;
+        if (atFourK) {
+            screen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + fourK.fileName());
+        }
+        const QString output = RunStartUp(home, screen, {}, home + QStringLiteral("/Lumivane"));
+        EXPECT_FALSE(output.contains(QStringLiteral("Could not parse")) || output.contains(QStringLiteral("Skin picture")))
+            << output.toStdString();
+        EXPECT_TRUE(FilesIn(home) == before) << "a file of the folder changed";
+    }
 }
 
 TEST(ProgramStart, RunsFromItsDirectoryAndFromAnyOther)
