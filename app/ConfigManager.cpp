@@ -1,10 +1,12 @@
 #include "app/ConfigManager.h"
 
 #include "app/NumberText.h"
+#include "base/KWRegularFile.h"
 #include "base/KWStreamConvert.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
@@ -12,7 +14,6 @@
 #include <tinyxml2.h>
 
 #include <fstream>
-#include <iterator>
 
 using KW_SOFT_BASE::CKWStreamConvert;
 
@@ -187,7 +188,8 @@ std::wstring CConfigManager::GetFilePath() const
 
 std::string CConfigManager::LocalFilePath() const
 {
-    return ToLocal(GetFilePath().c_str());
+    // File-system bytes, as the program's folder was found.
+    return QFile::encodeName(QString::fromStdWString(GetFilePath())).toStdString();
 }
 
 bool CConfigManager::Save()
@@ -246,11 +248,11 @@ std::unique_ptr<unsigned char[]> CConfigManager::Import(size_t* count)
     if (path.empty()) {
         return nullptr;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    QFile file;
+    if (!KWOpenRegularQFile(file, QFile::decodeName(path.c_str()), QIODevice::NotOpen, nullptr)) {
         return nullptr;
     }
-    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string data = file.readAll().toStdString();
     const size_t n = data.size() / kExportFieldSize;
     auto bytes = std::make_unique<unsigned char[]>(n);
     for (size_t i = 0; i < n; ++i) {
