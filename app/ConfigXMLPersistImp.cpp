@@ -49,8 +49,8 @@ CConfigXMLPersistImp::CConfigXMLPersistImp(const wchar_t* path)
         m_doc.Clear();
     }
     if (verdict == tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED) {
-        qWarning().noquote() << "Settings file" << name << "cannot be read:"
-                             << QString::fromStdString(reason) << "- the defaults are used";
+        qWarning().noquote() << "Settings file" << name << "cannot be read:" << QString::fromStdString(reason)
+                             << "- the defaults are used";
     }
 }
 

@@ -37,7 +37,8 @@ void OpenWithDesktop(
     // Its own words go where the program's go, and so do those of a viewer
     // it starts, which would otherwise write into a pipe no one reads.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
-    auto fail = std::make_shared<std::function<void(DesktopOpenFailure, const QString&)>>(std::move(onFailure));
+    auto fail
+        = std::make_shared<std::function<void(DesktopOpenFailure, const QString&)>>(std::move(onFailure));
     QObject::connect(
         process, &QProcess::errorOccurred, process, [process, fail](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart) {
@@ -52,7 +53,9 @@ void OpenWithDesktop(
                 qWarning().noquote() << kOpener << "opening" << path << "ended abnormally";
             } else if (exitCode == kNoProgramForType) {
                 (*fail)(DesktopOpenFailure::NoProgram,
-                    QStringLiteral("%1 found no program to open it (exit status %2)").arg(kOpener).arg(exitCode));
+                    QStringLiteral("%1 found no program to open it (exit status %2)")
+                        .arg(kOpener)
+                        .arg(exitCode));
             } else if (exitCode == kFileNotFound) {
                 (*fail)(DesktopOpenFailure::NoFile,
                     QStringLiteral("%1 found no such file (exit status %2)").arg(kOpener).arg(exitCode));

@@ -13,7 +13,6 @@
 #include <QImageReader>
 #include <QMessageBox>
 
-
 namespace {
 
 bool PlatformShowsWindows()

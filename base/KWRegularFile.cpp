@@ -38,14 +38,15 @@ tinyxml2::XMLError KWLoadXmlFile(tinyxml2::XMLDocument& doc, const std::string& 
     std::FILE* stream = opened.fd >= 0 ? ::fdopen(opened.fd, "rb") : nullptr;
     if (stream == nullptr) {
         if (opened.fd >= 0) {
-            ::close(opened.fd);
             opened.reason = std::strerror(errno);
+            ::close(opened.fd);
         }
         if (reason != nullptr) {
             *reason = opened.reason;
         }
         doc.Clear();
-        return opened.missing ? tinyxml2::XML_ERROR_FILE_NOT_FOUND : tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED;
+        return opened.missing ? tinyxml2::XML_ERROR_FILE_NOT_FOUND
+                              : tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED;
     }
     const tinyxml2::XMLError verdict = doc.LoadFile(stream);
     std::fclose(stream);

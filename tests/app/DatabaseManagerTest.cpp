@@ -248,7 +248,8 @@ TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
         QTemporaryDir top;
         QString folder = top.path();
         while (folder.size() < length - 100) {
-            folder += QLatin1Char('/') + QString(std::min<qsizetype>(200, length - 100 - folder.size()), u'd');
+            folder
+                += QLatin1Char('/') + QString(std::min<qsizetype>(200, length - 100 - folder.size()), u'd');
         }
         ASSERT_TRUE(QDir().mkpath(folder));
         const QString path = folder + "/Product.db";

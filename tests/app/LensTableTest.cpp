@@ -60,7 +60,7 @@ TEST_F(LensTableTest, ParsesQuotesExtraFieldsDuplicatesAndMinusSignsAndSkipsLine
         "30,1e309\n"
         "-inf,1\n"
         "10,1.2\n" // the later line for the same angle wins
-        "\xE2\x88\x92" "3,\xE2\x88\x92" "0.25\n"); // the typographic minus, U+2212, is a minus
+        "\u22123,\u22120.25\n"); // the typographic minus, U+2212, is a minus
     EXPECT_EQ(Get(1), (Table { { -3.0f, -0.25f }, { 5.0f, 0.5f }, { 10.0f, 1.2f }, { 20.0f, 1.25f } }));
 }
 
@@ -149,7 +149,9 @@ TEST_F(LensTableTest, TableIsReadOnceUntilItsFileIsReplaced)
         EXPECT_EQ(*db.DistortionTable(2), (Table { { 10.0f, 3.0f }, { 20.0f, 4.0f } })) << "copied over";
         const QString beside = m_dir.filePath("replacement");
         write(beside, "10,5\n20,6\n");
-        ASSERT_EQ(::rename(QFile::encodeName(beside).constData(), QFile::encodeName(PathOf("-FL12")).constData()), 0);
+        ASSERT_EQ(
+            ::rename(QFile::encodeName(beside).constData(), QFile::encodeName(PathOf("-FL12")).constData()),
+            0);
         EXPECT_EQ(*db.DistortionTable(2), (Table { { 10.0f, 5.0f }, { 20.0f, 6.0f } })) << "renamed over";
         EXPECT_EQ(db.LensTableReads(2), 3);
     }

@@ -345,8 +345,8 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
     const auto openerExiting = [](QTemporaryDir& dir, int status) {
         QFile opener(dir.filePath("xdg-open"));
         EXPECT_TRUE(opener.open(QIODevice::WriteOnly));
-        opener.write(QByteArray("#!/bin/sh\necho \"xdg-open: stand-in for '$1'\" >&2\nexit ") + QByteArray::number(status)
-            + '\n');
+        opener.write(QByteArray("#!/bin/sh\necho \"xdg-open: stand-in for '$1'\" >&2\nexit ")
+            + QByteArray::number(status) + '\n');
         opener.close();
         opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         return dir.path();
@@ -371,7 +371,8 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
             notThere },
         { "no program for the file", false, openerExiting(noViewer, 3), guide,
             "xdg-open found no program to open it", noOpener },
-        { "viewer ended with an error", false, openerExiting(viewerFailed, 4), guide, "exit status 4", nullptr },
+        { "viewer ended with an error", false, openerExiting(viewerFailed, 4), guide, "exit status 4",
+            nullptr },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -384,7 +385,8 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
         plain->OnDlgKeyDown(0, 0x70);
         qputenv("PATH", savedPath);
         // The opener tells its failure when it ends.
-        for (QDeadlineTimer patience(10000); catcher.Warnings().filter(row.path).isEmpty() && !patience.hasExpired();) {
+        for (QDeadlineTimer patience(10000);
+             catcher.Warnings().filter(row.path).isEmpty() && !patience.hasExpired();) {
             QTest::qWait(10);
         }
         boxes.WaitFor(1, row.told != nullptr ? 10000 : 200);

@@ -194,19 +194,22 @@ TEST_F(MsgDlgTest, TextOfSeveralLinesIsShownWholeAboveTheButton)
 // the screen is shortened in its middle, its file name kept.
 TEST_F(MsgDlgTest, LinesNamingAnyPathStayWholeInsideABoxOnTheScreen)
 {
-    const QString deep = QStringLiteral("/home/someone/") + QString(1400, u'x') + QStringLiteral("/Guide.pdf");
+    const QString deep
+        = QStringLiteral("/home/someone/") + QString(1400, u'x') + QStringLiteral("/Guide.pdf");
     enum Shortened { Never, AsTheScreenNeeds, Always };
     const struct {
         const char* name;
         QString path;
         Shortened shortened;
     } rows[] = {
-        { "long folder name", "/home/someone/Lumivane_Calculator_v2.3.1_linux_x86_64_portable_build/User's Guide.pdf",
+        { "long folder name",
+            "/home/someone/Lumivane_Calculator_v2.3.1_linux_x86_64_portable_build/User's Guide.pdf", Never },
+        { "folder name wider than the screen", "/home/someone/" + QString(180, u'w') + "/User's Guide.pdf",
             Never },
-        { "folder name wider than the screen", "/home/someone/" + QString(180, u'w') + "/User's Guide.pdf", Never },
         { "1,400-character folder name", deep, AsTheScreenNeeds },
         { "path at the system's limit",
-            QStringLiteral("/home/someone") + QString(QStringLiteral("/") + QString(254, u'n')).repeated(15) + "/a.pdf",
+            QStringLiteral("/home/someone") + QString(QStringLiteral("/") + QString(254, u'n')).repeated(15)
+                + "/a.pdf",
             Always },
     };
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -246,9 +249,11 @@ TEST_F(MsgDlgTest, LinesNamingAnyPathStayWholeInsideABoxOnTheScreen)
             if (row.shortened != AsTheScreenNeeds) {
                 EXPECT_EQ(shortened, row.shortened == Always) << shown.toStdString();
             }
-            EXPECT_TRUE(shown.startsWith(QStringLiteral("The user's guide is not in the program's folder:\n")));
+            EXPECT_TRUE(
+                shown.startsWith(QStringLiteral("The user's guide is not in the program's folder:\n")));
             if (shortened) {
-                EXPECT_TRUE(shown.contains(QChar(0x2026)) && shown.endsWith(row.path.right(12))) << shown.toStdString();
+                EXPECT_TRUE(shown.contains(QChar(0x2026)) && shown.endsWith(row.path.right(12)))
+                    << shown.toStdString();
             }
         }
     }

@@ -105,7 +105,8 @@ TEST(NonRegularDataFiles, AreRefusedAtOnceNamedAndTakenForMissing)
         EXPECT_TRUE(reading.get());
         const QStringList named = catcher.Warnings().filter(path);
         ASSERT_EQ(named.size(), 1) << catcher.Warnings().join("; ").toStdString();
-        EXPECT_TRUE(named.front().contains(QStringLiteral("not a regular file"))) << named.front().toStdString();
+        EXPECT_TRUE(named.front().contains(QStringLiteral("not a regular file")))
+            << named.front().toStdString();
         EXPECT_EQ(QFileInfo(path).isFile(), false) << "left as it was";
         QFile::remove(path);
         QDir().rmdir(path);

@@ -46,8 +46,8 @@ void StartHeadless(QProcess& process, const QString& exe, const QProcessEnvironm
 // A text the caller awaits is waited for a while longer: on a loaded machine
 // the sanitizer build may not have written it by the end of the start-up
 // window.
-QString RunStartUp(const QString& directory, const QProcessEnvironment& extra = {}, const QString& awaited = {},
-    const QString& exe = Program())
+QString RunStartUp(const QString& directory, const QProcessEnvironment& extra = {},
+    const QString& awaited = {}, const QString& exe = Program())
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -98,14 +98,18 @@ TEST(ProgramStart, KeepsItsLookAndItsFilesInAFolderWithAnyName)
         GTEST_SKIP() << "the program is not built beside the tests";
     }
     QTemporaryDir base(appDir + QStringLiteral("/start-XXXXXX"));
-    const QString home = base.path() + QStringLiteral("/Área de Trabalho/R&D Câmeras (#1; x)/Installer's \"tools\"");
+    const QString home
+        = base.path() + QStringLiteral("/Área de Trabalho/R&D Câmeras (#1; x)/Installer's \"tools\"");
     ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/Config")));
     // A hard link, as PlaceProgramIn makes: the program finds its folder by
     // the path it was started by.
-    ASSERT_TRUE(::link(QFile::encodeName(Program()).constData(), QFile::encodeName(home + "/Lumivane").constData()) == 0
+    ASSERT_TRUE(
+        ::link(QFile::encodeName(Program()).constData(), QFile::encodeName(home + "/Lumivane").constData())
+            == 0
         || QFile::copy(Program(), home + QStringLiteral("/Lumivane")));
     ASSERT_TRUE(QFile::link(appDir + QStringLiteral("/Skin"), home + QStringLiteral("/Skin")));
-    ASSERT_TRUE(QFile::copy(appDir + QStringLiteral("/Config/config.xml"), home + QStringLiteral("/Config/config.xml")));
+    ASSERT_TRUE(QFile::copy(
+        appDir + QStringLiteral("/Config/config.xml"), home + QStringLiteral("/Config/config.xml")));
     for (const QFileInfo& shipped : QDir(appDir).entryInfoList(
              { "*.css", "Lang_*.xml", "Product.db", "disdate*.csv", "*.qm", "*.pdf" }, QDir::Files)) {
         ASSERT_TRUE(QFile::copy(shipped.filePath(), home + QLatin1Char('/') + shipped.fileName()));
@@ -120,10 +124,12 @@ TEST(ProgramStart, KeepsItsLookAndItsFilesInAFolderWithAnyName)
         SCOPED_TRACE(atFourK ? "4K" : "1x");
         QProcessEnvironment screen;
         if (atFourK) {
-            screen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + fourK.fileName());
+            screen.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                QStringLiteral("offscreen:configfile=") + fourK.fileName());
         }
         const QString output = RunStartUp(home, screen, {}, home + QStringLiteral("/Lumivane"));
-        EXPECT_FALSE(output.contains(QStringLiteral("Could not parse")) || output.contains(QStringLiteral("Skin picture")))
+        EXPECT_FALSE(output.contains(QStringLiteral("Could not parse"))
+            || output.contains(QStringLiteral("Skin picture")))
             << output.toStdString();
         EXPECT_TRUE(FilesIn(home) == before) << "a file of the folder changed";
     }
@@ -266,7 +272,8 @@ TEST(ProgramStart, NamesASkinPictureThatCannotBeReadAndStopsOnlyForTheMainWindow
         ASSERT_TRUE(
             home.isValid() && PlaceProgramIn(home) && QDir(home.path()).mkdir(QStringLiteral("Skin")));
         const QString picture = home.filePath(QStringLiteral("Skin/") + row.picture);
-        for (const QFileInfo& shipped : QDir(appDir + QStringLiteral("/Skin")).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        for (const QFileInfo& shipped : QDir(appDir + QStringLiteral("/Skin"))
+                                            .entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
             ASSERT_TRUE(
                 QFile::link(shipped.filePath(), home.filePath(QStringLiteral("Skin/") + shipped.fileName())));
         }

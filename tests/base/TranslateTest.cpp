@@ -6,9 +6,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QThread>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <cstdio>
 #include <string>

@@ -13,7 +13,6 @@
 #include <QImageReader>
 #include <QMimeData>
 #include <QPixmap>
-#include <QSet>
 #include <QUrl>
 #include <QWidget>
 
@@ -183,7 +182,8 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap)
     const bool named = known != failed.end();
     failed[path] = stamp;
     if (!named) {
-        qWarning().noquote() << "Skin picture" << QDir::toNativeSeparators(path) << reason << "- it shows empty";
+        qWarning().noquote() << "Skin picture" << QDir::toNativeSeparators(path) << reason
+                             << "- it shows empty";
     }
     return false;
 }

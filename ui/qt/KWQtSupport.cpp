@@ -237,8 +237,8 @@ QString KWStyleSheetUrl(const QString& path)
     quoted += QStringLiteral("url(\"");
     for (const QChar c : path) {
         // A backslash keeps the next character as it is, a line break too.
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c == QLatin1Char('\n') || c == QLatin1Char('\r')
-            || c == QLatin1Char('\f')) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c == QLatin1Char('\n')
+            || c == QLatin1Char('\r') || c == QLatin1Char('\f')) {
             quoted += QLatin1Char('\\');
         }
         quoted += c;
