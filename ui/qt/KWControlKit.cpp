@@ -149,7 +149,16 @@ int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity)
     return copied;
 }
 
-bool KWLoadPicture(const QString& path, QPixmap& pixmap)
+namespace {
+
+bool ReadPastCache(const QString& path, QPixmap& pixmap)
+{
+    QImageReader reader(path);
+    pixmap = QPixmap::fromImageReader(&reader);
+    return !pixmap.isNull();
+}
+
+bool LoadPicture(const QString& path, QPixmap& pixmap, bool cached)
 {
     if (path.isEmpty()) {
         return false;
@@ -170,7 +179,7 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap)
     } else if (!file.isFile()) {
         // Reading a pipe would wait for a writer.
         reason = QStringLiteral("is not a regular file");
-    } else if (pixmap.load(path)) {
+    } else if (cached ? pixmap.load(path) : ReadPastCache(path, pixmap)) {
         return true;
     } else {
         // Only a picture that failed is read again, for Qt's reason.
@@ -186,6 +195,18 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap)
                              << "- it shows empty";
     }
     return false;
+}
+
+} // namespace
+
+bool KWLoadPicture(const QString& path, QPixmap& pixmap)
+{
+    return LoadPicture(path, pixmap, true);
+}
+
+bool KWReadPicture(const QString& path, QPixmap& pixmap)
+{
+    return LoadPicture(path, pixmap, false);
 }
 
 QString KWPictureStyleUrl(const QString& path)

@@ -88,6 +88,9 @@ QString KWFirstDroppedFile(const QMimeData* data);
 // once for each path; a failed one is not decoded again until its file
 // changes.
 bool KWLoadPicture(const QString& path, QPixmap& pixmap);
+// KWLoadPicture read past Qt's picture cache, for a large picture shown once
+// that would push the small ones of every control out of it.
+bool KWReadPicture(const QString& path, QPixmap& pixmap);
 // The picture at path as a style sheet's url(...) term (KWStyleSheetUrl),
 // loaded first as KWLoadPicture loads it: Qt then draws it from the cache,
 // and a picture that will draw nothing is named when the sheet is made and
