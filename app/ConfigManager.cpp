@@ -1,10 +1,12 @@
 #include "app/ConfigManager.h"
 
 #include "app/NumberText.h"
+#include "base/KWRegularFile.h"
 #include "base/KWStreamConvert.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
@@ -12,7 +14,6 @@
 #include <tinyxml2.h>
 
 #include <fstream>
-#include <iterator>
 
 using KW_SOFT_BASE::CKWStreamConvert;
 
@@ -50,6 +51,14 @@ public:
 // by a full disk for a success and would put the stub in the file's place.
 bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const QString& path)
 {
+    // Qt writes straight into what is not a regular file, and writing into a
+    // pipe waits for a reader that never comes.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        qWarning().noquote() << "Settings file" << path << "cannot be written: not a regular file"
+                             << "- the choice is not remembered";
+        return false;
+    }
     SettingsFilePrinter printer;
     doc.Print(&printer);
     const qint64 size = printer.CStrSize() - 1;
@@ -179,7 +188,8 @@ std::wstring CConfigManager::GetFilePath() const
 
 std::string CConfigManager::LocalFilePath() const
 {
-    return ToLocal(GetFilePath().c_str());
+    // File-system bytes, as the program's folder was found.
+    return QFile::encodeName(QString::fromStdWString(GetFilePath())).toStdString();
 }
 
 bool CConfigManager::Save()
@@ -238,11 +248,11 @@ std::unique_ptr<unsigned char[]> CConfigManager::Import(size_t* count)
     if (path.empty()) {
         return nullptr;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    QFile file;
+    if (!KWOpenRegularQFile(file, QFile::decodeName(path.c_str()), QIODevice::NotOpen, nullptr)) {
         return nullptr;
     }
-    const std::string data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string data = file.readAll().toStdString();
     const size_t n = data.size() / kExportFieldSize;
     auto bytes = std::make_unique<unsigned char[]>(n);
     for (size_t i = 0; i < n; ++i) {

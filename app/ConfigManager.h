@@ -86,7 +86,7 @@ public:
 
 private:
     void WriteItem(tinyxml2::XMLElement* groupElement, const ConfigItem& item) const;
-    // The reader's file in the local code page, empty without a reader.
+    // The reader's file in file-system bytes, empty without a reader.
     std::string LocalFilePath() const;
 
     unsigned m_language = 0;

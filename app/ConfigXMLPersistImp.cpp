@@ -1,7 +1,12 @@
 #include "app/ConfigXMLPersistImp.h"
 
 #include "app/NumberText.h"
+#include "base/KWRegularFile.h"
 #include "base/KWStreamConvert.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QString>
 
 #include <cctype>
 #include <cstring>
@@ -32,11 +37,20 @@ CConfigXMLPersistImp::CConfigXMLPersistImp(const wchar_t* path)
         return;
     }
     m_path = path;
-    CKWStreamConvert localPath(path, kLocalCodePage);
-    if (localPath.GetA() == nullptr || m_doc.LoadFile(localPath.GetA()) != tinyxml2::XML_SUCCESS) {
+    // The path in the file system's bytes, as the program's folder was
+    // found: the locale's character set may be one the folder's name does
+    // not fit.
+    const QString name = QString::fromWCharArray(path);
+    std::string reason;
+    const tinyxml2::XMLError verdict = KWLoadXmlFile(m_doc, QFile::encodeName(name).toStdString(), &reason);
+    if (verdict != tinyxml2::XML_SUCCESS) {
         // A file that does not parse may have left half a tree behind; an
         // unreadable file reads as no file at all.
         m_doc.Clear();
+    }
+    if (verdict == tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED) {
+        qWarning().noquote() << "Settings file" << name << "cannot be read:" << QString::fromStdString(reason)
+                             << "- the defaults are used";
     }
 }
 

@@ -7,6 +7,7 @@
 #include "base/KWAutoMutexLock.h"
 #include "base/KWDiagnostics.h"
 #include "base/KWQtText.h"
+#include "base/KWRegularFile.h"
 #include "base/KWStreamConvert.h"
 #include "ui/qt/KWQtSupport.h"
 
@@ -20,6 +21,7 @@
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -52,6 +54,26 @@ void CopyWideBounded(const std::wstring& text, wchar_t* dest, size_t capacity)
     dest[n] = L'\0';
 }
 
+// SQLite's Unix file layer takes paths of at most 512 bytes, where Linux
+// takes PATH_MAX: a program folder copied a few levels deep would lose its
+// database. The same layer, under a name of its own, with room for any path
+// the system takes; null when it could not be registered.
+const char* LongPathFileLayer()
+{
+    static const char* const name = []() -> const char* {
+        const sqlite3_vfs* unix = sqlite3_vfs_find(nullptr);
+        if (unix == nullptr) {
+            return nullptr;
+        }
+        static sqlite3_vfs layer = *unix;
+        layer.zName = "kw-unix-long-paths";
+        layer.mxPathname = std::max(unix->mxPathname, PATH_MAX);
+        layer.pNext = nullptr;
+        return sqlite3_vfs_register(&layer, 0) == SQLITE_OK ? layer.zName : nullptr;
+    }();
+    return name;
+}
+
 } // namespace
 
 CDatabaseManager::CDatabaseManager() = default;
@@ -75,11 +97,13 @@ int CDatabaseManager::Open(const std::wstring& path)
 {
     CKWAutoMutexLock lock(m_mutex);
     Close();
+    m_failedPath.clear();
+    m_failureReason.clear();
     CKWStreamConvert utf8Path(path.c_str(), kUtf8CodePage);
     // Read-write for the catalogue tools, but never create: a missing database
     // must not leave an empty file behind (nor fail noisily in a read-only
     // install folder).
-    const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, LongPathFileLayer());
     if (rc != SQLITE_OK) {
         WarnUnreadable(utf8Path.GetA(), sqlite3_errstr(rc));
         // SQLite may hand out a handle even when opening fails.
@@ -147,6 +171,8 @@ std::string CDatabaseManager::ErrorReadingFirstCell(const char* sql, std::string
 
 void CDatabaseManager::WarnUnreadable(const char* utf8Path, const char* reason)
 {
+    m_failedPath = utf8Path;
+    m_failureReason = reason;
     qWarning().noquote() << "Product database" << QString::fromUtf8(utf8Path) << "cannot be read:" << reason;
 }
 
@@ -341,14 +367,18 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
     if (lensType < 0 || lensType >= kLensTypeCount) {
         return;
     }
-    QFile file(LensTablePath(lensType));
+    ++m_lensTableReads[lensType];
+    const QString path = LensTablePath(lensType);
+    const std::string pathBytes = QFile::encodeName(path).toStdString();
     // Taken before the read: a file changed while it is read is read again.
     LensTableRead& read = m_distortion[lensType];
-    read.stamp = GetFileStamp(QFile::encodeName(file.fileName()).toStdString());
+    read.stamp = GetFileStamp(pathBytes);
     auto table = std::make_shared<std::map<float, float>>();
     read.table = table;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        WarnOfUnusableLensTable(lensType, file.fileName(), file.errorString());
+    QFile file;
+    QString reason;
+    if (!KWOpenRegularQFile(file, path, QIODevice::Text, &reason)) {
+        WarnOfUnusableLensTable(lensType, path, reason);
         return;
     }
     // Line by line: a table of millions of lines is never held as text too.
@@ -363,8 +393,13 @@ void CDatabaseManager::LoadDistortionCsv(int lensType)
         // A damaged table would give densities that look real: no table at
         // all is the honest answer.
         table->clear();
-        WarnOfUnusableLensTable(lensType, file.fileName(), problem);
+        WarnOfUnusableLensTable(lensType, path, problem);
     }
+}
+
+int CDatabaseManager::LensTableReads(int lensType) const
+{
+    return lensType >= 0 && lensType < kLensTypeCount ? m_lensTableReads[lensType] : 0;
 }
 
 void CDatabaseManager::WarnOfUnusableLensTable(int lensType, const QString& path, const QString& reason)

@@ -57,6 +57,10 @@ public:
     int Close();
     // Whether the last Open succeeded and no Close came after it.
     bool IsOpen() const { return m_db != nullptr; }
+    // The file the last Open could not open and why; both empty after an
+    // Open that succeeded.
+    const std::string& FailedPath() const { return m_failedPath; }
+    const std::string& FailureReason() const { return m_failureReason; }
 
     // Fills the record of the named model. The focal-length map is emptied
     // first; the other fields keep their values when the model has no row.
@@ -83,6 +87,9 @@ public:
     void GetDistortionTable(int lensType, std::map<float, float>* out);
     // Reads the lens type's file now, whatever was read before.
     void LoadDistortionCsv(int lensType);
+    // How often the lens type's file has been read, found or not: what
+    // tells a table served from memory from one read again.
+    int LensTableReads(int lensType) const;
 
     // Catalogue converter (a maintenance tool; the calculator never calls
     // it): fills newdata1 and newdata2 from the catalogue's menu and product
@@ -118,7 +125,8 @@ private:
     // Runs a statement and puts the first cell of its first row in *cell;
     // gives the connection's error message, empty when that worked.
     std::string ErrorReadingFirstCell(const char* sql, std::string* cell) const;
-    static void WarnUnreadable(const char* utf8Path, const char* reason);
+    // Names the file and why on standard error, and keeps both for the user.
+    void WarnUnreadable(const char* utf8Path, const char* reason);
 
     // Runs one statement with its text parameters bound in order and returns
     // every row as `columns` texts. False, with *rows empty, when the
@@ -149,6 +157,9 @@ private:
 
     LensTableRead m_distortion[kLensTypeCount];
     bool m_lensTableWarned[kLensTypeCount] = {};
+    int m_lensTableReads[kLensTypeCount] = {};
+    std::string m_failedPath;
+    std::string m_failureReason;
     sqlite3* m_db = nullptr;
     KW_SOFT_BASE::CKWMutex m_mutex;
     std::wstring m_dataDir;

@@ -1,5 +1,6 @@
 #include "app/DesktopOpener.h"
 
+#include <QDebug>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -14,13 +15,18 @@ QString CannotStart()
     return QStringLiteral("%1 could not be started").arg(kOpener);
 }
 
+// xdg-open's exit statuses that say the file was not shown by it.
+constexpr int kFileNotFound = 2;
+constexpr int kNoProgramForType = 3;
+
 } // namespace
 
-void OpenWithDesktop(const QString& path, std::function<void(const QString& reason)> onFailure)
+void OpenWithDesktop(
+    const QString& path, std::function<void(DesktopOpenFailure failure, const QString& reason)> onFailure)
 {
     const QString opener = QStandardPaths::findExecutable(kOpener);
     if (opener.isEmpty()) {
-        onFailure(CannotStart());
+        onFailure(DesktopOpenFailure::NoProgram, CannotStart());
         return;
     }
     // Watched, not detached: only its exit status tells that no program
@@ -31,22 +37,31 @@ void OpenWithDesktop(const QString& path, std::function<void(const QString& reas
     // Its own words go where the program's go, and so do those of a viewer
     // it starts, which would otherwise write into a pipe no one reads.
     process->setProcessChannelMode(QProcess::ForwardedChannels);
-    auto fail = std::make_shared<std::function<void(const QString&)>>(std::move(onFailure));
+    auto fail
+        = std::make_shared<std::function<void(DesktopOpenFailure, const QString&)>>(std::move(onFailure));
     QObject::connect(
         process, &QProcess::errorOccurred, process, [process, fail](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart) {
-                (*fail)(CannotStart());
+                (*fail)(DesktopOpenFailure::NoProgram, CannotStart());
                 process->deleteLater();
             }
         });
-    QObject::connect(
-        process, &QProcess::finished, process, [process, fail](int exitCode, QProcess::ExitStatus status) {
-            if (status != QProcess::NormalExit || exitCode != 0) {
-                (*fail)(QStringLiteral("%1 found no program to open it (exit status %2)")
-                            .arg(kOpener)
-                            .arg(exitCode));
-            }
+    QObject::connect(process, &QProcess::finished, process,
+        [process, path, fail](int exitCode, QProcess::ExitStatus status) {
             process->deleteLater();
+            if (status != QProcess::NormalExit) {
+                qWarning().noquote() << kOpener << "opening" << path << "ended abnormally";
+            } else if (exitCode == kNoProgramForType) {
+                (*fail)(DesktopOpenFailure::NoProgram,
+                    QStringLiteral("%1 found no program to open it (exit status %2)")
+                        .arg(kOpener)
+                        .arg(exitCode));
+            } else if (exitCode == kFileNotFound) {
+                (*fail)(DesktopOpenFailure::NoFile,
+                    QStringLiteral("%1 found no such file (exit status %2)").arg(kOpener).arg(exitCode));
+            } else if (exitCode != 0) {
+                qWarning().noquote() << kOpener << "opening" << path << "ended with exit status" << exitCode;
+            }
         });
     process->start(opener, { path });
 }

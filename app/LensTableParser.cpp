@@ -29,6 +29,10 @@ namespace {
 void ReadLensTableLine(QString line, LensTable* table)
 {
     line.remove(QLatin1Char('"'));
+    // Tables exported from spreadsheets write the typographic minus; the
+    // text's own number reading took it for a minus, the ASCII one below
+    // does not.
+    line.replace(QChar(0x2212), QLatin1Char('-'));
     // The fields are looked at where they lie: a table may have millions of
     // lines, and splitting each into a list of copies is most of the work.
     const QStringView text(line);

@@ -488,11 +488,14 @@ void CMainFrameEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
     // The opener may fail after this handler has returned; by then the
     // window may be gone, and with it the frame.
     const boost::weak_ptr<CMainFrameEventImp> self = weak_from_this();
-    OpenWithDesktop(guide, [self, guide](const QString& reason) {
+    OpenWithDesktop(guide, [self, guide](DesktopOpenFailure failure, const QString& reason) {
         qWarning().noquote() << "User guide" << guide << "cannot be opened:" << reason;
         if (const boost::shared_ptr<CMainFrameEventImp> frame = self.lock()) {
             TellUserOfFailure(frame->GetUIWnd(),
-                translate(L"No program could be started to open the user's guide:"), guide);
+                translate(failure == DesktopOpenFailure::NoFile
+                        ? L"The user's guide is not in the program's folder:"
+                        : L"No program could be started to open the user's guide:"),
+                guide);
         }
     });
 }

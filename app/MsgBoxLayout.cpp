@@ -2,6 +2,9 @@
 
 #include "base/ScaledLength.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 struct Metrics {
@@ -44,7 +47,7 @@ MsgBoxLayout ComputeMsgBoxLayout(int layout, int textWidth, int textHeight, floa
     out.text = text;
 
     CKWRect button = m.button;
-    const int dialogWidth = m.dialog.Width();
+    const int dialogWidth = std::max(m.dialog.Width(), text.right + text.left);
     switch (layout) {
     case kMsgLayoutOK:
         button.MoveToXY((dialogWidth - button.Width()) / 2, text.bottom + m.margin);
@@ -67,6 +70,63 @@ MsgBoxLayout ComputeMsgBoxLayout(int layout, int textWidth, int textHeight, floa
         break;
     }
     out.dialog = m.dialog;
+    out.dialog.right = out.dialog.left + dialogWidth;
     out.dialog.bottom = button.bottom + 2 * m.margin;
     return out;
+}
+
+namespace {
+
+// The frame's shadow on each side, with room to spare.
+int Outside(float scale)
+{
+    return Trunc(20 * static_cast<double>(scale));
+}
+
+// The line of the text with the most characters: [begin, end).
+std::pair<size_t, size_t> LongestLine(const std::wstring& text)
+{
+    std::pair<size_t, size_t> longest { 0, 0 };
+    for (size_t begin = 0; begin <= text.size();) {
+        const size_t end = std::min(text.find(L'\n', begin), text.size());
+        if (end - begin > longest.second - longest.first) {
+            longest = { begin, end };
+        }
+        begin = end + 1;
+    }
+    return longest;
+}
+
+} // namespace
+
+int MsgBoxMaxTextWidth(int workAreaWidth, float scale)
+{
+    const CKWRect first = MsgBoxInitialTextRect(scale);
+    return std::max(first.Width(), workAreaWidth - 2 * (first.left + Outside(scale)));
+}
+
+int MsgBoxMaxTextHeight(int workAreaHeight, float scale)
+{
+    // Everything of the OK box but its text, measured with a text above the
+    // height floor.
+    constexpr int kTall = 100000;
+    const int around = ComputeMsgBoxLayout(kMsgLayoutOK, 0, kTall, scale).dialog.Height() - kTall;
+    return std::max(MsgBoxInitialTextRect(scale).Height(), workAreaHeight - around - 2 * Outside(scale));
+}
+
+size_t LongestLineLength(const std::wstring& text)
+{
+    const auto [begin, end] = LongestLine(text);
+    return end - begin;
+}
+
+std::wstring ElideLongestLine(const std::wstring& text, size_t keep)
+{
+    const auto [begin, end] = LongestLine(text);
+    if (end - begin <= keep) {
+        return text;
+    }
+    const size_t head = (keep + 1) / 2;
+    const size_t tail = keep - head;
+    return text.substr(0, begin + head) + L"\u2026" + text.substr(end - tail);
 }

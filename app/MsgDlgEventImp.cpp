@@ -8,6 +8,9 @@
 #include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWStatic.h"
+#include "ui/qt/KWQtSupport.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +20,50 @@ constexpr UINT kKeyEnter = 0x01000005;
 
 constexpr UINT kPressedText = 0xFFFFFF;
 constexpr UINT kButtonText = 0xDF7609;
+
+// Fits the label to the text so that every line stays whole inside a box
+// that stays on the screen, and gives the size the label then has. A run
+// that cannot break at the box's width (a long folder name) widens the box,
+// up to the screen's width, and is broken anywhere beyond; a text still too
+// tall for the screen has its longest line, a path, shortened in its middle.
+void FitTextToScreen(CKWStatic& label, const std::wstring& text, float scale, int& width, int& height)
+{
+    const CKWRect first = MsgBoxInitialTextRect(scale);
+    const auto fit = [&](const std::wstring& shown, int wrapWidth) {
+        label.MoveWindow(first.left, first.top, wrapWidth, first.Height());
+        label.SetStaticText(shown.c_str(), true);
+        label.GetTextSize(width, height);
+    };
+    fit(text, first.Width());
+    const RECT work = GetWorkAreaRect();
+    if (work.right <= work.left || work.bottom <= work.top) {
+        return; // no screen to fit
+    }
+    const int wrapWidth = std::min(width, MsgBoxMaxTextWidth(work.right - work.left + 1, scale));
+    if (width > first.Width()) {
+        fit(text, wrapWidth);
+        if (width > wrapWidth) {
+            label.SetWrapAnywhere(1);
+            fit(text, wrapWidth);
+        }
+    }
+    const int maxHeight = MsgBoxMaxTextHeight(work.bottom - work.top + 1, scale);
+    if (height <= maxHeight) {
+        return;
+    }
+    // The most of the line that still fits.
+    size_t kept = 0;
+    for (size_t high = LongestLineLength(text); kept < high;) {
+        const size_t tried = (kept + high + 1) / 2;
+        fit(ElideLongestLine(text, tried), wrapWidth);
+        if (height <= maxHeight) {
+            kept = tried;
+        } else {
+            high = tried - 1;
+        }
+    }
+    fit(ElideLongestLine(text, kept), wrapWidth);
+}
 
 } // namespace
 
@@ -75,8 +122,7 @@ void CMsgDlgEventImp::OnDlgCreate(bool create)
         // Create fitted the label to its text in the font it had then; a
         // text of several lines needs the height of its own font, or its last
         // line is cut.
-        m_pText->SetStaticText(m_text.c_str(), true);
-        m_pText->GetTextSize(textWidth, textHeight);
+        FitTextToScreen(*m_pText, m_text, s, textWidth, textHeight);
     }
     MsgBoxLayout layout = ComputeMsgBoxLayout(m_layout, textWidth, textHeight, s);
     if (m_pText != nullptr) {

@@ -6,16 +6,12 @@
 #include "ui/api/KWDialogStyle.h"
 #include "ui/qt/KWQtSupport.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QMessageBox>
-#include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -81,27 +77,4 @@ bool CheckStartupSkin()
             nullptr, KWToQString(translate(L"Attention")), sentence + QLatin1Char('\n') + shown);
     }
     return false;
-}
-
-void WarnOfUnreadableSkinPicturesWhenIdle()
-{
-    auto pictures = std::make_shared<QFileInfoList>(
-        QDir(GetSkinPath()).entryInfoList({ QStringLiteral("*.png") }, QDir::Files, QDir::Name));
-    // A zero timer fires only when no other event waits: the user never
-    // waits for more than one picture.
-    auto* timer = new QTimer(QCoreApplication::instance());
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, pictures] {
-        if (pictures->isEmpty()) {
-            timer->stop();
-            timer->deleteLater();
-            return;
-        }
-        const QString path = pictures->takeFirst().filePath();
-        QString reason;
-        if (!IsReadablePicture(path, &reason)) {
-            qWarning().noquote() << "Skin picture" << QDir::toNativeSeparators(path)
-                                 << "cannot be read as a picture (" + reason + ") - it shows empty";
-        }
-    });
-    timer->start(0);
 }

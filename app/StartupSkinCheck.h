@@ -26,9 +26,3 @@ MainWindowSkinFault FindMainWindowSkinFault();
 // on platforms that show nothing (offscreen, minimal), where it would wait
 // for a click that no one can give. True when start-up may go on.
 bool CheckStartupSkin();
-
-// Reads every picture of the skin folder, one at a time whenever the event
-// loop has nothing else to do, and names each one that cannot be read as a
-// picture in one warning: a damaged button or face then shows empty, but not
-// without a word. Reading them all at once would hold up the first window.
-void WarnOfUnreadableSkinPicturesWhenIdle();

@@ -47,7 +47,6 @@ int main(int argc, char** argv)
     if (!CheckStartupSkin()) {
         return 1;
     }
-    WarnOfUnreadableSkinPicturesWhenIdle();
 
     boost::shared_ptr<CMainFrameEventImp> mainFrame = CMainFrameEventImp::CreateInstance();
     if (CKWDialog* window = mainFrame->GetDlg()) {

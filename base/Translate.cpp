@@ -3,6 +3,7 @@
 #include "base/CommonUtils.h"
 #include "base/Globals.h"
 #include "base/KWFileStamp.h"
+#include "base/KWRegularFile.h"
 #include "base/KWSystem.h"
 
 #include <QCoreApplication>
@@ -93,7 +94,8 @@ LanguageFileIdentity IdentifyLanguageFile(int languageIndex)
 const tinyxml2::XMLElement* LanguageRoot(
     tinyxml2::XMLDocument& doc, const std::string& path, std::string* reason)
 {
-    switch (doc.LoadFile(path.c_str())) {
+    std::string openFailure;
+    switch (KWLoadXmlFile(doc, path, &openFailure)) {
     case tinyxml2::XML_SUCCESS:
         break;
     case tinyxml2::XML_ERROR_FILE_NOT_FOUND:
@@ -101,7 +103,7 @@ const tinyxml2::XMLElement* LanguageRoot(
         return nullptr;
     case tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED:
     case tinyxml2::XML_ERROR_FILE_READ_ERROR:
-        *reason = "the file cannot be opened";
+        *reason = "the file cannot be opened" + (openFailure.empty() ? std::string() : ": " + openFailure);
         return nullptr;
     default:
         *reason = std::string("not well-formed XML (") + doc.ErrorName() + " at line "

@@ -79,7 +79,11 @@ void CFishTopViewEventImp::SetInstWay(bool ceiling)
 
 void CFishTopViewEventImp::RecalcRingPPM()
 {
-    if (const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner()) {
+    // Hidden, the view is sized with the main window before anyone has asked
+    // for the fisheye tool: its rings need the lens table, which may take
+    // seconds to read, and opening the tool works them out anyway.
+    const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner();
+    if (owner && owner->GetToolMode() == kToolModeFish) {
         KWViewRoutes::RecalcRingPPM(*owner);
     }
 }

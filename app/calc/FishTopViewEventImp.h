@@ -35,7 +35,7 @@ public:
     // Forwarders to the scene. rings: radius in metres -> label.
     void SetRadiusPPM(std::map<double, std::wstring> rings);
     void SetInstWay(bool ceiling);
-    // The fisheye panel's CalcRingPPM.
+    // The fisheye panel's CalcRingPPM, while the fisheye tool is shown.
     void RecalcRingPPM();
 
     CKWTopViewFish* GetScene() const { return m_pScene; }

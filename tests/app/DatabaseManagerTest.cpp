@@ -236,6 +236,36 @@ TEST_F(DatabaseManagerTest, UnreadableOrMissingFileIsNotOpenedIsNamedAndIsLeftAs
     EXPECT_TRUE(m_db->IsOpen());
 }
 
+// Copied into a folder as deep as the system allows, the database still
+// opens, and is left as it was.
+TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
+{
+    QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    for (const int length : { 600, 4000 }) {
+        SCOPED_TRACE(length);
+        QTemporaryDir top;
+        QString folder = top.path();
+        while (folder.size() < length - 100) {
+            folder
+                += QLatin1Char('/') + QString(std::min<qsizetype>(200, length - 100 - folder.size()), u'd');
+        }
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString path = folder + "/Product.db";
+        ASSERT_TRUE(QFile::copy(shipped.fileName(), path));
+        CDatabaseManager db;
+        ASSERT_EQ(db.Open(path.toStdWString()), 1) << db.FailureReason();
+        std::vector<std::wstring> names;
+        db.GetModelNames(&names);
+        EXPECT_GE(names.size(), 132u);
+        db.Close();
+        QFile copy(path);
+        EXPECT_TRUE(copy.open(QIODevice::ReadOnly) && copy.readAll() == bytes);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList { "Product.db" });
+    }
+}
+
 TEST(ShippedProductDatabase, EveryModelReadsWithItsSensorRow)
 {
     CDatabaseManager db;

@@ -10,6 +10,7 @@
 #include "tests/app/ShownText.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
+#include "ui/qt/KWQtSupport.h"
 #include "ui/scenes/KWQTTopViewFish.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +64,8 @@ TEST(FishCalculatorEndToEndTest, WithoutLensTablesNoDensityRingOrLegendIsShownAn
     g_uiScale = 1.0f;
     g_languageIndex = 0;
     QTemporaryDir noTables;
+    // With its pictures: a missing one would be named too.
+    SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
     boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
     ASSERT_TRUE(frame);
     KWWarningCatcher catcher;

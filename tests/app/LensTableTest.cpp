@@ -11,6 +11,9 @@
 #include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
 
 namespace {
 
@@ -42,7 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(LensTableTest, ParsesQuotesExtraFieldsAndDuplicatesAndSkipsLinesThatAreNotTwoNumbers)
+TEST_F(LensTableTest, ParsesQuotesExtraFieldsDuplicatesAndMinusSignsAndSkipsLinesThatAreNotTwoNumbers)
 {
     Write("-FL13",
         "angle,height\n" // a header is no point
@@ -56,8 +59,9 @@ TEST_F(LensTableTest, ParsesQuotesExtraFieldsAndDuplicatesAndSkipsLinesThatAreNo
         "NaN,2\n" // numbers that are not finite: skipped
         "30,1e309\n"
         "-inf,1\n"
-        "10,1.2\n"); // the later line for the same angle wins
-    EXPECT_EQ(Get(1), (Table { { 5.0f, 0.5f }, { 10.0f, 1.2f }, { 20.0f, 1.25f } }));
+        "10,1.2\n" // the later line for the same angle wins
+        "\u22123,\u22120.25\n"); // the typographic minus, U+2212, is a minus
+    EXPECT_EQ(Get(1), (Table { { -3.0f, -0.25f }, { 5.0f, 0.5f }, { 10.0f, 1.2f }, { 20.0f, 1.25f } }));
 }
 
 TEST_F(LensTableTest, EachLensTypeReadsItsOwnFile)
@@ -113,42 +117,43 @@ TEST_F(LensTableTest, MissingOrEmptyFileIsRetriedUntilItHasLinesAndNamedOnce)
 }
 
 // Every calculation asks for the table: a file is read once, usable or not,
-// and again only when it changes. Content changed under the same size and
-// time is not seen, which proves that it was not read again.
-TEST_F(LensTableTest, TableIsReadOnceUntilItsFileChanges)
+// and again whenever it is replaced, even by a file of the same size and
+// modification time: copied over it in place as cp -p does, or renamed over it.
+TEST_F(LensTableTest, TableIsReadOnceUntilItsFileIsReplaced)
 {
     const QByteArray usable = "10,1\n20,2\n";
-    const QByteArray other = "10,3\n20,4\n";
+    const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-100);
+    const auto write = [&written, &usable](const QString& path, const QByteArray& content) {
+        // The kernel's file times tick a few milliseconds apart.
+        QThread::msleep(10);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(content), usable.size());
+        file.flush();
+        ASSERT_TRUE(file.setFileTime(written, QFileDevice::FileModificationTime));
+    };
     const struct {
         const char* name;
         QByteArray first;
-        Table firstTable;
-    } rows[] = {
-        { "usable", usable, Table { { 10.0f, 1.0f }, { 20.0f, 2.0f } } },
-        { "unusable", QByteArray(usable.size() - 1, '#') + '\n', Table {} },
-    };
-    const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(-100);
+    } rows[] = { { "usable", usable }, { "unusable", QByteArray(usable.size() - 1, '#') + '\n' } };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CDatabaseManager db;
         db.SetDataDir(m_dir.path().toStdWString());
-        const auto write = [this](const QByteArray& content, const QDateTime& time) {
-            QFile file(PathOf("-FL12"));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(content);
-            file.flush();
-            ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
-        };
-        write(row.first, written);
-        EXPECT_EQ(*db.DistortionTable(2), row.firstTable);
-        ASSERT_EQ(row.first.size(), other.size());
-        write(other, written);
+        write(PathOf("-FL12"), row.first);
         for (int calculation = 0; calculation < 3; ++calculation) {
-            EXPECT_EQ(*db.DistortionTable(2), row.firstTable) << "read again unchanged";
+            db.DistortionTable(2);
         }
-        write(other, written.addSecs(1));
-        EXPECT_EQ(*db.DistortionTable(2), (Table { { 10.0f, 3.0f }, { 20.0f, 4.0f } }))
-            << "not read when changed";
+        EXPECT_EQ(db.LensTableReads(2), 1) << "read again unchanged";
+        write(PathOf("-FL12"), "10,3\n20,4\n");
+        EXPECT_EQ(*db.DistortionTable(2), (Table { { 10.0f, 3.0f }, { 20.0f, 4.0f } })) << "copied over";
+        const QString beside = m_dir.filePath("replacement");
+        write(beside, "10,5\n20,6\n");
+        ASSERT_EQ(
+            ::rename(QFile::encodeName(beside).constData(), QFile::encodeName(PathOf("-FL12")).constData()),
+            0);
+        EXPECT_EQ(*db.DistortionTable(2), (Table { { 10.0f, 5.0f }, { 20.0f, 6.0f } })) << "renamed over";
+        EXPECT_EQ(db.LensTableReads(2), 3);
     }
 }
 

@@ -2,6 +2,7 @@
 // tool, the pixel-density display, F1 and the window layout, on the real
 // framework controls and the skins beside the test program.
 
+#include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "app/StartupScale.h"
@@ -32,6 +33,7 @@
 #include <boost/make_shared.hpp>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -328,8 +330,10 @@ TEST_F(MainFrameTest, F1OpensTheGuideOfTheCurrentLanguage)
 }
 
 // F1 that opens nothing says why, on the terminal and in the message box:
-// the guide of the current language is not there, there is no desktop opener
-// to start, or the opener finds no program for the file.
+// the guide of the current language is not there (found so by F1 or by the
+// opener, status 2), there is no desktop opener to start, or the opener finds
+// no program for the file (status 3). Any other status comes after a viewer
+// was started, which tells its own failures: the terminal hears of it, no box.
 TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
 {
     QTemporaryDir folder;
@@ -338,28 +342,37 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
     ASSERT_TRUE(language.open(QIODevice::WriteOnly));
     language.write("<Language><Text name=\"User's Guide.pdf\" value=\"Lost Guide.pdf\"/></Language>");
     language.close();
-    QTemporaryDir noViewer;
-    QFile opener(noViewer.filePath("xdg-open"));
-    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-    opener.write("#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit 3\n");
-    opener.close();
-    opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const auto openerExiting = [](QTemporaryDir& dir, int status) {
+        QFile opener(dir.filePath("xdg-open"));
+        EXPECT_TRUE(opener.open(QIODevice::WriteOnly));
+        opener.write(QByteArray("#!/bin/sh\necho \"xdg-open: stand-in for '$1'\" >&2\nexit ")
+            + QByteArray::number(status) + '\n');
+        opener.close();
+        opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        return dir.path();
+    };
+    QTemporaryDir noFile, noViewer, viewerFailed;
     const QByteArray savedPath = qgetenv("PATH");
     const QString guide = QString::fromStdWString(GetKWAppDirPath() + L"/" + translate(L"User's Guide.pdf"));
     const wchar_t* const noOpener = L"No program could be started to open the user's guide:";
+    const wchar_t* const notThere = L"The user's guide is not in the program's folder:";
     const struct {
         const char* name;
         bool guideMissing;
         QString searchPath;
         QString path;
         const char* failure;
-        const wchar_t* told;
+        const wchar_t* told; // null: no box
     } rows[] = {
         { "no guide", true, folder.path(), QString::fromStdWString(GetKWAppDirPath()) + "/Lost Guide.pdf",
-            "no such file", L"The user's guide is not in the program's folder:" },
+            "no such file", notThere },
         { "no opener", false, folder.path(), guide, "xdg-open could not be started", noOpener },
-        { "no program for the file", false, noViewer.path(), guide, "xdg-open found no program to open it",
-            noOpener },
+        { "guide gone when opened", false, openerExiting(noFile, 2), guide, "xdg-open found no such file",
+            notThere },
+        { "no program for the file", false, openerExiting(noViewer, 3), guide,
+            "xdg-open found no program to open it", noOpener },
+        { "viewer ended with an error", false, openerExiting(viewerFailed, 4), guide, "exit status 4",
+            nullptr },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -372,18 +385,46 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
         plain->OnDlgKeyDown(0, 0x70);
         qputenv("PATH", savedPath);
         // The opener tells its failure when it ends.
-        boxes.WaitFor(1);
+        for (QDeadlineTimer patience(10000);
+             catcher.Warnings().filter(row.path).isEmpty() && !patience.hasExpired();) {
+            QTest::qWait(10);
+        }
+        boxes.WaitFor(1, row.told != nullptr ? 10000 : 200);
         SetLanguageFileDir(std::string());
         // Showing the box, the offscreen platform has words of its own.
-        const QStringList named = catcher.Warnings().filter(QStringLiteral("User guide"));
+        const QStringList named = catcher.Warnings().filter(row.path);
         ASSERT_EQ(named.size(), 1) << catcher.Warnings().join("; ").toStdString();
-        EXPECT_TRUE(named.front().contains(row.path) && named.front().contains(row.failure))
-            << named.front().toStdString();
-        ASSERT_EQ(boxes.Boxes().size(), 1u);
-        EXPECT_TRUE(boxes.Joined(0).contains(QString::fromWCharArray(translate(row.told)))
-            && boxes.Joined(0).contains(row.path))
-            << boxes.Joined(0).toStdString();
+        EXPECT_TRUE(named.front().contains(row.failure)) << named.front().toStdString();
+        ASSERT_EQ(boxes.Boxes().size(), row.told != nullptr ? 1u : 0u);
+        if (row.told != nullptr) {
+            EXPECT_TRUE(boxes.Joined(0).contains(QString::fromWCharArray(translate(row.told)))
+                && boxes.Joined(0).contains(row.path))
+                << boxes.Joined(0).toStdString();
+        }
     }
+}
+
+// A lens table may hold millions of points: the first window, resized or
+// left for the IPC tool, reads none; the fisheye tool reads its own when it
+// opens, once.
+TEST_F(MainFrameTest, ReadsALensTableOnlyWhenTheFisheyeToolFirstNeedsIt)
+{
+    const boost::shared_ptr<CDatabaseManager> database = frame->GetDatabaseManager();
+    ASSERT_TRUE(database);
+    const auto reads = [&database] {
+        std::vector<int> counts;
+        for (int type = 0; type < CDatabaseManager::kLensTypeCount; ++type) {
+            counts.push_back(database->LensTableReads(type));
+        }
+        return counts;
+    };
+    Layout(1100, 760);
+    frame->OnIPCToolClicked();
+    Layout(1020, 720);
+    EXPECT_EQ(reads(), (std::vector<int> { 0, 0, 0, 0 }));
+    frame->OnFishToolClicked();
+    Layout(1100, 760);
+    EXPECT_EQ(reads(), (std::vector<int> { 1, 0, 0, 0 }));
 }
 
 TEST_F(MainFrameTest, CloseHidesTheWindowAndMarksTheFrameClosing)

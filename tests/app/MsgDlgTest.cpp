@@ -1,6 +1,7 @@
 // The message box, run modally the way the application runs it, answered
 // from inside its modal loop.
 
+#include "app/FailureNotice.h"
 #include "app/MsgDlgEventImp.h"
 #include "app/ShowMessageDialog.h"
 #include "base/Globals.h"
@@ -13,8 +14,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -180,6 +183,79 @@ TEST_F(MsgDlgTest, TextOfSeveralLinesIsShownWholeAboveTheButton)
         EXPECT_GE(needed.height(), QFontMetrics(QFont()).lineSpacing() * 3) << "not several lines";
         EXPECT_GE(label.height(), needed.height());
         EXPECT_GE(ok.top(), label.bottom());
+    }
+    g_uiScale = 1.0f;
+    SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());
+}
+
+// A failure that names a file shows every line whole inside the box, at both
+// scales, whatever the path: a folder name too long to break where a word
+// may widens the box, a longer one breaks anywhere, and a path too long for
+// the screen is shortened in its middle, its file name kept.
+TEST_F(MsgDlgTest, LinesNamingAnyPathStayWholeInsideABoxOnTheScreen)
+{
+    const QString deep
+        = QStringLiteral("/home/someone/") + QString(1400, u'x') + QStringLiteral("/Guide.pdf");
+    enum Shortened { Never, AsTheScreenNeeds, Always };
+    const struct {
+        const char* name;
+        QString path;
+        Shortened shortened;
+    } rows[] = {
+        { "long folder name",
+            "/home/someone/Lumivane_Calculator_v2.3.1_linux_x86_64_portable_build/User's Guide.pdf", Never },
+        { "folder name wider than the screen", "/home/someone/" + QString(180, u'w') + "/User's Guide.pdf",
+            Never },
+        { "1,400-character folder name", deep, AsTheScreenNeeds },
+        { "path at the system's limit",
+            QStringLiteral("/home/someone") + QString(QStringLiteral("/") + QString(254, u'n')).repeated(15)
+                + "/a.pdf",
+            Always },
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const float scale : { 1.0f, 2.0f }) {
+        g_uiScale = scale;
+        SetKWSkinPath((GetKWAppDirPath() + (scale > 1.0f ? L"/Skin/4K/" : L"/Skin/")).c_str());
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (scale > 1.0f ? " at 4K" : " at 1x"));
+            QRect box;
+            QRect label;
+            QRect needed;
+            QString shown;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                ASSERT_NE(dialog, nullptr);
+                box = dialog->rect();
+                for (QLabel* child : dialog->findChildren<QLabel*>()) {
+                    auto* text = dynamic_cast<CKWStatic*>(child);
+                    if (text != nullptr && child->text().contains(QStringLiteral("guide"))) {
+                        label = child->geometry();
+                        shown = child->text().remove(QChar(0x200B));
+                        needed = QFontMetrics(child->font())
+                                     .boundingRect(QRect(0, 0, label.width(), 100000),
+                                         int(text->GetTextAlignFlag()), child->text());
+                    }
+                }
+                QTest::keyClick(dialog, Qt::Key_Return);
+            });
+            TellUserOfFailure(nullptr, L"The user's guide is not in the program's folder:", row.path);
+            ASSERT_FALSE(label.isNull());
+            EXPECT_TRUE(box.contains(label)) << "label beyond the box";
+            EXPECT_LE(needed.width(), label.width()) << "a line cut at the right";
+            EXPECT_LE(needed.height(), label.height()) << "a line cut at the bottom";
+            EXPECT_LE(box.width(), screen.width());
+            EXPECT_LE(box.height(), screen.height());
+            const bool shortened = !shown.contains(row.path);
+            if (row.shortened != AsTheScreenNeeds) {
+                EXPECT_EQ(shortened, row.shortened == Always) << shown.toStdString();
+            }
+            EXPECT_TRUE(
+                shown.startsWith(QStringLiteral("The user's guide is not in the program's folder:\n")));
+            if (shortened) {
+                EXPECT_TRUE(shown.contains(QChar(0x2026)) && shown.endsWith(row.path.right(12)))
+                    << shown.toStdString();
+            }
+        }
     }
     g_uiScale = 1.0f;
     SetKWSkinPath((GetKWAppDirPath() + L"/Skin/").c_str());

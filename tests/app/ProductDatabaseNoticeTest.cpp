@@ -86,7 +86,11 @@ TEST_F(ProductDatabaseNoticeTest, RandomOrMissingDatabaseIsToldOnceAndTheCalcula
         ASSERT_EQ(run.boxes.size(), 1u);
         const QString text = QString::fromWCharArray(translate(kNotice));
         EXPECT_NE(text, QString::fromWCharArray(kNotice)) << "the language file has no entry";
-        EXPECT_TRUE(run.boxes[0].contains(text)) << run.boxes[0].join('|').toStdString();
+        // What failed, the file and why.
+        const QString shown = run.boxes[0].join('|');
+        EXPECT_TRUE(shown.contains(text) && shown.contains(path)
+            && shown.contains(present ? "is not a database" : "unable to open database file"))
+            << shown.toStdString();
         EXPECT_TRUE(run.boxes[0].contains(QString::fromWCharArray(translate(L"Attention"))));
 
         // Without the database: no model data, so no density, and no second word.

@@ -153,7 +153,11 @@ TEST(DateTimeCtrl, CreateIsExclusiveMoveWindowInclusiveAndTheOwnRectStartsAtZero
 
 TEST(DateTimeCtrl, SkinSheetUsesTheRecordsFieldsInItsOrderUnlessTheNativeLookIsKept)
 {
+    // A picture that does not load would be left out of the sheet.
     KWTempSkinDir skins;
+    for (const char* name : { "field.png", "dn.png", "dh.png", "dd.png", "un.png", "uh.png", "ud.png" }) {
+        ASSERT_TRUE(skins.Add(QString::fromLatin1(name), Qt::gray));
+    }
     ImageDateTimeStyle style;
     style.strReserved1 = L"r1.png";
     style.strFieldBackground = L"field.png";
@@ -178,9 +182,12 @@ TEST(DateTimeCtrl, SkinSheetUsesTheRecordsFieldsInItsOrderUnlessTheNativeLookIsK
     EXPECT_EQ(skinned.SetSkin(&style), 0);
     const QString sheet = skinned.styleSheet();
     const QString d = skins.Path();
-    EXPECT_TRUE(sheet.startsWith("QDateTimeEdit { padding: 0 8px; border-image: url(" + d + "field.png);}"));
-    EXPECT_TRUE(sheet.contains("QDateTimeEdit::up-button {width: 18px; border-image: url(" + d + "un.png);}"));
-    EXPECT_TRUE(sheet.contains("QDateTimeEdit::down-button:pressed {border-image: url(" + d + "dh.png);}"));
+    EXPECT_TRUE(
+        sheet.startsWith("QDateTimeEdit { padding: 0 8px; border-image: url(\"" + d + "field.png\");}"));
+    EXPECT_TRUE(
+        sheet.contains("QDateTimeEdit::up-button {width: 18px; border-image: url(\"" + d + "un.png\");}"));
+    EXPECT_TRUE(
+        sheet.contains("QDateTimeEdit::down-button:pressed {border-image: url(\"" + d + "dh.png\");}"));
     EXPECT_TRUE(sheet.endsWith("QDateTimeEdit#CutVideo { color:rgb(255,255,255);}"));
     EXPECT_FALSE(sheet.contains("r1.png") || sheet.contains("r4.png") || sheet.contains("r8.png"));
     EXPECT_EQ(sheet.count("url("), 9);

@@ -209,15 +209,16 @@ TEST(DoubleSpiner, StyleSheetSizesFollowTheRectTimesSetBeforeTheSkin)
         box.SetRectTimes(row.times);
         EXPECT_EQ(box.SetSkin(&skin), 1);
         const QString expected = QStringLiteral(
-            "QDoubleSpinBox { color:black; padding: 0 %1px; font-size: %4px; border-image: url(%3kuang2_nor.png);}"
-            "QDoubleSpinBox::up-button {width: %2px; border-image: url(%3spiner_up_n.png);}"
-            "QDoubleSpinBox::up-button:hover {border-image: url(%3spiner_up_h.png);}"
-            "QDoubleSpinBox::up-button:pressed {border-image: url(%3spiner_up_p.png);}"
-            "QDoubleSpinBox::up-button:disabled {border-image: url(%3spiner_up_d.png);}"
-            "QDoubleSpinBox::down-button {width: %2px; border-image: url(%3spiner_down_n.png);}"
-            "QDoubleSpinBox::down-button:hover {border-image: url(%3spiner_down_h.png);}"
-            "QDoubleSpinBox::down-button:pressed {border-image: url(%3spiner_down_p.png);}"
-            "QDoubleSpinBox::down-button:disabled {border-image: url(%3spiner_down_d.png);}")
+            "QDoubleSpinBox { color:black; padding: 0 %1px; font-size: %4px; border-image: "
+            "url(\"%3kuang2_nor.png\");}"
+            "QDoubleSpinBox::up-button {width: %2px; border-image: url(\"%3spiner_up_n.png\");}"
+            "QDoubleSpinBox::up-button:hover {border-image: url(\"%3spiner_up_h.png\");}"
+            "QDoubleSpinBox::up-button:pressed {border-image: url(\"%3spiner_up_p.png\");}"
+            "QDoubleSpinBox::up-button:disabled {border-image: url(\"%3spiner_up_d.png\");}"
+            "QDoubleSpinBox::down-button {width: %2px; border-image: url(\"%3spiner_down_n.png\");}"
+            "QDoubleSpinBox::down-button:hover {border-image: url(\"%3spiner_down_h.png\");}"
+            "QDoubleSpinBox::down-button:pressed {border-image: url(\"%3spiner_down_p.png\");}"
+            "QDoubleSpinBox::down-button:disabled {border-image: url(\"%3spiner_down_d.png\");}")
                                      .arg(row.padding)
                                      .arg(row.width)
                                      .arg(folder)

@@ -99,33 +99,43 @@ ImageNumSpinerStyle SolidSkin()
     return style;
 }
 
-TEST(NumSpiner, SkinPicturesComeFromTheSkinDirectoryEvenWithBlanksInItsPath)
+// A folder may be named with any text a user types: every picture of the
+// box is drawn, and the style sheet parses (Qt says nothing when it does).
+TEST(NumSpiner, SkinPicturesComeFromTheSkinDirectoryWhateverItsName)
 {
     KWTempSkinDir base;
-    const QString folder = base.Path() + QStringLiteral("my skin (1x)/");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    for (const auto& [name, colour] : { std::pair { "frame.png", Qt::red },
-             std::pair { "down.png", Qt::blue }, std::pair { "up.png", Qt::green } }) {
-        QPixmap picture(8, 8);
-        picture.fill(colour);
-        ASSERT_TRUE(picture.save(folder + QLatin1String(name)));
+    for (const QString& name : { QStringLiteral("my skin (1x)"), QStringLiteral("Área de Trabalho"),
+             QStringLiteral("Câmeras"), QStringLiteral("Überwachung"), QStringLiteral("R&D"),
+             QStringLiteral("Installer's tools"), QStringLiteral("say \"cheese\" #1; {x}"),
+             QStringLiteral("back\\slash"), QStringLiteral("two\nlines"), QStringLiteral("监控 100%") }) {
+        SCOPED_TRACE(name.toStdString());
+        const QString folder = base.Path() + name + QLatin1Char('/');
+        ASSERT_TRUE(QDir().mkpath(folder));
+        for (const auto& [picture, colour] : { std::pair { "frame.png", Qt::red },
+                 std::pair { "down.png", Qt::blue }, std::pair { "up.png", Qt::green } }) {
+            QPixmap pixels(8, 8);
+            pixels.fill(colour);
+            ASSERT_TRUE(pixels.save(folder + QLatin1String(picture)));
+        }
+        SetSkinPath(folder.toStdWString());
+
+        KWWarningCatcher catcher;
+        KWEventSinkWidget parent;
+        CKWQTNumSpiner box;
+        ImageNumSpinerStyle skin = SolidSkin();
+        box.SetSkin(&skin);
+        box.Create(nullptr, RECT { 0, 0, 120, 30 }, parent.Handle(), 1);
+        parent.show();
+
+        EXPECT_TRUE(box.styleSheet().startsWith(
+            QStringLiteral("QSpinBox { color:white; padding: 0 8px; font-size: 12px; border-image: ")
+            + KWStyleSheetUrl(folder + "frame.png") + ";}"));
+        const QImage image = KWGrabImage(&box);
+        EXPECT_EQ(image.pixelColor(2, 15), QColor(Qt::red)) << "frame";
+        EXPECT_EQ(image.pixelColor(110, 7), QColor(Qt::green)) << "up button";
+        EXPECT_EQ(image.pixelColor(110, 23), QColor(Qt::blue)) << "down button";
+        EXPECT_TRUE(catcher.Warnings().isEmpty()) << catcher.Warnings().join("; ").toStdString();
     }
-    SetSkinPath(folder.toStdWString());
-
-    KWEventSinkWidget parent;
-    CKWQTNumSpiner box;
-    ImageNumSpinerStyle skin = SolidSkin();
-    box.SetSkin(&skin);
-    box.Create(nullptr, RECT { 0, 0, 120, 30 }, parent.Handle(), 1);
-    parent.show();
-
-    EXPECT_TRUE(box.styleSheet().startsWith(
-        QStringLiteral("QSpinBox { color:white; padding: 0 8px; font-size: 12px; border-image: url(") + folder
-        + "frame.png);}"));
-    const QImage image = KWGrabImage(&box);
-    EXPECT_EQ(image.pixelColor(2, 15), QColor(Qt::red)) << "frame";
-    EXPECT_EQ(image.pixelColor(110, 7), QColor(Qt::green)) << "up button";
-    EXPECT_EQ(image.pixelColor(110, 23), QColor(Qt::blue)) << "down button";
 }
 
 } // namespace

@@ -1,10 +1,16 @@
 #include "ui/qt/KWControlKit.h"
 
 #include "base/Globals.h"
+#include "base/KWFileStamp.h"
 #include "base/KWQtText.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <QCursor>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMimeData>
 #include <QPixmap>
 #include <QUrl>
@@ -13,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 const char* const KW_HAND_CURSOR_NAME = "hand_pointing.png";
 
@@ -142,12 +149,80 @@ int KWCopyWideText(const QString& text, WCHAR* buffer, int capacity)
     return copied;
 }
 
+namespace {
+
+bool ReadPastCache(const QString& path, QPixmap& pixmap)
+{
+    QImageReader reader(path);
+    pixmap = QPixmap::fromImageReader(&reader);
+    return !pixmap.isNull();
+}
+
+bool LoadPicture(const QString& path, QPixmap& pixmap, bool cached)
+{
+    if (path.isEmpty()) {
+        return false;
+    }
+    // A picture that failed is not decoded again, nor named again, until
+    // its file changes: every control of a kind asks for the same pictures.
+    static std::map<QString, KWFileStamp> failed;
+    const KWFileStamp stamp = GetFileStamp(QFile::encodeName(path).toStdString());
+    const auto known = failed.find(path);
+    if (known != failed.end() && known->second == stamp) {
+        pixmap = QPixmap();
+        return false;
+    }
+    const QFileInfo file(path);
+    QString reason;
+    if (!stamp.exists) {
+        reason = QStringLiteral("is missing");
+    } else if (!file.isFile()) {
+        // Reading a pipe would wait for a writer.
+        reason = QStringLiteral("is not a regular file");
+    } else if (cached ? pixmap.load(path) : ReadPastCache(path, pixmap)) {
+        return true;
+    } else {
+        // Only a picture that failed is read again, for Qt's reason.
+        QImageReader reader(path);
+        reader.read();
+        reason = QStringLiteral("cannot be read as a picture (%1)").arg(reader.errorString());
+    }
+    pixmap = QPixmap();
+    const bool named = known != failed.end();
+    failed[path] = stamp;
+    if (!named) {
+        qWarning().noquote() << "Skin picture" << QDir::toNativeSeparators(path) << reason
+                             << "- it shows empty";
+    }
+    return false;
+}
+
+} // namespace
+
+bool KWLoadPicture(const QString& path, QPixmap& pixmap)
+{
+    return LoadPicture(path, pixmap, true);
+}
+
+bool KWReadPicture(const QString& path, QPixmap& pixmap)
+{
+    return LoadPicture(path, pixmap, false);
+}
+
+QString KWPictureStyleUrl(const QString& path)
+{
+    // A picture that draws nothing is left out of the sheet: Qt would try to
+    // decode it again at every paint.
+    QPixmap picture;
+    return KWLoadPicture(path, picture) ? KWStyleSheetUrl(path) : QStringLiteral("none");
+}
+
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap)
 {
     if (name.isEmpty()) {
         return false;
     }
-    return pixmap.load(KWSkinImagePath(name));
+    return KWLoadPicture(KWSkinImagePath(name), pixmap);
 }
 
 bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap)

@@ -80,10 +80,23 @@ int KWCopyWideTextUnterminated(const QString& text, WCHAR* buffer, int count);
 QString KWFirstDroppedFile(const QMimeData* data);
 
 // ---- Skin pictures -------------------------------------------------------
-// Loads skin directory + name into pixmap, the format taken from the file's
-// contents. An empty (or null) name leaves pixmap untouched and returns
-// false; a name that does not load leaves pixmap null (a missing picture
-// draws nothing) and returns false.
+// Every picture a control shows is loaded here. Loads the picture at path
+// into pixmap, the format taken from the file's contents, through Qt's
+// picture cache. An empty path leaves pixmap untouched and returns false. A
+// picture that is missing, is no regular file or cannot be decoded leaves
+// pixmap null (it draws nothing), returns false and is named in one warning,
+// once for each path; a failed one is not decoded again until its file
+// changes.
+bool KWLoadPicture(const QString& path, QPixmap& pixmap);
+// KWLoadPicture read past Qt's picture cache, for a large picture shown once
+// that would push the small ones of every control out of it.
+bool KWReadPicture(const QString& path, QPixmap& pixmap);
+// The picture at path as a style sheet's url(...) term (KWStyleSheetUrl),
+// loaded first as KWLoadPicture loads it: Qt then draws it from the cache,
+// and a picture that will draw nothing is named when the sheet is made and
+// given as "none".
+QString KWPictureStyleUrl(const QString& path);
+// KWLoadPicture of skin directory + name.
 bool KWLoadSkinPixmap(const QString& name, QPixmap& pixmap);
 bool KWLoadSkinPixmap(const std::wstring& name, QPixmap& pixmap);
 bool KWLoadSkinPixmap(LPCWSTR name, QPixmap& pixmap);

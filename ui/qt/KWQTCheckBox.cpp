@@ -22,7 +22,7 @@ void LoadPicture(const std::wstring& path, QPixmap& picture)
 {
     if (!path.empty()) {
         // The format is read from the file's contents, not its name.
-        picture.load(KWToQString(path));
+        KWLoadPicture(KWToQString(path), picture);
     }
 }
 

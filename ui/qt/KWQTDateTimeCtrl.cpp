@@ -39,18 +39,24 @@ void CKWQTDateTimeCtrl::SetCursor() { }
 
 QString CKWQTDateTimeCtrl::SkinStyleSheet(const ImageDateTimeStyle& style)
 {
-    const auto url = [](const std::wstring& name) { return KWSkinImagePath(name); };
+    const auto url = [](const std::wstring& name) { return KWPictureStyleUrl(KWSkinImagePath(name)); };
     QString sheet;
-    sheet += QStringLiteral("QDateTimeEdit { padding: 0 8px; border-image: url(%1);}").arg(url(style.strFieldBackground));
-    sheet += QStringLiteral("QDateTimeEdit::up-button {width: 18px; border-image: url(%1);}").arg(url(style.strUpNormal));
-    sheet += QStringLiteral("QDateTimeEdit::up-button:hover {border-image: url(%1);}").arg(url(style.strUpHover));
-    sheet += QStringLiteral("QDateTimeEdit::up-button:pressed {border-image: url(%1);}").arg(url(style.strUpHover));
-    sheet += QStringLiteral("QDateTimeEdit::up-button:disabled {border-image: url(%1);}").arg(url(style.strUpDisabled));
-    sheet += QStringLiteral("QDateTimeEdit::down-button {width: 18px; border-image: url(%1);}")
+    sheet += QStringLiteral("QDateTimeEdit { padding: 0 8px; border-image: %1;}")
+                 .arg(url(style.strFieldBackground));
+    sheet += QStringLiteral("QDateTimeEdit::up-button {width: 18px; border-image: %1;}")
+                 .arg(url(style.strUpNormal));
+    sheet += QStringLiteral("QDateTimeEdit::up-button:hover {border-image: %1;}").arg(url(style.strUpHover));
+    sheet
+        += QStringLiteral("QDateTimeEdit::up-button:pressed {border-image: %1;}").arg(url(style.strUpHover));
+    sheet += QStringLiteral("QDateTimeEdit::up-button:disabled {border-image: %1;}")
+                 .arg(url(style.strUpDisabled));
+    sheet += QStringLiteral("QDateTimeEdit::down-button {width: 18px; border-image: %1;}")
                  .arg(url(style.strDownNormal));
-    sheet += QStringLiteral("QDateTimeEdit::down-button:hover {border-image: url(%1);}").arg(url(style.strDownHover));
-    sheet += QStringLiteral("QDateTimeEdit::down-button:pressed {border-image: url(%1);}").arg(url(style.strDownHover));
-    sheet += QStringLiteral("QDateTimeEdit::down-button:disabled {border-image: url(%1);}")
+    sheet += QStringLiteral("QDateTimeEdit::down-button:hover {border-image: %1;}")
+                 .arg(url(style.strDownHover));
+    sheet += QStringLiteral("QDateTimeEdit::down-button:pressed {border-image: %1;}")
+                 .arg(url(style.strDownHover));
+    sheet += QStringLiteral("QDateTimeEdit::down-button:disabled {border-image: %1;}")
                  .arg(url(style.strDownDisabled));
     sheet += QStringLiteral("QDateTimeEdit#CutVideo { color:rgb(255,255,255);}");
     return sheet;

@@ -1,6 +1,7 @@
 #include "ui/qt/KWQTGraphicsListItem.h"
 
 #include "base/KWQtText.h"
+#include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQTGraphicList.h"
 #include "ui/qt/KWQtSupport.h"
 
@@ -59,9 +60,11 @@ void CKWQTGraphicsListItem::Setup(const tagGListItem_Info& info, const std::arra
     const int s = m_scale;
     m_info = info;
 
-    m_picture.load(KWSkinImagePath(m_info.strPicture));
+    m_picture = QPixmap();
+    KWLoadSkinPixmap(m_info.strPicture, m_picture);
     for (size_t i = 0; i < m_buttons.size(); ++i) {
-        m_buttons[i].load(KWSkinImagePath(buttonImages[i]));
+        m_buttons[i] = QPixmap();
+        KWLoadSkinPixmap(buttonImages[i], m_buttons[i]);
     }
 
     // 18 x s from the right edge, centred vertically; a missing image gives
@@ -123,7 +126,8 @@ void CKWQTGraphicsListItem::paint(QPainter* painter, const QStyleOptionGraphicsI
 
 void CKWQTGraphicsListItem::SetPicture(const std::wstring& path)
 {
-    m_picture.load(KWToQString(path));
+    m_picture = QPixmap();
+    KWLoadPicture(KWToQString(path), m_picture);
     m_pictureItem->setPixmap(m_picture);
 }
 

@@ -111,7 +111,7 @@ int CKWQTImagePanel::AddItem(LPCWSTR path, LPCWSTR name, LPCWSTR type, LPCWSTR s
     item.type = KWToQString(type);
     item.startTime = KWToQString(startTime);
     item.endTime = KWToQString(endTime);
-    item.pixmap.load(item.path);
+    KWLoadPicture(item.path, item.pixmap);
     m_items.push_back(std::move(item));
     UpdateScrollRange();
     update();

@@ -74,9 +74,7 @@ int CKWQTListCtrl::SetSkin(ListCtrlStyle* style)
     }
     // A picture that does not load leaves a null image; the rest still runs.
     m_skinImage = QPixmap();
-    if (!style->strImage.empty()) {
-        m_skinImage.load(KWSkinImagePath(style->strImage));
-    }
+    KWLoadSkinPixmap(style->strImage, m_skinImage);
     for (int k = 0; k < SKIN_ENTRIES; ++k) {
         const std::wstring& rectText = style->strRect[k];
         if (rectText.empty()) {
@@ -363,7 +361,9 @@ void CKWQTListCtrl::SetItemWidget(int row, int column, void* /*widget*/)
 void CKWQTListCtrl::SetItemIcon(int row, int column, LPCWSTR icon)
 {
     if (QTableWidgetItem* cell = item(row, column)) {
-        cell->setIcon(QIcon(KWToQString(icon)));
+        QPixmap picture;
+        KWLoadPicture(KWToQString(icon), picture);
+        cell->setIcon(QIcon(picture));
     }
 }
 

@@ -15,6 +15,17 @@
 
 #include <new>
 
+namespace {
+
+QIcon MenuIcon(LPCWSTR path)
+{
+    QPixmap picture;
+    KWLoadPicture(KWToQString(path), picture);
+    return QIcon(picture);
+}
+
+} // namespace
+
 CKWQTMenu::CKWQTMenu(IKWMenuEvent* listener)
     : QMenu(nullptr)
     , CKWMenu(listener)
@@ -34,16 +45,18 @@ int CKWQTMenu::Create(DWORD, const RECT&, void* parent, UINT)
     // The check mark and the submenu arrow are skin pictures, drawn into
     // the squares the application's style sheet gives them: the style's own
     // glyphs keep one size whatever the scale.
-    setStyleSheet(QStringLiteral("QMenu::indicator:checked { image: url(%1); }"
-                                 "QMenu::right-arrow { image: url(%2); }")
-                      .arg(KWSkinImagePath(QStringLiteral("menu_check.png")),
-                          KWSkinImagePath(QStringLiteral("menu_arrow.png"))));
+    setStyleSheet(QStringLiteral("QMenu::indicator:checked { image: %1; }"
+                                 "QMenu::right-arrow { image: %2; }")
+                      .arg(KWPictureStyleUrl(KWSkinImagePath(QStringLiteral("menu_check.png"))),
+                          KWPictureStyleUrl(KWSkinImagePath(QStringLiteral("menu_arrow.png")))));
     return 1;
 }
 
 int CKWQTMenu::SetSkin(LPCWSTR image)
 {
-    const QBrush brush { QPixmap(KWToQString(image)) };
+    QPixmap picture;
+    KWLoadPicture(KWToQString(image), picture);
+    const QBrush brush { picture };
     QPalette pal = palette();
     pal.setBrush(QPalette::Base, brush);
     setPalette(pal);
@@ -78,7 +91,7 @@ void* CKWQTMenu::AddMenu(CKWMenu* menu, LPCWSTR icon, LPCWSTR text, int id)
     }
     QAction* action = addMenu(sub);
     action->setText(KWToQString(text));
-    action->setIcon(QIcon(KWToQString(icon)));
+    action->setIcon(MenuIcon(icon));
     return Register(action, id);
 }
 
@@ -94,7 +107,7 @@ void CKWQTMenu::Popup(int x, int y)
 
 void* CKWQTMenu::AddAction(LPCWSTR icon, LPCWSTR text, int id)
 {
-    return Register(addAction(QIcon(KWToQString(icon)), KWToQString(text)), id);
+    return Register(addAction(MenuIcon(icon), KWToQString(text)), id);
 }
 
 void* CKWQTMenu::AddAction(LPCWSTR text, int id)

@@ -94,7 +94,9 @@ void CKWQTScrollArea::SetSkin(ScrollAreaStyle* style)
     }
     m_bgImagePath = KWSkinImagePath(style->strBackground);
     QPalette background = palette();
-    background.setBrush(QPalette::All, backgroundRole(), QBrush(QPixmap(m_bgImagePath)));
+    QPixmap picture;
+    KWLoadPicture(m_bgImagePath, picture);
+    background.setBrush(QPalette::All, backgroundRole(), QBrush(picture));
     m_content->setPalette(background);
     // A plain widget paints no background of its own: without this the
     // picture would be set and never seen.

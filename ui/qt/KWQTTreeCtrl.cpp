@@ -464,7 +464,9 @@ int CKWQTTreeCtrl::SetItemIcon(void* item, LPCWSTR icon)
     if (node == nullptr) {
         return 0;
     }
-    node->setIcon(0, QIcon(KWSkinImagePath(icon)));
+    QPixmap picture;
+    KWLoadSkinPixmap(icon, picture);
+    node->setIcon(0, QIcon(picture));
     return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include "base/KWQtText.h"
+#include "base/KWRegularFile.h"
 #include "ui/qt/KWControlKit.h"
 
 #include <QApplication>
@@ -229,6 +230,23 @@ QString KWSkinImagePath(const std::wstring& name)
     return SkinDir() + KWToQString(name);
 }
 
+QString KWStyleSheetUrl(const QString& path)
+{
+    QString quoted;
+    quoted.reserve(path.size() + 8);
+    quoted += QStringLiteral("url(\"");
+    for (const QChar c : path) {
+        // A backslash keeps the next character as it is, a line break too.
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c == QLatin1Char('\n')
+            || c == QLatin1Char('\r') || c == QLatin1Char('\f')) {
+            quoted += QLatin1Char('\\');
+        }
+        quoted += c;
+    }
+    quoted += QStringLiteral("\")");
+    return quoted;
+}
+
 void LoadStyleSheet(std::wstring path)
 {
     StyleSheetPath() = KWToQString(path);
@@ -236,8 +254,8 @@ void LoadStyleSheet(std::wstring path)
     if (app == nullptr) {
         return;
     }
-    QFile file(StyleSheetPath());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QFile file;
+    if (!KWOpenRegularQFile(file, StyleSheetPath(), QIODevice::Text, nullptr)) {
         return;
     }
     app->setStyleSheet(QString::fromUtf8(file.readAll()));

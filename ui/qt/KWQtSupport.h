@@ -54,6 +54,12 @@ QString KWSkinImagePath(const QString& name);
 QString KWSkinImagePath(const wchar_t* name);
 QString KWSkinImagePath(const std::wstring& name);
 
+// A picture's path as a style sheet's url(...) term that Qt reads back as
+// exactly that path, whatever it holds: quoted, with the quote, the backslash
+// and line breaks escaped. Left bare, a folder named with an apostrophe, an
+// '&', a space, a parenthesis or a letter beyond ASCII breaks the whole sheet.
+QString KWStyleSheetUrl(const QString& path);
+
 // Makes the file's text the application's style sheet. A file that does not
 // open, or no application, is passed over silently.
 void LoadStyleSheet(std::wstring path);

@@ -1,12 +1,14 @@
 #include "ui/qt/KWSpinBoxStyle.h"
 
 #include "base/KWQtText.h"
+#include "ui/qt/KWControlKit.h"
 
 QString KWSpinBoxStyleSheet(const QString& boxClass, const QString& textColour, int paddingPx,
     int buttonWidthPx, int fontPx, const ImageNumSpinerStyle& style, const QString& folder)
 {
     auto image = [&folder](const std::wstring& name) {
-        return QStringLiteral("border-image: url(") + folder + KWToQString(name) + QStringLiteral(");}");
+        return QStringLiteral("border-image: ") + KWPictureStyleUrl(folder + KWToQString(name))
+            + QStringLiteral(";}");
     };
     const QString width = QStringLiteral("{width: %1px; ").arg(buttonWidthPx);
     const QString up = boxClass + QStringLiteral("::up-button");

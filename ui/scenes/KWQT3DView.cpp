@@ -9,7 +9,6 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
-#include <QImageReader>
 #include <QPainter>
 #include <QPen>
 
@@ -271,8 +270,8 @@ QPixmap CKWQT3DView::LoadBackground(LPCWSTR name)
     if (m_background != nullptr && path == m_backgroundPath) {
         return m_background->pixmap();
     }
-    QImageReader reader(path);
-    const QPixmap picture = QPixmap::fromImageReader(&reader);
+    QPixmap picture;
+    KWReadPicture(path, picture);
     m_backgroundPath = picture.isNull() ? QString() : path;
     return picture;
 }
