@@ -54,6 +54,21 @@ void CopyWideBounded(const std::wstring& text, wchar_t* dest, size_t capacity)
     dest[n] = L'\0';
 }
 
+sqlite3_vfs* g_unixFileLayer = nullptr;
+
+// The Unix layer copies the path of a journal it creates into a buffer of
+// its own path limit to find the database's permissions: a longer one would
+// overrun it. Such a journal is refused, so that a write from a folder that
+// deep fails as "unable to open" while every read goes on.
+int OpenWithinUnixPathLimit(sqlite3_vfs* /*layer*/, const char* name, sqlite3_file* file, int flags, int* outFlags)
+{
+    const bool journal = (flags & (SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_WAL)) != 0;
+    if (journal && name != nullptr && std::strlen(name) > static_cast<size_t>(g_unixFileLayer->mxPathname)) {
+        return SQLITE_CANTOPEN;
+    }
+    return g_unixFileLayer->xOpen(g_unixFileLayer, name, file, flags, outFlags);
+}
+
 // SQLite's Unix file layer takes paths of at most 512 bytes, where Linux
 // takes PATH_MAX: a program folder copied a few levels deep would lose its
 // database. The same layer, under a name of its own, with room for any path
@@ -61,13 +76,14 @@ void CopyWideBounded(const std::wstring& text, wchar_t* dest, size_t capacity)
 const char* LongPathFileLayer()
 {
     static const char* const name = []() -> const char* {
-        const sqlite3_vfs* unix = sqlite3_vfs_find(nullptr);
-        if (unix == nullptr) {
+        g_unixFileLayer = sqlite3_vfs_find(nullptr);
+        if (g_unixFileLayer == nullptr) {
             return nullptr;
         }
-        static sqlite3_vfs layer = *unix;
+        static sqlite3_vfs layer = *g_unixFileLayer;
         layer.zName = "kw-unix-long-paths";
-        layer.mxPathname = std::max(unix->mxPathname, PATH_MAX);
+        layer.mxPathname = std::max(g_unixFileLayer->mxPathname, PATH_MAX);
+        layer.xOpen = OpenWithinUnixPathLimit;
         layer.pNext = nullptr;
         return sqlite3_vfs_register(&layer, 0) == SQLITE_OK ? layer.zName : nullptr;
     }();

@@ -259,6 +259,10 @@ TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
         std::vector<std::wstring> names;
         db.GetModelNames(&names);
         EXPECT_GE(names.size(), 132u);
+        // A write needs a journal beside the file, which SQLite's own file
+        // layer cannot name at this depth: it fails, and nothing overruns.
+        std::map<std::string, std::string> focal { { "serial", "7" }, { "name", "Deep" } };
+        EXPECT_FALSE(db.InsertRow("newdata2", &focal));
         db.Close();
         QFile copy(path);
         EXPECT_TRUE(copy.open(QIODevice::ReadOnly) && copy.readAll() == bytes);
