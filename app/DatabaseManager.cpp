@@ -60,7 +60,8 @@ sqlite3_vfs* g_unixFileLayer = nullptr;
 // its own path limit to find the database's permissions: a longer one would
 // overrun it. Such a journal is refused, so that a write from a folder that
 // deep fails as "unable to open" while every read goes on.
-int OpenWithinUnixPathLimit(sqlite3_vfs* /*layer*/, const char* name, sqlite3_file* file, int flags, int* outFlags)
+int OpenWithinUnixPathLimit(
+    sqlite3_vfs* /*layer*/, const char* name, sqlite3_file* file, int flags, int* outFlags)
 {
     const bool journal = (flags & (SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_WAL)) != 0;
     if (journal && name != nullptr && std::strlen(name) > static_cast<size_t>(g_unixFileLayer->mxPathname)) {
