@@ -99,15 +99,8 @@ Drawing Grabbed(const KWSideViewOf& side)
     return Grabbed(side.view, side.holder);
 }
 
-Drawing IPCSide(CMainFrameEventImp& frame)
-{
-    return Grabbed(KWSideViewOf::IPC(frame));
-}
-
-Drawing FishSide(CMainFrameEventImp& frame)
-{
-    return Grabbed(KWSideViewOf::Fisheye(frame));
-}
+const auto IPCSide = [](CMainFrameEventImp& frame) { return Grabbed(KWSideViewOf::IPC(frame)); };
+const auto FishSide = [](CMainFrameEventImp& frame) { return Grabbed(KWSideViewOf::Fisheye(frame)); };
 
 Drawing IPCTop(CMainFrameEventImp& frame)
 {

@@ -334,15 +334,8 @@ void UserSets(CKWDoubleSpiner* box, double value)
     QCoreApplication::processEvents();
 }
 
-Drawing IPCSideView(CMainFrameEventImp& frame)
-{
-    return Drawing(KWSideViewOf::IPC(frame));
-}
-
-Drawing FishSideView(CMainFrameEventImp& frame)
-{
-    return Drawing(KWSideViewOf::Fisheye(frame));
-}
+const auto IPCSideView = [](CMainFrameEventImp& frame) { return Drawing(KWSideViewOf::IPC(frame)); };
+const auto FishSideView = [](CMainFrameEventImp& frame) { return Drawing(KWSideViewOf::Fisheye(frame)); };
 
 Drawing TopView(CMainFrameEventImp& frame)
 {
