@@ -13,6 +13,7 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "tests/app/KWSideViewOf.h"
 #include "tests/app/ScreenLook.h"
 #include "tests/common/KWSceneHandle.h"
 #include "tests/common/KWTestKit.h"
@@ -93,17 +94,13 @@ Drawing Grabbed(QGraphicsView* view, QWidget* holder)
     return { view, holder, holder->grab().toImage().convertToFormat(QImage::Format_ARGB32) };
 }
 
-Drawing IPCSide(CMainFrameEventImp& frame)
+Drawing Grabbed(const KWSideViewOf& side)
 {
-    auto* holder = dynamic_cast<QWidget*>(frame.GetSideView()->GetScene());
-    return Grabbed(holder->findChild<QGraphicsView*>(), holder);
+    return Grabbed(side.view, side.holder);
 }
 
-Drawing FishSide(CMainFrameEventImp& frame)
-{
-    auto* holder = dynamic_cast<QWidget*>(frame.GetFishSideView()->GetScene());
-    return Grabbed(holder->findChild<QGraphicsView*>(), holder);
-}
+const auto IPCSide = [](CMainFrameEventImp& frame) { return Grabbed(KWSideViewOf::IPC(frame)); };
+const auto FishSide = [](CMainFrameEventImp& frame) { return Grabbed(KWSideViewOf::Fisheye(frame)); };
 
 Drawing IPCTop(CMainFrameEventImp& frame)
 {

@@ -73,6 +73,7 @@ TEST_P(SceneLabelCacheTest, PaintsAsANewLabelAfterAChange)
     SetPixels(label, c.pixels);
     Painted(label, c.at);
     const QRectF oldInk = label.InkRect();
+    label.UnitInkRect(c.pixels / 12.0);
     if (qstrcmp(c.newText, c.text) != 0) {
         label.setPlainText(QString::fromUtf8(c.newText));
     }
@@ -81,6 +82,8 @@ TEST_P(SceneLabelCacheTest, PaintsAsANewLabelAfterAChange)
     CKWQTSceneLabel fresh(QString::fromUtf8(c.newText));
     SetPixels(fresh, c.newPixels);
     EXPECT_EQ(label.InkRect(), fresh.InkRect()) << "glyph boxes of the text and font shown";
+    EXPECT_EQ(label.UnitInkRect(c.newPixels / 12.0), fresh.UnitInkRect(c.newPixels / 12.0))
+        << "the text's ink at scale 1, which the arrangement places it by";
     EXPECT_TRUE(Painted(label, c.newAt) == Painted(fresh, c.shownAt)) << "glyphs and halo";
     if (c.newPixels != c.pixels || qstrcmp(c.newText, c.text) != 0) {
         EXPECT_NE(oldInk, fresh.InkRect()) << "the change makes a difference";

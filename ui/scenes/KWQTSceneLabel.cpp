@@ -1,11 +1,14 @@
 #include "ui/scenes/KWQTSceneLabel.h"
 
+#include "ui/scenes/KWSceneViewSupport.h"
+
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QPainter>
-#include <QStyleOptionGraphicsItem>
 #include <QPainterPath>
+#include <QStyleOptionGraphicsItem>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -133,6 +136,7 @@ void CKWQTSceneLabel::UpdateLayout() const
     m_glyphs.clear();
     m_runs.clear();
     m_glyphBox = QRectF();
+    m_unitInk = QRectF();
     m_haloMade = false;
     if (m_fonts.size() > kMostFonts) {
         m_fonts.clear();
@@ -197,6 +201,33 @@ QRectF CKWQTSceneLabel::InkRect() const
     }
     const double halo = HaloWidth();
     return m_glyphBox.adjusted(-halo, -halo, halo, halo);
+}
+
+QRectF CKWQTSceneLabel::UnitInkRect(double scale) const
+{
+    UpdateLayout();
+    if (m_glyphBox.isEmpty()) {
+        return QRectF();
+    }
+    if (m_unitInk.isNull() || m_unitInkScale != scale) {
+        m_unitInkScale = scale;
+        QFont font = m_layoutKey.font;
+        font.setPixelSize(KWScaledLabelPixelSize(1.0));
+        const QFontMetricsF metrics(font);
+        const QString text = toPlainText();
+        const double margin = m_layoutKey.margin / scale;
+        const double width = m_layoutKey.width / scale;
+        const double halo = std::max(1.0, font.pixelSize() / kFontPixelsPerHaloPixel);
+        if (width <= 0.0 || metrics.horizontalAdvance(text) <= width - 2.0 * margin) {
+            m_unitInk = metrics.tightBoundingRect(text)
+                            .translated(margin, margin + metrics.ascent())
+                            .adjusted(-halo, -halo, halo, halo);
+        } else {
+            const QRectF ink = InkRect();
+            m_unitInk = QRectF(ink.topLeft() / scale, ink.size() / scale);
+        }
+    }
+    return m_unitInk;
 }
 
 int CKWQTSceneLabel::HaloReach(const QTransform& linear) const

@@ -45,6 +45,13 @@ public:
     // What the label covers, in item coordinates: its glyphs with their halo.
     // Empty for no text.
     QRectF InkRect() const;
+    // What the label's text would cover drawn at scale 1 (in units of one
+    // pixel there, from where the label stands), for a label drawn at
+    // `scale`: the arrangement places labels by it, so that a drawing at
+    // scale 2 is the one of scale 1 twice as large. Measured once per text
+    // and layout, like the glyph box. A text its width wraps, which has no
+    // single line to measure, gives its own ink brought to units.
+    QRectF UnitInkRect(double scale) const;
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
@@ -121,6 +128,9 @@ private:
     // The glyph runs as laid out, each with its layout's place.
     mutable std::vector<std::pair<QPointF, QGlyphRun>> m_runs;
     mutable QRectF m_glyphBox;
+    // The ink at scale 1 for m_unitInkScale, null until measured.
+    mutable QRectF m_unitInk;
+    mutable double m_unitInkScale = 0.0;
     mutable std::vector<QRawFont> m_fonts;
     mutable std::vector<QHash<quint32, QRectF>> m_glyphBoxes;
     // Sprites by font, glyph and place within a pixel, for the painter's

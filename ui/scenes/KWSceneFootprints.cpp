@@ -2,15 +2,9 @@
 
 #include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
-#include "ui/scenes/KWSceneViewSupport.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
-#include <QHash>
-#include <QString>
-#include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
@@ -111,61 +105,6 @@ KWSceneBox KWInRoomUnits(const KWSceneBox& box, const KWLabelRoom& room)
 
 namespace {
 
-// The halo's width at scale 1.
-constexpr double kUnitHalo = 1.0;
-
-// What a label's ink at scale 1 was measured from, and the ink: a null
-// rectangle for a text its width wraps, which has no single line to measure.
-struct UnitInkMeasure {
-    QString text;
-    QString family;
-    bool bold = false;
-    double margin = 0.0;
-    double width = 0.0;
-    QRectF ink;
-};
-
-// The ink of a label's text at scale 1, in units from where the label
-// stands. Measured once per text and layout and kept by label: an update
-// sets most texts unchanged, and shaping a text costs more than the rest of
-// its placing. A label made where a gone one was is measured again unless
-// it shows the same text the same way, when the ink kept is its own.
-QRectF UnitInk(const CKWQTSceneLabel* label, double scale)
-{
-    const QString text = label->toPlainText();
-    if (text.isEmpty()) {
-        return QRectF();
-    }
-    const QFont& shown = label->font();
-    UnitInkMeasure now { text, shown.family(), shown.bold(), label->document()->documentMargin() / scale,
-        label->textWidth() / scale, QRectF() };
-    // Labels come and go with their windows: the measures of those gone
-    // go too, now and then, rather than grow without end.
-    static QHash<const CKWQTSceneLabel*, UnitInkMeasure> measured;
-    auto known = measured.find(label);
-    if (known == measured.end() || known->text != now.text || known->family != now.family
-        || known->bold != now.bold || known->margin != now.margin || known->width != now.width) {
-        QFont font = shown;
-        font.setPixelSize(KWScaledLabelPixelSize(1.0));
-        const QFontMetricsF metrics(font);
-        if (now.width <= 0.0 || metrics.horizontalAdvance(text) <= now.width - 2.0 * now.margin) {
-            now.ink = metrics.tightBoundingRect(text)
-                          .translated(now.margin, now.margin + metrics.ascent())
-                          .adjusted(-kUnitHalo, -kUnitHalo, kUnitHalo, kUnitHalo);
-        }
-        if (measured.size() > 256) {
-            measured.clear();
-        }
-        known = measured.insert(label, now);
-    }
-    if (known->ink.isNull()) {
-        // Its own ink, brought to units, is the nearest there is.
-        const QRectF ink = label->InkRect();
-        return QRectF(ink.topLeft() / scale, ink.size() / scale);
-    }
-    return known->ink;
-}
-
 KWSceneBox Grown(const KWSceneBox& box, double dx, double dy)
 {
     return { box.left - dx, box.top - dy, box.right + dx, box.bottom + dy };
@@ -191,7 +130,7 @@ KWSceneBox KWArrangedBoxAt(const QGraphicsItem* item, const QPointF& pos, const 
     if (label == nullptr || !label->isVisible()) {
         return KWInRoomUnits(KWItemFootprintAt(item, pos), room);
     }
-    const QRectF ink = UnitInk(label, room.scale);
+    const QRectF ink = label->UnitInkRect(room.scale);
     return ink.isEmpty() ? KWSceneBox {}
                          : KWToSceneBox(ink).Shifted({ pos.x() / room.scale, pos.y() / room.scale });
 }
