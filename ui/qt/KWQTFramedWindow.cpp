@@ -16,6 +16,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPixmap>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QShowEvent>
@@ -145,7 +146,9 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::SetDlgIcon(UINT) { }
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::SetWindowAndAppIcon(const QString& file)
 {
-    const QIcon icon(file);
+    QPixmap picture;
+    KWLoadPicture(file, picture);
+    const QIcon icon(picture);
     this->setWindowIcon(icon);
     QGuiApplication::setWindowIcon(icon);
 }
