@@ -230,12 +230,16 @@ bool KWReadPicture(const QString& path, QPixmap& pixmap)
 bool KWLoadMovie(const QString& path, QMovie& movie)
 {
     const bool loaded = LoadNamed(path, [&](QString& error) {
-        movie.setFileName(path);
-        if (movie.isValid()) {
-            return true;
+        // A movie looks at the file's header only: its first frame is
+        // decoded here, as a picture would be.
+        QImageReader reader(path);
+        if (reader.read().isNull()) {
+            error = reader.errorString();
+            return false;
         }
+        movie.setFileName(path);
         error = movie.lastErrorString();
-        return false;
+        return movie.isValid();
     });
     if (!loaded && !path.isEmpty()) {
         movie.setFileName(QString());

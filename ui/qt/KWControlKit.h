@@ -92,9 +92,9 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap);
 // KWLoadPicture read past Qt's picture cache, for a large picture shown once
 // that would push the small ones of every control out of it.
 bool KWReadPicture(const QString& path, QPixmap& pixmap);
-// An animation's file given to movie, checked and named as KWLoadPicture
-// checks and names a picture; one that will not play leaves movie without a
-// file (it shows nothing) and returns false.
+// An animation's file given to movie, checked (its first frame decoded) and
+// named as KWLoadPicture checks and names a picture; one that will not play
+// leaves movie without a file (it shows nothing) and returns false.
 bool KWLoadMovie(const QString& path, QMovie& movie);
 // The picture at path as a style sheet's url(...) term (KWStyleSheetUrl),
 // loaded first as KWLoadPicture loads it: Qt then draws it from the cache,
