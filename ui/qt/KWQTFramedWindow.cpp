@@ -16,8 +16,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPixmap>
 #include <QPainter>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimerEvent>

@@ -244,7 +244,7 @@ QString KWStyleSheetUrl(const QString& path)
         // it reads any escape, even after an escaped backslash ("\\1b" would
         // be a backslash and U+001B): a hex digit after a backslash is
         // written as its own six-digit code, which needs no terminator.
-        if (previous == QLatin1Char('\\') && isxdigit(c.unicode()) != 0 && c.unicode() < 0x80) {
+        if (previous == QLatin1Char('\\') && c.unicode() < 0x80 && std::isxdigit(c.unicode()) != 0) {
             quoted += QStringLiteral("\\%1").arg(c.unicode(), 6, 16, QLatin1Char('0'));
             previous = c;
             continue;
@@ -268,8 +268,8 @@ void LoadStyleSheet(std::wstring path)
     if (app == nullptr) {
         return;
     }
-    // A sheet that is not there leaves the look as it is, as before; one that
-    // is there and cannot be read would do so without a word.
+    // A sheet that is not there leaves the look as it is, silently; one that
+    // is there but cannot be read (a pipe, a folder, no permission) is named.
     if (!QFileInfo::exists(StyleSheetPath())) {
         return;
     }

@@ -56,7 +56,8 @@ QString KWSkinImagePath(const std::wstring& name);
 
 // A picture's path as a style sheet's url(...) term that Qt reads back as
 // exactly that path, whatever it holds: quoted, with the quote, the backslash
-// and line breaks escaped. Left bare, a folder named with an apostrophe, an
+// and line breaks escaped, and a hex digit after a backslash written as its
+// code. Left bare, a folder named with an apostrophe, an
 // '&', a space, a parenthesis or a letter beyond ASCII breaks the whole sheet.
 QString KWStyleSheetUrl(const QString& path);
 
