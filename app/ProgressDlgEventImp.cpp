@@ -3,7 +3,6 @@
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQtSupport.h"
 
-#include <QByteArray>
 #include <QLabel>
 #include <QMovie>
 
@@ -55,7 +54,8 @@ void CProgressDlgEventImp::OnDlgCreate(bool create)
     }
     m_pLabel->setGeometry(x, y, m_width, m_height);
     if (!m_pMovie) {
-        m_pMovie = std::make_unique<QMovie>(KWSkinImagePath(m_movieFile), QByteArray(), nullptr);
+        m_pMovie = std::make_unique<QMovie>();
+        KWLoadMovie(KWSkinImagePath(m_movieFile), *m_pMovie);
     }
     m_pLabel->setMovie(m_pMovie.get());
     m_pMovie->start();

@@ -448,10 +448,10 @@ void CFishParameterSettingEventImp::CalcTargetPPM()
         return;
     }
     const FishInputs inputs = CurrentInputs();
-    const int value = FishTargetPPM(inputs, *CurrentLensTable(mainFrame, inputs.modelIndex));
+    const std::shared_ptr<const FishLensTable> table = CurrentLensTable(mainFrame, inputs.modelIndex);
     // The display belongs to whichever tool is shown.
-    if (mainFrame->GetToolMode() == kToolModeFish) {
-        mainFrame->SetPPMValue(value, m_metric, 0);
+    if (table) {
+        mainFrame->SetPPMValue(FishTargetPPM(inputs, *table), m_metric, 0);
     }
 }
 
@@ -462,10 +462,14 @@ void CFishParameterSettingEventImp::CalcRingPPM()
         return;
     }
     const FishInputs inputs = CurrentInputs();
+    const std::shared_ptr<const FishLensTable> table = CurrentLensTable(mainFrame, inputs.modelIndex);
+    if (!table) {
+        return;
+    }
     // Copied at once: translate's buffers are reused.
     const std::wstring area = translate(L"Area");
     const std::wstring distance = translate(L"distance");
-    FishRingMap rings = FishRingPPM(inputs, *CurrentLensTable(mainFrame, inputs.modelIndex), area, distance);
+    FishRingMap rings = FishRingPPM(inputs, *table, area, distance);
     const boost::shared_ptr<CFishTopViewEventImp> topView = mainFrame->GetFishTopView();
     if (topView) {
         topView->SetRadiusPPM(std::move(rings));
@@ -487,6 +491,13 @@ FishInputs CFishParameterSettingEventImp::CurrentInputs() const
 std::shared_ptr<const FishLensTable> CFishParameterSettingEventImp::CurrentLensTable(
     const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const
 {
+    // A table may hold millions of points and take seconds to read: none is
+    // read while the fisheye tool is not shown, whoever asks (a resize of the
+    // hidden views, a language switched from the IPC tool), since opening the
+    // tool works its numbers out anyway.
+    if (mainFrame->GetToolMode() != kToolModeFish) {
+        return nullptr;
+    }
     const boost::shared_ptr<CDatabaseManager> database = mainFrame->GetDatabaseManager();
     return database ? database->DistortionTable(modelIndex) : std::make_shared<const FishLensTable>();
 }

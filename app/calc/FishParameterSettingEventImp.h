@@ -117,8 +117,8 @@ public:
 private:
     // The panel's values as the calculations read them.
     FishInputs CurrentInputs() const;
-    // The lens table of the chosen model, as the database manager holds it
-    // (never null).
+    // The lens table of the chosen model, as the database manager holds it;
+    // null while the fisheye tool is not shown.
     std::shared_ptr<const FishLensTable> CurrentLensTable(
         const boost::shared_ptr<CMainFrameEventImp>& mainFrame, int modelIndex) const;
     // The mount type to the three fisheye views and the density display.

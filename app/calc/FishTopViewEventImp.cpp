@@ -79,11 +79,8 @@ void CFishTopViewEventImp::SetInstWay(bool ceiling)
 
 void CFishTopViewEventImp::RecalcRingPPM()
 {
-    // Hidden, the view is sized with the main window before anyone has asked
-    // for the fisheye tool: its rings need the lens table, which may take
-    // seconds to read, and opening the tool works them out anyway.
     const boost::shared_ptr<CMainFrameEventImp> owner = LockOwner();
-    if (owner && owner->GetToolMode() == kToolModeFish) {
+    if (owner) {
         KWViewRoutes::RecalcRingPPM(*owner);
     }
 }

@@ -2,9 +2,11 @@
 // tool, the pixel-density display, F1 and the window layout, on the real
 // framework controls and the skins beside the test program.
 
+#include "app/ConfigManager.h"
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
+#include "app/StartupConfig.h"
 #include "app/StartupScale.h"
 #include "app/ToolBarEventImp.h"
 #include "app/calc/3DViewEventImp.h"
@@ -32,9 +34,11 @@
 
 #include <boost/make_shared.hpp>
 
+#include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -405,12 +409,28 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
 }
 
 // A lens table may hold millions of points: the first window, resized or
-// left for the IPC tool, reads none; the fisheye tool reads its own when it
-// opens, once.
+// left for the IPC tool, whose language is switched there, reads none; the
+// fisheye tool reads its own when it opens, once.
 TEST_F(MainFrameTest, ReadsALensTableOnlyWhenTheFisheyeToolFirstNeedsIt)
 {
     const boost::shared_ptr<CDatabaseManager> database = frame->GetDatabaseManager();
     ASSERT_TRUE(database);
+    // The switch saves the settings: never those beside the test program.
+    QTemporaryDir configDir;
+    ASSERT_TRUE(configDir.isValid());
+    LoadConfiguration(g_configManager, configDir.path().toStdWString());
+    const auto switchLanguage = [this](int id) {
+        for (QMenu* menu : AsWidget(frame->GetDlg())->findChildren<QMenu*>()) {
+            for (QAction* action : menu->actions()) {
+                if (action->data().toInt() == id && !action->isSeparator()) {
+                    menu->setActiveAction(action);
+                    QTest::keyClick(menu, Qt::Key_Return);
+                    return;
+                }
+            }
+        }
+        ADD_FAILURE() << "no menu entry " << id;
+    };
     const auto reads = [&database] {
         std::vector<int> counts;
         for (int type = 0; type < CDatabaseManager::kLensTypeCount; ++type) {
@@ -421,10 +441,14 @@ TEST_F(MainFrameTest, ReadsALensTableOnlyWhenTheFisheyeToolFirstNeedsIt)
     Layout(1100, 760);
     frame->OnIPCToolClicked();
     Layout(1020, 720);
+    switchLanguage(kIdMenuPortuguese);
+    EXPECT_EQ(g_languageIndex, 2);
+    switchLanguage(kIdMenuEnglish);
     EXPECT_EQ(reads(), (std::vector<int> { 0, 0, 0, 0 }));
     frame->OnFishToolClicked();
     Layout(1100, 760);
     EXPECT_EQ(reads(), (std::vector<int> { 1, 0, 0, 0 }));
+    g_configManager.SetConfigPersist(nullptr);
 }
 
 TEST_F(MainFrameTest, CloseHidesTheWindowAndMarksTheFrameClosing)

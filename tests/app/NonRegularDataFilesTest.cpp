@@ -10,9 +10,11 @@
 #include "base/Globals.h"
 #include "base/Translate.h"
 #include "tests/common/KWTestKit.h"
+#include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,6 +78,14 @@ TEST(NonRegularDataFiles, AreRefusedAtOnceNamedAndTakenForMissing)
         db.SetDataDir(dir.path().toStdWString());
         return db.DistortionTable(2)->empty();
     };
+    const auto styleSheet = [&dir] {
+        QApplication* const kept = GetQtApplication();
+        SetQtApplication(qApp);
+        const QString sheet = qApp->styleSheet();
+        LoadStyleSheet(dir.filePath(QStringLiteral("Lumivane_Style.css")).toStdWString());
+        SetQtApplication(kept);
+        return qApp->styleSheet() == sheet;
+    };
     const struct {
         const char* name;
         Kind kind;
@@ -90,6 +100,7 @@ TEST(NonRegularDataFiles, AreRefusedAtOnceNamedAndTakenForMissing)
             language(kLanguage + 1) },
         { "lens table as a pipe", Kind::Pipe, QStringLiteral("disdate-FL12.csv"), lensTable },
         { "lens table as a folder", Kind::Folder, QStringLiteral("disdate-FL12.csv"), lensTable },
+        { "style sheet as a pipe", Kind::Pipe, QStringLiteral("Lumivane_Style.css"), styleSheet },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

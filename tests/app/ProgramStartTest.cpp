@@ -263,6 +263,7 @@ TEST(ProgramStart, NamesASkinPictureThatCannotBeReadAndStopsOnlyForTheMainWindow
         { "main picture cut to 320 bytes", "DlgBackgorund.png", cut, true, false },
         { "main picture of random bytes", "DlgBackgorund.png", noise, true, false },
         { "close button of random bytes", "closed_nor.png", noise, false, false },
+        { "window icon of random bytes", "CalTool.png", noise, false, false },
         { "spin box arrow missing", "spiner_up_n.png", std::nullopt, false, false },
         { "spin box frame of random bytes, at 4K", "kuang2_nor.png", noise, false, true },
     };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QMovie>
 #include <QTimer>
@@ -135,4 +136,26 @@ TEST(ProgressDlgEventImp, TheLabelGoesWithTheDialogWindow)
         ASSERT_NE(handler.GetLabel(), nullptr);
     }
     EXPECT_EQ(handler.GetLabel(), nullptr);
+}
+
+// An animation that will not play is named once, when the dialog first shows
+// it, and the label is given a movie without a file, which shows nothing.
+TEST(ProgressDlgEventImp, AnAnimationThatWillNotPlayIsNamedOnce)
+{
+    KWTempSkinDir skins;
+    QFile damaged(skins.Path() + "damaged.gif");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("GIF89a, but no more") > 0);
+    damaged.close();
+    for (const wchar_t* name : { L"lost.gif", L"damaged.gif" }) {
+        const QString path = skins.Path() + QString::fromWCharArray(name);
+        SCOPED_TRACE(path.toStdString());
+        KWWarningCatcher catcher;
+        CProgressDlgEventImp handler(name, 10, 10);
+        ProgressDialog dialog(handler);
+        handler.OnDlgCreate(false);
+        handler.OnDlgCreate(false);
+        EXPECT_EQ(catcher.Warnings().filter(path).size(), 1) << catcher.Warnings().join("; ").toStdString();
+        ASSERT_NE(handler.GetMovie(), nullptr);
+        EXPECT_TRUE(handler.GetMovie()->fileName().isEmpty());
+    }
 }

@@ -311,6 +311,13 @@ TEST_F(VideoWindowTest, SkinSetsColoursWidthsAndButtons)
     EXPECT_EQ(window->GetText(2), QStringLiteral("Replay"));
     EXPECT_FALSE(window->GetSkinImage(1).isNull());
     EXPECT_EQ(KWPixelAt(Sub(0), 1, 1), QColor(0, 255, 0)) << "focus frame of the current sub-window";
+
+    KWWarningCatcher catcher;
+    ImageVideoWindowStyle lost;
+    lost.strBackground = L"lost_background.png";
+    window->SetSkin(&lost);
+    EXPECT_EQ(catcher.Warnings().filter(skins.Path() + "lost_background.png").size(), 1)
+        << "a missing background is named";
 }
 
 TEST_F(VideoWindowTest, FisheyeFramesAndOffScreenSurfacesGoByIdToo)

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
+#include <QMovie>
 #include <QPixmap>
 #include <QUrl>
 #include <QWidget>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <map>
 
 const char* const KW_HAND_CURSOR_NAME = "hand_pointing.png";
@@ -158,7 +160,9 @@ bool ReadPastCache(const QString& path, QPixmap& pixmap)
     return !pixmap.isNull();
 }
 
-bool LoadPicture(const QString& path, QPixmap& pixmap, bool cached)
+// Names a picture that is missing, is no regular file or does not decode in
+// one warning, once for each path; decode loads it, or gives Qt's reason.
+bool LoadNamed(const QString& path, const std::function<bool(QString& error)>& decode)
 {
     if (path.isEmpty()) {
         return false;
@@ -169,25 +173,21 @@ bool LoadPicture(const QString& path, QPixmap& pixmap, bool cached)
     const KWFileStamp stamp = GetFileStamp(QFile::encodeName(path).toStdString());
     const auto known = failed.find(path);
     if (known != failed.end() && known->second == stamp) {
-        pixmap = QPixmap();
         return false;
     }
     const QFileInfo file(path);
     QString reason;
+    QString error;
     if (!stamp.exists) {
         reason = QStringLiteral("is missing");
     } else if (!file.isFile()) {
         // Reading a pipe would wait for a writer.
         reason = QStringLiteral("is not a regular file");
-    } else if (cached ? pixmap.load(path) : ReadPastCache(path, pixmap)) {
+    } else if (decode(error)) {
         return true;
     } else {
-        // Only a picture that failed is read again, for Qt's reason.
-        QImageReader reader(path);
-        reader.read();
-        reason = QStringLiteral("cannot be read as a picture (%1)").arg(reader.errorString());
+        reason = QStringLiteral("cannot be read as a picture (%1)").arg(error);
     }
-    pixmap = QPixmap();
     const bool named = known != failed.end();
     failed[path] = stamp;
     if (!named) {
@@ -195,6 +195,24 @@ bool LoadPicture(const QString& path, QPixmap& pixmap, bool cached)
                              << "- it shows empty";
     }
     return false;
+}
+
+bool LoadPicture(const QString& path, QPixmap& pixmap, bool cached)
+{
+    const bool loaded = LoadNamed(path, [&](QString& error) {
+        if (cached ? pixmap.load(path) : ReadPastCache(path, pixmap)) {
+            return true;
+        }
+        // Only a picture that failed is read again, for Qt's reason.
+        QImageReader reader(path);
+        reader.read();
+        error = reader.errorString();
+        return false;
+    });
+    if (!loaded && !path.isEmpty()) {
+        pixmap = QPixmap();
+    }
+    return loaded;
 }
 
 } // namespace
@@ -207,6 +225,26 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap)
 bool KWReadPicture(const QString& path, QPixmap& pixmap)
 {
     return LoadPicture(path, pixmap, false);
+}
+
+bool KWLoadMovie(const QString& path, QMovie& movie)
+{
+    const bool loaded = LoadNamed(path, [&](QString& error) {
+        // A movie looks at the file's header only: its first frame is
+        // decoded here, as a picture would be.
+        QImageReader reader(path);
+        if (reader.read().isNull()) {
+            error = reader.errorString();
+            return false;
+        }
+        movie.setFileName(path);
+        error = movie.lastErrorString();
+        return movie.isValid();
+    });
+    if (!loaded && !path.isEmpty()) {
+        movie.setFileName(QString());
+    }
+    return loaded;
 }
 
 QString KWPictureStyleUrl(const QString& path)

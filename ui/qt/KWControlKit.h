@@ -20,6 +20,7 @@
 #include <string>
 
 class QMimeData;
+class QMovie;
 class QPixmap;
 class QCursor;
 class QWidget;
@@ -91,6 +92,10 @@ bool KWLoadPicture(const QString& path, QPixmap& pixmap);
 // KWLoadPicture read past Qt's picture cache, for a large picture shown once
 // that would push the small ones of every control out of it.
 bool KWReadPicture(const QString& path, QPixmap& pixmap);
+// An animation's file given to movie, checked (its first frame decoded) and
+// named as KWLoadPicture checks and names a picture; one that will not play
+// leaves movie without a file (it shows nothing) and returns false.
+bool KWLoadMovie(const QString& path, QMovie& movie);
 // The picture at path as a style sheet's url(...) term (KWStyleSheetUrl),
 // loaded first as KWLoadPicture loads it: Qt then draws it from the cache,
 // and a picture that will draw nothing is named when the sheet is made and

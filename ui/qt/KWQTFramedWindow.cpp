@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QTimerEvent>
@@ -145,7 +146,9 @@ template <class QtBase> void CKWQTFramedWindow<QtBase>::SetDlgIcon(UINT) { }
 
 template <class QtBase> void CKWQTFramedWindow<QtBase>::SetWindowAndAppIcon(const QString& file)
 {
-    const QIcon icon(file);
+    QPixmap picture;
+    KWLoadPicture(file, picture);
+    const QIcon icon(picture);
     this->setWindowIcon(icon);
     QGuiApplication::setWindowIcon(icon);
 }

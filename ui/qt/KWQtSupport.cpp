@@ -7,11 +7,14 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QScreen>
 #include <QStringList>
 
+#include <cctype>
 #include <climits>
 #include <cstring>
 
@@ -235,13 +238,24 @@ QString KWStyleSheetUrl(const QString& path)
     QString quoted;
     quoted.reserve(path.size() + 8);
     quoted += QStringLiteral("url(\"");
+    QChar previous;
     for (const QChar c : path) {
+        // Qt reads a backslash and hex digits as a character's code before
+        // it reads any escape, even after an escaped backslash ("\\1b" would
+        // be a backslash and U+001B): a hex digit after a backslash is
+        // written as its own six-digit code, which needs no terminator.
+        if (previous == QLatin1Char('\\') && c.unicode() < 0x80 && std::isxdigit(c.unicode()) != 0) {
+            quoted += QStringLiteral("\\%1").arg(c.unicode(), 6, 16, QLatin1Char('0'));
+            previous = c;
+            continue;
+        }
         // A backslash keeps the next character as it is, a line break too.
         if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c == QLatin1Char('\n')
             || c == QLatin1Char('\r') || c == QLatin1Char('\f')) {
             quoted += QLatin1Char('\\');
         }
         quoted += c;
+        previous = c;
     }
     quoted += QStringLiteral("\")");
     return quoted;
@@ -254,8 +268,15 @@ void LoadStyleSheet(std::wstring path)
     if (app == nullptr) {
         return;
     }
+    // A sheet that is not there leaves the look as it is, silently; one that
+    // is there but cannot be read (a pipe, a folder, no permission) is named.
+    if (!QFileInfo::exists(StyleSheetPath())) {
+        return;
+    }
     QFile file;
-    if (!KWOpenRegularQFile(file, StyleSheetPath(), QIODevice::Text, nullptr)) {
+    QString reason;
+    if (!KWOpenRegularQFile(file, StyleSheetPath(), QIODevice::Text, &reason)) {
+        qWarning().noquote() << "Style sheet" << StyleSheetPath() << "cannot be read:" << reason;
         return;
     }
     app->setStyleSheet(QString::fromUtf8(file.readAll()));

@@ -56,12 +56,14 @@ QString KWSkinImagePath(const std::wstring& name);
 
 // A picture's path as a style sheet's url(...) term that Qt reads back as
 // exactly that path, whatever it holds: quoted, with the quote, the backslash
-// and line breaks escaped. Left bare, a folder named with an apostrophe, an
+// and line breaks escaped, and a hex digit after a backslash written as its
+// code. Left bare, a folder named with an apostrophe, an
 // '&', a space, a parenthesis or a letter beyond ASCII breaks the whole sheet.
 QString KWStyleSheetUrl(const QString& path);
 
-// Makes the file's text the application's style sheet. A file that does not
-// open, or no application, is passed over silently.
+// Makes the file's text the application's style sheet. A missing file, or
+// no application, is passed over silently; a file that is there and does not
+// open (no regular file, no permission) is named in a warning with why.
 void LoadStyleSheet(std::wstring path);
 // The last path given to LoadStyleSheet.
 QString GetStyleSheetPath();

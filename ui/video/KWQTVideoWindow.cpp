@@ -133,7 +133,8 @@ int CKWQTVideoWindow::SetSkin(ImageVideoWindowStyle* style)
     // Empty fields keep what the window has: an empty colour would read as
     // black and an empty width as 0 (bars that cannot be seen).
     if (!style->strBackground.empty()) {
-        m_background = std::make_unique<QPixmap>(KWSkinImagePath(style->strBackground));
+        m_background = std::make_unique<QPixmap>();
+        KWLoadPicture(KWSkinImagePath(style->strBackground), *m_background);
     }
     const std::wstring* colours[6] = {&style->strColor1, &style->strColor2, &style->strColor3,
                                       &style->strColor4, &style->strColor5, &style->strColor6};
