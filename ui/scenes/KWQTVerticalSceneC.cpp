@@ -568,7 +568,6 @@ void CKWQTVerticalSceneC::PlaceTarget(const SideViewTargetPlace& place, double t
     SetLabel(m_targetHeightLabel, LengthText(targetHeight));
     SetScale(m_person, place.personScale);
     m_person->setPos(KWToQPointF(place.personPos));
-    m_targetHeightHandle->setOffset(KWToQPointF(place.handleOffset));
     m_targetHeightHandle->SetMoveRange(place.handleMin, place.handleMax);
 }
 
@@ -601,13 +600,11 @@ void CKWQTVerticalSceneC::Redraw()
     SetTextWidth(m_installAngleLabel, 80.0 * k);
     SetLabel(m_installHeightLabel, LengthText(m_model.installHeight));
     SetTextWidth(m_installHeightLabel, 80.0 * k);
-    m_heightHandle->setOffset(KWToQPointF(l.heightHandleOffset));
     m_heightHandle->SetMoveRange(l.heightHandleMin, l.heightHandleMax);
     m_camera->setPos(KWToQPointF(l.cameraPos));
     SetRotation(m_camera, KWToQPointF(l.cameraPivot), -m_model.installAngle);
 
     m_nearGround->setLine(KWToQLineF(l.nearGround));
-    m_blindHandle->setOffset(KWToQPointF(l.blindHandleOffset));
     m_blindHandle->SetMoveRange(l.blindHandleMin, l.blindHandleMax);
     SetLabel(m_blindDistanceLabel, LengthText(m_model.blindDistance));
     SetLabel(m_verticalAngleLabel, AngleText(m_model.verticalAngle));
@@ -627,8 +624,9 @@ void CKWQTVerticalSceneC::Redraw()
 
     PlaceTarget(l.target, l.targetHeight);
     SetLabel(m_targetDistanceLabel, LengthText(m_model.targetDistance));
-    m_targetDistanceHandle->setOffset(KWToQPointF(l.targetDistanceHandleOffset));
     m_targetDistanceHandle->SetMoveRange(l.targetDistanceHandleMin, l.targetDistanceHandleMax);
+    // Every handle's place is set by the arrangement, which starts each from
+    // the place its value gives it.
     ArrangeAroundDrawing(l);
     // What the items mark is all that is updated: an update of the scene or
     // the view on top got the drawing painted twice whenever another scene
