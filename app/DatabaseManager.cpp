@@ -21,9 +21,7 @@
 #include <boost/make_shared.hpp>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -33,7 +31,6 @@ using KW_SOFT_BASE::CKWStreamConvert;
 namespace {
 
 const UINT kLocalCodePage = 0;
-const UINT kUtf8CodePage = 65001;
 
 // Copies at most capacity - 1 bytes of UTF-8 text and terminates, never
 // splitting a multi-byte character.
@@ -54,41 +51,17 @@ void CopyWideBounded(const std::wstring& text, wchar_t* dest, size_t capacity)
     dest[n] = L'\0';
 }
 
-sqlite3_vfs* g_unixFileLayer = nullptr;
-
-// The Unix layer copies the path of a journal it creates into a buffer of
-// its own path limit to find the database's permissions: a longer one would
-// overrun it. Such a journal is refused, so that a write from a folder that
-// deep fails as "unable to open" while every read goes on.
-int OpenWithinUnixPathLimit(
-    sqlite3_vfs* /*layer*/, const char* name, sqlite3_file* file, int flags, int* outFlags)
+// What a user can do about SQLite's error code.
+CDatabaseManager::OpenFailure FailureOfCode(int rc)
 {
-    const bool journal = (flags & (SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_WAL)) != 0;
-    if (journal && name != nullptr && std::strlen(name) > static_cast<size_t>(g_unixFileLayer->mxPathname)) {
-        return SQLITE_CANTOPEN;
+    switch (rc & 0xFF) {
+    case SQLITE_NOTADB:
+        return CDatabaseManager::OpenFailure::NotProductDatabase;
+    case SQLITE_CORRUPT:
+        return CDatabaseManager::OpenFailure::Damaged;
+    default:
+        return CDatabaseManager::OpenFailure::CannotOpen;
     }
-    return g_unixFileLayer->xOpen(g_unixFileLayer, name, file, flags, outFlags);
-}
-
-// SQLite's Unix file layer takes paths of at most 512 bytes, where Linux
-// takes PATH_MAX: a program folder copied a few levels deep would lose its
-// database. The same layer, under a name of its own, with room for any path
-// the system takes; null when it could not be registered.
-const char* LongPathFileLayer()
-{
-    static const char* const name = []() -> const char* {
-        g_unixFileLayer = sqlite3_vfs_find(nullptr);
-        if (g_unixFileLayer == nullptr) {
-            return nullptr;
-        }
-        static sqlite3_vfs layer = *g_unixFileLayer;
-        layer.zName = "kw-unix-long-paths";
-        layer.mxPathname = std::max(g_unixFileLayer->mxPathname, PATH_MAX);
-        layer.xOpen = OpenWithinUnixPathLimit;
-        layer.pNext = nullptr;
-        return sqlite3_vfs_register(&layer, 0) == SQLITE_OK ? layer.zName : nullptr;
-    }();
-    return name;
 }
 
 } // namespace
@@ -112,52 +85,66 @@ int CDatabaseManager::Open()
 
 int CDatabaseManager::Open(const std::wstring& path)
 {
+    return OpenFile(path, false);
+}
+
+int CDatabaseManager::OpenForWriting(const std::wstring& path)
+{
+    return OpenFile(path, true);
+}
+
+int CDatabaseManager::OpenFile(const std::wstring& path, bool writable)
+{
     CKWAutoMutexLock lock(m_mutex);
     Close();
     m_failedPath.clear();
     m_failureReason.clear();
-    CKWStreamConvert utf8Path(path.c_str(), kUtf8CodePage);
-    // Read-write for the catalogue tools, but never create: a missing database
-    // must not leave an empty file behind (nor fail noisily in a read-only
-    // install folder).
-    const int rc = sqlite3_open_v2(utf8Path.GetA(), &m_db, SQLITE_OPEN_READWRITE, LongPathFileLayer());
+    m_failureKind = OpenFailure::None;
+    const QString qtPath = KWToQString(path);
+    const std::string utf8Path = qtPath.toStdString();
+    std::string reason;
+    if (!m_folder.Open(QFile::encodeName(qtPath).toStdString(), &reason)) {
+        FailToOpen(utf8Path, Problem { OpenFailure::CannotOpen, reason });
+        return 0;
+    }
+    // Read only and immutable, SQLite takes no lock and never looks beside
+    // the file: a journal or write-ahead log there is neither replayed nor
+    // deleted, whoever left it and whatever it holds. Neither way creates the
+    // file: a missing database must not leave an empty one behind.
+    const std::string uri = SqliteUriFilename(m_folder.ShortPath(), writable ? "" : "mode=ro&immutable=1");
+    const int flags = SQLITE_OPEN_URI | (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+    const int rc = sqlite3_open_v2(uri.c_str(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        WarnUnreadable(utf8Path.GetA(), sqlite3_errstr(rc));
-        // SQLite may hand out a handle even when opening fails.
-        sqlite3_close(m_db);
-        m_db = nullptr;
+        FailToOpen(utf8Path, Problem { OpenFailure::CannotOpen, sqlite3_errstr(rc) });
         return 0;
     }
     sqlite3_key(m_db, kProductDatabasePassphrase, kProductDatabasePassphraseLength);
     // Opening reads nothing: a damaged file, one that is not encrypted or one
     // keyed with another passphrase shows only at the first read. Read the
     // schema now, so that such a file counts as not opened.
-    std::string problem = SchemaProblem();
-    if (problem.empty()) {
+    Problem problem = SchemaProblem();
+    if (problem.kind == OpenFailure::None) {
         problem = IntegrityProblem();
     }
-    if (!problem.empty()) {
-        WarnUnreadable(utf8Path.GetA(), problem.c_str());
-        sqlite3_close(m_db);
-        m_db = nullptr;
+    if (problem.kind != OpenFailure::None) {
+        FailToOpen(utf8Path, problem);
         return 0;
     }
     return 1;
 }
 
-std::string CDatabaseManager::SchemaProblem() const
+CDatabaseManager::Problem CDatabaseManager::SchemaProblem() const
 {
     std::string tables;
-    std::string problem
-        = ErrorReadingFirstCell("select count(*) from sqlite_master where type = 'table'", &tables);
-    if (problem.empty() && TextToInt(tables.c_str()) == 0) {
+    Problem problem = ReadFirstCell("select count(*) from sqlite_master where type = 'table'", &tables);
+    if (problem.kind == OpenFailure::None && TextToInt(tables.c_str()) == 0) {
         // An empty file keys and reads like an empty database.
-        problem = "it holds no tables";
+        problem = Problem { OpenFailure::NotProductDatabase, "it holds no tables" };
     }
     return problem;
 }
 
-std::string CDatabaseManager::IntegrityProblem() const
+CDatabaseManager::Problem CDatabaseManager::IntegrityProblem() const
 {
     // The schema lives on the first page; a damaged page further on shows
     // only when a query reaches it, and then as a query that finds nothing.
@@ -165,14 +152,14 @@ std::string CDatabaseManager::IntegrityProblem() const
     // for the shipped database) and names the first fault it finds, "ok"
     // when all is well.
     std::string verdict;
-    std::string problem = ErrorReadingFirstCell("PRAGMA quick_check(1)", &verdict);
-    if (problem.empty() && verdict != "ok") {
-        problem = "it is damaged: " + verdict;
+    Problem problem = ReadFirstCell("PRAGMA quick_check(1)", &verdict);
+    if (problem.kind == OpenFailure::None && verdict != "ok") {
+        problem = Problem { OpenFailure::Damaged, "it is damaged: " + verdict };
     }
     return problem;
 }
 
-std::string CDatabaseManager::ErrorReadingFirstCell(const char* sql, std::string* cell) const
+CDatabaseManager::Problem CDatabaseManager::ReadFirstCell(const char* sql, std::string* cell) const
 {
     sqlite3_stmt* statement = nullptr;
     int rc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
@@ -181,16 +168,23 @@ std::string CDatabaseManager::ErrorReadingFirstCell(const char* sql, std::string
         rc = SQLITE_OK;
     }
     // The message belongs to the connection and goes with the next call.
-    const std::string problem = rc == SQLITE_OK ? std::string() : std::string(sqlite3_errmsg(m_db));
+    const Problem problem
+        = rc == SQLITE_OK ? Problem() : Problem { FailureOfCode(rc), std::string(sqlite3_errmsg(m_db)) };
     sqlite3_finalize(statement);
     return problem;
 }
 
-void CDatabaseManager::WarnUnreadable(const char* utf8Path, const char* reason)
+void CDatabaseManager::FailToOpen(const std::string& utf8Path, const Problem& problem)
 {
     m_failedPath = utf8Path;
-    m_failureReason = reason;
-    qWarning().noquote() << "Product database" << QString::fromUtf8(utf8Path) << "cannot be read:" << reason;
+    m_failureReason = problem.text;
+    m_failureKind = problem.kind;
+    qWarning().noquote() << "Product database" << QString::fromStdString(utf8Path)
+                         << "cannot be read:" << QString::fromStdString(problem.text);
+    // SQLite may hand out a handle even when opening fails.
+    sqlite3_close(m_db);
+    m_db = nullptr;
+    m_folder.Close();
 }
 
 int CDatabaseManager::Close()
@@ -200,6 +194,7 @@ int CDatabaseManager::Close()
         sqlite3_close(m_db);
         m_db = nullptr;
     }
+    m_folder.Close();
     return 1;
 }
 

@@ -2,6 +2,7 @@
 // The product database (an encrypted SQLite file beside the program) and the
 // fisheye lens-distortion tables.
 
+#include "app/DatabaseFolder.h"
 #include "app/DatabaseRecords.h"
 #include "app/LensTableNames.h"
 #include "base/KWFileStamp.h"
@@ -43,24 +44,46 @@ public:
     CDatabaseManager(const CDatabaseManager&) = delete;
     CDatabaseManager& operator=(const CDatabaseManager&) = delete;
 
+    // What a user can do about a file that could not be opened.
+    enum class OpenFailure {
+        None,
+        // Nothing to read there: missing, a link to nowhere or round in a
+        // loop, no regular file, or no permission.
+        CannotOpen,
+        // Some other kind of file, or one not keyed with the program's key.
+        NotProductDatabase,
+        // The program's database, with a page that fails the check.
+        Damaged,
+    };
+
     // Opens the application directory's "Product.db".
     int Init();
-    // Opens "<application directory>/Product.db", or the given file, keys it,
-    // reads its schema and checks every page. 1 when that worked; 0, closed
-    // and with a warning naming the file and the reason, for a file that is
-    // missing, damaged anywhere, empty, not encrypted or keyed with another
-    // passphrase (the queries then give nothing). No file is ever created or
-    // changed.
+    // Opens "<application directory>/Product.db", or the given file, for
+    // reading only, keys it, reads its schema and checks every page. 1 when
+    // that worked; 0, closed and with a warning naming the file and SQLite's
+    // reason, for a file that is missing, no regular file, damaged anywhere,
+    // empty, not encrypted or keyed with another passphrase (the queries then
+    // give nothing). Nothing is created, changed or deleted, neither the file
+    // nor anything beside it: a journal, write-ahead log or shared-memory
+    // file that another program left there is neither replayed nor removed.
+    // Any path Linux takes opens, up to 4,095 bytes.
     int Open();
     int Open(const std::wstring& path);
+    // For the catalogue converter, which writes into the file: opens it as
+    // Open does but for writing (never creating it), so that SQLite makes its
+    // journal beside it and, as every writer must, rolls back one it finds
+    // there.
+    int OpenForWriting(const std::wstring& path);
     // Always 1.
     int Close();
     // Whether the last Open succeeded and no Close came after it.
     bool IsOpen() const { return m_db != nullptr; }
-    // The file the last Open could not open and why; both empty after an
-    // Open that succeeded.
+    // The file the last Open could not open, SQLite's words (or the system's)
+    // for why, and what a user can do about it; empty and None after an Open
+    // that succeeded.
     const std::string& FailedPath() const { return m_failedPath; }
     const std::string& FailureReason() const { return m_failureReason; }
+    OpenFailure FailureKind() const { return m_failureKind; }
 
     // Fills the record of the named model. The focal-length map is emptied
     // first; the other fields keep their values when the model has no row.
@@ -94,6 +117,7 @@ public:
     // Catalogue converter (a maintenance tool; the calculator never calls
     // it): fills newdata1 and newdata2 from the catalogue's menu and product
     // tables in the same database, for every product under the menu label.
+    // The database must have been opened with OpenForWriting.
     void ConvertCatalogue(std::wstring label);
     // Replaces *ids with the shown menu ids under the label, three levels
     // deep; with firstId given, only that first-level menu is followed.
@@ -117,16 +141,25 @@ public:
 private:
     using Row = std::vector<std::string>;
 
-    // Empty when the open connection's schema reads and lists a table; else why not.
-    std::string SchemaProblem() const;
-    // Empty when SQLite's quick check finds every page of the open file sound;
-    // else what it found.
-    std::string IntegrityProblem() const;
+    // Why the open connection is no usable product database: what the user
+    // can do, and SQLite's words; kind None when it is usable.
+    struct Problem {
+        OpenFailure kind = OpenFailure::None;
+        std::string text;
+    };
+    // The file named by a short path through its folder's descriptor, read
+    // only and immutable or read-write, keyed and checked.
+    int OpenFile(const std::wstring& path, bool writable);
+    // Empty when the open connection's schema reads and lists a table.
+    Problem SchemaProblem() const;
+    // Empty when SQLite's quick check finds every page of the open file sound.
+    Problem IntegrityProblem() const;
     // Runs a statement and puts the first cell of its first row in *cell;
-    // gives the connection's error message, empty when that worked.
-    std::string ErrorReadingFirstCell(const char* sql, std::string* cell) const;
-    // Names the file and why on standard error, and keeps both for the user.
-    void WarnUnreadable(const char* utf8Path, const char* reason);
+    // gives the connection's error, empty when that worked.
+    Problem ReadFirstCell(const char* sql, std::string* cell) const;
+    // Names the file and why on standard error, keeps both and the kind for
+    // the user, and closes whatever was opened.
+    void FailToOpen(const std::string& utf8Path, const Problem& problem);
 
     // Runs one statement with its text parameters bound in order and returns
     // every row as `columns` texts. False, with *rows empty, when the
@@ -160,7 +193,9 @@ private:
     int m_lensTableReads[kLensTypeCount] = {};
     std::string m_failedPath;
     std::string m_failureReason;
+    OpenFailure m_failureKind = OpenFailure::None;
     sqlite3* m_db = nullptr;
+    CDatabaseFolder m_folder;
     KW_SOFT_BASE::CKWMutex m_mutex;
     std::wstring m_dataDir;
 };

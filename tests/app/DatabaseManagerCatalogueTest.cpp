@@ -51,7 +51,7 @@ protected:
         InsertProduct(4, "too deep", kBulletTechnical, 40, 4, 1, "0");
         InsertProduct(5, "other language", kBulletTechnical, 20, 5, 1, "1");
         InsertProduct(6, "NVR", kBulletTechnical, 50, 6, 1, "0");
-        ASSERT_EQ(m_db->Open(m_dir.filePath("Product.db").toStdWString()), 1);
+        ASSERT_EQ(m_db->OpenForWriting(m_dir.filePath("Product.db").toStdWString()), 1);
     }
     void TearDown() override { sqlite3_close(m_raw); }
 

@@ -106,6 +106,43 @@ bool SameModel(const ModelRecord& a, const ModelRecord& b)
         == std::tie(b.id, b.strBM, b.strFBx, b.strFBy, b.FLtype, b.value, b.ViewH, b.ViewV, b.Pixel, b.PixelSize);
 }
 
+// Every file of the folder, hidden ones too, with its bytes.
+std::map<QString, QByteArray> FilesIn(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        QFile f(QDir(folder).filePath(name));
+        files[name] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    return files;
+}
+
+QByteArray RandomBytes(int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    QByteArray bytes(count, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random() & 0xFFu);
+    }
+    return bytes;
+}
+
+// A journal as a crashed writer would leave it, hot (its first byte is not
+// zero), naming a super-journal of the given length at its end.
+QByteArray HotJournal(int superJournalNameLength)
+{
+    QByteArray journal(512, '\0');
+    journal[0] = static_cast<char>(0xD9);
+    journal += QByteArray(superJournalNameLength, 's');
+    const auto length = static_cast<quint32>(superJournalNameLength);
+    for (const int shift : { 24, 16, 8, 0 }) {
+        journal += static_cast<char>((length >> shift) & 0xFFu);
+    }
+    journal += QByteArray(4, '\0'); // checksum
+    journal += QByteArray::fromHex("d9d505f920a163d7");
+    return journal;
+}
+
 void ExpectFailedLookupLeftRecord(const ModelRecord& record)
 {
     EXPECT_EQ(record.id, 42);
@@ -202,15 +239,7 @@ TEST_F(DatabaseManagerTest, UnreadableOrMissingFileIsNotOpenedIsNamedAndIsLeftAs
         noise[i] = static_cast<char>((i * 7919 + 13) % 251);
     }
     write("random.db", noise);
-    const auto contents = [&] {
-        std::map<QString, QByteArray> files;
-        for (const QString& name : QDir(other.path()).entryList(QDir::Files)) {
-            QFile f(other.filePath(name));
-            files[name] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }
-        return files;
-    };
-    const std::map<QString, QByteArray> before = contents();
+    const std::map<QString, QByteArray> before = FilesIn(other.path());
 
     for (const char* name : { "wrong-key.db", "not-encrypted.db", "empty.db", "random.db", "missing.db" }) {
         SCOPED_TRACE(name);
@@ -232,41 +261,83 @@ TEST_F(DatabaseManagerTest, UnreadableOrMissingFileIsNotOpenedIsNamedAndIsLeftAs
         db.GetModelNames(&names);
         EXPECT_TRUE(names.empty());
     }
-    EXPECT_EQ(contents(), before) << "no file created or changed";
+    EXPECT_EQ(FilesIn(other.path()), before) << "no file created or changed";
     EXPECT_TRUE(m_db->IsOpen());
 }
 
-// Copied into a folder as deep as the system allows, the database still
-// opens, and is left as it was.
+// Copied into a folder as deep as the system allows, or under a name that
+// means something in a URI, the database opens for reading and is left as it
+// was; the catalogue converter writes into it there.
 TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
 {
     QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray bytes = shipped.readAll();
-    for (const int length : { 600, 4000 }) {
-        SCOPED_TRACE(length);
+    const struct {
+        int length; // of the whole path, in bytes
+        QString name;
+    } rows[] = { { 600, "Product.db" }, { 4000, "Product.db" }, { 4090, "Product.db" }, { 4095, "Product.db" },
+        { 200, "Product ?#%41 &mode=rw.db" } };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.length << " " << row.name.toStdString());
         QTemporaryDir top;
         QString folder = top.path();
-        while (folder.size() < length - 100) {
-            folder
-                += QLatin1Char('/') + QString(std::min<qsizetype>(200, length - 100 - folder.size()), u'd');
+        const qsizetype folderLength = row.length - 1 - row.name.size();
+        while (folder.size() < folderLength) {
+            folder += QLatin1Char('/') + QString(std::min<qsizetype>(200, folderLength - folder.size() - 1), u'd');
         }
         ASSERT_TRUE(QDir().mkpath(folder));
-        const QString path = folder + "/Product.db";
+        const QString path = folder + QLatin1Char('/') + row.name;
+        ASSERT_EQ(path.toUtf8().size(), row.length);
         ASSERT_TRUE(QFile::copy(shipped.fileName(), path));
         CDatabaseManager db;
         ASSERT_EQ(db.Open(path.toStdWString()), 1) << db.FailureReason();
         std::vector<std::wstring> names;
         db.GetModelNames(&names);
-        EXPECT_GE(names.size(), 132u);
-        // A write needs a journal beside the file, which SQLite's own file
-        // layer cannot name at this depth: it fails, and nothing overruns.
+        EXPECT_EQ(names.size(), 132u);
         std::map<std::string, std::string> focal { { "serial", "7" }, { "name", "Deep" } };
-        EXPECT_FALSE(db.InsertRow("newdata2", &focal));
+        EXPECT_FALSE(db.InsertRow("newdata2", &focal)) << "opened for reading only";
         db.Close();
         QFile copy(path);
         EXPECT_TRUE(copy.open(QIODevice::ReadOnly) && copy.readAll() == bytes);
-        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList { "Product.db" });
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList { row.name });
+
+        ASSERT_EQ(db.OpenForWriting(path.toStdWString()), 1) << db.FailureReason();
+        EXPECT_TRUE(db.InsertRow("newdata2", &focal));
+    }
+}
+
+// Whatever another program left beside the database, or cut short, is
+// neither replayed nor removed: every model reads and every file of the
+// folder stays as it was, byte for byte.
+TEST(ShippedProductDatabase, ReadsBesideAnyJournalLogOrSharedMemoryFileAndLeavesEveryFileAsItWas)
+{
+    const struct {
+        const char* name;
+        const char* suffix;
+        QByteArray bytes;
+    } rows[] = {
+        { "hot journal, super-journal name longer than a page", "-journal", HotJournal(1100) },
+        { "hot journal, super-journal name of 3,000 bytes", "-journal", HotJournal(3000) },
+        { "journal of random bytes", "-journal", RandomBytes(4096, 11) },
+        { "write-ahead log of random bytes", "-wal", RandomBytes(4096, 12) },
+        { "shared memory of random bytes", "-shm", RandomBytes(32768, 13) },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Product.db");
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/Product.db", path));
+        QFile beside(path + row.suffix);
+        ASSERT_TRUE(beside.open(QIODevice::WriteOnly) && beside.write(row.bytes) == row.bytes.size());
+        beside.close();
+        const std::map<QString, QByteArray> before = FilesIn(dir.path());
+        {
+            CDatabaseManager db;
+            ASSERT_EQ(db.Open(path.toStdWString()), 1) << db.FailureReason();
+            EXPECT_EQ(AllModels(db).size(), 132u);
+        }
+        EXPECT_EQ(FilesIn(dir.path()), before);
     }
 }
 

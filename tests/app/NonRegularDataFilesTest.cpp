@@ -78,6 +78,10 @@ TEST(NonRegularDataFiles, AreRefusedAtOnceNamedAndTakenForMissing)
         db.SetDataDir(dir.path().toStdWString());
         return db.DistortionTable(2)->empty();
     };
+    const auto database = [&dir] {
+        CDatabaseManager db;
+        return db.Open(dir.filePath(QStringLiteral("Product.db")).toStdWString()) == 0;
+    };
     const auto styleSheet = [&dir] {
         QApplication* const kept = GetQtApplication();
         SetQtApplication(qApp);
@@ -101,6 +105,8 @@ TEST(NonRegularDataFiles, AreRefusedAtOnceNamedAndTakenForMissing)
         { "lens table as a pipe", Kind::Pipe, QStringLiteral("disdate-FL12.csv"), lensTable },
         { "lens table as a folder", Kind::Folder, QStringLiteral("disdate-FL12.csv"), lensTable },
         { "style sheet as a pipe", Kind::Pipe, QStringLiteral("Lumivane_Style.css"), styleSheet },
+        { "product database as a pipe", Kind::Pipe, QStringLiteral("Product.db"), database },
+        { "product database as a device", Kind::DeviceLink, QStringLiteral("Product.db"), database },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

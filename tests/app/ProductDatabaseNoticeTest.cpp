@@ -1,5 +1,6 @@
-// At start-up the user is told once, in the message box, that the product
-// database could not be read; the calculator then goes on without it.
+// At start-up the user is told once, in the message box and in the current
+// language, why the product database could not be read, over its path; the
+// calculator then goes on without it.
 
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
@@ -9,12 +10,14 @@
 #include "base/Translate.h"
 #include "tests/app/AnsweredBoxes.h"
 #include "tests/app/ShownText.h"
+#include "tests/common/KWTestKit.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -24,8 +27,6 @@
 #include <string>
 
 namespace {
-
-const wchar_t* const kNotice = L"The product database could not be read.";
 
 struct NoticeRun {
     bool shown = false;
@@ -41,6 +42,32 @@ NoticeRun RunNotice(CMainFrameEventImp& frame)
     run.shown = NoticeUnreadableProductDatabase(frame);
     run.boxes = answer.Boxes();
     return run;
+}
+
+enum class Unreadable { Missing, RandomBytes, DamagedPage };
+
+// What lies at the database's place; empty for nothing at all.
+QByteArray BytesOf(Unreadable kind)
+{
+    if (kind == Unreadable::RandomBytes) {
+        QByteArray noise(4096, '\0');
+        for (int i = 0; i < noise.size(); ++i) {
+            noise[i] = static_cast<char>((i * 104729 + 7) % 253);
+        }
+        return noise;
+    }
+    if (kind == Unreadable::DamagedPage) {
+        // The shipped database with one bit of its tenth page flipped: the
+        // key still opens it, the check finds the page damaged.
+        QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
+        QByteArray bytes = shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
+        const int at = 9 * 1024 + 100;
+        if (bytes.size() > at) {
+            bytes[at] = static_cast<char>(bytes[at] ^ 0x10);
+        }
+        return bytes;
+    }
+    return QByteArray();
 }
 
 class ProductDatabaseNoticeTest : public ::testing::Test {
@@ -60,37 +87,50 @@ private:
 
 } // namespace
 
-TEST_F(ProductDatabaseNoticeTest, RandomOrMissingDatabaseIsToldOnceAndTheCalculatorGoesOn)
+TEST_F(ProductDatabaseNoticeTest, UnreadableDatabaseIsToldOnceInTheLanguageOverItsPathAndTheCalculatorGoesOn)
 {
-    for (const bool present : { true, false }) {
-        SCOPED_TRACE(present ? "random bytes" : "no file");
+    const struct {
+        Unreadable kind;
+        int language;
+        const char* told; // the sentence over the path
+        const char* diagnosed; // SQLite's or the system's words, on standard error only
+    } rows[] = {
+        { Unreadable::Missing, 0, "The product database is missing or cannot be opened:", "no such file" },
+        { Unreadable::RandomBytes, 0,
+            "This file is not a product database of this program, or it cannot be read with the program's key:",
+            "is not a database" },
+        { Unreadable::DamagedPage, 0, "The product database is damaged:", "btreeInitPage" },
+        { Unreadable::Missing, 2, "A base de dados de produtos está faltando ou não pode ser aberta:",
+            "no such file" },
+        { Unreadable::RandomBytes, 2,
+            "Este arquivo não é uma base de dados de produtos deste programa, ou não pode ser lido com a chave "
+            "do programa:",
+            "is not a database" },
+        { Unreadable::DamagedPage, 2, "A base de dados de produtos está danificada:", "btreeInitPage" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.told);
+        g_languageIndex = row.language;
         QTemporaryDir dir;
         const QString path = dir.filePath("Product.db");
-        QByteArray noise(4096, '\0');
-        for (int i = 0; i < noise.size(); ++i) {
-            noise[i] = static_cast<char>((i * 104729 + 7) % 253);
-        }
-        if (present) {
+        const QByteArray bytes = BytesOf(row.kind);
+        if (row.kind != Unreadable::Missing) {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(noise);
+            file.write(bytes);
         }
         boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
         ASSERT_TRUE(frame);
         // The frame opened the shipped database; open this one instead, as
         // start-up would have found it.
+        KWWarningCatcher catcher;
         ASSERT_EQ(frame->GetDatabaseManager()->Open(path.toStdWString()), 0);
+        EXPECT_TRUE(catcher.Warnings().join('|').contains(row.diagnosed)) << catcher.Warnings().join('|').toStdString();
 
         const NoticeRun run = RunNotice(*frame);
         EXPECT_TRUE(run.shown);
         ASSERT_EQ(run.boxes.size(), 1u);
-        const QString text = QString::fromWCharArray(translate(kNotice));
-        EXPECT_NE(text, QString::fromWCharArray(kNotice)) << "the language file has no entry";
-        // What failed, the file and why.
-        const QString shown = run.boxes[0].join('|');
-        EXPECT_TRUE(shown.contains(text) && shown.contains(path)
-            && shown.contains(present ? "is not a database" : "unable to open database file"))
-            << shown.toStdString();
+        EXPECT_TRUE(run.boxes[0].contains(QString::fromUtf8(row.told) + '\n' + path)) << run.boxes[0].join('|').toStdString();
         EXPECT_TRUE(run.boxes[0].contains(QString::fromWCharArray(translate(L"Attention"))));
 
         // Without the database: no model data, so no density, and no second word.
@@ -100,9 +140,9 @@ TEST_F(ProductDatabaseNoticeTest, RandomOrMissingDatabaseIsToldOnceAndTheCalcula
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         frame.reset();
         QFile file(path);
-        EXPECT_EQ(
-            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), present ? noise : QByteArray());
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), present ? 1 : 0) << "nothing created";
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), bytes);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), row.kind == Unreadable::Missing ? 0 : 1)
+            << "nothing created";
     }
 }
 

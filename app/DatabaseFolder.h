@@ -1,0 +1,42 @@
+#pragma once
+// The folder of a database file held open by descriptor, and a short name
+// for the file through it.
+//
+// SQLite's Unix file layer takes names of at most 512 bytes and sizes
+// buffers of its own by that limit: the super-journal name it reads from a
+// journal goes into a buffer one page long, 1,024 bytes for the product
+// database. Raising the limit overruns them; Linux takes paths of up to
+// 4,095 bytes. Through the folder's descriptor, "/proc/self/fd/<n>/<name>"
+// names the same file in a few dozen bytes however deep its folder lies, and
+// a journal SQLite makes beside it (for the catalogue converter) lands in
+// that same folder.
+
+#include <string>
+
+class CDatabaseFolder {
+public:
+    CDatabaseFolder() = default;
+    ~CDatabaseFolder();
+    CDatabaseFolder(const CDatabaseFolder&) = delete;
+    CDatabaseFolder& operator=(const CDatabaseFolder&) = delete;
+
+    // Follows every link of path (file-system bytes) to what it names and
+    // holds that entry's folder open. False, with the reason as the end of a
+    // sentence and nothing held, when nothing is there, a link leads nowhere
+    // or round in a loop, or the entry is no regular file: SQLite would wait
+    // for ever on a pipe it opens for reading.
+    bool Open(const std::string& path, std::string* reason);
+    void Close();
+    // "/proc/self/fd/<n>/<name>" for the file found by the last Open; empty
+    // when nothing is held.
+    const std::string& ShortPath() const { return m_shortPath; }
+
+private:
+    int m_fd = -1;
+    std::string m_shortPath;
+};
+
+// An SQLite URI filename ("file:...") for path, with every byte but the
+// unreserved ones and '/' percent-encoded, so that a '?', '#' or '%' in a
+// name stays part of the name; query, when not empty, follows a '?'.
+std::string SqliteUriFilename(const std::string& path, const std::string& query);
