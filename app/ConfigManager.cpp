@@ -52,10 +52,14 @@ public:
 bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const QString& path)
 {
     // Qt writes straight into what is not a regular file, and writing into a
-    // pipe waits for a reader that never comes.
+    // pipe waits for a reader that never comes. Through a link Qt writes to
+    // its target, and refuses one that leads nowhere it can write; but a link
+    // that leads round in a loop it would replace with a file of its own.
     const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        qWarning().noquote() << "Settings file" << path << "cannot be written: not a regular file"
+    const bool loop = KWIsLinkLoop(path);
+    if ((target.exists() && !target.isFile()) || loop) {
+        qWarning().noquote() << "Settings file" << path << "cannot be written:"
+                             << (loop ? "its link leads round in a loop" : "not a regular file")
                              << "- the choice is not remembered";
         return false;
     }

@@ -21,6 +21,7 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "base/KWRegularFile.h"
 #include "base/KWStreamConvert.h"
 #include "base/ScaledLength.h"
 #include "base/Translate.h"
@@ -34,7 +35,7 @@
 #include <boost/weak_ptr.hpp>
 
 #include <QDebug>
-#include <QFileInfo>
+#include <QFile>
 #include <QString>
 
 namespace {
@@ -98,6 +99,26 @@ CKWStatic* CreateLabel(const wchar_t* text, void* parent, UINT alignFlag, int te
     label->SetTextAlignFlag(alignFlag);
     label->SetTextSize(textSize);
     return label;
+}
+
+// What stops the guide at path from being handed to a viewer, named on
+// standard error, as the sentence the user is told; empty when nothing does.
+std::wstring WhyTheGuideCannotBeOpened(const QString& guide)
+{
+    if (!KWEntryExists(guide)) {
+        qWarning().noquote() << "User guide" << guide << "cannot be opened: there is no such file";
+        return translate(L"The user's guide is not in the program's folder:");
+    }
+    // An entry of the guide's name that is no readable file (a pipe, a
+    // folder, a device, a link that leads nowhere) is there for the user to
+    // see: it is named for what it is.
+    QFile file;
+    QString reason;
+    if (!KWOpenRegularQFile(file, guide, QIODevice::NotOpen, &reason)) {
+        qWarning().noquote() << "User guide" << guide << "cannot be opened:" << reason;
+        return translate(L"The user's guide cannot be read:");
+    }
+    return std::wstring();
 }
 
 } // namespace
@@ -473,9 +494,9 @@ void CMainFrameEventImp::OnDlgKeyDown(UINT /*modifiers*/, UINT key)
     }
     const std::wstring path = GetKWAppDirPath() + L"/" + translate(L"User's Guide.pdf");
     const QString guide = QString::fromStdWString(path);
-    if (!QFileInfo(guide).isFile()) {
-        qWarning().noquote() << "User guide" << guide << "cannot be opened: there is no such file";
-        TellUserOfFailure(GetUIWnd(), translate(L"The user's guide is not in the program's folder:"), guide);
+    const std::wstring whatFailed = WhyTheGuideCannotBeOpened(guide);
+    if (!whatFailed.empty()) {
+        TellUserOfFailure(GetUIWnd(), whatFailed, guide);
         return;
     }
     if (m_shellOpener) {

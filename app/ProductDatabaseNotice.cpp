@@ -13,8 +13,9 @@ std::wstring WhatFailed(CDatabaseManager::OpenFailure failure)
 {
     switch (failure) {
     case CDatabaseManager::OpenFailure::NotProductDatabase:
-        return translate(L"This file is not a product database of this program, or it cannot be read with the "
-                         L"program's key:");
+        return translate(
+            L"This file is not a product database of this program, or it cannot be read with the "
+            L"program's key:");
     case CDatabaseManager::OpenFailure::Damaged:
         return translate(L"The product database is damaged:");
     default:

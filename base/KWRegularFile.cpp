@@ -69,3 +69,15 @@ bool KWOpenRegularQFile(QFile& file, const QString& path, QIODevice::OpenMode mo
     }
     return false;
 }
+
+bool KWEntryExists(const QString& path)
+{
+    struct stat info { };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+bool KWIsLinkLoop(const QString& path)
+{
+    struct stat info { };
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 && errno == ELOOP;
+}

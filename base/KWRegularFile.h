@@ -28,6 +28,15 @@ KWReadableFile KWOpenRegularFile(const std::string& path);
 // file or cannot be opened (*reason says which), else TinyXML-2's verdict.
 tinyxml2::XMLError KWLoadXmlFile(tinyxml2::XMLDocument& doc, const std::string& path, std::string* reason);
 
+// Whether anything at all lies at path (file-system bytes in a QString): a
+// file of any kind, or a link, also one that leads nowhere or round in a
+// loop. What the user sees in the folder, where "nothing" is what they do not.
+bool KWEntryExists(const QString& path);
+
+// Whether following path's links goes round in a loop: no file can ever be
+// reached through it, as through a link that leads nowhere.
+bool KWIsLinkLoop(const QString& path);
+
 // Opens file (closed, no name needed) on the regular file at path for
 // reading with the mode's other flags (QIODevice::Text). False, with the
 // reason in *reason (may be null), when it is not opened.

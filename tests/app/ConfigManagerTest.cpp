@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -171,9 +172,17 @@ TEST_F(ConfigManagerTest, LanguageWhoseFileCannotBeReadStartsInEnglish)
 // all, even when the disk fills up halfway through.
 TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
 {
-    enum Obstacle { FolderInTheFilesPlace, FileInTheFoldersPlace, ReadOnlyFile, ReadOnlyFolder, DiskFull };
+    enum Obstacle {
+        FolderInTheFilesPlace,
+        LinkLoopInTheFilesPlace,
+        FileInTheFoldersPlace,
+        ReadOnlyFile,
+        ReadOnlyFolder,
+        DiskFull
+    };
     const std::pair<const char*, Obstacle> cases[] = {
         { "folder in the file's place", FolderInTheFilesPlace },
+        { "link that leads round in a loop in the file's place", LinkLoopInTheFilesPlace },
         { "file in the folder's place", FileInTheFoldersPlace },
         { "read-only file", ReadOnlyFile },
         { "read-only folder", ReadOnlyFolder },
@@ -195,6 +204,8 @@ TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
             WriteFile(folder, "not a folder");
         } else if (obstacle == FolderInTheFilesPlace) {
             ASSERT_TRUE(QDir().mkpath(path));
+        } else if (obstacle == LinkLoopInTheFilesPlace) {
+            ASSERT_TRUE(QDir().mkpath(folder) && QFile::link(QStringLiteral("config.xml"), path));
         } else {
             WriteFile(path, kSavedLanguage3);
         }
@@ -223,12 +234,15 @@ TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
         const QString warning = catcher.Warnings().front();
         EXPECT_TRUE(warning.contains(path) && warning.contains(": ")) << warning.toStdString();
         EXPECT_EQ(ReadFile(changed), before);
+        EXPECT_EQ(QFileInfo(path).isSymLink(), obstacle == LinkLoopInTheFilesPlace) << "a link is kept";
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         EXPECT_EQ(QDir(appDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList { "Config" });
         if (obstacle != FileInTheFoldersPlace) {
-            EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            // System: Qt lists a link that leads nowhere only so.
+            EXPECT_EQ(
+                QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
                 QStringList { "config.xml" })
                 << "no half-written file left beside it";
         }

@@ -276,15 +276,16 @@ TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
     const struct {
         int length; // of the whole path, in bytes
         QString name;
-    } rows[] = { { 600, "Product.db" }, { 4000, "Product.db" }, { 4090, "Product.db" }, { 4095, "Product.db" },
-        { 200, "Product ?#%41 &mode=rw.db" } };
+    } rows[] = { { 600, "Product.db" }, { 4000, "Product.db" }, { 4090, "Product.db" },
+        { 4095, "Product.db" }, { 200, "Product ?#%41 &mode=rw.db" } };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.length << " " << row.name.toStdString());
         QTemporaryDir top;
         QString folder = top.path();
         const qsizetype folderLength = row.length - 1 - row.name.size();
         while (folder.size() < folderLength) {
-            folder += QLatin1Char('/') + QString(std::min<qsizetype>(200, folderLength - folder.size() - 1), u'd');
+            folder += QLatin1Char('/')
+                + QString(std::min<qsizetype>(200, folderLength - folder.size() - 1), u'd');
         }
         ASSERT_TRUE(QDir().mkpath(folder));
         const QString path = folder + QLatin1Char('/') + row.name;

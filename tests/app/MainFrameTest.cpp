@@ -37,6 +37,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
@@ -45,8 +46,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -335,7 +339,9 @@ TEST_F(MainFrameTest, F1OpensTheGuideOfTheCurrentLanguage)
 
 // F1 that opens nothing says why, on the terminal and in the message box:
 // the guide of the current language is not there (found so by F1 or by the
-// opener, status 2), there is no desktop opener to start, or the opener finds
+// opener, status 2), something under its name is no file that can be read (a
+// folder, a pipe, a link round in a loop), there is no desktop opener to
+// start, or the opener finds
 // no program for the file (status 3). Any other status comes after a viewer
 // was started, which tells its own failures: the terminal hears of it, no box.
 TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
@@ -355,32 +361,55 @@ TEST_F(MainFrameTest, F1ThatOpensNothingNamesTheGuideAndWhatFailed)
         opener.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         return dir.path();
     };
-    QTemporaryDir noFile, noViewer, viewerFailed;
+    // A language folder of its own names as the guide an entry that the row
+    // puts in that folder, by a path from the program's folder.
+    const QString appDir = QString::fromStdWString(GetKWAppDirPath());
+    const auto guideIn = [&appDir](const QTemporaryDir& dir) {
+        return appDir + QLatin1Char('/') + QDir(appDir).relativeFilePath(dir.filePath("Guide.pdf"));
+    };
+    const auto guideAs
+        = [&appDir](const QTemporaryDir& dir, const std::function<bool(const QString&)>& place) {
+              EXPECT_TRUE(place(dir.filePath("Guide.pdf")));
+              QFile file(dir.filePath("Lang_0.xml"));
+              EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+              file.write("<Language><Text name=\"User's Guide.pdf\" value=\""
+                  + QDir(appDir).relativeFilePath(dir.filePath("Guide.pdf")).toUtf8() + "\"/></Language>");
+              return dir.path();
+          };
+    QTemporaryDir noFile, noViewer, viewerFailed, asFolder, asPipe, asLoop;
     const QByteArray savedPath = qgetenv("PATH");
     const QString guide = QString::fromStdWString(GetKWAppDirPath() + L"/" + translate(L"User's Guide.pdf"));
     const wchar_t* const noOpener = L"No program could be started to open the user's guide:";
     const wchar_t* const notThere = L"The user's guide is not in the program's folder:";
+    const wchar_t* const unreadable = L"The user's guide cannot be read:";
     const struct {
         const char* name;
-        bool guideMissing;
+        QString languageDir; // empty: the shipped language files
         QString searchPath;
         QString path;
         const char* failure;
         const wchar_t* told; // null: no box
     } rows[] = {
-        { "no guide", true, folder.path(), QString::fromStdWString(GetKWAppDirPath()) + "/Lost Guide.pdf",
-            "no such file", notThere },
-        { "no opener", false, folder.path(), guide, "xdg-open could not be started", noOpener },
-        { "guide gone when opened", false, openerExiting(noFile, 2), guide, "xdg-open found no such file",
+        { "no guide", folder.path(), folder.path(), appDir + "/Lost Guide.pdf", "no such file", notThere },
+        { "guide is a folder", guideAs(asFolder, [](const QString& p) { return QDir().mkdir(p); }),
+            folder.path(), guideIn(asFolder), "not a regular file", unreadable },
+        { "guide is a pipe",
+            guideAs(asPipe,
+                [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }),
+            folder.path(), guideIn(asPipe), "not a regular file", unreadable },
+        { "guide is a link loop",
+            guideAs(asLoop, [](const QString& p) { return QFile::link("Guide.pdf", p); }), folder.path(),
+            guideIn(asLoop), "symbolic links", unreadable },
+        { "no opener", {}, folder.path(), guide, "xdg-open could not be started", noOpener },
+        { "guide gone when opened", {}, openerExiting(noFile, 2), guide, "xdg-open found no such file",
             notThere },
-        { "no program for the file", false, openerExiting(noViewer, 3), guide,
+        { "no program for the file", {}, openerExiting(noViewer, 3), guide,
             "xdg-open found no program to open it", noOpener },
-        { "viewer ended with an error", false, openerExiting(viewerFailed, 4), guide, "exit status 4",
-            nullptr },
+        { "viewer ended with an error", {}, openerExiting(viewerFailed, 4), guide, "exit status 4", nullptr },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        SetLanguageFileDir(row.guideMissing ? QFile::encodeName(folder.path()).toStdString() : std::string());
+        SetLanguageFileDir(QFile::encodeName(row.languageDir).toStdString());
         // The desktop's own opener, looked for on the path.
         const auto plain = boost::make_shared<CMainFrameEventImp>();
         qputenv("PATH", QFile::encodeName(row.searchPath));

@@ -1,5 +1,6 @@
 // A data file beside the program may be replaced by something that is not a
-// file: a named pipe, a link to a device, a folder. Its reader refuses it at
+// file: a named pipe, a link to a device, a folder, a link that leads round
+// in a loop. Its reader refuses it at
 // once, names it as it names a damaged file, and goes on as for a missing
 // one. A reader that waited on the pipe is set free by the test (a writer
 // opens and closes it) and fails it instead of hanging it.
@@ -28,7 +29,7 @@
 
 namespace {
 
-enum class Kind { Pipe, DeviceLink, Folder };
+enum class Kind { Pipe, DeviceLink, Folder, LinkLoop };
 
 bool Place(Kind kind, const QString& path)
 {
@@ -40,6 +41,8 @@ bool Place(Kind kind, const QString& path)
         return QFile::link(QStringLiteral("/dev/zero"), path);
     case Kind::Folder:
         return QDir().mkdir(path);
+    case Kind::LinkLoop:
+        return QFile::link(QFileInfo(path).fileName(), path);
     }
     return false;
 }
@@ -105,6 +108,7 @@ TEST(NonRegularDataFiles, AreRefusedAtOnceNamedAndTakenForMissing)
         { "lens table as a pipe", Kind::Pipe, QStringLiteral("disdate-FL12.csv"), lensTable },
         { "lens table as a folder", Kind::Folder, QStringLiteral("disdate-FL12.csv"), lensTable },
         { "style sheet as a pipe", Kind::Pipe, QStringLiteral("Lumivane_Style.css"), styleSheet },
+        { "style sheet as a link loop", Kind::LinkLoop, QStringLiteral("Lumivane_Style.css"), styleSheet },
         { "product database as a pipe", Kind::Pipe, QStringLiteral("Product.db"), database },
         { "product database as a device", Kind::DeviceLink, QStringLiteral("Product.db"), database },
     };
@@ -122,7 +126,8 @@ TEST(NonRegularDataFiles, AreRefusedAtOnceNamedAndTakenForMissing)
         EXPECT_TRUE(reading.get());
         const QStringList named = catcher.Warnings().filter(path);
         ASSERT_EQ(named.size(), 1) << catcher.Warnings().join("; ").toStdString();
-        EXPECT_TRUE(named.front().contains(QStringLiteral("not a regular file")))
+        EXPECT_TRUE(named.front().contains(row.kind == Kind::LinkLoop ? QStringLiteral("symbolic links")
+                                                                      : QStringLiteral("not a regular file")))
             << named.front().toStdString();
         EXPECT_EQ(QFileInfo(path).isFile(), false) << "left as it was";
         QFile::remove(path);

@@ -97,13 +97,15 @@ TEST_F(ProductDatabaseNoticeTest, UnreadableDatabaseIsToldOnceInTheLanguageOverI
     } rows[] = {
         { Unreadable::Missing, 0, "The product database is missing or cannot be opened:", "no such file" },
         { Unreadable::RandomBytes, 0,
-            "This file is not a product database of this program, or it cannot be read with the program's key:",
+            "This file is not a product database of this program, or it cannot be read with the program's "
+            "key:",
             "is not a database" },
         { Unreadable::DamagedPage, 0, "The product database is damaged:", "btreeInitPage" },
-        { Unreadable::Missing, 2, "A base de dados de produtos está faltando ou não pode ser aberta:",
-            "no such file" },
+        { Unreadable::Missing, 2,
+            "A base de dados de produtos está faltando ou não pode ser aberta:", "no such file" },
         { Unreadable::RandomBytes, 2,
-            "Este arquivo não é uma base de dados de produtos deste programa, ou não pode ser lido com a chave "
+            "Este arquivo não é uma base de dados de produtos deste programa, ou não pode ser lido com a "
+            "chave "
             "do programa:",
             "is not a database" },
         { Unreadable::DamagedPage, 2, "A base de dados de produtos está danificada:", "btreeInitPage" },
@@ -125,12 +127,14 @@ TEST_F(ProductDatabaseNoticeTest, UnreadableDatabaseIsToldOnceInTheLanguageOverI
         // start-up would have found it.
         KWWarningCatcher catcher;
         ASSERT_EQ(frame->GetDatabaseManager()->Open(path.toStdWString()), 0);
-        EXPECT_TRUE(catcher.Warnings().join('|').contains(row.diagnosed)) << catcher.Warnings().join('|').toStdString();
+        EXPECT_TRUE(catcher.Warnings().join('|').contains(row.diagnosed))
+            << catcher.Warnings().join('|').toStdString();
 
         const NoticeRun run = RunNotice(*frame);
         EXPECT_TRUE(run.shown);
         ASSERT_EQ(run.boxes.size(), 1u);
-        EXPECT_TRUE(run.boxes[0].contains(QString::fromUtf8(row.told) + '\n' + path)) << run.boxes[0].join('|').toStdString();
+        EXPECT_TRUE(run.boxes[0].contains(QString::fromUtf8(row.told) + '\n' + path))
+            << run.boxes[0].join('|').toStdString();
         EXPECT_TRUE(run.boxes[0].contains(QString::fromWCharArray(translate(L"Attention"))));
 
         // Without the database: no model data, so no density, and no second word.

@@ -1,6 +1,8 @@
-// Qt's own Chinese translation goes in for Chinese alone.
+// Qt's own Chinese translation goes in for Chinese alone, and whatever lies
+// at its place that does not load is named.
 
 #include "app/QtTranslation.h"
+#include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,10 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
+#include <functional>
 #include <string>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +64,36 @@ TEST_F(QtTranslationTest, MissingCatalogueInstallsNothing)
     ASSERT_TRUE(ApplyQtTranslation(1, dir.path().toStdWString()));
     QFile::remove(dir.filePath(QStringLiteral("qt_zh_CN.qm")));
     EXPECT_FALSE(ApplyQtTranslation(1, dir.path().toStdWString()));
+}
+
+// Anything at the catalogue's place that does not load is named, once a
+// run however often Chinese is chosen, as the language files are; where
+// nothing is, nothing is said.
+TEST_F(QtTranslationTest, CatalogueThatIsNoFileIsNamedOnceAndInstallsNothing)
+{
+    const struct {
+        const char* name;
+        std::function<bool(const QString&)> place; // null: nothing there
+    } rows[] = {
+        { "folder", [](const QString& path) { return QDir().mkdir(path); } },
+        { "pipe",
+            [](const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; } },
+        { "link loop", [](const QString& path) { return QFile::link(QStringLiteral("qt_zh_CN.qm"), path); } },
+        { "link to nowhere",
+            [](const QString& path) { return QFile::link(QStringLiteral("gone.qm"), path); } },
+        { "nothing", nullptr },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("qt_zh_CN.qm"));
+        ASSERT_TRUE(!row.place || row.place(path));
+        KWWarningCatcher catcher;
+        EXPECT_FALSE(ApplyQtTranslation(1, dir.path().toStdWString()));
+        EXPECT_FALSE(ApplyQtTranslation(1, dir.path().toStdWString()));
+        EXPECT_EQ(catcher.Warnings().filter(path).size(), row.place ? 1 : 0)
+            << catcher.Warnings().join("; ").toStdString();
+    }
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QScreen>
 #include <QStringList>
@@ -269,8 +268,9 @@ void LoadStyleSheet(std::wstring path)
         return;
     }
     // A sheet that is not there leaves the look as it is, silently; one that
-    // is there but cannot be read (a pipe, a folder, no permission) is named.
-    if (!QFileInfo::exists(StyleSheetPath())) {
+    // is there but cannot be read (a pipe, a folder, a link that leads nowhere
+    // or round in a loop, no permission) is named.
+    if (!KWEntryExists(StyleSheetPath())) {
         return;
     }
     QFile file;
