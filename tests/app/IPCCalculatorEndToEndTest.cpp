@@ -546,7 +546,7 @@ TEST_F(IPCCalculatorEndToEnd, ADistanceTheAxesMoveIsHeldAsItsFieldShowsIt)
 }
 
 // A tilt the view sets on its own is held as the tilt field shows it: the
-// lowest tilt typing 0 gives, the tilt a blind distance kept for a new
+// hundredth inside the lowest tilt typing 0 gives, the tilt a blind distance kept for a new
 // mount height gives, and the tilt a blind distance raised to ten pixels of
 // a long Length axis gives. Typing what the field shows changes no result
 // (at 1.57 m and at 1.4 m the density once moved by one).
@@ -564,12 +564,12 @@ TEST_F(IPCCalculatorEndToEnd, ATiltTheViewSetsIsHeldAsItsFieldShowsIt)
     } rows[] = {
         { "10", "0.5", "0", nullptr, nullptr, "67.44" },
         { "2", "2", "0", nullptr, nullptr, "40.36" },
-        { "10", "10", "0", nullptr, nullptr, "31.47" },
+        { "10", "10", "0", nullptr, nullptr, "31.48" }, // lowest 31.474575: the hundredth above
         { "1", "1.57", "0", nullptr, nullptr, "43.30" },
         { "10", "3", "62", mount, "5", "50.35" },
         { "0.6", "3", "62", mount, "1.4", "83.29" },
-        { "5", "3", "80", sideScene->GetLengthBox(), "300", "89.02" },
-        { "5", "3", "80", sideScene->GetLengthBox(), "250.5", "84.34" },
+        { "5", "3", "80", sideScene->GetLengthBox(), "300", "89.03" }, // lowest 89.020595
+        { "5", "3", "80", sideScene->GetLengthBox(), "250.5", "84.35" }, // lowest 84.343272
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.mount) + " " + row.tilt + " " + (row.typed ? row.typed : ""));
