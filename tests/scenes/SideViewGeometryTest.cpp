@@ -88,6 +88,35 @@ TEST(SideViewGeometry, TiltKeepsTheBlindDistanceOnTheAxis)
     }
 }
 
+// A tilt held at a bound, as the view takes it, is the hundredth inside the
+// bound, and one on a hundredth is that hundredth, though worked out again
+// from its length it comes back a few units in the last place off it.
+TEST(SideViewGeometry, ATiltHeldAtABoundIsTheHundredthInsideIt)
+{
+    const auto blindAt = [](double tilt, double h) { return std::tan(KWSceneRadians(tilt - 17.46 / 2)) * h; };
+    struct Row {
+        const char* what;
+        double h, lengthMax, typed, held;
+    };
+    const Row rows[] = {
+        { "far end at 88.82764", 4.0, 22.9133858, 120.0, 88.82 },
+        { "ten pixels at 14.35124", 4.0, 22.9133858, 0.0, 14.36 },
+        { "far end on 30.00, worked out at 29.99999...", 7.0, blindAt(30.0, 7.0), 120.0, 30.0 },
+        { "ten pixels on 55.21, worked out at 55.21000...1", 7.0, blindAt(55.21, 7.0) * 58.2, 0.0, 55.21 },
+    };
+    for (const Row& row : rows) {
+        SideViewModel m = Standard(17.46, 10.0, row.h);
+        m.lengthMaximum = row.lengthMax;
+        m.blindMinimum = SideViewMinimumDistance(m);
+        SideViewSetInstAngle(m, row.typed);
+        SideViewTakeTiltAtHundredths(m);
+        EXPECT_EQ(m.installAngle, row.held) << row.what;
+        EXPECT_NEAR(m.blindDistance, blindAt(row.held, row.h), 1e-12) << row.what;
+        EXPECT_GE(m.blindDistance, m.blindMinimum * (1 - 1e-12)) << row.what;
+        EXPECT_LE(m.blindDistance, m.lengthMaximum * (1 + 1e-12)) << row.what;
+    }
+}
+
 TEST(SideViewGeometry, FieldOfViewCaseBoundaries)
 {
     // The vertical angle is chosen to put the upper edge on each boundary.

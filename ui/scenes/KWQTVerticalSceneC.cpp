@@ -56,6 +56,15 @@ void TakeChangedTilt(SideViewModel& model, double given)
     }
 }
 
+// An axis that moved the blind distance onto it set the one a new mount
+// height keeps.
+void KeepMovedBlindDistance(SideViewModel& model, double before)
+{
+    if (model.blindDistance != before) {
+        SideViewKeepBlindDistance(model);
+    }
+}
+
 void SetTextWidth(QGraphicsTextItem* label, double width)
 {
     if (label->textWidth() != width) {
@@ -309,17 +318,24 @@ void CKWQTVerticalSceneC::SetRealXY(int x, int y)
 
 void CKWQTVerticalSceneC::SetVirtualHeight(double height)
 {
-    const double tilt = m_model.installAngle;
     SideViewSetInstallHeight(m_model, height);
-    TakeChangedTilt(m_model, tilt);
     RedrawAndReportInstall();
 }
 
 void CKWQTVerticalSceneC::SetParam(
     double verticalAngle, double targetDistance, double installHeight, double installAngle, double /*unused*/)
 {
+    // The panel passes the tilt and the height it holds back after every
+    // change, in the other unit too: the ones the view holds, with the same
+    // angle of view, set no new blind distance, and the one kept for a new
+    // mount height stays.
+    const bool sameInstall = installAngle == m_model.installAngle && installHeight == m_model.installHeight
+        && verticalAngle == m_model.verticalAngle;
     SideViewSetParam(m_model, verticalAngle, targetDistance, installHeight, installAngle);
     TakeChangedTilt(m_model, installAngle);
+    if (!sameInstall) {
+        SideViewKeepBlindDistance(m_model);
+    }
     RedrawAndReportInstall();
 }
 
@@ -327,6 +343,7 @@ void CKWQTVerticalSceneC::SetInstAngle(double angle)
 {
     SideViewSetInstAngle(m_model, angle);
     TakeChangedTilt(m_model, angle);
+    SideViewKeepBlindDistance(m_model);
     RedrawAndReportInstall();
 }
 
@@ -459,10 +476,12 @@ void CKWQTVerticalSceneC::OnAxisBoxChanged(UINT id, double value)
     }
     const double targetDistance = m_model.targetDistance;
     const double tilt = m_model.installAngle;
+    const double blind = m_model.blindDistance;
     const bool raised = id == LengthAxisBoxId ? SideViewApplyLengthMaximum(m_model, value)
                                               : SideViewApplyHeightMaximum(m_model, value);
     SideViewTakeMovedDistance(m_model, targetDistance);
     TakeChangedTilt(m_model, tilt);
+    KeepMovedBlindDistance(m_model, blind);
     // The box typed into already shows its value unless it had to be raised.
     if (m_heightBox != nullptr && (id == LengthAxisBoxId || raised)) {
         m_heightBox->SetCurrentNum(m_model.heightMaximum);
@@ -506,10 +525,12 @@ void CKWQTVerticalSceneC::OnClicked(int value)
 void CKWQTVerticalSceneC::OnClicked1(int value)
 {
     const double targetDistance = m_model.targetDistance;
+    const double blind = m_model.blindDistance;
     m_model.lengthMaximum = value;
     if (value < m_model.blindDistance) {
         m_model.blindDistance = value;
     }
+    KeepMovedBlindDistance(m_model, blind);
     if (value < m_model.targetDistance) {
         m_model.targetDistance = value;
     }

@@ -15,9 +15,24 @@ constexpr double kCaseTolerance = 0.000001;
 // tallest target it can show is this share of the height maximum.
 constexpr double kTargetHandleReach = 0.5;
 
+// A bound this close to a hundredth is on it: worked out from a length that
+// came from a tilt on a hundredth, it can come back a few units in the last
+// place off it.
+constexpr double kOnHundredth = 1e-9;
+
 double TanDegrees(double degrees)
 {
     return std::tan(KWSceneRadians(degrees));
+}
+
+// The first hundredth from a bound into the side the direction (+1 up, -1
+// down) points to: the bound itself when it lies on one.
+double HundredthInside(double bound, double direction)
+{
+    const double nearest = KWSceneRoundToHundredths(bound);
+    return (nearest - bound) * direction >= -kOnHundredth
+        ? nearest
+        : KWSceneRoundToHundredths(nearest + 0.01 * direction);
 }
 
 // The blind and target distances back onto a changed length axis, never
@@ -136,7 +151,14 @@ void SideViewSetInstAngle(SideViewModel& model, double installAngle)
 void SideViewSetInstallHeight(SideViewModel& model, double installHeight)
 {
     model.installHeight = installHeight;
+    model.blindDistance = model.keptBlindDistance;
     model.installAngle = SideViewInstallAngle(model.blindDistance, model.installHeight, model.verticalAngle);
+    SideViewTakeTiltAtHundredths(model);
+}
+
+void SideViewKeepBlindDistance(SideViewModel& model)
+{
+    model.keptBlindDistance = model.blindDistance;
 }
 
 void SideViewTakeTiltAtHundredths(SideViewModel& model)
@@ -144,25 +166,21 @@ void SideViewTakeTiltAtHundredths(SideViewModel& model)
     if (!SideViewHasAxes(model)) {
         return;
     }
-    const double lowest = KWSceneRoundToHundredths(
-        SideViewInstallAngle(SideViewMinimumDistance(model), model.installHeight, model.verticalAngle));
-    const double highest = KWSceneRoundToHundredths(
-        SideViewInstallAngle(model.lengthMaximum, model.installHeight, model.verticalAngle));
-    double tilt = KWSceneRoundToHundredths(model.installAngle);
-    if (tilt > highest) {
-        tilt = highest;
-    } else if (tilt < lowest) {
-        tilt = lowest;
-    }
-    model.installAngle = tilt;
-    model.blindDistance = TanDegrees(tilt - model.verticalAngle * 0.5) * model.installHeight;
+    const double h = model.installHeight;
+    const double v = model.verticalAngle;
+    const double lowest = HundredthInside(SideViewInstallAngle(SideViewMinimumDistance(model), h, v), 1.0);
+    const double highest
+        = std::max(lowest, HundredthInside(SideViewInstallAngle(model.lengthMaximum, h, v), -1.0));
+    // A tilt within half a hundredth of a bound's has its nearest hundredth
+    // past the bound.
+    model.installAngle = std::clamp(KWSceneRoundToHundredths(model.installAngle), lowest, highest);
+    model.blindDistance = TanDegrees(model.installAngle - v * 0.5) * h;
 }
 
 void SideViewDragHeight(SideViewModel& model, double y)
 {
     SideViewSetInstallHeight(
         model, KWSceneRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum));
-    SideViewTakeTiltAtHundredths(model);
 }
 
 void SideViewDragBlindDistance(SideViewModel& model, double x)
@@ -170,6 +188,7 @@ void SideViewDragBlindDistance(SideViewModel& model, double x)
     model.blindDistance = (x - model.originX) / model.axisWidth * model.lengthMaximum;
     model.installAngle = SideViewInstallAngle(model.blindDistance, model.installHeight, model.verticalAngle);
     SideViewTakeTiltAtHundredths(model);
+    SideViewKeepBlindDistance(model);
 }
 
 void SideViewDragTargetDistance(SideViewModel& model, double x)
@@ -234,8 +253,8 @@ void SideViewChangeUnit(SideViewModel& model, bool metric)
 {
     model.metric = metric;
     for (double* length : { &model.heightMaximum, &model.lengthMaximum, &model.blindMinimum,
-             &model.targetDistance, &model.installHeight, &model.blindDistance, &model.targetHeight,
-             &model.handleMinimumHeight, &model.handleMinimumTargetHeight }) {
+             &model.targetDistance, &model.installHeight, &model.blindDistance, &model.keptBlindDistance,
+             &model.targetHeight, &model.handleMinimumHeight, &model.handleMinimumTargetHeight }) {
         // Divided, not multiplied by the inverse, so that there and back
         // returns the stored values as closely as the division allows.
         *length = metric ? *length / KW_FEET_PER_METRE : *length * KW_FEET_PER_METRE;

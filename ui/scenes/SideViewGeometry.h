@@ -24,6 +24,12 @@ struct SideViewModel {
     double targetDistance = 10.0;
     double verticalAngle = 17.46; // the camera's vertical angle of view
     double blindDistance = 0.52; // where the lower edge of the view meets the ground
+    // The blind distance the user last set (a typed tilt, a drag, an axis
+    // that moved it), which a new mount height keeps: the tilt for the new
+    // height is worked out from it, and never it from that tilt, which the
+    // tilt field shows at two decimals. So a mount height and back gives
+    // every number back.
+    double keptBlindDistance = 0.52;
     double blindMinimum = 0.52; // ten scaled pixels of length, from the last redraw
     // The person's height: the user's value, which the axes only draw. Kept
     // in the length unit, never derived from pixels, so that a change of
@@ -77,20 +83,26 @@ void SideViewBlindFromAngle(SideViewModel& model);
 void SideViewSetParam(SideViewModel& model, double verticalAngle, double targetDistance, double installHeight,
     double installAngle);
 void SideViewSetInstAngle(SideViewModel& model, double installAngle);
-// Keeps the blind distance; the tilt follows the new height.
+// Keeps the blind distance the user last set; the tilt follows the new
+// height, taken at two decimals.
 void SideViewSetInstallHeight(SideViewModel& model, double installHeight);
+// The blind distance as it stands becomes the one a new mount height keeps:
+// wherever the user sets it, by a typed tilt, a drag, another angle of view
+// or an axis that moved it.
+void SideViewKeepBlindDistance(SideViewModel& model);
 // A tilt the view set on its own (a drag, a bound, a blind distance kept for
 // a new height, an axis) goes to the tilt field, which shows two decimals: it
-// is taken at those, and the blind distance follows from it as from a typed
-// tilt. The tilts the blind distance's bounds allow are taken at two decimals
-// the same way, so that a tilt held at a bound is the one the field shows;
-// the blind distance then lies a hair off that bound. Without axes there is
-// no bound in pixels yet, and the tilt stays as it is.
+// is taken at the nearest hundredth whose blind distance lies on the axis,
+// and the blind distance follows from it as from a typed tilt. A tilt held
+// at a bound is thus the hundredth inside it, and its blind distance lies
+// between ten pixels and the end of the axis. Without axes there is no bound
+// in pixels yet, and the tilt stays as it is.
 void SideViewTakeTiltAtHundredths(SideViewModel& model);
 // Handle centres (scene coordinates) into the model. A dragged value is
 // taken at the two decimals its field or label shows, before anything is
 // computed from it: the tilt a height or blind-distance drag gives as well,
-// the blind distance then following from that tilt.
+// the blind distance then following from that tilt. A dragged blind
+// distance is the one a new mount height keeps.
 void SideViewDragHeight(SideViewModel& model, double y);
 void SideViewDragBlindDistance(SideViewModel& model, double x);
 void SideViewDragTargetDistance(SideViewModel& model, double x);
