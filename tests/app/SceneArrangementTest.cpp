@@ -540,6 +540,31 @@ INSTANTIATE_TEST_SUITE_P(Mounts, FishLabelsTest,
         FishCase { "ceiling_mount_0", [](CMainFrameEventImp& f) { Fish(f, false, "0", nullptr, nullptr); } }),
     [](const ::testing::TestParamInfo<FishCase>& info) { return std::string(info.param.name); });
 
+// A wall mount 3 m high: the distance handle dragged to 3.10, 4.00 and
+// 5.20 m keeps the person's height label right of the person at both
+// scales, as a typed distance below 5.5 m does.
+TEST(SceneArrangement, TheWallPersonsLabelTakesTheSameSideAtBothScalesAfterADrag)
+{
+    for (int scale : { 1, 2 }) {
+        Program program(0, scale);
+        Fish(*program.frame, true, "3", nullptr, nullptr);
+        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(program.frame->GetFishSideView()->GetScene());
+        for (double metres : { 3.1, 4.0, 5.2 }) {
+            SCOPED_TRACE(std::to_string(metres) + " m at scale " + std::to_string(scale));
+            const KWFishSideLayout& layout = fish->GetLayout();
+            const QPointF from = KWSceneHandle(fish->GetScene(), CKWQTSideSceneFish::DistanceHandleId)
+                                     ->sceneBoundingRect()
+                                     .center();
+            const double x = layout.originX + metres / fish->GetValues().lengthMax * layout.axisWidth;
+            KWSceneDrag(fish->GetScene(), from, { QPointF(x, from.y()) });
+            const Drawing d = FishSide(*program.frame);
+            const QRect person = BoxOf(d.Alone(fish->GetPersonPicture()), Solid);
+            const QRect label = BoxOf(d.Alone(fish->GetHeightLabel()), Glyph);
+            EXPECT_GT(label.left(), person.right()) << Text(fish->GetHeightLabel());
+        }
+    }
+}
+
 // ---- The top view's target -------------------------------------------------------
 
 TEST(SceneArrangement, TheTopViewsTargetShowsAtLeastTwoThirdsOfItsDarkPixels)
