@@ -1,10 +1,12 @@
 // The labels and handles of the scene views with values at their limits, on
-// grabbed pixels and real mouse events at both scales: no two labels closer
-// than two pixels (four at scale 2), each beside what it labels, no handle
-// more than half under another and a press on what shows of a handle grabs
-// it; the top view's target recognisable under its labels; the labels of
-// scale 2 where those of scale 1 are, twice as far out; and an axis box
-// that stays under the pointer while it is clicked.
+// grabbed pixels and real mouse and key events at both scales: no two labels
+// closer than two pixels (four at scale 2), each beside what it labels and
+// clearly nearer its own handle than any other, the handles that mark places
+// on the ground on it, no handle more than half under another and a press on
+// what shows of a handle grabs it; the top view's target, and the fisheye
+// camera and person, recognisable under the labels; the labels of scale 2
+// where those of scale 1 are, twice as far out; and an axis box that stays
+// under the pointer while it is clicked.
 
 #include "app/MainFrameEventImp.h"
 #include "app/calc/FishParameterSettingEventImp.h"
@@ -18,6 +20,7 @@
 #include "tests/common/KWSceneHandle.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/qt/KWQTDoubleSpiner.h"
+#include "ui/scenes/KWQTSideSceneFish.h"
 #include "ui/scenes/KWQTTopView.h"
 #include "ui/scenes/KWQTVSliderItem.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
@@ -414,6 +417,153 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneArrangementTest,
         Limit { "fish_wall_low_and_near", 0, [](CMainFrameEventImp& f) { Fish(f, true, "0.3", "0.1", "0"); },
             FishSide, "0.00m", {} }),
     [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
+
+// ---- Each number read with what it measures -------------------------------------
+
+// How much nearer a value label's glyphs stand to its own handle than to the
+// nearest other one, in pixels, on what the drawing shows.
+double LeadOverOtherHandles(const Drawing& d, QGraphicsTextItem* label, int own)
+{
+    const QRect glyph = BoxOf(d.Alone(label), Glyph);
+    double ownApart = 0.0;
+    double otherApart = 1e9;
+    for (CKWQTVSliderItem* handle : d.Visible<CKWQTVSliderItem>()) {
+        const double apart = DistanceBetween(glyph, BoxOf(d.Alone(handle), Solid));
+        if (handle->GetSliderId() == own) {
+            ownApart = apart;
+        } else {
+            otherApart = std::min(otherApart, apart);
+        }
+    }
+    return otherApart - ownApart;
+}
+
+// A reader pairs a number with the handle it stands nearest: each stands
+// nearer its own by at least this many pixels at scale 1.
+constexpr double kOwnerLead = 5.0;
+
+// Tilts 60 to 89 at mount 7, typed, then the blind-distance handle dragged
+// onto the target: every value label stands clearly nearer its own handle,
+// and the two handles marking places on the ground stay on it, rising at
+// most a handle's height (26 pixels at scale 1) off the ground line.
+TEST(SceneArrangement, EveryIPCValueLabelStandsNearerItsOwnHandleAndGroundHandlesStayOnTheGround)
+{
+    std::vector<std::pair<std::string, std::function<void(CMainFrameEventImp&)>>> steps;
+    for (int tilt = 60; tilt <= 89; ++tilt) {
+        steps.emplace_back("tilt " + std::to_string(tilt), [tilt](CMainFrameEventImp& f) {
+            Type(f.GetParameterSetting()->GetInstallAngleSpin(), std::to_string(tilt).c_str());
+        });
+    }
+    steps.emplace_back("blind handle dragged onto the target", [](CMainFrameEventImp& f) {
+        QGraphicsScene* scene = SideOf(f)->GetScene();
+        const QPointF target = KWSceneHandle(scene, Id::TargetDistanceHandleId)->sceneBoundingRect().center();
+        const QPointF blind = KWSceneHandle(scene, Id::BlindDistanceHandleId)->sceneBoundingRect().center();
+        KWSceneDrag(scene, blind, { (blind + target) / 2.0, QPointF(target.x(), blind.y()) });
+    });
+    for (int scale : { 1, 2 }) {
+        Program program(0, scale);
+        IPC(*program.frame, "7");
+        for (const auto& [name, step] : steps) {
+            SCOPED_TRACE(name + " at scale " + std::to_string(scale));
+            step(*program.frame);
+            const Drawing d = IPCSide(*program.frame);
+            CKWQTVerticalSceneC* side = program.Side();
+            for (int id : { Id::HeightHandleId, Id::BlindDistanceHandleId, Id::TargetDistanceHandleId,
+                     Id::TargetHeightHandleId }) {
+                QGraphicsTextItem* label = side->GetValueLabel(id);
+                EXPECT_GE(LeadOverOtherHandles(d, label, id), kOwnerLead * scale)
+                    << Text(label) << " of handle " << id;
+            }
+            for (int id : { Id::BlindDistanceHandleId, Id::TargetDistanceHandleId }) {
+                const double centre = KWSceneHandle(side->GetScene(), id)->sceneBoundingRect().center().y();
+                EXPECT_GE(centre, side->GetModel().originY - 26.0 * scale) << "handle " << id << " rose";
+            }
+        }
+    }
+}
+
+struct FishCase {
+    const char* name;
+    std::function<void(CMainFrameEventImp&)> set;
+};
+
+void PrintTo(const FishCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FishLabelsTest : public ::testing::TestWithParam<FishCase> { };
+
+// The camera and the person show whole under the labels, every pixel of
+// theirs that a label could hide, and each label stands nearer its own
+// handle.
+TEST_P(FishLabelsTest, LeaveTheCameraAndThePersonWholeAndStandNearerTheirOwnHandles)
+{
+    for (int scale : { 1, 2 }) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        Program program(0, scale);
+        GetParam().set(*program.frame);
+        const Drawing d = FishSide(*program.frame);
+        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(program.frame->GetFishSideView()->GetScene());
+        const std::pair<QGraphicsTextItem*, int> labels[] = {
+            { fish->GetCameraLabel(), CKWQTSideSceneFish::CameraHandleId },
+            { fish->GetHeightLabel(), CKWQTSideSceneFish::ObjectHandleId },
+            { fish->GetDistanceLabel(), CKWQTSideSceneFish::DistanceHandleId },
+        };
+        for (QGraphicsPixmapItem* picture :
+            { fish->GetCeilingPicture(), fish->GetWallPicture(), fish->GetPersonPicture() }) {
+            if (!picture->isVisible()) {
+                continue;
+            }
+            const QImage shown = d.Alone(picture);
+            for (const auto& [label, own] : labels) {
+                const QImage over = d.Alone(label);
+                int hidden = 0;
+                for (int y = 0; y < shown.height(); ++y) {
+                    for (int x = 0; x < shown.width(); ++x) {
+                        hidden += Solid(shown.pixel(x, y)) && qAlpha(over.pixel(x, y)) > 0 ? 1 : 0;
+                    }
+                }
+                EXPECT_EQ(hidden, 0) << Text(label) << " over a picture";
+            }
+        }
+        for (const auto& [label, own] : labels) {
+            EXPECT_GE(LeadOverOtherHandles(d, label, own), kOwnerLead * scale) << Text(label);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Mounts, FishLabelsTest,
+    ::testing::Values(FishCase { "ceiling_defaults",
+                          [](CMainFrameEventImp& f) { Fish(f, false, nullptr, nullptr, nullptr); } },
+        FishCase { "wall_lowest", [](CMainFrameEventImp& f) { Fish(f, true, "0", nullptr, nullptr); } },
+        FishCase { "ceiling_mount_0", [](CMainFrameEventImp& f) { Fish(f, false, "0", nullptr, nullptr); } }),
+    [](const ::testing::TestParamInfo<FishCase>& info) { return std::string(info.param.name); });
+
+// A wall mount 3 m high: the distance handle dragged to 3.10, 4.00 and
+// 5.20 m keeps the person's height label right of the person at both
+// scales, as a typed distance below 5.5 m does.
+TEST(SceneArrangement, TheWallPersonsLabelTakesTheSameSideAtBothScalesAfterADrag)
+{
+    for (int scale : { 1, 2 }) {
+        Program program(0, scale);
+        Fish(*program.frame, true, "3", nullptr, nullptr);
+        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(program.frame->GetFishSideView()->GetScene());
+        for (double metres : { 3.1, 4.0, 5.2 }) {
+            SCOPED_TRACE(std::to_string(metres) + " m at scale " + std::to_string(scale));
+            const KWFishSideLayout& layout = fish->GetLayout();
+            const QPointF from = KWSceneHandle(fish->GetScene(), CKWQTSideSceneFish::DistanceHandleId)
+                                     ->sceneBoundingRect()
+                                     .center();
+            const double x = layout.originX + metres / fish->GetValues().lengthMax * layout.axisWidth;
+            KWSceneDrag(fish->GetScene(), from, { QPointF(x, from.y()) });
+            const Drawing d = FishSide(*program.frame);
+            const QRect person = BoxOf(d.Alone(fish->GetPersonPicture()), Solid);
+            const QRect label = BoxOf(d.Alone(fish->GetHeightLabel()), Glyph);
+            EXPECT_GT(label.left(), person.right()) << Text(fish->GetHeightLabel());
+        }
+    }
+}
 
 // ---- The top view's target -------------------------------------------------------
 

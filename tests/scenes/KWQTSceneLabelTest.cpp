@@ -1,6 +1,7 @@
 // A scene label keeps what it made of its text (glyph boxes, the halo) only
-// while it still shows that text in that font on those pixels, and a line of
-// the drawing crossing a word of it does not show between its glyphs.
+// while it still shows that text in that font on those pixels, a line of the
+// drawing crossing a word of it does not show between its glyphs, and its
+// halo follows its glyphs at every scale.
 
 #include "ui/scenes/KWQTSceneLabel.h"
 
@@ -212,6 +213,91 @@ TEST_P(SceneLabelLineTest, ALineThroughAWordShowsNotBetweenItsGlyphs)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, SceneLabelLineTest, ::testing::Values(1, 2),
+    [](const ::testing::TestParamInfo<int>& info) { return "scale_" + std::to_string(info.param); });
+
+// "5.00m" on the field of view's tint with the field's edge crossing the top
+// of its glyphs, as the side view draws a 5 m target, painted with its halo
+// and without: what the halo whitens by half or more.
+struct Halo {
+    QImage bare; // the label's glyphs alone, without a halo
+    QImage crossed; // the drawing with the label's glyphs, without a halo
+    QImage shown; // the drawing as shown
+    QLineF edge;
+};
+
+Halo HaloOverAnEdge(int scale)
+{
+    Halo halo;
+    halo.edge = QLineF(0, 9 * scale, 80 * scale, 12 * scale);
+    const auto render = [&](const QColor& haloColour, bool edge) {
+        QGraphicsScene scene(0, 0, 80 * scale, 30 * scale);
+        scene.setBackgroundBrush(QColor(222, 233, 239));
+        auto* label = new CKWQTSceneLabel(QStringLiteral("5.00m"), haloColour);
+        SetPixels(*label, 12 * scale);
+        label->setPos(10 * scale, 5 * scale);
+        label->setZValue(2.0);
+        scene.addItem(label);
+        if (edge) {
+            scene.addLine(halo.edge, QPen(QColor(145, 234, 240), scale));
+        }
+        QImage image(scene.sceneRect().size().toSize(), QImage::Format_ARGB32);
+        QPainter painter(&image);
+        scene.render(&painter, QRectF(image.rect()), scene.sceneRect());
+        return image;
+    };
+    halo.bare = render(Qt::transparent, false);
+    halo.crossed = render(Qt::transparent, true);
+    halo.shown = render(Qt::white, true);
+    return halo;
+}
+
+class SceneLabelHaloTest : public ::testing::TestWithParam<int> { };
+
+// The halo follows the glyphs at every scale: what it whitens lies within
+// one and a half units of a glyph's pixels (a halo of one unit and the
+// glyph's own antialiased edge), or along the edge crossing the word where
+// it closes the gaps between the glyphs. A halo spread over a whole-pixel
+// square made the small glyphs of scale 1 one white box, two units and more
+// out.
+TEST_P(SceneLabelHaloTest, WhitensOnlyAlongTheGlyphsAndWhereALineCrossesTheWord)
+{
+    const int scale = GetParam();
+    const Halo halo = HaloOverAnEdge(scale);
+    std::vector<QPoint> glyph;
+    for (int y = 0; y < halo.bare.height(); ++y) {
+        for (int x = 0; x < halo.bare.width(); ++x) {
+            if (Dark(halo.bare.pixel(x, y))) {
+                glyph.emplace_back(x, y);
+            }
+        }
+    }
+    ASSERT_FALSE(glyph.empty());
+    const double reach = 1.5 * scale;
+    int whitened = 0;
+    int far = 0;
+    for (int y = 0; y < halo.shown.height(); ++y) {
+        for (int x = 0; x < halo.shown.width(); ++x) {
+            const int under = qGray(halo.crossed.pixel(x, y));
+            if (Dark(halo.bare.pixel(x, y)) || 2 * (qGray(halo.shown.pixel(x, y)) - under) < 255 - under) {
+                continue;
+            }
+            ++whitened;
+            const QPointF centre(x + 0.5, y + 0.5);
+            const bool nearGlyph = std::any_of(glyph.begin(), glyph.end(),
+                [&](const QPoint& g) { return std::hypot(g.x() - x, g.y() - y) <= reach; });
+            const QLineF toEdge(centre,
+                halo.edge.pointAt(
+                    std::clamp(QPointF::dotProduct(centre - halo.edge.p1(), halo.edge.p2() - halo.edge.p1())
+                            / (halo.edge.length() * halo.edge.length()),
+                        0.0, 1.0)));
+            far += !nearGlyph && toEdge.length() > reach ? 1 : 0;
+        }
+    }
+    EXPECT_GT(whitened, 40 * scale * scale) << "the halo shows";
+    EXPECT_EQ(far, 0) << "pixels whitened farther from the glyphs of " << whitened;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, SceneLabelHaloTest, ::testing::Values(1, 2),
     [](const ::testing::TestParamInfo<int>& info) { return "scale_" + std::to_string(info.param); });
 
 } // namespace

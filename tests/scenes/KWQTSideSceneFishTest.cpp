@@ -95,9 +95,11 @@ TEST_F(SideFishFixture, ItemsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(view->GetHeightLabel()->toPlainText(), QStringLiteral("1.70m"));
     EXPECT_EQ(view->GetDistanceLabel()->toPlainText(), QStringLiteral("2.00m"));
     // The camera's handle (231, 159.4) would lie on the person's: it steps
-    // right of it, and its label with it.
+    // right of it, and its label with it. The person's label would stand on
+    // the camera's picture: it stands under it instead.
     EXPECT_EQ(view->GetCameraLabel()->pos(), QPointF(280, 159.4));
-    EXPECT_EQ(view->GetHeightLabel()->pos(), QPointF(177.2, 174.64));
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 176.52, 1e-9);
+    EXPECT_NEAR(view->GetHeightLabel()->pos().y(), 191.259375, 1e-9);
     EXPECT_EQ(view->GetHandle(1)->offset(), QPointF(250, 159.4));
     EXPECT_EQ(view->GetHandle(2)->offset(), QPointF(224.2, 261));
     EXPECT_EQ(view->GetHandle(4)->offset(), QPointF(224.2, 174.64));
@@ -154,15 +156,16 @@ TEST_F(SideFishFixture, DistanceHandleLeftOfTheCeilingCameraMirrorsThePerson)
     listener.Clear();
     Drag(2, { QPointF(291.5, 274) });
     EXPECT_TRUE(view->GetValues().rightSide);
-    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 231.5, 1.0)
-        << "label left of the person (-60), kept two pixels from the camera's";
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 305.18, 1e-9)
+        << "label right of the person's handle: left of it (-60) it would stand beside the camera's";
 
     // On a wall the label moves left once the person is beyond 200 px.
     view->SetInstWay(false);
     // The person stands at the distance taken (5.55 m, 4.97 m), a little off
     // the pointer.
     Drag(2, { QPointF(221, 274) });
-    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 20 + 5.55 * 36.2 - 60, 1e-9);
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 20 + 5.55 * 36.2 - 60, 1.0)
+        << "left of the person (-60), clear of its picture";
     Drag(2, { QPointF(200, 274) });
     EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 20 + 4.97 * 36.2 + 20, 1e-9);
 }

@@ -92,6 +92,50 @@ TEST(LabelPlacement, BoundsAreWhatTheViewShowsEvenBeforeItIsShown)
     }
 }
 
+// ---- A handle's place along its travel -------------------------------------------
+
+// A handle steps only across its travel, whose place along it is its value,
+// and a handle marking a place on the ground rises at most its own height
+// off it: where nothing is clear within that, it stays on the ground. In a
+// view of 400 x 300 at scales 1 and 2, places in pixels at scale 1.
+TEST(LabelPlacement, AHandleStepsOnlyAcrossItsTravelAndAtMostItsHeightUpOffTheGround)
+{
+    const struct {
+        const char* what;
+        bool vertical;
+        QPointF at;
+        std::vector<KWSceneBox> taken;
+        QPointF placed;
+    } rows[] = {
+        { "dragged sideways, clear by stepping half a pixel along", false, { 10, 10 },
+            { { 0, 0, 10.6, 30 }, { 5, 0, 10.5, 30 } }, { 10, 30 } },
+        { "dragged up and down, clear by stepping half a pixel along", true, { 10, 10 },
+            { { 0, 0, 30, 10.6 }, { 0, 5, 30, 10.5 } }, { 30, 10 } },
+        { "on the ground, onto the handle there", false, { 100, 260 }, { { 100, 260, 126, 286 } },
+            { 100, 234 } },
+        { "on the ground, nothing clear within a handle's height", false, { 100, 260 },
+            { { 90, 200, 140, 300 } }, { 100, 260 } },
+    };
+    for (const auto& row : rows) {
+        for (double k : { 1.0, 2.0 }) {
+            QGraphicsScene scene;
+            QGraphicsView view(&scene);
+            view.setGeometry(0, 0, static_cast<int>(400 * k), static_cast<int>(300 * k));
+            scene.setSceneRect(view.contentsRect());
+            auto* handle = new CKWQTVSliderItem(0, row.vertical);
+            handle->setPixmap(QPixmap(QSize(26, 26) * k));
+            handle->setOffset(row.at * k);
+            scene.addItem(handle);
+            KWLabelRoom room = KWLabelRoomIn(&view, k);
+            room.taken = row.taken;
+            KWClearHandle(handle, room);
+            EXPECT_EQ(handle->offset(), row.placed * k)
+                << row.what << " at scale " << k << ": at " << handle->offset().x() << ","
+                << handle->offset().y();
+        }
+    }
+}
+
 // ---- Labels and handles among each other ---------------------------------------
 
 // Handles laid on each other and labels laid on each other, arranged in a

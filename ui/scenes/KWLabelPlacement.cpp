@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -23,16 +25,22 @@ double InsideShift(double low, double high, double boundLow, double boundHigh)
 }
 
 // The shifts along one axis worth trying: none, and those that lay the span
-// against a side of the bounds or of an obstacle. The nearest clear place
-// has each coordinate either unchanged or against such a side.
+// against a side of the bounds or of a box of the lists (grown by `apart`).
+// The nearest clear place has each coordinate either unchanged or against
+// such a side.
 template <class Low, class High>
 std::vector<double> EdgeShifts(double low, double high, double boundLow, double boundHigh,
-    const std::vector<KWSceneBox>& obstacles, Low lowOf, High highOf)
+    std::initializer_list<std::pair<const std::vector<KWSceneBox>*, double>> lists, Low lowOf, High highOf)
 {
     std::vector<double> shifts { 0.0, boundLow - low, boundHigh - high };
-    for (const KWSceneBox& obstacle : obstacles) {
-        shifts.push_back(lowOf(obstacle) - high);
-        shifts.push_back(highOf(obstacle) - low);
+    for (const auto& [boxes, apart] : lists) {
+        if (boxes == nullptr) {
+            continue;
+        }
+        for (const KWSceneBox& box : *boxes) {
+            shifts.push_back(lowOf(box) - apart - high);
+            shifts.push_back(highOf(box) + apart - low);
+        }
     }
     // Only those that keep the span inside the bounds, the shortest first.
     shifts.erase(std::remove_if(shifts.begin(), shifts.end(),
@@ -44,17 +52,22 @@ std::vector<double> EdgeShifts(double low, double high, double boundLow, double 
     return shifts;
 }
 
-bool IsClear(const KWSceneBox& box, const std::vector<KWSceneBox>& obstacles)
+bool IsClear(const KWSceneBox& box, const std::vector<KWSceneBox>* obstacles)
 {
-    return std::none_of(obstacles.begin(), obstacles.end(),
-        [&box](const KWSceneBox& obstacle) { return KWBoxesOverlap(box, obstacle); });
+    return obstacles == nullptr
+        || std::none_of(obstacles->begin(), obstacles->end(),
+            [&box](const KWSceneBox& obstacle) { return KWBoxesOverlap(box, obstacle); });
 }
 
-std::vector<KWSceneBox> Joined(const std::vector<KWSceneBox>& a, const std::vector<KWSceneBox>& b)
+bool StandsNearer(const KWSceneBox& place, const KWShiftRules& rules)
 {
-    std::vector<KWSceneBox> both = a;
-    both.insert(both.end(), b.begin(), b.end());
-    return both;
+    if (rules.nearer == nullptr || rules.farther == nullptr) {
+        return true;
+    }
+    const double nearest = KWBoxesApart(place, *rules.nearer) + rules.lead;
+    return std::all_of(rules.farther->begin(), rules.farther->end(), [&](const KWSceneBox& other) {
+        return &other == rules.nearer || KWBoxesApart(place, other) >= nearest;
+    });
 }
 
 } // namespace
@@ -77,22 +90,49 @@ KWSceneBox KWBoxUnion(const KWSceneBox& a, const KWSceneBox& b)
         std::max(a.bottom, b.bottom) };
 }
 
-KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds,
-    const std::vector<KWSceneBox>& obstacles, const std::vector<KWSceneBox>& avoided, double avoidCost)
+double KWBoxesApart(const KWSceneBox& a, const KWSceneBox& b)
 {
-    const KWScenePoint inside { InsideShift(box.left, box.right, bounds.left, bounds.right),
+    const double dx = std::max({ 0.0, b.left - a.right, a.left - b.right });
+    const double dy = std::max({ 0.0, b.top - a.bottom, a.top - b.bottom });
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+KWScenePoint KWInsideShift(const KWSceneBox& box, const KWSceneBox& bounds)
+{
+    return { InsideShift(box.left, box.right, bounds.left, bounds.right),
         InsideShift(box.top, box.bottom, bounds.top, bounds.bottom) };
-    if (box.IsEmpty() || (inside.x == 0.0 && inside.y == 0.0 && IsClear(box, obstacles))) {
-        return {};
+}
+
+std::optional<KWScenePoint> KWFindClearShift(const KWSceneBox& box, const KWSceneBox& bounds,
+    const std::vector<KWSceneBox>& obstacles, const KWShiftRules& rules)
+{
+    const KWScenePoint inside = KWInsideShift(box, bounds);
+    if (box.IsEmpty()) {
+        return KWScenePoint {};
     }
-    const std::vector<KWSceneBox> edges = Joined(obstacles, avoided);
-    const std::vector<double> xs = EdgeShifts(
-        box.left, box.right, bounds.left, bounds.right, edges, [](const KWSceneBox& o) { return o.left; },
-        [](const KWSceneBox& o) { return o.right; });
-    const std::vector<double> ys = EdgeShifts(
-        box.top, box.bottom, bounds.top, bounds.bottom, edges, [](const KWSceneBox& o) { return o.top; },
-        [](const KWSceneBox& o) { return o.bottom; });
-    KWScenePoint best = inside;
+    const bool avoidAlways = std::isinf(rules.avoidCost);
+    const auto meets = [&](const KWSceneBox& place) {
+        return IsClear(place, &obstacles) && (!avoidAlways || IsClear(place, rules.avoided))
+            && StandsNearer(place, rules);
+    };
+    if (inside.x == 0.0 && inside.y == 0.0 && meets(box)) {
+        return KWScenePoint {};
+    }
+    // A place a lead off another box may lie against that box grown by it.
+    const double lead = rules.nearer != nullptr ? rules.lead : 0.0;
+    const auto lists = { std::pair(&obstacles, 0.0), std::pair(rules.avoided, 0.0),
+        std::pair(rules.nearer != nullptr ? rules.farther : nullptr, lead) };
+    const std::vector<double> xs = rules.keepX
+        ? std::vector<double> { 0.0 }
+        : EdgeShifts(
+            box.left, box.right, bounds.left, bounds.right, lists, [](const KWSceneBox& o) { return o.left; },
+            [](const KWSceneBox& o) { return o.right; });
+    const std::vector<double> ys = rules.keepY
+        ? std::vector<double> { 0.0 }
+        : EdgeShifts(
+            box.top, box.bottom, bounds.top, bounds.bottom, lists, [](const KWSceneBox& o) { return o.top; },
+            [](const KWSceneBox& o) { return o.bottom; });
+    std::optional<KWScenePoint> best;
     double bestCost = std::numeric_limits<double>::infinity();
     // Nearest first, so that places no nearer than the best one so far,
     // which cannot cost less, are left untried.
@@ -106,12 +146,22 @@ KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds,
                 break;
             }
             const KWSceneBox moved = box.Shifted({ dx, dy });
-            const double cost = std::sqrt(squared) + (IsClear(moved, avoided) ? 0.0 : avoidCost);
-            if (cost < bestCost && IsClear(moved, obstacles)) {
-                best = { dx, dy };
+            const double cost
+                = std::sqrt(squared) + (avoidAlways || IsClear(moved, rules.avoided) ? 0.0 : rules.avoidCost);
+            if (cost < bestCost && meets(moved)) {
+                best = KWScenePoint { dx, dy };
                 bestCost = cost;
             }
         }
     }
     return best;
+}
+
+KWScenePoint KWClearShift(const KWSceneBox& box, const KWSceneBox& bounds,
+    const std::vector<KWSceneBox>& obstacles, const std::vector<KWSceneBox>& avoided, double avoidCost)
+{
+    KWShiftRules rules;
+    rules.avoided = &avoided;
+    rules.avoidCost = avoidCost;
+    return KWFindClearShift(box, bounds, obstacles, rules).value_or(KWInsideShift(box, bounds));
 }

@@ -31,10 +31,9 @@ constexpr int kPlacesPerPixel = 64;
 // space between words stays open, and so does a gap over a picture.
 constexpr double kClosedGapPerFontPixel = 1.0;
 
-// A glyph's edge pixel is only partly covered: doubled, the pixels within
-// reach of it are as solid as a stroke of that width would make them. Half
-// that is where the halo is solid.
-constexpr int kSolidMost = 128;
+// A pixel the halo covers at least this much is solid: the gaps between the
+// glyphs of a word lie between solid halos.
+constexpr int kSolidMost = 192;
 
 // Beyond these a label's caches start again: a label sees a handful of
 // fonts (one per scale) and glyphs (digits, the point, its units).
@@ -69,33 +68,48 @@ quint64 SpriteKey(int font, quint32 glyph, const QPoint& place)
         | (static_cast<quint64>(place.x()) << 8) | static_cast<quint64>(place.y());
 }
 
-// Each pixel as covered as the most covered pixel of `coverage` within reach
-// of it (a disc of that radius).
-std::vector<uchar> Spread(const QImage& coverage, int reach)
+// How much of each pixel a halo `width` pixels wide around the glyph covers,
+// from the glyph's coverage. A pixel the glyph covers by c (of 1) has the
+// glyph's edge c - 1/2 beyond its centre: a pixel d away from it stands
+// d - c + 1/2 beyond that edge, and width + c - d of it lies within the halo.
+// Each pixel takes the most any glyph pixel gives it. So the halo follows the
+// outline at every size, as a pen of that width around it would; the most
+// covered pixel within a whole-pixel reach, a 3 x 3 square at width 1, made
+// the small glyphs of scale 1 one white box.
+std::vector<uchar> Spread(const QImage& coverage, double width)
 {
+    struct Offset {
+        int dx;
+        int dy;
+        int gain; // 255 * (width - d)
+    };
+    std::vector<Offset> offsets;
+    const int reach = static_cast<int>(std::ceil(width));
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const double d = std::hypot(dx, dy);
+            if (d < width + 1.0) {
+                offsets.push_back({ dx, dy, static_cast<int>(std::lround(255.0 * (width - d))) });
+            }
+        }
+    }
     const int w = coverage.width();
     const int h = coverage.height();
-    std::vector<uchar> alpha(static_cast<size_t>(w) * static_cast<size_t>(h));
+    std::vector<uchar> most(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
     for (int y = 0; y < h; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            alpha[static_cast<size_t>(y * w + x)] = static_cast<uchar>(qAlpha(in[x]));
-        }
-    }
-    std::vector<uchar> most(alpha.size(), 0);
-    for (int dy = -reach; dy <= reach; ++dy) {
-        // The disc's half width on this row.
-        int half = 0;
-        while (half < reach && (half + 1) * (half + 1) + dy * dy <= reach * reach + 1) {
-            ++half;
-        }
-        for (int y = std::max(0, -dy); y < h && y + dy < h; ++y) {
-            const uchar* from = &alpha[static_cast<size_t>((y + dy) * w)];
-            uchar* to = &most[static_cast<size_t>(y * w)];
-            for (int x = 0; x < w; ++x) {
-                const int low = std::max(0, x - half);
-                const int high = std::min(w - 1, x + half);
-                to[x] = std::max(to[x], *std::max_element(from + low, from + high + 1));
+            const int covered = qAlpha(in[x]);
+            if (covered == 0) {
+                continue;
+            }
+            for (const Offset& o : offsets) {
+                const int tx = x + o.dx;
+                const int ty = y + o.dy;
+                if (tx >= 0 && tx < w && ty >= 0 && ty < h) {
+                    uchar& to = most[static_cast<size_t>(ty * w + tx)];
+                    to = static_cast<uchar>(std::max<int>(to, std::clamp(covered + o.gain, 0, 255)));
+                }
             }
         }
     }
@@ -109,7 +123,7 @@ CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& halo)
     , m_halo(halo)
 {
     for (int most = 0; most < 256; ++most) {
-        const int alpha = std::min(255, 2 * most) * halo.alpha() / 255;
+        const int alpha = most * halo.alpha() / 255;
         m_haloColours[static_cast<size_t>(most)]
             = qPremultiply(qRgba(halo.red(), halo.green(), halo.blue(), alpha));
     }
@@ -230,10 +244,9 @@ QRectF CKWQTSceneLabel::UnitInkRect(double scale) const
     return m_unitInk;
 }
 
-int CKWQTSceneLabel::HaloReach(const QTransform& linear) const
+double CKWQTSceneLabel::HaloPixels(const QTransform& linear) const
 {
-    return std::max(
-        1, static_cast<int>(std::lround(HaloWidth() * std::sqrt(std::abs(linear.determinant())))));
+    return HaloWidth() * std::sqrt(std::abs(linear.determinant()));
 }
 
 CKWQTSceneLabel::Sprite CKWQTSceneLabel::MakeSprite(
@@ -244,7 +257,8 @@ CKWQTSceneLabel::Sprite CKWQTSceneLabel::MakeSprite(
     if (box.isEmpty()) {
         return sprite;
     }
-    const int reach = HaloReach(linear);
+    const double width = HaloPixels(linear);
+    const int reach = static_cast<int>(std::ceil(width));
     const QRect area = linear.mapRect(box).translated(phase).toAlignedRect().adjusted(
         -reach - 1, -reach - 1, reach + 1, reach + 1);
     // The coverage the font engine's glyph cache gives the text itself.
@@ -263,7 +277,7 @@ CKWQTSceneLabel::Sprite CKWQTSceneLabel::MakeSprite(
     sprite.origin = area.topLeft();
     sprite.width = area.width();
     sprite.height = area.height();
-    sprite.most = Spread(coverage, reach);
+    sprite.most = Spread(coverage, width);
     sprite.solidFirst.assign(static_cast<size_t>(sprite.height), -1);
     sprite.solidLast.assign(static_cast<size_t>(sprite.height), -1);
     for (int y = 0; y < sprite.height; ++y) {

@@ -64,9 +64,9 @@ private:
         QPointF pos;
     };
     // The glyphs' halo coverage for one place of a glyph on the painter's
-    // pixels: how covered each pixel within reach of the glyph is (the most
-    // covered glyph pixel within the halo's reach), and per row the first
-    // and last pixel the halo covers solidly (-1 where none).
+    // pixels: how much of each pixel within reach of the glyph the halo
+    // covers (as a pen of its width around the outline would), and per row
+    // the first and last pixel the halo covers solidly (-1 where none).
     struct Sprite {
         QPoint origin; // top-left, from the whole pixel the pen stands on
         int width = 0;
@@ -104,7 +104,8 @@ private:
     // The halo of every glyph on the painter's pixels, its top-left pixel at
     // m_haloOffset from the whole pixel the label's origin stands on.
     void MakeHalo(const QTransform& linear) const;
-    int HaloReach(const QTransform& linear) const;
+    // The halo's width on the painter's pixels.
+    double HaloPixels(const QTransform& linear) const;
     void PaintHalo(QPainter* painter, const QPoint& origin) const;
     // Whether the label shows nothing but its text, which it then draws from
     // the glyph runs it keeps.

@@ -200,6 +200,22 @@ int CKWQTVerticalSceneC::Create(LPCWSTR name, DWORD style, const RECT& rect, voi
 
 void CKWQTVerticalSceneC::SetCursor() { }
 
+QGraphicsTextItem* CKWQTVerticalSceneC::GetValueLabel(int handleId) const
+{
+    switch (handleId) {
+    case HeightHandleId:
+        return m_installHeightLabel;
+    case BlindDistanceHandleId:
+        return m_blindDistanceLabel;
+    case TargetDistanceHandleId:
+        return m_targetDistanceLabel;
+    case TargetHeightHandleId:
+        return m_targetHeightLabel;
+    default:
+        return nullptr;
+    }
+}
+
 CKWQTDoubleSpiner* CKWQTVerticalSceneC::MakeAxisBox(UINT id)
 {
     auto* box = new CKWQTDoubleSpiner(this);
@@ -385,8 +401,8 @@ void CKWQTVerticalSceneC::SetRectTimes(double times)
              m_lengthUnitLabel, m_heightTitle, m_lengthTitle }) {
         KWSetLabelScale(label, times);
     }
-    for (CKWQTGraphicsLineItem* line : { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround,
-             m_upperEdge, m_lowerEdge }) {
+    for (CKWQTGraphicsLineItem* line :
+        { m_axisTop, m_pole, m_nearGround, m_coveredGround, m_farGround, m_upperEdge, m_lowerEdge }) {
         KWScalePen(line, times);
     }
     KWScalePen(m_fieldOfView, times);
@@ -715,14 +731,15 @@ void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
     const SideViewWidgetPlaces places = SideViewPlaceWidgets(width(), height(), m_model.scale);
     KWLabelRoom room = KWLabelRoomIn(m_view, m_model.scale);
     // Each handle from the place its value gives it, stepping aside from
-    // those before it: the target-height handle of a short person off the
-    // target-distance handle on the ground, the blind-distance handle off
-    // the target's.
+    // those before it. The two on the ground come first, since they may only
+    // rise a handle's height off it: the blind-distance handle onto the
+    // target-distance one; then the target-height handle of a person
+    // standing there steps sideways off both.
     const std::pair<CKWQTVSliderItem*, SideViewPoint> handles[] = {
         { m_heightHandle, l.heightHandleOffset },
         { m_targetDistanceHandle, l.targetDistanceHandleOffset },
-        { m_targetHeightHandle, l.target.handleOffset },
         { m_blindHandle, l.blindHandleOffset },
+        { m_targetHeightHandle, l.target.handleOffset },
     };
     for (const auto& [handle, offset] : handles) {
         handle->setOffset(KWToQPointF(offset));

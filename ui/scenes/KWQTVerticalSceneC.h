@@ -83,6 +83,9 @@ public:
     // What the view holds now.
     const SideViewModel& GetModel() const { return m_model; }
     QGraphicsScene* GetScene() const { return m_scene; }
+    // The label showing the value of the handle with that id; null for
+    // another id.
+    QGraphicsTextItem* GetValueLabel(int handleId) const;
     // The axis boxes; null until SetSkin.
     CKWQTDoubleSpiner* GetHeightBox() const { return m_heightBox; }
     CKWQTDoubleSpiner* GetLengthBox() const { return m_lengthBox; }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <limits>
 
 KWSceneBox KWToSceneBox(const QRectF& rect)
 {
@@ -116,12 +118,6 @@ KWSceneBox Intersected(const KWSceneBox& a, const KWSceneBox& b)
         std::min(a.bottom, b.bottom) };
 }
 
-bool IsClear(const KWSceneBox& box, const std::vector<KWSceneBox>& taken)
-{
-    return std::none_of(
-        taken.begin(), taken.end(), [&box](const KWSceneBox& other) { return KWBoxesOverlap(box, other); });
-}
-
 } // namespace
 
 KWSceneBox KWArrangedBoxAt(const QGraphicsItem* item, const QPointF& pos, const KWLabelRoom& room)
@@ -156,13 +152,24 @@ void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
         return;
     }
     const KWSceneBox& b = room.bounds;
-    const KWSceneBox across = handle->IsVertical() ? KWSceneBox { b.left, box.top, b.right, box.bottom }
-                                                   : KWSceneBox { box.left, b.top, box.right, b.bottom };
-    const KWScenePoint shift = KWClearShift(box, across, room.taken);
+    KWShiftRules rules;
+    KWSceneBox across;
+    if (handle->IsVertical()) {
+        rules.keepY = true;
+        across = { b.left, box.top, b.right, box.bottom };
+    } else {
+        rules.keepX = true;
+        across = { box.left, std::max(b.top, 2.0 * box.top - box.bottom), box.right, b.bottom };
+    }
+    const KWScenePoint shift
+        = KWFindClearShift(box, across, room.taken, rules).value_or(KWInsideShift(box, across));
     // Whole pixels keep the picture on the pixel grid.
     const QPointF moved(std::round(shift.x * room.scale), std::round(shift.y * room.scale));
     handle->setOffset(handle->offset() + moved);
-    room.taken.push_back(box.Shifted(shift));
+    const KWSceneBox placed = box.Shifted({ moved.x() / room.scale, moved.y() / room.scale });
+    room.taken.push_back(placed);
+    room.handles.push_back(handle);
+    room.handleBoxes.push_back(placed);
     if (!moved.isNull()) {
         room.stepped.emplace_back(handle, KWScenePoint { moved.x() / room.scale, moved.y() / room.scale });
     }
@@ -170,25 +177,54 @@ void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
 
 namespace {
 
-// The shortest shift of box within reach of what it labels, or anywhere in
-// the room where nothing so near is clear.
-KWScenePoint ClearShiftNear(const KWSceneBox& box, const KWSceneBox& labelled, const KWLabelRoom& room)
-{
-    const KWSceneBox near = Intersected(room.bounds,
-        Grown(labelled, KW_LABEL_REACH + box.right - box.left, KW_LABEL_REACH + box.bottom - box.top));
-    const KWScenePoint shift = KWClearShift(box, near, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
-    return IsClear(box.Shifted(shift), room.taken)
-        ? shift
-        : KWClearShift(box, room.bounds, room.taken, room.pictures, KW_LABEL_PICTURE_COST);
-}
+// Where a label may stand, best first: within reach of what it labels and
+// clear of the pictures; within reach over a picture; anywhere in the view.
+// Each while nearer its own handle than any other where it has one, then
+// without that.
+struct LabelSearch {
+    KWSceneBox near;
+    KWShiftRules clear; // nearer its own handle, off the pictures
+    KWShiftRules owned; // nearer its own handle, over a picture at a cost
+    KWShiftRules free; // over a picture at a cost
+};
 
-// How much farther than its own side a label's other side counts.
-constexpr double kMirrorCost = 8.0;
+// How good a place is: the lower the rank the better, then the shorter.
+struct LabelPlace {
+    int rank = 0;
+    KWScenePoint shift;
+};
 
 double Length(const KWScenePoint& shift)
 {
     return std::hypot(shift.x, shift.y);
 }
+
+LabelPlace BestPlace(const KWSceneBox& box, const LabelSearch& search, const KWLabelRoom& room)
+{
+    const bool owned = search.owned.nearer != nullptr;
+    const std::pair<const KWSceneBox*, const KWShiftRules*> tries[] = {
+        { &search.near, &search.clear },
+        { &search.near, &search.owned },
+        { &room.bounds, &search.owned },
+        { &search.near, &search.free },
+        { &room.bounds, &search.free },
+    };
+    int rank = 0;
+    for (const auto& [bounds, rules] : tries) {
+        // Without a handle of its own the rules are the same both ways.
+        if (owned || rules != &search.owned) {
+            if (const auto shift = KWFindClearShift(box, *bounds, room.taken, *rules)) {
+                return { rank, *shift };
+            }
+        }
+        ++rank;
+    }
+    return { rank, KWInsideShift(box, room.bounds) };
+}
+
+// Whether the place is better than the other: a place on the other side of
+// its handle by more than this many units.
+constexpr double kMirrorCost = 8.0;
 
 } // namespace
 
@@ -204,19 +240,45 @@ void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem
     const QPointF start
         = step == room.stepped.end() ? home : home + QPointF(step->second.x, step->second.y) * room.scale;
     const KWSceneBox box = KWArrangedBoxAt(label, start, room);
-    const KWSceneBox ownBox = own != nullptr ? KWArrangedBoxAt(own, own->pos(), room) : KWSceneBox {};
+    // A handle's box as the room holds it, which the ownership rule skips
+    // among the others.
+    const auto handle = std::find(room.handles.begin(), room.handles.end(), own);
+    const KWSceneBox* ownHandle = own != nullptr && handle != room.handles.end()
+        ? &room.handleBoxes[handle - room.handles.begin()]
+        : nullptr;
+    const KWSceneBox ownBox = ownHandle != nullptr ? *ownHandle
+        : own != nullptr                           ? KWArrangedBoxAt(own, own->pos(), room)
+                                                   : KWSceneBox {};
     const KWSceneBox labelled = ownBox.IsEmpty() ? box : ownBox;
-    KWScenePoint shift = ClearShiftNear(box, labelled, room);
+
+    LabelSearch search;
+    search.near = Intersected(room.bounds,
+        Grown(labelled, KW_LABEL_REACH + box.right - box.left, KW_LABEL_REACH + box.bottom - box.top));
+    for (KWShiftRules* rules : { &search.clear, &search.owned, &search.free }) {
+        rules->avoided = &room.pictures;
+        rules->avoidCost = KW_LABEL_PICTURE_COST;
+    }
+    search.clear.avoidCost = std::numeric_limits<double>::infinity();
+    if (ownHandle != nullptr && !ownBox.IsEmpty()) {
+        for (KWShiftRules* rules : { &search.clear, &search.owned }) {
+            rules->nearer = ownHandle;
+            rules->farther = &room.handleBoxes;
+            rules->lead = KW_LABEL_OWNER_MARGIN;
+        }
+    }
+
+    LabelPlace place = BestPlace(box, search, room);
     // A label beside a handle reads as well on the handle's other side: where
     // home is taken, the mirrored place may need a far shorter step. A label
     // that only steps a little stays on its side rather than jump across.
-    if (Length(shift) > kMirrorCost && !ownBox.IsEmpty()) {
+    if ((place.rank > 0 || Length(place.shift) > kMirrorCost) && !ownBox.IsEmpty()) {
         const KWScenePoint across { ownBox.left + ownBox.right - box.left - box.right, 0.0 };
-        const KWScenePoint mirrored = ClearShiftNear(box.Shifted(across), labelled, room);
-        if (Length(mirrored) + kMirrorCost < Length(shift)) {
-            shift = { across.x + mirrored.x, across.y + mirrored.y };
+        const LabelPlace mirrored = BestPlace(box.Shifted(across), search, room);
+        if (mirrored.rank < place.rank
+            || (mirrored.rank == place.rank && Length(mirrored.shift) + kMirrorCost < Length(place.shift))) {
+            place = { mirrored.rank, { across.x + mirrored.shift.x, across.y + mirrored.shift.y } };
         }
     }
-    label->setPos(start + QPointF(shift.x, shift.y) * room.scale);
-    room.taken.push_back(Grown(box.Shifted(shift), KW_LABEL_GAP, KW_LABEL_GAP));
+    label->setPos(start + QPointF(place.shift.x, place.shift.y) * room.scale);
+    room.taken.push_back(Grown(box.Shifted(place.shift), KW_LABEL_GAP, KW_LABEL_GAP));
 }

@@ -32,10 +32,14 @@ KWSceneBox KWItemFootprintAt(const QGraphicsItem* item, const QPointF& pos);
 // control laid over the view there covers the scene.
 KWSceneBox KWParentRectInScene(const QGraphicsView* view, const QRect& rect);
 
-// Once a label must move, a place over a picture counts as this many units
-// farther than it is: it would rather stand a little farther off than hide
-// the camera or the person it describes.
+// Once a label must move and no place within its reach is clear of the
+// pictures, a place over one counts as this many units farther than it is:
+// it would rather stand a little farther off than hide the camera or the
+// person it describes.
 constexpr double KW_LABEL_PICTURE_COST = 30.0;
+// A label beside a handle stands at least this many units nearer to it than
+// to any other handle, so that a reader pairs its number with that handle.
+constexpr double KW_LABEL_OWNER_MARGIN = 6.0;
 // Labels keep this many units between their halos, so that the glyphs of two
 // labels stand at least two pixels apart at scale 1, four at scale 2,
 // whatever the rounding of their edges.
@@ -57,6 +61,10 @@ struct KWLabelRoom {
     // The handles that stepped aside, and by how much (units): their labels
     // step with them.
     std::vector<std::pair<const QGraphicsItem*, KWScenePoint>> stepped;
+    // Every handle placed, and where (the same order): a label stands
+    // nearer its own.
+    std::vector<const QGraphicsItem*> handles;
+    std::vector<KWSceneBox> handleBoxes;
 };
 
 // A room spanning what the view shows, at the scale.
@@ -71,17 +79,23 @@ KWSceneBox KWInRoomUnits(const KWSceneBox& box, const KWLabelRoom& room);
 void KWTake(const QGraphicsItem* item, KWLabelRoom& room);
 void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room);
 
-// Moves the handle across its travel (sideways for one dragged up and down)
-// by the shortest shift that keeps it inside the room's bounds and clear of
-// what is taken, and takes it: its place along its travel is its value, and
-// a handle under another could no longer be grabbed.
+// Moves the handle across its travel only (sideways for one dragged up and
+// down), by the shortest shift that keeps it inside the room's bounds and
+// clear of what is taken, and takes it: its place along its travel is its
+// value, and a handle under another could no longer be grabbed. A handle
+// dragged sideways marks a place on the ground line: it rises at most its own
+// height off that line (below the line is free).
 void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room);
 
 // Moves the label from home (moved with `own` where that stepped aside) by
-// the shortest shift that takes it inside the room's bounds and clear of
-// what is taken there (KWClearShift), staying within KW_LABEL_REACH of `own`
-// (what it labels), or of home for a label without one (null), where such a
-// place is clear, anywhere in the view where none is. Where home is taken,
-// the place mirrored to the other side of `own` counts as home too. Then
-// takes it, with the gap every other label keeps from it.
+// the shortest shift that takes it inside the room's bounds, clear of what is
+// taken there and, where `own` is a handle, clearly nearer to it than to any
+// other handle (KW_LABEL_OWNER_MARGIN). It stays within KW_LABEL_REACH of
+// `own` (what it labels), or of home for a label without one (null), clear of
+// the pictures too where such a place exists: a home over a picture counts
+// as taken. Failing that, it may stand over a picture at a cost
+// (KW_LABEL_PICTURE_COST), then anywhere in the view; it gives up being
+// nearer its own handle only where no place in the view is. Where home is
+// taken, the place mirrored to the other side of `own` counts as home too.
+// Then takes it, with the gap every other label keeps from it.
 void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room);

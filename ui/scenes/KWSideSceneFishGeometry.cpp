@@ -107,8 +107,9 @@ bool KWFishDistanceAtX(
     }
     const double d = x - l.originX;
     if (d >= 1e-6) {
-        // Scene pixels, not scaled by t.
-        rightSide = v.ceiling || d <= KW_FISH_WALL_LABEL_SWITCH_PX;
+        // Pixels at scale 1, so that a place on the drawing gives the same
+        // side at every scale.
+        rightSide = v.ceiling || d <= KW_FISH_WALL_LABEL_SWITCH_PX * v.rectTimes;
         distance = KWSceneRoundToHundredths(d / l.axisWidth * v.lengthMax);
     } else {
         // A wall mount has nothing left of the wall; a ceiling mount puts

@@ -14,7 +14,7 @@ constexpr double KW_FISH_PERSON_HEIGHT = 254.0;
 // A taller person is stretched in height only, so it does not grow wide.
 constexpr double KW_FISH_PERSON_MAX_SCALE_X = 0.45;
 // Beyond this the person's height label moves to its left on a wall mount:
-// in pixels when dragged, in length units when set.
+// in pixels at scale 1 when dragged, in length units when set.
 constexpr double KW_FISH_WALL_LABEL_SWITCH_PX = 200.0;
 constexpr double KW_FISH_WALL_LABEL_SWITCH_LENGTH = 5.5;
 
