@@ -36,8 +36,13 @@ function(kw_add_library name)
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
 endfunction()
 
+# What every test runs in: headless, in one time zone, with the sanitizers'
+# leak suppressions when the build is instrumented.
+set(KW_TEST_ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen;TZ=UTC;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1")
+
 # kw_add_test_suite(<name> DIR <dir> LIBS <lib>...): one GoogleTest executable per
-# test folder, every test registered with CTest and run headless.
+# test folder, every test registered with CTest and run in KW_TEST_ENVIRONMENT.
 function(kw_add_test_suite name)
   cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
   kw_glob_sources(srcs ${ARG_DIR})
@@ -50,6 +55,14 @@ function(kw_add_test_suite name)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${KW_BIN_DIR}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=UTC;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1")
+    DISCOVERY_TIMEOUT 60)
+  # Given to gtest_discover_tests, a property whose value is a list reaches
+  # the tests with its first entry only: the environment is set on the tests
+  # it found once CTest has read them.
+  set(environment_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+  file(WRITE ${environment_file}
+    "if(${name}_TESTS)\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${KW_TEST_ENVIRONMENT}]==])\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${environment_file})
 endfunction()

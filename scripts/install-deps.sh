@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libqt6svg6 libxcb1-dev libxcb-xfixes0-dev
   libtinyxml2-dev libsqlcipher-dev sqlcipher libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core fonts-wqy-microhei
+  fonts-dejavu-core fonts-wqy-microhei locales
   xdg-utils
 )
 

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds the calculator and starts it from build/bin.
+# Installs the dependencies, builds the calculator with the files it reads
+# beside itself, and starts it from build/bin. The tests and benchmarks are
+# left to scripts/test.sh: a first build of those takes several times longer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,10 +9,5 @@ bash scripts/install-deps.sh
 
 jobs=$(nproc 2>/dev/null || echo 4)
 cmake -S . -B build -G Ninja
-cmake --build build --parallel "$jobs"
-
-if [ ! -x build/bin/Lumivane ]; then
-  echo "The calculator is not built yet: only its libraries and tests exist." >&2
-  exit 1
-fi
+cmake --build build --parallel "$jobs" --target Lumivane
 exec build/bin/Lumivane "$@"

@@ -3,6 +3,8 @@
 #include "app/StartupConfig.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "base/platform/KWCodePage.h"
+#include "tests/common/KWChildTest.h"
 #include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +12,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,10 +41,15 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+// What is there and no regular file is not opened: a pipe would wait for a
+// writer.
 QByteArray ReadFile(const QString& path)
 {
+    const QFileInfo info(path);
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return info.exists() && !info.isFile() ? QByteArray("no regular file")
+        : file.open(QIODevice::ReadOnly)   ? file.readAll()
+                                           : QByteArray();
 }
 
 std::unique_ptr<CConfigXMLPersistImp> ReaderOf(const char* xml)
@@ -175,6 +184,7 @@ TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
     enum Obstacle {
         FolderInTheFilesPlace,
         LinkLoopInTheFilesPlace,
+        PipeInTheFilesPlace,
         FileInTheFoldersPlace,
         ReadOnlyFile,
         ReadOnlyFolder,
@@ -183,6 +193,7 @@ TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
     const std::pair<const char*, Obstacle> cases[] = {
         { "folder in the file's place", FolderInTheFilesPlace },
         { "link that leads round in a loop in the file's place", LinkLoopInTheFilesPlace },
+        { "pipe in the file's place", PipeInTheFilesPlace },
         { "file in the folder's place", FileInTheFoldersPlace },
         { "read-only file", ReadOnlyFile },
         { "read-only folder", ReadOnlyFolder },
@@ -206,6 +217,8 @@ TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
             ASSERT_TRUE(QDir().mkpath(path));
         } else if (obstacle == LinkLoopInTheFilesPlace) {
             ASSERT_TRUE(QDir().mkpath(folder) && QFile::link(QStringLiteral("config.xml"), path));
+        } else if (obstacle == PipeInTheFilesPlace) {
+            ASSERT_TRUE(QDir().mkpath(folder) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         } else {
             WriteFile(path, kSavedLanguage3);
         }
@@ -240,13 +253,43 @@ TEST_F(ConfigManagerTest, SaveThatFailsNamesTheFileAndChangesNothing)
         EXPECT_EQ(QDir(appDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList { "Config" });
         if (obstacle != FileInTheFoldersPlace) {
-            // System: Qt lists a link that leads nowhere only so.
+            // System: Qt lists a pipe, and a link that leads nowhere, only so.
             EXPECT_EQ(
                 QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
                 QStringList { "config.xml" })
                 << "no half-written file left beside it";
         }
     }
+}
+
+// The program's folder is found in the file system's bytes, which the
+// character set of a locale that is not UTF-8 would spell otherwise.
+TEST_F(ConfigManagerTest, SettingsAreReadFromAFolderNamedBeyondAsciiUnderALocaleThatIsNotUtf8)
+{
+    if (!KWInChildTest()) {
+        // A Latin-1 locale of the test's own, as a machine may have none.
+        QTemporaryDir locales;
+        QProcess make;
+        make.setProcessChannelMode(QProcess::MergedChannels);
+        make.start(QStringLiteral("localedef"),
+            { "-c", "-i", "en_US", "-f", "ISO-8859-1",
+                locales.filePath(QStringLiteral("en_US.ISO-8859-1")) });
+        ASSERT_TRUE(make.waitForFinished(60000)
+            && QFile::exists(locales.filePath(QStringLiteral("en_US.ISO-8859-1/LC_CTYPE"))))
+            << make.readAll().toStdString();
+        QProcessEnvironment latin1;
+        latin1.insert(QStringLiteral("LOCPATH"), locales.path());
+        latin1.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.ISO-8859-1"));
+        const KWChildOutcome child = KWRunTestInChild(latin1);
+        EXPECT_TRUE(child.passed) << child.output.toStdString();
+        return;
+    }
+    ASSERT_EQ(KwLocaleCharset(""), "ISO-8859-1");
+    const QString home = m_dir.path() + QStringLiteral("/\u00C1rea de Trabalho");
+    WriteFile(home + "/Config/config.xml", kSavedLanguage3);
+    CConfigManager store;
+    LoadConfiguration(store, home.toStdWString());
+    EXPECT_EQ(store.GetLanguage(), 3u);
 }
 
 TEST_F(ConfigManagerTest, ScaledUnsignedSettingIsClampedToItsRange)

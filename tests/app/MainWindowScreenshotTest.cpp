@@ -1,8 +1,8 @@
 // The first screen at the normal and at the 4K look, built as start-up
-// builds it, grabbed to "<test directory>/screenshots/" for a person to look
-// at, with the time from creating the main frame to its first shown window
-// written to the test log; its band and page end where the window's inside
-// ends.
+// builds it, grabbed to the build's contact-sheet folder for a person to
+// look at, with the time from creating the main frame to its first shown
+// window written to the test log; its band and page end where the window's
+// inside ends.
 
 #include "app/MainFrameEventImp.h"
 #include "app/MainFrameLayout.h"
@@ -86,9 +86,8 @@ TEST_P(MainWindowScreenshotTest, ChooserPageIsDrawnAtTheLooksSize)
 
     const QImage image = window->grab().toImage();
     ASSERT_FALSE(image.isNull());
-    QDir().mkpath(QString::fromStdWString(appDir) + QStringLiteral("/screenshots"));
-    const QString path = QString::fromStdWString(appDir)
-        + QStringLiteral("/screenshots/chooser_%1.png").arg(QLatin1String(look.name));
+    QDir().mkpath(QStringLiteral(KW_CONTACT_SHEET_DIR));
+    const QString path = QStringLiteral(KW_CONTACT_SHEET_DIR "/chooser_%1.png").arg(QLatin1String(look.name));
     EXPECT_TRUE(image.save(path));
 
     // The chooser page is white between the two tool buttons' titles.

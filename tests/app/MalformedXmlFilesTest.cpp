@@ -16,6 +16,7 @@
 #include "app/StartupConfig.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
+#include "tests/common/KWLanguageFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -69,43 +70,12 @@ const Reproducer kReproducers[] = {
     { "settings file with a byte-order mark", "\xEF\xBB\xBF<Setting><UIConfig><Language value=\"\xE6" },
 };
 
-// <application directory>/Lang_<n>.xml while it lives (translate reads only there).
-class LanguageFile {
-public:
-    explicit LanguageFile(int index)
-        : m_path(QCoreApplication::applicationDirPath() + QStringLiteral("/Lang_%1.xml").arg(index))
-    {
-    }
-    ~LanguageFile() { QFile::remove(m_path); }
-    LanguageFile(const LanguageFile&) = delete;
-    LanguageFile& operator=(const LanguageFile&) = delete;
-
-    // Each write gets a modification time of its own: translate reads a file
-    // again only when its time or size changes, and two writes within one
-    // tick of the file system's clock could look alike.
-    bool Write(const std::string& bytes)
-    {
-        if (!WriteBytes(m_path, bytes)) {
-            return false;
-        }
-        QFile file(m_path);
-        return file.open(QIODevice::ReadWrite)
-            && file.setFileTime(QDateTime::fromSecsSinceEpoch(1600000000 + ++m_writes),
-                QFileDevice::FileModificationTime);
-    }
-
-    static bool WriteBytes(const QString& path, const std::string& bytes)
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            && file.write(bytes.data(), static_cast<qint64>(bytes.size()))
-            == static_cast<qint64>(bytes.size());
-    }
-
-private:
-    QString m_path;
-    qint64 m_writes = 0;
-};
+bool WriteBytes(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+}
 
 std::string ReadShipped(const QString& name)
 {
@@ -169,27 +139,34 @@ protected:
     void SetUp() override { ASSERT_TRUE(QDir().mkpath(m_settingsHome.filePath(QStringLiteral("Config")))); }
     void TearDown() override { g_languageIndex = m_savedLanguage; }
 
-    // The language start-up loads from <dir>/Config/config.xml holding bytes.
+    // The language start-up reads from <dir>/Config/config.xml holding
+    // bytes (whether that language's file can be read aside).
     int LanguageLoadedFrom(const std::string& bytes)
     {
-        EXPECT_TRUE(
-            LanguageFile::WriteBytes(m_settingsHome.filePath(QStringLiteral("Config/config.xml")), bytes));
+        EXPECT_TRUE(WriteBytes(m_settingsHome.filePath(QStringLiteral("Config/config.xml")), bytes));
         CConfigManager store;
         store.SetLanguage(2); // a default load must not leave this behind
-        return LoadConfiguration(store, m_settingsHome.path().toStdWString());
+        LoadConfiguration(store, m_settingsHome.path().toStdWString());
+        return static_cast<int>(store.GetLanguage());
     }
 
-    // translate's answer for key when the current language file holds bytes.
-    std::wstring TextIn(LanguageFile& file, int index, const std::string& bytes, const wchar_t* key)
+    // translate's answer for key when the language's file holds bytes. Each
+    // write gets a modification time of its own: translate reads a file
+    // again only when its stamp changes, and two writes within one tick of
+    // the file system's clock could look alike.
+    std::wstring TextIn(int language, const std::string& bytes, const wchar_t* key)
     {
-        EXPECT_TRUE(file.Write(bytes));
-        g_languageIndex = index;
+        EXPECT_TRUE(
+            m_languages.Write(language, bytes, QDateTime::fromSecsSinceEpoch(1600000000 + ++m_writes)));
+        g_languageIndex = language;
         return translate(key);
     }
 
     QTemporaryDir m_settingsHome;
 
 private:
+    KWLanguageFolder m_languages;
+    qint64 m_writes = 0;
     int m_savedLanguage = g_languageIndex;
 };
 
@@ -197,15 +174,14 @@ private:
 
 TEST_F(MalformedXmlFilesTest, InputsKnownToOverrunAParserAreRefusedByBothReaders)
 {
-    LanguageFile file(kReproducerLanguage);
     for (const Reproducer& input : kReproducers) {
         SCOPED_TRACE(input.what);
         ASSERT_FALSE(Parses(input.bytes));
-        EXPECT_EQ(TextIn(file, kReproducerLanguage, input.bytes, L"Close"), L"Close");
+        EXPECT_EQ(TextIn(kReproducerLanguage, input.bytes, L"Close"), L"Close");
         EXPECT_EQ(LanguageLoadedFrom(input.bytes), 0);
     }
     // The same files whole are read as usual.
-    EXPECT_EQ(TextIn(file, kReproducerLanguage,
+    EXPECT_EQ(TextIn(kReproducerLanguage,
                   std::string(kDeclaration)
                       + "<Language>\n    <Text name=\"Close\" value=\"\xE5\x85\xB3\" />\n</Language>\n",
                   L"Close"),
@@ -225,7 +201,6 @@ TEST_P(MutatedXmlFilesTest, LanguageFilesThatDoNotParseLeaveTheTextsAsTheyWere)
     const std::string shipped = ReadShipped(QStringLiteral("Lang_0.xml"));
     ASSERT_FALSE(shipped.empty());
     const int language = kFirstFuzzLanguage + GetParam();
-    LanguageFile file(language);
     std::mt19937 random(20250 + GetParam());
     int refused = 0;
     // A key whose English text is not the key, so that the built-in English
@@ -235,7 +210,7 @@ TEST_P(MutatedXmlFilesTest, LanguageFilesThatDoNotParseLeaveTheTextsAsTheyWere)
     std::wstring before = L"Lumivane Calculator";
     for (int i = 0; i < kMutationsPerShard; ++i) {
         const std::string bytes = Mutate(shipped, random);
-        const std::wstring name = TextIn(file, language, bytes, L"ProductName");
+        const std::wstring name = TextIn(language, bytes, L"ProductName");
         if (!Parses(bytes)) {
             ++refused;
             ASSERT_EQ(name, before) << "mutation " << i << ": " << Escaped(bytes);

@@ -3,6 +3,7 @@
 // and whatever it finds there, and it starts without a word of its own unless
 // its diagnostics are asked for.
 
+#include "tests/common/KWChildTest.h"
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +21,6 @@
 
 #include <map>
 #include <optional>
-
-#include <unistd.h>
 
 namespace {
 
@@ -67,13 +66,11 @@ QString RunStartUp(const QString& directory, const QProcessEnvironment& extra = 
     return QString::fromLocal8Bit(output + process.readAll());
 }
 
-// The program in a folder of its own beside the build's, where a hard link
-// can stand in for a copy; false when neither could be made.
-bool PlaceProgramIn(const QTemporaryDir& home)
+// The program in a folder of its own; false when it could be neither linked
+// nor copied there. The program finds its folder by the path it was started by.
+bool PlaceProgramIn(const QString& home)
 {
-    const QString exe = home.filePath(QStringLiteral("Lumivane"));
-    return ::link(QFile::encodeName(Program()).constData(), QFile::encodeName(exe).constData()) == 0
-        || QFile::copy(Program(), exe);
+    return KWLinkOrCopy(Program(), home + QStringLiteral("/Lumivane"));
 }
 
 // Every file in the folder, below it too, with its bytes; links are not followed.
@@ -97,16 +94,10 @@ TEST(ProgramStart, KeepsItsLookAndItsFilesInAFolderWithAnyName)
     if (!QFileInfo(Program()).isExecutable()) {
         GTEST_SKIP() << "the program is not built beside the tests";
     }
-    QTemporaryDir base(appDir + QStringLiteral("/start-XXXXXX"));
+    QTemporaryDir base;
     const QString home
         = base.path() + QStringLiteral("/Área de Trabalho/R&D Câmeras (#1; x)/Installer's \"tools\"");
-    ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/Config")));
-    // A hard link, as PlaceProgramIn makes: the program finds its folder by
-    // the path it was started by.
-    ASSERT_TRUE(
-        ::link(QFile::encodeName(Program()).constData(), QFile::encodeName(home + "/Lumivane").constData())
-            == 0
-        || QFile::copy(Program(), home + QStringLiteral("/Lumivane")));
+    ASSERT_TRUE(QDir().mkpath(home + QStringLiteral("/Config")) && PlaceProgramIn(home));
     ASSERT_TRUE(QFile::link(appDir + QStringLiteral("/Skin"), home + QStringLiteral("/Skin")));
     ASSERT_TRUE(QFile::copy(
         appDir + QStringLiteral("/Config/config.xml"), home + QStringLiteral("/Config/config.xml")));
@@ -165,8 +156,8 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
     }
     for (const bool present : { true, false }) {
         SCOPED_TRACE(present ? "random bytes" : "no file");
-        QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
-        ASSERT_TRUE(home.isValid() && PlaceProgramIn(home));
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid() && PlaceProgramIn(home.path()));
         // Without its pictures the program would not start at all.
         ASSERT_TRUE(QFile::link(appDir + QStringLiteral("/Skin"), home.filePath(QStringLiteral("Skin"))));
         const QString database = home.filePath(QStringLiteral("Product.db"));
@@ -203,14 +194,13 @@ TEST(ProgramStart, GoesOnWithAnUnreadableOrMissingProductDatabase)
 // shows any window, changing nothing.
 TEST(ProgramStart, StopsNamingTheSkinFolderWhenItOrTheMainWindowsPicturesAreMissing)
 {
-    const QString appDir = QString::fromStdWString(GetKWAppDirPath());
     if (!QFileInfo(Program()).isExecutable()) {
         GTEST_SKIP() << "the program is not built beside the tests";
     }
     for (const bool emptyFolder : { false, true }) {
         SCOPED_TRACE(emptyFolder ? "empty Skin folder" : "no Skin folder");
-        QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
-        ASSERT_TRUE(home.isValid() && PlaceProgramIn(home));
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid() && PlaceProgramIn(home.path()));
         if (emptyFolder) {
             ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Skin")));
         }
@@ -269,9 +259,9 @@ TEST(ProgramStart, NamesASkinPictureThatCannotBeReadAndStopsOnlyForTheMainWindow
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        QTemporaryDir home(appDir + QStringLiteral("/start-XXXXXX"));
+        QTemporaryDir home;
         ASSERT_TRUE(
-            home.isValid() && PlaceProgramIn(home) && QDir(home.path()).mkdir(QStringLiteral("Skin")));
+            home.isValid() && PlaceProgramIn(home.path()) && QDir(home.path()).mkdir(QStringLiteral("Skin")));
         const QString picture = home.filePath(QStringLiteral("Skin/") + row.picture);
         for (const QFileInfo& shipped : QDir(appDir + QStringLiteral("/Skin"))
                                             .entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {

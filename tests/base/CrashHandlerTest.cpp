@@ -1,8 +1,13 @@
 #include "base/CrashHandler.h"
 
 #include "base/KWThread.h"
+#include "tests/common/KWChildTest.h"
 
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <climits>
 #include <csignal>
@@ -194,9 +199,19 @@ int RecordHandler(int a, int b)
 } // namespace
 
 // Every case that writes the report file shares this one test: the file name
-// is fixed by the executable, so these cases must not run side by side.
+// is fixed by the executable, so these cases must not run side by side. They
+// run in a copy of this program in a folder of its own, where the reports
+// lie beside the copy and not beside the programs as built.
 TEST(CrashHandler, FatalFaultsWriteReportAndEndWithFixedCode)
 {
+    if (!KWInChildTest()) {
+        QTemporaryDir home;
+        const QString copy = home.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+        ASSERT_TRUE(home.isValid() && KWLinkOrCopy(QCoreApplication::applicationFilePath(), copy));
+        const KWChildOutcome child = KWRunTestInChild({}, copy);
+        EXPECT_TRUE(child.passed) << child.output.toStdString();
+        return;
+    }
     const std::string dump = DumpPath();
     ASSERT_FALSE(dump.empty());
     using Predicate = std::function<bool(int)>;
@@ -285,16 +300,16 @@ TEST(CrashHandler, FatalFaultsWriteReportAndEndWithFixedCode)
 
 TEST(CrashHandler, NullBodyInstallsNothing)
 {
-    const int signals[] = { SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTRAP };
+    const int fatalSignals[] = { SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT, SIGTRAP };
     std::vector<void*> before;
-    for (int sig : signals) {
+    for (int sig : fatalSignals) {
         before.push_back(HandlerOf(CurrentAction(sig)));
     }
     EXPECT_EQ(RunWithUnhandledFilter(nullptr, 1, 2), 1);
     EXPECT_EQ(RunWithVectoredHandler(nullptr, 1, 2), 1);
     EXPECT_EQ(RunGuarded(nullptr, 1, 2, true), 1);
     for (size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(HandlerOf(CurrentAction(signals[i])), before[i]) << "signal " << signals[i];
+        EXPECT_EQ(HandlerOf(CurrentAction(fatalSignals[i])), before[i]) << "signal " << fatalSignals[i];
     }
 }
 

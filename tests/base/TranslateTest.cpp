@@ -1,64 +1,38 @@
-#include "base/Globals.h"
 #include "base/Translate.h"
+#include "base/Globals.h"
+#include "tests/common/KWLanguageFolder.h"
 #include "tests/common/KWTestKit.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Writes "<application directory>/Lang_<n>.xml" for one test and removes it
-// again. Every test uses its own unusual language numbers, so tests that run
-// in parallel processes never share a file and never touch the real ones.
-class LanguageFile {
-public:
-    LanguageFile(int index, const std::string& content)
-        : m_path(QCoreApplication::applicationDirPath() + QStringLiteral("/Lang_%1.xml").arg(index))
-    {
-        Rewrite(content, QDateTime());
-    }
-    ~LanguageFile() { QFile::remove(m_path); }
-
-    // Writes the file in place; a valid time becomes its modification time.
-    void Rewrite(const std::string& content, const QDateTime& modified)
-    {
-        QFile file(m_path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content.data(), static_cast<qint64>(content.size()));
-        file.flush();
-        if (modified.isValid()) {
-            EXPECT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
-        }
-    }
-    LanguageFile(const LanguageFile&) = delete;
-    LanguageFile& operator=(const LanguageFile&) = delete;
-
-private:
-    QString m_path;
-};
 
 std::string Document(const std::string& entries)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Language>\n" + entries + "</Language>\n";
 }
 
+// Each test writes its language files into a folder of its own, which is
+// the language folder while the test runs.
 class TranslateTest : public ::testing::Test {
 protected:
     void SetUp() override { m_savedIndex = g_languageIndex; }
-    void TearDown() override
+    void TearDown() override { g_languageIndex = m_savedIndex; }
+
+    // Writes the language's file; a valid time becomes its modification time.
+    void Write(int language, const std::string& content, const QDateTime& modified = QDateTime())
     {
-        g_languageIndex = m_savedIndex;
-        SetLanguageFileDir(std::string());
+        EXPECT_TRUE(m_languages.Write(language, content, modified))
+            << m_languages.FilePath(language).toStdString();
     }
+
+    KWLanguageFolder m_languages;
 
 private:
     int m_savedIndex = 0;
@@ -68,16 +42,16 @@ private:
 
 TEST_F(TranslateTest, LooksUpKeysExactlyAsWrittenInTheFile)
 {
-    const LanguageFile file(90, Document(
-        "  <Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />\n"           // 关闭
-        "  <Text name=\"ModelSelect\" value=\"plain\" />\n"
-        "  <Text name=\"  ModelSelect\" value=\"  indented\" />\n"
-        "  <Text name=\"a  b\" value=\"two blanks\" />\n"
-        "  <Text name=\"a b\" value=\"one blank\" />\n"
-        "  <Text name=\"explainPPM &gt;\" value=\"O que &#233; PPM? &gt;\" />\n"
-        "  <Text name=\"say &quot;hi&quot; &amp; &lt;go&gt;\" value=\"escaped\" />\n"
-        "  <Text name=\"\xC2\xB0\" value=\"deg\" />\n"                               // °
-        "  <Text name=\"page\" value=\"\" />\n"));
+    Write(90,
+        Document("  <Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />\n" // 关闭
+                 "  <Text name=\"ModelSelect\" value=\"plain\" />\n"
+                 "  <Text name=\"  ModelSelect\" value=\"  indented\" />\n"
+                 "  <Text name=\"a  b\" value=\"two blanks\" />\n"
+                 "  <Text name=\"a b\" value=\"one blank\" />\n"
+                 "  <Text name=\"explainPPM &gt;\" value=\"O que &#233; PPM? &gt;\" />\n"
+                 "  <Text name=\"say &quot;hi&quot; &amp; &lt;go&gt;\" value=\"escaped\" />\n"
+                 "  <Text name=\"\xC2\xB0\" value=\"deg\" />\n" // °
+                 "  <Text name=\"page\" value=\"\" />\n"));
     g_languageIndex = 90;
 
     struct Row {
@@ -108,8 +82,8 @@ TEST_F(TranslateTest, MissingOrMalformedFileGivesTheKeyBack)
 {
     // The table outlives every test of this process, so the key is one no
     // other test gives a text.
-    const LanguageFile broken(92, "<Language><Text name=\"OnlyInBrokenFile\" value=\"Fechar\"></Language>");
-    const LanguageFile empty(93, "");
+    Write(92, "<Language><Text name=\"OnlyInBrokenFile\" value=\"Fechar\"></Language>");
+    Write(93, "");
     for (const int index : {91, 92, 93}) {
         g_languageIndex = index;
         EXPECT_STREQ(translate(L"OnlyInBrokenFile"), L"OnlyInBrokenFile") << "language " << index;
@@ -118,14 +92,15 @@ TEST_F(TranslateTest, MissingOrMalformedFileGivesTheKeyBack)
 
 TEST_F(TranslateTest, LaterDuplicateWinsAndIncompleteEntriesAreSkipped)
 {
-    const LanguageFile file(94, Document(
-        "  <!-- <Text name=\"Commented\" value=\"no\" /> -->\n"
-        "  <Text name=\"Twice\" value=\"first\" />\n"
-        "  <Text name=\"NoValue\" />\n"
-        "  <Text value=\"orphan\" />\n"
-        "  loose text\n"
-        "  <Other name=\"AnyElement\" value=\"counts\"><Nested name=\"Nested\" value=\"no\" /></Other>\n"
-        "  <Text name=\"Twice\" value=\"second\" />\n"));
+    Write(94,
+        Document(
+            "  <!-- <Text name=\"Commented\" value=\"no\" /> -->\n"
+            "  <Text name=\"Twice\" value=\"first\" />\n"
+            "  <Text name=\"NoValue\" />\n"
+            "  <Text value=\"orphan\" />\n"
+            "  loose text\n"
+            "  <Other name=\"AnyElement\" value=\"counts\"><Nested name=\"Nested\" value=\"no\" /></Other>\n"
+            "  <Text name=\"Twice\" value=\"second\" />\n"));
     g_languageIndex = 94;
     EXPECT_STREQ(translate(L"Twice"), L"second");
     EXPECT_STREQ(translate(L"NoValue"), L"NoValue");
@@ -137,7 +112,7 @@ TEST_F(TranslateTest, LaterDuplicateWinsAndIncompleteEntriesAreSkipped)
 
 TEST_F(TranslateTest, RootIsTheFirstElementWhateverItsNameAndNoDeclarationIsNeeded)
 {
-    const LanguageFile file(95,
+    Write(95,
         "<!-- leading comment -->\n<Whatever>"
         "<Text name=\"Spanish\" value=\"Espa\xC3\xB1ol\" /></Whatever>\n"
         "<Second><Text name=\"OnlyInSecondRoot\" value=\"ignored\" /></Second>\n");
@@ -169,7 +144,7 @@ TEST_F(TranslateTest, LanguageFilesAreUtf8WithOrWithoutADeclaration)
         { "UTF-8 bytes after a byte-order mark", 83, L"k83", "\xEF\xBB\xBF" + bytes("k83") },
     };
     for (const auto& row : rows) {
-        const LanguageFile file(row.index, row.content);
+        Write(row.index, row.content);
         g_languageIndex = row.index;
         EXPECT_STREQ(translate(row.key), L"\u4E2D\u00E9") << row.name;
     }
@@ -179,11 +154,11 @@ TEST_F(TranslateTest, LanguageFilesAreUtf8WithOrWithoutADeclaration)
 // text the language before gave it.
 TEST_F(TranslateTest, SwitchingLanguageShowsEnglishForKeysTheNewFileLacks)
 {
-    const LanguageFile chinese(96, Document(
-        "<Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />"
-        "<Text name=\"LimpidValue\" value=\"\xE6\xB8\x85\xE6\x99\xB0\" />")); // 清晰
-    const LanguageFile portuguese(97, Document("<Text name=\"Close\" value=\"Fechar\" />"));
-    const LanguageFile broken(87, "<Language><Text name=\"Close\" value=\"Cerrar\"></Language>");
+    Write(96,
+        Document("<Text name=\"Close\" value=\"\xE5\x85\xB3\xE9\x97\xAD\" />"
+                 "<Text name=\"LimpidValue\" value=\"\xE6\xB8\x85\xE6\x99\xB0\" />")); // 清晰
+    Write(97, Document("<Text name=\"Close\" value=\"Fechar\" />"));
+    Write(87, "<Language><Text name=\"Close\" value=\"Cerrar\"></Language>");
 
     struct Row {
         int language;
@@ -209,9 +184,8 @@ TEST_F(TranslateTest, FileIsReadAgainWhenItsLanguageOrFileChanges)
 {
     const QDateTime earlier = QDateTime::currentDateTimeUtc().addSecs(-100);
     const QDateTime later = earlier.addSecs(10);
-    LanguageFile file(86, "");
+    Write(86, Document("<Text name=\"Edited\" value=\"one\" />"), earlier);
     g_languageIndex = 86;
-    file.Rewrite(Document("<Text name=\"Edited\" value=\"one\" />"), earlier);
     EXPECT_STREQ(translate(L"Edited"), L"one");
 
     struct Row {
@@ -228,12 +202,12 @@ TEST_F(TranslateTest, FileIsReadAgainWhenItsLanguageOrFileChanges)
     for (const Row& row : rows) {
         // The kernel's change times tick a few milliseconds apart.
         QThread::msleep(10);
-        file.Rewrite(Document(std::string("<Text name=\"Edited\" value=\"") + row.value + "\" />"), row.modified);
+        Write(
+            86, Document(std::string("<Text name=\"Edited\" value=\"") + row.value + "\" />"), row.modified);
         EXPECT_STREQ(translate(L"Edited"), row.expected) << row.proves;
     }
 
-    LanguageFile twin(85, "");
-    twin.Rewrite(Document("<Text name=\"Edited\" value=\"cinco\" />"), later);
+    Write(85, Document("<Text name=\"Edited\" value=\"cinco\" />"), later);
     g_languageIndex = 85;
     EXPECT_STREQ(translate(L"Edited"), L"cinco") << "another language's file of the same time and size is read";
 }
@@ -260,7 +234,7 @@ TEST_F(TranslateTest, ResultsRotateThroughFiveBuffers)
 
 TEST_F(TranslateTest, LongTextsAreCutTo1023Characters)
 {
-    const LanguageFile file(89, Document("<Text name=\"Long\" value=\"" + std::string(1500, 'v') + "\" />"));
+    Write(89, Document("<Text name=\"Long\" value=\"" + std::string(1500, 'v') + "\" />"));
     g_languageIndex = 89;
     EXPECT_EQ(std::wstring(translate(L"Long")), std::wstring(1023, L'v'));
     const std::wstring longKey(1500, L'k');
@@ -272,18 +246,10 @@ TEST_F(TranslateTest, LongTextsAreCutTo1023Characters)
 // A file that cannot be read is named once however often it is asked for.
 TEST_F(TranslateTest, UnreadableFilesAreNamedOnceAndEnglishStandsInForThem)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    SetLanguageFileDir(QFile::encodeName(folder.path()).toStdString());
-    const auto write = [&folder](int index, const std::string& content) {
-        QFile file(folder.filePath(QStringLiteral("Lang_%1.xml").arg(index)));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content.data(), static_cast<qint64>(content.size()));
-    };
-    write(71, Document("<Text name=\"LimpidValue\" value=\"\xE6\xB8\x85\xE6\x99\xB0\" />")); // 清晰
-    write(73, "just some text");
-    write(74, "<!-- no root element -->");
-    write(75, Document("<Text name=\"Close\" value=\"Fechar\" />"));
+    Write(71, Document("<Text name=\"LimpidValue\" value=\"\xE6\xB8\x85\xE6\x99\xB0\" />")); // 清晰
+    Write(73, "just some text");
+    Write(74, "<!-- no root element -->");
+    Write(75, Document("<Text name=\"Close\" value=\"Fechar\" />"));
     struct Row {
         const char* name;
         int language;
@@ -313,8 +279,7 @@ TEST_F(TranslateTest, UnreadableFilesAreNamedOnceAndEnglishStandsInForThem)
         ASSERT_EQ(catcher.Warnings().size(), fileMissing ? 1 : 0)
             << catcher.Warnings().join("; ").toStdString();
         if (fileMissing) {
-            EXPECT_TRUE(catcher.Warnings().front().contains(
-                folder.filePath(QStringLiteral("Lang_%1.xml").arg(row.language))))
+            EXPECT_TRUE(catcher.Warnings().front().contains(m_languages.FilePath(row.language)))
                 << catcher.Warnings().front().toStdString();
         }
     }

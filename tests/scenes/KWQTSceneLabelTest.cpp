@@ -301,3 +301,40 @@ INSTANTIATE_TEST_SUITE_P(Scales, SceneLabelHaloTest, ::testing::Values(1, 2),
     [](const ::testing::TestParamInfo<int>& info) { return "scale_" + std::to_string(info.param); });
 
 } // namespace
+
+namespace {
+
+// The first column right of everything painted.
+int RightOfInk(const QImage& image)
+{
+    int right = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = right; x < image.width(); ++x) {
+            right = image.pixel(x, y) != qRgb(0, 0, 0) ? x + 1 : right;
+        }
+    }
+    return right;
+}
+
+} // namespace
+
+// A glyph's halo is made for its place within a pixel: the second "4" of
+// "58.44°" stands at another fraction of a pixel than the first, whose halo
+// would sit beside it. Digits are all as wide, so the last "4" of "58.04°",
+// the only one there, stands where that of "58.44°" does.
+TEST(SceneLabelHalo, ARepeatedGlyphHasTheHaloOfItsOwnPlaceWithinAPixel)
+{
+    for (const int pixels : { 12, 24 }) {
+        SCOPED_TRACE(pixels);
+        const auto painted = [pixels](const char* text) {
+            CKWQTSceneLabel label(QString::fromUtf8(text));
+            SetPixels(label, pixels);
+            return Painted(label, QPointF(10, 10));
+        };
+        const int from = std::max(RightOfInk(painted("58.4")), RightOfInk(painted("58.0")));
+        const QImage repeated = painted("58.44°");
+        const QRect lastGlyphs(from, 0, repeated.width() - from, repeated.height());
+        ASSERT_GT(RightOfInk(repeated), from);
+        EXPECT_TRUE(repeated.copy(lastGlyphs) == painted("58.04°").copy(lastGlyphs));
+    }
+}

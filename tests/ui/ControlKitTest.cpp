@@ -6,10 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPixmap>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -160,6 +170,90 @@ TEST(ControlKit, SkinPicturesLoadFromTheSkinDirectoryAndAnEmptyNameKeepsTheOldOn
 
     EXPECT_FALSE(KWLoadSkinPixmap(QStringLiteral("missing.png"), picture));
     EXPECT_TRUE(picture.isNull());
+}
+
+// Whether a file was opened: the kernel queues the event before open
+// returns, and merges it with one of its kind not read yet.
+class OpenWatch {
+public:
+    explicit OpenWatch(const QString& path)
+        : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        ::inotify_add_watch(m_fd, QFile::encodeName(path).constData(), IN_OPEN);
+    }
+    ~OpenWatch() { ::close(m_fd); }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+
+    // Since the last time asked.
+    bool Opened() const
+    {
+        inotify_event events[64];
+        bool opened = false;
+        while (::read(m_fd, events, sizeof(events)) > 0) {
+            opened = true;
+        }
+        return opened;
+    }
+
+private:
+    int m_fd;
+};
+
+// Every control of a kind asks for the same pictures: one that failed is
+// neither read nor named again until its file changes.
+TEST(ControlKit, APictureThatFailedIsReadAndNamedOnceUntilItsFileChanges)
+{
+    KWTempSkinDir skin;
+    const QString path = skin.Path() + QStringLiteral("damaged.png");
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("\x89PNG not really") > 0);
+    damaged.close();
+    KWWarningCatcher catcher;
+    const OpenWatch watch(path);
+    QPixmap picture;
+    EXPECT_FALSE(KWLoadPicture(path, picture));
+    EXPECT_TRUE(watch.Opened());
+    EXPECT_FALSE(KWLoadPicture(path, picture));
+    EXPECT_FALSE(KWReadPicture(path, picture));
+    EXPECT_EQ(KWPictureStyleUrl(path), QStringLiteral("none"));
+    EXPECT_FALSE(watch.Opened()) << "read again";
+    EXPECT_EQ(catcher.Warnings().filter(path).size(), 1) << catcher.Warnings().join("; ").toStdString();
+
+    ASSERT_TRUE(skin.Add(QStringLiteral("damaged.png"), Qt::red));
+    EXPECT_TRUE(KWLoadPicture(path, picture)) << "the file changed";
+}
+
+// Reading a pipe would wait for a writer: one where a picture should be is
+// refused at once and named. Should a load wait on it after all, the test
+// sets it free by opening and closing its other end.
+TEST(ControlKit, APipeAsAPictureIsRefusedWithoutWaiting)
+{
+    KWTempSkinDir skin;
+    const QString path = skin.Path() + QStringLiteral("pipe.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    std::atomic<bool> loaded { false };
+    std::atomic<bool> waited { false };
+    std::thread freer([&] {
+        const QByteArray name = QFile::encodeName(path);
+        for (QDeadlineTimer patience(3000); !loaded;
+             std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+            const int fd = patience.hasExpired() ? ::open(name.constData(), O_WRONLY | O_NONBLOCK) : -1;
+            if (fd >= 0) {
+                waited = true;
+                ::close(fd);
+            }
+        }
+    });
+    KWWarningCatcher catcher;
+    QPixmap picture;
+    EXPECT_FALSE(KWLoadPicture(path, picture));
+    loaded = true;
+    freer.join();
+    EXPECT_FALSE(waited) << "the load waited on the pipe";
+    const QStringList named = catcher.Warnings().filter(path);
+    ASSERT_EQ(named.size(), 1) << catcher.Warnings().join("; ").toStdString();
+    EXPECT_TRUE(named.front().contains(QStringLiteral("not a regular file"))) << named.front().toStdString();
 }
 
 TEST(ControlKit, HandCursorHotSpotFollowsTheScaleOfTheSkin)

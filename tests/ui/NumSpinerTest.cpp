@@ -107,8 +107,9 @@ TEST(NumSpiner, SkinPicturesComeFromTheSkinDirectoryWhateverItsName)
     for (const QString& name : { QStringLiteral("my skin (1x)"), QStringLiteral("Área de Trabalho"),
              QStringLiteral("Câmeras"), QStringLiteral("Überwachung"), QStringLiteral("R&D"),
              QStringLiteral("Installer's tools"), QStringLiteral("say \"cheese\" #1; {x}"),
-             QStringLiteral("back\\slash"), QStringLiteral("two\nlines"), QStringLiteral("监控 100%"),
-             QStringLiteral("a\\1b"), QStringLiteral("x\\41"), QStringLiteral("ends\\") }) {
+             QStringLiteral("one \" quote"), QStringLiteral("shut\") early"), QStringLiteral("back\\slash"),
+             QStringLiteral("two\nlines"), QStringLiteral("监控 100%"), QStringLiteral("a\\1b"),
+             QStringLiteral("x\\41"), QStringLiteral("ends\\") }) {
         SCOPED_TRACE(name.toStdString());
         const QString folder = base.Path() + name + QLatin1Char('/');
         ASSERT_TRUE(QDir().mkpath(folder));
