@@ -1,7 +1,5 @@
 #include "ui/scenes/KWQTSceneLabel.h"
 
-#include "ui/scenes/KWSceneViewSupport.h"
-
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGraphicsLineItem>
@@ -117,6 +115,11 @@ std::vector<uchar> Spread(const QImage& coverage, double width)
 }
 
 } // namespace
+
+int KWScaledLabelPixelSize(double times)
+{
+    return static_cast<int>(12.0 * times);
+}
 
 CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& halo)
     : QGraphicsTextItem(text)

@@ -33,6 +33,10 @@
 
 class QTextDocument;
 
+// The scenes' labels are 12 pixels at scale 1, truncated to whole pixels at
+// `times` that.
+int KWScaledLabelPixelSize(double times);
+
 class CKWQTSceneLabel : public QGraphicsTextItem {
 public:
     // A fully transparent halo colour draws no halo: for a label that only
