@@ -2,13 +2,13 @@
 
 #include "app/MainFrameEventImp.h"
 #include "app/calc/FishParameterSettingEventImp.h"
+#include "app/calc/FishSideViewEventImp.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
-#include "tests/app/KWSideViewOf.h"
-#include "tests/app/ScreenLook.h"
 #include "tests/common/KWTestKit.h"
+#include "tests/common/ScreenLook.h"
 #include "ui/scenes/KWQTVerticalSceneC.h"
 
 #include <gtest/gtest.h>
@@ -62,10 +62,20 @@ QStringList KWSceneDrawing::Texts() const
     return texts;
 }
 
+namespace {
+
+// A side view is a widget holding its drawing's view with the controls laid
+// over it.
+KWSceneDrawing HeldDrawing(QWidget* holder, int margin)
+{
+    return KWSceneDrawing(holder->findChild<QGraphicsView*>(), holder, margin);
+}
+
+} // namespace
+
 KWSceneDrawing KWIPCSideDrawing(CMainFrameEventImp& frame, int margin)
 {
-    const KWSideViewOf side = KWSideViewOf::IPC(frame);
-    return KWSceneDrawing(side.view, side.holder, margin);
+    return HeldDrawing(dynamic_cast<QWidget*>(frame.GetSideView()->GetScene()), margin);
 }
 
 KWSceneDrawing KWIPCTopDrawing(CMainFrameEventImp& frame, int margin)
@@ -76,8 +86,7 @@ KWSceneDrawing KWIPCTopDrawing(CMainFrameEventImp& frame, int margin)
 
 KWSceneDrawing KWFishSideDrawing(CMainFrameEventImp& frame, int margin)
 {
-    const KWSideViewOf side = KWSideViewOf::Fisheye(frame);
-    return KWSceneDrawing(side.view, side.holder, margin);
+    return HeldDrawing(dynamic_cast<QWidget*>(frame.GetFishSideView()->GetScene()), margin);
 }
 
 CKWQTVerticalSceneC* KWIPCSideScene(CMainFrameEventImp& frame)
