@@ -51,10 +51,11 @@ public:
 // by a full disk for a success and would put the stub in the file's place.
 bool SaveSettingsDocument(const tinyxml2::XMLDocument& doc, const QString& path)
 {
-    // Qt writes straight into what is not a regular file, and writing into a
-    // pipe waits for a reader that never comes. Through a link Qt writes to
-    // its target, and refuses one that leads nowhere it can write; but a link
-    // that leads round in a loop it would replace with a file of its own.
+    // Qt puts a regular file of its own in the place of what is not one: a
+    // pipe or a device there would be gone without a word. Through a link Qt
+    // writes to its target, and refuses one that leads nowhere it can write;
+    // but a link that leads round in a loop it would replace with a file of
+    // its own as well.
     const QFileInfo target(path);
     const bool loop = KWIsLinkLoop(path);
     if ((target.exists() && !target.isFile()) || loop) {

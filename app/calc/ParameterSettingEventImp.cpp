@@ -14,13 +14,13 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "base/KWRoundToHundredths.h"
 #include "base/KWStreamConvert.h"
 #include "base/ScaledLength.h"
 #include "base/Translate.h"
 #include "ui/api/KWRect.h"
 #include "ui/api/KWStatic.h"
 #include "ui/api/KWView.h"
-#include "ui/scenes/KWSceneGeometry.h"
 
 #include <boost/make_shared.hpp>
 
@@ -51,7 +51,7 @@ constexpr double kResolutionMarkerWidth = 3687.0;
 // gone or has not made that child yet: the call is then skipped.
 template <class T>
 boost::shared_ptr<T> ChildOf(const boost::weak_ptr<CMainFrameEventImp>& owner,
-                             boost::shared_ptr<T> (CMainFrameEventImp::*getter)() const)
+    boost::shared_ptr<T> (CMainFrameEventImp::*getter)() const)
 {
     const boost::shared_ptr<CMainFrameEventImp> frame = owner.lock();
     return frame ? ((*frame).*getter)() : boost::shared_ptr<T>();
@@ -75,10 +75,10 @@ CParameterSettingEventImp::CParameterSettingEventImp(const boost::shared_ptr<CMa
     : m_mainFrame(mainFrame)
 {
     m_model.FLtype = "3";
-    m_model.value = {{1, "0.5"}, {2, "100"}};
+    m_model.value = { { 1, "0.5" }, { 2, "100" } };
     std::memset(&m_userSensor, 0, sizeof(m_userSensor));
     for (const BuiltInModel& model : kBuiltInModels) {
-        m_modelTable.insert({model.name, model.id});
+        m_modelTable.insert({ model.name, model.id });
         m_longestModelName = std::max(m_longestModelName, std::wcslen(model.name));
     }
 }
@@ -93,7 +93,8 @@ CParameterSettingEventImp::~CParameterSettingEventImp()
 boost::shared_ptr<CParameterSettingEventImp> CParameterSettingEventImp::CreateInstance(
     const boost::shared_ptr<CMainFrameEventImp>& mainFrame)
 {
-    boost::shared_ptr<CParameterSettingEventImp> panel = boost::make_shared<CParameterSettingEventImp>(mainFrame);
+    boost::shared_ptr<CParameterSettingEventImp> panel
+        = boost::make_shared<CParameterSettingEventImp>(mainFrame);
     panel->CreatePanelView();
     return panel;
 }
@@ -109,7 +110,8 @@ void CParameterSettingEventImp::CreatePanelView()
         return;
     }
     m_view->SetBGClr(0xFFFFFFu);
-    m_view->Create(nullptr, L"", kVisibleChild, CKWRect(0, 0, 100, 500), mainFrame->GetUIWnd(), static_cast<UINT>(-2));
+    m_view->Create(
+        nullptr, L"", kVisibleChild, CKWRect(0, 0, 100, 500), mainFrame->GetUIWnd(), static_cast<UINT>(-2));
 }
 
 void CParameterSettingEventImp::Trace(const char* call) const
@@ -148,8 +150,8 @@ void CParameterSettingEventImp::CreateControls()
     m_pCameraModeLabel = make.Static(translate(L"CameraMode:"), l.cameraModeLabel, true);
     m_pCameraModeCombo = make.Combo(l.cameraModeLabel, kIdCameraModeCombo, false);
     if (m_pCameraModeCombo != nullptr) {
-        for (const wchar_t* mode : {L"12.0MP", L"8.0MP", L"6.0MP", L"5.0MP", L"4.0MP", L"3.0MP", L"2.0MP", L"1.3MP",
-                                    L"1.0MP", L"4.0MP", L"1.3MP"}) {
+        for (const wchar_t* mode : { L"12.0MP", L"8.0MP", L"6.0MP", L"5.0MP", L"4.0MP", L"3.0MP", L"2.0MP",
+                 L"1.3MP", L"1.0MP", L"4.0MP", L"1.3MP" }) {
             m_pCameraModeCombo->AddString(mode);
         }
         m_pCameraModeCombo->SetCurSel(8);
@@ -170,7 +172,8 @@ void CParameterSettingEventImp::CreateControls()
     m_pResolutionMarker = make.Marker(l.resolutionMarker, kIdResolutionMarker);
 
     m_pInstallHeightLabel = make.Static(translate(L"InstallH:"), l.installHeightLabel, true);
-    m_pInstallHeightSpin = make.Spin(l.installHeightSpin, kIdInstallHeightSpin, true, m_installHeightMin, m_heightAxisMax);
+    m_pInstallHeightSpin
+        = make.Spin(l.installHeightSpin, kIdInstallHeightSpin, true, m_installHeightMin, m_heightAxisMax);
     if (m_pInstallHeightSpin != nullptr) {
         m_pInstallHeightSpin->SetCurrentNum(m_installHeight);
     }
@@ -257,7 +260,7 @@ int CParameterSettingEventImp::OnCreate()
     return 1;
 }
 
-void CParameterSettingEventImp::OnDestroy() {}
+void CParameterSettingEventImp::OnDestroy() { }
 
 void CParameterSettingEventImp::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/)
 {
@@ -419,8 +422,8 @@ void CParameterSettingEventImp::SetLengthAxisRange(double min, double max)
     // The distance is brought into the range as its field holds it, at two
     // decimals: a bound with more would leave the panel computing with a
     // distance the field does not show.
-    const double shownMin = KWSceneRoundToHundredths(min);
-    const double shownMax = KWSceneRoundToHundredths(max);
+    const double shownMin = KWRoundToHundredths(min);
+    const double shownMax = KWRoundToHundredths(max);
     if (shownMin > m_targetDistance) {
         m_targetDistance = shownMin;
     }
@@ -476,7 +479,8 @@ void CParameterSettingEventImp::OnView_ChangeUnit(int metric)
 {
     m_isMetric = metric != 0;
     // Called only when the unit flips, so every call converts.
-    const auto convert = [metric](double value) { return metric != 0 ? value / kFeetPerMetre : value * kFeetPerMetre; };
+    const auto convert
+        = [metric](double value) { return metric != 0 ? value / kFeetPerMetre : value * kFeetPerMetre; };
 
     m_installHeight = convert(m_installHeight);
     m_targetDistance = convert(m_targetDistance);
@@ -535,7 +539,8 @@ double CParameterSettingEventImp::FixedFocalValue() const
     if (m_pFixedFocalCombo == nullptr) {
         return 0.0;
     }
-    const std::wstring item = ComboItem(m_pFixedFocalCombo, m_pFixedFocalCombo->GetCurSel(), m_longestFixedFocal);
+    const std::wstring item
+        = ComboItem(m_pFixedFocalCombo, m_pFixedFocalCombo->GetCurSel(), m_longestFixedFocal);
     return TextToDouble(KW_SOFT_BASE::CKWStreamConvert(item.c_str(), 65001).GetString().c_str());
 }
 
@@ -722,7 +727,7 @@ void CParameterSettingEventImp::RADIO_OnClicked(int selected, int id, POINT /*po
         SetText(m_pMaxFocal, translate(L"100mm"));
         m_model.FLtype = "3";
         m_model.value.clear();
-        m_model.value = {{1, "0.5"}, {2, "100"}};
+        m_model.value = { { 1, "0.5" }, { 2, "100" } };
         resetModelLabel();
         m_fixedFocal = true;
     } else if (id == static_cast<int>(kIdModelSelectRadio)) {

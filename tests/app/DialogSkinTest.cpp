@@ -9,8 +9,8 @@
 #include "app/ShowMessageDialog.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
-#include "tests/app/ScreenLook.h"
 #include "tests/common/KWTestKit.h"
+#include "tests/common/ScreenLook.h"
 
 #include <gtest/gtest.h>
 

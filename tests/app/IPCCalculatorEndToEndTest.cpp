@@ -9,12 +9,13 @@
 #include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
+#include "base/KWRoundToHundredths.h"
 #include "tests/app/EnglishFrame.h"
 #include "tests/app/IPCExpect.h"
-#include "tests/app/ScreenLook.h"
 #include "tests/app/ShownText.h"
 #include "tests/common/KWSceneHandle.h"
 #include "tests/common/KWTestKit.h"
+#include "tests/common/ScreenLook.h"
 #include "ui/api/KWCustomEvent.h"
 #include "ui/api/KWStatic.h"
 #include "ui/qt/KWQTDoubleSpiner.h"
@@ -108,7 +109,7 @@ protected:
         EXPECT_DOUBLE_EQ(panel->GetVerticalAngle(), angles.vertical) << where;
         EXPECT_DOUBLE_EQ(sideScene->GetModel().verticalAngle, angles.vertical) << where;
         EXPECT_EQ(topScene->GetAngleLabel()->toPlainText(),
-                  QString::asprintf("%0.2f", angles.horizontal) + QChar(0x00B0))
+            QString::asprintf("%0.2f", angles.horizontal) + QChar(0x00B0))
             << where;
         if (topScene->GetWidthLabel()->isVisible()) {
             const double seen = KWTopViewVisibleWidth(angles.horizontal, panel->GetTargetDistance());
@@ -155,10 +156,12 @@ TEST_F(IPCCalculatorEndToEnd, EveryBuiltInModelSetsUpWithoutAWarningAndHasADensi
         const std::string name = QString::fromStdWString(ItemOf(models, i)).toStdString();
         panel->SelectChanged(static_cast<int>(kIdModelCombo), i);
         QCoreApplication::processEvents();
-        EXPECT_TRUE(catcher.Warnings().isEmpty()) << name << ": " << catcher.Warnings().join("; ").toStdString();
+        EXPECT_TRUE(catcher.Warnings().isEmpty())
+            << name << ": " << catcher.Warnings().join("; ").toStdString();
         catcher.Clear();
         const int focalType = TextToInt(panel->GetModel().FLtype.c_str());
-        EXPECT_TRUE(focalType == kFocalTypeChoice || focalType == kFocalTypeVarifocal || focalType == kFocalTypeFixed)
+        EXPECT_TRUE(
+            focalType == kFocalTypeChoice || focalType == kFocalTypeVarifocal || focalType == kFocalTypeFixed)
             << name;
         EXPECT_NE(TextOf(frame->GetDensityValue()), L"N/A") << name;
         EXPECT_GT(IPCExpectedDensity(*panel).value, 0) << name;
@@ -202,7 +205,7 @@ TEST_F(IPCCalculatorEndToEnd, ModelConfirmedInTheDialogReachesThePanelTheViewsAn
         const boost::shared_ptr<CModelSelectDlgEventImp> dlg = panel->GetModelSelectDlg();
         ASSERT_TRUE(dlg);
         // The dialog lists the built-in names in the combo's order.
-        dlg->RADIO_OnClicked(0, static_cast<int>(kIdModelFirstRadio) + chosen, POINT {0, 0});
+        dlg->RADIO_OnClicked(0, static_cast<int>(kIdModelFirstRadio) + chosen, POINT { 0, 0 });
         dlg->OnOK();
     });
     QTimer::singleShot(5000, &guard, [&] {
@@ -210,7 +213,7 @@ TEST_F(IPCCalculatorEndToEnd, ModelConfirmedInTheDialogReachesThePanelTheViewsAn
             dlg->GetDlg()->MFCCancel();
         }
     });
-    panel->RADIO_OnClicked(1, static_cast<int>(kIdModelSelectRadio), POINT {0, 0});
+    panel->RADIO_OnClicked(1, static_cast<int>(kIdModelSelectRadio), POINT { 0, 0 });
     QCoreApplication::processEvents();
 
     EXPECT_EQ(panel->GetModelName(), name);
@@ -287,8 +290,7 @@ TEST_F(IPCCalculatorEndToEnd, TypedValuesAreTakenWhenEditingEnds)
         // the cursor and the "0" would land inside it.
         // The lowest tilt is held as the tilt field shows it.
         { "20", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()),
-            [&] { return KWSceneRoundToHundredths(lowestTilt()); },
-            [this] { return panel->GetInstallAngle(); } },
+            [&] { return KWRoundToHundredths(lowestTilt()); }, [this] { return panel->GetInstallAngle(); } },
         // Steep enough for the far target to stay in view.
         { "60", dynamic_cast<QWidget*>(panel->GetInstallAngleSpin()), [] { return 60.0; },
             [this] { return panel->GetInstallAngle(); } },
@@ -306,8 +308,7 @@ TEST_F(IPCCalculatorEndToEnd, TypedValuesAreTakenWhenEditingEnds)
         KWTypeAndEnter(row.box, QString::fromLatin1(row.typed));
         const double expected = row.expected();
         EXPECT_NEAR(row.taken(), expected, 1e-9);
-        EXPECT_DOUBLE_EQ(
-            dynamic_cast<QDoubleSpinBox*>(row.box)->value(), KWSceneRoundToHundredths(expected));
+        EXPECT_DOUBLE_EQ(dynamic_cast<QDoubleSpinBox*>(row.box)->value(), KWRoundToHundredths(expected));
         ExpectShownAsComputed(row.typed);
     }
     EXPECT_GT(lowestTilt(), 20.0);
@@ -392,8 +393,7 @@ TEST_F(IPCCalculatorEndToEnd, TheTargetStaysInItsHandlesTravelAndTheSceneWhateve
         QWidget* axisBox;
         const char* axis;
     } rows[] = {
-        { "2", sideScene->GetHeightBox(), "2" },
-        { "1.2", sideScene->GetHeightBox(), "1" },
+        { "2", sideScene->GetHeightBox(), "2" }, { "1.2", sideScene->GetHeightBox(), "1" },
         { "1.2", sideScene->GetLengthBox(), "3" }, // a Length whose Height would be 1.3
     };
     for (const auto& row : rows) {
@@ -464,7 +464,7 @@ TEST_F(IPCCalculatorEndToEnd, DraggedValuesAreTakenAsTheirFieldsShowThem)
         } values[] = { { "mount height", panel->GetInstallHeight() }, { "tilt", panel->GetInstallAngle() },
             { "distance", panel->GetTargetDistance() }, { "target height", panel->GetTargetHeight() } };
         for (const auto& value : values) {
-            EXPECT_EQ(value.held, KWSceneRoundToHundredths(value.held)) << value.name;
+            EXPECT_EQ(value.held, KWRoundToHundredths(value.held)) << value.name;
         }
         ExpectShownAsComputed(row.what);
     }
@@ -566,11 +566,9 @@ TEST_F(IPCCalculatorEndToEnd, ATiltTheViewSetsIsHeldAsItsFieldShowsIt)
         const char* typed;
         const char* shown; // the tilt field's text
     } rows[] = {
-        { "10", "0.5", "0", nullptr, nullptr, "67.44" },
-        { "2", "2", "0", nullptr, nullptr, "40.36" },
+        { "10", "0.5", "0", nullptr, nullptr, "67.44" }, { "2", "2", "0", nullptr, nullptr, "40.36" },
         { "10", "10", "0", nullptr, nullptr, "31.48" }, // lowest 31.474575: the hundredth above
-        { "1", "1.57", "0", nullptr, nullptr, "43.30" },
-        { "10", "3", "62", mount, "5", "50.35" },
+        { "1", "1.57", "0", nullptr, nullptr, "43.30" }, { "10", "3", "62", mount, "5", "50.35" },
         { "0.6", "3", "62", mount, "1.4", "83.29" },
         { "5", "3", "80", sideScene->GetLengthBox(), "300", "89.03" }, // lowest 89.020595
         { "5", "3", "80", sideScene->GetLengthBox(), "250.5", "84.35" }, // lowest 84.343272
@@ -713,7 +711,7 @@ protected:
         const double slack = 1e-12 * m.lengthMaximum;
         EXPECT_GE(m.blindDistance, m.blindMinimum - slack) << where;
         EXPECT_LE(m.blindDistance, m.lengthMaximum + slack) << where;
-        EXPECT_LE(KWSceneRoundToHundredths(m.blindDistance), side->GetLengthBox()->value()) << where;
+        EXPECT_LE(KWRoundToHundredths(m.blindDistance), side->GetLengthBox()->value()) << where;
         int drawn = 0;
         int labels = 0;
         for (QGraphicsItem* item : side->GetScene()->items()) {
@@ -737,7 +735,7 @@ protected:
     void ExpectHeldInsideItsBound(bool upper, const std::string& where) const
     {
         const SideViewModel& m = side->GetModel();
-        EXPECT_EQ(m.installAngle, KWSceneRoundToHundredths(m.installAngle)) << where;
+        EXPECT_EQ(m.installAngle, KWRoundToHundredths(m.installAngle)) << where;
         EXPECT_EQ(panel->GetInstallAngle(), m.installAngle) << where;
         const double further = m.installAngle + (upper ? 0.01 : -0.01);
         const double blind = std::tan(KWSceneRadians(further - m.verticalAngle * 0.5)) * m.installHeight;

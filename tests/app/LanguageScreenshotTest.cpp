@@ -16,9 +16,9 @@
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
 #include "base/Translate.h"
-#include "tests/app/ScreenLook.h"
 #include "tests/common/KWTestKit.h"
 #include "tests/common/KWTextFit.h"
+#include "tests/common/ScreenLook.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQTComboBox.h"
 

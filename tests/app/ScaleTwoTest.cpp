@@ -8,8 +8,8 @@
 #include "app/MainFrameEventImp.h"
 #include "app/PPMExplainDlgEventImp.h"
 #include "base/Globals.h"
-#include "tests/app/ScreenLook.h"
 #include "tests/common/KWTextFit.h"
+#include "tests/common/ScreenLook.h"
 
 #include <gtest/gtest.h>
 

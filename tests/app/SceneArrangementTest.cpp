@@ -9,14 +9,11 @@
 // under the pointer while it is clicked.
 
 #include "app/MainFrameEventImp.h"
-#include "app/calc/FishParameterSettingEventImp.h"
 #include "app/calc/FishSideViewEventImp.h"
 #include "app/calc/ParameterSettingEventImp.h"
-#include "app/calc/SideViewEventImp.h"
 #include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
-#include "tests/app/KWSideViewOf.h"
-#include "tests/app/ScreenLook.h"
+#include "tests/common/KWSceneDrawingKit.h"
 #include "tests/common/KWSceneHandle.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/qt/KWQTDoubleSpiner.h"
@@ -31,11 +28,8 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
-#include <QGraphicsView>
 #include <QImage>
 #include <QPainter>
-#include <QStringList>
-#include <QStyleOptionGraphicsItem>
 #include <QTest>
 #include <QWidget>
 
@@ -48,68 +42,6 @@
 #include <vector>
 
 namespace {
-
-// A drawing view, the widget holding it with the controls laid over it, and
-// what the holder paints now.
-struct Drawing {
-    QGraphicsView* view = nullptr;
-    QWidget* holder = nullptr;
-    QImage grab;
-
-    QPoint Port() const { return view->viewport()->mapTo(holder, QPoint(0, 0)); }
-
-    // What the item paints by itself where it stands, on clear pixels of the
-    // holder's size.
-    QImage Alone(QGraphicsItem* item) const
-    {
-        QImage image(holder->size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHints(view->renderHints());
-        painter.setTransform(item->sceneTransform() * view->viewportTransform()
-            * QTransform::fromTranslate(Port().x(), Port().y()));
-        QStyleOptionGraphicsItem option;
-        option.exposedRect = item->boundingRect();
-        item->paint(&painter, &option, nullptr);
-        painter.end();
-        return image.convertToFormat(QImage::Format_ARGB32);
-    }
-
-    template <class Item> QList<Item*> Visible() const
-    {
-        QList<Item*> found;
-        // Topmost first.
-        for (QGraphicsItem* item : view->scene()->items(Qt::DescendingOrder)) {
-            auto* typed = dynamic_cast<Item*>(item);
-            auto* label = dynamic_cast<QGraphicsTextItem*>(item);
-            if (typed != nullptr && item->isVisible()
-                && (label == nullptr || !label->toPlainText().isEmpty())) {
-                found << typed;
-            }
-        }
-        return found;
-    }
-};
-
-Drawing Grabbed(QGraphicsView* view, QWidget* holder)
-{
-    QCoreApplication::processEvents();
-    return { view, holder, holder->grab().toImage().convertToFormat(QImage::Format_ARGB32) };
-}
-
-Drawing Grabbed(const KWSideViewOf& side)
-{
-    return Grabbed(side.view, side.holder);
-}
-
-const auto IPCSide = [](CMainFrameEventImp& frame) { return Grabbed(KWSideViewOf::IPC(frame)); };
-const auto FishSide = [](CMainFrameEventImp& frame) { return Grabbed(KWSideViewOf::Fisheye(frame)); };
-
-Drawing IPCTop(CMainFrameEventImp& frame)
-{
-    auto* view = dynamic_cast<QGraphicsView*>(frame.GetTopView()->GetScene());
-    return Grabbed(view, view);
-}
 
 // The box of the pixels that pick, and how many.
 QRect BoxOf(const QImage& image, const std::function<bool(QRgb)>& pick, int* count = nullptr)
@@ -165,129 +97,27 @@ std::string Text(QGraphicsTextItem* label)
 
 // ---- The drawing at a limit -----------------------------------------------------
 
-struct Owner {
-    const char* label;
-    int handle;
-};
-
-struct Limit {
-    const char* name;
-    int language;
-    std::function<void(CMainFrameEventImp&)> set;
-    std::function<Drawing(CMainFrameEventImp&)> drawing;
-    const char* shown; // proves the limit was reached
-    std::vector<Owner> owners; // labels that stand beside their handle
-};
-
-void PrintTo(const Limit& limit, std::ostream* os)
-{
-    *os << limit.name;
-}
-
-void Type(CKWDoubleSpiner* box, const char* text)
-{
-    KWTypeAndEnter(dynamic_cast<QWidget*>(box), QString::fromLatin1(text));
-    QCoreApplication::processEvents();
-}
-
-CKWQTVerticalSceneC* SideOf(CMainFrameEventImp& frame)
-{
-    return dynamic_cast<CKWQTVerticalSceneC*>(frame.GetSideView()->GetScene());
-}
-
-void IPC(CMainFrameEventImp& frame, const char* mount, const char* tilt = nullptr)
-{
-    frame.OnIPCToolClicked();
-    const boost::shared_ptr<CParameterSettingEventImp> panel = frame.GetParameterSetting();
-    if (tilt != nullptr) {
-        Type(panel->GetInstallAngleSpin(), tilt);
-    }
-    if (mount != nullptr) {
-        Type(panel->GetInstallHeightSpin(), mount);
-    }
-}
-
 // The target-height handle dragged as far down as it goes.
 void LowestTarget(CMainFrameEventImp& frame)
 {
     frame.OnIPCToolClicked();
-    QGraphicsScene* scene = SideOf(frame)->GetScene();
+    QGraphicsScene* scene = KWIPCSideScene(frame)->GetScene();
     const QPointF from
         = KWSceneHandle(scene, CKWQTVerticalSceneC::TargetHeightHandleId)->sceneBoundingRect().center();
     KWSceneDrag(scene, from, { from + QPointF(0, 400 * g_uiScale) });
 }
 
-void Fish(CMainFrameEventImp& frame, bool wall, const char* mount, const char* height, const char* distance)
-{
-    frame.OnFishToolClicked();
-    const boost::shared_ptr<CFishParameterSettingEventImp> panel = frame.GetFishParameterSetting();
-    if (wall) {
-        panel->RADIO_OnClicked(1, static_cast<int>(kFishIdWallRadio), POINT { 0, 0 });
-    }
-    const std::pair<CKWDoubleSpiner*, const char*> values[] = { { panel->GetInstallHeightSpin(), mount },
-        { panel->GetObjectHeightSpin(), height }, { panel->GetObjectDistanceSpin(), distance } };
-    for (const auto& [box, text] : values) {
-        if (text != nullptr) {
-            Type(box, text);
-        }
-    }
-}
-
-// The language the program starts in while the object lives.
-struct Language {
-    explicit Language(int language)
-        : saved(std::exchange(g_languageIndex, language))
-    {
-    }
-    ~Language() { g_languageIndex = saved; }
-    int saved;
-};
-
-// The program shown in a language at a scale.
-struct Program {
-    Program(int language, int scale)
-        : language(language)
-        , look(scale)
-        , frame(CMainFrameEventImp::CreateInstance())
-    {
-        dynamic_cast<QWidget*>(frame->GetDlg())->show();
-        QCoreApplication::processEvents();
-    }
-    CKWQTVerticalSceneC* Side() const { return SideOf(*frame); }
-
-    Language language;
-    ScreenLook look;
-    boost::shared_ptr<CMainFrameEventImp> frame;
-};
-
-QStringList Texts(const Drawing& d)
-{
-    QStringList texts;
-    for (QGraphicsTextItem* label : d.Visible<QGraphicsTextItem>()) {
-        texts << label->toPlainText();
-    }
-    return texts;
-}
-
-class SceneArrangementTest : public ::testing::TestWithParam<Limit> {
+class SceneArrangementTest : public ::testing::TestWithParam<KWSceneLimit> {
 protected:
-    void AtBothScales(const std::function<void(const Drawing&, int)>& check)
+    void AtBothScales(const std::function<void(const KWSceneDrawing&, int)>& check)
     {
-        for (int scale : { 1, 2 }) {
-            SCOPED_TRACE("scale " + std::to_string(scale));
-            Program program(GetParam().language, scale);
-            GetParam().set(*program.frame);
-            const Drawing d = GetParam().drawing(*program.frame);
-            ASSERT_TRUE(Texts(d).contains(QString::fromUtf8(GetParam().shown)))
-                << Texts(d).join(' ').toStdString();
-            check(d, scale);
-        }
+        KWAtLimitOnBothScales(GetParam(), 0, check);
     }
 };
 
 TEST_P(SceneArrangementTest, LabelsStandApartAndBesideWhatTheyLabel)
 {
-    AtBothScales([](const Drawing& d, int scale) {
+    AtBothScales([](const KWSceneDrawing& d, int scale) {
         const QList<QGraphicsTextItem*> labels = d.Visible<QGraphicsTextItem>();
         std::vector<QRect> glyphs;
         for (QGraphicsTextItem* label : labels) {
@@ -299,7 +129,7 @@ TEST_P(SceneArrangementTest, LabelsStandApartAndBesideWhatTheyLabel)
                     << Text(labels[a]) << " and " << Text(labels[b]);
             }
         }
-        for (const Owner& owner : GetParam().owners) {
+        for (const KWSceneLimit::Owner& owner : GetParam().owners) {
             const auto label = std::find_if(labels.begin(), labels.end(), [&owner](QGraphicsTextItem* l) {
                 return l->toPlainText() == QString::fromUtf8(owner.label);
             });
@@ -318,7 +148,7 @@ TEST_P(SceneArrangementTest, LabelsStandApartAndBesideWhatTheyLabel)
 
 TEST_P(SceneArrangementTest, EveryHandleShowsAtLeastHalfAndAPressOnItGrabsIt)
 {
-    AtBothScales([](const Drawing& d, int) {
+    AtBothScales([](const KWSceneDrawing& d, int) {
         for (CKWQTVSliderItem* handle : d.Visible<CKWQTVSliderItem>()) {
             SCOPED_TRACE("handle " + std::to_string(handle->GetSliderId()));
             const QImage alone = d.Alone(handle);
@@ -353,10 +183,10 @@ TEST_P(SceneArrangementTest, EveryHandleShowsAtLeastHalfAndAPressOnItGrabsIt)
                 }
             }
             QWidget* port = d.view->viewport();
-            QTest::mousePress(port, Qt::LeftButton, {}, at - d.Port());
+            QTest::mousePress(port, Qt::LeftButton, {}, at - d.port.topLeft());
             EXPECT_EQ(d.view->scene()->mouseGrabberItem(), handle)
                 << "pressed at " << at.x() << "," << at.y();
-            QTest::mouseRelease(port, Qt::LeftButton, {}, at - d.Port());
+            QTest::mouseRelease(port, Qt::LeftButton, {}, at - d.port.topLeft());
         }
     });
 }
@@ -367,15 +197,12 @@ TEST_P(SceneArrangementTest, EveryHandleShowsAtLeastHalfAndAPressOnItGrabsIt)
 TEST_P(SceneArrangementTest, LabelsOfScaleTwoStandWhereThoseOfScaleOneDo)
 {
     std::vector<std::vector<std::pair<std::string, QPointF>>> places;
-    for (int scale : { 1, 2 }) {
-        Program program(GetParam().language, scale);
-        GetParam().set(*program.frame);
-        const Drawing d = GetParam().drawing(*program.frame);
+    AtBothScales([&places](const KWSceneDrawing& d, int scale) {
         places.emplace_back();
         for (QGraphicsTextItem* label : d.Visible<QGraphicsTextItem>()) {
             places.back().emplace_back(Text(label), label->pos() / scale);
         }
-    }
+    });
     ASSERT_EQ(places[0].size(), places[1].size());
     for (size_t i = 0; i < places[0].size(); ++i) {
         EXPECT_EQ(places[1][i].first, places[0][i].first);
@@ -390,39 +217,43 @@ TEST_P(SceneArrangementTest, LabelsOfScaleTwoStandWhereThoseOfScaleOneDo)
 using Id = CKWQTVerticalSceneC;
 
 INSTANTIATE_TEST_SUITE_P(Limits, SceneArrangementTest,
-    ::testing::Values(
-        Limit { "ipc_defaults_pt", 2, [](CMainFrameEventImp& f) { IPC(f, nullptr); }, IPCSide, "58.44°",
-            { { "7.00m", Id::HeightHandleId }, { "10.00m", Id::TargetDistanceHandleId } } },
-        Limit { "ipc_mount_10_es", 3, [](CMainFrameEventImp& f) { IPC(f, "10"); }, IPCSide, "10.00m", {} },
-        Limit { "ipc_target_lowest", 0, LowestTarget, IPCSide, "0.10m",
+    ::testing::Values(KWSceneLimit { "ipc_defaults_pt", 2,
+                          [](CMainFrameEventImp& f) { KWTypeIPC(f, nullptr); }, KWIPCSideDrawing, "58.44°",
+                          { { "7.00m", Id::HeightHandleId }, { "10.00m", Id::TargetDistanceHandleId } } },
+        KWSceneLimit { "ipc_mount_10_es", 3, [](CMainFrameEventImp& f) { KWTypeIPC(f, "10"); },
+            KWIPCSideDrawing, "10.00m", {} },
+        KWSceneLimit { "ipc_target_lowest", 0, LowestTarget, KWIPCSideDrawing, "0.10m",
             { { "0.10m", Id::TargetHeightHandleId }, { "10.00m", Id::TargetDistanceHandleId } } },
-        Limit { "ipc_target_lowest_tilt_90_mount_10", 0,
+        KWSceneLimit { "ipc_target_lowest_tilt_90_mount_10", 0,
             [](CMainFrameEventImp& f) {
                 LowestTarget(f);
-                IPC(f, "10", "90");
+                KWTypeIPC(f, nullptr, "90");
+                KWTypeIPC(f, "10");
             },
-            IPCSide, "12.51m",
+            KWIPCSideDrawing, "12.51m",
             { { "12.51m", Id::BlindDistanceHandleId }, { "0.10m", Id::TargetHeightHandleId } } },
-        Limit { "ipc_mount_2_height_2", 0,
+        KWSceneLimit { "ipc_mount_2_height_2", 0,
             [](CMainFrameEventImp& f) {
-                IPC(f, "2");
-                KWTypeAndEnter(SideOf(f)->GetHeightBox(), QStringLiteral("2"));
+                KWTypeIPC(f, "2");
+                KWTypeAndEnter(KWIPCSideScene(f)->GetHeightBox(), QStringLiteral("2"));
             },
-            IPCSide, "3.41m", { { "3.41m", Id::BlindDistanceHandleId } } },
-        Limit { "ipc_top_defaults", 0, [](CMainFrameEventImp& f) { IPC(f, nullptr); }, IPCTop, "89.67°", {} },
-        Limit { "fish_defaults", 0, [](CMainFrameEventImp& f) { Fish(f, false, nullptr, nullptr, nullptr); },
-            FishSide, "1.70m", {} },
-        Limit { "fish_ceiling_mount_0", 0,
-            [](CMainFrameEventImp& f) { Fish(f, false, "0", nullptr, nullptr); }, FishSide, "1.70m", {} },
-        Limit { "fish_wall_low_and_near", 0, [](CMainFrameEventImp& f) { Fish(f, true, "0.3", "0.1", "0"); },
-            FishSide, "0.00m", {} }),
-    [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
+            KWIPCSideDrawing, "3.41m", { { "3.41m", Id::BlindDistanceHandleId } } },
+        KWSceneLimit { "ipc_top_defaults", 0, [](CMainFrameEventImp& f) { KWTypeIPC(f, nullptr); },
+            KWIPCTopDrawing, "89.67°", {} },
+        KWSceneLimit { "fish_defaults", 0, [](CMainFrameEventImp& f) { KWTypeFish(f, false, nullptr); },
+            KWFishSideDrawing, "1.70m", {} },
+        KWSceneLimit { "fish_ceiling_mount_0", 0, [](CMainFrameEventImp& f) { KWTypeFish(f, false, "0"); },
+            KWFishSideDrawing, "1.70m", {} },
+        KWSceneLimit { "fish_wall_low_and_near", 0,
+            [](CMainFrameEventImp& f) { KWTypeFish(f, true, "0.3", "0.1", "0"); }, KWFishSideDrawing, "0.00m",
+            {} }),
+    [](const ::testing::TestParamInfo<KWSceneLimit>& info) { return std::string(info.param.name); });
 
 // ---- Each number read with what it measures -------------------------------------
 
 // How much nearer a value label's glyphs stand to its own handle than to the
 // nearest other one, in pixels, on what the drawing shows.
-double LeadOverOtherHandles(const Drawing& d, QGraphicsTextItem* label, int own)
+double LeadOverOtherHandles(const KWSceneDrawing& d, QGraphicsTextItem* label, int own)
 {
     const QRect glyph = BoxOf(d.Alone(label), Glyph);
     double ownApart = 0.0;
@@ -451,23 +282,22 @@ TEST(SceneArrangement, EveryIPCValueLabelStandsNearerItsOwnHandleAndGroundHandle
     std::vector<std::pair<std::string, std::function<void(CMainFrameEventImp&)>>> steps;
     for (int tilt = 60; tilt <= 89; ++tilt) {
         steps.emplace_back("tilt " + std::to_string(tilt), [tilt](CMainFrameEventImp& f) {
-            Type(f.GetParameterSetting()->GetInstallAngleSpin(), std::to_string(tilt).c_str());
+            KWType(f.GetParameterSetting()->GetInstallAngleSpin(), std::to_string(tilt).c_str());
         });
     }
     steps.emplace_back("blind handle dragged onto the target", [](CMainFrameEventImp& f) {
-        QGraphicsScene* scene = SideOf(f)->GetScene();
+        QGraphicsScene* scene = KWIPCSideScene(f)->GetScene();
         const QPointF target = KWSceneHandle(scene, Id::TargetDistanceHandleId)->sceneBoundingRect().center();
         const QPointF blind = KWSceneHandle(scene, Id::BlindDistanceHandleId)->sceneBoundingRect().center();
         KWSceneDrag(scene, blind, { (blind + target) / 2.0, QPointF(target.x(), blind.y()) });
     });
-    for (int scale : { 1, 2 }) {
-        Program program(0, scale);
-        IPC(*program.frame, "7");
+    KWOnBothScales(0, [&steps](CMainFrameEventImp& frame, int scale) {
+        KWTypeIPC(frame, "7");
         for (const auto& [name, step] : steps) {
-            SCOPED_TRACE(name + " at scale " + std::to_string(scale));
-            step(*program.frame);
-            const Drawing d = IPCSide(*program.frame);
-            CKWQTVerticalSceneC* side = program.Side();
+            SCOPED_TRACE(name);
+            step(frame);
+            const KWSceneDrawing d = KWIPCSideDrawing(frame);
+            CKWQTVerticalSceneC* side = KWIPCSideScene(frame);
             for (int id : { Id::HeightHandleId, Id::BlindDistanceHandleId, Id::TargetDistanceHandleId,
                      Id::TargetHeightHandleId }) {
                 QGraphicsTextItem* label = side->GetValueLabel(id);
@@ -479,7 +309,7 @@ TEST(SceneArrangement, EveryIPCValueLabelStandsNearerItsOwnHandleAndGroundHandle
                 EXPECT_GE(centre, side->GetModel().originY - 26.0 * scale) << "handle " << id << " rose";
             }
         }
-    }
+    });
 }
 
 struct FishCase {
@@ -499,12 +329,10 @@ class FishLabelsTest : public ::testing::TestWithParam<FishCase> { };
 // handle.
 TEST_P(FishLabelsTest, LeaveTheCameraAndThePersonWholeAndStandNearerTheirOwnHandles)
 {
-    for (int scale : { 1, 2 }) {
-        SCOPED_TRACE("scale " + std::to_string(scale));
-        Program program(0, scale);
-        GetParam().set(*program.frame);
-        const Drawing d = FishSide(*program.frame);
-        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(program.frame->GetFishSideView()->GetScene());
+    KWOnBothScales(0, [](CMainFrameEventImp& frame, int scale) {
+        GetParam().set(frame);
+        const KWSceneDrawing d = KWFishSideDrawing(frame);
+        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(frame.GetFishSideView()->GetScene());
         const std::pair<QGraphicsTextItem*, int> labels[] = {
             { fish->GetCameraLabel(), CKWQTSideSceneFish::CameraHandleId },
             { fish->GetHeightLabel(), CKWQTSideSceneFish::ObjectHandleId },
@@ -530,14 +358,14 @@ TEST_P(FishLabelsTest, LeaveTheCameraAndThePersonWholeAndStandNearerTheirOwnHand
         for (const auto& [label, own] : labels) {
             EXPECT_GE(LeadOverOtherHandles(d, label, own), kOwnerLead * scale) << Text(label);
         }
-    }
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Mounts, FishLabelsTest,
-    ::testing::Values(FishCase { "ceiling_defaults",
-                          [](CMainFrameEventImp& f) { Fish(f, false, nullptr, nullptr, nullptr); } },
-        FishCase { "wall_lowest", [](CMainFrameEventImp& f) { Fish(f, true, "0", nullptr, nullptr); } },
-        FishCase { "ceiling_mount_0", [](CMainFrameEventImp& f) { Fish(f, false, "0", nullptr, nullptr); } }),
+    ::testing::Values(
+        FishCase { "ceiling_defaults", [](CMainFrameEventImp& f) { KWTypeFish(f, false, nullptr); } },
+        FishCase { "wall_lowest", [](CMainFrameEventImp& f) { KWTypeFish(f, true, "0"); } },
+        FishCase { "ceiling_mount_0", [](CMainFrameEventImp& f) { KWTypeFish(f, false, "0"); } }),
     [](const ::testing::TestParamInfo<FishCase>& info) { return std::string(info.param.name); });
 
 // A wall mount 3 m high: the distance handle dragged to 3.10, 4.00 and
@@ -545,37 +373,33 @@ INSTANTIATE_TEST_SUITE_P(Mounts, FishLabelsTest,
 // scales, as a typed distance below 5.5 m does.
 TEST(SceneArrangement, TheWallPersonsLabelTakesTheSameSideAtBothScalesAfterADrag)
 {
-    for (int scale : { 1, 2 }) {
-        Program program(0, scale);
-        Fish(*program.frame, true, "3", nullptr, nullptr);
-        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(program.frame->GetFishSideView()->GetScene());
+    KWOnBothScales(0, [](CMainFrameEventImp& frame, int) {
+        KWTypeFish(frame, true, "3");
+        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(frame.GetFishSideView()->GetScene());
         for (double metres : { 3.1, 4.0, 5.2 }) {
-            SCOPED_TRACE(std::to_string(metres) + " m at scale " + std::to_string(scale));
+            SCOPED_TRACE(std::to_string(metres) + " m");
             const KWFishSideLayout& layout = fish->GetLayout();
             const QPointF from = KWSceneHandle(fish->GetScene(), CKWQTSideSceneFish::DistanceHandleId)
                                      ->sceneBoundingRect()
                                      .center();
             const double x = layout.originX + metres / fish->GetValues().lengthMax * layout.axisWidth;
             KWSceneDrag(fish->GetScene(), from, { QPointF(x, from.y()) });
-            const Drawing d = FishSide(*program.frame);
+            const KWSceneDrawing d = KWFishSideDrawing(frame);
             const QRect person = BoxOf(d.Alone(fish->GetPersonPicture()), Solid);
             const QRect label = BoxOf(d.Alone(fish->GetHeightLabel()), Glyph);
             EXPECT_GT(label.left(), person.right()) << Text(fish->GetHeightLabel());
         }
-    }
+    });
 }
 
 // ---- The top view's target -------------------------------------------------------
 
 TEST(SceneArrangement, TheTopViewsTargetShowsAtLeastTwoThirdsOfItsDarkPixels)
 {
-    for (int scale : { 1, 2 }) {
-        SCOPED_TRACE("scale " + std::to_string(scale));
-        Program program(0, scale);
-        program.frame->OnIPCToolClicked();
-        const Drawing d = IPCTop(*program.frame);
-        const auto* target
-            = dynamic_cast<CKWQTTopView*>(program.frame->GetTopView()->GetScene())->GetTargetIcon();
+    KWOnBothScales(0, [](CMainFrameEventImp& frame, int) {
+        frame.OnIPCToolClicked();
+        const KWSceneDrawing d = KWIPCTopDrawing(frame);
+        const auto* target = dynamic_cast<CKWQTTopView*>(frame.GetTopView()->GetScene())->GetTargetIcon();
         ASSERT_NE(target, nullptr);
         const QImage icon = d.Alone(const_cast<QGraphicsPixmapItem*>(target));
         QImage labels(icon.size(), QImage::Format_ARGB32);
@@ -598,7 +422,7 @@ TEST(SceneArrangement, TheTopViewsTargetShowsAtLeastTwoThirdsOfItsDarkPixels)
         }
         ASSERT_GT(dark, 20);
         EXPECT_LE(under * 3, dark) << under << " of " << dark << " dark pixels under a label";
-    }
+    });
 }
 
 // ---- An axis box under the pointer ------------------------------------------
@@ -607,11 +431,9 @@ TEST(SceneArrangement, TheTopViewsTargetShowsAtLeastTwoThirdsOfItsDarkPixels)
 // arrow raises the axis by one, and the box stays where the pointer is.
 TEST(SceneArrangement, FourClicksOnTheHeightBoxsArrowAtOnePlaceRaiseTheAxisByFour)
 {
-    for (int scale : { 1, 2 }) {
-        SCOPED_TRACE("scale " + std::to_string(scale));
-        Program program(0, scale);
-        IPC(*program.frame, "10");
-        CKWQTVerticalSceneC* side = program.Side();
+    KWOnBothScales(0, [](CMainFrameEventImp& frame, int scale) {
+        KWTypeIPC(frame, "10");
+        CKWQTVerticalSceneC* side = KWIPCSideScene(frame);
         CKWQTDoubleSpiner* box = side->GetHeightBox();
         ASSERT_DOUBLE_EQ(box->value(), 10.0);
         const QPoint arrow = box->mapTo(side, QPoint(box->width() - 4 * scale, box->height() / 4));
@@ -623,7 +445,7 @@ TEST(SceneArrangement, FourClicksOnTheHeightBoxsArrowAtOnePlaceRaiseTheAxisByFou
         }
         EXPECT_EQ(box->text(), QStringLiteral("14.00"));
         EXPECT_DOUBLE_EQ(side->GetModel().heightMaximum, 14.0);
-    }
+    });
 }
 
 } // namespace

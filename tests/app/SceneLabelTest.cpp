@@ -10,20 +10,13 @@
 // pictures under a label keep their colour outside its glyphs and halo.
 
 #include "app/MainFrameEventImp.h"
-#include "app/calc/FishParameterSettingEventImp.h"
-#include "app/calc/FishSideViewEventImp.h"
-#include "app/calc/ParameterSettingEventImp.h"
-#include "app/calc/SideViewEventImp.h"
-#include "app/calc/TopViewEventImp.h"
 #include "base/Globals.h"
-#include "tests/app/KWSideViewOf.h"
-#include "tests/app/ScreenLook.h"
+#include "tests/common/KWSceneDrawingKit.h"
 #include "ui/scenes/KWQTVSliderItem.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDoubleSpinBox>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -135,15 +128,11 @@ protected:
     // The window with the tool chosen, at each scale, for check.
     void AtBothScales(const std::function<void(QWidget*)>& check)
     {
-        for (int scale : { 1, 2 }) {
-            SCOPED_TRACE(scale);
-            const ScreenLook look(scale);
-            boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
-            auto* window = dynamic_cast<QWidget*>(frame->GetDlg());
-            GetParam().choose(*frame);
+        KWOnBothScales(g_languageIndex, [&check](CMainFrameEventImp& frame, int) {
+            GetParam().choose(frame);
             QCoreApplication::processEvents();
-            check(window);
-        }
+            check(dynamic_cast<QWidget*>(frame.GetDlg()));
+        });
     }
 };
 
@@ -178,86 +167,42 @@ bool SameColour(const QColor& a, const QColor& b)
         && std::abs(a.blue() - b.blue()) <= kSameColour;
 }
 
-// A drawing view and the widget that holds it with the controls laid over
-// it (the view itself for a top view).
-struct Drawing {
-    QGraphicsView* view = nullptr;
-    QWidget* holder = nullptr;
-    QImage grab;
-    QRect port; // the view's viewport in the holder
-
-    Drawing(QGraphicsView* v, QWidget* h)
-        : view(v)
-        , holder(h)
-        , grab(h->grab().toImage().convertToFormat(QImage::Format_ARGB32))
-        , port(v->viewport()->mapTo(h, QPoint(0, 0)), v->viewport()->size())
-    {
-    }
-    explicit Drawing(const KWSideViewOf& side)
-        : Drawing(side.view, side.holder)
-    {
-    }
-
-    // What the items paint by themselves where they stand, on clear pixels
-    // kPad larger than the holder on every side.
-    QImage Alone(const QList<QGraphicsItem*>& items) const
-    {
-        QImage image(holder->size() + QSize(2 * kPad, 2 * kPad), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHints(view->renderHints());
-        const QTransform toHolder
-            = view->viewportTransform() * QTransform::fromTranslate(port.x() + kPad, port.y() + kPad);
-        for (QGraphicsItem* item : items) {
-            if (!item->isVisible()) {
-                continue;
-            }
-            painter.setTransform(item->sceneTransform() * toHolder);
-            QStyleOptionGraphicsItem option;
-            option.exposedRect = item->boundingRect();
-            item->paint(&painter, &option, nullptr);
-        }
-        painter.end();
-        return image.convertToFormat(QImage::Format_ARGB32);
-    }
-
-    // Whether the grab shows the colour at a pixel of the view, or within
-    // reach of it.
-    bool Shows(const QPoint& at, const QColor& colour, int reach) const
-    {
-        if (!port.contains(at)) {
-            return false;
-        }
-        for (int dy = -reach; dy <= reach; ++dy) {
-            for (int dx = -reach; dx <= reach; ++dx) {
-                const QPoint near = at + QPoint(dx, dy);
-                if (port.contains(near) && SameColour(grab.pixelColor(near), colour)) {
-                    return true;
-                }
-            }
-        }
+// Whether the grab shows the colour at a pixel of the view, or within reach
+// of it.
+bool Shows(const KWSceneDrawing& d, const QPoint& at, const QColor& colour, int reach)
+{
+    if (!d.port.contains(at)) {
         return false;
     }
-
-    // Of the pixels an item paints alone that `wanted` picks and nothing in
-    // `under` covers: how many the grab does not show in their colour within
-    // reach, those outside the view counted too.
-    int Unseen(const QImage& alone, const std::function<bool(const QColor&)>& wanted,
-        const QImage& under = QImage(), int reach = 0) const
-    {
-        int unseen = 0;
-        for (int y = 0; y < alone.height(); ++y) {
-            for (int x = 0; x < alone.width(); ++x) {
-                const QColor colour = alone.pixelColor(x, y);
-                if (!wanted(colour) || (!under.isNull() && qAlpha(under.pixel(x, y)) > 0)) {
-                    continue;
-                }
-                unseen += Shows(QPoint(x - kPad, y - kPad), colour, reach) ? 0 : 1;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const QPoint near = at + QPoint(dx, dy);
+            if (d.port.contains(near) && SameColour(d.grab.pixelColor(near), colour)) {
+                return true;
             }
         }
-        return unseen;
     }
-};
+    return false;
+}
+
+// Of the pixels an item paints alone that `wanted` picks and nothing in
+// `under` covers: how many the grab does not show in their colour within
+// reach, those outside the view counted too.
+int Unseen(const KWSceneDrawing& d, const QImage& alone, const std::function<bool(const QColor&)>& wanted,
+    const QImage& under = QImage(), int reach = 0)
+{
+    int unseen = 0;
+    for (int y = 0; y < alone.height(); ++y) {
+        for (int x = 0; x < alone.width(); ++x) {
+            const QColor colour = alone.pixelColor(x, y);
+            if (!wanted(colour) || (!under.isNull() && qAlpha(under.pixel(x, y)) > 0)) {
+                continue;
+            }
+            unseen += Shows(d, QPoint(x - d.margin, y - d.margin), colour, reach) ? 0 : 1;
+        }
+    }
+    return unseen;
+}
 
 QString NameOf(QGraphicsItem* item)
 {
@@ -286,7 +231,7 @@ bool Solid(const QColor& colour)
 
 // Every glyph of every label shows whole inside the view; every handle shows
 // where no other handle lies; every picture where no label or handle lies.
-QStringList HiddenParts(const Drawing& d)
+QStringList HiddenParts(const KWSceneDrawing& d)
 {
     QList<QGraphicsItem*> labels;
     QList<QGraphicsItem*> handles;
@@ -312,111 +257,33 @@ QStringList HiddenParts(const Drawing& d)
         }
     };
     for (QGraphicsItem* label : labels) {
-        count(label, d.Unseen(d.Alone({ label }), GlyphOf(qgraphicsitem_cast<QGraphicsTextItem*>(label))));
+        count(label, Unseen(d, d.Alone({ label }), GlyphOf(qgraphicsitem_cast<QGraphicsTextItem*>(label))));
     }
     for (QGraphicsItem* handle : handles) {
         QList<QGraphicsItem*> others = handles;
         others.removeOne(handle);
-        count(handle, d.Unseen(d.Alone({ handle }), Solid, d.Alone(others)));
+        count(handle, Unseen(d, d.Alone({ handle }), Solid, d.Alone(others)));
     }
     // A turned picture's edge may fall a pixel aside in another painting.
     const QImage labelsAndHandles = d.Alone(labels + handles);
     for (QGraphicsItem* picture : pictures) {
-        count(picture, d.Unseen(d.Alone({ picture }), Solid, labelsAndHandles, 1));
+        count(picture, Unseen(d, d.Alone({ picture }), Solid, labelsAndHandles, 1));
     }
     return hidden;
 }
 
-// What the user does: the box reports the new value to its panel.
-void UserSets(CKWDoubleSpiner* box, double value)
-{
-    dynamic_cast<QDoubleSpinBox*>(box)->setValue(value);
-    QCoreApplication::processEvents();
-}
-
-const auto IPCSideView = [](CMainFrameEventImp& frame) { return Drawing(KWSideViewOf::IPC(frame)); };
-const auto FishSideView = [](CMainFrameEventImp& frame) { return Drawing(KWSideViewOf::Fisheye(frame)); };
-
-Drawing TopView(CMainFrameEventImp& frame)
-{
-    auto* view = dynamic_cast<QGraphicsView*>(frame.GetTopView()->GetScene());
-    return Drawing(view, view);
-}
-
-struct Limit {
-    const char* name;
-    int language;
-    std::function<void(CMainFrameEventImp&)> set;
-    std::function<Drawing(CMainFrameEventImp&)> drawing;
-    const char* shownLabel; // proves the limit was reached
-};
-
-void PrintTo(const Limit& limit, std::ostream* os)
-{
-    *os << limit.name;
-}
-
-void IPCValues(CMainFrameEventImp& frame, double height, double tilt, double distance)
-{
-    frame.OnIPCToolClicked();
-    const boost::shared_ptr<CParameterSettingEventImp> panel = frame.GetParameterSetting();
-    UserSets(panel->GetInstallHeightSpin(), height);
-    if (tilt > 0.0) {
-        UserSets(panel->GetInstallAngleSpin(), tilt);
-    }
-    UserSets(panel->GetDistanceSpin(), distance);
-}
-
-void FishFarTarget(CMainFrameEventImp& frame, bool wall)
-{
-    frame.OnFishToolClicked();
-    const boost::shared_ptr<CFishParameterSettingEventImp> panel = frame.GetFishParameterSetting();
-    if (wall) {
-        panel->RADIO_OnClicked(1, static_cast<int>(kFishIdWallRadio), POINT { 0, 0 });
-    }
-    UserSets(panel->GetObjectDistanceSpin(), 99.0);
-}
-
-// The program in a language at each scale, after `set`, for `check` on one
-// of its drawings.
-void OnBothScales(int language, const std::function<void(CMainFrameEventImp&)>& set,
-    const std::function<Drawing(CMainFrameEventImp&)>& drawing,
-    const std::function<void(const Drawing&)>& check)
-{
-    const int savedLanguage = g_languageIndex;
-    g_languageIndex = language;
-    for (int scale : { 1, 2 }) {
-        SCOPED_TRACE(scale);
-        const ScreenLook look(scale);
-        boost::shared_ptr<CMainFrameEventImp> frame = CMainFrameEventImp::CreateInstance();
-        dynamic_cast<QWidget*>(frame->GetDlg())->show();
-        set(*frame);
-        QCoreApplication::processEvents();
-        check(drawing(*frame));
-    }
-    g_languageIndex = savedLanguage;
-}
-
 // The camera at the top of the height axis, in a language.
-Limit AtFullHeight(const char* name, int language)
+KWSceneLimit AtFullHeight(const char* name, int language)
 {
-    return Limit { name, language, [](CMainFrameEventImp& f) { IPCValues(f, 10.0, 0.0, 10.0); }, IPCSideView,
-        "48.06°" };
+    return KWSceneLimit { name, language, [](CMainFrameEventImp& f) { KWTypeIPC(f, "10", nullptr, "10"); },
+        KWIPCSideDrawing, "48.06°" };
 }
 
-class SceneLabelLimitTest : public ::testing::TestWithParam<Limit> { };
+class SceneLabelLimitTest : public ::testing::TestWithParam<KWSceneLimit> { };
 
 TEST_P(SceneLabelLimitTest, EveryLabelHandleAndPictureShowsWhole)
 {
-    OnBothScales(GetParam().language, GetParam().set, GetParam().drawing, [](const Drawing& drawing) {
-        QStringList texts;
-        for (QGraphicsItem* item : drawing.view->scene()->items()) {
-            if (auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item)) {
-                texts << label->toPlainText();
-            }
-        }
-        ASSERT_TRUE(texts.contains(QString::fromUtf8(GetParam().shownLabel)))
-            << texts.join(' ').toStdString();
+    KWAtLimitOnBothScales(GetParam(), kPad, [](const KWSceneDrawing& drawing, int) {
         const QStringList hidden = HiddenParts(drawing);
         EXPECT_TRUE(hidden.isEmpty()) << hidden.join(QStringLiteral("; ")).toStdString();
     });
@@ -428,24 +295,26 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneLabelLimitTest,
         // and its title, whose width depends on the language.
         AtFullHeight("ipc_height_10_en", 0), AtFullHeight("ipc_height_10_zh", 1),
         AtFullHeight("ipc_height_10_pt", 2), AtFullHeight("ipc_height_10_es", 3),
-        Limit { "ipc_height_9_6", 0, [](CMainFrameEventImp& f) { IPCValues(f, 9.6, 0.0, 10.0); }, IPCSideView,
-            "9.60m" },
-        Limit { "ipc_height_9_8", 0, [](CMainFrameEventImp& f) { IPCValues(f, 9.8, 0.0, 10.0); }, IPCSideView,
-            "9.80m" },
+        KWSceneLimit { "ipc_height_9_6", 0, [](CMainFrameEventImp& f) { KWTypeIPC(f, "9.6", nullptr, "10"); },
+            KWIPCSideDrawing, "9.60m" },
+        KWSceneLimit { "ipc_height_9_8", 0, [](CMainFrameEventImp& f) { KWTypeIPC(f, "9.8", nullptr, "10"); },
+            KWIPCSideDrawing, "9.80m" },
         // The camera turned level at the top, against the height box.
-        Limit { "ipc_height_10_tilt_89", 0, [](CMainFrameEventImp& f) { IPCValues(f, 10.0, 89.0, 10.0); },
-            IPCSideView, "89.00°" },
+        KWSceneLimit { "ipc_height_10_tilt_89", 0,
+            [](CMainFrameEventImp& f) { KWTypeIPC(f, "10", "89", "10"); }, KWIPCSideDrawing, "89.00°" },
         // The blind distance beyond the target, its label at the target's handle.
-        Limit { "ipc_height_7_tilt_89", 0, [](CMainFrameEventImp& f) { IPCValues(f, 7.0, 89.0, 10.0); },
-            IPCSideView, "12.02m" },
+        KWSceneLimit { "ipc_height_7_tilt_89", 0,
+            [](CMainFrameEventImp& f) { KWTypeIPC(f, "7", "89", "10"); }, KWIPCSideDrawing, "12.02m" },
         // The person at the end of the length axis, under the length box.
-        Limit { "ipc_target_at_axis_end", 0, [](CMainFrameEventImp& f) { IPCValues(f, 7.0, 0.0, 99.0); },
-            IPCSideView, "22.91m" },
-        Limit { "fish_ceiling_far_target", 0, [](CMainFrameEventImp& f) { FishFarTarget(f, false); },
-            FishSideView, "10.00m" },
-        Limit { "fish_wall_far_target", 0, [](CMainFrameEventImp& f) { FishFarTarget(f, true); },
-            FishSideView, "10.00m" }),
-    [](const ::testing::TestParamInfo<Limit>& info) { return std::string(info.param.name); });
+        KWSceneLimit { "ipc_target_at_axis_end", 0,
+            [](CMainFrameEventImp& f) { KWTypeIPC(f, "7", nullptr, "99"); }, KWIPCSideDrawing, "22.91m" },
+        KWSceneLimit { "fish_ceiling_far_target", 0,
+            [](CMainFrameEventImp& f) { KWTypeFish(f, false, nullptr, nullptr, "99"); }, KWFishSideDrawing,
+            "10.00m" },
+        KWSceneLimit { "fish_wall_far_target", 0,
+            [](CMainFrameEventImp& f) { KWTypeFish(f, true, nullptr, nullptr, "99"); }, KWFishSideDrawing,
+            "10.00m" }),
+    [](const ::testing::TestParamInfo<KWSceneLimit>& info) { return std::string(info.param.name); });
 
 // ---- Pictures under labels ------------------------------------------------------
 
@@ -457,7 +326,7 @@ struct GlyphArea {
     QRect box;
 };
 
-GlyphArea GrownGlyphs(const Drawing& d, QGraphicsTextItem* label, int grow)
+GlyphArea GrownGlyphs(const KWSceneDrawing& d, QGraphicsTextItem* label, int grow)
 {
     const QImage alone = d.Alone({ label });
     GlyphArea area { QImage(alone.size(), QImage::Format_ARGB32), QRect() };
@@ -482,10 +351,9 @@ GlyphArea GrownGlyphs(const Drawing& d, QGraphicsTextItem* label, int grow)
 }
 
 struct LabelOverPicture {
-    const char* name;
-    std::function<void(CMainFrameEventImp&)> choose;
-    std::function<Drawing(CMainFrameEventImp&)> drawing;
-    const char* label;
+    // The first screen, in English, its drawing, and the label (`shown`)
+    // over or beside the picture.
+    KWSceneLimit screen;
     // How far from its glyphs the picture is looked at, in pixels at scale
     // 1: over the picture, where a box behind the text would reach; beside
     // it, as far as the label may stand from what it labels.
@@ -494,7 +362,7 @@ struct LabelOverPicture {
 
 void PrintTo(const LabelOverPicture& row, std::ostream* os)
 {
-    *os << row.name;
+    *os << row.screen.name;
 }
 
 class SceneLabelOverPictureTest : public ::testing::TestWithParam<LabelOverPicture> { };
@@ -504,13 +372,13 @@ class SceneLabelOverPictureTest : public ::testing::TestWithParam<LabelOverPictu
 // its colour, and the digits theirs.
 TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndTheirHalo)
 {
-    OnBothScales(0, GetParam().choose, GetParam().drawing, [](const Drawing& d) {
+    KWAtLimitOnBothScales(GetParam().screen, kPad, [](const KWSceneDrawing& d, int scale) {
         QGraphicsTextItem* label = nullptr;
         QList<QGraphicsItem*> pictures;
         for (QGraphicsItem* item : d.view->scene()->items()) {
             auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
             auto* picture = dynamic_cast<QGraphicsPixmapItem*>(item);
-            if (text != nullptr && text->toPlainText() == QString::fromUtf8(GetParam().label)) {
+            if (text != nullptr && text->toPlainText() == QString::fromUtf8(GetParam().screen.shown)) {
                 label = text;
             } else if (picture != nullptr && picture->isVisible()
                 && dynamic_cast<CKWQTVSliderItem*>(item) == nullptr) {
@@ -518,10 +386,9 @@ TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndThe
             }
         }
         ASSERT_NE(label, nullptr);
-        EXPECT_EQ(d.Unseen(d.Alone({ label }), GlyphOf(label)), 0) << "the digits show in their colour";
+        EXPECT_EQ(Unseen(d, d.Alone({ label }), GlyphOf(label)), 0) << "the digits show in their colour";
 
         // The halo is a pixel at scale 1.
-        const int scale = static_cast<int>(g_uiScale);
         const int reach = GetParam().near * scale;
         const GlyphArea glyphs = GrownGlyphs(d, label, 1 + scale);
         const QRect near = glyphs.box.adjusted(-reach, -reach, reach, reach);
@@ -536,7 +403,7 @@ TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndThe
                         continue;
                     }
                     ++under;
-                    kept += d.Shows(QPoint(x - kPad, y - kPad), colour, 0) ? 1 : 0;
+                    kept += Shows(d, QPoint(x - d.margin, y - d.margin), colour, 0) ? 1 : 0;
                 }
             }
         }
@@ -547,11 +414,16 @@ TEST_P(SceneLabelOverPictureTest, ThePictureKeepsItsColourOutsideTheGlyphsAndThe
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstScreens, SceneLabelOverPictureTest,
-    ::testing::Values(LabelOverPicture { "top_view_target",
-                          [](CMainFrameEventImp& f) { f.OnIPCToolClicked(); }, TopView, "89.67°", 16 },
-        LabelOverPicture { "fisheye_side_dome", [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
-            FishSideView, "1.70m", 4 }),
-    [](const ::testing::TestParamInfo<LabelOverPicture>& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        LabelOverPicture { { "top_view_target", 0, [](CMainFrameEventImp& f) { f.OnIPCToolClicked(); },
+                               KWIPCTopDrawing, "89.67°" },
+            16 },
+        LabelOverPicture { { "fisheye_side_dome", 0, [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
+                               KWFishSideDrawing, "1.70m" },
+            4 }),
+    [](const ::testing::TestParamInfo<LabelOverPicture>& info) {
+        return std::string(info.param.screen.name);
+    });
 
 INSTANTIATE_TEST_SUITE_P(Tools, SceneLabelTest,
     ::testing::Values(Tool { "ipc", [](CMainFrameEventImp& frame) { frame.OnIPCToolClicked(); } },

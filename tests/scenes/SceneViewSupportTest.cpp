@@ -1,5 +1,6 @@
 // What every scene view draws its labels and lines with, at a UI scale.
 
+#include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWSceneViewSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
 #include "ui/scenes/KWQTSceneLabel.h"
 
-#include "ui/scenes/KWSceneViewSupport.h"
-
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGraphicsLineItem>
@@ -117,6 +115,11 @@ std::vector<uchar> Spread(const QImage& coverage, double width)
 }
 
 } // namespace
+
+int KWScaledLabelPixelSize(double times)
+{
+    return static_cast<int>(12.0 * times);
+}
 
 CKWQTSceneLabel::CKWQTSceneLabel(const QString& text, const QColor& halo)
     : QGraphicsTextItem(text)
@@ -310,15 +313,23 @@ void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
         m_sprites.clear();
         m_spriteTransform = linear;
     }
-    // Each glyph's sprite where its pen stands, from the label's origin on a
-    // whole pixel.
-    struct Placed {
-        const Sprite* sprite;
-        QPoint at;
-        bool wordStart;
-    };
-    std::vector<Placed> placed;
     QRect area;
+    const std::vector<PlacedSprite> placed = PlaceSprites(linear, area);
+    m_haloMade = true;
+    m_haloTransform = linear;
+    m_haloOffset = area.topLeft();
+    if (area.isEmpty()) {
+        m_haloImage = QImage();
+        return;
+    }
+    m_gaps = GapsBetweenGlyphs(placed, area, linear);
+    m_haloImage = ColourHalo(MergeSprites(placed, area), area.size());
+}
+
+std::vector<CKWQTSceneLabel::PlacedSprite> CKWQTSceneLabel::PlaceSprites(
+    const QTransform& linear, QRect& area) const
+{
+    std::vector<PlacedSprite> placed;
     bool wordStart = true;
     double lineY = 0.0;
     for (const LaidGlyph& glyph : m_glyphs) {
@@ -336,17 +347,14 @@ void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
         area |= QRect(at, QSize(sprite.width, sprite.height));
         wordStart = false;
     }
-    m_haloMade = true;
-    m_haloTransform = linear;
-    m_haloOffset = area.topLeft();
-    if (area.isEmpty()) {
-        m_haloImage = QImage();
-        return;
-    }
+    return placed;
+}
 
+std::vector<uchar> CKWQTSceneLabel::MergeSprites(const std::vector<PlacedSprite>& placed, const QRect& area)
+{
     const int w = area.width();
     std::vector<uchar> most(static_cast<size_t>(w) * static_cast<size_t>(area.height()), 0);
-    for (const Placed& p : placed) {
+    for (const PlacedSprite& p : placed) {
         const Sprite& s = *p.sprite;
         for (int y = 0; y < s.height; ++y) {
             uchar* to = &most[static_cast<size_t>((p.at.y() - area.top() + y) * w + p.at.x() - area.left())];
@@ -356,14 +364,18 @@ void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
             }
         }
     }
-    // Rows crossing neighbouring glyphs of a word: the gap between the solid
-    // halos of the two, which a line of the drawing may show through.
-    m_gaps.clear();
+    return most;
+}
+
+std::vector<QRect> CKWQTSceneLabel::GapsBetweenGlyphs(
+    const std::vector<PlacedSprite>& placed, const QRect& area, const QTransform& linear) const
+{
+    std::vector<QRect> gaps;
     const int widestGap = static_cast<int>(
         kClosedGapPerFontPixel * m_layoutKey.font.pixelSize() * std::sqrt(std::abs(linear.determinant())));
     for (int y = 0; y < area.height(); ++y) {
         int previousLast = -1;
-        for (const Placed& p : placed) {
+        for (const PlacedSprite& p : placed) {
             previousLast = p.wordStart ? -1 : previousLast;
             const int sy = area.top() + y - p.at.y();
             if (sy < 0 || sy >= p.sprite->height || p.sprite->solidFirst[static_cast<size_t>(sy)] < 0) {
@@ -372,21 +384,26 @@ void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
             const int first = p.at.x() - area.left() + p.sprite->solidFirst[static_cast<size_t>(sy)];
             const int last = p.at.x() - area.left() + p.sprite->solidLast[static_cast<size_t>(sy)];
             if (previousLast >= 0 && first > previousLast + 1 && first - previousLast - 1 <= widestGap) {
-                m_gaps.push_back(
+                gaps.push_back(
                     QRect(previousLast + 1, y, first - previousLast - 1, 1).translated(area.topLeft()));
             }
             previousLast = std::max(previousLast, last);
         }
     }
+    return gaps;
+}
 
-    m_haloImage = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < area.height(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(m_haloImage.scanLine(y));
-        const uchar* in = &most[static_cast<size_t>(y * w)];
-        for (int x = 0; x < w; ++x) {
+QImage CKWQTSceneLabel::ColourHalo(const std::vector<uchar>& most, const QSize& size) const
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const uchar* in = &most[static_cast<size_t>(y * size.width())];
+        for (int x = 0; x < size.width(); ++x) {
             out[x] = m_haloColours[in[x]];
         }
     }
+    return image;
 }
 
 void CKWQTSceneLabel::PaintHalo(QPainter* painter, const QPoint& origin) const

@@ -33,6 +33,10 @@
 
 class QTextDocument;
 
+// The scenes' labels are 12 pixels at scale 1, truncated to whole pixels at
+// `times` that.
+int KWScaledLabelPixelSize(double times);
+
 class CKWQTSceneLabel : public QGraphicsTextItem {
 public:
     // A fully transparent halo colour draws no halo: for a label that only
@@ -104,6 +108,24 @@ private:
     // The halo of every glyph on the painter's pixels, its top-left pixel at
     // m_haloOffset from the whole pixel the label's origin stands on.
     void MakeHalo(const QTransform& linear) const;
+    // A glyph's sprite where its pen stands, from the label's origin on a
+    // whole pixel, and whether a word starts with it.
+    struct PlacedSprite {
+        const Sprite* sprite = nullptr;
+        QPoint at;
+        bool wordStart = false;
+    };
+    // The sprites of the glyphs that show ink, in the text's order, and the
+    // area they cover together.
+    std::vector<PlacedSprite> PlaceSprites(const QTransform& linear, QRect& area) const;
+    // The most any sprite covers each pixel of the area, row by row.
+    static std::vector<uchar> MergeSprites(const std::vector<PlacedSprite>& placed, const QRect& area);
+    // Rows crossing neighbouring glyphs of a word: the gap between the solid
+    // halos of the two, which a line of the drawing may show through.
+    std::vector<QRect> GapsBetweenGlyphs(
+        const std::vector<PlacedSprite>& placed, const QRect& area, const QTransform& linear) const;
+    // The merged coverage in the halo's colours.
+    QImage ColourHalo(const std::vector<uchar>& most, const QSize& size) const;
     // The halo's width on the painter's pixels.
     double HaloPixels(const QTransform& linear) const;
     void PaintHalo(QPainter* painter, const QPoint& origin) const;

@@ -43,12 +43,9 @@ const QColor kEdgeColour(145, 234, 240);
 const QColor kFieldOfViewColour(222, 233, 239);
 const QColor kVerticalAngleColour(218, 75, 7);
 
-// Qt lays a text out again for every width it is given, and marks an item
-// for repainting for every scale, rotation or pivot, the same or not: each
-// would paint the whole drawing again when nothing changed.
-// A tilt the view changed from the one it had or was given (a bound, a blind
-// distance kept for a new height, an axis) is taken as the tilt field shows
-// it; a tilt left as given is the panel's own and is not touched.
+// A tilt the view changed from the one it was given or had (held at a
+// bound, or moved with the blind distance by a new axis) is taken as the tilt
+// field shows it; a tilt left as given is the panel's own and is not touched.
 void TakeChangedTilt(SideViewModel& model, double given)
 {
     if (model.installAngle != given) {
@@ -65,6 +62,9 @@ void KeepMovedBlindDistance(SideViewModel& model, double before)
     }
 }
 
+// Qt lays a text out again for every width it is given, and marks an item
+// for repainting for every scale, rotation or pivot, the same or not: each
+// would paint the whole drawing again when nothing changed.
 void SetTextWidth(QGraphicsTextItem* label, double width)
 {
     if (label->textWidth() != width) {

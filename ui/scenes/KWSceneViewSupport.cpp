@@ -83,11 +83,6 @@ int KWCreateSceneWidget(QWidget* widget, LPCWSTR name, DWORD style, const RECT& 
     return 1;
 }
 
-int KWScaledLabelPixelSize(double times)
-{
-    return static_cast<int>(12.0 * times);
-}
-
 void KWSetLabelScale(QGraphicsTextItem* label, double times)
 {
     const int pixels = KWScaledLabelPixelSize(times);

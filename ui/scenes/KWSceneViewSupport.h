@@ -47,12 +47,11 @@ int KWCreateSceneWidget(QWidget* widget, LPCWSTR name, DWORD style, const RECT& 
 // so that no label is hidden under what it describes.
 constexpr double KW_SCENE_LABEL_Z = 2.0;
 
-// Labels are 12 pixels at scale 1, truncated to whole pixels, their text set
-// in by a margin of 4 pixels times the scale; a scale too small to give a
-// pixel leaves the label as it is. A font, a margin or a text is set only
-// when it changes: each lays the label out again, which costs more than the
-// rest of an update.
-int KWScaledLabelPixelSize(double times);
+// Labels take the font size of their scale (KWScaledLabelPixelSize), their
+// text set in by a margin of 4 pixels times the scale; a scale too small to
+// give a pixel leaves the label as it is. A font, a margin or a text is set
+// only when it changes: each lays the label out again, which costs more than
+// the rest of an update.
 void KWSetLabelScale(QGraphicsTextItem* label, double times);
 void KWSetLabelText(QGraphicsTextItem* label, const QString& text);
 

@@ -1,5 +1,7 @@
 #include "ui/scenes/KWSideSceneFishGeometry.h"
 
+#include "base/KWRoundToHundredths.h"
+
 namespace {
 
 bool AxesHaveLength(const KWFishSideLayout& layout)
@@ -90,7 +92,7 @@ bool KWFishHeightAtY(const KWFishSideValues& v, const KWFishSideLayout& l, doubl
     if (!AxesHaveLength(l)) {
         return false;
     }
-    height = KWSceneRoundToHundredths((l.originY - y) / l.axisHeight * v.heightMax);
+    height = KWRoundToHundredths((l.originY - y) / l.axisHeight * v.heightMax);
     return true;
 }
 
@@ -110,12 +112,12 @@ bool KWFishDistanceAtX(
         // Pixels at scale 1, so that a place on the drawing gives the same
         // side at every scale.
         rightSide = v.ceiling || d <= KW_FISH_WALL_LABEL_SWITCH_PX * v.rectTimes;
-        distance = KWSceneRoundToHundredths(d / l.axisWidth * v.lengthMax);
+        distance = KWRoundToHundredths(d / l.axisWidth * v.lengthMax);
     } else {
         // A wall mount has nothing left of the wall; a ceiling mount puts
         // the person on the camera's left.
         rightSide = !v.ceiling;
-        distance = KWSceneRoundToHundredths((l.originX - x) / l.axisWidth * v.lengthMax);
+        distance = KWRoundToHundredths((l.originX - x) / l.axisWidth * v.lengthMax);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "ui/scenes/SideViewGeometry.h"
 
+#include "base/KWRoundToHundredths.h"
 #include "base/ScaledLength.h"
 
 #include <algorithm>
@@ -29,10 +30,9 @@ double TanDegrees(double degrees)
 // down) points to: the bound itself when it lies on one.
 double HundredthInside(double bound, double direction)
 {
-    const double nearest = KWSceneRoundToHundredths(bound);
-    return (nearest - bound) * direction >= -kOnHundredth
-        ? nearest
-        : KWSceneRoundToHundredths(nearest + 0.01 * direction);
+    const double nearest = KWRoundToHundredths(bound);
+    return (nearest - bound) * direction >= -kOnHundredth ? nearest
+                                                          : KWRoundToHundredths(nearest + 0.01 * direction);
 }
 
 // The blind and target distances back onto a changed length axis, never
@@ -173,14 +173,14 @@ void SideViewTakeTiltAtHundredths(SideViewModel& model)
         = std::max(lowest, HundredthInside(SideViewInstallAngle(model.lengthMaximum, h, v), -1.0));
     // A tilt within half a hundredth of a bound's has its nearest hundredth
     // past the bound.
-    model.installAngle = std::clamp(KWSceneRoundToHundredths(model.installAngle), lowest, highest);
+    model.installAngle = std::clamp(KWRoundToHundredths(model.installAngle), lowest, highest);
     model.blindDistance = TanDegrees(model.installAngle - v * 0.5) * h;
 }
 
 void SideViewDragHeight(SideViewModel& model, double y)
 {
     SideViewSetInstallHeight(
-        model, KWSceneRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum));
+        model, KWRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum));
 }
 
 void SideViewDragBlindDistance(SideViewModel& model, double x)
@@ -193,8 +193,7 @@ void SideViewDragBlindDistance(SideViewModel& model, double x)
 
 void SideViewDragTargetDistance(SideViewModel& model, double x)
 {
-    model.targetDistance
-        = KWSceneRoundToHundredths((x - model.originX) / model.axisWidth * model.lengthMaximum);
+    model.targetDistance = KWRoundToHundredths((x - model.originX) / model.axisWidth * model.lengthMaximum);
 }
 
 void SideViewTakeMovedDistance(SideViewModel& model, double distanceBefore)
@@ -202,7 +201,7 @@ void SideViewTakeMovedDistance(SideViewModel& model, double distanceBefore)
     if (model.targetDistance == distanceBefore) {
         return;
     }
-    model.targetDistance = KWSceneRoundToHundredths(model.targetDistance);
+    model.targetDistance = KWRoundToHundredths(model.targetDistance);
     // Brought to the end of the axis and rounded up past it: the end is what
     // the Length box shows, and is taken at its two decimals as well.
     if (model.targetDistance > model.lengthMaximum) {
@@ -212,7 +211,7 @@ void SideViewTakeMovedDistance(SideViewModel& model, double distanceBefore)
 
 double SideViewTargetHeightAt(const SideViewModel& model, double y)
 {
-    return KWSceneRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum);
+    return KWRoundToHundredths((model.originY - y) / model.axisHeight * model.heightMaximum);
 }
 
 double SideViewLowestHeightMaximum(const SideViewModel& model)
