@@ -319,7 +319,10 @@ void CKWQTSceneLabel::MakeHalo(const QTransform& linear) const
     m_haloTransform = linear;
     m_haloOffset = area.topLeft();
     if (area.isEmpty()) {
+        // Nothing inked: the gaps of an earlier text would whiten a line
+        // under this one.
         m_haloImage = QImage();
+        m_gaps.clear();
         return;
     }
     m_gaps = GapsBetweenGlyphs(placed, area, linear);
