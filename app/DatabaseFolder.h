@@ -10,6 +10,11 @@
 // names the same file in a few dozen bytes however deep its folder lies, and
 // a journal SQLite makes beside it (for the catalogue converter) lands in
 // that same folder.
+//
+// This holds while SQLite's Unix layer follows a link only at the file's own
+// name, as the SQLCipher we build with does; a layer that follows every
+// element would take /proc/self/fd/<n> back to the long folder path. The
+// database tests' deepest paths say when that changes.
 
 #include <string>
 
