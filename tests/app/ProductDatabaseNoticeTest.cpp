@@ -44,30 +44,41 @@ NoticeRun RunNotice(CMainFrameEventImp& frame)
     return run;
 }
 
-enum class Unreadable { Missing, RandomBytes, DamagedPage };
+enum class Unreadable { Missing, RandomBytes, DamagedPage, CutShort };
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // What lies at the database's place; empty for nothing at all.
 QByteArray BytesOf(Unreadable kind)
 {
-    if (kind == Unreadable::RandomBytes) {
+    const QByteArray shipped = ReadAll(QCoreApplication::applicationDirPath() + "/Product.db");
+    switch (kind) {
+    case Unreadable::RandomBytes: {
         QByteArray noise(4096, '\0');
         for (int i = 0; i < noise.size(); ++i) {
             noise[i] = static_cast<char>((i * 104729 + 7) % 253);
         }
         return noise;
     }
-    if (kind == Unreadable::DamagedPage) {
-        // The shipped database with one bit of its tenth page flipped: the
-        // key still opens it, the check finds the page damaged.
-        QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
-        QByteArray bytes = shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
+    case Unreadable::DamagedPage: {
+        // One bit of the tenth page flipped: the key still opens the file,
+        // the check finds the page damaged.
+        QByteArray bytes = shipped;
         const int at = 9 * 1024 + 100;
         if (bytes.size() > at) {
             bytes[at] = static_cast<char>(bytes[at] ^ 0x10);
         }
         return bytes;
     }
-    return QByteArray();
+    case Unreadable::CutShort: // after its first pages, as a copy that stopped
+        return shipped.left(17 * 1024);
+    default:
+        return QByteArray();
+    }
 }
 
 class ProductDatabaseNoticeTest : public ::testing::Test {
@@ -109,13 +120,15 @@ TEST_F(ProductDatabaseNoticeTest, UnreadableDatabaseIsToldOnceInTheLanguageOverI
             "do programa:",
             "is not a database" },
         { Unreadable::DamagedPage, 2, "A base de dados de produtos está danificada:", "btreeInitPage" },
+        { Unreadable::CutShort, 0, "The product database is damaged:", "malformed" },
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.told);
+        SCOPED_TRACE(testing::Message() << row.told << " (" << row.diagnosed << ")");
         g_languageIndex = row.language;
         QTemporaryDir dir;
         const QString path = dir.filePath("Product.db");
         const QByteArray bytes = BytesOf(row.kind);
+        ASSERT_EQ(bytes.isEmpty(), row.kind == Unreadable::Missing);
         if (row.kind != Unreadable::Missing) {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -143,8 +156,7 @@ TEST_F(ProductDatabaseNoticeTest, UnreadableDatabaseIsToldOnceInTheLanguageOverI
         EXPECT_EQ(TextOf(frame->GetDensityValue()), L"N/A");
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         frame.reset();
-        QFile file(path);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), bytes);
+        EXPECT_EQ(ReadAll(path), bytes);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), row.kind == Unreadable::Missing ? 0 : 1)
             << "nothing created";
     }
