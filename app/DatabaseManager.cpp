@@ -123,6 +123,11 @@ int CDatabaseManager::OpenFile(const std::wstring& path, bool writable)
     // keyed with another passphrase shows only at the first read. Read the
     // schema now, so that such a file counts as not opened.
     Problem problem = SchemaProblem();
+    // The catalogue converter writes into a catalogue that has no sensor
+    // table; the calculator reads all three.
+    if (problem.kind == OpenFailure::None && !writable) {
+        problem = MissingTableProblem();
+    }
     if (problem.kind == OpenFailure::None) {
         problem = IntegrityProblem();
     }
@@ -140,6 +145,22 @@ CDatabaseManager::Problem CDatabaseManager::SchemaProblem() const
     if (problem.kind == OpenFailure::None && TextToInt(tables.c_str()) == 0) {
         // An empty file keys and reads like an empty database.
         problem = Problem { OpenFailure::NotProductDatabase, "it holds no tables" };
+    }
+    return problem;
+}
+
+CDatabaseManager::Problem CDatabaseManager::MissingTableProblem() const
+{
+    // A keyed file without the models, their focal lengths or the sensors
+    // would open to models without data, shown as if they had none.
+    std::string missing;
+    Problem problem
+        = ReadFirstCell("select group_concat(wanted, ', ') from (select 'newdata1' as wanted"
+                        " union all select 'newdata2' union all select 'newdata3') where wanted"
+                        " not in (select lower(name) from sqlite_master where type in ('table', 'view'))",
+            &missing);
+    if (problem.kind == OpenFailure::None && !missing.empty()) {
+        problem = Problem { OpenFailure::NotProductDatabase, "it has no table " + missing };
     }
     return problem;
 }

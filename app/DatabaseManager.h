@@ -62,11 +62,12 @@ public:
     // reading only, keys it, reads its schema and checks every page. 1 when
     // that worked; 0, closed and with a warning naming the file and SQLite's
     // reason, for a file that is missing, no regular file, damaged anywhere,
-    // empty, not encrypted or keyed with another passphrase (the queries then
-    // give nothing). Nothing is created, changed or deleted, neither the file
-    // nor anything beside it: a journal, write-ahead log or shared-memory
-    // file that another program left there is neither replayed nor removed.
-    // Any path Linux takes opens, up to 4,095 bytes.
+    // empty, not encrypted, keyed with another passphrase or without one of
+    // the tables the queries read (the queries then give nothing). Nothing is
+    // created, changed or deleted, neither the file nor anything beside it: a
+    // journal, write-ahead log or shared-memory file that another program
+    // left there is neither replayed nor removed. Any path Linux takes opens,
+    // up to 4,095 bytes.
     int Open();
     int Open(const std::wstring& path);
     // For the catalogue converter, which writes into the file: opens it as
@@ -152,6 +153,8 @@ private:
     int OpenFile(const std::wstring& path, bool writable);
     // Empty when the open connection's schema reads and lists a table.
     Problem SchemaProblem() const;
+    // Empty when the open connection holds every table the queries read.
+    Problem MissingTableProblem() const;
     // Empty when SQLite's quick check finds every page of the open file sound.
     Problem IntegrityProblem() const;
     // Runs a statement and puts the first cell of its first row in *cell;
