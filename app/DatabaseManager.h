@@ -67,7 +67,8 @@ public:
     // created, changed or deleted, neither the file nor anything beside it: a
     // journal, write-ahead log or shared-memory file that another program
     // left there is neither replayed nor removed. Any path Linux takes opens,
-    // up to 4,095 bytes.
+    // up to 4,095 bytes; where /proc is not mounted, only a path that SQLite
+    // takes as it is (504 bytes).
     int Open();
     int Open(const std::wstring& path);
     // For the catalogue converter, which writes into the file: opens it as
@@ -134,6 +135,11 @@ public:
     // table "product_related", without a database, or when the insert fails.
     bool InsertRow(std::string table, std::map<std::string, std::string>* row);
 
+    // The folder in which the process's descriptors are named for SQLite,
+    // "/proc/self/fd" by default. For tests: one that does not exist stands
+    // for a system without /proc.
+    void SetDescriptorFolder(const std::string& folder) { m_folder.SetDescriptorFolder(folder); }
+
     // Folder the lens tables are read from; empty (the default) means the
     // application directory. Tables read from the previous folder are
     // forgotten. For tools and tests.
@@ -155,6 +161,10 @@ private:
     Problem SchemaProblem() const;
     // Empty when the open connection holds every table the queries read.
     Problem MissingTableProblem() const;
+    // The name SQLite is given for the file the folder holds: its short
+    // name, else its own path where SQLite takes that; empty, with *problem
+    // set, where neither will do.
+    std::string NameForSqlite(Problem* problem) const;
     // Empty when SQLite's quick check finds every page of the open file sound.
     Problem IntegrityProblem() const;
     // Runs a statement and puts the first cell of its first row in *cell;
