@@ -55,7 +55,14 @@ bool CDatabaseFolder::Open(const std::string& path, std::string* reason)
         return false;
     }
     m_fd = fd;
-    m_shortPath = "/proc/self/fd/" + std::to_string(fd) + "/" + name;
+    m_filePath = target;
+    const std::string shortPath = m_descriptorFolder + "/" + std::to_string(fd) + "/" + name;
+    // The short name counts only where it reaches this very file.
+    struct stat reached { };
+    if (::stat(shortPath.c_str(), &reached) == 0 && reached.st_dev == info.st_dev
+        && reached.st_ino == info.st_ino) {
+        m_shortPath = shortPath;
+    }
     return true;
 }
 
@@ -66,6 +73,7 @@ void CDatabaseFolder::Close()
         m_fd = -1;
     }
     m_shortPath.clear();
+    m_filePath.clear();
 }
 
 std::string SqliteUriFilename(const std::string& path, const std::string& query)

@@ -15,6 +15,9 @@
 // name, as the SQLCipher we build with does; a layer that follows every
 // element would take /proc/self/fd/<n> back to the long folder path. The
 // database tests' deepest paths say when that changes.
+//
+// Where /proc is not mounted (a chroot, a sandbox that hides it) the short
+// name leads nowhere; the file's own path is all there is then.
 
 #include <string>
 
@@ -33,12 +36,20 @@ public:
     bool Open(const std::string& path, std::string* reason);
     void Close();
     // "/proc/self/fd/<n>/<name>" for the file found by the last Open; empty
-    // when nothing is held.
+    // when nothing is held, or when that name does not lead to the file.
     const std::string& ShortPath() const { return m_shortPath; }
+    // The file's own path, every link followed; empty when nothing is held.
+    const std::string& FilePath() const { return m_filePath; }
+    // The folder in which the process's descriptors are named,
+    // "/proc/self/fd" unless a test names one that does not exist, as where
+    // /proc is not mounted. Taken by the next Open.
+    void SetDescriptorFolder(const std::string& folder) { m_descriptorFolder = folder; }
 
 private:
     int m_fd = -1;
     std::string m_shortPath;
+    std::string m_filePath;
+    std::string m_descriptorFolder = "/proc/self/fd";
 };
 
 // An SQLite URI filename ("file:...") for path, with every byte but the

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -107,11 +108,17 @@ int CDatabaseManager::OpenFile(const std::wstring& path, bool writable)
         FailToOpen(utf8Path, Problem { OpenFailure::CannotOpen, reason });
         return 0;
     }
+    Problem problem;
+    const std::string name = NameForSqlite(&problem);
+    if (name.empty()) {
+        FailToOpen(utf8Path, problem);
+        return 0;
+    }
     // Read only and immutable, SQLite takes no lock and never looks beside
     // the file: a journal or write-ahead log there is neither replayed nor
     // deleted, whoever left it and whatever it holds. Neither way creates the
     // file: a missing database must not leave an empty one behind.
-    const std::string uri = SqliteUriFilename(m_folder.ShortPath(), writable ? "" : "mode=ro&immutable=1");
+    const std::string uri = SqliteUriFilename(name, writable ? "" : "mode=ro&immutable=1");
     const int flags = SQLITE_OPEN_URI | (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
     const int rc = sqlite3_open_v2(uri.c_str(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -122,7 +129,12 @@ int CDatabaseManager::OpenFile(const std::wstring& path, bool writable)
     // Opening reads nothing: a damaged file, one that is not encrypted or one
     // keyed with another passphrase shows only at the first read. Read the
     // schema now, so that such a file counts as not opened.
-    Problem problem = SchemaProblem();
+    problem = SchemaProblem();
+    // The catalogue converter writes into a catalogue that has no sensor
+    // table; the calculator reads all three.
+    if (problem.kind == OpenFailure::None && !writable) {
+        problem = MissingTableProblem();
+    }
     if (problem.kind == OpenFailure::None) {
         problem = IntegrityProblem();
     }
@@ -142,6 +154,43 @@ CDatabaseManager::Problem CDatabaseManager::SchemaProblem() const
         problem = Problem { OpenFailure::NotProductDatabase, "it holds no tables" };
     }
     return problem;
+}
+
+CDatabaseManager::Problem CDatabaseManager::MissingTableProblem() const
+{
+    // A keyed file without the models, their focal lengths or the sensors
+    // would open to models without data, shown as if they had none.
+    std::string missing;
+    Problem problem
+        = ReadFirstCell("select group_concat(wanted, ', ') from (select 'newdata1' as wanted"
+                        " union all select 'newdata2' union all select 'newdata3') where wanted"
+                        " not in (select lower(name) from sqlite_master where type in ('table', 'view'))",
+            &missing);
+    if (problem.kind == OpenFailure::None && !missing.empty()) {
+        problem = Problem { OpenFailure::NotProductDatabase, "it has no table " + missing };
+    }
+    return problem;
+}
+
+std::string CDatabaseManager::NameForSqlite(Problem* problem) const
+{
+    if (!m_folder.ShortPath().empty()) {
+        return m_folder.ShortPath();
+    }
+    // No short name without /proc (a chroot, a sandbox that hides it). SQLite
+    // refuses a path that leaves no room for its journal's name within its
+    // limit, whether or not it makes a journal.
+    const sqlite3_vfs* const unixLayer = sqlite3_vfs_find(nullptr);
+    const size_t longest
+        = unixLayer != nullptr ? static_cast<size_t>(unixLayer->mxPathname) - std::strlen("-journal") : 0;
+    const std::string& path = m_folder.FilePath();
+    if (path.size() <= longest) {
+        return path;
+    }
+    *problem = Problem { OpenFailure::CannotOpen,
+        "its path of " + std::to_string(path.size()) + " bytes is longer than the " + std::to_string(longest)
+            + " SQLite takes, and without /proc there is no shorter name for it" };
+    return std::string();
 }
 
 CDatabaseManager::Problem CDatabaseManager::IntegrityProblem() const

@@ -62,11 +62,13 @@ public:
     // reading only, keys it, reads its schema and checks every page. 1 when
     // that worked; 0, closed and with a warning naming the file and SQLite's
     // reason, for a file that is missing, no regular file, damaged anywhere,
-    // empty, not encrypted or keyed with another passphrase (the queries then
-    // give nothing). Nothing is created, changed or deleted, neither the file
-    // nor anything beside it: a journal, write-ahead log or shared-memory
-    // file that another program left there is neither replayed nor removed.
-    // Any path Linux takes opens, up to 4,095 bytes.
+    // empty, not encrypted, keyed with another passphrase or without one of
+    // the tables the queries read (the queries then give nothing). Nothing is
+    // created, changed or deleted, neither the file nor anything beside it: a
+    // journal, write-ahead log or shared-memory file that another program
+    // left there is neither replayed nor removed. Any path Linux takes opens,
+    // up to 4,095 bytes; where /proc is not mounted, only a path that SQLite
+    // takes as it is (504 bytes).
     int Open();
     int Open(const std::wstring& path);
     // For the catalogue converter, which writes into the file: opens it as
@@ -133,6 +135,11 @@ public:
     // table "product_related", without a database, or when the insert fails.
     bool InsertRow(std::string table, std::map<std::string, std::string>* row);
 
+    // The folder in which the process's descriptors are named for SQLite,
+    // "/proc/self/fd" by default. For tests: one that does not exist stands
+    // for a system without /proc.
+    void SetDescriptorFolder(const std::string& folder) { m_folder.SetDescriptorFolder(folder); }
+
     // Folder the lens tables are read from; empty (the default) means the
     // application directory. Tables read from the previous folder are
     // forgotten. For tools and tests.
@@ -152,6 +159,12 @@ private:
     int OpenFile(const std::wstring& path, bool writable);
     // Empty when the open connection's schema reads and lists a table.
     Problem SchemaProblem() const;
+    // Empty when the open connection holds every table the queries read.
+    Problem MissingTableProblem() const;
+    // The name SQLite is given for the file the folder holds: its short
+    // name, else its own path where SQLite takes that; empty, with *problem
+    // set, where neither will do.
+    std::string NameForSqlite(Problem* problem) const;
     // Empty when SQLite's quick check finds every page of the open file sound.
     Problem IntegrityProblem() const;
     // Runs a statement and puts the first cell of its first row in *cell;

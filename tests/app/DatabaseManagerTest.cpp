@@ -267,7 +267,9 @@ TEST_F(DatabaseManagerTest, UnreadableOrMissingFileIsNotOpenedIsNamedAndIsLeftAs
 
 // Copied into a folder as deep as the system allows, or under a name that
 // means something in a URI, the database opens for reading and is left as it
-// was; the catalogue converter writes into it there.
+// was; the catalogue converter writes into it there. Where /proc is not
+// mounted, a path that SQLite takes as it is opens the same way, and a longer
+// one is refused with its reason.
 TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
 {
     QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
@@ -276,10 +278,14 @@ TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
     const struct {
         int length; // of the whole path, in bytes
         QString name;
-    } rows[] = { { 600, "Product.db" }, { 4000, "Product.db" }, { 4090, "Product.db" },
-        { 4095, "Product.db" }, { 200, "Product ?#%41 &mode=rw.db" } };
+        bool withoutProc;
+    } rows[] = { { 600, "Product.db", false }, { 4000, "Product.db", false }, { 4090, "Product.db", false },
+        { 4095, "Product.db", false }, { 200, "Product ?#%41 &mode=rw.db", false },
+        { 200, "Product ?#%41 &mode=rw.db", true }, { 504, "Product.db", true }, { 505, "Product.db", true },
+        { 4095, "Product.db", true } };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.length << " " << row.name.toStdString());
+        SCOPED_TRACE(testing::Message() << row.length << " " << row.name.toStdString() << " "
+                                        << (row.withoutProc ? "without" : "with") << " /proc");
         QTemporaryDir top;
         QString folder = top.path();
         const qsizetype folderLength = row.length - 1 - row.name.size();
@@ -292,10 +298,20 @@ TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
         ASSERT_EQ(path.toUtf8().size(), row.length);
         ASSERT_TRUE(QFile::copy(shipped.fileName(), path));
         CDatabaseManager db;
+        if (row.withoutProc) {
+            db.SetDescriptorFolder(QFile::encodeName(top.filePath("no-proc")).toStdString());
+        }
+        if (row.withoutProc && row.length > 504) {
+            EXPECT_EQ(db.Open(path.toStdWString()), 0);
+            EXPECT_EQ(db.FailureKind(), CDatabaseManager::OpenFailure::CannotOpen);
+            EXPECT_EQ(db.FailureReason(),
+                "its path of " + std::to_string(row.length)
+                    + " bytes is longer than the 504 SQLite takes, and without /proc there is no shorter "
+                      "name for it");
+            continue;
+        }
         ASSERT_EQ(db.Open(path.toStdWString()), 1) << db.FailureReason();
-        std::vector<std::wstring> names;
-        db.GetModelNames(&names);
-        EXPECT_EQ(names.size(), 132u);
+        EXPECT_EQ(AllModels(db).size(), 132u);
         std::map<std::string, std::string> focal { { "serial", "7" }, { "name", "Deep" } };
         EXPECT_FALSE(db.InsertRow("newdata2", &focal)) << "opened for reading only";
         db.Close();

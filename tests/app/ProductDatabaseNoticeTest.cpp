@@ -4,6 +4,7 @@
 
 #include "app/DatabaseManager.h"
 #include "app/MainFrameEventImp.h"
+#include "app/ProductDatabaseKey.h"
 #include "app/ProductDatabaseNotice.h"
 #include "app/calc/ParameterSettingEventImp.h"
 #include "base/Globals.h"
@@ -15,6 +16,8 @@
 #include "ui/qt/KWQtSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -44,30 +47,63 @@ NoticeRun RunNotice(CMainFrameEventImp& frame)
     return run;
 }
 
-enum class Unreadable { Missing, RandomBytes, DamagedPage };
+enum class Unreadable { Missing, RandomBytes, DamagedPage, CutShort, NoProductTables, NoSensorTable };
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The shipped database changed by sql, run with the program's key.
+QByteArray ShippedChangedBy(const char* sql)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Product.db");
+    sqlite3* db = nullptr;
+    if (!QFile::copy(QCoreApplication::applicationDirPath() + "/Product.db", path)
+        || sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return QByteArray();
+    }
+    sqlite3_key(db, kProductDatabasePassphrase, kProductDatabasePassphraseLength);
+    const bool changed = sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return changed ? ReadAll(path) : QByteArray();
+}
 
 // What lies at the database's place; empty for nothing at all.
 QByteArray BytesOf(Unreadable kind)
 {
-    if (kind == Unreadable::RandomBytes) {
+    const QByteArray shipped = ReadAll(QCoreApplication::applicationDirPath() + "/Product.db");
+    switch (kind) {
+    case Unreadable::RandomBytes: {
         QByteArray noise(4096, '\0');
         for (int i = 0; i < noise.size(); ++i) {
             noise[i] = static_cast<char>((i * 104729 + 7) % 253);
         }
         return noise;
     }
-    if (kind == Unreadable::DamagedPage) {
-        // The shipped database with one bit of its tenth page flipped: the
-        // key still opens it, the check finds the page damaged.
-        QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
-        QByteArray bytes = shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
+    case Unreadable::DamagedPage: {
+        // One bit of the tenth page flipped: the key still opens the file,
+        // the check finds the page damaged.
+        QByteArray bytes = shipped;
         const int at = 9 * 1024 + 100;
         if (bytes.size() > at) {
             bytes[at] = static_cast<char>(bytes[at] ^ 0x10);
         }
         return bytes;
     }
-    return QByteArray();
+    case Unreadable::CutShort: // after its first pages, as a copy that stopped
+        return shipped.left(17 * 1024);
+    case Unreadable::NoProductTables: // keyed, a catalogue without the calculator's tables
+        return ShippedChangedBy(
+            "DROP TABLE newdata1; DROP TABLE newdata2; DROP TABLE newdata3; CREATE TABLE menu (id INTEGER);");
+    case Unreadable::NoSensorTable:
+        return ShippedChangedBy("DROP TABLE newdata3;");
+    default:
+        return QByteArray();
+    }
 }
 
 class ProductDatabaseNoticeTest : public ::testing::Test {
@@ -109,13 +145,31 @@ TEST_F(ProductDatabaseNoticeTest, UnreadableDatabaseIsToldOnceInTheLanguageOverI
             "do programa:",
             "is not a database" },
         { Unreadable::DamagedPage, 2, "A base de dados de produtos está danificada:", "btreeInitPage" },
+        { Unreadable::CutShort, 0, "The product database is damaged:", "malformed" },
+        { Unreadable::NoProductTables, 0,
+            "This file is not a product database of this program, or it cannot be read with the program's "
+            "key:",
+            "no table newdata1, newdata2, newdata3" },
+        { Unreadable::NoSensorTable, 0,
+            "This file is not a product database of this program, or it cannot be read with the program's "
+            "key:",
+            "no table newdata3" },
+        { Unreadable::NoProductTables, 2,
+            "Este arquivo não é uma base de dados de produtos deste programa, ou não pode ser lido com a "
+            "chave do programa:",
+            "no table newdata1, newdata2, newdata3" },
+        { Unreadable::NoSensorTable, 2,
+            "Este arquivo não é uma base de dados de produtos deste programa, ou não pode ser lido com a "
+            "chave do programa:",
+            "no table newdata3" },
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.told);
+        SCOPED_TRACE(testing::Message() << row.told << " (" << row.diagnosed << ")");
         g_languageIndex = row.language;
         QTemporaryDir dir;
         const QString path = dir.filePath("Product.db");
         const QByteArray bytes = BytesOf(row.kind);
+        ASSERT_EQ(bytes.isEmpty(), row.kind == Unreadable::Missing);
         if (row.kind != Unreadable::Missing) {
             QFile file(path);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -143,8 +197,7 @@ TEST_F(ProductDatabaseNoticeTest, UnreadableDatabaseIsToldOnceInTheLanguageOverI
         EXPECT_EQ(TextOf(frame->GetDensityValue()), L"N/A");
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         frame.reset();
-        QFile file(path);
-        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), bytes);
+        EXPECT_EQ(ReadAll(path), bytes);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), row.kind == Unreadable::Missing ? 0 : 1)
             << "nothing created";
     }
