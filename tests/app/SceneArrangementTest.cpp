@@ -252,44 +252,62 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneArrangementTest,
 
 // ---- Each number read with what it measures -------------------------------------
 
+// What each visible handle shows, by id.
+std::vector<std::pair<int, QRect>> HandleBoxes(const KWSceneDrawing& d)
+{
+    std::vector<std::pair<int, QRect>> boxes;
+    for (CKWQTVSliderItem* handle : d.Visible<CKWQTVSliderItem>()) {
+        boxes.emplace_back(handle->GetSliderId(), BoxOf(d.Alone(handle), Solid));
+    }
+    return boxes;
+}
+
+// The pixels a picture shows.
+std::vector<QPoint> ShownPixels(const QImage& alone)
+{
+    std::vector<QPoint> shown;
+    for (int y = 0; y < alone.height(); ++y) {
+        for (int x = 0; x < alone.width(); ++x) {
+            if (Solid(alone.pixel(x, y))) {
+                shown.emplace_back(x, y);
+            }
+        }
+    }
+    return shown;
+}
+
 // How much nearer a value label's glyphs stand to its own handle than to the
-// nearest other one and, where a picture is given, than to the nearest pixel
-// it shows, in pixels, on what the drawing shows.
+// nearest other one and than to the nearest pixel a picture shows, in
+// pixels, on what the drawing shows.
 struct Leads {
     double overHandles = 1e9;
     double overPicture = 1e9;
 };
 
-Leads LeadsOf(const KWSceneDrawing& d, QGraphicsTextItem* label, int own, QGraphicsItem* picture = nullptr)
+Leads LeadsOf(const KWSceneDrawing& d, QGraphicsTextItem* label, int own,
+    const std::vector<std::pair<int, QRect>>& handles, const std::vector<QPoint>& picture = {})
 {
     const QRect glyph = BoxOf(d.Alone(label), Glyph);
     double ownApart = 0.0;
     double otherApart = 1e9;
-    for (CKWQTVSliderItem* handle : d.Visible<CKWQTVSliderItem>()) {
-        const double apart = DistanceBetween(glyph, BoxOf(d.Alone(handle), Solid));
-        if (handle->GetSliderId() == own) {
+    for (const auto& [id, box] : handles) {
+        const double apart = DistanceBetween(glyph, box);
+        if (id == own) {
             ownApart = apart;
         } else {
             otherApart = std::min(otherApart, apart);
         }
     }
     double pictureApart = 1e9;
-    if (picture != nullptr) {
-        const QImage shown = d.Alone(picture);
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
-                if (Solid(shown.pixel(x, y))) {
-                    pictureApart = std::min(pictureApart, DistanceBetween(glyph, QRect(x, y, 1, 1)));
-                }
-            }
-        }
+    for (const QPoint& pixel : picture) {
+        pictureApart = std::min(pictureApart, DistanceBetween(glyph, QRect(pixel, QSize(1, 1))));
     }
     return { otherApart - ownApart, pictureApart - ownApart };
 }
 
 double LeadOverOtherHandles(const KWSceneDrawing& d, QGraphicsTextItem* label, int own)
 {
-    return LeadsOf(d, label, own).overHandles;
+    return LeadsOf(d, label, own, HandleBoxes(d)).overHandles;
 }
 
 // A reader pairs a number with the handle it stands nearest: each stands
@@ -447,8 +465,10 @@ TEST_P(FishReadingTest, EveryValueLabelStandsNearerItsOwnHandleThanTheCameraOrAn
                         { fish->GetHeightLabel(), CKWQTSideSceneFish::ObjectHandleId },
                         { fish->GetDistanceLabel(), CKWQTSideSceneFish::DistanceHandleId },
                     };
+                    const auto handles = HandleBoxes(d);
+                    const std::vector<QPoint> shown = ShownPixels(d.Alone(camera));
                     for (const auto& [label, own] : labels) {
-                        const Leads leads = LeadsOf(d, label, own, camera);
+                        const Leads leads = LeadsOf(d, label, own, handles, shown);
                         EXPECT_GE(leads.overPicture, kReadLead * scale) << Text(label) << " read with the camera";
                         EXPECT_GE(leads.overHandles, kReadLead * scale) << Text(label) << " read with another handle";
                     }
