@@ -1,7 +1,8 @@
 // The labels and handles of the scene views with values at their limits, on
 // grabbed pixels and real mouse and key events at both scales: no two labels
 // closer than two pixels (four at scale 2), each beside what it labels and
-// clearly nearer its own handle than any other, the handles that mark places
+// clearly nearer its own handle than any other (and a fisheye number than
+// the camera, wherever the person stands), the handles that mark places
 // on the ground on it, no handle more than half under another and a press on
 // what shows of a handle grabs it; the top view's target, and the fisheye
 // camera and person, recognisable under the labels; the labels of scale 2
@@ -251,22 +252,62 @@ INSTANTIATE_TEST_SUITE_P(Limits, SceneArrangementTest,
 
 // ---- Each number read with what it measures -------------------------------------
 
+// What each visible handle shows, by id.
+std::vector<std::pair<int, QRect>> HandleBoxes(const KWSceneDrawing& d)
+{
+    std::vector<std::pair<int, QRect>> boxes;
+    for (CKWQTVSliderItem* handle : d.Visible<CKWQTVSliderItem>()) {
+        boxes.emplace_back(handle->GetSliderId(), BoxOf(d.Alone(handle), Solid));
+    }
+    return boxes;
+}
+
+// The pixels a picture shows.
+std::vector<QPoint> ShownPixels(const QImage& alone)
+{
+    std::vector<QPoint> shown;
+    for (int y = 0; y < alone.height(); ++y) {
+        for (int x = 0; x < alone.width(); ++x) {
+            if (Solid(alone.pixel(x, y))) {
+                shown.emplace_back(x, y);
+            }
+        }
+    }
+    return shown;
+}
+
 // How much nearer a value label's glyphs stand to its own handle than to the
-// nearest other one, in pixels, on what the drawing shows.
-double LeadOverOtherHandles(const KWSceneDrawing& d, QGraphicsTextItem* label, int own)
+// nearest other one and than to the nearest pixel a picture shows, in
+// pixels, on what the drawing shows.
+struct Leads {
+    double overHandles = 1e9;
+    double overPicture = 1e9;
+};
+
+Leads LeadsOf(const KWSceneDrawing& d, QGraphicsTextItem* label, int own,
+    const std::vector<std::pair<int, QRect>>& handles, const std::vector<QPoint>& picture = {})
 {
     const QRect glyph = BoxOf(d.Alone(label), Glyph);
     double ownApart = 0.0;
     double otherApart = 1e9;
-    for (CKWQTVSliderItem* handle : d.Visible<CKWQTVSliderItem>()) {
-        const double apart = DistanceBetween(glyph, BoxOf(d.Alone(handle), Solid));
-        if (handle->GetSliderId() == own) {
+    for (const auto& [id, box] : handles) {
+        const double apart = DistanceBetween(glyph, box);
+        if (id == own) {
             ownApart = apart;
         } else {
             otherApart = std::min(otherApart, apart);
         }
     }
-    return otherApart - ownApart;
+    double pictureApart = 1e9;
+    for (const QPoint& pixel : picture) {
+        pictureApart = std::min(pictureApart, DistanceBetween(glyph, QRect(pixel, QSize(1, 1))));
+    }
+    return { otherApart - ownApart, pictureApart - ownApart };
+}
+
+double LeadOverOtherHandles(const KWSceneDrawing& d, QGraphicsTextItem* label, int own)
+{
+    return LeadsOf(d, label, own, HandleBoxes(d)).overHandles;
 }
 
 // A reader pairs a number with the handle it stands nearest: each stands
@@ -367,6 +408,87 @@ INSTANTIATE_TEST_SUITE_P(Mounts, FishLabelsTest,
         FishCase { "wall_lowest", [](CMainFrameEventImp& f) { KWTypeFish(f, true, "0"); } },
         FishCase { "ceiling_mount_0", [](CMainFrameEventImp& f) { KWTypeFish(f, false, "0"); } }),
     [](const ::testing::TestParamInfo<FishCase>& info) { return std::string(info.param.name); });
+
+// The fisheye tool's values typed as the user types them, on the ceiling or
+// the wall, the person first dragged to the camera's left where asked: every
+// value label stands clearly nearer its own handle than what shows of the
+// camera and than any other handle, at every mount height, person height
+// and distance of the table (a person typed taller than a ceiling camera
+// stands level with it).
+struct FishReading {
+    const char* name;
+    bool wall;
+    bool left;
+    std::vector<const char*> mounts;
+    std::vector<const char*> persons;
+    std::vector<const char*> distances;
+};
+
+void PrintTo(const FishReading& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+// The arrangement keeps its margin (KW_LABEL_OWNER_MARGIN, 6 units) between
+// a label's ink with its halo and a handle's whole picture; on the grab, the
+// halo, the glyphs' soft edges and a handle's clear rim take up to two.
+constexpr double kReadLead = 4.0;
+
+class FishReadingTest : public ::testing::TestWithParam<FishReading> { };
+
+TEST_P(FishReadingTest, EveryValueLabelStandsNearerItsOwnHandleThanTheCameraOrAnotherHandle)
+{
+    KWOnBothScales(0, [](CMainFrameEventImp& frame, int scale) {
+        const FishReading& row = GetParam();
+        KWTypeFish(frame, row.wall, nullptr);
+        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(frame.GetFishSideView()->GetScene());
+        if (row.left) {
+            const QPointF from = KWSceneHandle(fish->GetScene(), CKWQTSideSceneFish::DistanceHandleId)
+                                     ->sceneBoundingRect()
+                                     .center();
+            KWSceneDrag(fish->GetScene(), from, { QPointF(fish->GetLayout().originX - 60.0 * scale, from.y()) });
+        }
+        QGraphicsPixmapItem* camera = row.wall ? fish->GetWallPicture() : fish->GetCeilingPicture();
+        for (const char* mount : row.mounts) {
+            // The person first, so that a ceiling camera may come down.
+            KWTypeFish(frame, row.wall, nullptr, row.persons.front());
+            KWTypeFish(frame, row.wall, mount);
+            for (const char* person : row.persons) {
+                KWTypeFish(frame, row.wall, nullptr, person);
+                for (const char* distance : row.distances) {
+                    KWTypeFish(frame, row.wall, nullptr, nullptr, distance);
+                    SCOPED_TRACE(std::string("mount ") + mount + ", person " + person + ", distance " + distance);
+                    ASSERT_EQ(fish->GetValues().rightSide, !row.left);
+                    const KWSceneDrawing d = KWFishSideDrawing(frame);
+                    const std::pair<QGraphicsTextItem*, int> labels[] = {
+                        { fish->GetCameraLabel(), CKWQTSideSceneFish::CameraHandleId },
+                        { fish->GetHeightLabel(), CKWQTSideSceneFish::ObjectHandleId },
+                        { fish->GetDistanceLabel(), CKWQTSideSceneFish::DistanceHandleId },
+                    };
+                    const auto handles = HandleBoxes(d);
+                    const std::vector<QPoint> shown = ShownPixels(d.Alone(camera));
+                    for (const auto& [label, own] : labels) {
+                        const Leads leads = LeadsOf(d, label, own, handles, shown);
+                        EXPECT_GE(leads.overPicture, kReadLead * scale) << Text(label) << " read with the camera";
+                        EXPECT_GE(leads.overHandles, kReadLead * scale) << Text(label) << " read with another handle";
+                    }
+                }
+            }
+        }
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Mounts, FishReadingTest,
+    ::testing::Values(FishReading { "ceiling_first_screen_person_walked_in", false, false, { "2" }, { "1.7" },
+                          { "2", "1.6", "1.3", "1", "0.8", "0.6" } },
+        FishReading { "wall_person_level_with_camera", true, false, { "1" }, { "1" }, { "0.6", "1" } },
+        FishReading { "ceiling", false, false, { "1", "2", "3.5" }, { "0.5", "1", "1.7", "5" },
+            { "0", "0.5", "1", "2", "3.5" } },
+        FishReading { "ceiling_person_left", false, true, { "1", "2", "3.5" }, { "0.5", "1", "1.7", "5" },
+            { "0", "0.5", "1", "2", "3.5" } },
+        FishReading { "wall", true, false, { "1", "2", "3.5" }, { "0.5", "1", "1.7", "2", "3.5" },
+            { "0", "0.5", "1", "2", "3.5" } }),
+    [](const ::testing::TestParamInfo<FishReading>& info) { return std::string(info.param.name); });
 
 // A wall mount 3 m high: the distance handle dragged to 3.10, 4.00 and
 // 5.20 m keeps the person's height label right of the person at both

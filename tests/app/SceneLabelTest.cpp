@@ -418,9 +418,9 @@ INSTANTIATE_TEST_SUITE_P(FirstScreens, SceneLabelOverPictureTest,
         LabelOverPicture { { "top_view_target", 0, [](CMainFrameEventImp& f) { f.OnIPCToolClicked(); },
                                KWIPCTopDrawing, "89.67°" },
             16 },
-        LabelOverPicture { { "fisheye_side_dome", 0, [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
+        LabelOverPicture { { "fisheye_side_person", 0, [](CMainFrameEventImp& f) { f.OnFishToolClicked(); },
                                KWFishSideDrawing, "1.70m" },
-            4 }),
+            16 }),
     [](const ::testing::TestParamInfo<LabelOverPicture>& info) {
         return std::string(info.param.screen.name);
     });

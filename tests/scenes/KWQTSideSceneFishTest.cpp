@@ -94,15 +94,17 @@ TEST_F(SideFishFixture, ItemsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(view->GetCameraLabel()->toPlainText(), QStringLiteral("2.00m"));
     EXPECT_EQ(view->GetHeightLabel()->toPlainText(), QStringLiteral("1.70m"));
     EXPECT_EQ(view->GetDistanceLabel()->toPlainText(), QStringLiteral("2.00m"));
-    // The camera's handle (231, 159.4) would lie on the person's: it steps
-    // right of it, and its label with it. The person's label would stand on
-    // the camera's picture: it stands under it instead.
-    EXPECT_EQ(view->GetCameraLabel()->pos(), QPointF(280, 159.4));
-    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 176.52, 1e-9);
+    // The person's handle would reach 0.8 px into the camera's picture: it
+    // steps a pixel off it. The camera's handle (231, 159.4) would lie on
+    // the person's: it steps right of it, and its label with it. The
+    // person's label would stand on the camera's picture: it takes the
+    // person's other side (+20), under the camera's handle.
+    EXPECT_EQ(view->GetCameraLabel()->pos(), QPointF(281, 159.4));
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 252.2, 1e-9);
     EXPECT_NEAR(view->GetHeightLabel()->pos().y(), 191.259375, 1e-9);
-    EXPECT_EQ(view->GetHandle(1)->offset(), QPointF(250, 159.4));
+    EXPECT_EQ(view->GetHandle(1)->offset(), QPointF(251, 159.4));
     EXPECT_EQ(view->GetHandle(2)->offset(), QPointF(224.2, 261));
-    EXPECT_EQ(view->GetHandle(4)->offset(), QPointF(224.2, 174.64));
+    EXPECT_EQ(view->GetHandle(4)->offset(), QPointF(225.2, 174.64));
     EXPECT_EQ(view->GetPersonPicture()->pos(), QPointF(219.52, 187.64));
     EXPECT_NEAR(view->GetPersonPicture()->transform().m11(), 0.34, 1e-9);
     EXPECT_EQ(view->GetLine(KW_FISH_LINE_BELOW_CAMERA)->line(), QLineF(201, 172.4, 201, 274));
@@ -149,15 +151,17 @@ TEST_F(SideFishFixture, DistanceHandleLeftOfTheCeilingCameraMirrorsThePerson)
         << "a distance is never negative";
     EXPECT_FALSE(view->GetValues().rightSide);
     EXPECT_NEAR(view->GetLayout().objectX, 110.5, 1e-9);
-    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 130.5, 1e-9) << "label right of the person (+20)";
+    EXPECT_NEAR(view->GetLayout().heightLabel.x, 130.5, 1e-9) << "label right of the person (+20)";
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 49.82, 1e-9)
+        << "there it would stand nearer the camera's picture than its handle: it takes the other side (-60)";
     EXPECT_EQ(view->GetDistanceLabel()->toPlainText(), QStringLiteral("5.00m"));
 
     // Back right of the axis.
     listener.Clear();
     Drag(2, { QPointF(291.5, 274) });
     EXPECT_TRUE(view->GetValues().rightSide);
-    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 305.18, 1e-9)
-        << "label right of the person's handle: left of it (-60) it would stand beside the camera's";
+    EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 311.5, 1e-9)
+        << "label right of the person (+20): left of it (-60) it would stand beside the camera's handle";
 
     // On a wall the label moves left once the person is beyond 200 px.
     view->SetInstWay(false);

@@ -22,7 +22,6 @@
 
 #include <initializer_list>
 #include <new>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -143,6 +142,8 @@ void CKWQTSideSceneFish::SetImage(ImageVericalStyle* style)
     LoadPicture(m_personPicture, style->strPerson);
     LoadPicture(m_wallPicture, style->strWallMountImage);
     LoadPicture(m_ceilingPicture, style->strCameraImage);
+    m_wallShown = KWShownRect(m_wallPicture->pixmap());
+    m_ceilingShown = KWShownRect(m_ceilingPicture->pixmap());
 }
 
 void CKWQTSideSceneFish::SetObjectDistance(double distance)
@@ -313,6 +314,7 @@ void CKWQTSideSceneFish::DragObjectHeight(double y)
     m_layout.cameraRange = KWFishCameraRange(m_values, m_layout, objectPx);
     m_cameraHandle->SetMoveRange(m_layout.cameraRange.min, m_layout.cameraRange.max);
     m_layout.heightLabel = { KWFishHeightLabelX(m_values, m_layout.objectX), y - 13.0 * t };
+    m_layout.heightLabelAcross = { KWFishHeightLabelAcrossX(m_values, m_layout.objectX), y - 13.0 * t };
     ArrangeLabels();
     m_layout.objectPx = objectPx;
 
@@ -329,29 +331,55 @@ void CKWQTSideSceneFish::PlacePerson(const KWFishPerson& person)
 
 void CKWQTSideSceneFish::ArrangeLabels()
 {
+    const int astray = ArrangeLabels(false);
+    if (astray > KW_LABEL_BESIDE && ArrangeLabels(true) >= astray) {
+        ArrangeLabels(false);
+    }
+}
+
+int CKWQTSideSceneFish::ArrangeLabels(bool cameraMakesRoom)
+{
     KWLabelRoom room = KWLabelRoomIn(m_view, m_values.rectTimes);
-    // The person's handles stay on the person; the camera's steps aside
-    // from them, as when the camera comes down to the person's height.
-    const std::pair<CKWQTVSliderItem*, KWScenePoint> handles[] = {
+    // A number beside the camera reads as the camera's, whichever handle it
+    // belongs to; so does a handle on it, but the camera's own.
+    KWRival(m_ceilingPicture, m_ceilingShown, m_cameraHandle, room);
+    KWRival(m_wallPicture, m_wallShown, m_cameraHandle, room);
+    room.awayFromRivals = cameraMakesRoom;
+    // The person's handles stay on the person, off the camera.
+    const std::pair<CKWQTVSliderItem*, KWScenePoint> personHandles[] = {
         { m_distanceHandle, m_layout.distanceHandle },
         { m_objectHandle, m_layout.objectHandle },
-        { m_cameraHandle, m_layout.cameraHandle },
     };
-    for (const auto& [handle, offset] : handles) {
+    for (const auto& [handle, offset] : personHandles) {
         handle->setOffset(KWToQPointF(offset));
         KWClearHandle(handle, room);
     }
+    m_cameraHandle->setOffset(KWToQPointF(m_layout.cameraHandle));
     for (const QGraphicsItem* picture : { m_ceilingPicture, m_wallPicture, m_personPicture }) {
         KWAvoid(picture, room);
     }
-    const std::tuple<QGraphicsTextItem*, KWScenePoint, const QGraphicsItem*> labels[] = {
-        { m_cameraLabel, m_layout.cameraLabel, m_cameraHandle },
-        { m_heightLabel, m_layout.heightLabel, m_objectHandle },
-        { m_distanceLabel, m_layout.distanceLabel, m_distanceHandle },
+    const auto placePersonLabels = [this, &room] {
+        return KWPlaceLabel(m_heightLabel, KWToQPointF(m_layout.heightLabel),
+                   KWToQPointF(m_layout.heightLabelAcross), m_objectHandle, room)
+            + KWPlaceLabel(m_distanceLabel, KWToQPointF(m_layout.distanceLabel), m_distanceHandle, room);
     };
-    for (const auto& [label, home, own] : labels) {
-        KWPlaceLabel(label, KWToQPointF(home), own, room);
+    // The camera's handle steps aside from the person's, as when the camera
+    // comes down to the person's height. Where that leaves a label worse off
+    // than it need be, the camera makes room: the person's handles step away
+    // from it, the person's labels are placed first, and the camera's handle
+    // steps past them with room beside it for its own.
+    int astray = 0;
+    if (cameraMakesRoom) {
+        astray += placePersonLabels();
+        KWClearHandle(m_cameraHandle, m_cameraLabel, KWToQPointF(m_layout.cameraLabel), room);
+    } else {
+        KWClearHandle(m_cameraHandle, room);
     }
+    astray += KWPlaceLabel(m_cameraLabel, KWToQPointF(m_layout.cameraLabel), m_cameraHandle, room);
+    if (!cameraMakesRoom) {
+        astray += placePersonLabels();
+    }
+    return astray;
 }
 
 QString CKWQTSideSceneFish::LengthText(double value) const

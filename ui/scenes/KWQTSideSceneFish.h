@@ -8,6 +8,7 @@
 #include "ui/scenes/KWSideSceneFishGeometry.h"
 #include "ui/scenes/KWSliderEvent.h"
 
+#include <QRectF>
 #include <QWidget>
 
 #include <array>
@@ -82,6 +83,10 @@ private:
     // stand whole inside the view, beside its handle, clear of the handles
     // and of the labels placed before it.
     void ArrangeLabels();
+    // One arrangement, with the camera making room for the person's labels
+    // or not: how well its labels stand, summed (0 for all beside their own
+    // handles, clear of the pictures).
+    int ArrangeLabels(bool cameraMakesRoom);
     QString LengthText(double value) const;
 
     QGraphicsScene* m_scene; // owned by the widget
@@ -98,6 +103,9 @@ private:
     QGraphicsPixmapItem* m_ceilingPicture;
     QGraphicsPixmapItem* m_wallPicture;
     QGraphicsPixmapItem* m_personPicture;
+    // What shows of the camera pictures, in their own pixels.
+    QRectF m_ceilingShown;
+    QRectF m_wallShown;
 
     KWFishSideValues m_values;
     // As last drawn; the object-height drag updates the parts it moves.

@@ -5,6 +5,8 @@
 
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include <algorithm>
@@ -145,12 +147,60 @@ void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room)
     }
 }
 
-void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
+QRectF KWShownRect(const QPixmap& picture)
 {
-    const KWSceneBox box = KWArrangedBoxAt(handle, handle->pos(), room);
-    if (box.IsEmpty()) {
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    QRect shown;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int left = 0;
+        while (left < image.width() && qAlpha(row[left]) < 128) {
+            ++left;
+        }
+        int right = image.width() - 1;
+        while (right > left && qAlpha(row[right]) < 128) {
+            --right;
+        }
+        if (left < image.width()) {
+            shown |= QRect(left, y, right - left + 1, 1);
+        }
+    }
+    return shown;
+}
+
+void KWRival(const QGraphicsItem* picture, const QRectF& shown, const QGraphicsItem* itsHandle, KWLabelRoom& room)
+{
+    if (picture != nullptr && picture->isVisible() && !shown.isEmpty()) {
+        room.rivals.push_back(KWInRoomUnits(KWToSceneBox(picture->mapRectToScene(shown)), room));
+        room.rivalHandles.push_back(itsHandle);
+    }
+}
+
+namespace {
+
+double Length(const KWScenePoint& shift)
+{
+    return std::hypot(shift.x, shift.y);
+}
+
+double ApartFrom(const KWSceneBox& box, const std::vector<KWSceneBox>& others)
+{
+    double nearest = std::numeric_limits<double>::infinity();
+    for (const KWSceneBox& other : others) {
+        nearest = std::min(nearest, KWBoxesApart(box, other));
+    }
+    return nearest;
+}
+
+// The handle stepped as KWClearHandle says, with `beside` (units) stepping
+// along as room kept for its label.
+void ClearHandle(CKWQTVSliderItem* handle, const KWSceneBox& beside, KWLabelRoom& room)
+{
+    const KWSceneBox own = KWArrangedBoxAt(handle, handle->pos(), room);
+    if (own.IsEmpty()) {
         return;
     }
+    const KWSceneBox box = KWBoxUnion(own, beside);
     const KWSceneBox& b = room.bounds;
     KWShiftRules rules;
     KWSceneBox across;
@@ -159,20 +209,64 @@ void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
         across = { b.left, box.top, b.right, box.bottom };
     } else {
         rules.keepX = true;
-        across = { box.left, std::max(b.top, 2.0 * box.top - box.bottom), box.right, b.bottom };
+        across = { box.left, std::max(b.top, box.top - (own.bottom - own.top)), box.right, b.bottom };
     }
-    const KWScenePoint shift
-        = KWFindClearShift(box, across, room.taken, rules).value_or(KWInsideShift(box, across));
+    // On a rival another handle would be read as the rival's, and so would
+    // a label beside any; in a label's claim it would take the label from its
+    // own handle.
+    std::vector<KWSceneBox> rivals;
+    for (size_t i = 0; i < room.rivals.size(); ++i) {
+        if (room.rivalHandles[i] != handle || !beside.IsEmpty()) {
+            rivals.push_back(room.rivals[i]);
+        }
+    }
+    std::vector<KWSceneBox> kept;
+    if (!rivals.empty() || !room.claims.empty()) {
+        kept = room.taken;
+        kept.insert(kept.end(), rivals.begin(), rivals.end());
+        kept.insert(kept.end(), room.claims.begin(), room.claims.end());
+    }
+    const std::vector<KWSceneBox>& obstacles = kept.empty() ? room.taken : kept;
+    KWScenePoint shift = KWFindClearShift(box, across, obstacles, rules).value_or(KWInsideShift(box, across));
+    // Of two places as near, the one away from the rivals, where the room
+    // asks: beside one, the handle's label would have to stand by it too.
+    if (room.awayFromRivals && !rivals.empty() && (shift.x != 0.0 || shift.y != 0.0)) {
+        // Only the places the other way along from where it stands.
+        KWSceneBox otherWay = across;
+        if (shift.x != 0.0) {
+            (shift.x < 0.0 ? otherWay.left : otherWay.right) = shift.x < 0.0 ? box.left : box.right;
+        }
+        if (shift.y != 0.0) {
+            (shift.y < 0.0 ? otherWay.top : otherWay.bottom) = shift.y < 0.0 ? box.top : box.bottom;
+        }
+        const auto other = KWFindClearShift(box, otherWay, obstacles, rules);
+        if (other && std::abs(Length(*other) - Length(shift)) < 0.5
+            && ApartFrom(box.Shifted(*other), rivals) > ApartFrom(box.Shifted(shift), rivals)) {
+            shift = *other;
+        }
+    }
     // Whole pixels keep the picture on the pixel grid.
     const QPointF moved(std::round(shift.x * room.scale), std::round(shift.y * room.scale));
     handle->setOffset(handle->offset() + moved);
-    const KWSceneBox placed = box.Shifted({ moved.x() / room.scale, moved.y() / room.scale });
+    const KWSceneBox placed = own.Shifted({ moved.x() / room.scale, moved.y() / room.scale });
     room.taken.push_back(placed);
     room.handles.push_back(handle);
     room.handleBoxes.push_back(placed);
     if (!moved.isNull()) {
         room.stepped.emplace_back(handle, KWScenePoint { moved.x() / room.scale, moved.y() / room.scale });
     }
+}
+
+} // namespace
+
+void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
+{
+    ClearHandle(handle, {}, room);
+}
+
+void KWClearHandle(CKWQTVSliderItem* handle, const QGraphicsItem* label, const QPointF& labelHome, KWLabelRoom& room)
+{
+    ClearHandle(handle, label != nullptr ? KWArrangedBoxAt(label, labelHome, room) : KWSceneBox {}, room);
 }
 
 namespace {
@@ -194,10 +288,9 @@ struct LabelPlace {
     KWScenePoint shift;
 };
 
-double Length(const KWScenePoint& shift)
-{
-    return std::hypot(shift.x, shift.y);
-}
+// From this rank of BestPlace's on, a place no longer stands nearer the
+// label's own handle.
+constexpr int kFirstWithoutOwner = 3;
 
 LabelPlace BestPlace(const KWSceneBox& box, const LabelSearch& search, const KWLabelRoom& room)
 {
@@ -228,10 +321,13 @@ constexpr double kMirrorCost = 8.0;
 
 } // namespace
 
-void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room)
+namespace {
+
+int PlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF* otherSide, const QGraphicsItem* own,
+    KWLabelRoom& room)
 {
     if (label == nullptr) {
-        return;
+        return KW_LABEL_BESIDE;
     }
     const auto step = std::find_if(room.stepped.begin(), room.stepped.end(),
         [own](const std::pair<const QGraphicsItem*, KWScenePoint>& s) {
@@ -240,12 +336,17 @@ void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem
     const QPointF start
         = step == room.stepped.end() ? home : home + QPointF(step->second.x, step->second.y) * room.scale;
     const KWSceneBox box = KWArrangedBoxAt(label, start, room);
-    // A handle's box as the room holds it, which the ownership rule skips
-    // among the others.
+    // The handles as the room holds them, then the rivals: the ownership rule
+    // skips the label's own among them.
+    std::vector<KWSceneBox> withRivals;
+    if (!room.rivals.empty()) {
+        withRivals = room.handleBoxes;
+        withRivals.insert(withRivals.end(), room.rivals.begin(), room.rivals.end());
+    }
+    const std::vector<KWSceneBox>& others = room.rivals.empty() ? room.handleBoxes : withRivals;
     const auto handle = std::find(room.handles.begin(), room.handles.end(), own);
-    const KWSceneBox* ownHandle = own != nullptr && handle != room.handles.end()
-        ? &room.handleBoxes[handle - room.handles.begin()]
-        : nullptr;
+    const KWSceneBox* ownHandle
+        = own != nullptr && handle != room.handles.end() ? &others[handle - room.handles.begin()] : nullptr;
     const KWSceneBox ownBox = ownHandle != nullptr ? *ownHandle
         : own != nullptr                           ? KWArrangedBoxAt(own, own->pos(), room)
                                                    : KWSceneBox {};
@@ -262,7 +363,7 @@ void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem
     if (ownHandle != nullptr && !ownBox.IsEmpty()) {
         for (KWShiftRules* rules : { &search.clear, &search.owned }) {
             rules->nearer = ownHandle;
-            rules->farther = &room.handleBoxes;
+            rules->farther = &others;
             rules->lead = KW_LABEL_OWNER_MARGIN;
         }
     }
@@ -271,14 +372,43 @@ void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem
     // A label beside a handle reads as well on the handle's other side: where
     // home is taken, the mirrored place may need a far shorter step. A label
     // that only steps a little stays on its side rather than jump across.
-    if ((place.rank > 0 || Length(place.shift) > kMirrorCost) && !ownBox.IsEmpty()) {
-        const KWScenePoint across { ownBox.left + ownBox.right - box.left - box.right, 0.0 };
-        const LabelPlace mirrored = BestPlace(box.Shifted(across), search, room);
-        if (mirrored.rank < place.rank
-            || (mirrored.rank == place.rank && Length(mirrored.shift) + kMirrorCost < Length(place.shift))) {
-            place = { mirrored.rank, { across.x + mirrored.shift.x, across.y + mirrored.shift.y } };
+    // The drawing's own other side reads as well as home: where home fails,
+    // it is taken wherever it needs no step at all, and stands for the
+    // mirrored place otherwise.
+    if ((place.rank > 0 || Length(place.shift) > kMirrorCost) && (otherSide != nullptr || !ownBox.IsEmpty())) {
+        const KWScenePoint across = otherSide != nullptr
+            ? KWScenePoint { (otherSide->x() - home.x()) / room.scale, (otherSide->y() - home.y()) / room.scale }
+            : KWScenePoint { ownBox.left + ownBox.right - box.left - box.right, 0.0 };
+        const LabelPlace there = BestPlace(box.Shifted(across), search, room);
+        const bool clearThere = otherSide != nullptr && there.rank == 0 && Length(there.shift) == 0.0;
+        if (clearThere || there.rank < place.rank
+            || (there.rank == place.rank && Length(there.shift) + kMirrorCost < Length(place.shift))) {
+            place = { there.rank, { across.x + there.shift.x, across.y + there.shift.y } };
         }
     }
     label->setPos(start + QPointF(place.shift.x, place.shift.y) * room.scale);
-    room.taken.push_back(Grown(box.Shifted(place.shift), KW_LABEL_GAP, KW_LABEL_GAP));
+    const KWSceneBox placed = box.Shifted(place.shift);
+    room.taken.push_back(Grown(placed, KW_LABEL_GAP, KW_LABEL_GAP));
+    if (search.owned.nearer == nullptr) {
+        return place.rank == 0 ? KW_LABEL_BESIDE : KW_LABEL_NEARER_OWN;
+    }
+    if (place.rank >= kFirstWithoutOwner) {
+        return KW_LABEL_ASTRAY;
+    }
+    const double claim = KWBoxesApart(placed, ownBox) + KW_LABEL_OWNER_MARGIN;
+    room.claims.push_back(Grown(placed, claim, claim));
+    return place.rank == 0 ? KW_LABEL_BESIDE : KW_LABEL_NEARER_OWN;
+}
+
+} // namespace
+
+int KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room)
+{
+    return PlaceLabel(label, home, nullptr, own, room);
+}
+
+int KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF& otherSide, const QGraphicsItem* own,
+    KWLabelRoom& room)
+{
+    return PlaceLabel(label, home, &otherSide, own, room);
 }
