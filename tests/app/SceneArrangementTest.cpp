@@ -18,6 +18,7 @@
 #include "tests/common/KWSceneHandle.h"
 #include "tests/common/KWTestKit.h"
 #include "ui/qt/KWQTDoubleSpiner.h"
+#include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTSideSceneFish.h"
 #include "ui/scenes/KWQTTopView.h"
 #include "ui/scenes/KWQTVSliderItem.h"
@@ -31,12 +32,15 @@
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QPainter>
+#include <QString>
 #include <QTest>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -284,10 +288,9 @@ struct Leads {
     double overPicture = 1e9;
 };
 
-Leads LeadsOf(const KWSceneDrawing& d, QGraphicsTextItem* label, int own,
-    const std::vector<std::pair<int, QRect>>& handles, const std::vector<QPoint>& picture = {})
+Leads LeadsOf(const QRect& glyph, int own, const std::vector<std::pair<int, QRect>>& handles,
+    const std::vector<QPoint>& picture = {})
 {
-    const QRect glyph = BoxOf(d.Alone(label), Glyph);
     double ownApart = 0.0;
     double otherApart = 1e9;
     for (const auto& [id, box] : handles) {
@@ -307,7 +310,7 @@ Leads LeadsOf(const KWSceneDrawing& d, QGraphicsTextItem* label, int own,
 
 double LeadOverOtherHandles(const KWSceneDrawing& d, QGraphicsTextItem* label, int own)
 {
-    return LeadsOf(d, label, own, HandleBoxes(d)).overHandles;
+    return LeadsOf(BoxOf(d.Alone(label), Glyph), own, HandleBoxes(d)).overHandles;
 }
 
 // A reader pairs a number with the handle it stands nearest: each stands
@@ -410,11 +413,16 @@ INSTANTIATE_TEST_SUITE_P(Mounts, FishLabelsTest,
     [](const ::testing::TestParamInfo<FishCase>& info) { return std::string(info.param.name); });
 
 // The fisheye tool's values typed as the user types them, on the ceiling or
-// the wall, the person first dragged to the camera's left where asked: every
-// value label stands clearly nearer its own handle than what shows of the
-// camera and than any other handle, at every mount height, person height
-// and distance of the table (a person typed taller than a ceiling camera
-// stands level with it).
+// the wall, the person first dragged to the camera's left where asked, at
+// every mount height, person height (or height under the mount) and
+// distance of the table (a person typed taller than a ceiling camera stands
+// level with it):
+// - every value label stands clearly nearer its own handle than any other
+//   handle, and the person's than what shows of the camera too (the
+//   camera's own may stand by its camera);
+// - the person's labels hide none of the camera or the person, and neither
+//   the camera's pole nor the floor runs through their digits;
+// - the camera's handle stands within two handles' widths of its camera.
 struct FishReading {
     const char* name;
     bool wall;
@@ -422,6 +430,8 @@ struct FishReading {
     std::vector<const char*> mounts;
     std::vector<const char*> persons;
     std::vector<const char*> distances;
+    // Where set, the persons are so much shorter than the mount instead.
+    std::vector<double> under {};
 };
 
 void PrintTo(const FishReading& row, std::ostream* os)
@@ -433,6 +443,18 @@ void PrintTo(const FishReading& row, std::ostream* os)
 // a label's ink with its halo and a handle's whole picture; on the grab, the
 // halo, the glyphs' soft edges and a handle's clear rim take up to two.
 constexpr double kReadLead = 4.0;
+
+// How many solid pixels of the picture the image paints over.
+int Hidden(const QImage& picture, const QImage& over)
+{
+    int hidden = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            hidden += Solid(picture.pixel(x, y)) && qAlpha(over.pixel(x, y)) > 0 ? 1 : 0;
+        }
+    }
+    return hidden;
+}
 
 class FishReadingTest : public ::testing::TestWithParam<FishReading> { };
 
@@ -449,12 +471,15 @@ TEST_P(FishReadingTest, EveryValueLabelStandsNearerItsOwnHandleThanTheCameraOrAn
             KWSceneDrag(fish->GetScene(), from, { QPointF(fish->GetLayout().originX - 60.0 * scale, from.y()) });
         }
         QGraphicsPixmapItem* camera = row.wall ? fish->GetWallPicture() : fish->GetCeilingPicture();
+        const size_t persons = row.under.empty() ? row.persons.size() : row.under.size();
         for (const char* mount : row.mounts) {
-            // The person first, so that a ceiling camera may come down.
-            KWTypeFish(frame, row.wall, nullptr, row.persons.front());
-            KWTypeFish(frame, row.wall, mount);
-            for (const char* person : row.persons) {
-                KWTypeFish(frame, row.wall, nullptr, person);
+            for (size_t p = 0; p < persons; ++p) {
+                const std::string person = row.under.empty()
+                    ? row.persons[p]
+                    : QString::number(std::atof(mount) - row.under[p], 'f', 2).toStdString();
+                // The person first, so that a ceiling camera may come down.
+                KWTypeFish(frame, row.wall, nullptr, person.c_str());
+                KWTypeFish(frame, row.wall, mount, person.c_str());
                 for (const char* distance : row.distances) {
                     KWTypeFish(frame, row.wall, nullptr, nullptr, distance);
                     SCOPED_TRACE(std::string("mount ") + mount + ", person " + person + ", distance " + distance);
@@ -466,11 +491,33 @@ TEST_P(FishReadingTest, EveryValueLabelStandsNearerItsOwnHandleThanTheCameraOrAn
                         { fish->GetDistanceLabel(), CKWQTSideSceneFish::DistanceHandleId },
                     };
                     const auto handles = HandleBoxes(d);
-                    const std::vector<QPoint> shown = ShownPixels(d.Alone(camera));
+                    const QImage cameraAlone = d.Alone(camera);
+                    const QImage personAlone = d.Alone(fish->GetPersonPicture());
+                    const std::vector<QPoint> shown = ShownPixels(cameraAlone);
+                    const QRect cameraBox = BoxOf(cameraAlone, Solid);
+                    for (const auto& [id, box] : handles) {
+                        if (id == CKWQTSideSceneFish::CameraHandleId) {
+                            EXPECT_LE(DistanceBetween(box, cameraBox), 52.0 * scale) << "the camera's handle strays";
+                        }
+                    }
+                    std::vector<QRect> lines;
+                    for (int line = 0; line < KW_FISH_LINE_COUNT; ++line) {
+                        lines.push_back(BoxOf(d.Alone(fish->GetLine(static_cast<KWFishLineIndex>(line))), Solid));
+                    }
                     for (const auto& [label, own] : labels) {
-                        const Leads leads = LeadsOf(d, label, own, handles, shown);
-                        EXPECT_GE(leads.overPicture, kReadLead * scale) << Text(label) << " read with the camera";
+                        const QImage ink = d.Alone(label);
+                        const QRect glyph = BoxOf(ink, Glyph);
+                        const Leads leads = LeadsOf(glyph, own, handles, shown);
                         EXPECT_GE(leads.overHandles, kReadLead * scale) << Text(label) << " read with another handle";
+                        if (own == CKWQTSideSceneFish::CameraHandleId) {
+                            continue;
+                        }
+                        EXPECT_GE(leads.overPicture, kReadLead * scale) << Text(label) << " read with the camera";
+                        EXPECT_EQ(Hidden(cameraAlone, ink) + Hidden(personAlone, ink), 0)
+                            << Text(label) << " over a picture";
+                        for (const QRect& line : lines) {
+                            EXPECT_FALSE(glyph.intersects(line)) << Text(label) << " on a line of the drawing";
+                        }
                     }
                 }
             }
@@ -487,8 +534,85 @@ INSTANTIATE_TEST_SUITE_P(Mounts, FishReadingTest,
         FishReading { "ceiling_person_left", false, true, { "1", "2", "3.5" }, { "0.5", "1", "1.7", "5" },
             { "0", "0.5", "1", "2", "3.5" } },
         FishReading { "wall", true, false, { "1", "2", "3.5" }, { "0.5", "1", "1.7", "2", "3.5" },
-            { "0", "0.5", "1", "2", "3.5" } }),
+            { "0", "0.5", "1", "2", "3.5" } },
+        FishReading { "ceiling_head_just_under_or_level", false, false, { "1", "2", "3" }, {},
+            { "0", "0.6", "1", "2" }, { 0.1, 0.05, 0.0 } },
+        FishReading { "wall_head_just_under_or_level", true, false, { "1", "1.5", "2" }, {},
+            { "0", "0.6", "1", "1.5", "2" }, { 0.1, 0.05, 0.0 } },
+        FishReading { "ceiling_head_well_under", false, false, { "3", "1.25" }, { "2.2", "0.8" },
+            { "0.6", "1.5", "2", "2.5" } },
+        FishReading { "ceiling_low_mount_short_person", false, false, { "0.5" }, { "0.1", "0.3" },
+            { "0", "0.6", "1.5" } },
+        FishReading { "wall_low_mount_short_person", true, false, { "0.3", "0.5" }, { "0.1", "0.3" },
+            { "1", "1.5", "2" } }),
     [](const ::testing::TestParamInfo<FishReading>& info) { return std::string(info.param.name); });
+
+// The same values give the same drawing: at scale 2 that of scale 1 twice
+// as large, places within two pixels of scale 1, and whatever was drawn
+// before, to the digit.
+struct FishInstallation {
+    bool wall;
+    const char* mount;
+    const char* person;
+    const char* distance;
+};
+
+// The handles' and labels' places, in pixels of scale 1.
+std::vector<QPointF> FishPlaces(CKWQTSideSceneFish* fish, int scale)
+{
+    std::vector<QPointF> places;
+    for (int id : { CKWQTSideSceneFish::CameraHandleId, CKWQTSideSceneFish::ObjectHandleId,
+             CKWQTSideSceneFish::DistanceHandleId }) {
+        places.push_back(fish->GetHandle(id)->offset() / scale);
+    }
+    for (QGraphicsTextItem* label : { fish->GetCameraLabel(), fish->GetHeightLabel(), fish->GetDistanceLabel() }) {
+        places.push_back(label->pos() / scale);
+    }
+    return places;
+}
+
+TEST(SceneArrangement, TheFisheyeSideViewDrawsTheSameValuesAlikeAtBothScalesAndAfterAnyOther)
+{
+    const FishInstallation rows[] = {
+        { false, "2", "1.7", "2" }, { true, "2", "1.7", "2" }, { false, "0.5", "0.3", "1.5" },
+        { true, "0.5", "1.7", "1" }, { true, "1", "1", "0.6" }, { true, "1", "0.9", "2" },
+        { false, "2", "1.9", "1" }, { false, "3", "2.2", "1.5" }, { true, "0.3", "0.1", "2" },
+    };
+    std::vector<std::vector<QPointF>> atScaleOne;
+    KWOnBothScales(0, [&](CMainFrameEventImp& frame, int scale) {
+        auto* fish = dynamic_cast<CKWQTSideSceneFish*>(frame.GetFishSideView()->GetScene());
+        for (size_t i = 0; i < std::size(rows); ++i) {
+            const FishInstallation& row = rows[i];
+            SCOPED_TRACE(std::string(row.wall ? "wall " : "ceiling ") + row.mount + "/" + row.person + " at "
+                + row.distance);
+            KWTypeFish(frame, row.wall, nullptr, "0.1");
+            KWTypeFish(frame, row.wall, row.mount, row.person, row.distance);
+            const std::vector<QPointF> places = FishPlaces(fish, scale);
+            // Another installation drawn in between, then this one again.
+            KWTypeFish(frame, row.wall, nullptr, "0.5", "4");
+            KWTypeFish(frame, row.wall, row.mount, row.person, row.distance);
+            EXPECT_EQ(FishPlaces(fish, scale), places) << "drawn otherwise after another";
+            if (scale == 1) {
+                atScaleOne.push_back(places);
+                continue;
+            }
+            for (size_t item = 0; item < places.size(); ++item) {
+                const QPointF apart = places[item] - atScaleOne[i][item];
+                EXPECT_LE(std::max(std::abs(apart.x()), std::abs(apart.y())), 2.0)
+                    << "item " << item << " stands apart from where scale 1 has it";
+            }
+        }
+        // In feet, where the handles' places from the drawing in metres
+        // differ from the new ones in their last digits only.
+        KWTypeFish(frame, false, "2", "1.7", "2");
+        fish->OnView_ChangeUnit(0);
+        KWTypeFish(frame, false, nullptr, "1.75");
+        const std::vector<QPointF> inFeet = FishPlaces(fish, scale);
+        fish->SetObjectHeight(1.75);
+        EXPECT_EQ(FishPlaces(fish, scale), inFeet) << "drawn otherwise in feet";
+        fish->OnView_ChangeUnit(1);
+    });
+}
 
 // A wall mount 3 m high: the distance handle dragged to 3.10, 4.00 and
 // 5.20 m keeps the person's height label right of the person at both

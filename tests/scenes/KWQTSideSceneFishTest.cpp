@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
@@ -95,16 +97,16 @@ TEST_F(SideFishFixture, ItemsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(view->GetHeightLabel()->toPlainText(), QStringLiteral("1.70m"));
     EXPECT_EQ(view->GetDistanceLabel()->toPlainText(), QStringLiteral("2.00m"));
     // The person's handle would reach 0.8 px into the camera's picture: it
-    // steps a pixel off it. The camera's handle (231, 159.4) would lie on
-    // the person's: it steps right of it, and its label with it. The
-    // person's label would stand on the camera's picture: it takes the
-    // person's other side (+20), under the camera's handle.
-    EXPECT_EQ(view->GetCameraLabel()->pos(), QPointF(281, 159.4));
+    // steps to two pixels off it, 3 px right (whole pixels). The camera's
+    // handle (231, 159.4) would lie on the person's: it steps right of it,
+    // touching it, and its label with it. The person's label stands on the
+    // person's far side from the camera (+20), under the camera's handle.
+    EXPECT_EQ(view->GetCameraLabel()->pos(), QPointF(283, 159.4));
     EXPECT_NEAR(view->GetHeightLabel()->pos().x(), 252.2, 1e-9);
     EXPECT_NEAR(view->GetHeightLabel()->pos().y(), 191.259375, 1e-9);
-    EXPECT_EQ(view->GetHandle(1)->offset(), QPointF(251, 159.4));
+    EXPECT_EQ(view->GetHandle(1)->offset(), QPointF(253, 159.4));
     EXPECT_EQ(view->GetHandle(2)->offset(), QPointF(224.2, 261));
-    EXPECT_EQ(view->GetHandle(4)->offset(), QPointF(225.2, 174.64));
+    EXPECT_EQ(view->GetHandle(4)->offset(), QPointF(227.2, 174.64));
     EXPECT_EQ(view->GetPersonPicture()->pos(), QPointF(219.52, 187.64));
     EXPECT_NEAR(view->GetPersonPicture()->transform().m11(), 0.34, 1e-9);
     EXPECT_EQ(view->GetLine(KW_FISH_LINE_BELOW_CAMERA)->line(), QLineF(201, 172.4, 201, 274));
@@ -115,6 +117,35 @@ TEST_F(SideFishFixture, ItemsStandWhereTheLayoutPutsThem)
     EXPECT_FALSE(view->GetCeilingPicture()->isVisible());
     EXPECT_EQ(view->GetWallPicture()->pos(), QPointF(-4, 148.4));
     EXPECT_EQ(view->GetHeightLabel()->pos(), QPointF(112.4, 174.64));
+}
+
+// The same values give the same drawing to the digit, whatever was drawn
+// before, in feet too, where a handle's place from the drawing in metres
+// differs from the new one in the last digits only.
+TEST_F(SideFishFixture, TheSameValuesDrawTheSameWhateverWasDrawnBefore)
+{
+    const auto places = [this] {
+        std::vector<QPointF> at;
+        for (int id : { 1, 2, 4 }) {
+            at.push_back(view->GetHandle(id)->offset());
+        }
+        for (QGraphicsTextItem* label : { view->GetCameraLabel(), view->GetHeightLabel(), view->GetDistanceLabel() }) {
+            at.push_back(label->pos());
+        }
+        return at;
+    };
+    for (bool ceiling : { true, false }) {
+        view->SetInstWay(ceiling);
+        view->OnView_ChangeUnit(0);
+        view->SetObjectHeight(1.75);
+        const std::vector<QPointF> first = places();
+        view->SetObjectHeight(1.75);
+        EXPECT_EQ(places(), first) << "drawn again";
+        view->SetObjectHeight(5.5);
+        view->SetObjectHeight(1.75);
+        EXPECT_EQ(places(), first) << "drawn after another";
+        view->OnView_ChangeUnit(1);
+    }
 }
 
 TEST_F(SideFishFixture, CameraHandleStopsAtThePersonOnACeilingAndAtTheMinimumOnAWall)

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -54,6 +55,75 @@ TEST(LabelPlacement, StepsToTheNearestClearPlaceInsideTheBounds)
         EXPECT_NEAR(shift.x, row.shift.x, 1e-9) << row.what;
         EXPECT_NEAR(shift.y, row.shift.y, 1e-9) << row.what;
     }
+}
+
+// "No shift" is for a box that already stands inside its bounds: one larger
+// than them has no place there, wherever its edges lie.
+TEST(LabelPlacement, OnlyABoxThatFitsItsBoundsStandsClearWithoutAShift)
+{
+    const KWSceneBox bounds { 0, 0, 35, 59 };
+    const struct {
+        const char* what;
+        KWSceneBox box;
+        bool clear;
+    } rows[] = {
+        { "wider, its low edge on the bounds' low edge", { 0, 0, 45, 11 }, false },
+        { "wider, out past both edges", { -5, 0, 40, 11 }, false },
+        { "as wide as the bounds", { 0, 0, 35, 11 }, true },
+    };
+    for (const auto& row : rows) {
+        const auto shift = KWFindClearShift(row.box, bounds, {}, KWShiftRules {});
+        EXPECT_EQ(shift.has_value(), row.clear) << row.what;
+        if (shift) {
+            EXPECT_DOUBLE_EQ(shift->x, 0.0) << row.what;
+        }
+    }
+}
+
+// What shows of a picture is measured in bands of rows, where the picture
+// stands: its pixmap's own offset and its scale included.
+TEST(LabelPlacement, APictureShowsAsBandsOfItsOpaqueRowsWhereItIsDrawn)
+{
+    // A diamond: narrow at the top and the bottom, wide in the middle.
+    QImage diamond(40, 40, QImage::Format_ARGB32);
+    diamond.fill(Qt::transparent);
+    for (int y = 0; y < 40; ++y) {
+        const int half = std::min(y, 39 - y) / 2;
+        for (int x = 20 - half; x <= 20 + half; ++x) {
+            diamond.setPixel(x, y, qRgba(0, 0, 0, 255));
+        }
+    }
+    const std::vector<QRectF> bands = KWShownBands(QPixmap::fromImage(diamond), 4);
+    ASSERT_EQ(bands.size(), 4u);
+    EXPECT_EQ(bands[0], QRectF(16, 0, 9, 10)) << "the top band as narrow as its widest row";
+    EXPECT_EQ(bands[1], QRectF(11, 10, 19, 10));
+
+    QGraphicsScene scene;
+    QGraphicsView view(&scene);
+    view.setGeometry(0, 0, 400, 300);
+    scene.setSceneRect(view.contentsRect());
+    auto* picture = scene.addPixmap(QPixmap::fromImage(diamond));
+    picture->setOffset(10, 5);
+    picture->setPos(100, 50);
+    picture->setScale(0.5);
+    KWLabelRoom room = KWLabelRoomIn(&view, 1.0);
+    KWRival(picture, bands, nullptr, room);
+    ASSERT_EQ(room.rivals.size(), 4u);
+    const KWSceneBox top = room.rivals.front().box;
+    EXPECT_DOUBLE_EQ(top.left, 100 + (10 + 16) * 0.5) << "the pixmap's offset counts, scaled";
+    EXPECT_DOUBLE_EQ(top.top, 50 + 5 * 0.5);
+}
+
+// A handle holds exactly the offset it was given, whatever it held before:
+// Qt keeps an offset it finds nearly equal to the new one.
+TEST(LabelPlacement, AHandleTakesTheVeryOffsetItIsGiven)
+{
+    CKWQTVSliderItem handle(0, true);
+    handle.setOffset(225.94800000000004, 159.4);
+    KWSetOffsetExactly(&handle, QPointF(225.948, 159.4));
+    EXPECT_EQ(handle.offset().x(), 225.948);
+    KWSetOffsetExactly(&handle, QPointF(225.94800000000004, 159.4));
+    EXPECT_EQ(handle.offset().x(), 225.94800000000004);
 }
 
 // A hidden view learns its size only when shown, after its holder has laid
@@ -133,6 +203,28 @@ TEST(LabelPlacement, AHandleStepsOnlyAcrossItsTravelAndAtMostItsHeightUpOffTheGr
                 << row.what << " at scale " << k << ": at " << handle->offset().x() << ","
                 << handle->offset().y();
         }
+    }
+}
+
+// A handle with no clear place across its travel stands inside the view
+// all the same, where it can still be grabbed.
+TEST(LabelPlacement, AHandleWithNoClearPlaceStaysInsideTheView)
+{
+    for (double k : { 1.0, 2.0 }) {
+        QGraphicsScene scene;
+        QGraphicsView view(&scene);
+        view.setGeometry(0, 0, static_cast<int>(400 * k), static_cast<int>(300 * k));
+        scene.setSceneRect(view.contentsRect());
+        auto* handle = new CKWQTVSliderItem(0, true);
+        handle->setPixmap(QPixmap(QSize(26, 26) * k));
+        handle->setOffset(QPointF(390, 10) * k);
+        scene.addItem(handle);
+        KWLabelRoom room = KWLabelRoomIn(&view, k);
+        room.taken = { room.bounds };
+        KWClearHandle(handle, room);
+        const KWSceneBox placed = KWArrangedBoxAt(handle, handle->pos(), room);
+        EXPECT_LE(placed.right, room.bounds.right) << "at scale " << k;
+        EXPECT_GE(placed.left, room.bounds.left) << "at scale " << k;
     }
 }
 

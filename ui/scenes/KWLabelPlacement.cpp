@@ -52,6 +52,14 @@ std::vector<double> EdgeShifts(double low, double high, double boundLow, double 
     return shifts;
 }
 
+// Whether the box stands wholly inside the bounds, half a pixel counting as
+// nothing. A box larger than its bounds never does, wherever its edges lie.
+bool StandsInside(const KWSceneBox& box, const KWSceneBox& bounds)
+{
+    return box.left >= bounds.left - kTouching && box.right <= bounds.right + kTouching
+        && box.top >= bounds.top - kTouching && box.bottom <= bounds.bottom + kTouching;
+}
+
 bool IsClear(const KWSceneBox& box, const std::vector<KWSceneBox>* obstacles)
 {
     return obstacles == nullptr
@@ -106,7 +114,6 @@ KWScenePoint KWInsideShift(const KWSceneBox& box, const KWSceneBox& bounds)
 std::optional<KWScenePoint> KWFindClearShift(const KWSceneBox& box, const KWSceneBox& bounds,
     const std::vector<KWSceneBox>& obstacles, const KWShiftRules& rules)
 {
-    const KWScenePoint inside = KWInsideShift(box, bounds);
     if (box.IsEmpty()) {
         return KWScenePoint {};
     }
@@ -115,7 +122,7 @@ std::optional<KWScenePoint> KWFindClearShift(const KWSceneBox& box, const KWScen
         return IsClear(place, &obstacles) && (!avoidAlways || IsClear(place, rules.avoided))
             && StandsNearer(place, rules);
     };
-    if (inside.x == 0.0 && inside.y == 0.0 && meets(box)) {
+    if (StandsInside(box, bounds) && meets(box)) {
         return KWScenePoint {};
     }
     // A place a lead off another box may lie against that box grown by it.

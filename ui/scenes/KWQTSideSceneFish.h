@@ -12,7 +12,9 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
+class CKWHandleHold;
 class CKWQTGraphicsLineItem;
 class CKWQTVSliderItem;
 class QGraphicsPathItem;
@@ -20,6 +22,7 @@ class QGraphicsPixmapItem;
 class QGraphicsScene;
 class QGraphicsTextItem;
 class QGraphicsView;
+struct KWLabelRoom;
 
 class CKWQTSideSceneFish : public QWidget, public CKWSideSceneFish, public IKWSliderEvent {
     Q_OBJECT
@@ -78,15 +81,20 @@ private:
     void DragDistance(double x);
     void DragObjectHeight(double y);
     void PlacePerson(const KWFishPerson& person);
-    // The handles where the layout puts them, the camera's aside from the
-    // person's; then the three labels, each moved only as far as it must to
-    // stand whole inside the view, beside its handle, clear of the handles
-    // and of the labels placed before it.
-    void ArrangeLabels();
-    // One arrangement, with the camera making room for the person's labels
-    // or not: how well its labels stand, summed (0 for all beside their own
-    // handles, clear of the pictures).
-    int ArrangeLabels(bool cameraMakesRoom);
+    // The handles, then the three labels, each moved only as far as it must
+    // to stand whole inside the view, beside its handle, off the camera's
+    // pole and the floor line, clear of the handles and of the labels placed
+    // before it.
+    void Arrange();
+    // Each handle where its value puts it, stepped aside across its travel
+    // from those before it: the one held by the pointer first, then the one
+    // on the floor, the person's height, the camera's.
+    void ArrangeHandles(KWLabelRoom& room);
+    // The ink of the person's height label at scale 1, from where it stands.
+    QRectF HeightLabelInk(const KWLabelRoom& room) const;
+    // Where the camera's and the person's height labels start from.
+    KWScenePoint CameraLabelHome(const KWLabelRoom& room) const;
+    KWScenePoint HeightLabelHome(const KWLabelRoom& room) const;
     QString LengthText(double value) const;
 
     QGraphicsScene* m_scene; // owned by the widget
@@ -103,9 +111,11 @@ private:
     QGraphicsPixmapItem* m_ceilingPicture;
     QGraphicsPixmapItem* m_wallPicture;
     QGraphicsPixmapItem* m_personPicture;
+    // Owned by the scene.
+    CKWHandleHold* m_hold;
     // What shows of the camera pictures, in their own pixels.
-    QRectF m_ceilingShown;
-    QRectF m_wallShown;
+    std::vector<QRectF> m_ceilingShown;
+    std::vector<QRectF> m_wallShown;
 
     KWFishSideValues m_values;
     // As last drawn; the object-height drag updates the parts it moves.

@@ -3,6 +3,7 @@
 #include "base/KWQtText.h"
 #include "ui/qt/KWControlKit.h"
 #include "ui/qt/KWQTDoubleSpiner.h"
+#include "ui/scenes/KWHandleHold.h"
 #include "ui/scenes/KWQTGraphicsLineItem.h"
 #include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
@@ -26,9 +27,11 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <new>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -186,6 +189,7 @@ CKWQTVerticalSceneC::CKWQTVerticalSceneC(IKWVerticalSceneCEvent* listener)
     m_scene->addItem(m_fieldOfView);
 
     m_targetHeightLabel = makeLabel(QString());
+    m_hold = new CKWHandleHold(m_scene, [this] { ArrangeAfterUse(); });
 }
 
 // The view, the scene with every item and the axis boxes are children of the
@@ -420,6 +424,15 @@ void CKWQTVerticalSceneC::OnSliderPos(int sliderId, double pos)
     // A handle has no place on a drawing that is not laid out yet.
     if (!IsLaidOut()) {
         return;
+    }
+    const CKWQTVSliderItem* handle = m_heightHandle->GetSliderId() == sliderId ? m_heightHandle
+        : m_blindHandle->GetSliderId() == sliderId                          ? m_blindHandle
+        : m_targetDistanceHandle->GetSliderId() == sliderId                 ? m_targetDistanceHandle
+        : m_targetHeightHandle->GetSliderId() == sliderId                   ? m_targetHeightHandle
+                                                                            : nullptr;
+    if (handle != nullptr) {
+        m_hold->Step(handle, { m_heightHandle, m_targetDistanceHandle, m_blindHandle, m_targetHeightHandle },
+            m_model.scale);
     }
     switch (sliderId) {
     case HeightHandleId:
@@ -741,9 +754,13 @@ void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
         { m_blindHandle, l.blindHandleOffset },
         { m_targetHeightHandle, l.target.handleOffset },
     };
-    for (const auto& [handle, offset] : handles) {
-        handle->setOffset(KWToQPointF(offset));
-        KWClearHandle(handle, room);
+    if (m_hold->Held() != nullptr) {
+        ArrangeAroundHeld(handles, room);
+    } else {
+        for (const auto& [handle, offset] : handles) {
+            KWSetOffsetExactly(handle, KWToQPointF(offset));
+            KWClearHandle(handle, room);
+        }
     }
     KWAvoid(m_camera, room);
     KWAvoid(m_person, room);
@@ -786,6 +803,59 @@ void CKWQTVerticalSceneC::ArrangeAroundDrawing(const SideViewLayout& l)
         { m_blindDistanceLabel, l.blindLabel, m_blindHandle },
     };
     for (const auto& [label, home, own] : labels) {
-        KWPlaceLabel(label, KWToQPointF(home), own, room);
+        const auto handle = std::find_if(std::begin(handles), std::end(handles),
+            [own = own](const std::pair<CKWQTVSliderItem*, SideViewPoint>& h) { return h.first == own; });
+        const QPointF start = handle == std::end(handles)
+            ? KWToQPointF(home)
+            : m_hold->LabelHome(label, KWToQPointF(home), KWToQPointF(handle->second));
+        KWPlaceLabel(label, start, own, room);
+    }
+    for (const auto& [handle, offset] : handles) {
+        if (QGraphicsTextItem* label = GetValueLabel(handle->GetSliderId())) {
+            m_hold->NoteLabel(label, handle);
+        }
+    }
+}
+
+void CKWQTVerticalSceneC::ArrangeAroundHeld(
+    const std::pair<CKWQTVSliderItem*, SideViewPoint> (&handles)[4], KWLabelRoom& room)
+{
+    const double k = room.scale;
+    const KWSceneBox& b = room.bounds;
+    const CKWQTVSliderItem* held = m_hold->Held();
+    std::vector<std::pair<CKWQTVSliderItem*, SideViewPoint>> order(std::begin(handles), std::end(handles));
+    const auto heldOne = std::find_if(order.begin(), order.end(),
+        [held](const std::pair<CKWQTVSliderItem*, SideViewPoint>& h) { return h.first == held; });
+    std::rotate(order.begin(), heldOne, heldOne + 1);
+    std::vector<KWScenePoint> centres;
+    for (const auto& [handle, offset] : order) {
+        KWScenePoint centre { offset.x / k + KW_HANDLE_HALF, offset.y / k + KW_HANDLE_HALF };
+        if (handle == held) {
+            (handle->IsVertical() ? centre.x : centre.y) = m_hold->HeldAcross();
+        } else {
+            // A handle on the ground rises off it, one of the person's steps
+            // sideways, unless the drag began with it on the other side.
+            const KWSide level = handle->IsVertical() ? KWSide::Higher : KWSide::Lower;
+            std::vector<KWKeepOff> keepOff;
+            for (size_t j = 0; j < centres.size(); ++j) {
+                keepOff.push_back(KWHandleKeepOff(centres[j], 0.0, m_hold->SideOf(handle, order[j].first, level)));
+            }
+            // Room by a handle's width at most: one that passes it then
+            // passes over it rather than carrying it along.
+            const double across = handle->IsVertical() ? centre.x : centre.y;
+            const KWSceneRange range = handle->IsVertical()
+                ? KWSceneRange { std::max(across - KW_HANDLE_STEP, b.left + KW_HANDLE_HALF),
+                      std::min(across + KW_HANDLE_STEP, b.right - KW_HANDLE_HALF) }
+                : KWSceneRange { across - 2.0 * KW_HANDLE_HALF, std::min(across + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) };
+            (handle->IsVertical() ? centre.x : centre.y)
+                = KWAcrossClearOf(centre, handle->IsVertical(), keepOff, range);
+        }
+        centres.push_back(centre);
+    }
+    for (size_t i = 0; i < order.size(); ++i) {
+        const QPointF home(order[i].second.x, order[i].second.y);
+        const QPointF step(
+            (centres[i].x - KW_HANDLE_HALF) * k - home.x(), (centres[i].y - KW_HANDLE_HALF) * k - home.y());
+        KWTakeHandleAt(order[i].first, home, home + QPointF(std::round(step.x()), std::round(step.y())), room);
     }
 }

@@ -21,8 +21,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
+class CKWHandleHold;
 class CKWQTDoubleSpiner;
 class CKWQTGraphicsLineItem;
 class CKWQTVSliderItem;
@@ -121,7 +123,12 @@ private:
     // clear of the boxes, the handles and the other labels: each as near to
     // the place the layout gives it as it can.
     void ArrangeAroundDrawing(const SideViewLayout& layout);
-    // Once an axis box is no longer in use.
+    // The handles while one is held by the pointer: that one keeps its place
+    // across its travel and the others make room, each keeping to the side
+    // of it it stood on when the drag began.
+    void ArrangeAroundHeld(const std::pair<CKWQTVSliderItem*, SideViewPoint> (&handles)[4], KWLabelRoom& room);
+    // Once an axis box is no longer in use, or the pointer lets go of a
+    // handle.
     void ArrangeAfterUse();
     void PlaceAxisControls(
         const SideViewWidgetPlaces& places, const QPoint& heightShift, const QPoint& lengthShift);
@@ -179,4 +186,5 @@ private:
     QPixmap m_personPicture;
     CKWQTDoubleSpiner* m_lengthBox = nullptr; // children of the widget, once SetSkin has run
     CKWQTDoubleSpiner* m_heightBox = nullptr;
+    CKWHandleHold* m_hold = nullptr; // owned by the scene
 };

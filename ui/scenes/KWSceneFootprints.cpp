@@ -147,10 +147,11 @@ void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room)
     }
 }
 
-QRectF KWShownRect(const QPixmap& picture)
+std::vector<QRectF> KWShownBands(const QPixmap& picture, int bands)
 {
     const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    QRect shown;
+    // Each row's opaque span, then the rows that show any.
+    std::vector<QRect> rows;
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         int left = 0;
@@ -162,18 +163,51 @@ QRectF KWShownRect(const QPixmap& picture)
             --right;
         }
         if (left < image.width()) {
-            shown |= QRect(left, y, right - left + 1, 1);
+            rows.emplace_back(left, y, right - left + 1, 1);
+        }
+    }
+    std::vector<QRectF> shown;
+    if (rows.empty() || bands < 1) {
+        return shown;
+    }
+    const int top = rows.front().top();
+    const int height = rows.back().bottom() - top + 1;
+    std::vector<QRect> merged(static_cast<size_t>(bands));
+    for (const QRect& row : rows) {
+        merged[static_cast<size_t>((row.top() - top) * bands / height)] |= row;
+    }
+    for (const QRect& band : merged) {
+        if (!band.isEmpty()) {
+            shown.emplace_back(band);
         }
     }
     return shown;
 }
 
-void KWRival(const QGraphicsItem* picture, const QRectF& shown, const QGraphicsItem* itsHandle, KWLabelRoom& room)
+void KWRival(const QGraphicsPixmapItem* picture, const std::vector<QRectF>& shown,
+    const QGraphicsItem* itsHandle, KWLabelRoom& room)
 {
-    if (picture != nullptr && picture->isVisible() && !shown.isEmpty()) {
-        room.rivals.push_back(KWInRoomUnits(KWToSceneBox(picture->mapRectToScene(shown)), room));
-        room.rivalHandles.push_back(itsHandle);
+    if (picture == nullptr || !picture->isVisible()) {
+        return;
     }
+    for (const QRectF& part : shown) {
+        // The pixmap is drawn at its offset in the item's own coordinates.
+        const QRectF drawn = part.translated(picture->offset());
+        room.rivals.push_back({ itsHandle, KWInRoomUnits(KWToSceneBox(picture->mapRectToScene(drawn)), room) });
+    }
+}
+
+void KWSetOffsetExactly(QGraphicsPixmapItem* item, const QPointF& offset)
+{
+    const QPointF now = item->offset();
+    if (now.x() == offset.x() && now.y() == offset.y()) {
+        return;
+    }
+    // QPointF's == is fuzzy: setOffset would keep the offset it has.
+    if (now == offset) {
+        item->setOffset(offset + QPointF(1.0, 1.0));
+    }
+    item->setOffset(offset);
 }
 
 namespace {
@@ -183,24 +217,29 @@ double Length(const KWScenePoint& shift)
     return std::hypot(shift.x, shift.y);
 }
 
-double ApartFrom(const KWSceneBox& box, const std::vector<KWSceneBox>& others)
+// The handle, which covers `box` standing at `home`, put `moved` (scene
+// pixels) from there and taken.
+void TakeMovedHandle(CKWQTVSliderItem* handle, const QPointF& home, const KWSceneBox& box, const QPointF& moved,
+    KWLabelRoom& room)
 {
-    double nearest = std::numeric_limits<double>::infinity();
-    for (const KWSceneBox& other : others) {
-        nearest = std::min(nearest, KWBoxesApart(box, other));
+    KWSetOffsetExactly(handle, home + moved);
+    const KWScenePoint step { moved.x() / room.scale, moved.y() / room.scale };
+    const KWSceneBox placed = box.Shifted(step);
+    room.taken.push_back(placed);
+    room.handles.push_back({ handle, placed });
+    if (step.x != 0.0 || step.y != 0.0) {
+        room.stepped.emplace_back(handle, step);
     }
-    return nearest;
 }
 
-// The handle stepped as KWClearHandle says, with `beside` (units) stepping
-// along as room kept for its label.
-void ClearHandle(CKWQTVSliderItem* handle, const KWSceneBox& beside, KWLabelRoom& room)
+} // namespace
+
+void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
 {
-    const KWSceneBox own = KWArrangedBoxAt(handle, handle->pos(), room);
-    if (own.IsEmpty()) {
+    const KWSceneBox box = KWArrangedBoxAt(handle, handle->pos(), room);
+    if (box.IsEmpty()) {
         return;
     }
-    const KWSceneBox box = KWBoxUnion(own, beside);
     const KWSceneBox& b = room.bounds;
     KWShiftRules rules;
     KWSceneBox across;
@@ -209,64 +248,25 @@ void ClearHandle(CKWQTVSliderItem* handle, const KWSceneBox& beside, KWLabelRoom
         across = { b.left, box.top, b.right, box.bottom };
     } else {
         rules.keepX = true;
-        across = { box.left, std::max(b.top, box.top - (own.bottom - own.top)), box.right, b.bottom };
+        across = { box.left, std::max(b.top, 2.0 * box.top - box.bottom), box.right, b.bottom };
     }
-    // On a rival another handle would be read as the rival's, and so would
-    // a label beside any; in a label's claim it would take the label from its
-    // own handle.
-    std::vector<KWSceneBox> rivals;
-    for (size_t i = 0; i < room.rivals.size(); ++i) {
-        if (room.rivalHandles[i] != handle || !beside.IsEmpty()) {
-            rivals.push_back(room.rivals[i]);
-        }
-    }
-    std::vector<KWSceneBox> kept;
-    if (!rivals.empty() || !room.claims.empty()) {
-        kept = room.taken;
-        kept.insert(kept.end(), rivals.begin(), rivals.end());
-        kept.insert(kept.end(), room.claims.begin(), room.claims.end());
-    }
-    const std::vector<KWSceneBox>& obstacles = kept.empty() ? room.taken : kept;
-    KWScenePoint shift = KWFindClearShift(box, across, obstacles, rules).value_or(KWInsideShift(box, across));
-    // Of two places as near, the one away from the rivals, where the room
-    // asks: beside one, the handle's label would have to stand by it too.
-    if (room.awayFromRivals && !rivals.empty() && (shift.x != 0.0 || shift.y != 0.0)) {
-        // Only the places the other way along from where it stands.
-        KWSceneBox otherWay = across;
-        if (shift.x != 0.0) {
-            (shift.x < 0.0 ? otherWay.left : otherWay.right) = shift.x < 0.0 ? box.left : box.right;
-        }
-        if (shift.y != 0.0) {
-            (shift.y < 0.0 ? otherWay.top : otherWay.bottom) = shift.y < 0.0 ? box.top : box.bottom;
-        }
-        const auto other = KWFindClearShift(box, otherWay, obstacles, rules);
-        if (other && std::abs(Length(*other) - Length(shift)) < 0.5
-            && ApartFrom(box.Shifted(*other), rivals) > ApartFrom(box.Shifted(shift), rivals)) {
-            shift = *other;
-        }
-    }
+    const KWScenePoint shift
+        = KWFindClearShift(box, across, room.taken, rules).value_or(KWInsideShift(box, across));
     // Whole pixels keep the picture on the pixel grid.
-    const QPointF moved(std::round(shift.x * room.scale), std::round(shift.y * room.scale));
-    handle->setOffset(handle->offset() + moved);
-    const KWSceneBox placed = own.Shifted({ moved.x() / room.scale, moved.y() / room.scale });
-    room.taken.push_back(placed);
-    room.handles.push_back(handle);
-    room.handleBoxes.push_back(placed);
-    if (!moved.isNull()) {
-        room.stepped.emplace_back(handle, KWScenePoint { moved.x() / room.scale, moved.y() / room.scale });
+    TakeMovedHandle(handle, handle->offset(), box,
+        QPointF(std::round(shift.x * room.scale), std::round(shift.y * room.scale)), room);
+}
+
+void KWTakeHandleAt(CKWQTVSliderItem* handle, const QPointF& home, const QPointF& offset, KWLabelRoom& room)
+{
+    // Worked out from the offsets given, not from the one the item holds now.
+    const QRectF atHome(home, handle->pixmap().deviceIndependentSize());
+    if (handle->pixmap().isNull() || !handle->isVisible()) {
+        KWSetOffsetExactly(handle, offset);
+        return;
     }
-}
-
-} // namespace
-
-void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
-{
-    ClearHandle(handle, {}, room);
-}
-
-void KWClearHandle(CKWQTVSliderItem* handle, const QGraphicsItem* label, const QPointF& labelHome, KWLabelRoom& room)
-{
-    ClearHandle(handle, label != nullptr ? KWArrangedBoxAt(label, labelHome, room) : KWSceneBox {}, room);
+    TakeMovedHandle(handle, home, KWInRoomUnits(KWToSceneBox(handle->mapRectToScene(atHome)), room),
+        offset - home, room);
 }
 
 namespace {
@@ -288,27 +288,46 @@ struct LabelPlace {
     KWScenePoint shift;
 };
 
-// From this rank of BestPlace's on, a place no longer stands nearer the
-// label's own handle.
-constexpr int kFirstWithoutOwner = 3;
-
-LabelPlace BestPlace(const KWSceneBox& box, const LabelSearch& search, const KWLabelRoom& room)
+LabelPlace BestPlace(const KWSceneBox& box, LabelSearch& search, const KWLabelRoom& room)
 {
     const bool owned = search.owned.nearer != nullptr;
-    const std::pair<const KWSceneBox*, const KWShiftRules*> tries[] = {
-        { &search.near, &search.clear },
-        { &search.near, &search.owned },
-        { &room.bounds, &search.owned },
-        { &search.near, &search.free },
-        { &room.bounds, &search.free },
-    };
     int rank = 0;
-    for (const auto& [bounds, rules] : tries) {
-        // Without a handle of its own the rules are the same both ways.
-        if (owned || rules != &search.owned) {
-            if (const auto shift = KWFindClearShift(box, *bounds, room.taken, *rules)) {
-                return { rank, *shift };
+    if (owned) {
+        const std::pair<const KWSceneBox*, KWShiftRules*> tries[] = {
+            { &search.near, &search.clear },
+            { &search.near, &search.owned },
+            { &room.bounds, &search.owned },
+        };
+        for (const auto& [bounds, rules] : tries) {
+            // Of the leads the room asks for, the place that costs least:
+            // a lesser lead counts as so much farther.
+            std::optional<LabelPlace> best;
+            double bestCost = std::numeric_limits<double>::infinity();
+            for (size_t i = 0; i < room.ownerLeads.size(); ++i) {
+                rules->lead = room.ownerLeads[i].lead;
+                const auto shift = KWFindClearShift(box, *bounds, room.taken, *rules);
+                const double cost = shift ? Length(*shift) + room.ownerLeads[i].cost : bestCost;
+                if (cost < bestCost) {
+                    best = LabelPlace { rank + static_cast<int>(i), *shift };
+                    bestCost = cost;
+                }
             }
+            if (best) {
+                return *best;
+            }
+            rank += static_cast<int>(room.ownerLeads.size());
+        }
+    } else {
+        // Without a handle of its own the two ranks that ask it to stand
+        // nearer one count as tried.
+        if (const auto shift = KWFindClearShift(box, search.near, room.taken, search.clear)) {
+            return { rank, *shift };
+        }
+        rank += 3;
+    }
+    for (const KWSceneBox* bounds : { static_cast<const KWSceneBox*>(&search.near), &room.bounds }) {
+        if (const auto shift = KWFindClearShift(box, *bounds, room.taken, search.free)) {
+            return { rank, *shift };
         }
         ++rank;
     }
@@ -321,13 +340,10 @@ constexpr double kMirrorCost = 8.0;
 
 } // namespace
 
-namespace {
-
-int PlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF* otherSide, const QGraphicsItem* own,
-    KWLabelRoom& room)
+void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room)
 {
     if (label == nullptr) {
-        return KW_LABEL_BESIDE;
+        return;
     }
     const auto step = std::find_if(room.stepped.begin(), room.stepped.end(),
         [own](const std::pair<const QGraphicsItem*, KWScenePoint>& s) {
@@ -338,15 +354,19 @@ int PlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF* otherSi
     const KWSceneBox box = KWArrangedBoxAt(label, start, room);
     // The handles as the room holds them, then the rivals: the ownership rule
     // skips the label's own among them.
-    std::vector<KWSceneBox> withRivals;
-    if (!room.rivals.empty()) {
-        withRivals = room.handleBoxes;
-        withRivals.insert(withRivals.end(), room.rivals.begin(), room.rivals.end());
+    std::vector<KWSceneBox> others;
+    others.reserve(room.handles.size() + room.rivals.size());
+    for (const KWPlacedHandle& placed : room.handles) {
+        others.push_back(placed.box);
     }
-    const std::vector<KWSceneBox>& others = room.rivals.empty() ? room.handleBoxes : withRivals;
-    const auto handle = std::find(room.handles.begin(), room.handles.end(), own);
-    const KWSceneBox* ownHandle
-        = own != nullptr && handle != room.handles.end() ? &others[handle - room.handles.begin()] : nullptr;
+    for (const KWPlacedHandle& rival : room.rivals) {
+        if (own == nullptr || rival.handle != own) {
+            others.push_back(rival.box);
+        }
+    }
+    const auto handle = std::find_if(room.handles.begin(), room.handles.end(),
+        [own](const KWPlacedHandle& placed) { return own != nullptr && placed.handle == own; });
+    const KWSceneBox* ownHandle = handle != room.handles.end() ? &others[handle - room.handles.begin()] : nullptr;
     const KWSceneBox ownBox = ownHandle != nullptr ? *ownHandle
         : own != nullptr                           ? KWArrangedBoxAt(own, own->pos(), room)
                                                    : KWSceneBox {};
@@ -364,7 +384,6 @@ int PlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF* otherSi
         for (KWShiftRules* rules : { &search.clear, &search.owned }) {
             rules->nearer = ownHandle;
             rules->farther = &others;
-            rules->lead = KW_LABEL_OWNER_MARGIN;
         }
     }
 
@@ -372,43 +391,14 @@ int PlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF* otherSi
     // A label beside a handle reads as well on the handle's other side: where
     // home is taken, the mirrored place may need a far shorter step. A label
     // that only steps a little stays on its side rather than jump across.
-    // The drawing's own other side reads as well as home: where home fails,
-    // it is taken wherever it needs no step at all, and stands for the
-    // mirrored place otherwise.
-    if ((place.rank > 0 || Length(place.shift) > kMirrorCost) && (otherSide != nullptr || !ownBox.IsEmpty())) {
-        const KWScenePoint across = otherSide != nullptr
-            ? KWScenePoint { (otherSide->x() - home.x()) / room.scale, (otherSide->y() - home.y()) / room.scale }
-            : KWScenePoint { ownBox.left + ownBox.right - box.left - box.right, 0.0 };
-        const LabelPlace there = BestPlace(box.Shifted(across), search, room);
-        const bool clearThere = otherSide != nullptr && there.rank == 0 && Length(there.shift) == 0.0;
-        if (clearThere || there.rank < place.rank
-            || (there.rank == place.rank && Length(there.shift) + kMirrorCost < Length(place.shift))) {
-            place = { there.rank, { across.x + there.shift.x, across.y + there.shift.y } };
+    if ((place.rank > 0 || Length(place.shift) > kMirrorCost) && !ownBox.IsEmpty()) {
+        const KWScenePoint across { ownBox.left + ownBox.right - box.left - box.right, 0.0 };
+        const LabelPlace mirrored = BestPlace(box.Shifted(across), search, room);
+        if (mirrored.rank < place.rank
+            || (mirrored.rank == place.rank && Length(mirrored.shift) + kMirrorCost < Length(place.shift))) {
+            place = { mirrored.rank, { across.x + mirrored.shift.x, across.y + mirrored.shift.y } };
         }
     }
     label->setPos(start + QPointF(place.shift.x, place.shift.y) * room.scale);
-    const KWSceneBox placed = box.Shifted(place.shift);
-    room.taken.push_back(Grown(placed, KW_LABEL_GAP, KW_LABEL_GAP));
-    if (search.owned.nearer == nullptr) {
-        return place.rank == 0 ? KW_LABEL_BESIDE : KW_LABEL_NEARER_OWN;
-    }
-    if (place.rank >= kFirstWithoutOwner) {
-        return KW_LABEL_ASTRAY;
-    }
-    const double claim = KWBoxesApart(placed, ownBox) + KW_LABEL_OWNER_MARGIN;
-    room.claims.push_back(Grown(placed, claim, claim));
-    return place.rank == 0 ? KW_LABEL_BESIDE : KW_LABEL_NEARER_OWN;
-}
-
-} // namespace
-
-int KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room)
-{
-    return PlaceLabel(label, home, nullptr, own, room);
-}
-
-int KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF& otherSide, const QGraphicsItem* own,
-    KWLabelRoom& room)
-{
-    return PlaceLabel(label, home, &otherSide, own, room);
+    room.taken.push_back(Grown(box.Shifted(place.shift), KW_LABEL_GAP, KW_LABEL_GAP));
 }

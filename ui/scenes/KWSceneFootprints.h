@@ -14,6 +14,7 @@
 
 class CKWQTVSliderItem;
 class QGraphicsItem;
+class QGraphicsPixmapItem;
 class QGraphicsView;
 class QPixmap;
 
@@ -46,16 +47,23 @@ constexpr double KW_LABEL_OWNER_MARGIN = 6.0;
 // labels stand at least two pixels apart at scale 1, four at scale 2,
 // whatever the rounding of their edges.
 constexpr double KW_LABEL_GAP = 1.5;
-// How well a label stands, best first: within reach of what it labels, clear
-// of the pictures and nearer its own handle; nearer its own handle, but over
-// a picture or out of reach; not nearer its own handle. The sum over the
-// labels of a drawing tells how well it reads as a whole.
-constexpr int KW_LABEL_BESIDE = 0;
-constexpr int KW_LABEL_NEARER_OWN = 1;
-constexpr int KW_LABEL_ASTRAY = 3;
 // How far a label may stand from what it labels (its handle, its picture or
 // the place its drawing gives it) while a place so near is clear.
 constexpr double KW_LABEL_REACH = 16.0;
+
+// A lead a label keeps over the handles and rivals that are not its own, and
+// what a place costs that keeps no more (units).
+struct KWOwnerLead {
+    double lead = KW_LABEL_OWNER_MARGIN;
+    double cost = 0.0;
+};
+
+// What a handle covers in a room, or what shows there of the picture a
+// handle's number is read with.
+struct KWPlacedHandle {
+    const QGraphicsItem* handle = nullptr;
+    KWSceneBox box;
+};
 
 // What the labels and handles of a drawing place themselves among. The
 // arrangement is worked out in units of one pixel at scale 1 (scene pixels
@@ -70,21 +78,16 @@ struct KWLabelRoom {
     // The handles that stepped aside, and by how much (units): their labels
     // step with them.
     std::vector<std::pair<const QGraphicsItem*, KWScenePoint>> stepped;
-    // Every handle placed, and where (the same order): a label stands
-    // nearer its own.
-    std::vector<const QGraphicsItem*> handles;
-    std::vector<KWSceneBox> handleBoxes;
-    // What shows of the pictures a number beside them would be read with:
-    // a label beside a handle stands nearer its handle than these too, and
-    // every handle but the picture's own keeps off them (the same order).
-    std::vector<KWSceneBox> rivals;
-    std::vector<const QGraphicsItem*> rivalHandles;
-    // Where set, a handle that may step as far either way steps away from
-    // the rivals.
-    bool awayFromRivals = false;
-    // Around each label placed nearer its own handle, where another handle
-    // would stand as near to it: a handle placed after it keeps out.
-    std::vector<KWSceneBox> claims;
+    // Every handle placed: a label stands nearer its own.
+    std::vector<KWPlacedHandle> handles;
+    // What shows of the pictures a number beside them would be read with: a
+    // label beside a handle stands nearer its handle than these too, but for
+    // the picture of its own handle.
+    std::vector<KWPlacedHandle> rivals;
+    // How much nearer a label beside a handle stands to it than to any other
+    // handle and rival, and what a place that keeps only that lead costs, as
+    // so many units farther.
+    std::vector<KWOwnerLead> ownerLeads { { KW_LABEL_OWNER_MARGIN, 0.0 } };
 };
 
 // A room spanning what the view shows, at the scale.
@@ -98,26 +101,34 @@ KWSceneBox KWInRoomUnits(const KWSceneBox& box, const KWLabelRoom& room);
 // helped (pictures).
 void KWTake(const QGraphicsItem* item, KWLabelRoom& room);
 void KWAvoid(const QGraphicsItem* picture, KWLabelRoom& room);
-// What of a picture shows: the box of its pixels that are at least half
-// opaque, in its own pixels; empty where none is.
-QRectF KWShownRect(const QPixmap& picture);
-// The picture, where it stands and as far as `shown` (its own coordinates)
-// goes, as one that a number beside it would be read with: a label beside a
-// handle keeps clearly nearer its handle than it, and a handle other than
-// `itsHandle` keeps off it. Nothing for a hidden one.
-void KWRival(const QGraphicsItem* picture, const QRectF& shown, const QGraphicsItem* itsHandle, KWLabelRoom& room);
+// What of a picture shows, as the boxes of its pixels that are at least half
+// opaque in each of `bands` bands of rows of equal height, in its own pixels:
+// a round picture is then not taken for its corners. Empty where none is.
+std::vector<QRectF> KWShownBands(const QPixmap& picture, int bands);
+// The picture, where it stands and as far as `shown` (boxes in its pixmap's
+// own pixels) goes, as one that a number beside it would be read with as
+// that of `itsHandle`: a label beside another handle keeps clearly nearer
+// its handle than it. Nothing for a hidden one.
+void KWRival(const QGraphicsPixmapItem* picture, const std::vector<QRectF>& shown,
+    const QGraphicsItem* itsHandle, KWLabelRoom& room);
+
+// Sets the picture's offset to exactly that: Qt keeps an offset it finds
+// nearly equal, and a drawing worked out from the one kept would depend on
+// the drawings before it.
+void KWSetOffsetExactly(QGraphicsPixmapItem* item, const QPointF& offset);
 
 // Moves the handle across its travel only (sideways for one dragged up and
 // down), by the shortest shift that keeps it inside the room's bounds and
 // clear of what is taken, and takes it: its place along its travel is its
 // value, and a handle under another could no longer be grabbed. A handle
 // dragged sideways marks a place on the ground line: it rises at most its own
-// height off that line (below the line is free). It keeps off the room's
-// rivals and claims as well.
+// height off that line (below the line is free). Where no place is clear, it
+// stands where it is, held inside the bounds.
 void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room);
-// The same, stepping with room beside it for its label, which stands at
-// labelHome while the handle stands where it does.
-void KWClearHandle(CKWQTVSliderItem* handle, const QGraphicsItem* label, const QPointF& labelHome, KWLabelRoom& room);
+// Puts the handle, whose value gives it the offset `home`, at `offset`, and
+// takes it as KWClearHandle takes the place it finds: its label steps with
+// it.
+void KWTakeHandleAt(CKWQTVSliderItem* handle, const QPointF& home, const QPointF& offset, KWLabelRoom& room);
 
 // Moves the label from home (moved with `own` where that stepped aside) by
 // the shortest shift that takes it inside the room's bounds, clear of what is
@@ -129,12 +140,5 @@ void KWClearHandle(CKWQTVSliderItem* handle, const QGraphicsItem* label, const Q
 // picture at a cost (KW_LABEL_PICTURE_COST), then anywhere in the view; it
 // gives up being nearer its own handle only where no place in the view is.
 // Where home is taken, the place mirrored to the other side of `own` counts
-// as home too. Then takes it, with the gap every other label keeps from it,
-// and, standing beside its own handle, claims the room around it that keeps
-// it nearer that handle. How well it stands: one of the KW_LABEL_ values.
-int KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room);
-// The same for a label that its drawing gives a place on the other side of
-// what it labels too: where home fails, that place is taken wherever it is
-// clear as it stands, and stands for the mirrored one otherwise.
-int KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QPointF& otherSide, const QGraphicsItem* own,
-    KWLabelRoom& room);
+// as home too. Then takes it, with the gap every other label keeps from it.
+void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem* own, KWLabelRoom& room);

@@ -9,12 +9,6 @@ bool AxesHaveLength(const KWFishSideLayout& layout)
     return layout.axisWidth > 0.0 && layout.axisHeight > 0.0;
 }
 
-double HeightLabelX(const KWFishSideValues& v, double objectX, bool across)
-{
-    const bool right = (v.ceiling ? !v.rightSide : v.rightSide) != across;
-    return right ? objectX + 20.0 * v.rectTimes : objectX - 60.0 * v.rectTimes;
-}
-
 } // namespace
 
 KWFishSideLayout KWFishSideLayoutFor(const KWFishSideValues& v, int sceneWidth, int sceneHeight)
@@ -64,7 +58,6 @@ KWFishSideLayout KWFishSideLayoutFor(const KWFishSideValues& v, int sceneWidth, 
 
     l.distanceLabel = { l.objectX - 22.0 * t, l.originY + 8.0 * t };
     l.heightLabel = { KWFishHeightLabelX(v, l.objectX), l.originY - l.objectPx - 13.0 * t };
-    l.heightLabelAcross = { KWFishHeightLabelAcrossX(v, l.objectX), l.heightLabel.y };
     return l;
 }
 
@@ -90,12 +83,8 @@ KWFishPerson KWFishPersonAt(const KWFishSideValues& v, const KWFishSideLayout& l
 
 double KWFishHeightLabelX(const KWFishSideValues& v, double objectX)
 {
-    return HeightLabelX(v, objectX, false);
-}
-
-double KWFishHeightLabelAcrossX(const KWFishSideValues& v, double objectX)
-{
-    return HeightLabelX(v, objectX, true);
+    const bool right = v.ceiling ? !v.rightSide : v.rightSide;
+    return right ? objectX + 20.0 * v.rectTimes : objectX - 60.0 * v.rectTimes;
 }
 
 bool KWFishHeightAtY(const KWFishSideValues& v, const KWFishSideLayout& l, double y, double& height)

@@ -70,8 +70,6 @@ struct KWFishSideLayout {
     KWSceneRange distanceRange;
     KWScenePoint distanceLabel;
     KWScenePoint heightLabel;
-    // The person's other side, for where its home is taken.
-    KWScenePoint heightLabelAcross;
 };
 
 KWFishSideLayout KWFishSideLayoutFor(const KWFishSideValues& values, int sceneWidth, int sceneHeight);
@@ -83,10 +81,8 @@ KWFishSideLayout KWFishSideLayoutFor(const KWFishSideValues& values, int sceneWi
 KWSceneRange KWFishCameraRange(
     const KWFishSideValues& values, const KWFishSideLayout& layout, double objectPx);
 KWFishPerson KWFishPersonAt(const KWFishSideValues& values, const KWFishSideLayout& layout, double objectPx);
-// The height label goes right of the person (+20t) or left of it (-60t);
-// the other of the two is its place across the person.
+// The height label goes right of the person (+20t) or left of it (-60t).
 double KWFishHeightLabelX(const KWFishSideValues& values, double objectX);
-double KWFishHeightLabelAcrossX(const KWFishSideValues& values, double objectX);
 
 // Drags. Each returns false, and changes nothing, while the axes have no
 // length (the scene is smaller than its margins): the value would be a
