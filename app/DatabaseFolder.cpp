@@ -59,9 +59,18 @@ bool CDatabaseFolder::Open(const std::string& path, std::string* reason)
     const std::string shortPath = m_descriptorFolder + "/" + std::to_string(fd) + "/" + name;
     // The short name counts only where it reaches this very file.
     struct stat reached { };
-    if (::stat(shortPath.c_str(), &reached) == 0 && reached.st_dev == info.st_dev
-        && reached.st_ino == info.st_ino) {
-        m_shortPath = shortPath;
+    if (::stat(shortPath.c_str(), &reached) == 0) {
+        if (reached.st_dev == info.st_dev && reached.st_ino == info.st_ino) {
+            m_shortPath = shortPath;
+        } else {
+            m_whyNoShortPath = "its shorter name through /proc leads to another file";
+        }
+    } else {
+        const int error = errno;
+        struct stat descriptors { };
+        m_whyNoShortPath = ::stat(m_descriptorFolder.c_str(), &descriptors) != 0
+            ? std::string("without /proc there is no shorter name for it")
+            : "its shorter name through /proc leads nowhere: " + WhyNotReached(error);
     }
     return true;
 }
@@ -73,6 +82,7 @@ void CDatabaseFolder::Close()
         m_fd = -1;
     }
     m_shortPath.clear();
+    m_whyNoShortPath.clear();
     m_filePath.clear();
 }
 

@@ -17,7 +17,8 @@
 // database tests' deepest paths say when that changes.
 //
 // Where /proc is not mounted (a chroot, a sandbox that hides it) the short
-// name leads nowhere; the file's own path is all there is then.
+// name leads nowhere, and where it leads to another file it is not used
+// either; the file's own path is all there is then.
 
 #include <string>
 
@@ -38,6 +39,10 @@ public:
     // "/proc/self/fd/<n>/<name>" for the file found by the last Open; empty
     // when nothing is held, or when that name does not lead to the file.
     const std::string& ShortPath() const { return m_shortPath; }
+    // Why a file is held without a short path, as the end of a sentence:
+    // there is no /proc, or the short name leads to another file or to none.
+    // Empty while there is a short path or nothing is held.
+    const std::string& WhyNoShortPath() const { return m_whyNoShortPath; }
     // The file's own path, every link followed; empty when nothing is held.
     const std::string& FilePath() const { return m_filePath; }
     // The folder in which the process's descriptors are named,
@@ -48,6 +53,7 @@ public:
 private:
     int m_fd = -1;
     std::string m_shortPath;
+    std::string m_whyNoShortPath;
     std::string m_filePath;
     std::string m_descriptorFolder = "/proc/self/fd";
 };

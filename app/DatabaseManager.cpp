@@ -177,9 +177,9 @@ std::string CDatabaseManager::NameForSqlite(Problem* problem) const
     if (!m_folder.ShortPath().empty()) {
         return m_folder.ShortPath();
     }
-    // No short name without /proc (a chroot, a sandbox that hides it). SQLite
-    // refuses a path that leaves no room for its journal's name within its
-    // limit, whether or not it makes a journal.
+    // No short name (no /proc, or one that leads elsewhere): SQLite refuses
+    // a path that leaves no room for its journal's name within its limit,
+    // whether or not it makes a journal.
     const sqlite3_vfs* const unixLayer = sqlite3_vfs_find(nullptr);
     const size_t longest
         = unixLayer != nullptr ? static_cast<size_t>(unixLayer->mxPathname) - std::strlen("-journal") : 0;
@@ -189,7 +189,7 @@ std::string CDatabaseManager::NameForSqlite(Problem* problem) const
     }
     *problem = Problem { OpenFailure::CannotOpen,
         "its path of " + std::to_string(path.size()) + " bytes is longer than the " + std::to_string(longest)
-            + " SQLite takes, and without /proc there is no shorter name for it" };
+            + " SQLite takes, and " + m_folder.WhyNoShortPath() };
     return std::string();
 }
 

@@ -60,15 +60,18 @@ public:
     int Init();
     // Opens "<application directory>/Product.db", or the given file, for
     // reading only, keys it, reads its schema and checks every page. 1 when
-    // that worked; 0, closed and with a warning naming the file and SQLite's
-    // reason, for a file that is missing, no regular file, damaged anywhere,
-    // empty, not encrypted, keyed with another passphrase or without one of
-    // the tables the queries read (the queries then give nothing). Nothing is
-    // created, changed or deleted, neither the file nor anything beside it: a
-    // journal, write-ahead log or shared-memory file that another program
-    // left there is neither replayed nor removed. Any path Linux takes opens,
-    // up to 4,095 bytes; where /proc is not mounted, only a path that SQLite
-    // takes as it is (504 bytes).
+    // that worked; 0, closed and with a warning naming the file and why, for
+    // a file that is missing, no regular file, damaged anywhere, empty, not
+    // encrypted, keyed with another passphrase or without one of the tables
+    // the queries read (the queries then give nothing). The why is SQLite's
+    // words, the system's, or the program's own (an empty file, a missing
+    // table, a path too long). Nothing is created, changed or deleted,
+    // neither the file nor anything beside it: a journal, write-ahead log or
+    // shared-memory file that another program left there is neither replayed
+    // nor removed. Any path Linux takes opens, up to 4,095 bytes; where the
+    // short name through /proc does not lead to the file (no /proc, or one
+    // that leads elsewhere), only a path that SQLite takes as it is (504
+    // bytes).
     int Open();
     int Open(const std::wstring& path);
     // For the catalogue converter, which writes into the file: opens it as
@@ -80,9 +83,9 @@ public:
     int Close();
     // Whether the last Open succeeded and no Close came after it.
     bool IsOpen() const { return m_db != nullptr; }
-    // The file the last Open could not open, SQLite's words (or the system's)
-    // for why, and what a user can do about it; empty and None after an Open
-    // that succeeded.
+    // The file the last Open could not open, why (in SQLite's words, the
+    // system's or the program's own), and what a user can do about it; empty
+    // and None after an Open that succeeded.
     const std::string& FailedPath() const { return m_failedPath; }
     const std::string& FailureReason() const { return m_failureReason; }
     OpenFailure FailureKind() const { return m_failureKind; }

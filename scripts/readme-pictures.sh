@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes the README's pictures again: builds the calculator and grabs each tool
-# at its start (English, the normal look) from its own window, offscreen, into
-# docs/. Run it after a change to the look and commit the pictures.
+# Makes the README's pictures again: builds the grabber, which links the
+# calculator's library and opens the calculator's own main window, and grabs
+# each tool at its start (English, the normal look), offscreen, into docs/.
+# Run it after a change to the look and commit the pictures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -2,13 +2,13 @@
 # Installs the dependencies, builds everything and runs every test headless,
 # then does the same with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan/. KW_SKIP_SANITIZE=1 skips the second round (for quick local
-# runs).
+# runs; .ci/run sets it to 0).
 #
 # Warnings are errors where CI asks for them: KW_WERROR=ON (which .ci/run
-# sets) or, in a folder configured for the first time, a CI variable in the
-# environment. Otherwise each folder keeps its setting, off unless set, as
-# scripts/run.sh leaves build/: running the run command and then this one
-# compiles nothing of the program again.
+# sets) or, in a folder configured for the first time, a true CI variable in
+# the environment (true, 1, yes or on). Otherwise each folder keeps its
+# setting, off unless set, as scripts/run.sh leaves build/: running the run
+# command and then this one compiles nothing of the program again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

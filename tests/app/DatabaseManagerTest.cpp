@@ -18,6 +18,9 @@
 #include <string>
 #include <tuple>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // 48 ASCII bytes then a two-byte character straddling byte 49.
@@ -267,25 +270,31 @@ TEST_F(DatabaseManagerTest, UnreadableOrMissingFileIsNotOpenedIsNamedAndIsLeftAs
 
 // Copied into a folder as deep as the system allows, or under a name that
 // means something in a URI, the database opens for reading and is left as it
-// was; the catalogue converter writes into it there. Where /proc is not
-// mounted, a path that SQLite takes as it is opens the same way, and a longer
-// one is refused with its reason.
+// was; the catalogue converter writes into it there. Where the short name
+// through /proc does not lead to the file (no /proc, one that leads to
+// another file or to none), a path that SQLite takes as it is opens the same
+// way, and a longer one is refused with its own reason.
 TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
 {
     QFile shipped(QCoreApplication::applicationDirPath() + "/Product.db");
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray bytes = shipped.readAll();
+    enum Descriptors { Proc, NoProc, OtherFile, NoFile };
+    const char* const why[] = { "", "without /proc there is no shorter name for it",
+        "its shorter name through /proc leads to another file",
+        "its shorter name through /proc leads nowhere: no such file" };
     const struct {
         int length; // of the whole path, in bytes
         QString name;
-        bool withoutProc;
-    } rows[] = { { 600, "Product.db", false }, { 4000, "Product.db", false }, { 4090, "Product.db", false },
-        { 4095, "Product.db", false }, { 200, "Product ?#%41 &mode=rw.db", false },
-        { 200, "Product ?#%41 &mode=rw.db", true }, { 504, "Product.db", true }, { 505, "Product.db", true },
-        { 4095, "Product.db", true } };
+        Descriptors descriptors;
+    } rows[] = { { 600, "Product.db", Proc }, { 4000, "Product.db", Proc }, { 4090, "Product.db", Proc },
+        { 4095, "Product.db", Proc }, { 200, "Product ?#%41 &mode=rw.db", Proc },
+        { 200, "Product ?#%41 &mode=rw.db", NoProc }, { 504, "Product.db", NoProc },
+        { 505, "Product.db", NoProc }, { 4095, "Product.db", NoProc }, { 504, "Product.db", OtherFile },
+        { 505, "Product.db", OtherFile }, { 505, "Product.db", NoFile } };
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.length << " " << row.name.toStdString() << " "
-                                        << (row.withoutProc ? "without" : "with") << " /proc");
+        SCOPED_TRACE(testing::Message()
+            << row.length << " " << row.name.toStdString() << " descriptors " << row.descriptors);
         QTemporaryDir top;
         QString folder = top.path();
         const qsizetype folderLength = row.length - 1 - row.name.size();
@@ -298,16 +307,32 @@ TEST(ShippedProductDatabase, OpensFromAnyDepthOfFolder)
         ASSERT_EQ(path.toUtf8().size(), row.length);
         ASSERT_TRUE(QFile::copy(shipped.fileName(), path));
         CDatabaseManager db;
-        if (row.withoutProc) {
-            db.SetDescriptorFolder(QFile::encodeName(top.filePath("no-proc")).toStdString());
+        const QString descriptors = top.filePath("fd");
+        if (row.descriptors != Proc) {
+            db.SetDescriptorFolder(QFile::encodeName(descriptors).toStdString());
         }
-        if (row.withoutProc && row.length > 504) {
+        if (row.descriptors == NoFile) {
+            ASSERT_TRUE(QDir().mkpath(descriptors));
+        }
+        if (row.descriptors == OtherFile) {
+            // The folder takes the lowest free descriptor; a few above it
+            // stand for any that another thread takes first.
+            const int next = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            ASSERT_GE(next, 0);
+            ::close(next);
+            for (int fd = next; fd < next + 16; ++fd) {
+                const QString other = descriptors + QLatin1Char('/') + QString::number(fd);
+                ASSERT_TRUE(QDir().mkpath(other));
+                QFile empty(other + QLatin1Char('/') + row.name);
+                ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+            }
+        }
+        if (row.descriptors != Proc && row.length > 504) {
             EXPECT_EQ(db.Open(path.toStdWString()), 0);
             EXPECT_EQ(db.FailureKind(), CDatabaseManager::OpenFailure::CannotOpen);
             EXPECT_EQ(db.FailureReason(),
                 "its path of " + std::to_string(row.length)
-                    + " bytes is longer than the 504 SQLite takes, and without /proc there is no shorter "
-                      "name for it");
+                    + " bytes is longer than the 504 SQLite takes, and " + why[row.descriptors]);
             continue;
         }
         ASSERT_EQ(db.Open(path.toStdWString()), 1) << db.FailureReason();
