@@ -468,7 +468,8 @@ TEST_P(FishReadingTest, EveryValueLabelStandsNearerItsOwnHandleThanTheCameraOrAn
             const QPointF from = KWSceneHandle(fish->GetScene(), CKWQTSideSceneFish::DistanceHandleId)
                                      ->sceneBoundingRect()
                                      .center();
-            KWSceneDrag(fish->GetScene(), from, { QPointF(fish->GetLayout().originX - 60.0 * scale, from.y()) });
+            KWSceneDrag(
+                fish->GetScene(), from, { QPointF(fish->GetLayout().originX - 60.0 * scale, from.y()) });
         }
         QGraphicsPixmapItem* camera = row.wall ? fish->GetWallPicture() : fish->GetCeilingPicture();
         const size_t persons = row.under.empty() ? row.persons.size() : row.under.size();
@@ -482,7 +483,8 @@ TEST_P(FishReadingTest, EveryValueLabelStandsNearerItsOwnHandleThanTheCameraOrAn
                 KWTypeFish(frame, row.wall, mount, person.c_str());
                 for (const char* distance : row.distances) {
                     KWTypeFish(frame, row.wall, nullptr, nullptr, distance);
-                    SCOPED_TRACE(std::string("mount ") + mount + ", person " + person + ", distance " + distance);
+                    SCOPED_TRACE(
+                        std::string("mount ") + mount + ", person " + person + ", distance " + distance);
                     ASSERT_EQ(fish->GetValues().rightSide, !row.left);
                     const KWSceneDrawing d = KWFishSideDrawing(frame);
                     const std::pair<QGraphicsTextItem*, int> labels[] = {
@@ -497,26 +499,31 @@ TEST_P(FishReadingTest, EveryValueLabelStandsNearerItsOwnHandleThanTheCameraOrAn
                     const QRect cameraBox = BoxOf(cameraAlone, Solid);
                     for (const auto& [id, box] : handles) {
                         if (id == CKWQTSideSceneFish::CameraHandleId) {
-                            EXPECT_LE(DistanceBetween(box, cameraBox), 52.0 * scale) << "the camera's handle strays";
+                            EXPECT_LE(DistanceBetween(box, cameraBox), 52.0 * scale)
+                                << "the camera's handle strays";
                         }
                     }
                     std::vector<QRect> lines;
                     for (int line = 0; line < KW_FISH_LINE_COUNT; ++line) {
-                        lines.push_back(BoxOf(d.Alone(fish->GetLine(static_cast<KWFishLineIndex>(line))), Solid));
+                        lines.push_back(
+                            BoxOf(d.Alone(fish->GetLine(static_cast<KWFishLineIndex>(line))), Solid));
                     }
                     for (const auto& [label, own] : labels) {
                         const QImage ink = d.Alone(label);
                         const QRect glyph = BoxOf(ink, Glyph);
                         const Leads leads = LeadsOf(glyph, own, handles, shown);
-                        EXPECT_GE(leads.overHandles, kReadLead * scale) << Text(label) << " read with another handle";
+                        EXPECT_GE(leads.overHandles, kReadLead * scale)
+                            << Text(label) << " read with another handle";
                         if (own == CKWQTSideSceneFish::CameraHandleId) {
                             continue;
                         }
-                        EXPECT_GE(leads.overPicture, kReadLead * scale) << Text(label) << " read with the camera";
+                        EXPECT_GE(leads.overPicture, kReadLead * scale)
+                            << Text(label) << " read with the camera";
                         EXPECT_EQ(Hidden(cameraAlone, ink) + Hidden(personAlone, ink), 0)
                             << Text(label) << " over a picture";
                         for (const QRect& line : lines) {
-                            EXPECT_FALSE(glyph.intersects(line)) << Text(label) << " on a line of the drawing";
+                            EXPECT_FALSE(glyph.intersects(line))
+                                << Text(label) << " on a line of the drawing";
                         }
                     }
                 }
@@ -565,7 +572,8 @@ std::vector<QPointF> FishPlaces(CKWQTSideSceneFish* fish, int scale)
              CKWQTSideSceneFish::DistanceHandleId }) {
         places.push_back(fish->GetHandle(id)->offset() / scale);
     }
-    for (QGraphicsTextItem* label : { fish->GetCameraLabel(), fish->GetHeightLabel(), fish->GetDistanceLabel() }) {
+    for (QGraphicsTextItem* label :
+        { fish->GetCameraLabel(), fish->GetHeightLabel(), fish->GetDistanceLabel() }) {
         places.push_back(label->pos() / scale);
     }
     return places;
@@ -574,9 +582,15 @@ std::vector<QPointF> FishPlaces(CKWQTSideSceneFish* fish, int scale)
 TEST(SceneArrangement, TheFisheyeSideViewDrawsTheSameValuesAlikeAtBothScalesAndAfterAnyOther)
 {
     const FishInstallation rows[] = {
-        { false, "2", "1.7", "2" }, { true, "2", "1.7", "2" }, { false, "0.5", "0.3", "1.5" },
-        { true, "0.5", "1.7", "1" }, { true, "1", "1", "0.6" }, { true, "1", "0.9", "2" },
-        { false, "2", "1.9", "1" }, { false, "3", "2.2", "1.5" }, { true, "0.3", "0.1", "2" },
+        { false, "2", "1.7", "2" },
+        { true, "2", "1.7", "2" },
+        { false, "0.5", "0.3", "1.5" },
+        { true, "0.5", "1.7", "1" },
+        { true, "1", "1", "0.6" },
+        { true, "1", "0.9", "2" },
+        { false, "2", "1.9", "1" },
+        { false, "3", "2.2", "1.5" },
+        { true, "0.3", "0.1", "2" },
     };
     std::vector<std::vector<QPointF>> atScaleOne;
     KWOnBothScales(0, [&](CMainFrameEventImp& frame, int scale) {

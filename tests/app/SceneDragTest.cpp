@@ -69,7 +69,8 @@ struct DragCheck {
     {
         CKWQTVSliderItem* handle = items[dragged].handle;
         const QPointF from = handle->sceneBoundingRect().center();
-        const int steps = static_cast<int>(std::lround(std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()))));
+        const int steps = static_cast<int>(
+            std::lround(std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()))));
         ASSERT_GT(steps, 0);
         KWScenePress(scene, from);
         Frame last = FrameOf(items, scale);
@@ -83,11 +84,13 @@ struct DragCheck {
             KWSceneMove(scene, pointer);
             const Frame now = FrameOf(items, scale);
             const QPointF held = now.handles[dragged];
-            EXPECT_DOUBLE_EQ(handle->IsVertical() ? held.x() : held.y(), across) << "the held handle moved across";
+            EXPECT_DOUBLE_EQ(handle->IsVertical() ? held.x() : held.y(), across)
+                << "the held handle moved across";
             // It follows the pointer, its value taken at two decimals, or
             // rests at the end of its travel.
             const double along = handle->IsVertical() ? held.y() : held.x();
-            const double wasAlong = handle->IsVertical() ? last.handles[dragged].y() : last.handles[dragged].x();
+            const double wasAlong
+                = handle->IsVertical() ? last.handles[dragged].y() : last.handles[dragged].x();
             const double pointed = (handle->IsVertical() ? pointer.y() : pointer.x()) / scale;
             EXPECT_TRUE(std::abs(along - pointed) <= 1.0 || std::abs(along - wasAlong) <= 0.5)
                 << "the held handle at " << along << " left the pointer at " << pointed;
@@ -143,7 +146,9 @@ TEST_P(FishDragTest, TheDraggedHandleStaysUnderThePointerAndNothingLeaps)
         const std::vector<Tracked> items = { { fish->GetHandle(Id::CameraHandleId), fish->GetCameraLabel() },
             { fish->GetHandle(Id::ObjectHandleId), fish->GetHeightLabel() },
             { fish->GetHandle(Id::DistanceHandleId), fish->GetDistanceLabel() } };
-        const size_t dragged = row.handle == Id::CameraHandleId ? 0 : row.handle == Id::ObjectHandleId ? 1 : 2;
+        const size_t dragged = row.handle == Id::CameraHandleId ? 0
+            : row.handle == Id::ObjectHandleId                  ? 1
+                                                                : 2;
         DragCheck check { items, dragged, scale };
         check.crossed = [fish] { return !fish->GetValues().rightSide; };
         const KWFishSideLayout& l = fish->GetLayout();
@@ -159,13 +164,15 @@ TEST_P(FishDragTest, TheDraggedHandleStaysUnderThePointerAndNothingLeaps)
 using Fish = CKWQTSideSceneFish;
 
 INSTANTIATE_TEST_SUITE_P(Drags, FishDragTest,
-    ::testing::Values(
-        FishDrag { "wall_person_walked_in_under_the_camera", true, "1", "0.9", "4", Fish::DistanceHandleId, 0.0 },
+    ::testing::Values(FishDrag { "wall_person_walked_in_under_the_camera", true, "1", "0.9", "4",
+                          Fish::DistanceHandleId, 0.0 },
         FishDrag { "wall_camera_raised_past_the_head", true, "0.6", "1", "0.6", Fish::CameraHandleId, 1.6 },
         FishDrag { "wall_person_grown_past_the_camera", true, "1", "0.6", "0.6", Fish::ObjectHandleId, 1.6 },
         FishDrag { "ceiling_person_grown_to_the_camera", false, "2", "1", "0.6", Fish::ObjectHandleId, 2.0 },
-        FishDrag { "ceiling_camera_lowered_to_the_head", false, "3", "1.7", "0.6", Fish::CameraHandleId, 1.5 },
-        FishDrag { "ceiling_person_walked_in_and_across", false, "2", "1.7", "4", Fish::DistanceHandleId, -1.0 }),
+        FishDrag {
+            "ceiling_camera_lowered_to_the_head", false, "3", "1.7", "0.6", Fish::CameraHandleId, 1.5 },
+        FishDrag {
+            "ceiling_person_walked_in_and_across", false, "2", "1.7", "4", Fish::DistanceHandleId, -1.0 }),
     [](const ::testing::TestParamInfo<FishDrag>& info) { return std::string(info.param.name); });
 
 // ---- The IPC side view -------------------------------------------------------
@@ -211,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(Drags, IPCDragTest,
                           IPC::BlindDistanceHandleId, { 250, 0 } },
         IPCDrag { "blind_zone_off_the_target", "3", "30", "1", IPC::BlindDistanceHandleId, { 150, 0 } },
         IPCDrag { "target_height_up", "3", "30", "1", IPC::TargetHeightHandleId, { 0, -150 } },
-        IPCDrag { "target_height_down_onto_the_ground", "3", "30", "1", IPC::TargetHeightHandleId, { 0, 60 } },
+        IPCDrag {
+            "target_height_down_onto_the_ground", "3", "30", "1", IPC::TargetHeightHandleId, { 0, 60 } },
         IPCDrag { "target_distance_out", "3", "30", "1", IPC::TargetDistanceHandleId, { 150, 0 } },
         IPCDrag { "target_distance_in_past_the_blind_zone", "3", "30", "1", IPC::TargetDistanceHandleId,
             { -40, 0 } },

@@ -23,19 +23,21 @@ TEST(HandleClearance, AHandleKeepsToItsSideOfWhatIsInItsWay)
         double across;
     } rows[] = {
         { "nothing in its way", { 120, 120 }, {}, view, 120 },
-        { "on a picture: beside it, to its side", { 120, 120 }, { { picture, 15, KWSide::Higher } }, view, 155 },
+        { "on a picture: beside it, to its side", { 120, 120 }, { { picture, 15, KWSide::Higher } }, view,
+            155 },
         { "the other side", { 120, 120 }, { { picture, 15, KWSide::Lower } }, view, 85 },
-        { "passing below it, round its corner", { 150, 149 }, { { picture, 15, KWSide::Higher } }, view, 152 },
+        { "passing below it, round its corner", { 150, 149 }, { { picture, 15, KWSide::Higher } }, view,
+            152 },
         { "far enough below, where it is", { 120, 156 }, { { picture, 15, KWSide::Higher } }, view, 120 },
-        { "of two asking opposite ways, the later",
-            { 120, 120 }, { { picture, 15, KWSide::Higher }, { { 160, 120, 160, 120 }, 28, KWSide::Lower } }, view,
-            132 },
+        { "of two asking opposite ways, the later", { 120, 120 },
+            { { picture, 15, KWSide::Higher }, { { 160, 120, 160, 120 }, 28, KWSide::Lower } }, view, 132 },
         { "held within its range", { 120, 120 }, { { picture, 15, KWSide::Higher } }, { 0, 150 }, 150 },
         { "what it could not meet within its range asks nothing", { 300, 120 },
             { { picture, 15, KWSide::Higher } }, { 280, 320 }, 300 },
-        { "another handle: box to box", { 110, 120 }, { KWHandleKeepOff({ 100, 120 }, 0, KWSide::Higher) }, view,
-            126 },
-        { "and room beside it", { 110, 120 }, { KWHandleKeepOff({ 100, 120 }, 22, KWSide::Higher) }, view, 148 },
+        { "another handle: box to box", { 110, 120 }, { KWHandleKeepOff({ 100, 120 }, 0, KWSide::Higher) },
+            view, 126 },
+        { "and room beside it", { 110, 120 }, { KWHandleKeepOff({ 100, 120 }, 22, KWSide::Higher) }, view,
+            148 },
     };
     for (const auto& row : rows) {
         EXPECT_NEAR(KWAcrossClearOf(row.centre, true, row.keepOff, row.range), row.across, 0.01) << row.what;

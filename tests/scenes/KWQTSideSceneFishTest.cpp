@@ -129,7 +129,8 @@ TEST_F(SideFishFixture, TheSameValuesDrawTheSameWhateverWasDrawnBefore)
         for (int id : { 1, 2, 4 }) {
             at.push_back(view->GetHandle(id)->offset());
         }
-        for (QGraphicsTextItem* label : { view->GetCameraLabel(), view->GetHeightLabel(), view->GetDistanceLabel() }) {
+        for (QGraphicsTextItem* label :
+            { view->GetCameraLabel(), view->GetHeightLabel(), view->GetDistanceLabel() }) {
             at.push_back(label->pos());
         }
         return at;

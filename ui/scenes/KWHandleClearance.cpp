@@ -10,8 +10,8 @@ KWKeepOff KWHandleKeepOff(const KWScenePoint& centre, double room, KWSide side)
         KW_HANDLE_HALF, side };
 }
 
-double KWAcrossClearOf(const KWScenePoint& centre, bool travelsVertically, const std::vector<KWKeepOff>& keepOff,
-    const KWSceneRange& range)
+double KWAcrossClearOf(const KWScenePoint& centre, bool travelsVertically,
+    const std::vector<KWKeepOff>& keepOff, const KWSceneRange& range)
 {
     const double along = travelsVertically ? centre.y : centre.x;
     double across = travelsVertically ? centre.x : centre.y;

@@ -46,5 +46,5 @@ KWKeepOff KWHandleKeepOff(const KWScenePoint& centre, double room, KWSide side);
 // `range`. One that could not meet the handle anywhere within `range` asks
 // nothing: a handle that may step aside by so much steps back once another
 // has passed beyond, rather than being carried along.
-double KWAcrossClearOf(const KWScenePoint& centre, bool travelsVertically, const std::vector<KWKeepOff>& keepOff,
-    const KWSceneRange& range);
+double KWAcrossClearOf(const KWScenePoint& centre, bool travelsVertically,
+    const std::vector<KWKeepOff>& keepOff, const KWSceneRange& range);

@@ -42,7 +42,8 @@ double CKWHandleHold::HeldAcross() const
     return m_held != nullptr && m_held->IsVertical() ? start.x : start.y;
 }
 
-KWSide CKWHandleHold::SideOf(const CKWQTVSliderItem* handle, const CKWQTVSliderItem* other, KWSide level) const
+KWSide CKWHandleHold::SideOf(
+    const CKWQTVSliderItem* handle, const CKWQTVSliderItem* other, KWSide level) const
 {
     const KWScenePoint mine = StartOf(handle);
     const KWScenePoint theirs = StartOf(other);
@@ -67,7 +68,8 @@ void CKWHandleHold::NoteLabel(const QGraphicsItem* label, const CKWQTVSliderItem
     }
 }
 
-QPointF CKWHandleHold::LabelHome(const QGraphicsItem* label, const QPointF& home, const QPointF& handleHome) const
+QPointF CKWHandleHold::LabelHome(
+    const QGraphicsItem* label, const QPointF& home, const QPointF& handleHome) const
 {
     const auto noted = std::find_if(m_labels.begin(), m_labels.end(),
         [label](const std::pair<const QGraphicsItem*, QPointF>& l) { return l.first == label; });

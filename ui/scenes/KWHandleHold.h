@@ -27,7 +27,8 @@ public:
 
     // A drag step of `handle`: the first of a drag notes where each of
     // `handles` stands (centres in units of `scale`).
-    void Step(const CKWQTVSliderItem* handle, const std::vector<const CKWQTVSliderItem*>& handles, double scale);
+    void Step(
+        const CKWQTVSliderItem* handle, const std::vector<const CKWQTVSliderItem*>& handles, double scale);
     // The handle held now; null when none is, or when the scene no longer
     // gives it the mouse (a drag that ended without a release reaching us).
     const CKWQTVSliderItem* Held() const;

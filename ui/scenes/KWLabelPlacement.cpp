@@ -49,7 +49,22 @@ std::vector<double> EdgeShifts(double low, double high, double boundLow, double 
                      }),
         shifts.end());
     std::sort(shifts.begin(), shifts.end(), [](double a, double b) { return std::abs(a) < std::abs(b); });
-    return shifts;
+    // Boxes that share an edge give the same shift more than once: it is
+    // tried where it first comes, among those as long.
+    std::vector<double> once;
+    once.reserve(shifts.size());
+    for (double shift : shifts) {
+        // Sorted by length: a shift tried already is among the last ones.
+        bool tried = false;
+        for (auto earlier = once.rbegin(); earlier != once.rend() && std::abs(*earlier) == std::abs(shift);
+             ++earlier) {
+            tried = tried || *earlier == shift;
+        }
+        if (!tried) {
+            once.push_back(shift);
+        }
+    }
+    return once;
 }
 
 // Whether the box stands wholly inside the bounds, half a pixel counting as

@@ -262,17 +262,17 @@ void CKWQTSideSceneFish::Redraw()
         m_lines[i]->setLine(KWToQLineF(l.lines[i]));
     }
 
-    m_cameraLabel->setPlainText(LengthText(m_values.installHeight));
+    KWSetLabelText(m_cameraLabel, LengthText(m_values.installHeight));
     m_cameraHandle->SetMoveRange(l.cameraRange.min, l.cameraRange.max);
     m_ceilingPicture->setPos(KWToQPointF(l.cameraPicture));
     m_wallPicture->setPos(KWToQPointF(l.cameraPicture));
 
-    m_heightLabel->setPlainText(LengthText(m_values.objectHeight));
+    KWSetLabelText(m_heightLabel, LengthText(m_values.objectHeight));
     PlacePerson(l.person);
     m_distanceHandle->SetMoveRange(l.distanceRange.min, l.distanceRange.max);
     m_objectHandle->SetMoveRange(l.objectRange.min, l.objectRange.max);
 
-    m_distanceLabel->setPlainText(LengthText(m_values.objectDistance));
+    KWSetLabelText(m_distanceLabel, LengthText(m_values.objectDistance));
     Arrange();
 
     m_scene->update();
@@ -318,7 +318,7 @@ void CKWQTSideSceneFish::DragObjectHeight(double y)
     // Only what depends on the person's height moves.
     const double t = m_values.rectTimes;
     m_values.objectHeight = height;
-    m_heightLabel->setPlainText(LengthText(height));
+    KWSetLabelText(m_heightLabel, LengthText(height));
 
     const double objectPx = m_layout.originY - y;
     m_layout.person = KWFishPersonAt(m_values, m_layout, objectPx);
@@ -366,7 +366,8 @@ struct Placed {
 
 // The handle at `other` seen as something `placing`, of the object handle
 // `person`, keeps clear of to `side` of it.
-KWKeepOff KeepOffHandle(const Placed& placing, const Placed& other, KWSide side, const CKWQTVSliderItem* person)
+KWKeepOff KeepOffHandle(
+    const Placed& placing, const Placed& other, KWSide side, const CKWQTVSliderItem* person)
 {
     const KWScenePoint& c = other.centre;
     const bool sideBySide = placing.handle->IsVertical() && other.handle->IsVertical();
@@ -479,8 +480,9 @@ KWSceneBox ShortPersonsLabel(const std::vector<Placed>& before, const CKWQTVSlid
     }
     const KWScenePoint& c = placed->centre;
     const double near = KW_HANDLE_HALF + 2.0;
-    return side == KWSide::Higher ? KWSceneBox { c.x + near, c.y - ink.height(), c.x + near + ink.width(), c.y }
-                                  : KWSceneBox { c.x - near - ink.width(), c.y - ink.height(), c.x - near, c.y };
+    return side == KWSide::Higher
+        ? KWSceneBox { c.x + near, c.y - ink.height(), c.x + near + ink.width(), c.y }
+        : KWSceneBox { c.x - near - ink.width(), c.y - ink.height(), c.x - near, c.y };
 }
 
 // Where a label stands centred above the handle whose offset is `handle`.
@@ -500,7 +502,8 @@ void CKWQTSideSceneFish::Arrange()
     // Where the person's head meets the camera's row a label may find no
     // place so clearly its handle's: it takes one less clearly so, rather
     // than one nearer another handle or far off.
-    room.ownerLeads = { { KW_LABEL_OWNER_MARGIN, 0.0 }, { KW_LABEL_OWNER_MARGIN * 2.0 / 3.0, kLesserLeadCost } };
+    room.ownerLeads
+        = { { KW_LABEL_OWNER_MARGIN, 0.0 }, { KW_LABEL_OWNER_MARGIN * 2.0 / 3.0, kLesserLeadCost } };
     // A number beside the camera reads as the camera's.
     if (m_values.ceiling) {
         KWRival(m_ceilingPicture, m_ceilingShown, m_cameraHandle, room);
@@ -597,7 +600,8 @@ KWScenePoint CKWQTSideSceneFish::HeightLabelHome(const KWLabelRoom& room) const
     }
     const double t = m_values.rectTimes;
     const QRectF ink = HeightLabelInk(room);
-    const KWScenePoint far { m_values.rightSide ? l.objectX + 20.0 * t : l.objectX - 60.0 * t, l.heightLabel.y };
+    const KWScenePoint far { m_values.rightSide ? l.objectX + 20.0 * t : l.objectX - 60.0 * t,
+        l.heightLabel.y };
     const double left = far.x / room.scale + ink.left();
     const double right = far.x / room.scale + ink.right();
     return left >= room.bounds.left && right <= room.bounds.right ? far : l.heightLabel;
@@ -616,8 +620,8 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
     std::vector<Placed> order = { at(m_distanceHandle, m_layout.distanceHandle),
         at(m_objectHandle, m_layout.objectHandle), at(m_cameraHandle, m_layout.cameraHandle) };
     const CKWQTVSliderItem* held = m_hold->Held();
-    const auto heldOne = std::find_if(
-        order.begin(), order.end(), [held](const Placed& p) { return p.handle == held; });
+    const auto heldOne
+        = std::find_if(order.begin(), order.end(), [held](const Placed& p) { return p.handle == held; });
     if (heldOne != order.end()) {
         // The held one goes first and keeps its place across its travel; the
         // others make room for it.
@@ -647,7 +651,8 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
         if (p.handle == m_distanceHandle) {
             // It marks a place on the floor: it rises at most its own height.
             p.centre.y = KWAcrossClearOf(p.centre, false, keepOff(KWSide::Higher),
-                { p.centre.y - 2.0 * KW_HANDLE_HALF, std::min(p.centre.y + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) });
+                { p.centre.y - 2.0 * KW_HANDLE_HALF,
+                    std::min(p.centre.y + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) });
         } else if (p.handle == m_objectHandle) {
             std::vector<KWKeepOff> offCamera;
             for (const KWPlacedHandle& part : room.rivals) {
@@ -667,12 +672,13 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
                 const double start = m_hold->StartOf(p.handle).x;
                 p.centre.x = KWAcrossClearOf(p.centre, true, keepOff(KWSide::Higher),
                     within(within({ start - KW_HANDLE_STEP - kPersonLabelRoom,
-                                       start + KW_HANDLE_STEP + kPersonLabelRoom },
+                                      start + KW_HANDLE_STEP + kPersonLabelRoom },
                                sideways),
                         NearCamera(camera, sideways)));
             } else {
                 p.centre.x = CameraHandleAtRest(p, before, camera, sideways, m_objectHandle,
-                    ShortPersonsLabel(before, m_objectHandle, personSide, HeightLabelInk(room), m_layout.originY / k));
+                    ShortPersonsLabel(
+                        before, m_objectHandle, personSide, HeightLabelInk(room), m_layout.originY / k));
             }
         }
     }

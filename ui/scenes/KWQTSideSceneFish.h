@@ -84,11 +84,15 @@ private:
     // The handles, then the three labels, each moved only as far as it must
     // to stand whole inside the view, beside its handle, off the camera's
     // pole and the floor line, clear of the handles and of the labels placed
-    // before it.
+    // before it; the person's on the person's side of the pole, its height
+    // above the floor and its distance under it.
     void Arrange();
     // Each handle where its value puts it, stepped aside across its travel
-    // from those before it: the one held by the pointer first, then the one
-    // on the floor, the person's height, the camera's.
+    // from those before it by a clamp that follows the values: the one held
+    // by the pointer first, where the drag found it, then the one on the
+    // floor, the person's height (off the camera, to the person's side), the
+    // camera's (within two handles' widths of its camera). While a handle is
+    // held each keeps to the sides the drag found it on.
     void ArrangeHandles(KWLabelRoom& room);
     // The ink of the person's height label at scale 1, from where it stands.
     QRectF HeightLabelInk(const KWLabelRoom& room) const;

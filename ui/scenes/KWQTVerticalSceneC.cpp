@@ -426,10 +426,10 @@ void CKWQTVerticalSceneC::OnSliderPos(int sliderId, double pos)
         return;
     }
     const CKWQTVSliderItem* handle = m_heightHandle->GetSliderId() == sliderId ? m_heightHandle
-        : m_blindHandle->GetSliderId() == sliderId                          ? m_blindHandle
-        : m_targetDistanceHandle->GetSliderId() == sliderId                 ? m_targetDistanceHandle
-        : m_targetHeightHandle->GetSliderId() == sliderId                   ? m_targetHeightHandle
-                                                                            : nullptr;
+        : m_blindHandle->GetSliderId() == sliderId                             ? m_blindHandle
+        : m_targetDistanceHandle->GetSliderId() == sliderId                    ? m_targetDistanceHandle
+        : m_targetHeightHandle->GetSliderId() == sliderId                      ? m_targetHeightHandle
+                                                                               : nullptr;
     if (handle != nullptr) {
         m_hold->Step(handle, { m_heightHandle, m_targetDistanceHandle, m_blindHandle, m_targetHeightHandle },
             m_model.scale);
@@ -838,7 +838,8 @@ void CKWQTVerticalSceneC::ArrangeAroundHeld(
             const KWSide level = handle->IsVertical() ? KWSide::Higher : KWSide::Lower;
             std::vector<KWKeepOff> keepOff;
             for (size_t j = 0; j < centres.size(); ++j) {
-                keepOff.push_back(KWHandleKeepOff(centres[j], 0.0, m_hold->SideOf(handle, order[j].first, level)));
+                keepOff.push_back(
+                    KWHandleKeepOff(centres[j], 0.0, m_hold->SideOf(handle, order[j].first, level)));
             }
             // Room by a handle's width at most: one that passes it then
             // passes over it rather than carrying it along.
@@ -846,7 +847,8 @@ void CKWQTVerticalSceneC::ArrangeAroundHeld(
             const KWSceneRange range = handle->IsVertical()
                 ? KWSceneRange { std::max(across - KW_HANDLE_STEP, b.left + KW_HANDLE_HALF),
                       std::min(across + KW_HANDLE_STEP, b.right - KW_HANDLE_HALF) }
-                : KWSceneRange { across - 2.0 * KW_HANDLE_HALF, std::min(across + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) };
+                : KWSceneRange { across - 2.0 * KW_HANDLE_HALF,
+                      std::min(across + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) };
             (handle->IsVertical() ? centre.x : centre.y)
                 = KWAcrossClearOf(centre, handle->IsVertical(), keepOff, range);
         }
@@ -856,6 +858,7 @@ void CKWQTVerticalSceneC::ArrangeAroundHeld(
         const QPointF home(order[i].second.x, order[i].second.y);
         const QPointF step(
             (centres[i].x - KW_HANDLE_HALF) * k - home.x(), (centres[i].y - KW_HANDLE_HALF) * k - home.y());
-        KWTakeHandleAt(order[i].first, home, home + QPointF(std::round(step.x()), std::round(step.y())), room);
+        KWTakeHandleAt(
+            order[i].first, home, home + QPointF(std::round(step.x()), std::round(step.y())), room);
     }
 }

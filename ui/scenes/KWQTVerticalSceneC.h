@@ -126,7 +126,8 @@ private:
     // The handles while one is held by the pointer: that one keeps its place
     // across its travel and the others make room, each keeping to the side
     // of it it stood on when the drag began.
-    void ArrangeAroundHeld(const std::pair<CKWQTVSliderItem*, SideViewPoint> (&handles)[4], KWLabelRoom& room);
+    void ArrangeAroundHeld(
+        const std::pair<CKWQTVSliderItem*, SideViewPoint> (&handles)[4], KWLabelRoom& room);
     // Once an axis box is no longer in use, or the pointer lets go of a
     // handle.
     void ArrangeAfterUse();

@@ -193,7 +193,8 @@ void KWRival(const QGraphicsPixmapItem* picture, const std::vector<QRectF>& show
     for (const QRectF& part : shown) {
         // The pixmap is drawn at its offset in the item's own coordinates.
         const QRectF drawn = part.translated(picture->offset());
-        room.rivals.push_back({ itsHandle, KWInRoomUnits(KWToSceneBox(picture->mapRectToScene(drawn)), room) });
+        room.rivals.push_back(
+            { itsHandle, KWInRoomUnits(KWToSceneBox(picture->mapRectToScene(drawn)), room) });
     }
 }
 
@@ -219,8 +220,8 @@ double Length(const KWScenePoint& shift)
 
 // The handle, which covers `box` standing at `home`, put `moved` (scene
 // pixels) from there and taken.
-void TakeMovedHandle(CKWQTVSliderItem* handle, const QPointF& home, const KWSceneBox& box, const QPointF& moved,
-    KWLabelRoom& room)
+void TakeMovedHandle(CKWQTVSliderItem* handle, const QPointF& home, const KWSceneBox& box,
+    const QPointF& moved, KWLabelRoom& room)
 {
     KWSetOffsetExactly(handle, home + moved);
     const KWScenePoint step { moved.x() / room.scale, moved.y() / room.scale };
@@ -265,8 +266,8 @@ void KWTakeHandleAt(CKWQTVSliderItem* handle, const QPointF& home, const QPointF
         KWSetOffsetExactly(handle, offset);
         return;
     }
-    TakeMovedHandle(handle, home, KWInRoomUnits(KWToSceneBox(handle->mapRectToScene(atHome)), room),
-        offset - home, room);
+    TakeMovedHandle(
+        handle, home, KWInRoomUnits(KWToSceneBox(handle->mapRectToScene(atHome)), room), offset - home, room);
 }
 
 namespace {
@@ -366,7 +367,8 @@ void KWPlaceLabel(QGraphicsItem* label, const QPointF& home, const QGraphicsItem
     }
     const auto handle = std::find_if(room.handles.begin(), room.handles.end(),
         [own](const KWPlacedHandle& placed) { return own != nullptr && placed.handle == own; });
-    const KWSceneBox* ownHandle = handle != room.handles.end() ? &others[handle - room.handles.begin()] : nullptr;
+    const KWSceneBox* ownHandle
+        = handle != room.handles.end() ? &others[handle - room.handles.begin()] : nullptr;
     const KWSceneBox ownBox = ownHandle != nullptr ? *ownHandle
         : own != nullptr                           ? KWArrangedBoxAt(own, own->pos(), room)
                                                    : KWSceneBox {};

@@ -133,7 +133,8 @@ void KWTakeHandleAt(CKWQTVSliderItem* handle, const QPointF& home, const QPointF
 // Moves the label from home (moved with `own` where that stepped aside) by
 // the shortest shift that takes it inside the room's bounds, clear of what is
 // taken there and, where `own` is a handle, clearly nearer to it than to any
-// other handle and to the room's rivals (KW_LABEL_OWNER_MARGIN). It stays
+// other handle and to the room's rivals but its own (by the room's owner
+// leads, the cheapest of them where the room has more than one). It stays
 // within KW_LABEL_REACH of `own` (what it labels), or of home for a label
 // without one (null), clear of the pictures too where such a place exists: a
 // home over a picture counts as taken. Failing that, it may stand over a
