@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Drags, FishDragTest,
         FishDrag {
             "ceiling_camera_lowered_to_the_head", false, "3", "1.7", "0.6", Fish::CameraHandleId, 1.5 },
         FishDrag {
-            "ceiling_person_walked_in_and_across", false, "2", "1.7", "4", Fish::DistanceHandleId, -1.0 }),
+            "ceiling_person_walked_in_and_across", false, "2", "1.7", "4", Fish::DistanceHandleId, -3.5 }),
     [](const ::testing::TestParamInfo<FishDrag>& info) { return std::string(info.param.name); });
 
 // ---- The IPC side view -------------------------------------------------------

@@ -66,4 +66,22 @@ TEST(HandleClearance, AHandleStepsAsideAndBackAsAnotherPassesNeverLeaping)
     EXPECT_DOUBLE_EQ(last, handle.x) << "and back";
 }
 
+// In a drag the other may pass where the handle's range ends: it then moves
+// no more than the other between two steps, whatever the range.
+TEST(HandleClearance, InADragAHandleAtTheEndOfItsRangeLetsTheOtherPassOverIt)
+{
+    const KWScenePoint handle { 200, 100 };
+    for (const double half : { 10.0, 50.0 }) {
+        const KWSceneRange range { handle.x - half, handle.x + half };
+        double last = handle.x;
+        for (double x = 300; x >= 0; x -= 1.0) {
+            const double across = KWAcrossClearOf(handle, true,
+                { KWHandleKeepOff({ x, 105 }, 0, KWSide::Lower) }, range, KWPastRange::StepsBack);
+            EXPECT_LE(std::abs(across - last), 1.0 + 1e-9) << "range +-" << half << ", the other at " << x;
+            last = across;
+        }
+        EXPECT_DOUBLE_EQ(last, handle.x) << "range +-" << half;
+    }
+}
+
 } // namespace

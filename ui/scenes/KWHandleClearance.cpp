@@ -11,7 +11,7 @@ KWKeepOff KWHandleKeepOff(const KWScenePoint& centre, double room, KWSide side)
 }
 
 double KWAcrossClearOf(const KWScenePoint& centre, bool travelsVertically,
-    const std::vector<KWKeepOff>& keepOff, const KWSceneRange& range)
+    const std::vector<KWKeepOff>& keepOff, const KWSceneRange& range, KWPastRange pastRange)
 {
     const double along = travelsVertically ? centre.y : centre.x;
     double across = travelsVertically ? centre.x : centre.y;
@@ -27,12 +27,15 @@ double KWAcrossClearOf(const KWScenePoint& centre, bool travelsVertically,
         const double reach = std::sqrt(k.apart * k.apart - off * off);
         const double from = (travelsVertically ? k.box.left : k.box.top) - reach;
         const double to = (travelsVertically ? k.box.right : k.box.bottom) + reach;
-        // Where the handle could not meet it anywhere it may stand, it asks
-        // nothing: it has passed, or is yet to come.
-        if (to <= range.min || from >= range.max) {
-            continue;
+        if (pastRange == KWPastRange::StepsBack) {
+            // Past the end of `range` the handle cannot keep to its side: it
+            // steps back by as much as the other reaches past.
+            across = k.side == KWSide::Higher
+                ? std::max(across, to <= range.max ? to : 2.0 * range.max - to)
+                : std::min(across, from >= range.min ? from : 2.0 * range.min - from);
+        } else if (to > range.min && from < range.max) {
+            across = k.side == KWSide::Higher ? std::max(across, to) : std::min(across, from);
         }
-        across = k.side == KWSide::Higher ? std::max(across, to) : std::min(across, from);
     }
     return std::min(std::max(across, range.min), range.max);
 }

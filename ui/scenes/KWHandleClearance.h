@@ -39,12 +39,25 @@ struct KWKeepOff {
 // `side` of it: the two stand box to box, and `room` more apart sideways.
 KWKeepOff KWHandleKeepOff(const KWScenePoint& centre, double room, KWSide side);
 
+// What a handle does about something it keeps off that reaches past the end
+// of the range it may stand in.
+enum class KWPastRange {
+    // Keeps as far off as the range lets it while the two could meet there,
+    // and asks nothing once the other could not: where the handle stands
+    // follows from the values alone.
+    HoldsAtTheEnd,
+    // Steps back by as much as the other reaches past the end, and lets it
+    // pass over: where the handle stands changes smoothly as the other
+    // moves, and a handle that passes it neither carries it along nor makes
+    // it leap back.
+    StepsBack,
+};
+
 // The coordinate across its travel (x for a handle travelling up and down, y
 // for one travelling sideways) of a handle whose centre stands at `centre`:
 // its own there, moved by each of `keepOff` in turn as far as that one asks,
 // so that of two asking opposite ways the later one wins; then held within
-// `range`. One that could not meet the handle anywhere within `range` asks
-// nothing: a handle that may step aside by so much steps back once another
-// has passed beyond, rather than being carried along.
+// `range`.
 double KWAcrossClearOf(const KWScenePoint& centre, bool travelsVertically,
-    const std::vector<KWKeepOff>& keepOff, const KWSceneRange& range);
+    const std::vector<KWKeepOff>& keepOff, const KWSceneRange& range,
+    KWPastRange pastRange = KWPastRange::HoldsAtTheEnd);

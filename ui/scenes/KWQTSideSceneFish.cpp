@@ -635,6 +635,9 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
     const auto within = [](const KWSceneRange& a, const KWSceneRange& b) {
         return KWSceneRange { std::max(a.min, b.min), std::min(a.max, b.max) };
     };
+    // In a drag a handle that meets the end of its range lets the other pass
+    // over it rather than leap back once it has passed.
+    const KWPastRange pastRange = held != nullptr ? KWPastRange::StepsBack : KWPastRange::HoldsAtTheEnd;
     for (size_t i = heldOne != order.end() ? 1 : 0; i < order.size(); ++i) {
         Placed& p = order[i];
         // The handles before it, each on the side the drag found it, or else
@@ -652,7 +655,8 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
             // It marks a place on the floor: it rises at most its own height.
             p.centre.y = KWAcrossClearOf(p.centre, false, keepOff(KWSide::Higher),
                 { p.centre.y - 2.0 * KW_HANDLE_HALF,
-                    std::min(p.centre.y + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) });
+                    std::min(p.centre.y + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) },
+                pastRange);
         } else if (p.handle == m_objectHandle) {
             std::vector<KWKeepOff> offCamera;
             for (const KWPlacedHandle& part : room.rivals) {
@@ -664,7 +668,7 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
             // than carrying it along.
             const double reach = KW_HANDLE_STEP + kPersonLabelRoom;
             p.centre.x = KWAcrossClearOf(p.centre, true, keepOff(personSide),
-                within({ p.centre.x - reach, p.centre.x + reach }, sideways));
+                within({ p.centre.x - reach, p.centre.x + reach }, sideways), pastRange);
         } else {
             const std::vector<Placed> before(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(i));
             if (held != nullptr) {
@@ -674,7 +678,8 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
                     within(within({ start - KW_HANDLE_STEP - kPersonLabelRoom,
                                       start + KW_HANDLE_STEP + kPersonLabelRoom },
                                sideways),
-                        NearCamera(camera, sideways)));
+                        NearCamera(camera, sideways)),
+                    pastRange);
             } else {
                 p.centre.x = CameraHandleAtRest(p, before, camera, sideways, m_objectHandle,
                     ShortPersonsLabel(

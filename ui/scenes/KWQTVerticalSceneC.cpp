@@ -842,7 +842,7 @@ void CKWQTVerticalSceneC::ArrangeAroundHeld(
                     KWHandleKeepOff(centres[j], 0.0, m_hold->SideOf(handle, order[j].first, level)));
             }
             // Room by a handle's width at most: one that passes it then
-            // passes over it rather than carrying it along.
+            // passes over it, rather than carry it along or make it leap back.
             const double across = handle->IsVertical() ? centre.x : centre.y;
             const KWSceneRange range = handle->IsVertical()
                 ? KWSceneRange { std::max(across - KW_HANDLE_STEP, b.left + KW_HANDLE_HALF),
@@ -850,7 +850,7 @@ void CKWQTVerticalSceneC::ArrangeAroundHeld(
                 : KWSceneRange { across - 2.0 * KW_HANDLE_HALF,
                       std::min(across + KW_HANDLE_STEP, b.bottom - KW_HANDLE_HALF) };
             (handle->IsVertical() ? centre.x : centre.y)
-                = KWAcrossClearOf(centre, handle->IsVertical(), keepOff, range);
+                = KWAcrossClearOf(centre, handle->IsVertical(), keepOff, range, KWPastRange::StepsBack);
         }
         centres.push_back(centre);
     }
