@@ -50,21 +50,21 @@ std::vector<double> EdgeShifts(double low, double high, double boundLow, double 
         shifts.end());
     std::sort(shifts.begin(), shifts.end(), [](double a, double b) { return std::abs(a) < std::abs(b); });
     // Boxes that share an edge give the same shift more than once: it is
-    // tried where it first comes, among those as long.
-    std::vector<double> once;
-    once.reserve(shifts.size());
-    for (double shift : shifts) {
-        // Sorted by length: a shift tried already is among the last ones.
-        bool tried = false;
-        for (auto earlier = once.rbegin(); earlier != once.rend() && std::abs(*earlier) == std::abs(shift);
-             ++earlier) {
-            tried = tried || *earlier == shift;
+    // tried where it first comes. Sorted by length, one tried already is
+    // among the last ones kept, as long as it.
+    auto kept = shifts.begin();
+    for (const double shift : shifts) {
+        auto earlier = kept;
+        while (
+            earlier != shifts.begin() && std::abs(earlier[-1]) == std::abs(shift) && earlier[-1] != shift) {
+            --earlier;
         }
-        if (!tried) {
-            once.push_back(shift);
+        if (earlier == shifts.begin() || earlier[-1] != shift) {
+            *kept++ = shift;
         }
     }
-    return once;
+    shifts.erase(kept, shifts.end());
+    return shifts;
 }
 
 // Whether the box stands wholly inside the bounds, half a pixel counting as
