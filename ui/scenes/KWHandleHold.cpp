@@ -17,13 +17,15 @@ CKWHandleHold::CKWHandleHold(QGraphicsScene* scene, std::function<void()> releas
     scene->installEventFilter(this);
 }
 
-void CKWHandleHold::Step(
-    const CKWQTVSliderItem* handle, const std::vector<const CKWQTVSliderItem*>& handles, double scale)
+void CKWHandleHold::Step(const std::vector<const CKWQTVSliderItem*>& handles, double scale)
 {
-    if (Held() == handle) {
+    const QGraphicsItem* grabber = m_scene->mouseGrabberItem();
+    const auto handle = std::find_if(handles.begin(), handles.end(),
+        [grabber](const CKWQTVSliderItem* each) { return each != nullptr && each == grabber; });
+    if (handle == handles.end() || *handle == m_held) {
         return;
     }
-    m_held = handle;
+    m_held = *handle;
     m_start.clear();
     for (const CKWQTVSliderItem* each : handles) {
         const QPointF centre = each->sceneBoundingRect().center() / scale;

@@ -25,10 +25,10 @@ public:
     // once nothing is held any more.
     CKWHandleHold(QGraphicsScene* scene, std::function<void()> released);
 
-    // A drag step of `handle`: the first of a drag notes where each of
-    // `handles` stands (centres in units of `scale`).
-    void Step(
-        const CKWQTVSliderItem* handle, const std::vector<const CKWQTVSliderItem*>& handles, double scale);
+    // A drag step of one of `handles`, the one the scene gives the mouse to:
+    // the first of a drag notes where each of them stands (centres in units
+    // of `scale`). Nothing where the pointer holds none of them.
+    void Step(const std::vector<const CKWQTVSliderItem*>& handles, double scale);
     // The handle held now; null when none is, or when the scene no longer
     // gives it the mouse (a drag that ended without a release reaching us).
     const CKWQTVSliderItem* Held() const;

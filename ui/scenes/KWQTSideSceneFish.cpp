@@ -196,9 +196,7 @@ void CKWQTSideSceneFish::SetRectTimes(double times)
 
 void CKWQTSideSceneFish::OnSliderPos(int sliderId, double pos)
 {
-    if (const CKWQTVSliderItem* handle = GetHandle(sliderId)) {
-        m_hold->Step(handle, { m_cameraHandle, m_distanceHandle, m_objectHandle }, m_values.rectTimes);
-    }
+    m_hold->Step({ m_cameraHandle, m_distanceHandle, m_objectHandle }, m_values.rectTimes);
     switch (sliderId) {
     case CameraHandleId:
         DragCamera(pos);
@@ -518,9 +516,10 @@ void CKWQTSideSceneFish::Arrange()
     // runs through as a distance on it.
     const KWFishSideLayout& l = m_layout;
     const double k = room.scale;
-    const double margin = 20.0;
+    const double floorLeft = l.lines[KW_FISH_LINE_LEFT_FLOOR].from.x / k;
+    const double floorRight = l.lines[KW_FISH_LINE_BEYOND_PERSON].to.x / k;
     room.taken.push_back({ l.originX / k - 0.5, room.bounds.top, l.originX / k + 0.5, l.originY / k });
-    room.taken.push_back({ margin, l.originY / k - 0.5, (l.originX + l.axisWidth) / k, l.originY / k + 0.5 });
+    room.taken.push_back({ floorLeft, l.originY / k - 0.5, floorRight, l.originY / k + 0.5 });
 
     QPointF cameraHome = KWToQPointF(CameraLabelHome(room));
     QPointF heightHome = KWToQPointF(HeightLabelHome(room));
@@ -598,10 +597,8 @@ KWScenePoint CKWQTSideSceneFish::HeightLabelHome(const KWLabelRoom& room) const
     if (!m_values.ceiling) {
         return l.heightLabel;
     }
-    const double t = m_values.rectTimes;
     const QRectF ink = HeightLabelInk(room);
-    const KWScenePoint far { m_values.rightSide ? l.objectX + 20.0 * t : l.objectX - 60.0 * t,
-        l.heightLabel.y };
+    const KWScenePoint far { KWFishHeightLabelAcrossX(m_values, l.objectX), l.heightLabel.y };
     const double left = far.x / room.scale + ink.left();
     const double right = far.x / room.scale + ink.right();
     return left >= room.bounds.left && right <= room.bounds.right ? far : l.heightLabel;
@@ -688,10 +685,7 @@ void CKWQTSideSceneFish::ArrangeHandles(KWLabelRoom& room)
         }
     }
     for (const Placed& p : order) {
-        const QPointF home = KWToQPointF(p.home);
-        const QPointF nominal(p.home.x / k + KW_HANDLE_HALF, p.home.y / k + KW_HANDLE_HALF);
-        const QPointF step = (QPointF(p.centre.x, p.centre.y) - nominal) * k;
-        KWTakeHandleAt(p.handle, home, home + QPointF(std::round(step.x()), std::round(step.y())), room);
+        KWTakeHandleAt(p.handle, KWToQPointF(p.home), p.centre, room);
     }
 }
 

@@ -425,15 +425,8 @@ void CKWQTVerticalSceneC::OnSliderPos(int sliderId, double pos)
     if (!IsLaidOut()) {
         return;
     }
-    const CKWQTVSliderItem* handle = m_heightHandle->GetSliderId() == sliderId ? m_heightHandle
-        : m_blindHandle->GetSliderId() == sliderId                             ? m_blindHandle
-        : m_targetDistanceHandle->GetSliderId() == sliderId                    ? m_targetDistanceHandle
-        : m_targetHeightHandle->GetSliderId() == sliderId                      ? m_targetHeightHandle
-                                                                               : nullptr;
-    if (handle != nullptr) {
-        m_hold->Step(handle, { m_heightHandle, m_targetDistanceHandle, m_blindHandle, m_targetHeightHandle },
-            m_model.scale);
-    }
+    m_hold->Step(
+        { m_heightHandle, m_targetDistanceHandle, m_blindHandle, m_targetHeightHandle }, m_model.scale);
     switch (sliderId) {
     case HeightHandleId:
         OnHeightSlider(pos);
@@ -855,10 +848,6 @@ void CKWQTVerticalSceneC::ArrangeAroundHeld(
         centres.push_back(centre);
     }
     for (size_t i = 0; i < order.size(); ++i) {
-        const QPointF home(order[i].second.x, order[i].second.y);
-        const QPointF step(
-            (centres[i].x - KW_HANDLE_HALF) * k - home.x(), (centres[i].y - KW_HANDLE_HALF) * k - home.y());
-        KWTakeHandleAt(
-            order[i].first, home, home + QPointF(std::round(step.x()), std::round(step.y())), room);
+        KWTakeHandleAt(order[i].first, KWToQPointF(order[i].second), centres[i], room);
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/scenes/KWSceneFootprints.h"
 
+#include "ui/scenes/KWHandleClearance.h"
 #include "ui/scenes/KWQTSceneLabel.h"
 #include "ui/scenes/KWQTVSliderItem.h"
 
@@ -258,16 +259,21 @@ void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room)
         QPointF(std::round(shift.x * room.scale), std::round(shift.y * room.scale)), room);
 }
 
-void KWTakeHandleAt(CKWQTVSliderItem* handle, const QPointF& home, const QPointF& offset, KWLabelRoom& room)
+void KWTakeHandleAt(
+    CKWQTVSliderItem* handle, const QPointF& home, const KWScenePoint& centre, KWLabelRoom& room)
 {
+    const double k = room.scale;
+    // On whole pixels, from where its value puts it.
+    const QPointF step(std::round((centre.x - (home.x() / k + KW_HANDLE_HALF)) * k),
+        std::round((centre.y - (home.y() / k + KW_HANDLE_HALF)) * k));
     // Worked out from the offsets given, not from the one the item holds now.
     const QRectF atHome(home, handle->pixmap().deviceIndependentSize());
     if (handle->pixmap().isNull() || !handle->isVisible()) {
-        KWSetOffsetExactly(handle, offset);
+        KWSetOffsetExactly(handle, home + step);
         return;
     }
     TakeMovedHandle(
-        handle, home, KWInRoomUnits(KWToSceneBox(handle->mapRectToScene(atHome)), room), offset - home, room);
+        handle, home, KWInRoomUnits(KWToSceneBox(handle->mapRectToScene(atHome)), room), step, room);
 }
 
 namespace {

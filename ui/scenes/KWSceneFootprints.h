@@ -125,10 +125,11 @@ void KWSetOffsetExactly(QGraphicsPixmapItem* item, const QPointF& offset);
 // height off that line (below the line is free). Where no place is clear, it
 // stands where it is, held inside the bounds.
 void KWClearHandle(CKWQTVSliderItem* handle, KWLabelRoom& room);
-// Puts the handle, whose value gives it the offset `home`, at `offset`, and
-// takes it as KWClearHandle takes the place it finds: its label steps with
-// it.
-void KWTakeHandleAt(CKWQTVSliderItem* handle, const QPointF& home, const QPointF& offset, KWLabelRoom& room);
+// Puts the handle, whose value gives it the offset `home`, with its centre
+// at `centre` (units), on whole pixels, and takes it as KWClearHandle takes
+// the place it finds: its label steps with it.
+void KWTakeHandleAt(
+    CKWQTVSliderItem* handle, const QPointF& home, const KWScenePoint& centre, KWLabelRoom& room);
 
 // Moves the label from home (moved with `own` where that stepped aside) by
 // the shortest shift that takes it inside the room's bounds, clear of what is

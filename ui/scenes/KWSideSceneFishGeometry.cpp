@@ -9,6 +9,12 @@ bool AxesHaveLength(const KWFishSideLayout& layout)
     return layout.axisWidth > 0.0 && layout.axisHeight > 0.0;
 }
 
+double HeightLabelX(const KWFishSideValues& v, double objectX, bool across)
+{
+    const bool right = (v.ceiling ? !v.rightSide : v.rightSide) != across;
+    return right ? objectX + 20.0 * v.rectTimes : objectX - 60.0 * v.rectTimes;
+}
+
 } // namespace
 
 KWFishSideLayout KWFishSideLayoutFor(const KWFishSideValues& v, int sceneWidth, int sceneHeight)
@@ -83,8 +89,12 @@ KWFishPerson KWFishPersonAt(const KWFishSideValues& v, const KWFishSideLayout& l
 
 double KWFishHeightLabelX(const KWFishSideValues& v, double objectX)
 {
-    const bool right = v.ceiling ? !v.rightSide : v.rightSide;
-    return right ? objectX + 20.0 * v.rectTimes : objectX - 60.0 * v.rectTimes;
+    return HeightLabelX(v, objectX, false);
+}
+
+double KWFishHeightLabelAcrossX(const KWFishSideValues& v, double objectX)
+{
+    return HeightLabelX(v, objectX, true);
 }
 
 bool KWFishHeightAtY(const KWFishSideValues& v, const KWFishSideLayout& l, double y, double& height)

@@ -81,8 +81,10 @@ KWFishSideLayout KWFishSideLayoutFor(const KWFishSideValues& values, int sceneWi
 KWSceneRange KWFishCameraRange(
     const KWFishSideValues& values, const KWFishSideLayout& layout, double objectPx);
 KWFishPerson KWFishPersonAt(const KWFishSideValues& values, const KWFishSideLayout& layout, double objectPx);
-// The height label goes right of the person (+20t) or left of it (-60t).
+// The height label goes right of the person (+20t) or left of it (-60t);
+// the other of the two is its place across the person.
 double KWFishHeightLabelX(const KWFishSideValues& values, double objectX);
+double KWFishHeightLabelAcrossX(const KWFishSideValues& values, double objectX);
 
 // Drags. Each returns false, and changes nothing, while the axes have no
 // length (the scene is smaller than its margins): the value would be a
